@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <array>
+#include <cstdint>
+
+namespace ledger {
+
+using DesKey = std::array<std::uint8_t, 8>;
+using DesBlockBytes = std::array<std::uint8_t, 8>;
+
+// The 16 round keys of one DES key.
+struct DesSchedule {
+    std::array<std::uint64_t, 16> rounds{};
+};
+
+DesKey foldKey(const QByteArray &keyString);
+DesSchedule desSetKey(const DesKey &key, bool decrypt = false);
+DesBlockBytes desBlock(const DesSchedule &schedule, const DesBlockBytes &input);
+// DES-ECB over the GBK bytes of plain (zero-padded, at least one block), upper-case hex.
+QString desEncryptHex(const QString &plain, const QString &keyString);
+// The GBK bytes of a text (login-name length limits and the cipher input).
+QByteArray toGbk(const QString &text);
+
+} // namespace ledger

@@ -1,0 +1,102 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QVariant>
+#include <QVariantList>
+#include <stdexcept>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace ledger {
+
+// A failed database call; what() carries SQLite's message.
+class DbError : public std::runtime_error {
+public:
+    DbError(const QString &message, int code);
+    int code() const { return m_code; }
+
+private:
+    int m_code;
+};
+
+class Statement;
+
+// One SQLCipher connection. open() never creates a file, keys the connection and probes it,
+// so a wrong key or a file that is not a ledger fails here and not at the first query.
+class Db {
+public:
+    Db() = default;
+    ~Db();
+    Db(const Db &) = delete;
+    Db &operator=(const Db &) = delete;
+
+    // Opens an existing file. With requireLedger the file must hold the kx_user table.
+    bool open(const QString &path, const QByteArray &key, QString *error = nullptr,
+              bool requireLedger = true);
+    // Creates a new keyed file (the template maker and tests).
+    bool create(const QString &path, const QByteArray &key, QString *error = nullptr);
+    void close();
+    bool reopen(QString *error = nullptr); // same path and key as the last open
+    bool isOpen() const { return m_db != nullptr; }
+    QString path() const { return m_path; }
+    sqlite3 *handle() const { return m_db; }
+
+    // Runs one statement with its values bound in order; returns the number of changed rows.
+    int exec(const QString &sql, const QVariantList &params = {});
+    // Runs several statements separated by ';' (schema scripts); no parameters.
+    void execScript(const QString &sql);
+    qint64 lastInsertId() const;
+
+private:
+    sqlite3 *m_db = nullptr;
+    QString m_path;
+    QByteArray m_key;
+};
+
+// A prepared statement, finalised when it goes out of scope.
+class Statement {
+public:
+    Statement(Db &db, const QString &sql, const QVariantList &params = {});
+    ~Statement();
+    Statement(const Statement &) = delete;
+    Statement &operator=(const Statement &) = delete;
+    Statement(Statement &&other) noexcept;
+
+    void bind(int index, const QVariant &value); // 1-based; null QVariant binds NULL
+    void bindAll(const QVariantList &params);
+    bool next(); // steps to the next row; false at the end; throws DbError
+    void reset();
+
+    int columnCount() const;
+    QString columnName(int column) const;
+    int columnIndex(const QString &name) const; // case-insensitive; -1 when absent
+    bool isNull(int column) const;
+    QVariant value(int column) const;
+    QString text(int column) const;    // REAL columns as QString::number(v, 'g', 15)
+    double number(int column) const;
+    qint64 integer(int column) const;
+    QString text(const QString &name) const;
+    double number(const QString &name) const;
+    qint64 integer(const QString &name) const;
+
+private:
+    int requireColumn(const QString &name) const;
+    sqlite3_stmt *m_stmt = nullptr;
+    sqlite3 *m_db = nullptr;
+};
+
+// Begins on construction, rolls back on destruction unless committed.
+class Transaction {
+public:
+    explicit Transaction(Db &db);
+    ~Transaction();
+    void commit();
+
+private:
+    Db &m_db;
+    bool m_done = false;
+};
+
+} // namespace ledger

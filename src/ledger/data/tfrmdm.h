@@ -1,0 +1,46 @@
+#pragma once
+
+#include "ledger/app/paths.h"
+#include "ledger/data/db.h"
+
+#include <QObject>
+#include <QString>
+
+class QNetworkAccessManager;
+class QNetworkRequest;
+class QUrl;
+
+namespace ledger {
+
+// The data module: owns the one database connection and the HTTP client for the whole run.
+class TfrmDM : public QObject {
+    Q_OBJECT
+public:
+    enum class OpenResult { Opened, DatabaseMissing, ConnectionFailed };
+
+    explicit TfrmDM(const DataPaths &paths, QObject *parent = nullptr);
+    ~TfrmDM() override;
+
+    // Finds or creates the database file (atomic template copy) and connects. Shows
+    // "数据库文件不存在。" or the connection-failure message through the prompter on failure;
+    // the caller ends the program then.
+    OpenResult DataModuleCreate();
+
+    Db &adoConn() { return m_conn; }
+    QNetworkAccessManager *IdHTTP1() const { return m_http; }
+    // A request carrying the client's fixed headers and transfer time-out.
+    QNetworkRequest request(const QUrl &url) const;
+    const DataPaths &paths() const { return m_paths; }
+
+    static QString connectionFailedText();
+
+private:
+    DataPaths m_paths;
+    Db m_conn;
+    QNetworkAccessManager *m_http = nullptr;
+};
+
+// The global instance, set while a TfrmDM exists.
+extern TfrmDM *frmDM;
+
+} // namespace ledger
