@@ -1,0 +1,9 @@
+#include "skin/data/tdataskinboxlabel.h"
+
+namespace skin {
+
+TDataSkinBoxLabel::TDataSkinBoxLabel(const QString &name) : TDataSkinObject(name) {}
+
+TDataSkinBoxLabel::~TDataSkinBoxLabel() = default;
+
+} // namespace skin
