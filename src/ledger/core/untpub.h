@@ -27,6 +27,8 @@ bool queryHasRows(const QString &sql, const QVariantList &params = {});
 // Text and number helpers.
 qint64 hexToInt(const QString &text); // throws std::invalid_argument on bad text
 QString getExeVersion();
+// "a.b.c.d" from a dotted version of one to four numbers; "0.0.0.0" when there is none.
+QString versionFromText(const QString &projectVersion);
 QDateTime parseDateTime(const QString &text); // now on bad text
 bool isFloat(const QString &text);            // strict: no "nan", "inf" or empty
 QString removeAll(const QString &sub, const QString &text);

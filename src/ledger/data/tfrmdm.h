@@ -30,6 +30,8 @@ public:
     QNetworkAccessManager *IdHTTP1() const { return m_http; }
     // A request carrying the client's fixed headers and transfer time-out.
     QNetworkRequest request(const QUrl &url) const;
+    static QNetworkRequest makeRequest(const QUrl &url, int timeoutMs = kHttpTimeoutMs);
+    static constexpr int kHttpTimeoutMs = 5000;
     const DataPaths &paths() const { return m_paths; }
 
     static QString connectionFailedText();
