@@ -1,0 +1,41 @@
+#include "ledger/app/paths.h"
+#include "ledger/main/startup.h"
+#include "ledger/main/startuptiming.h"
+
+#include <QApplication>
+#include <QByteArray>
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
+namespace {
+
+// Chromium refuses to run as root with its sandbox on.
+void allowBrowserAsRoot() {
+#ifdef Q_OS_UNIX
+    if (geteuid() != 0)
+        return;
+    QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
+    if (flags.contains("--no-sandbox"))
+        return;
+    if (!flags.isEmpty())
+        flags += ' ';
+    flags += "--no-sandbox";
+    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags);
+#endif
+}
+
+} // namespace
+
+int main(int argc, char *argv[]) {
+    ledger::StartupTiming::mark(QStringLiteral("process-main"));
+    allowBrowserAsRoot();
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Kexbora"));
+
+    ledger::Startup startup(ledger::DataPaths::forRunningProgram());
+    if (const std::optional<int> code = startup.begin())
+        return *code;
+    return QApplication::exec();
+}

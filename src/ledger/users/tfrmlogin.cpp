@@ -1,0 +1,87 @@
+#include "ledger/users/tfrmlogin.h"
+
+#include "ledger/app/paths.h"
+#include "ledger/core/prompter.h"
+#include "ledger/core/untpub.h"
+#include "ledger/core/untvar.h"
+#include "ledger/crypto/untdes.h"
+#include "ledger/data/tfrmdm.h"
+#include "ledger/users/loginkeyfilter.h"
+#include "ledger/users/tfrmreg.h"
+#include "ui_tfrmlogin.h"
+
+namespace ledger {
+
+TfrmLogin::TfrmLogin(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui::TfrmLogin>()) {
+    ui->setupUi(this);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setFixedSize(280, 220);
+
+    auto *filter = new LoginKeyFilter(this);
+    ui->edt_user->setValidator(filter);
+    ui->edt_Pwd->setValidator(filter);
+
+    connect(ui->edt_user, &QLineEdit::returnPressed, this, &TfrmLogin::edt_userReturn);
+    connect(ui->edt_Pwd, &QLineEdit::returnPressed, this, &TfrmLogin::btn_OKClick);
+    connect(ui->btn_OK, &QPushButton::clicked, this, &TfrmLogin::btn_OKClick);
+    connect(ui->btnReg, &QPushButton::clicked, this, &TfrmLogin::btnRegClick);
+    connect(ui->Btn_Cancel, &QPushButton::clicked, this, &TfrmLogin::Btn_CancelClick);
+}
+
+TfrmLogin::~TfrmLogin() = default;
+
+void TfrmLogin::edt_userReturn() {
+    ui->edt_Pwd->setFocus();
+}
+
+void TfrmLogin::btn_OKClick() {
+    currentLogName = ui->edt_user->text().trimmed();
+    const QString password = ui->edt_Pwd->text().trimmed();
+    if (currentLogName.isEmpty() || password.isEmpty()) {
+        showInfo(QStringLiteral("用户名、密码不能为空!"));
+        return;
+    }
+
+    bool matched = false;
+    qint64 userId = 0;
+    try {
+        if (!frmDM)
+            throw DbError(QStringLiteral("no data module"), 0);
+        Statement q(frmDM->adoConn(),
+                    QStringLiteral("select UserId, LogPwd from KX_USER where LogName=?"),
+                    {currentLogName});
+        if (q.next() &&
+            q.text(QStringLiteral("LogPwd")) ==
+                desEncryptHex(currentLogName + password, QString::fromLatin1(kPasswordKey))) {
+            matched = true;
+            userId = q.integer(QStringLiteral("UserId"));
+        }
+    } catch (const DbError &) {
+        // The dialog stays open; the user is told why nothing happened.
+        showInfo(TfrmDM::connectionFailedText());
+        return;
+    }
+
+    if (matched) {
+        currentUserId = static_cast<int>(userId);
+        done(LoggedIn);
+        return;
+    }
+    Prompter::instance().message(QStringLiteral("登录失败"), QStringLiteral("用户名、密码不正确!"));
+    ui->edt_user->clear();
+    ui->edt_Pwd->clear();
+    ui->edt_user->setFocus();
+}
+
+void TfrmLogin::btnRegClick() {
+    auto *reg = new TfrmReg(this);
+    reg->setAttribute(Qt::WA_DeleteOnClose);
+    reg->exec();
+}
+
+void TfrmLogin::Btn_CancelClick() {
+    done(Cancelled);
+}
+
+} // namespace ledger
