@@ -14,12 +14,13 @@ QRect StripFrameRect(const QSize &imageSize, int frameCount, int frameIndex, boo
 QSize StripFrameSize(const QSize &imageSize, int frameCount, bool vertical);
 
 // Copies source (a rectangle of src) onto target (a rectangle of dst), scaling by picking the
-// nearest pixel: stretched pixels are repeated or dropped, never blended, and nothing outside
-// source is read. Pixels of target outside dst are skipped. dst must be a 32-bit image.
+// nearest pixel: stretched pixels are repeated or dropped, never blended. A source reaching
+// outside src, an empty rectangle or a dst that is not a 32-bit image copies nothing; pixels of
+// target outside dst are skipped.
 void StretchCopy(QImage &dst, const QRect &target, const QImage &src, const QRect &source);
 
 // Repeats source over area of dst starting at area's top-left; tiles are cut at area's
-// edges. dst must be a 32-bit image.
+// edges. Same conditions as StretchCopy.
 void TileCopy(QImage &dst, const QRect &area, const QImage &src, const QRect &source);
 
 } // namespace skin
