@@ -1,0 +1,11 @@
+#pragma once
+
+class QLineEdit;
+
+namespace ledger {
+
+// The amount filter of every amount and rate edit: digits and at most one '.', nothing else
+// (typed, pasted or dropped).
+void installAmountFilter(QLineEdit *edit);
+
+} // namespace ledger

@@ -1,0 +1,100 @@
+#include "ledger/records/csvexport.h"
+
+#include "ledger/core/prompter.h"
+#include "ledger/core/untpub.h"
+
+#include <QAbstractItemModel>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringEncoder>
+
+namespace ledger {
+
+namespace {
+
+void appendValue(QString &line, const QString &raw) {
+    QString value = removeAll(QStringLiteral(","), raw);
+    if (value.contains(QLatin1Char('\r')) || value.contains(QLatin1Char('\n')) ||
+        value.contains(QLatin1Char('"'))) {
+        value.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+        value = QLatin1Char('"') + value + QLatin1Char('"');
+    }
+    line += value;
+    line += QLatin1Char(',');
+}
+
+} // namespace
+
+QByteArray listCsvText(const QAbstractItemModel &model) {
+    QStringEncoder gbk("GBK");
+    const int columns = model.columnCount();
+    const int rows = model.rowCount();
+    QByteArray out;
+    QString line;
+    for (int c = 0; c < columns; ++c) {
+        line += model.headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
+        line += QLatin1Char(',');
+    }
+    line += QStringLiteral("\r\n");
+    out += gbk.encode(line);
+    for (int r = 0; r < rows; ++r) {
+        line.clear();
+        for (int c = 0; c < columns; ++c)
+            appendValue(line, model.data(model.index(r, c), Qt::DisplayRole).toString());
+        line += QStringLiteral("\r\n");
+        out += gbk.encode(line);
+    }
+    return out;
+}
+
+bool listViewToCsv(const QAbstractItemModel &model, const QString &fileName, QString *error) {
+    const QByteArray text = listCsvText(model);
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly)) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    if (file.write(text) != text.size()) {
+        if (error)
+            *error = file.errorString();
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+QString csvFileName(const QString &chosen) {
+    if (chosen.contains(QStringLiteral(".csv"), Qt::CaseSensitive))
+        return chosen;
+    return chosen + QStringLiteral(".csv");
+}
+
+bool exportListView(const QAbstractItemModel &model) {
+    Prompter &prompter = Prompter::instance();
+    const QString chosen = prompter.saveFileName(QStringLiteral("导出电子表格"), QString(),
+                                                 QStringLiteral("Excel files(*.csv)"));
+    if (chosen.isEmpty())
+        return false;
+    const QString fileName = csvFileName(chosen);
+    // The old file is only replaced once the new one is complete.
+    if (QFileInfo::exists(fileName) &&
+        !prompter.confirm(QStringLiteral("该文件已经存在，是否替换？"),
+                          QStringLiteral("覆盖确认...")))
+        return false;
+    QString error;
+    if (!listViewToCsv(model, fileName, &error)) {
+        qWarning("csv export: %s", qPrintable(error));
+        showInfo(QStringLiteral("保存失败。"));
+        return false;
+    }
+    showInfo(QStringLiteral("保存成功。"));
+    return true;
+}
+
+} // namespace ledger

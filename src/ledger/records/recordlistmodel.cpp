@@ -1,0 +1,89 @@
+#include "ledger/records/recordlistmodel.h"
+
+#include "ledger/data/db.h"
+
+namespace ledger {
+
+RecordListModel::RecordListModel(QObject *parent) : QAbstractTableModel(parent) {}
+
+void RecordListModel::setCaptions(const QStringList &captions) {
+    beginResetModel();
+    m_captions = captions;
+    m_cells.clear();
+    m_rows = 0;
+    endResetModel();
+}
+
+void RecordListModel::fill(Statement &query) {
+    const int columns = int(m_captions.size());
+    const int available = query.columnCount();
+    beginResetModel();
+    m_cells.clear();
+    m_rows = 0;
+    try {
+        while (query.next()) {
+            for (int c = 0; c < columns; ++c)
+                m_cells.append(c < available ? query.text(c) : QString());
+            ++m_rows;
+        }
+    } catch (...) {
+        m_cells.clear();
+        m_rows = 0;
+        endResetModel();
+        throw;
+    }
+    m_cells.squeeze();
+    endResetModel();
+}
+
+void RecordListModel::clear() {
+    beginResetModel();
+    m_cells.clear();
+    m_rows = 0;
+    endResetModel();
+}
+
+void RecordListModel::addRow(const QStringList &cells) {
+    const int columns = int(m_captions.size());
+    beginInsertRows({}, m_rows, m_rows);
+    for (int c = 0; c < columns; ++c)
+        m_cells.append(c < cells.size() ? cells.at(c) : QString());
+    ++m_rows;
+    endInsertRows();
+}
+
+QString RecordListModel::text(int row, int column) const {
+    const int columns = int(m_captions.size());
+    if (row < 0 || row >= m_rows || column < 0 || column >= columns)
+        return {};
+    return m_cells.at(qsizetype(row) * columns + column);
+}
+
+qint64 RecordListModel::key(int row) const {
+    bool ok = false;
+    const qint64 value = text(row, 0).toLongLong(&ok);
+    return ok ? value : 0;
+}
+
+int RecordListModel::rowCount(const QModelIndex &parent) const {
+    return parent.isValid() ? 0 : m_rows;
+}
+
+int RecordListModel::columnCount(const QModelIndex &parent) const {
+    return parent.isValid() ? 0 : int(m_captions.size());
+}
+
+QVariant RecordListModel::data(const QModelIndex &index, int role) const {
+    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::ToolTipRole))
+        return {};
+    return text(index.row(), index.column());
+}
+
+QVariant RecordListModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
+        section >= m_captions.size())
+        return {};
+    return m_captions.at(section);
+}
+
+} // namespace ledger

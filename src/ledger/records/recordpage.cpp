@@ -1,0 +1,522 @@
+#include "ledger/records/recordpage.h"
+
+#include "ledger/app/paths.h"
+#include "ledger/core/moneytext.h"
+#include "ledger/core/prompter.h"
+#include "ledger/core/untpub.h"
+#include "ledger/data/db.h"
+#include "ledger/data/tfrmdm.h"
+#include "ledger/records/csvexport.h"
+#include "ledger/records/recordlist.h"
+#include "ledger/records/recordlistmodel.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QStackedWidget>
+#include <QStyle>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace ledger {
+
+namespace {
+
+const char kListButtonProperty[] = "listButton";
+const char kFormRowProperty[] = "formRow";
+
+QToolButton *makeToolButton(const QString &name, const QString &caption,
+                            QStyle::StandardPixmap icon, QWidget *parent) {
+    auto *button = new QToolButton(parent);
+    button->setObjectName(name);
+    button->setText(caption);
+    button->setIcon(parent->style()->standardIcon(icon));
+    button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    button->setAutoRaise(true);
+    return button;
+}
+
+bool isInside(const QWidget *widget, const QWidget *container) {
+    return widget && (widget == container || container->isAncestorOf(widget));
+}
+
+} // namespace
+
+RecordPage::RecordPage(const RecordPageNames &names, QWidget *parent)
+    : QWidget(parent), m_today([] { return QDate::currentDate(); }) {
+    auto *outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    m_pages = new QStackedWidget(this);
+    m_pages->setObjectName(names.pageControl);
+    outer->addWidget(m_pages);
+    buildQueryPage(names);
+    buildEditPage(names);
+    m_pages->setCurrentIndex(0);
+}
+
+void RecordPage::buildQueryPage(const RecordPageNames &names) {
+    auto *page = new QWidget(m_pages);
+    page->setWindowTitle(names.queryCaption);
+    auto *layout = new QVBoxLayout(page);
+    layout->setContentsMargins(6, 6, 6, 6);
+
+    m_toolBar = new QHBoxLayout;
+    auto *actions = new QGroupBox(page);
+    auto *actionRow = new QHBoxLayout(actions);
+    actionRow->setContentsMargins(6, 2, 6, 2);
+    auto *add = makeToolButton(names.addButton, QStringLiteral("添加"),
+                               QStyle::SP_FileDialogNewFolder, actions);
+    auto *edit = makeToolButton(names.editButton, QStringLiteral("修改"),
+                                QStyle::SP_FileDialogDetailedView, actions);
+    auto *del =
+        makeToolButton(names.deleteButton, QStringLiteral("删除"), QStyle::SP_TrashIcon, actions);
+    actionRow->addWidget(add);
+    actionRow->addWidget(edit);
+    actionRow->addWidget(del);
+    m_toolBar->addWidget(actions);
+    m_toolBar->addStretch(1);
+    layout->addLayout(m_toolBar);
+
+    m_list = new RecordList(page);
+    m_list->setObjectName(names.list);
+    layout->addWidget(m_list, 1);
+
+    auto *bottom = new QHBoxLayout;
+    m_countLabel = new QLabel(QStringLiteral("记录数：0 条"), page);
+    m_countLabel->setObjectName(names.countLabel);
+    m_sumLabel = new QLabel(page);
+    m_sumLabel->setObjectName(names.sumLabel);
+    m_countLabel->setMinimumWidth(140);
+    bottom->addWidget(m_countLabel);
+    bottom->addSpacing(24);
+    bottom->addWidget(m_sumLabel);
+    bottom->addStretch(1);
+    auto *csv = makeToolButton(names.csvButton, QStringLiteral("导出电子表格"),
+                               QStyle::SP_DialogSaveButton, page);
+    bottom->addWidget(csv);
+    layout->addLayout(bottom);
+    m_pages->addWidget(page);
+
+    connect(add, &QToolButton::clicked, this, [this] { setState(Mode::Add); });
+    connect(edit, &QToolButton::clicked, this, &RecordPage::editClick);
+    connect(del, &QToolButton::clicked, this, &RecordPage::deleteClick);
+    connect(csv, &QToolButton::clicked, this, &RecordPage::exportClick);
+    connect(m_list, &RecordList::doubleClicked, this, [this](const QModelIndex &index) {
+        if (index.isValid())
+            setState(Mode::Browse, m_list->records()->key(index.row()));
+    });
+}
+
+void RecordPage::buildEditPage(const RecordPageNames &names) {
+    auto *page = new QWidget(m_pages);
+    page->setWindowTitle(names.editCaption);
+    auto *layout = new QVBoxLayout(page);
+    layout->setContentsMargins(12, 12, 12, 12);
+
+    auto *row = new QHBoxLayout;
+    auto *box = new QGroupBox(names.editCaption, page);
+    box->setMaximumWidth(620);
+    m_form = new QGridLayout(box);
+    m_form->setHorizontalSpacing(6);
+    m_form->setVerticalSpacing(8);
+    m_form->setColumnMinimumWidth(1, 260);
+    m_form->setColumnStretch(1, 1);
+    row->addWidget(box, 1);
+    row->addStretch(0);
+    layout->addLayout(row);
+
+    auto *buttons = new QHBoxLayout;
+    m_idLabel = new QLabel(page);
+    m_idLabel->setObjectName(names.idLabel);
+    m_idLabel->hide();
+    m_continue = new QCheckBox(QStringLiteral("连续添加"), page);
+    m_continue->setObjectName(names.continueBox);
+    m_submit = new QPushButton(QStringLiteral("保存"), page);
+    m_submit->setObjectName(names.submitButton);
+    auto *cancel = new QPushButton(QStringLiteral("取消"), page);
+    cancel->setObjectName(names.cancelButton);
+    m_submit->setAutoDefault(false);
+    cancel->setAutoDefault(false);
+    buttons->addWidget(m_idLabel);
+    buttons->addWidget(m_continue);
+    buttons->addSpacing(24);
+    buttons->addWidget(m_submit);
+    buttons->addWidget(cancel);
+    buttons->addStretch(1);
+    layout->addLayout(buttons);
+    layout->addStretch(1);
+    m_pages->addWidget(page);
+
+    connect(m_submit, &QPushButton::clicked, this, [this] { submitClick(); });
+    connect(cancel, &QPushButton::clicked, this, &RecordPage::cancelClick);
+}
+
+Db &RecordPage::database() {
+    if (!frmDM || !frmDM->adoConn().isOpen())
+        throw DbError(QStringLiteral("no open ledger"), 0);
+    return frmDM->adoConn();
+}
+
+bool RecordPage::modeFromText(const QString &text, Mode *mode) {
+    static const struct {
+        const char *text;
+        Mode mode;
+    } modes[] = {
+        {"add", Mode::Add}, {"browse", Mode::Browse}, {"edit", Mode::Edit}, {"del", Mode::Del}};
+    for (const auto &m : modes) {
+        if (text == QLatin1String(m.text)) {
+            *mode = m.mode;
+            return true;
+        }
+    }
+    return false;
+}
+
+std::optional<QDate> RecordPage::periodStart(Period period, const QDate &today) {
+    switch (period) {
+    case Period::Today:
+        return today;
+    case Period::Month:
+        return QDate(today.year(), today.month(), 1);
+    case Period::Year:
+        return QDate(today.year(), 1, 1);
+    case Period::All:
+        break;
+    }
+    return std::nullopt;
+}
+
+void RecordPage::setListColumns(const QStringList &captions, const QList<int> &widths) {
+    m_list->setColumns(captions, widths);
+}
+
+void RecordPage::createPeriodRadios(const QString &word) {
+    auto *group = new QGroupBox(this);
+    auto *row = new QHBoxLayout(group);
+    row->setContentsMargins(6, 2, 6, 2);
+    m_periods = new QButtonGroup(this);
+    static const struct {
+        const char *suffix;
+        const char *caption;
+        Period period;
+    } radios[] = {{"today", "显示今日数据", Period::Today},
+                  {"month", "显示本月数据", Period::Month},
+                  {"year", "显示本年数据", Period::Year},
+                  {"all", "显示全部数据", Period::All}};
+    for (const auto &r : radios) {
+        auto *radio = new QRadioButton(QString::fromUtf8(r.caption), group);
+        radio->setObjectName(QStringLiteral("rdb_%1_%2").arg(word, QLatin1String(r.suffix)));
+        m_periods->addButton(radio, int(r.period));
+        row->addWidget(radio);
+        // Checking a radio in code reloads the list as a click does.
+        connect(radio, &QRadioButton::toggled, this, [this](bool on) {
+            if (on)
+                showList();
+        });
+    }
+    {
+        const QSignalBlocker blocker(m_periods->button(int(Period::Month)));
+        m_periods->button(int(Period::Month))->setChecked(true);
+    }
+    m_toolBar->insertWidget(1, group);
+}
+
+RecordPage::Period RecordPage::period() const {
+    if (!m_periods || m_periods->checkedId() < 0)
+        return Period::All;
+    return Period(m_periods->checkedId());
+}
+
+void RecordPage::selectPeriod(Period period) {
+    QAbstractButton *radio = m_periods ? m_periods->button(int(period)) : nullptr;
+    if (!radio || radio->isChecked())
+        showList();
+    else
+        radio->setChecked(true);
+}
+
+void RecordPage::showCurrentPeriod() {
+    m_pages->setCurrentIndex(0);
+    selectPeriod(Period::Month);
+    if (m_list->count() == 0)
+        selectPeriod(Period::All);
+}
+
+void RecordPage::showList() {
+    const ListQuery query = listQuery();
+    QString where = query.from;
+    QVariantList params = query.params;
+    if (!query.dateColumn.isEmpty()) {
+        if (const auto start = periodStart(period(), today())) {
+            where += QStringLiteral(" and ") + query.dateColumn + QStringLiteral(" >= ?");
+            params << start->toString(QLatin1String(kDateFmt));
+        }
+    }
+    m_count = 0;
+    m_total = 0;
+    try {
+        Db &db = database();
+        QString sql = QStringLiteral("SELECT ") + query.columns + QLatin1Char(' ') + where;
+        if (!query.orderBy.isEmpty())
+            sql += QStringLiteral(" ORDER BY ") + query.orderBy;
+        Statement rows(db, sql, params);
+        m_list->records()->fill(rows);
+        Statement sums(db,
+                       QStringLiteral("SELECT count(*), total(") + query.amountColumn +
+                           QStringLiteral(") ") + where,
+                       params);
+        if (sums.next()) {
+            m_count = int(sums.integer(0));
+            m_total = sums.number(1);
+        }
+    } catch (const std::exception &e) {
+        qWarning("record list: %s", e.what());
+        m_list->records()->clear();
+        m_count = 0;
+        m_total = 0;
+    }
+    m_countLabel->setText(QStringLiteral("记录数：%1 条").arg(m_count));
+    m_sumLabel->setText(totalPrefix() + formatMoneyN(m_total) + QStringLiteral(" 元"));
+    emit listShown();
+}
+
+void RecordPage::setState(Mode mode, qint64 key) {
+    if (mode == Mode::Del)
+        return;
+    try {
+        stateRoutine(mode, key);
+    } catch (const std::exception &e) {
+        qWarning("record page state: %s", e.what());
+    }
+}
+
+void RecordPage::setState(const QString &mode, qint64 key) {
+    Mode m;
+    if (modeFromText(mode, &m))
+        setState(m, key);
+}
+
+void RecordPage::editClick() {
+    qint64 key = 0;
+    if (!m_list->selectedKey(&key)) {
+        showInfo(QStringLiteral("选择需要修改的记录。"));
+        return;
+    }
+    setState(Mode::Edit, key);
+}
+
+void RecordPage::deleteClick() {
+    qint64 key = 0;
+    if (!m_list->selectedKey(&key)) {
+        showInfo(QStringLiteral("选择需要修改的记录。"));
+        return;
+    }
+    if (!Prompter::instance().confirm(QStringLiteral("确定删除该记录?"), QStringLiteral("提示")))
+        return;
+    int changed = 0;
+    const bool ok = execSQL(QStringLiteral("delete from ") + recordTable() +
+                                QStringLiteral(" where ") + keyColumn() + QStringLiteral("=?"),
+                            {key}, &changed) &&
+                    changed > 0;
+    if (ok) {
+        showList();
+        showInfo(QStringLiteral("删除成功。"));
+    } else {
+        showInfo(QStringLiteral("删除失败。"));
+    }
+}
+
+void RecordPage::cancelClick() {
+    showQueryPage();
+}
+
+void RecordPage::exportClick() {
+    exportListView(*m_list->records());
+}
+
+void RecordPage::showQueryPage() {
+    m_pages->setCurrentIndex(0);
+}
+
+void RecordPage::showEditPage() {
+    m_pages->setCurrentIndex(1);
+}
+
+bool RecordPage::editingKey(qint64 *key) const {
+    bool ok = false;
+    *key = m_idLabel->text().toLongLong(&ok);
+    return ok && !m_idLabel->text().isEmpty();
+}
+
+QLabel *RecordPage::addFormRow(const QString &caption, QWidget *field, bool required,
+                               QWidget *besideField) {
+    const int row = m_form->rowCount();
+    auto *label = new QLabel(caption, field->parentWidget());
+    label->setBuddy(field);
+    const bool tall = field->sizeHint().height() > 40;
+    label->setAlignment(Qt::AlignRight | (tall ? Qt::AlignTop : Qt::AlignVCenter));
+    m_form->addWidget(label, row, 0);
+    if (besideField) {
+        auto *pair = new QHBoxLayout;
+        pair->setSpacing(4);
+        pair->addWidget(field, 1);
+        pair->addWidget(besideField);
+        m_form->addLayout(pair, row, 1);
+    } else {
+        m_form->addWidget(field, row, 1);
+    }
+    field->setProperty(kFormRowProperty, row);
+    auto *must = new QLabel(QStringLiteral("*"), field->parentWidget());
+    QPalette red = must->palette();
+    red.setColor(QPalette::WindowText, Qt::red);
+    must->setPalette(red);
+    must->setAlignment(tall ? Qt::AlignLeft | Qt::AlignTop : Qt::AlignLeft | Qt::AlignVCenter);
+    QSizePolicy keep = must->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    must->setSizePolicy(keep);
+    must->setVisible(required);
+    m_form->addWidget(must, row, 2);
+    return must;
+}
+
+QComboBox *RecordPage::makeCombo(const QString &name) {
+    auto *combo = new QComboBox(m_form->parentWidget());
+    combo->setObjectName(name);
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->setMaxVisibleItems(20);
+    return combo;
+}
+
+QToolButton *RecordPage::addListButton(QComboBox *combo, const QString &name, const QString &hint) {
+    auto *button = new QToolButton(combo->parentWidget());
+    button->setObjectName(name);
+    button->setToolTip(hint);
+    button->setAutoRaise(true);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setFixedSize(23, 21);
+    const bool refresh = hint == QStringLiteral("刷新列表");
+    button->setIcon(
+        style()->standardIcon(refresh ? QStyle::SP_BrowserReload : QStyle::SP_FileDialogListView));
+    QSizePolicy keep = button->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    button->setSizePolicy(keep);
+    button->hide();
+    m_form->addWidget(button, combo->property(kFormRowProperty).toInt(), 3);
+    combo->setProperty(kListButtonProperty, QVariant::fromValue<QObject *>(button));
+    combo->installEventFilter(this);
+    if (combo->lineEdit())
+        combo->lineEdit()->installEventFilter(this);
+    return button;
+}
+
+bool RecordPage::eventFilter(QObject *watched, QEvent *event) {
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
+        QObject *object = watched;
+        auto *combo = qobject_cast<QComboBox *>(object);
+        if (!combo && object->parent())
+            combo = qobject_cast<QComboBox *>(object->parent());
+        if (combo) {
+            auto *button =
+                qobject_cast<QWidget *>(combo->property(kListButtonProperty).value<QObject *>());
+            if (button) {
+                if (event->type() == QEvent::FocusIn) {
+                    button->show();
+                } else {
+                    const auto reason = static_cast<QFocusEvent *>(event)->reason();
+                    const bool keep = reason == Qt::PopupFocusReason ||
+                                      reason == Qt::ActiveWindowFocusReason ||
+                                      isInside(QApplication::focusWidget(), combo);
+                    if (!keep)
+                        button->hide();
+                }
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+bool RecordPage::needsAccount(const QComboBox *fundsType) {
+    const QString text = fundsType->currentText().trimmed();
+    return !text.isEmpty() && fundsType->findText(text, Qt::MatchFixedString) >= 1;
+}
+
+void RecordPage::resetFundsTypes(QComboBox *combo) {
+    const QSignalBlocker blocker(combo);
+    combo->clear();
+    combo->addItem(QStringLiteral("现金"));
+    combo->setCurrentIndex(-1);
+    combo->setEditText(QString());
+}
+
+void RecordPage::setFieldLocked(QWidget *field, bool locked) {
+    QPalette palette = field->palette();
+    const QColor base = locked ? QApplication::palette().color(QPalette::ToolTipBase)
+                               : QApplication::palette().color(QPalette::Base);
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        palette.setColor(group, QPalette::Base, base);
+    field->setPalette(palette);
+}
+
+void RecordPage::applyAccountRule(QComboBox *fundsType, QComboBox *account, QLabel *must) {
+    const QString text = fundsType->currentText().trimmed();
+    if (text != fundsType->currentText()) {
+        const QSignalBlocker blocker(fundsType);
+        fundsType->setEditText(text);
+    }
+    {
+        const QSignalBlocker blocker(account);
+        account->clear();
+        account->setCurrentIndex(-1);
+        account->setEditText(QString());
+    }
+    if (!needsAccount(fundsType)) {
+        setFieldLocked(account, true);
+        account->setEnabled(false);
+        must->hide();
+        return;
+    }
+    setFieldLocked(account, false);
+    account->setEnabled(true);
+    must->show();
+    try {
+        fillItemsFromQuery(QStringLiteral("SELECT Account from kx_card where IsValid='1' and "
+                                          "FundsType=? ORDER BY cardid"),
+                           {text}, QStringLiteral("Account"), account, true, false);
+    } catch (const std::exception &e) {
+        qWarning("account list: %s", e.what());
+    }
+}
+
+bool RecordPage::rejectField(const QString &message, QWidget *field) {
+    showInfo(message);
+    if (field)
+        field->setFocus(Qt::OtherFocusReason);
+    return false;
+}
+
+void RecordPage::finishSave(bool ok) {
+    if (!ok) {
+        showInfo(QStringLiteral("保存失败!"));
+        return;
+    }
+    showInfo(QStringLiteral("保存成功!"));
+    if (!m_continue->isHidden() && m_continue->isChecked())
+        setState(Mode::Add);
+    else
+        showQueryPage();
+    showList();
+}
+
+} // namespace ledger

@@ -1,0 +1,168 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <QVariantList>
+#include <QWidget>
+#include <functional>
+#include <optional>
+
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QGridLayout;
+class QHBoxLayout;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QStackedWidget;
+class QToolButton;
+
+namespace ledger {
+
+class RecordList;
+
+// Component names of one record page (the page word differs, and so does the spelling of a
+// few names).
+struct RecordPageNames {
+    QString pageControl;  // inner page control, e.g. pclIncome
+    QString queryCaption; // "收入信息查询"
+    QString editCaption;  // "收入信息维护"
+    QString addButton;    // sbtn_in_Add
+    QString editButton;   // sbtn_in_Edit
+    QString deleteButton; // sbtn_In_del
+    QString list;         // lv_in
+    QString countLabel;   // lbl_in_recordcount
+    QString sumLabel;     // lbl_in_sum
+    QString csvButton;    // sbtn_income_cvs
+    QString idLabel;      // lbl_in_id
+    QString continueBox;  // ckb_in_continue
+    QString submitButton; // btn_in_Submit
+    QString cancelButton; // btn_in_Cancel
+};
+
+// The record-page pattern: a query page (tool buttons, period choice, list, count and total,
+// CSV export) and a maintenance page (the record's fields), switched by the page's state
+// routine. Subclasses give the list's statement, fill the maintenance page and save.
+class RecordPage : public QWidget {
+    Q_OBJECT
+public:
+    enum class Mode { Add, Browse, Edit, Del };
+    enum class Period { Today, Month, Year, All };
+
+    RecordPage(const RecordPageNames &names, QWidget *parent = nullptr);
+
+    // "add", "browse", "edit", "del"; false for any other text.
+    static bool modeFromText(const QString &text, Mode *mode);
+    // First day of the period containing today; none for "all".
+    static std::optional<QDate> periodStart(Period period, const QDate &today);
+
+    // List routine: reloads the list for the checked period with its count and total.
+    void showList();
+    // State routine. Errors while loading a record are logged, never shown.
+    void setState(Mode mode, qint64 key = 0);
+    void setState(const QString &mode, qint64 key = 0);
+
+    Period period() const;
+    // Checks the period's radio and loads the list once.
+    void selectPeriod(Period period);
+    // The first visit's routine: the month, falling back to all when the month is empty.
+    void showCurrentPeriod();
+
+    // Save button: the page's checks in order, then an insert or an update.
+    virtual void submitClick() = 0;
+    // Delete flow of the delete button.
+    void deleteClick();
+    void editClick();
+    void cancelClick();
+
+    void setToday(std::function<QDate()> today) { m_today = std::move(today); }
+    QDate today() const { return m_today(); }
+
+    RecordList *list() const { return m_list; }
+    QStackedWidget *pages() const { return m_pages; }
+    int recordCount() const { return m_count; }
+    double recordTotal() const { return m_total; }
+
+signals:
+    // After the list routine ran (also after a failed query, with an empty list).
+    void listShown();
+
+protected:
+    // The list's statement, split so that the count and the total come from the same
+    // condition. columns: the listed columns in list order; from: "from <table> where ...".
+    struct ListQuery {
+        QString columns;
+        QString from;
+        QVariantList params;
+        QString dateColumn;   // empty: no period condition
+        QString amountColumn; // summed for the total
+        QString orderBy;
+    };
+    virtual ListQuery listQuery() const = 0;
+    virtual QString totalPrefix() const = 0;
+    virtual void stateRoutine(Mode mode, qint64 key) = 0;
+    // Table and key column of the delete flow.
+    virtual QString recordTable() const = 0;
+    virtual QString keyColumn() const = 0;
+
+    // The open ledger; throws DbError when there is none.
+    static class Db &database();
+
+    // Query page pieces for subclasses.
+    void setListColumns(const QStringList &captions, const QList<int> &widths);
+    void createPeriodRadios(const QString &word);
+    QHBoxLayout *toolBar() const { return m_toolBar; }
+
+    // Maintenance page pieces. addFormRow returns the "*" label of a required field.
+    QLabel *addFormRow(const QString &caption, QWidget *field, bool required,
+                       QWidget *besideField = nullptr);
+    QToolButton *addListButton(QComboBox *combo, const QString &name, const QString &hint);
+    QComboBox *makeCombo(const QString &name);
+    QGridLayout *form() const { return m_form; }
+
+    // Account combo rule: the account list of the chosen payment form, or a locked, empty
+    // account combo for cash and forms not in the list.
+    void applyAccountRule(QComboBox *fundsType, QComboBox *account, QLabel *must);
+    // True when the payment-form text names a listed form other than cash.
+    static bool needsAccount(const QComboBox *fundsType);
+    // Fills a payment-form combo with "现金" first; the text is left empty.
+    static void resetFundsTypes(QComboBox *combo);
+    static void setFieldLocked(QWidget *field, bool locked);
+
+    // One failing check: its message, then the focus on the field. Always false.
+    bool rejectField(const QString &message, QWidget *field);
+    // After a save ran: messages, continuous adding or back to the list, reload.
+    void finishSave(bool ok);
+
+    void showQueryPage();
+    void showEditPage();
+    QLabel *idLabel() const { return m_idLabel; }
+    QCheckBox *continueBox() const { return m_continue; }
+    QPushButton *submitButton() const { return m_submit; }
+    // Key held by the id label; false when the label is empty (the save inserts).
+    bool editingKey(qint64 *key) const;
+
+private:
+    void buildQueryPage(const RecordPageNames &names);
+    void buildEditPage(const RecordPageNames &names);
+    void exportClick();
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void updateListButton(QComboBox *combo);
+
+    std::function<QDate()> m_today;
+    QStackedWidget *m_pages = nullptr;
+    QHBoxLayout *m_toolBar = nullptr;
+    QButtonGroup *m_periods = nullptr;
+    RecordList *m_list = nullptr;
+    QLabel *m_countLabel = nullptr;
+    QLabel *m_sumLabel = nullptr;
+    QGridLayout *m_form = nullptr;
+    QLabel *m_idLabel = nullptr;
+    QCheckBox *m_continue = nullptr;
+    QPushButton *m_submit = nullptr;
+    int m_count = 0;
+    double m_total = 0;
+};
+
+} // namespace ledger
