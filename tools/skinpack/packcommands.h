@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+class QTextStream;
+
 namespace skinpack {
 
 // Sub-commands of skinpack working on packages; `args` holds the arguments after the
@@ -13,5 +15,10 @@ int runList(const QStringList &args);
 int runUnpack(const QStringList &args);
 // pack DIR FILE.skn: packs a folder of one INI and BMP files as a version 20000 package.
 int runPack(const QStringList &args);
+
+// The same, writing to the given streams (used by tests).
+int runList(const QStringList &args, QTextStream &out, QTextStream &err);
+int runUnpack(const QStringList &args, QTextStream &out, QTextStream &err);
+int runPack(const QStringList &args, QTextStream &out, QTextStream &err);
 
 } // namespace skinpack

@@ -18,7 +18,9 @@ public:
 // LZHUF decoder: LZSS over a 4096-byte ring with adaptive Huffman codes (the 1988 stream).
 // Packed form: unpacked size as u32 little-endian, then the bit stream, MSB first.
 // Unlike the classic decoder it refuses input it cannot trust: a source shorter than the size
-// field, a size above MaxUnpackedSize, and a stream whose codes run past its last bit.
+// field, a size above MaxUnpackedSize or above what the stream's length can carry, codes that
+// run past the last bit, and whole bytes left unused after the last code. A final match is
+// clipped at the size.
 class TLZH {
 public:
     static constexpr int N = 4096;      // ring size
