@@ -36,8 +36,10 @@ Db::~Db() {
 bool Db::open(const QString &path, const QByteArray &key, QString *error, bool requireLedger) {
     close();
     const QFileInfo info(path);
-    if (!info.exists() || !info.isFile()) {
-        setError(error, QStringLiteral("database file not found: ") + path);
+    if (!info.isFile()) {
+        setError(error, (info.exists() ? QStringLiteral("not a file: ")
+                                       : QStringLiteral("database file not found: ")) +
+                            path);
         return false;
     }
     sqlite3 *db = nullptr;
@@ -113,9 +115,10 @@ bool Db::reopen(QString *error) {
 
 int Db::exec(const QString &sql, const QVariantList &params) {
     Statement statement(*this, sql, params);
+    const int before = sqlite3_total_changes(m_db);
     while (statement.next()) {
     }
-    return sqlite3_changes(m_db);
+    return sqlite3_total_changes(m_db) - before;
 }
 
 void Db::execScript(const QString &sql) {

@@ -43,7 +43,7 @@ public:
     QString path() const { return m_path; }
     sqlite3 *handle() const { return m_db; }
 
-    // Runs one statement with its values bound in order; returns the number of changed rows.
+    // Runs one statement with its values bound in order; returns the number of rows it changed.
     int exec(const QString &sql, const QVariantList &params = {});
     // Runs several statements separated by ';' (schema scripts); no parameters.
     void execScript(const QString &sql);
@@ -74,7 +74,7 @@ public:
     int columnIndex(const QString &name) const; // case-insensitive; -1 when absent
     bool isNull(int column) const;
     QVariant value(int column) const;
-    QString text(int column) const;    // REAL columns as QString::number(v, 'g', 15)
+    QString text(int column) const; // REAL columns as QString::number(v, 'g', 15)
     double number(int column) const;
     qint64 integer(int column) const;
     QString text(const QString &name) const;

@@ -2,6 +2,7 @@
 
 #include "ledger/core/untpub.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QNetworkAccessManager>
 #include <QNetworkCookieJar>
@@ -25,6 +26,7 @@ TfrmDM::~TfrmDM() {
 }
 
 TfrmDM::OpenResult TfrmDM::DataModuleCreate() {
+    bool copied = false;
     if (!QFileInfo::exists(m_paths.databaseFile)) {
         if (!QFileInfo::exists(m_paths.templateFile)) {
             showInfo(QStringLiteral("数据库文件不存在。"));
@@ -35,10 +37,14 @@ TfrmDM::OpenResult TfrmDM::DataModuleCreate() {
             showInfo(connectionFailedText());
             return OpenResult::ConnectionFailed;
         }
+        copied = true;
     }
     QString error;
     if (!m_conn.open(m_paths.databaseFile, QByteArray(kDatabaseKey), &error, true)) {
         qWarning("cannot open %s: %s", qPrintable(m_paths.databaseFile), qPrintable(error));
+        // A copy of a broken template must not block a repaired template next time.
+        if (copied)
+            QFile::remove(m_paths.databaseFile);
         showInfo(connectionFailedText());
         return OpenResult::ConnectionFailed;
     }
