@@ -22,7 +22,7 @@ public:
     void ComposeComboButton() const;
     void BuildComboArrow() const;
     void BuildToolbarGradient() const;
-    TColor CalcTitleSampleColor() const;
+    SkinColor CalcTitleSampleColor() const;
 
 private:
     TSkinData &data;

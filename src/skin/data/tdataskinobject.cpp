@@ -1,6 +1,6 @@
 #include "skin/data/tdataskinobject.h"
 
-#include <algorithm>
+#include "skin/draw/stripframe.h"
 
 namespace skin {
 
@@ -17,21 +17,11 @@ int TDataSkinObject::FrameCount() const {
 }
 
 QSize TDataSkinObject::FrameSize(bool vertical) const {
-    if (!HasImage())
-        return QSize(0, 0);
-    if (vertical)
-        return QSize(Image.width(), Image.height() / FrameCount());
-    return QSize(Image.width() / FrameCount(), Image.height());
+    return StripFrameSize(Image.size(), Frame, vertical);
 }
 
 QRect TDataSkinObject::FrameRect(int index, bool vertical) const {
-    const QSize size = FrameSize(vertical);
-    if (size.isEmpty())
-        return QRect();
-    const int i = std::clamp(index, 1, FrameCount()) - 1;
-    if (vertical)
-        return QRect(0, i * size.height(), size.width(), size.height());
-    return QRect(i * size.width(), 0, size.width(), size.height());
+    return StripFrameRect(Image.size(), Frame, index, vertical);
 }
 
 QImage TDataSkinObject::FrameImage(int index, bool vertical) const {

@@ -31,12 +31,12 @@ public:
     QString Name;
     int Frame = 0;
     int Style = 0;
-    TColor NormalColour = -1; // -1 = not given
-    TColor MouseOverColour = -1;
-    TColor PressedColour = -1;
-    TColor NormalColour2 = 0;
-    TColor MouseOverColour2 = 0;
-    TColor PressedColour2 = 0;
+    SkinColor NormalColour = -1; // -1 = not given
+    SkinColor MouseOverColour = -1;
+    SkinColor PressedColour = -1;
+    SkinColor NormalColour2 = 0;
+    SkinColor MouseOverColour2 = 0;
+    SkinColor PressedColour2 = 0;
 
     // The margins as (LeftWidth, TopHeight, RightWidth, BottomHeight).
     QMargins Margins() const;

@@ -16,8 +16,8 @@ public:
     int FontHeight = 14;
     int TXTBackleft = 0;
     int TXTBackRight = 0;
-    TColor ActiveText = clNone; // clNone = not given
-    TColor InActiveText = clNone;
+    SkinColor ActiveText = clNone; // clNone = not given
+    SkinColor InActiveText = clNone;
 };
 
 } // namespace skin

@@ -42,14 +42,16 @@ public:
     void ReadBorders() const;
     void ReadColours() const;
     // prefix+"R", prefix+"G", prefix+"B": the colour changes only when all three are >= 0.
-    void ReadRGBKeys(const QString &section, const QString &prefix, TColor &colour) const;
+    void ReadRGBKeys(const QString &section, const QString &prefix, SkinColor &colour) const;
     // A colour key: colour text, or `def` when the value is missing or empty.
-    TColor ReadColour(const QString &section, const QString &key, TColor def) const;
+    SkinColor ReadColour(const QString &section, const QString &key, SkinColor def) const;
+    // NormalColour.. (-1) and NormalColour2.. (colour text, default the skin's ButtonText).
+    void ReadColourKeys(const QString &section, TDataSkinObject &object) const;
     void SetFrameCounts() const;
 
     // Each run of decimal digits is one number; the first three are red, green, blue (mod 256),
     // missing ones are 0, further ones are ignored.
-    static TColor ParseColourTriple(const QString &text);
+    static SkinColor ParseColourTriple(const QString &text);
 
     TSkinData &Data() const { return data; }
     const TQuickIni &Ini() const { return ini; }

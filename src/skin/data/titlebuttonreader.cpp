@@ -1,0 +1,108 @@
+#include "skin/data/titlebuttonreader.h"
+
+#include "skin/data/tdataskinsysbutton.h"
+#include "skin/data/tquickini.h"
+#include "skin/data/tskindata.h"
+#include "skin/data/tskininireader.h"
+
+#include <optional>
+
+namespace skin {
+
+namespace {
+
+bool IsCaptionButtonSection(const QString &name) {
+    const QString upper = name.toUpper();
+    if (!upper.startsWith(QLatin1String("BUTTON")))
+        return false;
+    return upper != QLatin1String("BUTTONS") && upper != QLatin1String("BUTTON.RADIO") &&
+           upper != QLatin1String("BUTTON.CHECKBOX") && upper != QLatin1String("BUTTON");
+}
+
+} // namespace
+
+TTitleButtonReader::TTitleButtonReader(const TSkinIniReader &reader) : reader(reader) {}
+
+void TTitleButtonReader::ReadTitleButtons() const {
+    TSkinData &data = reader.Data();
+    const TQuickIni &ini = reader.Ini();
+    data.TitleButtons.clear();
+
+    QStringList kept;
+    for (const QString &name : reader.Sections()) {
+        if (!IsCaptionButtonSection(name))
+            continue;
+        const int action = ini.ReadInteger(name, QStringLiteral("Action"), 0);
+        const int visibility = ini.ReadInteger(name, QStringLiteral("Visibility"), -1);
+        if (action == -1 && visibility != 0)
+            continue;
+        kept.append(name);
+    }
+
+    std::optional<QPoint> maximizePlace;
+    QString lastName;
+    for (const QString &section : kept) {
+        lastName = section.toUpper();
+        auto b = std::make_unique<TDataSkinSysButton>(lastName);
+        b->Action = ini.ReadInteger(section, QStringLiteral("Action"), 0);
+        b->Align = ini.ReadInteger(section, QStringLiteral("Align"), 0);
+        b->Xcoord = ini.ReadInteger(section, QStringLiteral("Xcoord"), 0);
+        b->Ycoord = ini.ReadInteger(section, QStringLiteral("Ycoord"), 0);
+        b->Visibility = ini.ReadInteger(section, QStringLiteral("Visibility"), 0);
+        b->Visibility1 =
+            ini.ReadInteger(section, QStringLiteral("Visibility1"), b->Action == -1 ? -1 : 0);
+        if (b->Action == 1 && b->Visibility == 2)
+            maximizePlace = QPoint(b->Xcoord, b->Ycoord);
+        // The help button takes the maximize button's place; with none before it, its own.
+        if (b->Action == 4 && maximizePlace) {
+            b->Xcoord = maximizePlace->x();
+            b->Ycoord = maximizePlace->y();
+        }
+        b->CombineOp = ini.ReadInteger(section, QStringLiteral("CombineOp"), -1);
+        b->Frame = ini.ReadInteger(section, QStringLiteral("frame"), 0);
+        reader.LoadSkinBitmap(b->Image,
+                              ini.ReadString(section, QStringLiteral("ButtonImage"), QString()));
+        if (b->Frame == 0) {
+            b->Frame = 6;
+            if (b->HasImage())
+                b->Frame = double(b->Image.width()) / b->Image.height() <= 3.8 ? 3 : 6;
+            if (b->Action < 0)
+                b->Frame = 6;
+            if (b->Action == 3 || b->Action == 11)
+                b->Image = QImage(); // the window's icon is shown instead
+        }
+        data.TitleButtons.push_back(std::move(b));
+    }
+
+    for (int action : {7, 8, 9}) {
+        auto b = std::make_unique<TDataSkinSysButton>(lastName);
+        b->Action = action;
+        b->Align = 100;
+        b->Visibility = 100;
+        b->Visibility1 = 100;
+        b->Frame = 4;
+        data.TitleButtons.push_back(std::move(b));
+    }
+    ReadMDIControls();
+}
+
+void TTitleButtonReader::ReadMDIControls() const {
+    TSkinData &data = reader.Data();
+    if (data.TitleButtons.size() < 3)
+        return;
+    QImage source;
+    reader.LoadSkinBitmap(source, reader.Ini().ReadString(QStringLiteral("MDICONTROLS"),
+                                                          QStringLiteral("Image"), QString()));
+    if (source.isNull())
+        return;
+    const int w = source.width() / 12;
+    const int h = source.height();
+    const size_t first = data.TitleButtons.size() - 3;
+    for (int k = 0; k < 3; ++k) {
+        TDataSkinSysButton &b = *data.TitleButtons[first + k];
+        b.Image = w > 0 ? source.copy(4 * k * w, 0, 4 * w, h) : QImage();
+        b.Xcoord = (3 - k) * (w + 4);
+    }
+}
+
+} // namespace skin

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <QByteArray>
+#include <QColor>
+#include <QHash>
+#include <QImage>
+#include <QList>
+#include <QPair>
+#include <QSize>
+#include <QString>
+
+namespace skin {
+class TSkinPackageWriter;
+}
+
+namespace skin::test {
+
+// A colour-coded skin built in memory for tests: every section of the skin INI vocabulary, and
+// every image a strip whose frames are each one solid colour of their own (never the key
+// colour), so a pixel names the image and frame it came from. Packed with the production
+// package writer and LZHUF encoder; load it through TSkinData::SetSkinStream(Packed()).
+//
+//   TTestSkin s;                                 // complete skin
+//   s.RemoveSection("SunkEdge");                 // element absent
+//   s.SetKey("ToolBars", "Frame", "3");          // any key
+//   s.SetImage("tabs.bmp", myImage);             // own image (or SetStrip for a solid strip)
+//   data.SetSkinStream(s.Packed());
+//   QRgb c = s.FrameColour("tabs.bmp", 2);       // colour of frame 2 of that image
+class TTestSkin {
+public:
+    TTestSkin(); // the complete skin
+
+    // Sections and keys, kept in insertion order; SetKey adds a section when needed.
+    void SetKey(const QString &section, const QString &key, const QString &value);
+    void RemoveKey(const QString &section, const QString &key);
+    void RemoveSection(const QString &section);
+    bool HasSection(const QString &section) const;
+    QString Key(const QString &section, const QString &key) const;
+
+    // Package entries besides the INI. Names are stored as given (the reader lower-cases them).
+    void SetImage(const QString &name, const QImage &image);
+    // A solid-colour strip of `frames` frames of `frameSize`, stacked when vertical; the colours
+    // are registered for FrameColour().
+    void SetStrip(const QString &name, int frames, QSize frameSize, bool vertical = false);
+    void RemoveImage(const QString &name);
+    void SetRawEntry(const QString &name, const QByteArray &bytes);
+    QImage Image(const QString &name) const;
+
+    // Solid colour of frame `frame` (1-based) of a strip made by SetStrip; 0 when unknown.
+    QRgb FrameColour(const QString &imageName, int frame) const;
+
+    QByteArray Ini() const; // CR LF lines
+    QByteArray Unpacked(quint32 version = 20000) const;
+    QByteArray Packed(quint32 version = 20000) const;
+
+    // Entry name of the INI text inside the package.
+    static QString IniName() { return QStringLiteral("skin.ini"); }
+    // 24-bit BMP bytes of an image.
+    static QByteArray BmpBytes(const QImage &image);
+
+private:
+    struct Section {
+        QString name;
+        QList<QPair<QString, QString>> keys;
+    };
+    Section *FindSection(const QString &name);
+    const Section *FindSection(const QString &name) const;
+    QRgb NextColour();
+    void Fill(TSkinPackageWriter &writer) const;
+
+    QList<Section> sections;
+    QList<QPair<QString, QByteArray>> entries; // name, bytes
+    QHash<QString, QImage> images;
+    QHash<QString, QList<QRgb>> frameColours;
+    int colourCounter = 0;
+};
+
+} // namespace skin::test
