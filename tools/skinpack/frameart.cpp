@@ -216,8 +216,10 @@ QImage DrawMenuItem(const Theme &theme) {
     QImage separator = keyCanvas(w, h);
     {
         QPainter p(&separator);
-        p.fillRect(0, h / 2 - 1, w, 1, mix(theme.menu, theme.buttonShadow, 0.55));
-        p.fillRect(0, h / 2, w, 1, theme.buttonHilight);
+        // Separators show the bottom rows of the frame at their own height (about 7 to 12),
+        // so the line sits 5 rows above the bottom.
+        p.fillRect(0, h - 5, w, 1, mix(theme.menu, theme.buttonShadow, 0.55));
+        p.fillRect(0, h - 4, w, 1, theme.buttonHilight);
     }
     QImage selected = clearCanvas(w, h);
     {

@@ -270,17 +270,24 @@ void PreviewPainter::PopupMenu(const QPoint &at) {
     const QStringList items = {QStringLiteral("收入记录"), QStringLiteral("支出记录"), QString(),
                                QStringLiteral("导出 CSV"), QStringLiteral("退出")};
     const int w = 170, itemH = 22;
-    const QRect box(at, QSize(w, 3 + 3 + itemH * int(items.size()) - 10));
+    const QRect box(at, QSize(w, 3 + 3 + itemH * int(items.size() - 1) + 9));
     DrawPart(p, box, Img("menubg.bmp"), false, false, false, 1, 1, QMargins(3, 3, 3, 3));
     int y = box.top() + 3;
     for (int i = 0; i < items.size(); ++i) {
         const bool separator = items.at(i).isEmpty();
-        const int h = separator ? 12 : itemH;
+        const int h = separator ? 9 : itemH;
         const QRect item(box.left() + 3, y, w - 6, h);
-        const int frame = separator ? 2 : (i == 1 ? 4 : 1);
-        DrawPart(p, item, Img("menuitem.bmp"), false, false, true, 5, frame, QMargins(3, 3, 3, 3));
-        if (!separator)
+        if (separator) {
+            // The bottom h rows of the separator frame, stretched along the row only.
+            const QImage strip = Img("menuitem.bmp");
+            const int fw = strip.width() / 5;
+            DrawPart(p, item, strip.copy(fw, strip.height() - h, fw, h), false, false, true, 1, 1,
+                     QMargins(3, 0, 3, 0));
+        } else {
+            DrawPart(p, item, Img("menuitem.bmp"), false, false, true, 5, i == 1 ? 4 : 1,
+                     QMargins(3, 3, 3, 3));
             Text(item.adjusted(28, 0, 0, 0), items.at(i), i == 1 ? t.hilightText : t.menuText);
+        }
         y += h;
     }
 }

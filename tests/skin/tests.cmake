@@ -1,0 +1,90 @@
+# Our skin: the unit tests that need the generator or the embedded package, and the script
+# test of skinpack's package commands.
+#
+# Run with `cmake -DSKINPACK=... -DWORK=... -P tests.cmake`, this file is that script test:
+# generate, list, unpack, pack and unpack again, comparing every entry byte for byte.
+
+if(CMAKE_SCRIPT_MODE_FILE)
+  function(run)
+    execute_process(COMMAND ${ARGN} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+    if(NOT rc EQUAL 0)
+      message(FATAL_ERROR "failed (${rc}): ${ARGN}\n${out}\n${err}")
+    endif()
+    set(run_output "${out}" PARENT_SCOPE)
+  endfunction()
+  function(same_files a b)
+    file(SHA256 ${a} ha)
+    file(SHA256 ${b} hb)
+    if(NOT ha STREQUAL hb)
+      message(FATAL_ERROR "${a} and ${b} differ")
+    endif()
+  endfunction()
+
+  set(ENV{QT_QPA_PLATFORM} offscreen)
+  file(REMOVE_RECURSE ${WORK})
+  file(MAKE_DIRECTORY ${WORK})
+  run(${SKINPACK} generate --out ${WORK}/a.skn --dump-dir ${WORK}/dump)
+  file(GLOB dumped RELATIVE ${WORK}/dump ${WORK}/dump/*)
+  list(LENGTH dumped count)
+  if(count LESS 40)
+    message(FATAL_ERROR "only ${count} files dumped")
+  endif()
+
+  # list: the version, then one line per entry with its exact size.
+  run(${SKINPACK} list ${WORK}/a.skn)
+  if(NOT run_output MATCHES "20000")
+    message(FATAL_ERROR "list shows no version 20000:\n${run_output}")
+  endif()
+  foreach(name ${dumped})
+    file(SIZE ${WORK}/dump/${name} size)
+    if(NOT run_output MATCHES "(^|\n)${name}[ \t:]+${size}[ \t]*(\n|$)")
+      message(FATAL_ERROR "list does not show ${name} with size ${size}:\n${run_output}")
+    endif()
+  endforeach()
+
+  # unpack gives back exactly what the generator packed.
+  run(${SKINPACK} unpack ${WORK}/a.skn ${WORK}/unpacked)
+  file(GLOB unpacked RELATIVE ${WORK}/unpacked ${WORK}/unpacked/*)
+  list(LENGTH unpacked ucount)
+  if(NOT ucount EQUAL count)
+    message(FATAL_ERROR "unpack wrote ${ucount} files, expected ${count}")
+  endif()
+  foreach(name ${dumped})
+    same_files(${WORK}/dump/${name} ${WORK}/unpacked/${name})
+  endforeach()
+
+  # pack of the unpacked folder, unpacked again, still gives the same bytes.
+  run(${SKINPACK} pack ${WORK}/unpacked ${WORK}/b.skn)
+  run(${SKINPACK} unpack ${WORK}/b.skn ${WORK}/again)
+  foreach(name ${dumped})
+    same_files(${WORK}/dump/${name} ${WORK}/again/${name})
+  endforeach()
+
+  # A damaged package is refused with an error, never unpacked.
+  file(SIZE ${WORK}/a.skn full)
+  math(EXPR half "${full} / 2")
+  execute_process(COMMAND head -c ${half} ${WORK}/a.skn OUTPUT_FILE ${WORK}/cut.skn)
+  execute_process(COMMAND ${SKINPACK} unpack ${WORK}/cut.skn ${WORK}/cut
+                  RESULT_VARIABLE rc OUTPUT_QUIET ERROR_QUIET)
+  if(rc EQUAL 0)
+    message(FATAL_ERROR "a truncated package was unpacked")
+  endif()
+  message(STATUS "skinpack round trip: ${count} entries identical")
+  return()
+endif()
+
+if(TARGET tst_ourskin)
+  target_link_libraries(tst_ourskin PRIVATE kexbora_skin_package)
+  target_compile_definitions(tst_ourskin PRIVATE SKINPACK_EXECUTABLE="$<TARGET_FILE:skinpack>")
+  add_dependencies(tst_ourskin skinpack)
+endif()
+if(TARGET tst_ourskinart)
+  target_link_libraries(tst_ourskinart PRIVATE skinpack_art)
+endif()
+
+add_test(NAME skin/skinpack_roundtrip
+         COMMAND ${CMAKE_COMMAND} -DSKINPACK=$<TARGET_FILE:skinpack>
+                 -DWORK=${CMAKE_BINARY_DIR}/tests/skinpack_roundtrip
+                 -P ${CMAKE_CURRENT_LIST_FILE})
+set_tests_properties(skin/skinpack_roundtrip PROPERTIES ENVIRONMENT "${KEXBORA_TEST_ENV}"
+                     TIMEOUT 300)

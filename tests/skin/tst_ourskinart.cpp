@@ -1,0 +1,231 @@
+// The generator's building blocks: BMP writing, keyed flattening, strips, INI text, arrows,
+// and the package it writes.
+
+#include "bmpfile.h"
+#include "imagekit.h"
+#include "iniwriter.h"
+#include "skinlayout.h"
+
+#include "skin/data/tquickini.h"
+#include "skin/package/skinreader.h"
+
+#include <QPainter>
+#include <QtTest>
+
+using namespace skinpack;
+
+namespace {
+
+QImage patterned(int w, int h) {
+    QImage img(w, h, QImage::Format_RGB32);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            img.setPixel(x, y, qRgb((x * 37 + y) & 255, (y * 53 + 7) & 255, (x * y * 11) & 255));
+    return img;
+}
+
+} // namespace
+
+class tst_OurSkinArt : public QObject {
+    Q_OBJECT
+
+private slots:
+    void bmpRoundTrip_data();
+    void bmpRoundTrip();
+    void bmpHeader();
+    void flattenKeysThinCoverage();
+    void flattenNeverMakesKeyFromDrawing();
+    void joinFramesPlacesEachFrame();
+    void arrowIsCentredAndSymmetric_data();
+    void arrowIsCentredAndSymmetric();
+    void iniTextReadsBack();
+    void packageHoldsContentExactly();
+};
+
+void tst_OurSkinArt::bmpRoundTrip_data() {
+    QTest::addColumn<QSize>("size");
+    // Widths 1..5 cover every row padding (0 to 3 bytes).
+    for (int w : {1, 2, 3, 4, 5, 17})
+        QTest::newRow(qPrintable(QStringLiteral("%1x3").arg(w))) << QSize(w, 3);
+    QTest::newRow("one row") << QSize(9, 1);
+}
+
+void tst_OurSkinArt::bmpRoundTrip() {
+    QFETCH(QSize, size);
+    const QImage src = patterned(size.width(), size.height());
+    const QByteArray bytes = toBmp24(src);
+    const QImage back = QImage::fromData(bytes, "BMP").convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(back.size(), size);
+    QCOMPARE(back, src);
+    const int stride = (size.width() * 3 + 3) / 4 * 4;
+    QCOMPARE(bytes.size(), 54 + stride * size.height());
+}
+
+void tst_OurSkinArt::bmpHeader() {
+    QImage img(2, 2, QImage::Format_RGB32);
+    img.setPixel(0, 0, qRgb(1, 2, 3)); // top-left
+    img.setPixel(1, 0, qRgb(4, 5, 6));
+    img.setPixel(0, 1, qRgb(7, 8, 9)); // bottom-left: first stored row
+    img.setPixel(1, 1, qRgb(10, 11, 12));
+    const QByteArray b = toBmp24(img);
+    auto u32 = [&](int at) { return qFromLittleEndian<quint32>(b.constData() + at); };
+    auto u16 = [&](int at) { return qFromLittleEndian<quint16>(b.constData() + at); };
+    QCOMPARE(b.left(2), QByteArray("BM"));
+    QCOMPARE(u32(2), quint32(b.size()));
+    QCOMPARE(u32(10), 54u);
+    QCOMPARE(u32(14), 40u);
+    QCOMPARE(u16(28), quint16(24));
+    QCOMPARE(u32(30), 0u); // uncompressed
+    // Bottom-up, blue-green-red, rows padded to 8 bytes.
+    QCOMPARE(b.mid(54, 8), QByteArray::fromHex("0908070c0b0a0000"));
+    QCOMPARE(b.mid(62, 8), QByteArray::fromHex("030201060504"
+                                               "0000"));
+    // Same pixels in another format give the same bytes.
+    QCOMPARE(toBmp24(img.convertToFormat(QImage::Format_ARGB32)), b);
+}
+
+void tst_OurSkinArt::flattenKeysThinCoverage() {
+    QImage drawing = clearCanvas(20, 20);
+    {
+        QPainter p(&drawing);
+        p.setRenderHint(QPainter::Antialiasing, true);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(200, 40, 40));
+        p.drawEllipse(QRectF(2.3, 2.3, 15.2, 15.2));
+    }
+    const QColor under(10, 120, 10);
+    const QImage out = flattenOver(drawing, under);
+    const QImage argb = drawing.convertToFormat(QImage::Format_ARGB32);
+    int keyed = 0, edge = 0;
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 20; ++x) {
+            const int a = qAlpha(argb.pixel(x, y));
+            const QRgb px = out.pixel(x, y);
+            if (a < 128) {
+                QCOMPARE(px, kKeyColour);
+                ++keyed;
+            } else {
+                QVERIFY(px != kKeyColour);
+                // Partly covered pixels blend with the colour below, not with the key.
+                QVERIFY(qBlue(px) < 60);
+                if (a < 255)
+                    ++edge;
+            }
+        }
+    QVERIFY(keyed > 0);
+    QVERIFY(edge > 0);
+    QCOMPARE(out.pixel(10, 10), qRgb(200, 40, 40));
+}
+
+void tst_OurSkinArt::flattenNeverMakesKeyFromDrawing() {
+    QImage drawing = clearCanvas(2, 1);
+    drawing.setPixel(0, 0, kKeyColour);
+    const QImage out = flattenOver(drawing, QColor(0, 0, 0));
+    QVERIFY(out.pixel(0, 0) != kKeyColour); // a drawn pixel stays visible
+    QCOMPARE(out.pixel(1, 0), kKeyColour);
+}
+
+void tst_OurSkinArt::joinFramesPlacesEachFrame() {
+    const QList<QImage> frames = {solidCanvas(3, 2, Qt::red), patterned(3, 2),
+                                  solidCanvas(3, 2, Qt::blue)};
+    const QImage across = joinFrames(frames);
+    const QImage down = joinFrames(frames, Qt::Vertical);
+    QCOMPARE(across.size(), QSize(9, 2));
+    QCOMPARE(down.size(), QSize(3, 6));
+    for (int i = 0; i < frames.size(); ++i) {
+        QCOMPARE(across.copy(3 * i, 0, 3, 2), frames.at(i));
+        QCOMPARE(down.copy(0, 2 * i, 3, 2), frames.at(i));
+    }
+    QVERIFY(joinFrames({}).isNull());
+}
+
+void tst_OurSkinArt::arrowIsCentredAndSymmetric_data() {
+    QTest::addColumn<int>("direction");
+    QTest::newRow("down") << int(Direction::Down);
+    QTest::newRow("up") << int(Direction::Up);
+    QTest::newRow("left") << int(Direction::Left);
+    QTest::newRow("right") << int(Direction::Right);
+}
+
+void tst_OurSkinArt::arrowIsCentredAndSymmetric() {
+    QFETCH(int, direction);
+    const Direction dir = Direction(direction);
+    QImage img = keyCanvas(17, 17);
+    {
+        QPainter p(&img);
+        paintArrow(p, img.rect(), dir, 7, Qt::black);
+    }
+    const bool vertical = dir == Direction::Up || dir == Direction::Down;
+    // Work in "down" orientation: transpose horizontal arrows.
+    QImage view = vertical ? img : img.transformed(QTransform(0, 1, 1, 0, 0, 0));
+    if (dir == Direction::Up || dir == Direction::Left)
+        view = view.mirrored(false, true);
+    QRect box;
+    int area = 0;
+    for (int y = 0; y < 17; ++y)
+        for (int x = 0; x < 17; ++x)
+            if (view.pixel(x, y) != kKeyColour) {
+                box |= QRect(x, y, 1, 1);
+                ++area;
+            }
+    QCOMPARE(box.size(), QSize(7, 4));
+    QCOMPARE(area, 7 + 5 + 3 + 1);
+    QCOMPARE(box.left(), 5);
+    QCOMPARE(box.left() + box.right(), 16);               // centred in 17
+    QCOMPARE(view.pixel(8, box.bottom()), qRgb(0, 0, 0)); // the tip points the right way
+    QCOMPARE(view.pixel(7, box.bottom()), kKeyColour);
+}
+
+void tst_OurSkinArt::iniTextReadsBack() {
+    IniWriter ini;
+    ini.Section("Personality");
+    ini.Key("Left", "left.bmp");
+    ini.Key("LeftFrame", 2);
+    ini.Section("Colours");
+    ini.Colour("ButtonFace", QColor(236, 240, 245));
+    ini.Section("Buttons");
+    ini.Margins(4, 3, 2, 1);
+    const QByteArray text = ini.Text();
+    // CR LF only, ASCII only.
+    QCOMPARE(text.count('\n'), text.count("\r\n"));
+    QCOMPARE(text.count('\r'), text.count("\r\n"));
+    for (char c : text)
+        QVERIFY(uchar(c) < 0x80);
+    skin::TQuickIni reader;
+    reader.LoadFromBytes(text);
+    QCOMPARE(reader.ReadString(QStringLiteral("Personality"), QStringLiteral("Left"), {}),
+             QStringLiteral("left.bmp"));
+    QCOMPARE(reader.ReadInteger(QStringLiteral("Personality"), QStringLiteral("LeftFrame"), 0), 2);
+    QCOMPARE(reader.ReadString(QStringLiteral("Colours"), QStringLiteral("ButtonFace"), {}),
+             QStringLiteral("236 240 245"));
+    QCOMPARE(reader.ReadInteger(QStringLiteral("Buttons"), QStringLiteral("LeftWidth"), 0), 4);
+    QCOMPARE(reader.ReadInteger(QStringLiteral("Buttons"), QStringLiteral("TopHeight"), 0), 3);
+    QCOMPARE(reader.ReadInteger(QStringLiteral("Buttons"), QStringLiteral("RightWidth"), 0), 2);
+    QCOMPARE(reader.ReadInteger(QStringLiteral("Buttons"), QStringLiteral("BottomHeight"), 0), 1);
+}
+
+void tst_OurSkinArt::packageHoldsContentExactly() {
+    const SkinContent content = BuildSkin(Theme::calmBlue());
+    const QByteArray packed = PackSkin(content);
+    skin::TSkinReader reader;
+    QVERIFY(reader.LoadPackage(packed));
+    QCOMPARE(reader.Count(), 1 + int(content.images.size()));
+    QByteArray bytes;
+    QVERIFY(reader.ExtractFile(QString::fromLatin1(kIniName), bytes));
+    QCOMPARE(bytes, content.ini);
+    QStringList names;
+    for (const NamedImage &entry : content.images) {
+        QVERIFY2(!names.contains(entry.name), qPrintable(entry.name)); // unique names
+        names << entry.name;
+        QCOMPARE(entry.name, entry.name.toLower());
+        QVERIFY(reader.ExtractFile(entry.name, bytes));
+        QCOMPARE(QImage::fromData(bytes, "BMP").convertToFormat(QImage::Format_RGB32),
+                 entry.image.convertToFormat(QImage::Format_RGB32));
+        // Every image the package carries is named by the INI.
+        QVERIFY2(content.ini.contains('=' + entry.name.toLatin1() + "\r\n"),
+                 qPrintable(entry.name));
+    }
+}
+
+QTEST_MAIN(tst_OurSkinArt)
+#include "tst_ourskinart.moc"
