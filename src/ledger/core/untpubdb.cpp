@@ -44,14 +44,11 @@ void fillItemsFromQuery(const QString &sql, const QVariantList &params, const QS
     QStringList values;
     {
         Statement statement(connection(), sql, params);
-        int index = -1;
-        while (statement.next()) {
-            if (index < 0)
-                index = statement.columnIndex(column);
-            if (index < 0)
-                throw DbError(QStringLiteral("no column named ") + column, 1 /* SQLITE_ERROR */);
+        const int index = statement.columnIndex(column);
+        if (index < 0)
+            throw DbError(QStringLiteral("no column named ") + column, 1 /* SQLITE_ERROR */);
+        while (statement.next())
             values.append(statement.text(index));
-        }
     }
     if (!combo)
         return;
