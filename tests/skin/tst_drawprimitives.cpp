@@ -2,6 +2,7 @@
 #include "skin/draw/stripframe.h"
 
 #include <QPainter>
+#include <QRandomGenerator>
 #include <QSet>
 #include <QTest>
 
@@ -98,6 +99,7 @@ private slots:
     void tileBitmap();
     void invertedTargetsDrawNothing();
     void degenerateInputs();
+    void randomInputs();
 };
 
 void TestDrawPrimitives::stripFrameGeometry() {
@@ -452,6 +454,44 @@ void TestDrawPrimitives::degenerateInputs() {
                  QMargins(1, 1, 1, 1));
     }
     QCOMPARE(CountNot(small, Background), 16);
+}
+
+void TestDrawPrimitives::randomInputs() {
+    // Any sizes, counts, indexes and margins: every routine returns, and every pixel of a
+    // nine-part image comes from inside the one frame it picked.
+    QRandomGenerator rng(7151);
+    const auto any = [&](int lo, int hi) { return lo + int(rng.bounded(hi - lo + 1)); };
+    for (int round = 0; round < 400; ++round) {
+        const int frames = any(1, 5);
+        const bool vertical = rng.bounded(2);
+        const QImage strip = CodedStrip(frames, any(1, 7), any(1, 7), vertical, any(0, 3));
+        const int count = any(-1, 7), index = any(-2, 9);
+        const QMargins margins(any(-3, 12), any(-3, 12), any(-3, 12), any(-3, 12));
+        const QRect target(any(-10, 30), any(-10, 30), any(-4, 40), any(-4, 40));
+        const bool tile = rng.bounded(2), keyed = rng.bounded(2);
+        const QImage part = BuildPartBitmap(target, strip, margins, vertical, tile, count, index);
+        const QRect frame = StripFrameRect(strip.size(), count, index, vertical);
+        if (target.width() <= 0 || target.height() <= 0 || frame.isEmpty()) {
+            QVERIFY(part.isNull());
+        } else {
+            QCOMPARE(part.size(), target.size());
+            QSet<QRgb> inFrame;
+            for (int y = frame.top(); y <= frame.bottom(); ++y)
+                for (int x = frame.left(); x <= frame.right(); ++x)
+                    inFrame.insert(strip.pixel(x, y));
+            for (int y = 0; y < part.height(); ++y)
+                for (int x = 0; x < part.width(); ++x)
+                    QVERIFY(inFrame.contains(part.pixel(x, y)));
+        }
+        QImage canvas = Canvas(32, 32);
+        QPainter p(&canvas);
+        DrawPart(p, target, strip, vertical, tile, keyed, count, index, margins);
+        DrawStripFrame(p, target, strip, keyed, count, index);
+        DrawFrameCentered(p, target, strip, keyed, count, index);
+        DrawThreePartTiled(p, target, strip, vertical, keyed, count, index, margins);
+        StretchThreePart(p, target, strip, vertical, count, index, margins);
+        TileBitmap(p, target, strip, QRect(any(-2, 8), any(-2, 8), any(-2, 8), any(-2, 8)));
+    }
 }
 
 QTEST_MAIN(TestDrawPrimitives)
