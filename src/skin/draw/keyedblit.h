@@ -10,7 +10,7 @@ namespace skin {
 
 inline constexpr QRgb KeyColor = 0xFFFF00FF; // magenta, transparent in every skin image
 
-// Copy of image (Format_ARGB32) with every pixel of exactly the key colour fully transparent
+// Copy of image (premultiplied ARGB) with every pixel of exactly the key colour fully transparent
 // and every other pixel opaque.
 QImage KeyedImage(const QImage &image, QRgb key = KeyColor);
 
