@@ -51,8 +51,8 @@ BoxColours boxLook(const Theme &t, Look look, bool marked) {
     case Look::Disabled:
         return {marked ? t.disabledBorder : t.disabledFill, t.disabledBorder, t.disabledFill};
     default:
-        return {marked ? t.accent : t.field, marked ? t.accent.darker(115) : t.fieldBorder,
-                t.hilightText};
+        return {marked ? t.accent : t.field,
+                marked ? t.accent.darker(115) : mix(t.fieldBorder, t.glyph, 0.3), t.hilightText};
     }
 }
 

@@ -23,8 +23,9 @@ public:
     PreviewPainter(const SkinContent &content, QPainter &painter)
         : c(content), p(painter), t(Theme::calmBlue()) {}
 
-    void Window(const QRect &r, bool active, const QString &title);
+    void Window(const QRect &r, bool active, const QString &title, bool withMenu);
     void Controls(const QPoint &origin);
+    void MenuBar(const QRect &bar, bool active);
 
 private:
     QImage Img(const char *name) const {
@@ -59,9 +60,9 @@ private:
     Theme t;
 };
 
-void PreviewPainter::Window(const QRect &r, bool active, const QString &title) {
+void PreviewPainter::Window(const QRect &r, bool active, const QString &title, bool withMenu) {
     const int frame = active ? 1 : 2;
-    const int L = 4, T = t.captionHeight, R = 4, B = 4, menuH = 20;
+    const int L = 4, T = t.captionHeight, R = 4, B = 4, menuH = withMenu ? 20 : 0;
     const int W = r.width(), H = r.height();
     p.save();
     p.translate(r.topLeft());
@@ -114,7 +115,14 @@ void PreviewPainter::Window(const QRect &r, bool active, const QString &title) {
                        active ? b.activeFrame : 4);
 
     // Menu bar with one hot item.
-    const QRect bar(L, T, W - L - R, menuH);
+    if (withMenu)
+        MenuBar(QRect(L, T, W - L - R, menuH), active);
+    p.fillRect(QRect(L, T + menuH, W - L - R, H - T - menuH - B), t.buttonFace);
+    p.restore();
+}
+
+void PreviewPainter::MenuBar(const QRect &bar, bool active) {
+    const int frame = active ? 1 : 2;
     DrawPart(p, bar, Img("menubar.bmp"), true, false, false, 2, frame, QMargins(2, 0, 2, 0));
     int x = bar.left() + 2 + 4;
     const QStringList items = {QStringLiteral("文件(&F)"), QStringLiteral("记录(&R)"),
@@ -124,7 +132,7 @@ void PreviewPainter::Window(const QRect &r, bool active, const QString &title) {
         QString s = items.at(i);
         s.remove(QLatin1Char('&'));
         const int w = p.fontMetrics().horizontalAdvance(s) + 10;
-        const QRect item(x, bar.top() + 1, w, menuH - 2);
+        const QRect item(x, bar.top() + 1, w, bar.height() - 2);
         if (active && i == 1) {
             p.setPen(t.buttonHilight);
             p.setBrush(Qt::NoBrush);
@@ -133,8 +141,6 @@ void PreviewPainter::Window(const QRect &r, bool active, const QString &title) {
         Text(item, s, t.menuBarText, Qt::AlignCenter);
         x += w;
     }
-    p.fillRect(QRect(L, T + menuH, W - L - R, H - T - menuH - B), t.buttonFace);
-    p.restore();
 }
 
 void PreviewPainter::Button(const QRect &r, int frame, const QString &text, const QColor &ink) {
@@ -361,9 +367,9 @@ QImage RenderPreview(const SkinContent &content) {
     p.setFont(font);
 
     PreviewPainter painter(content, p);
-    painter.Window(QRect(400, 16, 340, 200), false, QStringLiteral("修改密码"));
+    painter.Window(QRect(400, 16, 340, 200), false, QStringLiteral("修改密码"), false);
     const QRect main(20, 60, 640, 470);
-    painter.Window(main, true, QStringLiteral("Kexbora 家庭记账"));
+    painter.Window(main, true, QStringLiteral("Kexbora 家庭记账"), true);
     const QPoint client(main.left() + 4, main.top() + theme.captionHeight + 20);
     painter.Controls(client);
     return canvas;
