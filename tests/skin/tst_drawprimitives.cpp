@@ -454,6 +454,20 @@ void TestDrawPrimitives::degenerateInputs() {
                  QMargins(1, 1, 1, 1));
     }
     QCOMPARE(CountNot(small, Background), 16);
+    // Absurd targets are refused instead of allocating gigabytes.
+    const QRect absurd(0, 0, 100000, 90000);
+    QVERIFY(BuildPartBitmap(absurd, strip, QMargins(), false, false, 3, 1).isNull());
+    QVERIFY(BuildPartBitmap(QRect(0, 0, 20000, 2), strip, QMargins(), false, false, 3, 1).isNull());
+    QImage untouched = Canvas(4, 4);
+    {
+        QPainter p(&untouched);
+        DrawPart(p, absurd, strip, false, false, false, 3, 1, QMargins());
+        DrawStripFrame(p, absurd, strip, false, 3, 1);
+        DrawThreePartTiled(p, absurd, strip, false, false, 3, 1, QMargins());
+        StretchThreePart(p, absurd, strip, false, 3, 1, QMargins());
+        TileBitmap(p, absurd, strip, QRect(0, 0, 1, 1));
+    }
+    QCOMPARE(CountNot(untouched, Background), 0);
 }
 
 void TestDrawPrimitives::randomInputs() {

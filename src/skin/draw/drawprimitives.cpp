@@ -37,7 +37,15 @@ Spans SplitFrame(int length, int lead, int trail) {
     return s;
 }
 
+// Work images larger than any screen are refused (a null image draws nothing), so an absurd
+// target never allocates gigabytes.
+constexpr int MaxWorkSide = 16384;
+constexpr qint64 MaxWorkPixels = qint64(64) << 20;
+
 QImage WorkImage(int width, int height) {
+    if (width <= 0 || height <= 0 || width > MaxWorkSide || height > MaxWorkSide ||
+        qint64(width) * height > MaxWorkPixels)
+        return QImage();
     QImage work(width, height, QImage::Format_RGB32);
     work.fill(KeyColor);
     return work;
@@ -180,9 +188,9 @@ void TileBitmap(QPainter &painter, const QRect &dest, const QImage &image, const
         (source & image.rect()) != source)
         return;
     // Whole tiles: the last column and row run past dest's right and bottom edges.
-    const int across = (dest.width() + source.width() - 1) / source.width();
-    const int down = (dest.height() + source.height() - 1) / source.height();
-    QImage tiles(across * source.width(), down * source.height(), QImage::Format_RGB32);
+    const int across = int((qint64(dest.width()) + source.width() - 1) / source.width());
+    const int down = int((qint64(dest.height()) + source.height() - 1) / source.height());
+    QImage tiles = WorkImage(across * source.width(), down * source.height());
     TileCopy(tiles, tiles.rect(), image, source);
     DrawOpaque(painter, dest.topLeft(), tiles);
 }

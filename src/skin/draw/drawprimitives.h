@@ -16,7 +16,8 @@ namespace skin {
 // The frame scaled in nine parts to target's size: corners fixed, edges stretched along their
 // length, centre stretched or tiled. A margin pair wider than the target is dropped (both 0);
 // margins wider than the frame are cut to it. Returns a Format_RGB32 image of target's size
-// (a null image for an empty or inverted target or an empty source image).
+// (a null image for an empty or inverted target, an empty frame, or a target larger than
+// 16384 pixels a side or 64 M pixels, which no routine here draws).
 QImage BuildPartBitmap(const QRect &target, const QImage &image, const QMargins &margins,
                        bool vertical, bool tile, int frameCount, int frameIndex);
 
