@@ -1,6 +1,7 @@
 // Writes the fuzzer's seed corpus: small packages of every known version made by our writer,
-// a bare INI text and an empty input.
+// the colour-coded test skin (whole, and its INI alone), a bare INI text and an empty input.
 #include "skin/package/packagewriter.h"
+#include "support/skin/testskin.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -38,5 +39,10 @@ int main(int argc, char **argv) {
         w.AddEntry(QStringLiteral("b.bmp"), TinyBitmap());
         ok = Write(dir, QStringLiteral("v%1.skn").arg(version), w.Packed(version)) && ok;
     }
+    const skin::test::TTestSkin testSkin;
+    ok = Write(dir, QStringLiteral("testskin.skn"), testSkin.Packed()) && ok;
+    skin::TSkinPackageWriter iniOnly;
+    iniOnly.AddEntry(skin::test::TTestSkin::IniName(), testSkin.Ini());
+    ok = Write(dir, QStringLiteral("testskin-ini.skn"), iniOnly.Packed()) && ok;
     return ok ? 0 : 1;
 }

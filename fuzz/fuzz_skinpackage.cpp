@@ -1,7 +1,8 @@
 // libFuzzer target over the skin package path: the input is read as a packed skin package
-// (unpack, tables, every entry, the INI), and the same bytes are also packed by our encoder,
-// which must give them back exactly.
+// (unpack, tables, every entry, the INI, then the whole skin load of the skin-data component),
+// and the same bytes are also packed by our encoder, which must give them back exactly.
 #include "skin/data/tquickini.h"
+#include "skin/data/tskindata.h"
 #include "skin/package/lzhencoder.h"
 #include "skin/package/lzhuf.h"
 #include "skin/package/skinreader.h"
@@ -44,6 +45,10 @@ void LoadPackage(QByteArrayView packed) {
     QString name;
     if (reader.ExtractFirstMatching(QStringLiteral(".ini"), ini, name))
         ReadIni(ini);
+
+    skin::TSkinData data;
+    data.SetSkinStream(QByteArray(packed.data(), packed.size()));
+    (void)data.Objects();
 }
 
 } // namespace
