@@ -1,0 +1,12 @@
+# End-to-end run of the real program under a virtual display (xvfb-run, xdotool, sqlcipher).
+find_program(KEXBORA_XVFB_RUN xvfb-run)
+find_program(KEXBORA_XDOTOOL xdotool)
+find_program(KEXBORA_SQLCIPHER_CLI sqlcipher)
+if(TARGET kexbora AND KEXBORA_XVFB_RUN AND KEXBORA_XDOTOOL AND KEXBORA_SQLCIPHER_CLI)
+  add_test(NAME ledger/e2e_login
+           COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/e2e_login.sh $<TARGET_FILE:kexbora>
+                   ${KEXBORA_DATA_DIR}/init.db ${KEXBORA_OTHER_DIR}/1.html)
+  set_tests_properties(ledger/e2e_login PROPERTIES TIMEOUT 150 RUN_SERIAL TRUE)
+else()
+  message(STATUS "ledger/e2e_login left out: needs xvfb-run, xdotool and sqlcipher")
+endif()
