@@ -52,6 +52,7 @@ bool Db::open(const QString &path, const QByteArray &key, QString *error, bool r
         sqlite3_close(db);
         return false;
     }
+    sqlite3_busy_timeout(db, 2000);
     m_db = db;
     m_path = path;
     m_key = key;
