@@ -425,7 +425,14 @@ void TestUntPub::productionBoxesUseTheProgramsTexts() {
     SeenBox accepted;
     answerNextBox(&accepted, QMessageBox::Ok);
     const bool ok = Prompter::instance().confirm("确定要恢复吗?", "恢复");
+    SeenBox failed;
+    answerNextBox(&failed, QMessageBox::Ok);
+    Prompter::instance().message("登录失败", "用户名、密码不正确!");
     Prompter::install(std::move(recorder));
+
+    QCOMPARE(failed.title, QStringLiteral("登录失败"));
+    QCOMPARE(failed.text, QStringLiteral("用户名、密码不正确!"));
+    QCOMPARE(failed.buttons, QStringList{"确定"});
 
     QCOMPARE(info.title, QStringLiteral("提示"));
     QCOMPARE(info.text, QStringLiteral("数据库文件不存在。"));
