@@ -55,7 +55,11 @@ TfrmParam::TfrmParam(QWidget *parent) : QDialog(parent), ui(new Ui::TfrmParam) {
         g.button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         g.button->setAutoRaise(true);
         g.button->setIconSize(QSize(16, 16));
+        // Seven buttons share the narrow top panel: they may shrink to their caption.
+        g.button->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+        g.button->setMinimumWidth(g.button->fontMetrics().horizontalAdvance(g.button->text()) + 6);
     }
+    resize(294, 348);
     QFont listFont(QStringLiteral("宋体"));
     listFont.setPixelSize(13);
     ui->lvList->setFont(listFont);
