@@ -44,6 +44,8 @@ private slots:
     void checkAndRadioFramesFromWidth();
     void degenerateImagesAndCountsAreSafe();
     void hostileBmpHeaderGivesEmptyImage();
+    void absurdNumbersEverywhereLoad_data();
+    void absurdNumbersEverywhereLoad();
 };
 
 void TestSkinObjects::completeSkinHasEveryObjectWithItsFrames() {
@@ -358,6 +360,54 @@ void TestSkinObjects::hostileBmpHeaderGivesEmptyImage() {
     auto d = Load(s);
     QVERIFY(d->Tabs);
     QVERIFY(!d->Tabs->HasImage());
+}
+
+void TestSkinObjects::absurdNumbersEverywhereLoad_data() {
+    QTest::addColumn<QString>("value");
+    QTest::newRow("negative") << "-7";
+    QTest::newRow("zero") << "0";
+    QTest::newRow("huge") << "100000";
+    QTest::newRow("int max") << "2147483647";
+    QTest::newRow("int min") << "-2147483648";
+}
+
+void TestSkinObjects::absurdNumbersEverywhereLoad() {
+    QFETCH(QString, value);
+    TTestSkin s;
+    const QStringList sections = {
+        "Personality", "Buttons",   "Progress",    "Progress.Chunk", "Tabs",      "Tab.Pane",
+        "ComboButton", "SunkEdge",  "ExtraImages", "Headerbar",      "Scrollbar", "HorzScrollThumb",
+        "Track",       "TRACKVERT", "UpDown.Vert", "MDICONTROLS",    "BUTTON0",   "BUTTON5"};
+    const QStringList keys = {"Frame",
+                              "frame",
+                              "FrameCount",
+                              "LeftWidth",
+                              "RightWidth",
+                              "TopHeight",
+                              "BottomHeight",
+                              "Style",
+                              "Tile",
+                              "Trans",
+                              "Action",
+                              "Xcoord",
+                              "TopFrame",
+                              "LeftTopHeight",
+                              "TopTopHeight",
+                              "RadioButtonFrame",
+                              "CheckButtonFrame",
+                              "TileLeftMenu",
+                              "TextShift"};
+    for (const QString &section : sections)
+        for (const QString &key : keys)
+            s.SetKey(section, key, value);
+    auto d = Load(s);
+    QVERIFY(!d->SkinLoading());
+    for (const TDataSkinObject *o : d->Objects()) {
+        const QRect r = o->FrameRect(o->Frame);
+        QVERIFY2(r.isEmpty() || QRect(QPoint(0, 0), o->Image.size()).contains(r),
+                 qPrintable(o->Name));
+    }
+    QVERIFY(d->Toolbar && d->Toolbar->HasImage());
 }
 
 QTEST_MAIN(TestSkinObjects)
