@@ -9,7 +9,7 @@ namespace skin::test {
 
 namespace {
 
-struct StripSpec {
+struct StripDef {
     const char *name;
     int frames;
     int w, h; // one frame
@@ -17,7 +17,7 @@ struct StripSpec {
 };
 
 // Every image of the complete skin.
-const StripSpec kStrips[] = {
+const StripDef kStrips[] = {
     {"left.bmp", 2, 4, 40, false},           {"right.bmp", 2, 4, 40, false},
     {"top.bmp", 2, 120, 28, true},           {"bottom.bmp", 2, 40, 4, true},
     {"textback.bmp", 2, 24, 22, true},       {"menubar.bmp", 2, 40, 20, true},
@@ -131,7 +131,7 @@ TTestSkin::TTestSkin() {
             SetKey(section, pair.left(eq), pair.mid(eq + 1));
         }
     }
-    for (const StripSpec &s : kStrips)
+    for (const StripDef &s : kStrips)
         SetStrip(QLatin1String(s.name), s.frames, QSize(s.w, s.h), s.vertical);
 }
 
