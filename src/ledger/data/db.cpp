@@ -21,6 +21,20 @@ void setError(QString *error, const QString &text) {
         *error = text;
 }
 
+// Opens the file with the given flags and keys the connection; nullptr on failure.
+sqlite3 *openKeyed(const QString &path, int flags, const QByteArray &key, QString *error) {
+    sqlite3 *db = nullptr;
+    int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &db, flags, nullptr);
+    if (rc == SQLITE_OK)
+        rc = sqlite3_key(db, key.constData(), int(key.size()));
+    if (rc != SQLITE_OK) {
+        setError(error, lastError(db));
+        sqlite3_close(db);
+        return nullptr;
+    }
+    return db;
+}
+
 } // namespace
 
 DbError::DbError(const QString &message, int code)
@@ -42,16 +56,9 @@ bool Db::open(const QString &path, const QByteArray &key, QString *error, bool r
                             path);
         return false;
     }
-    sqlite3 *db = nullptr;
-    int rc =
-        sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
-    if (rc == SQLITE_OK)
-        rc = sqlite3_key(db, key.constData(), int(key.size()));
-    if (rc != SQLITE_OK) {
-        setError(error, lastError(db));
-        sqlite3_close(db);
+    sqlite3 *db = openKeyed(path, SQLITE_OPEN_READWRITE, key, error);
+    if (!db)
         return false;
-    }
     sqlite3_busy_timeout(db, 2000);
     m_db = db;
     m_path = path;
@@ -81,16 +88,9 @@ bool Db::create(const QString &path, const QByteArray &key, QString *error) {
         setError(error, QStringLiteral("file already exists: ") + path);
         return false;
     }
-    sqlite3 *db = nullptr;
-    int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &db,
-                             SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
-    if (rc == SQLITE_OK)
-        rc = sqlite3_key(db, key.constData(), int(key.size()));
-    if (rc != SQLITE_OK) {
-        setError(error, lastError(db));
-        sqlite3_close(db);
+    sqlite3 *db = openKeyed(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, key, error);
+    if (!db)
         return false;
-    }
     m_db = db;
     m_path = path;
     m_key = key;
