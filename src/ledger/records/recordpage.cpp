@@ -253,33 +253,46 @@ void RecordPage::showCurrentPeriod() {
         selectPeriod(Period::All);
 }
 
-void RecordPage::showList() {
+void RecordPage::listCondition(QString *where, QVariantList *params) const {
     const ListQuery query = listQuery();
-    QString where = query.from;
-    QVariantList params = query.params;
+    *where = query.from;
+    *params = query.params;
     if (!query.dateColumn.isEmpty()) {
         if (const auto start = periodStart(period(), today())) {
-            where += QStringLiteral(" and ") + query.dateColumn + QStringLiteral(" >= ?");
-            params << start->toString(QLatin1String(kDateFmt));
+            *where += QStringLiteral(" and ") + query.dateColumn + QStringLiteral(" >= ?");
+            *params << start->toString(QLatin1String(kDateFmt));
         }
     }
-    m_count = 0;
-    m_total = 0;
+}
+
+void RecordPage::queryTotals(int *count, double *total) const {
+    QString where;
+    QVariantList params;
+    listCondition(&where, &params);
+    Statement sums(database(),
+                   QStringLiteral("SELECT count(*), total(") + listQuery().amountColumn +
+                       QStringLiteral(") ") + where,
+                   params);
+    *count = 0;
+    *total = 0;
+    if (sums.next()) {
+        *count = int(sums.integer(0));
+        *total = sums.number(1);
+    }
+}
+
+void RecordPage::showList() {
+    const ListQuery query = listQuery();
+    QString where;
+    QVariantList params;
+    listCondition(&where, &params);
     try {
-        Db &db = database();
         QString sql = QStringLiteral("SELECT ") + query.columns + QLatin1Char(' ') + where;
         if (!query.orderBy.isEmpty())
             sql += QStringLiteral(" ORDER BY ") + query.orderBy;
-        Statement rows(db, sql, params);
+        Statement rows(database(), sql, params);
         m_list->records()->fill(rows);
-        Statement sums(db,
-                       QStringLiteral("SELECT count(*), total(") + query.amountColumn +
-                           QStringLiteral(") ") + where,
-                       params);
-        if (sums.next()) {
-            m_count = int(sums.integer(0));
-            m_total = sums.number(1);
-        }
+        queryTotals(&m_count, &m_total);
     } catch (const std::exception &e) {
         qWarning("record list: %s", e.what());
         m_list->records()->clear();

@@ -59,6 +59,8 @@ public:
 
     // List routine: reloads the list for the checked period with its count and total.
     void showList();
+    // Count and total of the checked period, from the database. Throws DbError.
+    void queryTotals(int *count, double *total) const;
     // State routine. Errors while loading a record are logged, never shown.
     void setState(Mode mode, qint64 key = 0);
     void setState(const QString &mode, qint64 key = 0);
@@ -144,6 +146,7 @@ protected:
     bool editingKey(qint64 *key) const;
 
 private:
+    void listCondition(QString *where, QVariantList *params) const;
     void buildQueryPage(const RecordPageNames &names);
     void buildEditPage(const RecordPageNames &names);
     void exportClick();
