@@ -134,9 +134,9 @@ void navigateWithFallback(WebPane *pane, const QString &url, const QString &fall
     if (!pane)
         return;
     const QUrl address = webAddress(url);
-    const QUrl fallback = fallbackFile.contains(QStringLiteral("://"))
-                              ? QUrl(fallbackFile)
-                              : QUrl::fromLocalFile(fallbackFile);
+    const bool isAddress = fallbackFile.contains(QStringLiteral("://")) ||
+                           fallbackFile.startsWith(QStringLiteral("about:"));
+    const QUrl fallback = isAddress ? QUrl(fallbackFile) : QUrl::fromLocalFile(fallbackFile);
     urlReachable(url, context, [pane, address, fallback](bool reachable) {
         try {
             pane->navigate(reachable ? address : fallback);

@@ -164,7 +164,10 @@ void TfrmMain::FormShow() {
     m_statusUser->setText(QStringLiteral("当前用户:") + currentLogName);
     const QString fallback = (frmDM ? frmDM->paths() : DataPaths::forRunningProgram()).fallbackPage;
     navigateWithFallback(m_wbMain.pane, m_homeHost + QStringLiteral("/ads/1.html"), fallback, this);
-    m_wbFunAds.pane->navigate(QUrl(m_homeHost + QStringLiteral("/ads/2.html")));
+    // The side pane has no page of its own: unreachable, it stays blank instead of showing
+    // the browser's error page.
+    navigateWithFallback(m_wbFunAds.pane, m_homeHost + QStringLiteral("/ads/2.html"),
+                         QStringLiteral("about:blank"), this);
 }
 
 void TfrmMain::setTreePosition() {
