@@ -2,13 +2,15 @@
 # End-to-end run of the real program under Xvfb, driven with xdotool as a person would: sign up,
 # log in, open the income page, add an income record, see it listed with its total, export the
 # list as CSV. The database is checked with the sqlcipher tool and the CSV with Python's csv
-# module. Usage: e2e_records.sh <build dir>   (screenshots go to $E2E_SHOTS when set)
+# module. Usage: e2e_records.sh <kexbora> <init.db> <1.html>   (screenshots go to $E2E_SHOTS)
 set -euo pipefail
 
-build=$(cd "${1:?build dir}" && pwd)
+program=$(readlink -f "${1:?program}")
+template=$(readlink -f "${2:?template database}")
+page=$(readlink -f "${3:?local start page}")
 if [ -z "${E2E_INNER:-}" ]; then
     export E2E_INNER=1
-    exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$build"
+    exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$program" "$template" "$page"
 fi
 
 work=$(mktemp -d)
@@ -53,9 +55,9 @@ ok_box() {
 }
 
 mkdir -p "$work/bin" "$work/Data" "$work/other"
-cp "$build/bin/kexbora" "$work/bin/"
-cp "$build/Data/init.db" "$work/Data/"
-cp -r "$build/other/." "$work/other/" 2>/dev/null || true
+cp "$program" "$work/bin/kexbora"
+cp "$template" "$work/Data/init.db"
+cp "$page" "$work/other/1.html"
 "$work/bin/kexbora" >"$work/app.log" 2>&1 &
 app_pid=$!
 

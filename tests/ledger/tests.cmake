@@ -10,3 +10,16 @@ if(TARGET kexbora AND KEXBORA_XVFB_RUN AND KEXBORA_XDOTOOL AND KEXBORA_SQLCIPHER
 else()
   message(STATUS "ledger/e2e_login left out: needs xvfb-run, xdotool and sqlcipher")
 endif()
+
+# Income records end to end: sign up, log in, add an income record, the list and its total,
+# CSV export (same tools, plus python3 for reading the CSV).
+find_program(KEXBORA_PYTHON3 python3)
+if(TARGET kexbora AND KEXBORA_XVFB_RUN AND KEXBORA_XDOTOOL AND KEXBORA_SQLCIPHER_CLI
+   AND KEXBORA_PYTHON3)
+  add_test(NAME ledger/e2e_records
+           COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/e2e_records.sh $<TARGET_FILE:kexbora>
+                   ${KEXBORA_DATA_DIR}/init.db ${KEXBORA_OTHER_DIR}/1.html)
+  set_tests_properties(ledger/e2e_records PROPERTIES TIMEOUT 150 RUN_SERIAL TRUE)
+else()
+  message(STATUS "ledger/e2e_records left out: needs xvfb-run, xdotool, sqlcipher and python3")
+endif()
