@@ -62,7 +62,9 @@ QString QtPrompter::openFileName(const QString &caption, const QString &dir,
 
 QString QtPrompter::saveFileName(const QString &caption, const QString &dir,
                                  const QString &filter) {
-    return QFileDialog::getSaveFileName(dialogParent(), caption, dir, filter);
+    // Callers ask their own replace question.
+    return QFileDialog::getSaveFileName(dialogParent(), caption, dir, filter, nullptr,
+                                        QFileDialog::DontConfirmOverwrite);
 }
 
 } // namespace ledger
