@@ -25,7 +25,9 @@ void TestRecordList::columnsAndLayout() {
     QVERIFY(list.isColumnHidden(0));
     QVERIFY(!list.isColumnHidden(1));
     QCOMPARE(list.columnWidth(1), 60);
-    QCOMPARE(list.columnWidth(2), 100);
+    // The last column takes what is left of the view, never less than its own width.
+    QVERIFY(list.horizontalHeader()->stretchLastSection());
+    QVERIFY(list.columnWidth(2) >= 100);
     QCOMPARE(list.verticalHeader()->defaultSectionSize(), 24);
     QCOMPARE(list.verticalHeader()->sectionResizeMode(0), QHeaderView::Fixed);
     // Widths are never measured from the contents.

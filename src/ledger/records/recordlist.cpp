@@ -29,7 +29,7 @@ RecordList::RecordList(QWidget *parent) : QTableView(parent), m_model(new Record
     horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     horizontalHeader()->setHighlightSections(false);
-    horizontalHeader()->setStretchLastSection(false);
+    horizontalHeader()->setStretchLastSection(true);
 }
 
 void RecordList::setColumns(const QStringList &captions, const QList<int> &widths) {
