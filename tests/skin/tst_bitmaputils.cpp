@@ -24,7 +24,6 @@ QPalette TestPalette() {
     pal.setColor(QPalette::Inactive, QPalette::Highlight, QColor(90, 90, 90));
     pal.setColor(QPalette::Active, QPalette::Window, QColor(1, 2, 3));
     pal.setColor(QPalette::Disabled, QPalette::Text, QColor(128, 129, 130));
-    pal.setColor(QPalette::Active, QPalette::ToolTipBase, QColor(255, 255, 225));
     return pal;
 }
 
@@ -34,47 +33,29 @@ class TestBitmapUtils : public QObject {
     Q_OBJECT
 
 private slots:
-    void colourLayout();
     void systemColours();
     void grayIsPlainMean();
     void replaceKeyColor();
-    void mirrorAndFlip();
-    void rotate();
-    void rotateFormatsAndNull();
+    void mirrorFlipRotate();
+    void blendColor_data();
     void blendColor();
-    void blendColorSystemAndRange();
+    void colorSaturation_data();
     void colorSaturation();
 };
 
-void TestBitmapUtils::colourLayout() {
-    // Red in the low byte: 0x00332211 is red 0x11, green 0x22, blue 0x33.
-    QCOMPARE(SkinRed(0x332211), 0x11);
-    QCOMPARE(SkinGreen(0x332211), 0x22);
-    QCOMPARE(SkinBlue(0x332211), 0x33);
-    QCOMPARE(SkinColorToQRgb(0x332211), qRgb(0x11, 0x22, 0x33));
-    QCOMPARE(QRgbToSkinColor(qRgb(0x11, 0x22, 0x33)), 0x332211);
-    QCOMPARE(SkinColorToQRgb(clKeyColor), qRgb(255, 0, 255));
-    QVERIFY(clBtnFace < 0);
-    QCOMPARE(clBtnFace & 0xFF, 15);
-}
-
 void TestBitmapUtils::systemColours() {
     const QPalette pal = TestPalette();
+    QCOMPARE(SkinColorToQRgb(0x332211), qRgb(0x11, 0x22, 0x33)); // red in the low byte
+    QCOMPARE(QRgbToSkinColor(qRgb(0x11, 0x22, 0x33)), 0x332211);
     QCOMPARE(ColorToRGB(clBtnFace, pal), SkinRgb(10, 20, 30));
     QCOMPARE(ColorToRGB(clHighlight, pal), SkinRgb(200, 100, 0));
     QCOMPARE(ColorToRGB(clInactiveCaption, pal), SkinRgb(90, 90, 90));
     QCOMPARE(ColorToRGB(clGrayText, pal), SkinRgb(128, 129, 130));
-    QCOMPARE(ColorToRGB(clInfoBk, pal), SkinRgb(255, 255, 225));
-    QCOMPARE(ColorToRGB(clMenu, pal), SkinRgb(1, 2, 3));
-    // An unknown index falls back to the window colour.
+    // Unknown indexes fall back to the window colour; the low byte alone picks the colour.
     QCOMPARE(ColorToRGB(SysColorValue(25), pal), SkinRgb(1, 2, 3));
     QCOMPARE(ColorToRGB(SysColorValue(200), pal), SkinRgb(1, 2, 3));
-    // The low byte alone picks the colour, whatever the high bits of a negative value.
     QCOMPARE(ColorToRGB(SkinColor(0x8000000F), pal), SkinRgb(10, 20, 30));
-    // Plain colours pass through with the high byte cleared.
-    QCOMPARE(ColorToRGB(0x123456, pal), 0x123456);
-    QCOMPARE(ColorToRGB(0x1FFFFFFF, pal), 0xFFFFFF);
-    QCOMPARE(SkinToQColor(clHighlight, pal), QColor(200, 100, 0));
+    QCOMPARE(ColorToRGB(0x1FFFFFFF, pal), 0xFFFFFF); // plain colours: high byte cleared
     QCOMPARE(SkinToQColor(0x0000FF, pal), QColor(255, 0, 0));
 }
 
@@ -86,10 +67,9 @@ void TestBitmapUtils::grayIsPlainMean() {
     img.setPixel(3, 0, qRgb(0, 0, 0));
     GrayBitmap(img);
     QCOMPARE(img.format(), QImage::Format_RGB32);
-    QCOMPARE(img.pixel(0, 0), qRgb(85, 85, 85));
-    QCOMPARE(img.pixel(1, 0), qRgb(1, 1, 1));
-    QCOMPARE(img.pixel(2, 0), qRgb(254, 254, 254));
-    QCOMPARE(img.pixel(3, 0), qRgb(0, 0, 0));
+    const int expected[] = {85, 1, 254, 0};
+    for (int x = 0; x < 4; ++x)
+        QCOMPARE(img.pixel(x, 0), qRgb(expected[x], expected[x], expected[x]));
     QImage null;
     GrayBitmap(null);
     QVERIFY(null.isNull());
@@ -100,93 +80,46 @@ void TestBitmapUtils::replaceKeyColor() {
     img.fill(qRgb(255, 0, 255));
     img.setPixel(1, 0, qRgb(255, 1, 255));
     img.setPixel(2, 0, qRgb(254, 0, 255));
-    img.setPixel(3, 1, qRgb(255, 0, 254));
     QImage copy = img;
     ReplaceKeyColor(img, 0x332211);
     QCOMPARE(img.pixel(0, 0), qRgb(0x11, 0x22, 0x33));
-    QCOMPARE(img.pixel(0, 1), qRgb(0x11, 0x22, 0x33));
-    QCOMPARE(img.pixel(1, 0), qRgb(255, 1, 255));
+    QCOMPARE(img.pixel(3, 1), qRgb(0x11, 0x22, 0x33));
+    QCOMPARE(img.pixel(1, 0), qRgb(255, 1, 255)); // exact key only
     QCOMPARE(img.pixel(2, 0), qRgb(254, 0, 255));
-    QCOMPARE(img.pixel(3, 1), qRgb(255, 0, 254));
     QCOMPARE(copy.pixel(0, 0), qRgb(255, 0, 255)); // other copies keep their pixels
-    // A system colour is used as it stands: its index lands in red.
-    ReplaceKeyColor(copy, clBtnFace);
+    ReplaceKeyColor(copy, clBtnFace);              // a system colour is used as it stands
     QCOMPARE(copy.pixel(0, 0), qRgb(15, 0, 0));
-    // Other formats become RGB32 with the same result.
-    QImage argb = copy.convertToFormat(QImage::Format_ARGB32);
+    QImage argb = img.convertToFormat(QImage::Format_ARGB32);
     argb.setPixel(0, 0, qRgba(255, 0, 255, 255));
     ReplaceKeyColor(argb, 0x00FF00);
     QCOMPARE(argb.format(), QImage::Format_RGB32);
     QCOMPARE(argb.pixel(0, 0), qRgb(0, 255, 0));
 }
 
-void TestBitmapUtils::mirrorAndFlip() {
-    const QImage orig = Coded(5, 3);
-    QImage m = orig;
-    MirrorBitmap(m);
-    QImage f = orig;
-    FlipBitmap(f);
-    QCOMPARE(m.size(), orig.size());
-    QCOMPARE(f.size(), orig.size());
-    for (int y = 0; y < 3; ++y)
-        for (int x = 0; x < 5; ++x) {
-            QCOMPARE(m.pixel(x, y), orig.pixel(4 - x, y));
-            QCOMPARE(f.pixel(x, y), orig.pixel(x, 2 - y));
-        }
-    QCOMPARE(m, orig.mirrored(true, false));
-    QCOMPARE(f, orig.mirrored(false, true));
-    // Twice gives the original; single rows and columns work; the source copy is untouched.
-    MirrorBitmap(m);
-    FlipBitmap(f);
-    QCOMPARE(m, orig);
-    QCOMPARE(f, orig);
-    QImage row = Coded(4, 1), column = Coded(1, 4);
-    FlipBitmap(row);
-    MirrorBitmap(column);
-    QCOMPARE(row, Coded(4, 1));
-    QCOMPARE(column, Coded(1, 4));
-    QCOMPARE(orig.pixel(0, 0), qRgb(1, 2, 99));
-}
-
-void TestBitmapUtils::rotate() {
-    const QImage orig = Coded(3, 2);
-    QImage left = orig;
+void TestBitmapUtils::mirrorFlipRotate() {
+    // Qt's own transforms are the reference (y points down, so +90 turns clockwise).
+    for (const QSize size : {QSize(5, 3), QSize(4, 1), QSize(1, 4)}) {
+        const QImage orig = Coded(size.width(), size.height());
+        QImage m = orig, f = orig, l = orig, r = orig;
+        MirrorBitmap(m);
+        FlipBitmap(f);
+        RotateBitmapLeft(l);
+        RotateBitmapRight(r);
+        QCOMPARE(m, orig.mirrored(true, false));
+        QCOMPARE(f, orig.mirrored(false, true));
+        QCOMPARE(l, orig.transformed(QTransform().rotate(-90)));
+        QCOMPARE(r, orig.transformed(QTransform().rotate(90)));
+        QCOMPARE(orig, Coded(size.width(), size.height())); // the source copy is untouched
+    }
+    QImage left = Coded(3, 2);
     RotateBitmapLeft(left);
-    QCOMPARE(left.size(), QSize(2, 3));
-    // Counter-clockwise: the top-right corner comes to the top-left.
-    QCOMPARE(left.pixel(0, 0), orig.pixel(2, 0));
-    QCOMPARE(left.pixel(1, 0), orig.pixel(2, 1));
-    QCOMPARE(left.pixel(0, 2), orig.pixel(0, 0));
-    QCOMPARE(left.pixel(1, 2), orig.pixel(0, 1));
-    QImage right = orig;
-    RotateBitmapRight(right);
-    QCOMPARE(right.size(), QSize(2, 3));
-    // Clockwise: the bottom-left corner comes to the top-left.
-    QCOMPARE(right.pixel(0, 0), orig.pixel(0, 1));
-    QCOMPARE(right.pixel(1, 0), orig.pixel(0, 0));
-    QCOMPARE(right.pixel(0, 2), orig.pixel(2, 1));
-    // Qt's own rotations agree (y points down, so +90 turns clockwise).
-    QCOMPARE(left, orig.transformed(QTransform().rotate(-90)));
-    QCOMPARE(right, orig.transformed(QTransform().rotate(90)));
-    // Left then right restores; four turns restore.
-    RotateBitmapRight(left);
-    QCOMPARE(left, orig);
-    QImage four = Coded(7, 4);
-    for (int i = 0; i < 4; ++i)
-        RotateBitmapLeft(four);
-    QCOMPARE(four, Coded(7, 4));
-}
-
-void TestBitmapUtils::rotateFormatsAndNull() {
+    QCOMPARE(left.pixel(0, 0), Coded(3, 2).pixel(2, 0)); // counter-clockwise
     QImage argb = Coded(3, 2, QImage::Format_ARGB32);
     RotateBitmapRight(argb);
     QCOMPARE(argb.format(), QImage::Format_ARGB32);
     QImage rgb888 = Coded(3, 2, QImage::Format_RGB888);
     RotateBitmapLeft(rgb888);
-    QCOMPARE(rgb888.format(), QImage::Format_RGB32);
-    QImage expected = Coded(3, 2);
-    RotateBitmapLeft(expected);
-    QCOMPARE(rgb888, expected);
+    QCOMPARE(rgb888, left);
     QImage null;
     RotateBitmapLeft(null);
     RotateBitmapRight(null);
@@ -196,42 +129,58 @@ void TestBitmapUtils::rotateFormatsAndNull() {
     QVERIFY(null.isNull());
 }
 
-void TestBitmapUtils::blendColor() {
-    QCOMPARE(BlendColor(clWhite, clBlack, 50), SkinRgb(128, 128, 128));
-    QCOMPARE(BlendColor(SkinRgb(200, 10, 255), SkinRgb(0, 90, 255), 0), SkinRgb(0, 90, 255));
-    // Below 100 a percentage: 99 % of white.
-    QCOMPARE(BlendColor(clWhite, clBlack, 99), SkinRgb(252, 252, 252));
-    // From 100 on per mille: 100 is 10 %, 150 is 15 %.
-    QCOMPARE(BlendColor(clWhite, clBlack, 100), SkinRgb(26, 26, 26));
-    QCOMPARE(BlendColor(clWhite, clBlack, 150), SkinRgb(38, 38, 38));
-    QCOMPARE(BlendColor(SkinRgb(200, 0, 100), SkinRgb(0, 200, 100), 150), SkinRgb(30, 170, 100));
-    QCOMPARE(BlendColor(SkinRgb(10, 0, 0), SkinRgb(0, 0, 0), 45), SkinRgb(5, 0, 0));
-    QCOMPARE(BlendColor(SkinRgb(11, 0, 0), SkinRgb(0, 0, 0), 45), SkinRgb(5, 0, 0));
+void TestBitmapUtils::blendColor_data() {
+    QTest::addColumn<SkinColor>("a");
+    QTest::addColumn<SkinColor>("b");
+    QTest::addColumn<int>("weight");
+    QTest::addColumn<SkinColor>("expected");
+    const auto row = [](const char *name, SkinColor a, SkinColor b, int w, SkinColor e) {
+        QTest::newRow(name) << a << b << w << e;
+    };
+    row("half", clWhite, clBlack, 50, SkinRgb(128, 128, 128));
+    row("none", SkinRgb(200, 10, 255), SkinRgb(0, 90, 255), 0, SkinRgb(0, 90, 255));
+    row("99 percent", clWhite, clBlack, 99, SkinRgb(252, 252, 252));
+    row("100 is per mille", clWhite, clBlack, 100, SkinRgb(26, 26, 26));
+    row("150 per mille", SkinRgb(200, 0, 100), SkinRgb(0, 200, 100), 150, SkinRgb(30, 170, 100));
+    row("rounding 4.5", SkinRgb(10, 0, 0), clBlack, 45, SkinRgb(5, 0, 0));
+    row("rounding 4.95", SkinRgb(11, 0, 0), clBlack, 45, SkinRgb(5, 0, 0));
+    row("system colour", clBtnFace, clBlack, 50, SkinRgb(5, 10, 15));
+    row("system second", clWhite, clHighlight, 50, SkinRgb(228, 178, 128));
+    row("full scale", SkinRgb(200, 0, 50), SkinRgb(0, 255, 60), 1000, SkinRgb(200, 0, 50));
+    row("beyond scale, no wrap", SkinRgb(200, 0, 50), SkinRgb(0, 255, 60), 5000,
+        SkinRgb(200, 0, 50));
+    row("negative", SkinRgb(200, 0, 50), SkinRgb(0, 255, 60), -20, SkinRgb(0, 255, 60));
 }
 
-void TestBitmapUtils::blendColorSystemAndRange() {
-    const QPalette pal = TestPalette();
-    QCOMPARE(BlendColor(clBtnFace, clBlack, 50, pal), SkinRgb(5, 10, 15));
-    QCOMPARE(BlendColor(clWhite, clHighlight, 50, pal), SkinRgb(228, 178, 128));
-    // Weights beyond the scale are kept to it: no channel wraps around.
-    QCOMPARE(BlendColor(SkinRgb(200, 0, 50), SkinRgb(0, 255, 60), 1000), SkinRgb(200, 0, 50));
-    QCOMPARE(BlendColor(SkinRgb(200, 0, 50), SkinRgb(0, 255, 60), 5000), SkinRgb(200, 0, 50));
-    QCOMPARE(BlendColor(SkinRgb(200, 0, 50), SkinRgb(0, 255, 60), -20), SkinRgb(0, 255, 60));
+void TestBitmapUtils::blendColor() {
+    QFETCH(SkinColor, a);
+    QFETCH(SkinColor, b);
+    QFETCH(int, weight);
+    QFETCH(SkinColor, expected);
+    QCOMPARE(BlendColor(a, b, weight, TestPalette()), expected);
+}
+
+void TestBitmapUtils::colorSaturation_data() {
+    QTest::addColumn<SkinColor>("colour");
+    QTest::addColumn<int>("expected");
+    const auto row = [](const char *name, SkinColor c, int e) { QTest::newRow(name) << c << e; };
+    row("orange", SkinRgb(100, 50, 20), 200);
+    row("olive", SkinRgb(159, 159, 0), 200);
+    row("pure red", SkinRgb(255, 0, 0), 255);
+    row("dark red", SkinRgb(160, 0, 0), 255);
+    row("white", clWhite, 0);
+    row("127.5 to even", SkinRgb(200, 200, 100), 128);
+    row("1.5 to even", SkinRgb(170, 169, 169), 2);
+    row("4.5 to even", SkinRgb(169, 170, 167), 4);
+    row("light", SkinRgb(255, 200, 200), 55);
+    row("exact 51", SkinRgb(180, 200, 160), 51);
+    row("91.8 up", SkinRgb(250, 200, 160), 92);
 }
 
 void TestBitmapUtils::colorSaturation() {
-    QCOMPARE(ColorSaturation(SkinRgb(100, 50, 20)), 200);
-    QCOMPARE(ColorSaturation(SkinRgb(159, 159, 0)), 200);
-    QCOMPARE(ColorSaturation(SkinRgb(255, 0, 0)), 255);
-    QCOMPARE(ColorSaturation(SkinRgb(160, 0, 0)), 255);
-    QCOMPARE(ColorSaturation(clWhite), 0);
-    QCOMPARE(ColorSaturation(SkinRgb(200, 200, 100)), 128); // 127.5 -> 128 (even)
-    // Ties go to the even neighbour: 1.5 -> 2 and 4.5 -> 4.
-    QCOMPARE(ColorSaturation(SkinRgb(170, 169, 169)), 2);
-    QCOMPARE(ColorSaturation(SkinRgb(169, 170, 167)), 4);
-    QCOMPARE(ColorSaturation(SkinRgb(255, 200, 200)), 55);
-    QCOMPARE(ColorSaturation(SkinRgb(180, 200, 160)), 51); // 51.0 exactly
-    QCOMPARE(ColorSaturation(SkinRgb(250, 200, 160)), 92); // 91.8 -> 92
+    QFETCH(SkinColor, colour);
+    QFETCH(int, expected);
+    QCOMPARE(ColorSaturation(colour), expected);
 }
 
 QTEST_MAIN(TestBitmapUtils)

@@ -18,8 +18,8 @@ std::unique_ptr<TSkinData> Load(const TTestSkin &s) {
     return data;
 }
 
-QRgb Opaque(QRgb c) {
-    return c | 0xFF000000u;
+QRgb At(const QImage &image, int x, int y) {
+    return image.pixel(x, y) | 0xFF000000u;
 }
 
 QImage Solid(int w, int h, QRgb colour) {
@@ -35,65 +35,45 @@ class TestCaptionButtons : public QObject {
 
 private slots:
     void keptSectionsInFileOrderPlusMdi();
-    void droppedAndKeptNegativeActions();
     void frameCountFromImageShape();
     void helpButtonTakesMaximizePlace();
     void mdiButtonsCutFromOneImage();
-    void mdiWithoutOrNarrowImage();
     void comboStripIsComposed();
-    void comboArrowCutFromStrip();
-    void sunkEdgeWithoutComboButton();
-    void comboButtonWithoutSunkEdge();
+    void comboPartsAlone();
     void toolbarGradientAndSampleColour();
-    void toolbarGradientWithoutCaptionImage();
     void trackFallsBackOnProgramImage();
 };
 
 void TestCaptionButtons::keptSectionsInFileOrderPlusMdi() {
     TTestSkin s;
-    s.SetKey("BUTTON.CHECKBOX", "Action", "0");
-    s.SetKey("BUTTON.RADIO", "Action", "0");
-    s.SetKey("Button", "Action", "0");
-    s.SetKey("Button6", "Action", "2"); // lower-case letters: kept, name upper-cased
+    for (const char *section : {"BUTTON.CHECKBOX", "BUTTON.RADIO", "Button"})
+        s.SetKey(section, "Action", "0"); // not caption buttons
+    s.SetKey("Button6", "Action", "2");   // lower-case letters: kept, name upper-cased
+    s.SetKey("BUTTON7", "Action", "-1");  // no Visibility: dropped
+    s.SetKey("BUTTON8", "Action", "-1");
+    s.SetKey("BUTTON8", "Visibility", "0"); // kept
+    s.SetKey("BUTTON9", "Action", "-1");
+    s.SetKey("BUTTON9", "Visibility", "3"); // dropped
     auto d = Load(s);
     QStringList names;
     for (const auto &b : d->TitleButtons)
         names << b->Name;
     QCOMPARE(names, QStringList({"BUTTON0", "BUTTON1", "BUTTON2", "BUTTON3", "BUTTON4", "BUTTON5",
-                                 "BUTTON6", "BUTTON6", "BUTTON6", "BUTTON6"}));
+                                 "BUTTON6", "BUTTON8", "BUTTON8", "BUTTON8", "BUTTON8"}));
     const auto &close = *d->TitleButtons[0];
-    QCOMPARE(close.Action, 0);
-    QCOMPARE(close.Align, 1);
-    QCOMPARE(close.Xcoord, 36);
-    QCOMPARE(close.Ycoord, 4);
-    QCOMPARE(close.CombineOp, -1);
-    QCOMPARE(close.Frame, 4);
-    QCOMPARE(Opaque(close.Image.pixel(close.FrameRect(3).center())),
+    QCOMPARE(QList<int>({close.Action, close.Align, close.Xcoord, close.Ycoord, close.CombineOp,
+                         close.Frame, close.Visibility1}),
+             QList<int>({0, 1, 36, 4, -1, 4, 0}));
+    QCOMPARE(At(close.Image, close.FrameRect(3).center().x(), 10),
              s.FrameColour("btnclose.bmp", 3));
-    for (int k = 0; k < 3; ++k) {
-        const auto &mdi = *d->TitleButtons[7 + k];
-        QCOMPARE(mdi.Action, 7 + k);
-        QCOMPARE(mdi.Align, 100);
-        QCOMPARE(mdi.Visibility, 100);
-        QCOMPARE(mdi.Visibility1, 100);
-        QCOMPARE(mdi.Frame, 4);
-    }
-}
-
-void TestCaptionButtons::droppedAndKeptNegativeActions() {
-    TTestSkin s;
-    s.SetKey("BUTTON6", "Action", "-1"); // no Visibility: dropped
-    s.SetKey("BUTTON7", "Action", "-1");
-    s.SetKey("BUTTON7", "Visibility", "0"); // kept
-    s.SetKey("BUTTON8", "Action", "-1");
-    s.SetKey("BUTTON8", "Visibility", "3"); // dropped
-    auto d = Load(s);
-    QCOMPARE(d->TitleButtons.size(), size_t(6 + 1 + 3));
-    const auto &kept = *d->TitleButtons[6];
-    QCOMPARE(kept.Name, QStringLiteral("BUTTON7"));
+    const auto &kept = *d->TitleButtons[7];
     QCOMPARE(kept.Visibility1, -1);
     QCOMPARE(kept.Frame, 6); // no frame key, no image
-    QCOMPARE(d->TitleButtons[0]->Visibility1, 0);
+    for (int k = 0; k < 3; ++k) {
+        const auto &mdi = *d->TitleButtons[8 + k];
+        QCOMPARE(QList<int>({mdi.Action, mdi.Align, mdi.Visibility, mdi.Visibility1, mdi.Frame}),
+                 QList<int>({7 + k, 100, 100, 100, 4}));
+    }
 }
 
 void TestCaptionButtons::frameCountFromImageShape() {
@@ -101,30 +81,25 @@ void TestCaptionButtons::frameCountFromImageShape() {
     s.SetImage("wide.bmp", Solid(200, 20, qRgb(1, 2, 3)));
     s.SetImage("square.bmp", Solid(90, 30, qRgb(4, 5, 6)));
     s.SetImage("edge.bmp", Solid(76, 20, qRgb(7, 8, 9))); // 3.8 exactly: 3 frames
-    for (const char *section : {"BUTTON0", "BUTTON1", "BUTTON2", "BUTTON3", "BUTTON4"})
-        s.RemoveKey(section, "frame");
-    s.SetKey("BUTTON0", "ButtonImage", "wide.bmp");
-    s.SetKey("BUTTON1", "ButtonImage", "square.bmp");
-    s.SetKey("BUTTON2", "ButtonImage", "edge.bmp");
-    s.SetKey("BUTTON3", "ButtonImage", "square.bmp");
+    const char *images[] = {"wide.bmp", "square.bmp", "edge.bmp", "square.bmp", "square.bmp"};
+    for (int i = 0; i < 5; ++i) {
+        s.RemoveKey(QStringLiteral("BUTTON%1").arg(i), "frame");
+        s.SetKey(QStringLiteral("BUTTON%1").arg(i), "ButtonImage", images[i]);
+    }
     s.SetKey("BUTTON3", "Action", "-2");
-    s.SetKey("BUTTON4", "ButtonImage", "square.bmp"); // the system-menu button
     s.SetKey("BUTTON5", "frame", "0");
     s.SetKey("BUTTON5", "Action", "11");
     s.SetKey("BUTTON5", "ButtonImage", "wide.bmp");
     auto d = Load(s);
-    QCOMPARE(d->TitleButtons[0]->Frame, 6);
-    QCOMPARE(d->TitleButtons[1]->Frame, 3);
-    QCOMPARE(d->TitleButtons[2]->Frame, 3);
-    QCOMPARE(d->TitleButtons[3]->Frame, 6); // negative action
-    QCOMPARE(d->TitleButtons[4]->Frame, 3);
-    QVERIFY(!d->TitleButtons[4]->HasImage()); // the window icon is shown instead
-    QCOMPARE(d->TitleButtons[5]->Frame, 6);
-    QVERIFY(!d->TitleButtons[5]->HasImage());
+    QList<int> frames;
+    for (int i = 0; i < 6; ++i)
+        frames << d->TitleButtons[i]->Frame;
+    QCOMPARE(frames, QList<int>({6, 3, 3, 6, 3, 6})); // wide or negative action: 6
     QVERIFY(d->TitleButtons[1]->HasImage());
+    QVERIFY(!d->TitleButtons[4]->HasImage()); // system menu: the window icon is shown instead
+    QVERIFY(!d->TitleButtons[5]->HasImage());
 
-    // With a frame key the system-menu button keeps its image.
-    TTestSkin t;
+    TTestSkin t; // with a frame key the system-menu button keeps its image
     t.SetKey("BUTTON4", "frame", "2");
     t.SetKey("BUTTON4", "ButtonImage", "btnmin.bmp");
     auto e = Load(t);
@@ -138,16 +113,10 @@ void TestCaptionButtons::helpButtonTakesMaximizePlace() {
     s.SetKey("BUTTON5", "Ycoord", "9");
     auto d = Load(s);
     QCOMPARE(d->TitleButtons[5]->Action, 4);
-    QCOMPARE(d->TitleButtons[5]->Xcoord, 64);
-    QCOMPARE(d->TitleButtons[5]->Ycoord, 4);
-
-    TTestSkin t; // no maximize button before it: the help button keeps its own place
-    t.SetKey("BUTTON1", "Visibility", "1");
-    t.SetKey("BUTTON5", "Xcoord", "200");
-    t.SetKey("BUTTON5", "Ycoord", "9");
-    auto e = Load(t);
-    QCOMPARE(e->TitleButtons[5]->Xcoord, 200);
-    QCOMPARE(e->TitleButtons[5]->Ycoord, 9);
+    QCOMPARE(QPoint(d->TitleButtons[5]->Xcoord, d->TitleButtons[5]->Ycoord), QPoint(64, 4));
+    s.SetKey("BUTTON1", "Visibility", "1"); // no maximize button before it: its own place
+    auto e = Load(s);
+    QCOMPARE(QPoint(e->TitleButtons[5]->Xcoord, e->TitleButtons[5]->Ycoord), QPoint(200, 9));
 }
 
 void TestCaptionButtons::mdiButtonsCutFromOneImage() {
@@ -155,32 +124,21 @@ void TestCaptionButtons::mdiButtonsCutFromOneImage() {
     s.SetStrip("mdicontrols.bmp", 12, QSize(16, 14)); // 192 wide
     auto d = Load(s);
     const size_t first = d->TitleButtons.size() - 3;
-    const int expectedX[] = {60, 40, 20};
     for (int k = 0; k < 3; ++k) {
         const auto &b = *d->TitleButtons[first + k];
         QCOMPARE(b.Image.size(), QSize(64, 14));
-        QCOMPARE(b.Xcoord, expectedX[k]);
+        QCOMPARE(b.Xcoord, 60 - 20 * k);
         for (int f = 1; f <= 4; ++f)
-            QCOMPARE(Opaque(b.Image.pixel(b.FrameRect(f).center())),
+            QCOMPARE(At(b.Image, b.FrameRect(f).center().x(), 7),
                      s.FrameColour("mdicontrols.bmp", 4 * k + f));
     }
-}
-
-void TestCaptionButtons::mdiWithoutOrNarrowImage() {
-    TTestSkin s;
+    s.SetImage("mdicontrols.bmp", Solid(11, 14, qRgb(9, 9, 9))); // under 12 columns
+    QVERIFY(!Load(s)->TitleButtons.back()->HasImage());
+    QCOMPARE(Load(s)->TitleButtons.back()->Xcoord, 4);
     s.RemoveSection("MDICONTROLS");
-    auto d = Load(s);
-    for (size_t i = d->TitleButtons.size() - 3; i < d->TitleButtons.size(); ++i) {
-        QVERIFY(!d->TitleButtons[i]->HasImage());
-        QCOMPARE(d->TitleButtons[i]->Xcoord, 0);
-    }
-
-    TTestSkin t;
-    t.SetImage("mdicontrols.bmp", Solid(11, 14, qRgb(9, 9, 9))); // under 12 columns
-    auto e = Load(t);
-    const auto &last = *e->TitleButtons.back();
-    QVERIFY(!last.HasImage());
-    QCOMPARE(last.Xcoord, 4);
+    auto e = Load(s);
+    for (size_t i = e->TitleButtons.size() - 3; i < e->TitleButtons.size(); ++i)
+        QVERIFY(!e->TitleButtons[i]->HasImage() && e->TitleButtons[i]->Xcoord == 0);
 }
 
 void TestCaptionButtons::comboStripIsComposed() {
@@ -197,64 +155,46 @@ void TestCaptionButtons::comboStripIsComposed() {
         const int x0 = (i - 1) * 50;
         // Field border from the sunk edge, the button at the right, the arrow centred on it,
         // and the field's inside keyed out.
-        QCOMPARE(Opaque(button.Image.pixel(x0, 10)), s.FrameColour("sunkedge.bmp", i));
-        QCOMPARE(Opaque(button.Image.pixel(x0 + 20, 0)), s.FrameColour("sunkedge.bmp", i));
-        QCOMPARE(Opaque(button.Image.pixel(x0 + 50 - a + 1, 1)),
+        QCOMPARE(At(button.Image, x0, 10), s.FrameColour("sunkedge.bmp", i));
+        QCOMPARE(At(button.Image, x0 + 20, 0), s.FrameColour("sunkedge.bmp", i));
+        QCOMPARE(At(button.Image, x0 + 50 - a + 1, 1), s.FrameColour("combobutton.bmp", i));
+        QCOMPARE(At(button.Image, x0 + 49, 20), s.FrameColour("combobutton.bmp", i));
+        QCOMPARE(At(button.Image, x0 + 40, 10), s.FrameColour("extraimages.bmp", i));
+        for (const QPoint p : {QPoint(x0 + 10, 10), QPoint(x0 + 2, 2), QPoint(x0 + 48 - a, 17)})
+            QCOMPARE(At(button.Image, p.x(), p.y()), KeyColor);
+        // The sunk edge holds the mirrored strip: frame i lands in frame 5 - i.
+        QCOMPARE(At(d->SunkEdge->Image, 199 - (x0 + 50 - a + 1), 1),
                  s.FrameColour("combobutton.bmp", i));
-        QCOMPARE(Opaque(button.Image.pixel(x0 + 49, 20)), s.FrameColour("combobutton.bmp", i));
-        QCOMPARE(Opaque(button.Image.pixel(x0 + 40, 10)), s.FrameColour("extraimages.bmp", i));
-        QCOMPARE(Opaque(button.Image.pixel(x0 + 10, 10)), KeyColor);
-        QCOMPARE(Opaque(button.Image.pixel(x0 + 2, 2)), KeyColor);
-        QCOMPARE(Opaque(button.Image.pixel(x0 + 48 - a, 17)), KeyColor);
-        // The sunk edge holds the mirrored strip: frame i lands in frame 5 - i, its button at
-        // the left.
-        const int mx = 199 - (x0 + 50 - a + 1);
-        QCOMPARE(mx / 50 + 1, 5 - i);
-        QCOMPARE(Opaque(d->SunkEdge->Image.pixel(mx, 1)), s.FrameColour("combobutton.bmp", i));
-    }
-}
-
-void TestCaptionButtons::comboArrowCutFromStrip() {
-    const TTestSkin s;
-    auto d = Load(s);
-    const TDataSkinObject &arrow = *d->ComboxArrow;
-    QCOMPARE(arrow.Name, QStringLiteral("ComboxArrow"));
-    QCOMPARE(arrow.Frame, 4);
-    QCOMPARE(arrow.Image.size(), QSize(68, 17));
-    for (int i = 1; i <= 4; ++i) {
-        // Source column i*50-19 is the button's left edge, 8 further in the arrow glyph.
-        QCOMPARE(Opaque(arrow.Image.pixel(17 * (i - 1), 0)), s.FrameColour("combobutton.bmp", i));
-        QCOMPARE(Opaque(arrow.Image.pixel(17 * (i - 1) + 8, 8)),
+        // The arrow strip: source column i*50-19 is the button's left edge, 8 further the glyph.
+        QCOMPARE(At(d->ComboxArrow->Image, 17 * (i - 1), 0), s.FrameColour("combobutton.bmp", i));
+        QCOMPARE(At(d->ComboxArrow->Image, 17 * (i - 1) + 8, 8),
                  s.FrameColour("extraimages.bmp", i));
     }
+    QCOMPARE(d->ComboxArrow->Frame, 4);
+    QCOMPARE(d->ComboxArrow->Image.size(), QSize(68, 17));
 }
 
-void TestCaptionButtons::sunkEdgeWithoutComboButton() {
+void TestCaptionButtons::comboPartsAlone() {
     TTestSkin s;
     s.RemoveSection("ComboButton");
     auto d = Load(s);
-    QVERIFY(!d->SkinLoading());
     QVERIFY(!d->ComboButton);
     QCOMPARE(d->SunkEdge->Image.size(), QSize(48, 21)); // not composed
     QCOMPARE(d->SunkEdge->Margins(), QMargins(2, 2, 2, 2));
-    QVERIFY(d->ComboxArrow);
-    QVERIFY(!d->ComboxArrow->HasImage());
-}
+    QVERIFY(d->ComboxArrow && !d->ComboxArrow->HasImage());
 
-void TestCaptionButtons::comboButtonWithoutSunkEdge() {
-    TTestSkin s;
-    s.RemoveSection("SunkEdge");
+    TTestSkin t;
+    t.RemoveSection("SunkEdge");
     QImage button = Solid(72, 21, qRgb(10, 100, 200));
     QPainter(&button).fillRect(QRect(0, 0, 72, 3), QColor(255, 0, 255));
-    s.SetImage("combobutton.bmp", button);
-    auto d = Load(s);
-    const TDataSkinObject &arrow = *d->ComboxArrow;
-    QCOMPARE(arrow.Frame, 4);
-    QCOMPARE(arrow.Image.size(), QSize(72, 21));
-    QCOMPARE(Opaque(arrow.Image.pixel(5, 1)), qRgb(236, 240, 245)); // key -> ButtonFace
-    QCOMPARE(Opaque(arrow.Image.pixel(5, 10)), qRgb(10, 100, 200));
-    QCOMPARE(d->ComboButton->Style, 0);
-    QCOMPARE(Opaque(d->ComboButton->Image.pixel(5, 1)), KeyColor); // source untouched
+    t.SetImage("combobutton.bmp", button);
+    auto e = Load(t);
+    QCOMPARE(e->ComboxArrow->Frame, 4);
+    QCOMPARE(e->ComboxArrow->Image.size(), QSize(72, 21));
+    QCOMPARE(At(e->ComboxArrow->Image, 5, 1), qRgb(236, 240, 245)); // key -> ButtonFace
+    QCOMPARE(At(e->ComboxArrow->Image, 5, 10), qRgb(10, 100, 200));
+    QCOMPARE(e->ComboButton->Style, 0);
+    QCOMPARE(At(e->ComboButton->Image, 5, 1), KeyColor); // source untouched
 }
 
 void TestCaptionButtons::toolbarGradientAndSampleColour() {
@@ -266,23 +206,20 @@ void TestCaptionButtons::toolbarGradientAndSampleColour() {
     QCOMPARE(d->Toolbar->Frame, 1);
     QCOMPARE(g.size(), QSize(10, 40));
     // Start: 15 % ButtonFace (236 240 245) over 85 % white, per mille with rounding.
-    QCOMPARE(Opaque(g.pixel(0, 0)), qRgb(252, 253, 254));
-    QCOMPARE(Opaque(g.pixel(9, 0)), qRgb(252, 253, 254));
+    QCOMPARE(At(g, 0, 0), qRgb(252, 253, 254));
+    QCOMPARE(At(g, 9, 0), qRgb(252, 253, 254));
     // Saturation of (40 80 160) is 191 > 110: end = 56 % sample over white = (135 157 202);
     // the last of 40 lines lands one step short on falling channels.
-    QCOMPARE(Opaque(g.pixel(5, 39)), qRgb(136, 158, 203));
-}
+    QCOMPARE(At(g, 5, 39), qRgb(136, 158, 203));
 
-void TestCaptionButtons::toolbarGradientWithoutCaptionImage() {
-    TTestSkin s;
-    s.RemoveKey("Personality", "Top");
+    s.RemoveKey("Personality", "Top"); // no caption image: the face colour is the sample
     s.SetKey("Colours", "ButtonFace", "200 200 200");
-    auto d = Load(s);
-    QCOMPARE(d->TitleSampleColor, SkinRgb(200, 200, 200));
-    // Sample (200 200 200) is grey: end = 15 % grey 128 + 85 % 200 = 189.7 -> 189.
-    // Start = 15 % 200 + 85 % 255 = 247.25 -> 247; line 39 = 247 + (-58*39 + 19) / 39 = 190.
-    QCOMPARE(Opaque(d->Toolbar->Image.pixel(0, 0)), qRgb(247, 247, 247));
-    QCOMPARE(Opaque(d->Toolbar->Image.pixel(0, 39)), qRgb(190, 190, 190));
+    auto e = Load(s);
+    QCOMPARE(e->TitleSampleColor, SkinRgb(200, 200, 200));
+    // Grey sample: end = 15 % grey 128 + 85 % 200 = 189.7 -> 189; start = 247.25 -> 247;
+    // line 39 = 247 + (-58*39 + 19) / 39 = 190.
+    QCOMPARE(At(e->Toolbar->Image, 0, 0), qRgb(247, 247, 247));
+    QCOMPARE(At(e->Toolbar->Image, 0, 39), qRgb(190, 190, 190));
 }
 
 void TestCaptionButtons::trackFallsBackOnProgramImage() {
@@ -296,15 +233,13 @@ void TestCaptionButtons::trackFallsBackOnProgramImage() {
     s.RemoveKey("TRACKVERT", "Image");
     auto d = Load(s);
     TSkinData::SetResourceLoader(previous);
-    QVERIFY(asked.contains(QStringLiteral("TRACK")));
-    QVERIFY(asked.contains(QStringLiteral("TRACKVERT")));
+    QVERIFY(asked.contains(QStringLiteral("TRACK")) && asked.contains(QStringLiteral("TRACKVERT")));
     QCOMPARE(d->Track->Name, QStringLiteral("TRACK"));
     QCOMPARE(d->Track->Margins(), QMargins(3, 3, 3, 3));
     QCOMPARE(d->Track->Frame, 1);
     QCOMPARE(d->Track->Tile, 0);
-    QCOMPARE(Opaque(d->Track->Image.pixel(2, 2)), qRgb(1, 2, 3));
-    QVERIFY(d->TRACKVERT);
-    QVERIFY(!d->TRACKVERT->HasImage()); // no program image either: an empty one
+    QCOMPARE(At(d->Track->Image, 2, 2), qRgb(1, 2, 3));
+    QVERIFY(d->TRACKVERT && !d->TRACKVERT->HasImage()); // no program image either
 }
 
 QTEST_MAIN(TestCaptionButtons)

@@ -2,7 +2,6 @@
 #include "skin/package/packagewriter.h"
 #include "skin/package/skinreader.h"
 #include "skin/package/versionreporter.h"
-#include "support/skin/classic_lzhuf.h"
 #include "support/skin/samplebytes.h"
 
 #include <QBuffer>
@@ -14,39 +13,23 @@ using skin::TSkinReader;
 
 namespace {
 
-void AppendU32(QByteArray &out, quint32 v) {
-    char b[4];
-    qToLittleEndian<quint32>(v, b);
-    out.append(b, 4);
-}
-
 // Unpacked package laid out by hand, so that the reader is not checked against the writer only.
 QByteArray HandMade(quint32 version, int extra, const QByteArray &nameList,
-                    const QList<quint32> &sizes, const QByteArray &data,
-                    char extraFill = char(0xAA)) {
-    QByteArray out;
-    AppendU32(out, version);
-    AppendU32(out, quint32(nameList.size()));
-    AppendU32(out, 0x11111111);
-    AppendU32(out, 0x22222222);
-    out.append(extra, extraFill);
-    out += nameList;
-    for (quint32 s : sizes)
-        AppendU32(out, s);
-    return out + data;
-}
-
-QByteArray Pack(const QByteArray &unpacked) {
-    return skin::TLZHEncoder::Pack(unpacked);
+                    const QList<quint32> &sizes, const QByteArray &data) {
+    QByteArray out(16 + extra + nameList.size() + 4 * sizes.size(), char(0xAA));
+    qToLittleEndian<quint32>(version, out.data());
+    qToLittleEndian<quint32>(quint32(nameList.size()), out.data() + 4);
+    out.replace(16 + extra, nameList.size(), nameList);
+    for (int i = 0; i < sizes.size(); ++i)
+        qToLittleEndian<quint32>(sizes[i], out.data() + 16 + extra + nameList.size() + 4 * i);
+    return skin::TLZHEncoder::Pack(out + data);
 }
 
 // Records the version messages for the lifetime of the object.
 struct ReporterRecorder {
     QStringList messages;
-    skin::VersionReporter previous;
-    ReporterRecorder() {
-        previous = skin::SetVersionReporter([this](const QString &m) { messages << m; });
-    }
+    skin::VersionReporter previous =
+        skin::SetVersionReporter([this](const QString &m) { messages << m; });
     ~ReporterRecorder() { skin::SetVersionReporter(std::move(previous)); }
 };
 
@@ -56,13 +39,13 @@ QByteArray Entry(const TSkinReader &reader, const QString &name) {
     return out;
 }
 
-TSkinPackageWriter SampleWriter() {
+QByteArray Sample() {
     TSkinPackageWriter w;
     w.AddEntry("Skin.INI", "[Colours]\r\nButtonFace=212 208 200\r\n");
     w.AddEntry("Button.bmp", samplebytes::ImageLike(20000, 1));
     w.AddEntry("empty.bmp", QByteArray());
     w.AddEntry("Check.BMP", samplebytes::ImageLike(7000, 2));
-    return w;
+    return w.Packed();
 }
 
 } // namespace
@@ -72,11 +55,9 @@ class TestSkinReader : public QObject {
 
 private slots:
     void readsWrittenPackage();
-    void readsClassicPackage();
     void everyVersionSkipsItsExtraBlock_data();
     void everyVersionSkipsItsExtraBlock();
     void unknownVersionReportsOnceAndKeepsOldSkin();
-    void defaultReporterOnlyWarns();
     void nameListSplitting();
     void extractFirstMatching();
     void manyEntries();
@@ -88,41 +69,19 @@ private slots:
 };
 
 void TestSkinReader::readsWrittenPackage() {
-    const TSkinPackageWriter w = SampleWriter();
     TSkinReader reader;
-    QVERIFY2(reader.LoadPackage(w.Packed()), qPrintable(reader.LastError()));
+    QVERIFY2(reader.LoadPackage(Sample()), qPrintable(reader.LastError()));
     QCOMPARE(reader.Version(), 20000u);
     QCOMPARE(reader.Names(), QStringList({"skin.ini", "button.bmp", "empty.bmp", "check.bmp"}));
-    QCOMPARE(reader.Count(), 4);
-    QCOMPARE(reader.NameListLength(), quint32(QByteArray("skin.ini\r\nbutton.bmp\r\nempty.bmp\r\n"
-                                                         "check.bmp\r\n")
-                                                  .size()));
+    QCOMPARE(reader.NameListLength(), 44u);
     QCOMPARE(reader.Size(1), 20000u);
-    QCOMPARE(reader.Size(4), 0u);
     QCOMPARE(reader.Size(-1), 0u);
     QCOMPARE(Entry(reader, "BUTTON.BMP"), samplebytes::ImageLike(20000, 1));
     QCOMPARE(Entry(reader, "check.bmp"), samplebytes::ImageLike(7000, 2));
     QCOMPARE(Entry(reader, "skin.ini"), QByteArray("[Colours]\r\nButtonFace=212 208 200\r\n"));
-    QVERIFY(Entry(reader, "empty.bmp").isEmpty());
-    QVERIFY(Entry(reader, "missing.bmp").isEmpty());
-    QVERIFY(Entry(reader, "button").isEmpty()); // exact names only
+    for (const char *name : {"empty.bmp", "missing.bmp", "button"}) // exact names only
+        QVERIFY2(Entry(reader, name).isEmpty(), name);
     QVERIFY(reader.EntryData(99).isEmpty());
-}
-
-void TestSkinReader::readsClassicPackage() {
-    // The same package compressed by the independent classic coder.
-    const QByteArray unpacked = SampleWriter().Unpacked();
-    const QByteArray classic = classic_lzhuf::Encode(unpacked);
-    QVERIFY(!classic.isEmpty());
-    TSkinReader reader;
-    QVERIFY2(reader.LoadPackage(classic), qPrintable(reader.LastError()));
-    QCOMPARE(reader.Count(), 4);
-    QCOMPARE(Entry(reader, "Button.bmp"), samplebytes::ImageLike(20000, 1));
-
-    // And what our writer packs, the classic decoder unpacks byte for byte.
-    QByteArray back;
-    QVERIFY(classic_lzhuf::Decode(SampleWriter().Packed(), back));
-    QCOMPARE(back, unpacked);
 }
 
 void TestSkinReader::everyVersionSkipsItsExtraBlock_data() {
@@ -137,16 +96,14 @@ void TestSkinReader::everyVersionSkipsItsExtraBlock_data() {
 void TestSkinReader::everyVersionSkipsItsExtraBlock() {
     QFETCH(quint32, version);
     QFETCH(int, extra);
-    const QByteArray unpacked = HandMade(version, extra, "a.ini\r\nB.bmp\r\n", {3, 4}, "k=1abcd");
     TSkinReader reader;
-    QVERIFY2(reader.LoadPackage(Pack(unpacked)), qPrintable(reader.LastError()));
+    QVERIFY2(reader.LoadPackage(HandMade(version, extra, "a.ini\r\nB.bmp\r\n", {3, 4}, "k=1abcd")),
+             qPrintable(reader.LastError()));
     QCOMPARE(reader.Version(), version);
     QCOMPARE(reader.Names(), QStringList({"a.ini", "b.bmp"}));
     QCOMPARE(Entry(reader, "a.ini"), QByteArray("k=1"));
     QCOMPARE(Entry(reader, "b.bmp"), QByteArray("abcd"));
-
-    // The writer lays out the same versions.
-    TSkinPackageWriter w;
+    TSkinPackageWriter w; // the writer lays out the same versions
     w.AddEntry("x.ini", "v");
     QVERIFY(reader.LoadPackage(w.Packed(version)));
     QCOMPARE(reader.Version(), version);
@@ -154,64 +111,52 @@ void TestSkinReader::everyVersionSkipsItsExtraBlock() {
 }
 
 void TestSkinReader::unknownVersionReportsOnceAndKeepsOldSkin() {
-    ReporterRecorder recorder;
-    TSkinReader reader;
-    QVERIFY(reader.LoadPackage(SampleWriter().Packed()));
-    const QByteArray bad = Pack(HandMade(60000, 0, "new.ini\r\n", {1}, "x"));
-    QVERIFY(!reader.LoadPackage(bad));
-    QCOMPARE(recorder.messages, QStringList{QStringLiteral("此文件版本不同\n请升级新版本 !")});
-    QVERIFY(reader.LastError().contains("60000"));
-    QCOMPARE(reader.Version(), 20000u);
-    QCOMPARE(reader.Count(), 4);
-    QCOMPARE(Entry(reader, "button.bmp"), samplebytes::ImageLike(20000, 1));
-
-    // Other refusals are not version problems and say nothing through the reporter.
-    QVERIFY(!reader.LoadPackage(QByteArray("ab")));
-    QCOMPARE(recorder.messages.size(), 1);
-}
-
-void TestSkinReader::defaultReporterOnlyWarns() {
-    QTest::ignoreMessage(QtWarningMsg, "此文件版本不同\n请升级新版本 !");
-    TSkinReader reader;
-    QVERIFY(!reader.LoadPackage(Pack(HandMade(1, 0, "", {}, ""))));
+    {
+        ReporterRecorder recorder;
+        TSkinReader reader;
+        QVERIFY(reader.LoadPackage(Sample()));
+        QVERIFY(!reader.LoadPackage(HandMade(60000, 0, "new.ini\r\n", {1}, "x")));
+        QCOMPARE(recorder.messages, QStringList{QStringLiteral("此文件版本不同\n请升级新版本 !")});
+        QVERIFY(reader.LastError().contains("60000"));
+        QCOMPARE(reader.Version(), 20000u);
+        QCOMPARE(Entry(reader, "button.bmp"), samplebytes::ImageLike(20000, 1));
+        QVERIFY(!reader.LoadPackage(QByteArray("ab"))); // not a version problem: no message
+        QCOMPARE(recorder.messages.size(), 1);
+    }
+    QTest::ignoreMessage(QtWarningMsg, "此文件版本不同\n请升级新版本 !"); // default: a warning only
+    QVERIFY(!TSkinReader().LoadPackage(HandMade(1, 0, "", {}, "")));
 }
 
 void TestSkinReader::nameListSplitting() {
     TSkinReader reader;
-    // Lone CR and LF end names too; an empty middle line is an entry with its own size slot;
-    // no final break is needed.
-    QVERIFY(reader.LoadPackage(Pack(HandMade(20000, 0, "a\rb\n\r\nc", {1, 1, 2, 1}, "ABCCD"))));
+    // Lone CR and LF end names too; an empty middle line is an entry; no final break needed.
+    QVERIFY(reader.LoadPackage(HandMade(20000, 0, "a\rb\n\r\nc", {1, 1, 2, 1}, "ABCCD")));
     QCOMPARE(reader.Names(), QStringList({"a", "b", "", "c"}));
     QCOMPARE(Entry(reader, "c"), QByteArray("D"));
     QCOMPARE(Entry(reader, ""), QByteArray("CC"));
-
-    // A NUL ends the list; what follows it in the list is not a name.
-    QVERIFY(reader.LoadPackage(
-        Pack(HandMade(20000, 0, QByteArray("x.ini\r\n\0y.bmp\r\n", 15), {2}, "k="))));
+    // A NUL ends the list.
+    QVERIFY(
+        reader.LoadPackage(HandMade(20000, 0, QByteArray("x.ini\r\n\0y.bmp\r\n", 15), {2}, "k=")));
     QCOMPARE(reader.Names(), QStringList({"x.ini"}));
-
     // Only ASCII letters are lower-cased.
-    QVERIFY(reader.LoadPackage(Pack(HandMade(20000, 0, "\xC4Z.BMP", {1}, "z"))));
+    QVERIFY(reader.LoadPackage(HandMade(20000, 0, "\xC4Z.BMP", {1}, "z")));
     QCOMPARE(reader.Names(), QStringList({QString::fromLatin1("\xC4z.bmp")}));
     QCOMPARE(Entry(reader, QString::fromLatin1("\xC4Z.bmp")), QByteArray("z"));
-
-    // An empty list is a package with no entries.
-    QVERIFY(reader.LoadPackage(Pack(HandMade(20000, 0, "", {}, "tail"))));
+    QVERIFY(reader.LoadPackage(HandMade(20000, 0, "", {}, "tail")));
     QCOMPARE(reader.Count(), 0);
 }
 
 void TestSkinReader::extractFirstMatching() {
     TSkinReader reader;
     QVERIFY(reader.LoadPackage(
-        Pack(HandMade(20000, 0, "a.bmp\r\nOne.ini\r\ntwo.ini\r\n", {1, 2, 3}, "A112223"))));
+        HandMade(20000, 0, "a.bmp\r\nOne.ini\r\ntwo.ini\r\n", {1, 2, 3}, "A112223")));
     QByteArray out("stale");
     QString name("unchanged");
     QVERIFY(reader.ExtractFirstMatching(".ini", out, name));
     QCOMPARE(out, QByteArray("11"));
     QCOMPARE(name, QStringLiteral("one.ini"));
-
     name = "unchanged";
-    QVERIFY(!reader.ExtractFirstMatching(".INI", out, name)); // case-sensitive against lower case
+    QVERIFY(!reader.ExtractFirstMatching(".INI", out, name)); // names are lower case
     QVERIFY(out.isEmpty());
     QCOMPARE(name, QStringLiteral("unchanged"));
     out = "stale";
@@ -232,27 +177,30 @@ void TestSkinReader::manyEntries() {
 }
 
 void TestSkinReader::inconsistentTablesAreRefused_data() {
-    QTest::addColumn<QByteArray>("unpacked");
-    QTest::newRow("shorter than the header") << QByteArray("\x20\x4E\0\0\x05\0\0\0", 8);
-    QTest::newRow("name list past the end") << HandMade(20000, 0, "a\r\n", {1}, "x").left(18);
-    QByteArray listTooLong = HandMade(20000, 0, "a\r\n", {1}, "x");
-    qToLittleEndian<quint32>(1000, listTooLong.data() + 4);
-    QTest::newRow("name list length beyond the data") << listTooLong;
-    QByteArray listHuge = listTooLong;
-    qToLittleEndian<quint32>(0xFFFFFFF0u, listHuge.data() + 4);
-    QTest::newRow("name list length near 4 GiB") << listHuge;
+    QTest::addColumn<QByteArray>("packed");
+    const auto withListLength = [](quint32 length) {
+        QByteArray plain(16, '\0');
+        qToLittleEndian<quint32>(20000, plain.data());
+        qToLittleEndian<quint32>(length, plain.data() + 4);
+        return skin::TLZHEncoder::Pack(plain + QByteArray("a\r\n\1\0\0\0x", 8));
+    };
+    QTest::newRow("shorter than the header")
+        << skin::TLZHEncoder::Pack(QByteArray("\x20\x4E\0\0\x05\0\0\0", 8));
+    QTest::newRow("name list length beyond the data") << withListLength(1000);
+    QTest::newRow("name list length near 4 GiB") << withListLength(0xFFFFFFF0u);
     QTest::newRow("size table past the end") << HandMade(20000, 0, "a\r\nb\r\nc\r\n", {1}, "");
     QTest::newRow("sizes past the data") << HandMade(20000, 0, "a\r\nb\r\n", {2, 3}, "1234");
     QTest::newRow("sizes summing past 32 bits")
         << HandMade(20000, 0, "a\r\nb\r\n", {0xFFFFFFFFu, 2}, "1");
-    QTest::newRow("extra block missing") << HandMade(30000, 100, "", {}, "");
+    QTest::newRow("extra block missing") << skin::TLZHEncoder::Pack(
+        QByteArray::fromHex("30750000000000000000000000000000") + QByteArray(40, 'x'));
 }
 
 void TestSkinReader::inconsistentTablesAreRefused() {
-    QFETCH(QByteArray, unpacked);
+    QFETCH(QByteArray, packed);
     TSkinReader reader;
-    QVERIFY(reader.LoadPackage(SampleWriter().Packed()));
-    QVERIFY(!reader.LoadPackage(Pack(unpacked)));
+    QVERIFY(reader.LoadPackage(Sample()));
+    QVERIFY(!reader.LoadPackage(packed));
     QVERIFY(!reader.LastError().isEmpty());
     QCOMPARE(reader.Count(), 4); // the previous package stays
     QCOMPARE(Entry(reader, "check.bmp"), samplebytes::ImageLike(7000, 2));
@@ -260,17 +208,12 @@ void TestSkinReader::inconsistentTablesAreRefused() {
 
 void TestSkinReader::damagedPackagesAreRefused() {
     ReporterRecorder recorder; // random versions must not reach a real message box
-    const QByteArray good = SampleWriter().Packed();
-    TSkinReader reference;
-    QVERIFY(reference.LoadPackage(good));
-
-    // Every cut is refused.
+    const QByteArray good = Sample();
     for (qsizetype keep = 0; keep < good.size(); keep += 1 + keep / 50) {
         TSkinReader reader;
         QVERIFY2(!reader.LoadPackage(good.first(keep)), qPrintable(QString::number(keep)));
         QCOMPARE(reader.Count(), 0);
     }
-    // Bit flips: refused, or (a flip in raw distance bits) the same names with changed bytes.
     int refused = 0, flips = 0;
     for (qsizetype bit = 0; bit < good.size() * 8; bit += 13, ++flips) {
         QByteArray damaged = good;
@@ -281,23 +224,19 @@ void TestSkinReader::damagedPackagesAreRefused() {
             QCOMPARE(reader.Count(), 0);
         }
     }
-    qInfo("flipped packages refused: %d of %d", refused, flips);
     QVERIFY(refused * 2 >= flips);
-
-    // Random bytes, and random bytes behind a plausible size field.
-    for (quint32 seed = 1; seed < 300; ++seed) {
+    for (quint32 seed = 1; seed < 300; ++seed) { // random bytes, also behind a plausible size
         QByteArray junk = samplebytes::Random(seed * 7 % 900, seed);
-        TSkinReader reader;
-        QVERIFY(!reader.LoadPackage(junk));
+        QVERIFY(!TSkinReader().LoadPackage(junk));
         if (junk.size() >= 4) {
             qToLittleEndian<quint32>(seed * 131 % 4000 + 16, junk.data());
-            QVERIFY(!reader.LoadPackage(junk));
+            QVERIFY(!TSkinReader().LoadPackage(junk));
         }
     }
 }
 
 void TestSkinReader::readsFromDevice() {
-    QByteArray packed = SampleWriter().Packed();
+    QByteArray packed = Sample();
     QBuffer buffer(&packed);
     QVERIFY(buffer.open(QIODevice::ReadOnly));
     buffer.seek(10); // the package is read from its start
@@ -310,10 +249,8 @@ void TestSkinReader::readsFromDevice() {
 
 void TestSkinReader::writerRefusesBadInput() {
     TSkinPackageWriter w;
-    QVERIFY(!w.AddEntry("", "x"));
-    QVERIFY(!w.AddEntry("a\r\nb", "x"));
-    QVERIFY(!w.AddEntry("a\nb", "x"));
-    QVERIFY(!w.AddEntry(QStringLiteral("图.bmp"), "x"));
+    for (const QString &name : {QString(), QString("a\r\nb"), QString("a\nb"), QString("图.bmp")})
+        QVERIFY(!w.AddEntry(name, "x"));
     QCOMPARE(w.Count(), 0);
     QVERIFY(w.AddEntry("ok.ini", "x"));
     QVERIFY(w.Unpacked(12345).isEmpty());
