@@ -17,12 +17,11 @@ class Probe : public QWidget {
 public:
     using QWidget::QWidget;
     int presses = 0;
-    int releases = 0;
     int menus = 0;
 
 protected:
     void mousePressEvent(QMouseEvent *) override { ++presses; }
-    void mouseReleaseEvent(QMouseEvent *) override { ++releases; }
+    void mouseReleaseEvent(QMouseEvent *) override { ++presses; }
     void contextMenuEvent(QContextMenuEvent *) override { ++menus; }
 };
 
@@ -40,59 +39,37 @@ private slots:
     }
     void cleanup() { filter.reset(); }
 
-    void blockedShortcutsDoNothingInEditors_data() {
+    void shortcuts_data() {
         QTest::addColumn<int>("key");
         QTest::addColumn<int>("modifiers");
-        QTest::newRow("ctrl+a") << int(Qt::Key_A) << int(Qt::ControlModifier);
-        QTest::newRow("ctrl+shift+a")
-            << int(Qt::Key_A) << int(Qt::ControlModifier | Qt::ShiftModifier);
+        QTest::addColumn<bool>("passes");
+        const int ctrl = Qt::ControlModifier;
+        QTest::newRow("ctrl+a") << int(Qt::Key_A) << ctrl << false;
+        QTest::newRow("ctrl+shift+a") << int(Qt::Key_A) << int(ctrl | Qt::ShiftModifier) << false;
+        QTest::newRow("ctrl+n") << int(Qt::Key_N) << ctrl << false;
+        QTest::newRow("ctrl+f") << int(Qt::Key_F) << ctrl << false;
+        QTest::newRow("ctrl+b") << int(Qt::Key_B) << ctrl << true;
     }
-    void blockedShortcutsDoNothingInEditors() {
+    void shortcuts() {
         QFETCH(int, key);
         QFETCH(int, modifiers);
-        QLineEdit edit(QStringLiteral("some text"));
-        edit.show();
-        QVERIFY(QTest::qWaitForWindowActive(&edit));
-        edit.setCursorPosition(0);
-        QTest::keyClick(&edit, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-        QVERIFY(edit.selectedText().isEmpty());
-        QCOMPARE(edit.text(), QStringLiteral("some text"));
-    }
-
-    void otherKeysStillWork() {
-        QLineEdit edit(QStringLiteral("abc"));
-        edit.show();
-        QVERIFY(QTest::qWaitForWindowActive(&edit));
-        edit.setCursorPosition(3);
-        QTest::keyClick(&edit, Qt::Key_A); // plain letters type
-        QTest::keyClick(&edit, Qt::Key_Left, Qt::ShiftModifier);
-        QCOMPARE(edit.text(), QStringLiteral("abca"));
-        QCOMPARE(edit.selectedText(), QStringLiteral("a"));
-    }
-
-    void blockedShortcutsNeverTrigger() {
+        QFETCH(bool, passes);
         QMainWindow window;
-        auto *edit = new QLineEdit(&window);
+        auto *edit = new QLineEdit(QStringLiteral("abc"), &window);
         window.setCentralWidget(edit);
-        int newCount = 0, findCount = 0, otherCount = 0;
-        auto add = [&](const QKeySequence &seq, int *counter) {
-            auto *action = new QAction(&window);
-            action->setShortcut(seq);
-            window.addAction(action);
-            connect(action, &QAction::triggered, [counter] { ++*counter; });
-        };
-        add(QKeySequence(Qt::CTRL | Qt::Key_N), &newCount);
-        add(QKeySequence(Qt::CTRL | Qt::Key_F), &findCount);
-        add(QKeySequence(Qt::CTRL | Qt::Key_B), &otherCount);
+        int triggered = 0;
+        auto *action = new QAction(&window);
+        action->setShortcut(QKeySequence(key | modifiers));
+        window.addAction(action);
+        connect(action, &QAction::triggered, [&triggered] { ++triggered; });
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         edit->setFocus();
-        QTest::keyClick(edit, Qt::Key_N, Qt::ControlModifier);
-        QTest::keyClick(edit, Qt::Key_F, Qt::ControlModifier);
-        QTest::keyClick(edit, Qt::Key_B, Qt::ControlModifier);
-        QCOMPARE(newCount, 0);
-        QCOMPARE(findCount, 0);
-        QCOMPARE(otherCount, 1); // shortcuts in general are untouched
+        QTest::keyClick(edit, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(triggered, passes ? 1 : 0);
+        QVERIFY(edit->selectedText().isEmpty());
+        QTest::keyClick(edit, Qt::Key_X); // plain keys still type
+        QCOMPARE(edit->text(), QStringLiteral("abcx"));
     }
 
     void rightButtonNeverReachesBrowsers() {
@@ -112,15 +89,14 @@ private slots:
 
         QTest::mouseClick(inner, Qt::RightButton);
         QTest::mouseClick(browser, Qt::RightButton, {}, QPoint(80, 80));
-        QCOMPARE(inner->presses + inner->releases + browser->presses + browser->releases, 0);
+        QCOMPARE(inner->presses + browser->presses, 0);
         QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(5, 5), QPoint(5, 5));
         QApplication::sendEvent(inner, &menu);
         QCOMPARE(inner->menus, 0);
-
         QTest::mouseClick(inner, Qt::LeftButton);
-        QCOMPARE(inner->presses, 1);
+        QCOMPARE(inner->presses, 2);
         QTest::mouseClick(outside, Qt::RightButton);
-        QCOMPARE(outside->presses, 1);
+        QCOMPARE(outside->presses, 2);
         QApplication::sendEvent(outside, &menu);
         QCOMPARE(outside->menus, 1);
 
@@ -128,7 +104,7 @@ private slots:
         delete browser; // a browser going away leaves no dangling entry
         QVERIFY(!filter->isInBrowser(outside));
         QTest::mouseClick(outside, Qt::RightButton);
-        QCOMPARE(outside->presses, 2);
+        QCOMPARE(outside->presses, 4);
     }
 };
 

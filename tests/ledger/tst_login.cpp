@@ -1,4 +1,3 @@
-#include "ledger/app/paths.h"
 #include "ledger/core/untvar.h"
 #include "ledger/users/loginkeyfilter.h"
 #include "ledger/users/tfrmlogin.h"
@@ -15,193 +14,146 @@
 
 using namespace ledger;
 using ledger::test::PromptCall;
-using ledger::test::ScopedPrompter;
 using ledger::test::TempLedger;
-
-namespace {
-
-// Types text as a person would: Latin-1 characters as key presses, anything else as text
-// committed by the input method.
-void typeText(QWidget *widget, const QString &text) {
-    for (QChar c : text) {
-        if (c.unicode() >= 0x20 && c.unicode() < 0x7f) {
-            QTest::keyClick(widget, char(c.unicode()));
-        } else {
-            QInputMethodEvent event;
-            event.setCommitString(QString(c));
-            QCoreApplication::sendEvent(widget, &event);
-        }
-    }
-}
-
-} // namespace
 
 class TstLogin : public QObject {
     Q_OBJECT
 
     struct Form {
+        test::ScopedPrompter prompter;
+        TempLedger ledger;
         TfrmLogin dialog;
-        QLineEdit *user;
-        QLineEdit *pwd;
-        Form()
-            : user(dialog.findChild<QLineEdit *>(QStringLiteral("edt_user"))),
-              pwd(dialog.findChild<QLineEdit *>(QStringLiteral("edt_Pwd"))) {
+        QLineEdit *user = dialog.findChild<QLineEdit *>(QStringLiteral("edt_user"));
+        QLineEdit *pwd = dialog.findChild<QLineEdit *>(QStringLiteral("edt_Pwd"));
+        Form() {
             dialog.show();
             QVERIFY(QTest::qWaitForWindowActive(&dialog));
         }
-        QPushButton *button(const char *name) {
-            return dialog.findChild<QPushButton *>(QString::fromLatin1(name));
+        void click(const char *name) {
+            dialog.findChild<QPushButton *>(QString::fromLatin1(name))->click();
         }
+        // Types as a person would: ASCII as key presses, the rest through the input method.
         void type(const QString &name, const QString &password) {
-            user->clear();
-            pwd->clear();
-            typeText(user, name);
-            typeText(pwd, password);
+            for (auto [edit, text] : {std::pair{user, name}, std::pair{pwd, password}}) {
+                edit->clear();
+                for (QChar c : text) {
+                    if (c.unicode() >= 0x20 && c.unicode() < 0x7f) {
+                        QTest::keyClick(edit, char(c.unicode()));
+                    } else {
+                        QInputMethodEvent event;
+                        event.setCommitString(QString(c));
+                        QCoreApplication::sendEvent(edit, &event);
+                    }
+                }
+                QCOMPARE(edit->text(), text);
+            }
         }
     };
 
 private slots:
-    void init() { currentUserId = 0, currentLogName.clear(); }
-
-    void windowLayout() {
-        TempLedger ledger;
-        Form f;
-        QCOMPARE(f.dialog.windowTitle(), QStringLiteral("用户登录"));
-        QCOMPARE(f.dialog.size(), QSize(280, 220));
-        QVERIFY(f.user && f.pwd);
-        QCOMPARE(f.pwd->echoMode(), QLineEdit::Password);
-        QCOMPARE(f.button("btnReg")->text(), QStringLiteral("用户注册"));
-        QCOMPARE(f.button("btn_OK")->text(), QStringLiteral("登录"));
-        QCOMPARE(f.button("Btn_Cancel")->text(), QStringLiteral("取消"));
-        // Every widget lies inside the dialog (nothing clipped at the fixed size).
-        for (QWidget *w : f.dialog.findChildren<QWidget *>()) {
-            if (w->isVisible() && w->parentWidget() == &f.dialog)
-                QVERIFY2(f.dialog.rect().contains(w->geometry()), qPrintable(w->objectName()));
-        }
+    void namesThatSignUpLogIn_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<QString>("typedName");
+        QTest::addColumn<QString>("typedPassword");
+        QTest::newRow("blanks trimmed") << "admin"
+                                        << "123456"
+                                        << "  admin "
+                                        << " 123456";
+        QTest::newRow("chinese") << "张三"
+                                 << "密码123"
+                                 << "张三"
+                                 << "密码123";
+        QTest::newRow("blank and symbols") << "Mary Ann!@#"
+                                           << "a b$%"
+                                           << "Mary Ann!@#"
+                                           << "a b$%";
+        QTest::newRow("quote") << "o'brien"
+                               << "x'y"
+                               << "o'brien"
+                               << "x'y";
     }
-
-    void correctPasswordLogsIn() {
-        ScopedPrompter prompter;
-        TempLedger ledger;
-        ledger.addUser(QStringLiteral("bob"), QStringLiteral("pw"));
-        const int id = ledger.addUser(QStringLiteral("admin"), QStringLiteral("123456"));
+    void namesThatSignUpLogIn() {
+        QFETCH(QString, name);
+        QFETCH(QString, password);
+        QFETCH(QString, typedName);
+        QFETCH(QString, typedPassword);
         Form f;
-        f.type(QStringLiteral("  admin "), QStringLiteral(" 123456"));
-        f.button("btn_OK")->click();
+        f.ledger.addUser(QStringLiteral("bob"), QStringLiteral("pw"));
+        const int id = f.ledger.addUser(name, password);
+        f.type(typedName, typedPassword);
+        f.click("btn_OK");
         QCOMPARE(f.dialog.result(), int(TfrmLogin::LoggedIn));
         QVERIFY(!f.dialog.isVisible());
         QCOMPARE(currentUserId, id);
-        QCOMPARE(currentLogName, QStringLiteral("admin"));
-        QVERIFY(prompter->calls().isEmpty());
+        QCOMPARE(currentLogName, name);
+        QCOMPARE(f.prompter->calls().size(), 0);
     }
 
     void enterMovesFocusThenLogsIn() {
-        ScopedPrompter prompter;
-        TempLedger ledger;
-        const int id = ledger.addUser(QStringLiteral("admin"), QStringLiteral("123456"));
         Form f;
+        const int id = f.ledger.addUser(QStringLiteral("admin"), QStringLiteral("123456"));
         f.user->setFocus();
         QTest::keyClicks(f.user, QStringLiteral("admin"));
         QTest::keyClick(f.user, Qt::Key_Return);
         QVERIFY(f.pwd->hasFocus());
-        QVERIFY(f.dialog.isVisible());
-        QCOMPARE(currentUserId, 0);
-        QVERIFY(prompter->calls().isEmpty()); // no login attempt yet
+        QCOMPARE(f.prompter->calls().size(), 0); // no login attempt yet
         QTest::keyClicks(f.pwd, QStringLiteral("123456"));
         QTest::keyClick(f.pwd, Qt::Key_Return);
         QCOMPARE(f.dialog.result(), int(TfrmLogin::LoggedIn));
         QCOMPARE(currentUserId, id);
     }
 
-    void emptyFieldsAreRefused_data() {
+    void refusedLogins_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("password");
-        QTest::newRow("both") << QString() << QString();
-        QTest::newRow("name blank") << QStringLiteral("   ") << QStringLiteral("123456");
-        QTest::newRow("password blank") << QStringLiteral(" admin ") << QStringLiteral("  ");
+        QTest::addColumn<QString>("message");
+        const QString empty = QStringLiteral("用户名、密码不能为空!");
+        const QString wrong = QStringLiteral("用户名、密码不正确!");
+        QTest::newRow("both empty") << ""
+                                    << "" << empty;
+        QTest::newRow("name blank") << "   "
+                                    << "123456" << empty;
+        QTest::newRow("password blank") << " admin "
+                                        << "  " << empty;
+        QTest::newRow("wrong password") << "admin"
+                                        << "12345" << wrong;
+        QTest::newRow("unknown name") << "nobody"
+                                      << "123456" << wrong;
+        QTest::newRow("other user's password") << "bob"
+                                               << "123456" << wrong;
+        // The row is found (names compare without case); the stored form is of "admin".
+        QTest::newRow("name in other case") << "ADMIN"
+                                            << "123456" << wrong;
     }
-    void emptyFieldsAreRefused() {
+    void refusedLogins() {
         QFETCH(QString, name);
         QFETCH(QString, password);
-        ScopedPrompter prompter;
-        TempLedger ledger;
-        ledger.addUser(QStringLiteral("admin"), QStringLiteral("123456"));
+        QFETCH(QString, message);
         Form f;
+        f.ledger.addUser(QStringLiteral("admin"), QStringLiteral("123456"));
+        f.ledger.addUser(QStringLiteral("bob"), QStringLiteral("secret"));
         f.type(name, password);
-        f.button("btn_OK")->click();
-        QCOMPARE(prompter->infos(), QStringList{QStringLiteral("用户名、密码不能为空!")});
+        f.click("btn_OK");
+        QCOMPARE(f.prompter->texts(), QStringList{message});
         QVERIFY(f.dialog.isVisible());
         QCOMPARE(f.dialog.result(), 0);
-        // The typed name is kept even though the attempt failed.
-        QCOMPARE(currentLogName, name.trimmed());
         QCOMPARE(currentUserId, 0);
-    }
-
-    void wrongPasswordAndUnknownNameLookAlike_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("password");
-        QTest::newRow("wrong password") << QStringLiteral("admin") << QStringLiteral("12345");
-        QTest::newRow("unknown name") << QStringLiteral("nobody") << QStringLiteral("123456");
-        QTest::newRow("other user's password") << QStringLiteral("bob") << QStringLiteral("123456");
-        // The row is found (names compare without case), but the stored form was made
-        // from the name as signed up.
-        QTest::newRow("name in other case") << QStringLiteral("ADMIN") << QStringLiteral("123456");
-    }
-    void wrongPasswordAndUnknownNameLookAlike() {
-        QFETCH(QString, name);
-        QFETCH(QString, password);
-        ScopedPrompter prompter;
-        TempLedger ledger;
-        ledger.addUser(QStringLiteral("admin"), QStringLiteral("123456"));
-        ledger.addUser(QStringLiteral("bob"), QStringLiteral("secret"));
-        Form f;
-        f.type(name, password);
-        f.button("btn_OK")->click();
-        QCOMPARE(prompter->calls().size(), 1);
-        const PromptCall call = prompter->calls().first();
-        QCOMPARE(call.kind, PromptCall::Message);
-        QCOMPARE(call.caption, QStringLiteral("登录失败"));
-        QCOMPARE(call.text, QStringLiteral("用户名、密码不正确!"));
-        QVERIFY(f.dialog.isVisible());
-        QCOMPARE(f.dialog.result(), 0);
-        QVERIFY(f.user->text().isEmpty());
-        QVERIFY(f.pwd->text().isEmpty());
-        QVERIFY(f.user->hasFocus());
-        QCOMPARE(currentUserId, 0);
-    }
-
-    void everyNameThatSignsUpCanBeTyped_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("password");
-        QTest::newRow("chinese") << QStringLiteral("张三") << QStringLiteral("密码123");
-        QTest::newRow("blank and symbols")
-            << QStringLiteral("Mary Ann!@#") << QStringLiteral("a b$%");
-        QTest::newRow("quote") << QStringLiteral("o'brien") << QStringLiteral("x'y");
-    }
-    void everyNameThatSignsUpCanBeTyped() {
-        QFETCH(QString, name);
-        QFETCH(QString, password);
-        ScopedPrompter prompter;
-        TempLedger ledger;
-        const int id = ledger.addUser(name, password);
-        Form f;
-        f.type(name, password);
-        QCOMPARE(f.user->text(), name);
-        QCOMPARE(f.pwd->text(), password);
-        f.button("btn_OK")->click();
-        QCOMPARE(f.dialog.result(), int(TfrmLogin::LoggedIn));
-        QCOMPARE(currentUserId, id);
+        if (f.prompter->calls().first().kind == PromptCall::Message) {
+            QCOMPARE(f.prompter->calls().first().caption, QStringLiteral("登录失败"));
+            QVERIFY(f.user->text().isEmpty() && f.pwd->text().isEmpty());
+            QVERIFY(f.user->hasFocus());
+        } else {
+            QCOMPARE(currentLogName, name.trimmed()); // kept although the attempt failed
+        }
     }
 
     void controlCharactersAreRefused() {
-        TempLedger ledger;
         Form f;
         for (QLineEdit *edit : {f.user, f.pwd}) {
-            edit->clear();
             edit->insert(QStringLiteral("ab"));
             edit->insert(QStringLiteral("c\td"));
             edit->insert(QString(QChar(0x7f)));
-            QCOMPARE(edit->text(), QStringLiteral("ab"));
             QApplication::clipboard()->setText(QStringLiteral("x\ny"));
             edit->paste();
             QCOMPARE(edit->text(), QStringLiteral("ab"));
@@ -212,10 +164,9 @@ private slots:
     }
 
     void cancelAndCloseEndWithoutLogin() {
-        TempLedger ledger;
         {
             Form f;
-            f.button("Btn_Cancel")->click();
+            f.click("Btn_Cancel");
             QCOMPARE(f.dialog.result(), int(TfrmLogin::Cancelled));
             QVERIFY(!f.dialog.isVisible());
         }
@@ -229,8 +180,6 @@ private slots:
     }
 
     void registerButtonOpensSignUp() {
-        ScopedPrompter prompter;
-        TempLedger ledger;
         Form f;
         QString seenTitle;
         QTimer::singleShot(0, [&] {
@@ -242,25 +191,21 @@ private slots:
                 modal->close();
             }
         });
-        f.button("btnReg")->click();
+        f.click("btnReg");
         QCOMPARE(seenTitle, QStringLiteral("用户注册"));
         QVERIFY(f.dialog.isVisible());
-        // The sign-up dialog freed itself on close.
-        QTRY_VERIFY(f.dialog.findChildren<TfrmReg *>().isEmpty());
+        QTRY_VERIFY(f.dialog.findChildren<TfrmReg *>().isEmpty()); // freed on close
     }
 
     void databaseErrorKeepsDialogOpenAndSaysSo() {
-        ScopedPrompter prompter;
-        TempLedger ledger;
-        ledger.addUser(QStringLiteral("admin"), QStringLiteral("123456"));
-        ledger.db().close();
         Form f;
+        f.ledger.addUser(QStringLiteral("admin"), QStringLiteral("123456"));
+        f.ledger.db().close();
         f.type(QStringLiteral("admin"), QStringLiteral("123456"));
-        f.button("btn_OK")->click();
+        f.click("btn_OK");
         QVERIFY(f.dialog.isVisible());
-        QCOMPARE(f.dialog.result(), 0);
         QCOMPARE(currentUserId, 0);
-        QCOMPARE(prompter->infos(), QStringList{TfrmDM::connectionFailedText()});
+        QCOMPARE(f.prompter->infos(), QStringList{TfrmDM::connectionFailedText()});
     }
 };
 

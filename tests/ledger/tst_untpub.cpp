@@ -2,10 +2,10 @@
 #include "ledger/data/tfrmdm.h"
 #include "support/ledger/recordingprompter.h"
 #include "support/ledger/templedger.h"
+#include "support/ledger/testfiles.h"
 
 #include <QApplication>
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -14,42 +14,26 @@
 #include <QtTest>
 
 using namespace ledger;
+using test::readFile;
+using test::writeFile;
 
 namespace {
 
-bool writeFile(const QString &path, const QByteArray &bytes) {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
-
-QByteArray readFile(const QString &path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-// What a modal message box showed, captured while it was up and then answered.
-struct SeenBox {
-    QString title;
-    QString text;
-    QStringList buttons;
-};
-
-void answerNextBox(SeenBox *seen, QMessageBox::StandardButton press) {
+// Answers the next modal message box with press and records its title, text and buttons.
+void answerNextBox(QStringList *seen, QMessageBox::StandardButton press) {
     auto *poll = new QTimer;
     QObject::connect(poll, &QTimer::timeout, poll, [poll, seen, press] {
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         if (!box)
             return;
-        seen->title = box->windowTitle();
-        seen->text = box->text();
+        *seen << box->windowTitle() << box->text();
         for (QAbstractButton *button : box->buttons())
-            seen->buttons << button->text();
+            *seen << button->text();
         box->button(press)->click();
         poll->deleteLater();
     });
     poll->start(10);
-    // Never leave a test waiting on a box that was not found.
-    QTimer::singleShot(5000, poll, [poll] {
+    QTimer::singleShot(5000, poll, [poll] { // never leave a test waiting on a box
         if (QWidget *modal = QApplication::activeModalWidget())
             modal->close();
         poll->deleteLater();
@@ -61,389 +45,243 @@ void answerNextBox(SeenBox *seen, QMessageBox::StandardButton press) {
 class TestUntPub : public QObject {
     Q_OBJECT
 
-private slots:
-    void init();
-    void cleanup();
-
-    // Text and number helpers.
-    void hexToIntReadsHexWithOptionalDollar_data();
-    void hexToIntReadsHexWithOptionalDollar();
-    void hexToIntRefusesBadText();
-    void removeAllCutsFirstOccurrencesRepeatedly_data();
-    void removeAllCutsFirstOccurrencesRepeatedly();
-    void isFloatIsStrict_data();
-    void isFloatIsStrict();
-    void parseDateTimeReadsYearMonthDay_data();
-    void parseDateTimeReadsYearMonthDay();
-    void parseDateTimeFallsBackToNow_data();
-    void parseDateTimeFallsBackToNow();
-    void versionHasFourNumbers_data();
-    void versionHasFourNumbers();
-
-    // File copy.
-    void copyToTheSameFileLeavesItUntouched();
-    void copyReplacesDestinationWhole();
-    void copyFailuresCreateNothing();
-
-    // Database helpers.
-    void execSqlBindsAndReportsFailureQuietly();
-    void execSqlWithoutConnectionIsFalse();
-    void recordExistsIgnoresCaseAndBindsValue();
-    void recordExistsRefusesNamesThatAreNotIdentifiers();
-    void queryHasRowsTellsEmptyFromNonEmpty();
-    void fillKeepsEditTextAndFiresNoSignal();
-    void fillAppendsWithEmptyEntry();
-    void fillKeepsSelectionOfDropDownList();
-    void fillFailureLeavesComboAlone();
-
-    // Messages.
-    void showInfoGoesThroughThePrompter();
-    void productionBoxesUseTheProgramsTexts();
-
-private:
-    std::unique_ptr<test::TempLedger> m_ledger;
     std::unique_ptr<test::ScopedPrompter> m_prompter;
-};
+    std::unique_ptr<test::TempLedger> m_ledger;
 
-void TestUntPub::init() {
-    m_prompter = std::make_unique<test::ScopedPrompter>();
-    m_ledger = std::make_unique<test::TempLedger>();
-    QVERIFY2(m_ledger->isOpen(), qPrintable(m_ledger->error()));
-}
-
-void TestUntPub::cleanup() {
-    m_ledger.reset();
-    m_prompter.reset();
-}
-
-void TestUntPub::hexToIntReadsHexWithOptionalDollar_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<qint64>("value");
-    QTest::newRow("plain") << "1A" << qint64(26);
-    QTest::newRow("dollar") << "$1A" << qint64(26);
-    QTest::newRow("lower case") << "ff" << qint64(255);
-    QTest::newRow("empty") << "" << qint64(0);
-    QTest::newRow("zero") << "$0" << qint64(0);
-    QTest::newRow("wide") << "7FFFFFFFFF" << qint64(0x7FFFFFFFFF);
-}
-
-void TestUntPub::hexToIntReadsHexWithOptionalDollar() {
-    QFETCH(QString, text);
-    QFETCH(qint64, value);
-    QCOMPARE(hexToInt(text), value);
-}
-
-void TestUntPub::hexToIntRefusesBadText() {
-    for (const char *bad : {"xyz", "$", "$$1", "1G", " 1A", "-1", "0x1A", "12345678901234567"})
-        QVERIFY_THROWS_EXCEPTION(std::invalid_argument, hexToInt(QString::fromLatin1(bad)));
-}
-
-void TestUntPub::removeAllCutsFirstOccurrencesRepeatedly_data() {
-    QTest::addColumn<QString>("sub");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("result");
-    QTest::newRow("thousands") << ","
-                               << "1,234,5"
-                               << "12345";
-    QTest::newRow("cut joins a new occurrence") << "ab"
-                                                << "aabb"
-                                                << "";
-    QTest::newRow("nested twice") << "ab"
-                                  << "aaabbb"
-                                  << "";
-    QTest::newRow("empty substring") << ""
-                                     << "x"
-                                     << "x";
-    QTest::newRow("absent") << "yuan"
-                            << "12.50"
-                            << "12.50";
-    QTest::newRow("chinese") << "元"
-                             << "12元3元"
-                             << "123";
-}
-
-void TestUntPub::removeAllCutsFirstOccurrencesRepeatedly() {
-    QFETCH(QString, sub);
-    QFETCH(QString, text);
-    QFETCH(QString, result);
-    QCOMPARE(removeAll(sub, text), result);
-}
-
-void TestUntPub::isFloatIsStrict_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("number");
-    QTest::newRow("integer") << "12" << true;
-    QTest::newRow("decimal") << "12.5" << true;
-    QTest::newRow("negative") << "-3.25" << true;
-    QTest::newRow("trailing point") << "5." << true;
-    QTest::newRow("leading point") << ".5" << true;
-    QTest::newRow("blanks around") << " 5 " << true;
-    QTest::newRow("exponent") << "1e3" << true;
-    QTest::newRow("empty") << "" << false;
-    QTest::newRow("blank") << "  " << false;
-    QTest::newRow("point only") << "." << false;
-    QTest::newRow("nan") << "nan" << false;
-    QTest::newRow("inf") << "inf" << false;
-    QTest::newRow("overflow") << "1e999" << false;
-    QTest::newRow("group separator") << "1,234" << false;
-    QTest::newRow("two points") << "1.2.3" << false;
-    QTest::newRow("letters") << "12a" << false;
-    QTest::newRow("comma decimal") << "12,5" << false;
-}
-
-void TestUntPub::isFloatIsStrict() {
-    QFETCH(QString, text);
-    QFETCH(bool, number);
-    QCOMPARE(isFloat(text), number);
-}
-
-void TestUntPub::parseDateTimeReadsYearMonthDay_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QDateTime>("when");
-    QTest::newRow("unpadded date") << "2024-3-5" << QDateTime(QDate(2024, 3, 5), QTime(0, 0));
-    QTest::newRow("stored date") << "2024-03-05" << QDateTime(QDate(2024, 3, 5), QTime(0, 0));
-    QTest::newRow("date and time")
-        << "2024-03-05 14:03:07" << QDateTime(QDate(2024, 3, 5), QTime(14, 3, 7));
-    QTest::newRow("no seconds") << "2024-12-31 9:5" << QDateTime(QDate(2024, 12, 31), QTime(9, 5));
-    QTest::newRow("leap day") << "2024-2-29" << QDateTime(QDate(2024, 2, 29), QTime(0, 0));
-}
-
-void TestUntPub::parseDateTimeReadsYearMonthDay() {
-    QFETCH(QString, text);
-    QFETCH(QDateTime, when);
-    QCOMPARE(parseDateTime(text), when);
-}
-
-void TestUntPub::parseDateTimeFallsBackToNow_data() {
-    QTest::addColumn<QString>("text");
-    QTest::newRow("garbage") << "garbage";
-    QTest::newRow("empty") << "";
-    QTest::newRow("no such day") << "2023-2-29";
-    QTest::newRow("no such hour") << "2024-03-05 25:00:00";
-    QTest::newRow("slashes") << "2024/03/05";
-    QTest::newRow("day first") << "05-03-2024x";
-}
-
-void TestUntPub::parseDateTimeFallsBackToNow() {
-    QFETCH(QString, text);
-    const QDateTime before = QDateTime::currentDateTime();
-    const QDateTime parsed = parseDateTime(text);
-    const QDateTime after = QDateTime::currentDateTime();
-    QVERIFY(parsed >= before.addSecs(-1));
-    QVERIFY(parsed <= after.addSecs(1));
-}
-
-void TestUntPub::versionHasFourNumbers_data() {
-    QTest::addColumn<QString>("project");
-    QTest::addColumn<QString>("version");
-    QTest::newRow("four parts") << "1.2.3.4"
-                                << "1.2.3.4";
-    QTest::newRow("two parts") << "2.7"
-                               << "2.7.0.0";
-    QTest::newRow("none") << ""
-                          << "0.0.0.0";
-    QTest::newRow("not numbers") << "a.b"
-                                 << "0.0.0.0";
-    QTest::newRow("over 16 bits") << "70000.1"
-                                  << "0.0.0.0";
-    QTest::newRow("five parts") << "1.2.3.4.5"
-                                << "0.0.0.0";
-}
-
-void TestUntPub::versionHasFourNumbers() {
-    QFETCH(QString, project);
-    QFETCH(QString, version);
-    QCOMPARE(versionFromText(project), version);
-    QVERIFY(QRegularExpression("^\\d+\\.\\d+\\.\\d+\\.\\d+$").match(getExeVersion()).hasMatch());
-}
-
-void TestUntPub::copyToTheSameFileLeavesItUntouched() {
-    QTemporaryDir dir;
-    const QString file = dir.filePath("a.db");
-    QVERIFY(writeFile(file, "content"));
-    QVERIFY(QDir(dir.path()).mkdir("sub"));
-    QVERIFY(QFile::link(file, dir.filePath("link.db")));
-    for (const QString &other :
-         {file, dir.path() + "/sub/../a.db", dir.path() + "//a.db", dir.filePath("link.db")}) {
-        QVERIFY2(copyFileByStream(file, other), qPrintable(other));
-        QCOMPARE(readFile(file), QByteArray("content"));
+private slots:
+    void init() {
+        m_prompter = std::make_unique<test::ScopedPrompter>();
+        m_ledger = std::make_unique<test::TempLedger>();
+        QVERIFY2(m_ledger->isOpen(), qPrintable(m_ledger->error()));
     }
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::System),
-             QStringList({"a.db", "link.db"}));
-}
+    void cleanup() {
+        m_ledger.reset();
+        m_prompter.reset();
+    }
 
-void TestUntPub::copyReplacesDestinationWhole() {
-    QTemporaryDir dir;
-    QByteArray big(300000, 'b');
-    big[0] = '\0';
-    QVERIFY(writeFile(dir.filePath("src"), big));
-    QVERIFY(writeFile(dir.filePath("dst"), QByteArray(500000, 'x')));
-    QVERIFY(copyFileByStream(dir.filePath("src"), dir.filePath("dst")));
-    QCOMPARE(readFile(dir.filePath("dst")), big);
-    QVERIFY(copyFileByStream(dir.filePath("src"), dir.filePath("new")));
-    QCOMPARE(readFile(dir.filePath("new")), big);
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
-             QStringList({"dst", "new", "src"}));
-}
+    void hexToInt_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<qint64>("value"); // -1: refused
+        QTest::newRow("plain") << "1A" << qint64(26);
+        QTest::newRow("dollar") << "$1A" << qint64(26);
+        QTest::newRow("lower case") << "ff" << qint64(255);
+        QTest::newRow("empty") << "" << qint64(0);
+        QTest::newRow("wide") << "7FFFFFFFFF" << qint64(0x7FFFFFFFFF);
+        for (const char *bad : {"xyz", "$", "$$1", "1G", " 1A", "-1", "0x1A", "12345678901234567"})
+            QTest::newRow(bad) << bad << qint64(-1);
+    }
+    void hexToInt() {
+        QFETCH(QString, text);
+        QFETCH(qint64, value);
+        if (value < 0)
+            QVERIFY_THROWS_EXCEPTION(std::invalid_argument, ledger::hexToInt(text));
+        else
+            QCOMPARE(ledger::hexToInt(text), value);
+    }
 
-void TestUntPub::copyFailuresCreateNothing() {
-    QTemporaryDir dir;
-    QVERIFY(writeFile(dir.filePath("src"), "data"));
-    QVERIFY(!copyFileByStream(dir.filePath("missing"), dir.filePath("dst")));
-    QVERIFY(!QFile::exists(dir.filePath("dst")));
-    QVERIFY(!copyFileByStream(dir.filePath("src"), dir.filePath("no/such/folder/dst")));
-    QVERIFY(QDir(dir.path()).mkdir("taken"));
-    QVERIFY(!copyFileByStream(dir.filePath("src"), dir.filePath("taken")));
-    QVERIFY(QFileInfo(dir.filePath("taken")).isDir());
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"src"});
-}
+    void removeAllCutsRepeatedly_data() {
+        QTest::addColumn<QString>("sub");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("result");
+        QTest::newRow("thousands") << ","
+                                   << "1,234,5"
+                                   << "12345";
+        QTest::newRow("cut joins a new occurrence") << "ab"
+                                                    << "aabb"
+                                                    << "";
+        QTest::newRow("nested twice") << "ab"
+                                      << "aaabbb"
+                                      << "";
+        QTest::newRow("empty substring") << ""
+                                         << "x"
+                                         << "x";
+        QTest::newRow("chinese") << "元"
+                                 << "12元3元"
+                                 << "123";
+    }
+    void removeAllCutsRepeatedly() {
+        QFETCH(QString, sub);
+        QFETCH(QString, text);
+        QFETCH(QString, result);
+        QCOMPARE(removeAll(sub, text), result);
+    }
 
-void TestUntPub::execSqlBindsAndReportsFailureQuietly() {
-    const QString memo = QStringLiteral("O'Neil: 10:30 %s ? 备注");
-    int changed = -1;
-    QVERIFY(execSQL("insert into kx_InAndOut(Memo, FundsNum, myType) values(?, ?, ?)",
-                    {memo, 3.5, 1}, &changed));
-    QCOMPARE(changed, 1);
-    QCOMPARE(m_ledger->scalar("select Memo from kx_InAndOut").toString(), memo);
-    QVERIFY(execSQL("update kx_InAndOut set IsValid='0' where id=?", {99}, &changed));
-    QCOMPARE(changed, 0);
-    QVERIFY(!execSQL("insert into kx_nothing values(1)"));
-    QVERIFY(!execSQL("insert into kx_InAndOut(Memo) values(?)")); // value missing
-    QCOMPARE((*m_prompter)->calls().size(), 0);
-}
+    void isFloatIsStrict_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("number");
+        for (const char *yes : {"12", "-3.25", "5.", ".5", " 5 ", "1e3"})
+            QTest::newRow(yes) << yes << true;
+        for (const char *no :
+             {"", "  ", ".", "nan", "inf", "-inf", "1e999", "1,234", "1.2.3", "12a"})
+            QTest::newRow(no) << no << false;
+    }
+    void isFloatIsStrict() {
+        QFETCH(QString, text);
+        QFETCH(bool, number);
+        QCOMPARE(isFloat(text), number);
+    }
 
-void TestUntPub::execSqlWithoutConnectionIsFalse() {
-    m_ledger.reset();
-    QVERIFY(frmDM == nullptr);
-    QVERIFY(!execSQL("select 1"));
-    QVERIFY_THROWS_EXCEPTION(DbError, queryHasRows("select 1"));
-}
+    void parseDateTime_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QDateTime>("when"); // invalid: now
+        const QDate day(2024, 3, 5);
+        QTest::newRow("unpadded date") << "2024-3-5" << QDateTime(day, QTime(0, 0));
+        QTest::newRow("stored date") << "2024-03-05" << QDateTime(day, QTime(0, 0));
+        QTest::newRow("date and time") << "2024-03-05 14:03:07" << QDateTime(day, QTime(14, 3, 7));
+        QTest::newRow("no seconds") << "2024-03-05 9:5" << QDateTime(day, QTime(9, 5));
+        QTest::newRow("leap day") << "2024-2-29" << QDateTime(QDate(2024, 2, 29), QTime(0, 0));
+        for (const char *bad : {"garbage", "", "2023-2-29", "2024-03-05 25:00:00", "2024/03/05"})
+            QTest::newRow(bad) << bad << QDateTime();
+    }
+    void parseDateTime() {
+        QFETCH(QString, text);
+        QFETCH(QDateTime, when);
+        const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
+        const QDateTime parsed = ledger::parseDateTime(text);
+        if (when.isValid()) {
+            QCOMPARE(parsed, when);
+        } else {
+            QVERIFY(parsed >= before);
+            QVERIFY(parsed <= QDateTime::currentDateTime().addSecs(1));
+        }
+    }
 
-void TestUntPub::recordExistsIgnoresCaseAndBindsValue() {
-    m_ledger->addUser("admin", "1");
-    m_ledger->addUser("o'hara", "1");
-    QVERIFY(recordExists("kx_user", "logName", "admin"));
-    QVERIFY(recordExists("kx_user", "LogName", "ADMIN"));
-    QVERIFY(recordExists("KX_USER", "LogName", "O'Hara"));
-    QVERIFY(!recordExists("kx_user", "LogName", "adm"));
-    QVERIFY(!recordExists("kx_user", "LogName", "x' or '1'='1"));
-}
+    void versionHasFourNumbers_data() {
+        QTest::addColumn<QString>("project");
+        QTest::addColumn<QString>("version");
+        QTest::newRow("four parts") << "1.2.3.4"
+                                    << "1.2.3.4";
+        QTest::newRow("two parts") << "2.7"
+                                   << "2.7.0.0";
+        QTest::newRow("none") << ""
+                              << "0.0.0.0";
+        QTest::newRow("not numbers") << "a.b"
+                                     << "0.0.0.0";
+        QTest::newRow("over 16 bits") << "70000.1"
+                                      << "0.0.0.0";
+        QTest::newRow("five parts") << "1.2.3.4.5"
+                                    << "0.0.0.0";
+    }
+    void versionHasFourNumbers() {
+        QFETCH(QString, project);
+        QFETCH(QString, version);
+        QCOMPARE(versionFromText(project), version);
+        QVERIFY(
+            QRegularExpression("^\\d+\\.\\d+\\.\\d+\\.\\d+$").match(getExeVersion()).hasMatch());
+    }
 
-void TestUntPub::recordExistsRefusesNamesThatAreNotIdentifiers() {
-    QVERIFY_THROWS_EXCEPTION(DbError, recordExists("kx_user where 1=1 --", "LogName", "a"));
-    QVERIFY_THROWS_EXCEPTION(DbError, recordExists("kx_user", "LogName=LogName or 1", "a"));
-    QVERIFY_THROWS_EXCEPTION(DbError, recordExists("kx_user", "NoSuchColumn", "a"));
-    QVERIFY_THROWS_EXCEPTION(DbError, recordExists("", "LogName", "a"));
-}
+    void copyFileByStream() {
+        QTemporaryDir dir;
+        const QDir d(dir.path());
+        QByteArray big(300000, 'b');
+        big[0] = '\0';
+        QVERIFY(writeFile(d.filePath("a.db"), big));
+        QVERIFY(writeFile(d.filePath("dst"), QByteArray(500000, 'x')));
+        QVERIFY(d.mkdir("sub") && d.mkdir("taken"));
+        QVERIFY(QFile::link(d.filePath("a.db"), d.filePath("link.db")));
+        // The same file under other names is left untouched.
+        for (const QString &same : {d.filePath("a.db"), dir.path() + "/sub/../a.db",
+                                    dir.path() + "//a.db", d.filePath("link.db")}) {
+            QVERIFY2(ledger::copyFileByStream(d.filePath("a.db"), same), qPrintable(same));
+            QCOMPARE(readFile(d.filePath("a.db")), big);
+        }
+        QVERIFY(ledger::copyFileByStream(d.filePath("a.db"), d.filePath("dst")));
+        QCOMPARE(readFile(d.filePath("dst")), big); // replaced whole
+        QVERIFY(ledger::copyFileByStream(d.filePath("a.db"), d.filePath("new")));
+        QCOMPARE(readFile(d.filePath("new")), big);
+        // Failures create nothing.
+        QVERIFY(!ledger::copyFileByStream(d.filePath("missing"), d.filePath("none")));
+        QVERIFY(!ledger::copyFileByStream(d.filePath("a.db"), d.filePath("no/such/dir/x")));
+        QVERIFY(!ledger::copyFileByStream(d.filePath("a.db"), d.filePath("taken")));
+        QVERIFY(QFileInfo(d.filePath("taken")).isDir());
+        QCOMPARE(d.entryList(QDir::Files | QDir::Hidden | QDir::System),
+                 QStringList({"a.db", "dst", "link.db", "new"}));
+    }
 
-void TestUntPub::queryHasRowsTellsEmptyFromNonEmpty() {
-    QVERIFY(!queryHasRows("select * from kx_Card where IsValid=?", {"1"}));
-    QVERIFY(execSQL("insert into kx_Card(Account, IsValid) values(?, ?)", {"1", "1"}));
-    QVERIFY(queryHasRows("select * from kx_Card where IsValid=?", {"1"}));
-    QVERIFY(!queryHasRows("select * from kx_Card where IsValid=?", {"0"}));
-    QVERIFY_THROWS_EXCEPTION(DbError, queryHasRows("select * from kx_nothing"));
-}
+    void databaseHelpers() {
+        const QString memo = QStringLiteral("O'Neil: 10:30 %s ? 备注");
+        int changed = -1;
+        QVERIFY(execSQL("insert into kx_Card(Memo, Account, IsValid) values(?, ?, ?)",
+                        {memo, "1", "1"}, &changed));
+        QCOMPARE(changed, 1);
+        QCOMPARE(m_ledger->scalar("select Memo from kx_Card").toString(), memo);
+        QVERIFY(execSQL("update kx_Card set IsValid='0' where cardid=?", {99}, &changed));
+        QCOMPARE(changed, 0);
+        QVERIFY(!execSQL("insert into kx_nothing values(1)"));
+        QVERIFY(!execSQL("insert into kx_Card(Memo) values(?)")); // value missing
+        QCOMPARE((*m_prompter)->calls().size(), 0);               // quietly
 
-void TestUntPub::fillKeepsEditTextAndFiresNoSignal() {
-    for (const char *name : {"张三", "李四"})
-        QVERIFY(execSQL("insert into kx_hash(keyname, keyvalue, seqid) values('StaffName', ?, ?)",
-                        {QString::fromUtf8(name), m_ledger->rowCount("kx_hash")}));
-    QComboBox combo;
-    combo.setEditable(true);
-    combo.setEditText("typed");
-    QSignalSpy text(&combo, &QComboBox::currentTextChanged);
-    QSignalSpy index(&combo, &QComboBox::currentIndexChanged);
-    fillItemsFromQuery("select keyvalue from kx_hash where keyname=? order by seqid", {"staffname"},
-                       "KEYVALUE", &combo, true, false);
-    QCOMPARE(combo.count(), 2);
-    QCOMPARE(combo.itemText(0), QStringLiteral("张三"));
-    QCOMPARE(combo.itemText(1), QStringLiteral("李四"));
-    QCOMPARE(combo.currentText(), QStringLiteral("typed"));
-    QCOMPARE(text.count(), 0);
-    QCOMPARE(index.count(), 0);
-}
+        QVERIFY(queryHasRows("select * from kx_Card where IsValid=?", {"1"}));
+        QVERIFY(!queryHasRows("select * from kx_Card where IsValid=?", {"0"}));
+        QVERIFY_THROWS_EXCEPTION(DbError, queryHasRows("select * from kx_nothing"));
 
-void TestUntPub::fillAppendsWithEmptyEntry() {
-    QVERIFY(execSQL("insert into kx_hash(keyname, keyvalue, seqid) values(?, ?, ?)",
-                    {"FundsType", "信用卡", 1}));
-    QComboBox combo;
-    combo.addItem("现金");
-    fillItemsFromQuery("select keyvalue from kx_hash where keyname=?", {"FundsType"}, "keyvalue",
-                       &combo, false, false);
-    QCOMPARE(combo.count(), 2);
-    QCOMPARE(combo.currentText(), QStringLiteral("现金"));
-    fillItemsFromQuery("select keyvalue from kx_hash where keyname=?", {"FundsType"}, "keyvalue",
-                       &combo, true, true);
-    QCOMPARE(combo.count(), 2);
-    QCOMPARE(combo.itemText(0), QString());
-    QCOMPARE(combo.itemText(1), QStringLiteral("信用卡"));
-}
+        m_ledger->addUser("o'hara", "1");
+        QVERIFY(recordExists("KX_USER", "logName", "O'Hara"));
+        QVERIFY(!recordExists("kx_user", "LogName", "o'har"));
+        QVERIFY(!recordExists("kx_user", "LogName", "x' or '1'='1"));
+        QVERIFY_THROWS_EXCEPTION(DbError, recordExists("kx_user where 1=1 --", "LogName", "a"));
+        QVERIFY_THROWS_EXCEPTION(DbError, recordExists("kx_user", "LogName=LogName or 1", "a"));
+        QVERIFY_THROWS_EXCEPTION(DbError, recordExists("kx_user", "NoSuchColumn", "a"));
 
-void TestUntPub::fillKeepsSelectionOfDropDownList() {
-    for (const char *v : {"A", "B", "C"})
-        QVERIFY(execSQL("insert into kx_hash(keyname, keyvalue, seqid) values('OutType', ?, 0)",
-                        {QString::fromLatin1(v)}));
-    const QString sql = "select keyvalue from kx_hash where keyname='OutType' order by keyvalue";
-    QComboBox combo; // not editable
-    fillItemsFromQuery(sql, {}, "keyvalue", &combo, true, false);
-    QCOMPARE(combo.currentIndex(), -1); // nothing was chosen, nothing is chosen now
-    combo.setCurrentIndex(1);
-    QSignalSpy index(&combo, &QComboBox::currentIndexChanged);
-    fillItemsFromQuery(sql, {}, "keyvalue", &combo, true, true);
-    QCOMPARE(combo.currentText(), QStringLiteral("B"));
-    QCOMPARE(index.count(), 0);
-}
+        m_ledger.reset();
+        QVERIFY(!execSQL("select 1")); // no connection
+    }
 
-void TestUntPub::fillFailureLeavesComboAlone() {
-    QComboBox combo;
-    combo.addItems({"x", "y"});
-    combo.setCurrentIndex(1);
-    QVERIFY_THROWS_EXCEPTION(
-        DbError, fillItemsFromQuery("select nothing from kx_void", {}, "a", &combo, true, true));
-    QVERIFY_THROWS_EXCEPTION(DbError, fillItemsFromQuery("select keyvalue from kx_hash", {},
-                                                         "keyname", &combo, true, true));
-    QCOMPARE(combo.count(), 2);
-    QCOMPARE(combo.currentText(), QStringLiteral("y"));
-}
+    void fillComboKeepsWhatWasThere() {
+        int seq = 0;
+        for (const char *v : {"张三", "李四"})
+            QVERIFY(execSQL("insert into kx_hash(keyname, keyvalue, seqid) values(?, ?, ?)",
+                            {"StaffName", QString::fromUtf8(v), ++seq}));
+        const QString sql = "select keyvalue from kx_hash where keyname=? order by seqid";
+        QComboBox editable;
+        editable.setEditable(true);
+        editable.setEditText("typed");
+        QSignalSpy text(&editable, &QComboBox::currentTextChanged);
+        fillItemsFromQuery(sql, {"staffname"}, "KEYVALUE", &editable, true, false);
+        QCOMPARE(editable.count(), 2);
+        QCOMPARE(editable.itemText(1), QStringLiteral("李四"));
+        QCOMPARE(editable.currentText(), QStringLiteral("typed"));
+        QCOMPARE(text.count(), 0);
 
-void TestUntPub::showInfoGoesThroughThePrompter() {
-    showInfo("保存成功!");
-    QCOMPARE((*m_prompter)->calls().size(), 1);
-    QCOMPARE((*m_prompter)->calls().first().kind, test::PromptCall::Info);
-    QCOMPARE((*m_prompter)->calls().first().caption, QStringLiteral("提示"));
-    QCOMPARE((*m_prompter)->lastInfo(), QStringLiteral("保存成功!"));
-}
+        QComboBox list; // not editable: the chosen item stays chosen
+        list.addItem("现金");
+        fillItemsFromQuery(sql, {"StaffName"}, "keyvalue", &list, false, false); // appended
+        QCOMPARE(list.count(), 3);
+        list.setCurrentIndex(2);
+        QSignalSpy index(&list, &QComboBox::currentIndexChanged);
+        fillItemsFromQuery(sql, {"StaffName"}, "keyvalue", &list, true, true);
+        QCOMPARE(list.count(), 3);
+        QCOMPARE(list.itemText(0), QString()); // the empty entry
+        QCOMPARE(list.currentText(), QStringLiteral("李四"));
+        QCOMPARE(index.count(), 0);
+        // A failing query or column leaves the combo as it was.
+        QVERIFY_THROWS_EXCEPTION(
+            DbError, fillItemsFromQuery("select a from kx_void", {}, "a", &list, true, true));
+        QVERIFY_THROWS_EXCEPTION(
+            DbError, fillItemsFromQuery(sql, {"StaffName"}, "keyname", &list, true, true));
+        QCOMPARE(list.count(), 3);
+        QCOMPARE(list.currentText(), QStringLiteral("李四"));
+    }
 
-void TestUntPub::productionBoxesUseTheProgramsTexts() {
-    auto recorder = Prompter::install(nullptr); // the production prompter
-    SeenBox info;
-    answerNextBox(&info, QMessageBox::Ok);
-    showInfo("数据库文件不存在。");
-    SeenBox question;
-    answerNextBox(&question, QMessageBox::Cancel);
-    const bool confirmed = Prompter::instance().confirm("确定要删除吗?", "删除");
-    SeenBox accepted;
-    answerNextBox(&accepted, QMessageBox::Ok);
-    const bool ok = Prompter::instance().confirm("确定要恢复吗?", "恢复");
-    SeenBox failed;
-    answerNextBox(&failed, QMessageBox::Ok);
-    Prompter::instance().message("登录失败", "用户名、密码不正确!");
-    Prompter::install(std::move(recorder));
+    void productionBoxesUseTheProgramsTexts() {
+        auto recorder = Prompter::install(nullptr); // the production prompter
+        QStringList info, question, failed;
+        answerNextBox(&info, QMessageBox::Ok);
+        showInfo("数据库文件不存在。");
+        answerNextBox(&question, QMessageBox::Cancel);
+        const bool cancelled = !Prompter::instance().confirm("确定要删除吗?", "删除");
+        answerNextBox(&failed, QMessageBox::Ok);
+        Prompter::instance().message("登录失败", "用户名、密码不正确!");
+        Prompter::install(std::move(recorder));
 
-    QCOMPARE(failed.title, QStringLiteral("登录失败"));
-    QCOMPARE(failed.text, QStringLiteral("用户名、密码不正确!"));
-    QCOMPARE(failed.buttons, QStringList{"确定"});
-
-    QCOMPARE(info.title, QStringLiteral("提示"));
-    QCOMPARE(info.text, QStringLiteral("数据库文件不存在。"));
-    QCOMPARE(info.buttons, QStringList{"确定"});
-    QCOMPARE(question.title, QStringLiteral("删除"));
-    QCOMPARE(question.buttons.size(), 2);
-    QVERIFY(question.buttons.contains("确定"));
-    QVERIFY(question.buttons.contains("取消"));
-    QVERIFY(!confirmed);
-    QVERIFY(ok);
-}
+        QCOMPARE(info, QStringList({"提示", "数据库文件不存在。", "确定"}));
+        QCOMPARE(failed, QStringList({"登录失败", "用户名、密码不正确!", "确定"}));
+        QCOMPARE(question.mid(0, 2), QStringList({"删除", "确定要删除吗?"}));
+        QCOMPARE(QSet<QString>(question.begin() + 2, question.end()),
+                 QSet<QString>({"确定", "取消"}));
+        QVERIFY(cancelled);
+    }
+};
 
 QTEST_MAIN(TestUntPub)
 #include "tst_untpub.moc"

@@ -11,13 +11,8 @@
 namespace ledger::test {
 
 TempLedger::TempLedger(Layout layout) {
-    if (!m_dir.isValid()) {
-        m_error = QStringLiteral("cannot make a temporary folder");
-        return;
-    }
     const QDir root(m_dir.path());
-    if (!root.mkpath(QStringLiteral("bin")) || !root.mkpath(QStringLiteral("Data")) ||
-        !root.mkpath(QStringLiteral("other"))) {
+    if (!m_dir.isValid() || !root.mkpath("bin") || !root.mkpath("Data") || !root.mkpath("other")) {
         m_error = QStringLiteral("cannot make the program folders");
         return;
     }
@@ -28,25 +23,17 @@ TempLedger::TempLedger(Layout layout) {
         return;
     }
     page.close();
-    if (layout == Layout::Folders)
+    if (layout == Layout::Folders || !makeLedgerFile(m_paths.templateFile, &m_error))
         return;
-    if (!makeLedgerFile(m_paths.templateFile, &m_error))
-        return;
-    if (layout == Layout::Opened) {
-        QStringList messages;
-        if (createDataModule(&messages) != TfrmDM::OpenResult::Opened)
-            m_error = QStringLiteral("DataModuleCreate failed: ") + messages.join(QLatin1Char(' '));
-    }
+    QStringList messages;
+    if (layout == Layout::Opened && createDataModule(&messages) != TfrmDM::OpenResult::Opened)
+        m_error = QStringLiteral("DataModuleCreate failed: ") + messages.join(QLatin1Char(' '));
 }
 
 TempLedger::~TempLedger() {
     m_dm.reset();
     currentUserId = 0;
     currentLogName.clear();
-}
-
-bool TempLedger::isOpen() const {
-    return m_dm && m_dm->adoConn().isOpen();
 }
 
 TfrmDM::OpenResult TempLedger::createDataModule(QStringList *messages) {

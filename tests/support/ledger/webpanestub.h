@@ -1,41 +1,44 @@
 #pragma once
 
-// A browser pane for tests of the main window: a plain widget that records the addresses it
-// is sent to and the mouse and context-menu input that reaches it. No browser process starts.
-//
-//     QList<ledger::test::WebPaneStub *> panes;
-//     ledger::TfrmMain w(ledger::test::WebPaneStub::factory(&panes));   // panes[0] is wbMain
-
 #include "ledger/core/webpane.h"
 #include "ledger/main/webpanefactory.h"
 
 #include <QList>
+#include <QMouseEvent>
 #include <QUrl>
 #include <QWidget>
 
 namespace ledger::test {
 
+// A browser pane for tests: records the addresses it is sent to and the mouse presses that
+// reach it. No browser process starts.
 class WebPaneStub : public QWidget, public WebPane {
-    Q_OBJECT
 public:
-    explicit WebPaneStub(QWidget *parent = nullptr);
-
-    void navigate(const QUrl &url) override;
+    using QWidget::QWidget;
+    void navigate(const QUrl &url) override { urls.append(url); }
 
     QList<QUrl> urls;
     int rightPresses = 0;
     int leftPresses = 0;
-    int contextMenus = 0;
 
-    // A factory for TfrmMain; every pane it makes is appended to created (when given).
-    static WebPaneFactory factory(QList<WebPaneStub *> *created = nullptr);
-
-signals:
-    void navigated(const QUrl &url);
+    // A factory for TfrmMain; every pane it makes is appended to created.
+    static WebPaneFactory factory(QList<WebPaneStub *> *created = nullptr) {
+        return [created](QWidget *parent) {
+            auto *stub = new WebPaneStub(parent);
+            if (created)
+                created->append(stub);
+            return WebPaneWidget{stub, stub};
+        };
+    }
 
 protected:
-    void mousePressEvent(QMouseEvent *event) override;
-    void contextMenuEvent(QContextMenuEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override {
+        if (event->button() == Qt::RightButton)
+            ++rightPresses;
+        else if (event->button() == Qt::LeftButton)
+            ++leftPresses;
+        QWidget::mousePressEvent(event);
+    }
 };
 
 } // namespace ledger::test

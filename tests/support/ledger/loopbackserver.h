@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QHash>
+#include <QStringList>
+#include <QTcpServer>
+
+namespace ledger::test {
+
+// A tiny HTTP server on 127.0.0.1. The path decides the answer: /moved 302, /missing 404,
+// /getfails 500 to GET but 200 to HEAD, /silent nothing at all, anything else 200.
+class LoopbackServer : public QObject {
+public:
+    LoopbackServer();
+    bool listening() const { return m_server.isListening(); }
+    QString base() const;        // "127.0.0.1:port"
+    static QString closedBase(); // an address on this machine where nothing listens
+
+    QStringList requests; // "METHOD /path"
+    QList<QByteArray> userAgents;
+
+private:
+    void serve(QTcpSocket *socket);
+
+    QTcpServer m_server;
+    QHash<QTcpSocket *, QByteArray> m_buffers;
+};
+
+} // namespace ledger::test

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <sys/resource.h>
+
+namespace ledger::test {
+
+QByteArray readFile(const QString &path); // empty when unreadable
+bool writeFile(const QString &path, const QByteArray &bytes);
+
+// Limits the size of files this process may write while it lives, so that writes past the
+// limit fail as on a full disk.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes);
+    ~FileSizeLimit();
+    FileSizeLimit(const FileSizeLimit &) = delete;
+    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
+    bool ok() const { return m_ok; }
+
+private:
+    rlimit m_saved{};
+    void (*m_oldHandler)(int) = nullptr;
+    bool m_ok = false;
+};
+
+} // namespace ledger::test
