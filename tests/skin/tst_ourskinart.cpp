@@ -1,13 +1,7 @@
-// The generator's building blocks: BMP writing, keyed flattening, strips, INI text, arrows,
-// and the package it writes.
+// The generator's building blocks: BMP writing, keyed flattening, arrows.
 
 #include "bmpfile.h"
 #include "imagekit.h"
-#include "iniwriter.h"
-#include "skinlayout.h"
-
-#include "skin/data/tquickini.h"
-#include "skin/package/skinreader.h"
 
 #include <QPainter>
 #include <QtTest>
@@ -32,14 +26,10 @@ class tst_OurSkinArt : public QObject {
 private slots:
     void bmpRoundTrip_data();
     void bmpRoundTrip();
-    void bmpHeader();
     void flattenKeysThinCoverage();
     void flattenNeverMakesKeyFromDrawing();
-    void joinFramesPlacesEachFrame();
     void arrowIsCentredAndSymmetric_data();
     void arrowIsCentredAndSymmetric();
-    void iniTextReadsBack();
-    void packageHoldsContentExactly();
 };
 
 void tst_OurSkinArt::bmpRoundTrip_data() {
@@ -59,29 +49,6 @@ void tst_OurSkinArt::bmpRoundTrip() {
     QCOMPARE(back, src);
     const int stride = (size.width() * 3 + 3) / 4 * 4;
     QCOMPARE(bytes.size(), 54 + stride * size.height());
-}
-
-void tst_OurSkinArt::bmpHeader() {
-    QImage img(2, 2, QImage::Format_RGB32);
-    img.setPixel(0, 0, qRgb(1, 2, 3)); // top-left
-    img.setPixel(1, 0, qRgb(4, 5, 6));
-    img.setPixel(0, 1, qRgb(7, 8, 9)); // bottom-left: first stored row
-    img.setPixel(1, 1, qRgb(10, 11, 12));
-    const QByteArray b = toBmp24(img);
-    auto u32 = [&](int at) { return qFromLittleEndian<quint32>(b.constData() + at); };
-    auto u16 = [&](int at) { return qFromLittleEndian<quint16>(b.constData() + at); };
-    QCOMPARE(b.left(2), QByteArray("BM"));
-    QCOMPARE(u32(2), quint32(b.size()));
-    QCOMPARE(u32(10), 54u);
-    QCOMPARE(u32(14), 40u);
-    QCOMPARE(u16(28), quint16(24));
-    QCOMPARE(u32(30), 0u); // uncompressed
-    // Bottom-up, blue-green-red, rows padded to 8 bytes.
-    QCOMPARE(b.mid(54, 8), QByteArray::fromHex("0908070c0b0a0000"));
-    QCOMPARE(b.mid(62, 8), QByteArray::fromHex("030201060504"
-                                               "0000"));
-    // Same pixels in another format give the same bytes.
-    QCOMPARE(toBmp24(img.convertToFormat(QImage::Format_ARGB32)), b);
 }
 
 void tst_OurSkinArt::flattenKeysThinCoverage() {
@@ -125,20 +92,6 @@ void tst_OurSkinArt::flattenNeverMakesKeyFromDrawing() {
     QCOMPARE(out.pixel(1, 0), kKeyColour);
 }
 
-void tst_OurSkinArt::joinFramesPlacesEachFrame() {
-    const QList<QImage> frames = {solidCanvas(3, 2, Qt::red), patterned(3, 2),
-                                  solidCanvas(3, 2, Qt::blue)};
-    const QImage across = joinFrames(frames);
-    const QImage down = joinFrames(frames, Qt::Vertical);
-    QCOMPARE(across.size(), QSize(9, 2));
-    QCOMPARE(down.size(), QSize(3, 6));
-    for (int i = 0; i < frames.size(); ++i) {
-        QCOMPARE(across.copy(3 * i, 0, 3, 2), frames.at(i));
-        QCOMPARE(down.copy(0, 2 * i, 3, 2), frames.at(i));
-    }
-    QVERIFY(joinFrames({}).isNull());
-}
-
 void tst_OurSkinArt::arrowIsCentredAndSymmetric_data() {
     QTest::addColumn<int>("direction");
     QTest::newRow("down") << int(Direction::Down);
@@ -174,57 +127,6 @@ void tst_OurSkinArt::arrowIsCentredAndSymmetric() {
     QCOMPARE(box.left() + box.right(), 16);               // centred in 17
     QCOMPARE(view.pixel(8, box.bottom()), qRgb(0, 0, 0)); // the tip points the right way
     QCOMPARE(view.pixel(7, box.bottom()), kKeyColour);
-}
-
-void tst_OurSkinArt::iniTextReadsBack() {
-    IniWriter ini;
-    ini.Section("Personality");
-    ini.Key("Left", "left.bmp");
-    ini.Key("LeftFrame", 2);
-    ini.Section("Colours");
-    ini.Colour("ButtonFace", QColor(236, 240, 245));
-    ini.Section("Buttons");
-    ini.Margins(4, 3, 2, 1);
-    const QByteArray text = ini.Text();
-    // CR LF only, ASCII only.
-    QCOMPARE(text.count('\n'), text.count("\r\n"));
-    QCOMPARE(text.count('\r'), text.count("\r\n"));
-    for (char c : text)
-        QVERIFY(uchar(c) < 0x80);
-    skin::TQuickIni reader;
-    reader.LoadFromBytes(text);
-    QCOMPARE(reader.ReadString(QStringLiteral("Personality"), QStringLiteral("Left"), {}),
-             QStringLiteral("left.bmp"));
-    QCOMPARE(reader.ReadInteger(QStringLiteral("Personality"), QStringLiteral("LeftFrame"), 0), 2);
-    QCOMPARE(reader.ReadString(QStringLiteral("Colours"), QStringLiteral("ButtonFace"), {}),
-             QStringLiteral("236 240 245"));
-    QCOMPARE(reader.ReadInteger(QStringLiteral("Buttons"), QStringLiteral("LeftWidth"), 0), 4);
-    QCOMPARE(reader.ReadInteger(QStringLiteral("Buttons"), QStringLiteral("TopHeight"), 0), 3);
-    QCOMPARE(reader.ReadInteger(QStringLiteral("Buttons"), QStringLiteral("RightWidth"), 0), 2);
-    QCOMPARE(reader.ReadInteger(QStringLiteral("Buttons"), QStringLiteral("BottomHeight"), 0), 1);
-}
-
-void tst_OurSkinArt::packageHoldsContentExactly() {
-    const SkinContent content = BuildSkin(Theme::calmBlue());
-    const QByteArray packed = PackSkin(content);
-    skin::TSkinReader reader;
-    QVERIFY(reader.LoadPackage(packed));
-    QCOMPARE(reader.Count(), 1 + int(content.images.size()));
-    QByteArray bytes;
-    QVERIFY(reader.ExtractFile(QString::fromLatin1(kIniName), bytes));
-    QCOMPARE(bytes, content.ini);
-    QStringList names;
-    for (const NamedImage &entry : content.images) {
-        QVERIFY2(!names.contains(entry.name), qPrintable(entry.name)); // unique names
-        names << entry.name;
-        QCOMPARE(entry.name, entry.name.toLower());
-        QVERIFY(reader.ExtractFile(entry.name, bytes));
-        QCOMPARE(QImage::fromData(bytes, "BMP").convertToFormat(QImage::Format_RGB32),
-                 entry.image.convertToFormat(QImage::Format_RGB32));
-        // Every image the package carries is named by the INI.
-        QVERIFY2(content.ini.contains('=' + entry.name.toLatin1() + "\r\n"),
-                 qPrintable(entry.name));
-    }
 }
 
 QTEST_MAIN(tst_OurSkinArt)

@@ -172,21 +172,8 @@ void TTestSkin::RemoveSection(const QString &section) {
         [&section](const Section &s) { return s.name.compare(section, Qt::CaseInsensitive) == 0; });
 }
 
-bool TTestSkin::HasSection(const QString &section) const {
-    return FindSection(section) != nullptr;
-}
-
-QString TTestSkin::Key(const QString &section, const QString &key) const {
-    if (const Section *s = FindSection(section))
-        for (const auto &pair : s->keys)
-            if (pair.first.compare(key, Qt::CaseInsensitive) == 0)
-                return pair.second;
-    return QString();
-}
-
 void TTestSkin::SetImage(const QString &name, const QImage &image) {
     SetRawEntry(name, BmpBytes(image));
-    images.insert(name, image.convertToFormat(QImage::Format_RGB32));
     frameColours.remove(name);
 }
 
@@ -214,12 +201,6 @@ void TTestSkin::SetStrip(const QString &name, int frames, QSize frameSize, bool 
     frameColours.insert(name, colours);
 }
 
-void TTestSkin::RemoveImage(const QString &name) {
-    entries.removeIf([&name](const QPair<QString, QByteArray> &e) { return e.first == name; });
-    images.remove(name);
-    frameColours.remove(name);
-}
-
 void TTestSkin::SetRawEntry(const QString &name, const QByteArray &bytes) {
     for (auto &e : entries)
         if (e.first == name) {
@@ -227,10 +208,6 @@ void TTestSkin::SetRawEntry(const QString &name, const QByteArray &bytes) {
             return;
         }
     entries.append({name, bytes});
-}
-
-QImage TTestSkin::Image(const QString &name) const {
-    return images.value(name);
 }
 
 QRgb TTestSkin::FrameColour(const QString &imageName, int frame) const {

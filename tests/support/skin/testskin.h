@@ -18,14 +18,7 @@ namespace skin::test {
 // A colour-coded skin built in memory for tests: every section of the skin INI vocabulary, and
 // every image a strip whose frames are each one solid colour of their own (never the key
 // colour), so a pixel names the image and frame it came from. Packed with the production
-// package writer and LZHUF encoder; load it through TSkinData::SetSkinStream(Packed()).
-//
-//   TTestSkin s;                                 // complete skin
-//   s.RemoveSection("SunkEdge");                 // element absent
-//   s.SetKey("ToolBars", "Frame", "3");          // any key
-//   s.SetImage("tabs.bmp", myImage);             // own image (or SetStrip for a solid strip)
-//   data.SetSkinStream(s.Packed());
-//   QRgb c = s.FrameColour("tabs.bmp", 2);       // colour of frame 2 of that image
+// package writer; load it through TSkinData::SetSkinStream(Packed()).
 class TTestSkin {
 public:
     TTestSkin(); // the complete skin
@@ -34,17 +27,12 @@ public:
     void SetKey(const QString &section, const QString &key, const QString &value);
     void RemoveKey(const QString &section, const QString &key);
     void RemoveSection(const QString &section);
-    bool HasSection(const QString &section) const;
-    QString Key(const QString &section, const QString &key) const;
 
-    // Package entries besides the INI. Names are stored as given (the reader lower-cases them).
+    // Package entries besides the INI, stored as named (the reader lower-cases the names).
     void SetImage(const QString &name, const QImage &image);
-    // A solid-colour strip of `frames` frames of `frameSize`, stacked when vertical; the colours
-    // are registered for FrameColour().
+    // A strip of `frames` solid frames of `frameSize`, stacked when vertical.
     void SetStrip(const QString &name, int frames, QSize frameSize, bool vertical = false);
-    void RemoveImage(const QString &name);
     void SetRawEntry(const QString &name, const QByteArray &bytes);
-    QImage Image(const QString &name) const;
 
     // Solid colour of frame `frame` (1-based) of a strip made by SetStrip; 0 when unknown.
     QRgb FrameColour(const QString &imageName, int frame) const;
@@ -70,7 +58,6 @@ private:
 
     QList<Section> sections;
     QList<QPair<QString, QByteArray>> entries; // name, bytes
-    QHash<QString, QImage> images;
     QHash<QString, QList<QRgb>> frameColours;
     int colourCounter = 0;
 };
