@@ -214,17 +214,6 @@ void TestSkinReader::damagedPackagesAreRefused() {
         QVERIFY2(!reader.LoadPackage(good.first(keep)), qPrintable(QString::number(keep)));
         QCOMPARE(reader.Count(), 0);
     }
-    int refused = 0, flips = 0;
-    for (qsizetype bit = 0; bit < good.size() * 8; bit += 13, ++flips) {
-        QByteArray damaged = good;
-        damaged[bit / 8] = char(damaged[bit / 8] ^ (1 << (bit % 8)));
-        TSkinReader reader;
-        if (!reader.LoadPackage(damaged)) {
-            ++refused;
-            QCOMPARE(reader.Count(), 0);
-        }
-    }
-    QVERIFY(refused * 2 >= flips);
     for (quint32 seed = 1; seed < 300; ++seed) { // random bytes, also behind a plausible size
         QByteArray junk = samplebytes::Random(seed * 7 % 900, seed);
         QVERIFY(!TSkinReader().LoadPackage(junk));
