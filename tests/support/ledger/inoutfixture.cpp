@@ -1,0 +1,102 @@
+#include "support/ledger/inoutfixture.h"
+
+#include "ledger/records/recordlist.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QInputMethodEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QStackedWidget>
+#include <QTest>
+
+namespace ledger::test {
+
+InOutFixture::InOutFixture(const InOutKind &k) : kind(k), page(k) {
+    page.setToday([] { return kToday; });
+    userId = ledger.addUser("admin", "123456");
+    ledger.login(userId);
+}
+
+void InOutFixture::activate() {
+    page.show();
+    QApplication::setActiveWindow(&page);
+    if (!QTest::qWaitForWindowActive(&page))
+        qWarning("page not active");
+}
+
+qint64 InOutFixture::addRow(const QString &date, double amount, int myType, const QString &valid) {
+    ledger.db().exec("insert into kx_InAndOut(staffname, ProjectName, FundsNum, FundsType, "
+                     "Account, Memo, EventDate, myType, UserId, IsValid) "
+                     "values('张三','工资',?,'现金','','',?,?,?,?)",
+                     {amount, date, myType, userId, valid});
+    return ledger.db().lastInsertId();
+}
+
+void InOutFixture::addCard(const QString &form, const QString &account, const QString &valid) {
+    ledger.db().exec("insert into kx_Card(FundsType, Account, IsValid) values(?,?,?)",
+                     {form, account, valid});
+}
+
+QComboBox *InOutFixture::staff() {
+    return find<QComboBox>(kind.staffCombo);
+}
+QComboBox *InOutFixture::project() {
+    return find<QComboBox>(kind.projectCombo);
+}
+QLineEdit *InOutFixture::amount() {
+    return find<QLineEdit>(kind.amountEdit);
+}
+QComboBox *InOutFixture::form() {
+    return find<QComboBox>(kind.fundsTypeCombo);
+}
+QComboBox *InOutFixture::account() {
+    return find<QComboBox>(kind.accountCombo);
+}
+QPlainTextEdit *InOutFixture::memo() {
+    return find<QPlainTextEdit>(kind.memo);
+}
+QDateEdit *InOutFixture::date() {
+    return find<QDateEdit>(kind.dateEdit);
+}
+RecordList *InOutFixture::list() {
+    return find<RecordList>(kind.names.list);
+}
+QString InOutFixture::countText() {
+    return find<QLabel>(kind.names.countLabel)->text();
+}
+QString InOutFixture::sumText() {
+    return find<QLabel>(kind.names.sumLabel)->text();
+}
+int InOutFixture::pageIndex() {
+    return page.pages()->currentIndex();
+}
+void InOutFixture::click(const QString &button) {
+    find<QAbstractButton>(button)->click();
+}
+
+void InOutFixture::pickForm(const QString &text) {
+    const int index = form()->findText(text);
+    if (index >= 0) {
+        form()->setCurrentIndex(index);
+        emit form()->activated(index);
+        return;
+    }
+    form()->lineEdit()->clear();
+    form()->setFocus();
+    QInputMethodEvent typed; // Chinese text comes through the input method
+    typed.setCommitString(text);
+    QApplication::sendEvent(form()->lineEdit(), &typed);
+}
+
+void InOutFixture::fill(const QString &amountText) {
+    staff()->setEditText("张三");
+    project()->setEditText("工资");
+    amount()->setText(amountText);
+    pickForm("现金");
+}
+
+} // namespace ledger::test
