@@ -23,7 +23,7 @@ QByteArray hexOf(const std::array<std::uint8_t, 8> &bytes) {
 
 const QString kKeyString = QString::fromLatin1(kPasswordKey);
 // The program's key string folded by hand: bytes 21 40 23 76 6F 6B 72 61 6E 65.
-const QByteArray kFoldedProgramKey = "618FA523766F6B72";
+const char kFoldedProgramKey[] = "618FA523766F6B72";
 
 } // namespace
 
@@ -35,21 +35,15 @@ private slots:
         QTest::addColumn<QByteArray>("key");
         QTest::addColumn<QByteArray>("plain");
         QTest::addColumn<QByteArray>("cipher");
-        QTest::newRow("textbook") << QByteArray("133457799BBCDFF1")
-                                  << QByteArray("0123456789ABCDEF")
-                                  << QByteArray("85E813540F0AB405");
-        QTest::newRow("zero result")
-            << QByteArray("0E329232EA6D0D73") << QByteArray("8787878787878787")
-            << QByteArray("0000000000000000");
-        QTest::newRow("variable plaintext")
-            << QByteArray("0101010101010101") << QByteArray("95F8A5E5DD31D900")
-            << QByteArray("8000000000000000");
-        QTest::newRow("variable key")
-            << QByteArray("8001010101010101") << QByteArray("0000000000000000")
-            << QByteArray("95A8D72813DAA94D");
-        QTest::newRow("now is the time")
-            << QByteArray("0123456789ABCDEF") << QByteArray("4E6F772069732074")
-            << QByteArray("3FA40E8A984D4815");
+        const auto row = [](const char *tag, const char *key, const char *plain,
+                            const char *cipher) {
+            QTest::newRow(tag) << QByteArray(key) << QByteArray(plain) << QByteArray(cipher);
+        };
+        row("textbook", "133457799BBCDFF1", "0123456789ABCDEF", "85E813540F0AB405");
+        row("zero result", "0E329232EA6D0D73", "8787878787878787", "0000000000000000");
+        row("variable plaintext", "0101010101010101", "95F8A5E5DD31D900", "8000000000000000");
+        row("variable key", "8001010101010101", "0000000000000000", "95A8D72813DAA94D");
+        row("now is the time", "0123456789ABCDEF", "4E6F772069732074", "3FA40E8A984D4815");
     }
     void blockMatchesPublishedVectors() {
         QFETCH(QByteArray, key);
@@ -76,13 +70,14 @@ private slots:
     void foldKeyAddsBytesModulo256_data() {
         QTest::addColumn<QByteArray>("keyString");
         QTest::addColumn<QByteArray>("folded");
-        QTest::newRow("program key") << QByteArray(kPasswordKey) << kFoldedProgramKey;
-        QTest::newRow("last of eight to k[0]")
-            << QByteArray("12345678") << QByteArray("3831323334353637");
-        QTest::newRow("ninth adds to k[1]")
-            << QByteArray("abcdefghi") << QByteArray("68CA626364656667");
-        QTest::newRow("sums wrap") << QByteArray(17, 'z') << QByteArray("F46EF4F4F4F4F4F4");
-        QTest::newRow("empty") << QByteArray() << QByteArray("0000000000000000");
+        const auto row = [](const char *tag, const QByteArray &key, const char *folded) {
+            QTest::newRow(tag) << key << QByteArray(folded);
+        };
+        row("program key", kPasswordKey, kFoldedProgramKey);
+        row("last of eight to k[0]", "12345678", "3831323334353637");
+        row("ninth adds to k[1]", "abcdefghi", "68CA626364656667");
+        row("sums wrap", QByteArray(17, 'z'), "F46EF4F4F4F4F4F4");
+        row("empty", "", "0000000000000000");
     }
     void foldKeyAddsBytesModulo256() {
         QFETCH(QByteArray, keyString);

@@ -1,7 +1,6 @@
 #include "ledger/core/untvar.h"
 #include "ledger/users/loginkeyfilter.h"
 #include "ledger/users/tfrmlogin.h"
-#include "ledger/users/tfrmreg.h"
 #include "support/ledger/recordingprompter.h"
 #include "support/ledger/templedger.h"
 
@@ -9,7 +8,6 @@
 #include <QClipboard>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 #include <QtTest>
 
 using namespace ledger;
@@ -56,22 +54,15 @@ private slots:
         QTest::addColumn<QString>("password");
         QTest::addColumn<QString>("typedName");
         QTest::addColumn<QString>("typedPassword");
-        QTest::newRow("blanks trimmed") << "admin"
-                                        << "123456"
-                                        << "  admin "
-                                        << " 123456";
-        QTest::newRow("chinese") << "张三"
-                                 << "密码123"
-                                 << "张三"
-                                 << "密码123";
-        QTest::newRow("blank and symbols") << "Mary Ann!@#"
-                                           << "a b$%"
-                                           << "Mary Ann!@#"
-                                           << "a b$%";
-        QTest::newRow("quote") << "o'brien"
-                               << "x'y"
-                               << "o'brien"
-                               << "x'y";
+        const auto row = [](const char *tag, const char *name, const char *password,
+                            const char *typedName, const char *typedPassword) {
+            QTest::newRow(tag) << QString(name) << QString(password) << QString(typedName)
+                               << QString(typedPassword);
+        };
+        row("blanks trimmed", "admin", "123456", "  admin ", " 123456");
+        row("chinese", "张三", "密码123", "张三", "密码123");
+        row("blank and symbols", "Mary Ann!@#", "a b$%", "Mary Ann!@#", "a b$%");
+        row("quote", "o'brien", "x'y", "o'brien", "x'y");
     }
     void namesThatSignUpLogIn() {
         QFETCH(QString, name);
@@ -108,23 +99,18 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("password");
         QTest::addColumn<QString>("message");
-        const QString empty = QStringLiteral("用户名、密码不能为空!");
-        const QString wrong = QStringLiteral("用户名、密码不正确!");
-        QTest::newRow("both empty") << ""
-                                    << "" << empty;
-        QTest::newRow("name blank") << "   "
-                                    << "123456" << empty;
-        QTest::newRow("password blank") << " admin "
-                                        << "  " << empty;
-        QTest::newRow("wrong password") << "admin"
-                                        << "12345" << wrong;
-        QTest::newRow("unknown name") << "nobody"
-                                      << "123456" << wrong;
-        QTest::newRow("other user's password") << "bob"
-                                               << "123456" << wrong;
+        const auto row = [](const char *tag, const char *name, const char *password, bool empty) {
+            QTest::newRow(tag) << QString(name) << QString(password)
+                               << QString(empty ? "用户名、密码不能为空!" : "用户名、密码不正确!");
+        };
+        row("both empty", "", "", true);
+        row("name blank", "   ", "123456", true);
+        row("password blank", " admin ", "  ", true);
+        row("wrong password", "admin", "12345", false);
+        row("unknown name", "nobody", "123456", false);
+        row("other user's password", "bob", "123456", false);
         // The row is found (names compare without case); the stored form is of "admin".
-        QTest::newRow("name in other case") << "ADMIN"
-                                            << "123456" << wrong;
+        row("name in other case", "ADMIN", "123456", false);
     }
     void refusedLogins() {
         QFETCH(QString, name);
@@ -177,24 +163,6 @@ private slots:
             QVERIFY(f.dialog.result() != TfrmLogin::LoggedIn);
         }
         QCOMPARE(currentUserId, 0);
-    }
-
-    void registerButtonOpensSignUp() {
-        Form f;
-        QString seenTitle;
-        QTimer::singleShot(0, [&] {
-            QWidget *modal = QApplication::activeModalWidget();
-            if (auto *reg = qobject_cast<TfrmReg *>(modal)) {
-                seenTitle = reg->windowTitle();
-                reg->reject();
-            } else if (modal) {
-                modal->close();
-            }
-        });
-        f.click("btnReg");
-        QCOMPARE(seenTitle, QStringLiteral("用户注册"));
-        QVERIFY(f.dialog.isVisible());
-        QTRY_VERIFY(f.dialog.findChildren<TfrmReg *>().isEmpty()); // freed on close
     }
 
     void databaseErrorKeepsDialogOpenAndSaysSo() {

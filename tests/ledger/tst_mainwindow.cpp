@@ -1,9 +1,7 @@
 #include "ledger/core/untvar.h"
 #include "ledger/main/navtree.h"
 #include "ledger/main/tfrmmain.h"
-#include "ledger/users/tfrmmodifypwd.h"
 #include "support/ledger/loopbackserver.h"
-#include "support/ledger/recordingprompter.h"
 #include "support/ledger/templedger.h"
 #include "support/ledger/webpanestub.h"
 
@@ -128,24 +126,6 @@ private slots:
             w->findChild<QToolButton *>(name)->click();
             QCOMPARE(page(*w), index);
         }
-    }
-
-    void passwordButtonOpensTheDialog() {
-        test::ScopedPrompter prompter;
-        auto w = makeWindow();
-        QString title;
-        QTimer::singleShot(0, [&] {
-            QWidget *modal = QApplication::activeModalWidget();
-            if (auto *dialog = qobject_cast<TfrmModifyPwd *>(modal)) {
-                title = dialog->windowTitle();
-                dialog->reject();
-            } else if (modal) {
-                modal->close();
-            }
-        });
-        w->findChild<QToolButton *>("SpeedButton5")->click();
-        QCOMPARE(title, QStringLiteral("修改密码"));
-        QVERIFY(w->findChildren<TfrmModifyPwd *>().isEmpty()); // freed once closed
     }
 
     void statusBarShowsUserAndTicks() {

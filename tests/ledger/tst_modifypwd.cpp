@@ -53,27 +53,17 @@ private slots:
         QTest::addColumn<QString>("newPwd");
         QTest::addColumn<QString>("confirmation");
         QTest::addColumn<QString>("message");
-        QTest::newRow("old empty") << " "
-                                   << "a"
-                                   << "b"
-                                   << "原密码不能为空。";
-        QTest::newRow("differ") << "123456"
-                                << "abc"
-                                << "abd"
-                                << "两次输入的密码不一致。";
+        const auto row = [](const char *tag, const char *oldPwd, const char *newPwd,
+                            const char *confirmation, const char *message) {
+            QTest::newRow(tag) << QString(oldPwd) << QString(newPwd) << QString(confirmation)
+                               << QString(message);
+        };
+        row("old empty", " ", "a", "b", "原密码不能为空。");
+        row("differ", "123456", "abc", "abd", "两次输入的密码不一致。");
         // Compared untrimmed, although both trim to the same text.
-        QTest::newRow("leading blank") << "123456"
-                                       << " abc"
-                                       << "abc"
-                                       << "两次输入的密码不一致。";
-        QTest::newRow("new empty") << "123456"
-                                   << "  "
-                                   << "  "
-                                   << "新密码不能为空。";
-        QTest::newRow("old wrong") << "12345"
-                                   << "abc"
-                                   << "abc"
-                                   << "原密码不正确。";
+        row("leading blank", "123456", " abc", "abc", "两次输入的密码不一致。");
+        row("new empty", "123456", "  ", "  ", "新密码不能为空。");
+        row("old wrong", "12345", "abc", "abc", "原密码不正确。");
     }
     void checksRunInOrder() {
         QFETCH(QString, oldPwd);

@@ -62,49 +62,30 @@ private slots:
         QTest::addColumn<QString>("password");
         QTest::addColumn<QString>("confirmation");
         QTest::addColumn<QString>("message");
-        const QString ok = QStringLiteral("注册成功!");
-        const QString longName = QStringLiteral("用户名最长20个字节!");
-        const QString longPwd = QStringLiteral("密码最长20个字节!");
+        const auto row = [](const char *tag, const QString &name, const QString &password,
+                            const QString &confirmation, const QString &message) {
+            QTest::newRow(tag) << name << password << confirmation << message;
+        };
+        const QString ok = "注册成功!", longName = "用户名最长20个字节!",
+                      longPwd = "密码最长20个字节!";
         const QString a20(20, 'a'), a21(21, 'a'), c10(10, QChar(0x5f20)), c11(11, QChar(0x5f20));
-        QTest::newRow("quote") << "o'brien"
-                               << "p'w"
-                               << "p'w" << ok;
-        QTest::newRow("injection") << "');delete--"
-                                   << "p'w"
-                                   << "p'w" << ok;
-        QTest::newRow("chinese") << "张三"
-                                 << "密码"
-                                 << "密码" << ok;
-        QTest::newRow("name 20 ascii") << a20 << "pw"
-                                       << "pw" << ok;
-        QTest::newRow("name 21 ascii") << a21 << "pw"
-                                       << "pw" << longName;
-        QTest::newRow("name 10 chinese") << c10 << "pw"
-                                         << "pw" << ok;
-        QTest::newRow("name 11 chinese") << c11 << "pw"
-                                         << "pw" << longName;
-        QTest::newRow("name 1+10 mixed") << "a" + c10 << "pw"
-                                         << "pw" << longName;
-        QTest::newRow("pwd 20 bytes") << "u" << a20 << a20 << ok;
-        QTest::newRow("pwd 21 bytes") << "u" << a21 << a21 << longPwd;
-        QTest::newRow("pwd 11 chinese") << "u" << c11 << c11 << longPwd;
+        row("quote", "o'brien", "p'w", "p'w", ok);
+        row("injection", "');delete--", "p'w", "p'w", ok);
+        row("chinese", "张三", "密码", "密码", ok);
+        row("name 20 ascii", a20, "pw", "pw", ok);
+        row("name 21 ascii", a21, "pw", "pw", longName);
+        row("name 10 chinese", c10, "pw", "pw", ok);
+        row("name 11 chinese", c11, "pw", "pw", longName);
+        row("name 1+10 mixed", "a" + c10, "pw", "pw", longName);
+        row("pwd 20 bytes", "u", a20, a20, ok);
+        row("pwd 21 bytes", "u", a21, a21, longPwd);
+        row("pwd 11 chinese", "u", c11, c11, longPwd);
         // Checks run in order; only the first failing one speaks.
-        QTest::newRow("everything empty") << ""
-                                          << ""
-                                          << ""
-                                          << "用户名不能为空!";
-        QTest::newRow("long name before empty pwd") << a21 << ""
-                                                    << "" << longName;
-        QTest::newRow("empty confirmation") << "bob"
-                                            << "pw"
-                                            << " "
-                                            << "密码和确认密码不能为空!";
-        QTest::newRow("mismatch before long pwd") << "bob" << a21 << "x"
-                                                  << "两次输入的密码不一致!";
-        QTest::newRow("existing name in other case") << "ADMIN"
-                                                     << "pw"
-                                                     << "pw"
-                                                     << "该用户名已存在!";
+        row("everything empty", "", "", "", "用户名不能为空!");
+        row("long name before empty pwd", a21, "", "", longName);
+        row("empty confirmation", "bob", "pw", " ", "密码和确认密码不能为空!");
+        row("mismatch before long pwd", "bob", a21, "x", "两次输入的密码不一致!");
+        row("existing name in other case", "ADMIN", "pw", "pw", "该用户名已存在!");
     }
     void submitChecks() {
         QFETCH(QString, name);

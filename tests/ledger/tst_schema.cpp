@@ -83,51 +83,12 @@ private slots:
         QCOMPARE(column(m_db, "select IsValid is null from kx_Card"), QStringList{"1"});
     }
 
-    void comparedTextIgnoresCase() {
-        m_db.exec("insert into kx_user(LogName, LogPwd) values(?, ?)", {"admin", "X"});
-        m_db.exec("insert into kx_Card(FundsType, Account) values(?, ?)", {"Visa", "ab12"});
-        m_db.exec("insert into kx_hash(keyname, keyvalue) values('FundsType', 'Card')");
-        m_db.exec("insert into kx_hash(keyname, keyvalue) values('fundstype', 'CARD')");
-        QCOMPARE(column(m_db, "select count(*) from kx_user where LogName=?", {"ADMIN"}),
-                 QStringList{"1"});
-        QCOMPARE(column(m_db, "select count(*) from kx_Card where FundsType=? and Account=?",
-                        {"VISA", "AB12"}),
-                 QStringList{"1"});
-        QCOMPARE(column(m_db, "select count(distinct keyvalue) from kx_hash where keyname=?",
-                        {"FUNDSTYPE"}),
-                 QStringList{"1"});
-        // Passwords are compared exactly.
-        QCOMPARE(column(m_db, "select count(*) from kx_user where LogPwd=?", {"x"}),
-                 QStringList{"0"});
-    }
-
     void periodFilterComparesPaddedDates() {
         for (const char *date : {"2024-03-04", "2024-03-05", "2024-03-05 10:00:00", "2024-12-31"})
             m_db.exec("insert into kx_InAndOut(FundsNum, EventDate) values(1, ?)", {date});
         QCOMPARE(column(m_db, "select EventDate from kx_InAndOut where EventDate>=? order by id",
                         {QDate(2024, 3, 5)}),
                  QStringList({"2024-03-05", "2024-03-05 10:00:00", "2024-12-31"}));
-    }
-
-    void filtersUseIndexes_data() {
-        QTest::addColumn<QString>("where");
-        QTest::newRow("period") << "kx_InAndOut where EventDate>=? and EventDate<=?";
-        QTest::newRow("balance") << "kx_InAndOut where FundsType=? and Account=?";
-        QTest::newRow("out") << "kx_Transfer where outFundsType=? and outAccount=?";
-        QTest::newRow("in") << "kx_Transfer where inFundsType=? and inAccount=?";
-        QTest::newRow("loans") << "kx_Borrow where FundsType=? and Account=?";
-        QTest::newRow("lookup") << "kx_hash where keyname=? order by seqid";
-        QTest::newRow("checkpoint") << "kx_card_duizhang where cardid=?";
-        QTest::newRow("login") << "kx_user where LogName=?";
-    }
-    void filtersUseIndexes() {
-        QFETCH(QString, where);
-        QStringList plan;
-        Statement st(m_db, "explain query plan select * from " + where,
-                     QVariantList(where.count('?'), "x"));
-        while (st.next())
-            plan << st.text(st.columnCount() - 1);
-        QVERIFY2(plan.join(' ').contains("INDEX"), qPrintable(plan.join(" | ")));
     }
 
     void builtTemplateIsKeyedAndComplete() {

@@ -83,21 +83,15 @@ private slots:
         QTest::addColumn<QString>("sub");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("result");
-        QTest::newRow("thousands") << ","
-                                   << "1,234,5"
-                                   << "12345";
-        QTest::newRow("cut joins a new occurrence") << "ab"
-                                                    << "aabb"
-                                                    << "";
-        QTest::newRow("nested twice") << "ab"
-                                      << "aaabbb"
-                                      << "";
-        QTest::newRow("empty substring") << ""
-                                         << "x"
-                                         << "x";
-        QTest::newRow("chinese") << "元"
-                                 << "12元3元"
-                                 << "123";
+        const auto row = [](const char *tag, const char *sub, const char *text,
+                            const char *result) {
+            QTest::newRow(tag) << QString(sub) << QString(text) << QString(result);
+        };
+        row("thousands", ",", "1,234,5", "12345");
+        row("cut joins a new occurrence", "ab", "aabb", "");
+        row("nested twice", "ab", "aaabbb", "");
+        row("empty substring", "", "x", "x");
+        row("chinese", "元", "12元3元", "123");
     }
     void removeAllCutsRepeatedly() {
         QFETCH(QString, sub);
@@ -149,18 +143,13 @@ private slots:
     void versionHasFourNumbers_data() {
         QTest::addColumn<QString>("project");
         QTest::addColumn<QString>("version");
-        QTest::newRow("four parts") << "1.2.3.4"
-                                    << "1.2.3.4";
-        QTest::newRow("two parts") << "2.7"
-                                   << "2.7.0.0";
-        QTest::newRow("none") << ""
-                              << "0.0.0.0";
-        QTest::newRow("not numbers") << "a.b"
-                                     << "0.0.0.0";
-        QTest::newRow("over 16 bits") << "70000.1"
-                                      << "0.0.0.0";
-        QTest::newRow("five parts") << "1.2.3.4.5"
-                                    << "0.0.0.0";
+        const auto row = [](const char *project, const char *version) {
+            QTest::newRow(project) << QString(project) << QString(version);
+        };
+        row("1.2.3.4", "1.2.3.4");
+        row("2.7", "2.7.0.0");
+        for (const char *bad : {"", "a.b", "70000.1", "1.2.3.4.5"})
+            row(bad, "0.0.0.0");
     }
     void versionHasFourNumbers() {
         QFETCH(QString, project);
