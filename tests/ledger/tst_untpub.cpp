@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+#include <sys/stat.h>
 
 using namespace ledger;
 using test::readFile;
@@ -168,11 +169,18 @@ private slots:
         QVERIFY(writeFile(d.filePath("dst"), QByteArray(500000, 'x')));
         QVERIFY(d.mkdir("sub") && d.mkdir("taken"));
         QVERIFY(QFile::link(d.filePath("a.db"), d.filePath("link.db")));
-        // The same file under other names is left untouched.
+        // The same file under other names is left untouched (not even rewritten).
+        const auto inode = [&] {
+            struct stat st {};
+            return ::stat(QFile::encodeName(d.filePath("a.db")).constData(), &st) == 0 ? st.st_ino
+                                                                                       : 0;
+        };
+        const auto before = inode();
         for (const QString &same : {d.filePath("a.db"), dir.path() + "/sub/../a.db",
                                     dir.path() + "//a.db", d.filePath("link.db")}) {
             QVERIFY2(ledger::copyFileByStream(d.filePath("a.db"), same), qPrintable(same));
             QCOMPARE(readFile(d.filePath("a.db")), big);
+            QCOMPARE(inode(), before);
         }
         QVERIFY(ledger::copyFileByStream(d.filePath("a.db"), d.filePath("dst")));
         QCOMPARE(readFile(d.filePath("dst")), big); // replaced whole
