@@ -1,6 +1,7 @@
 #include "ledger/main/tfrmmain.h"
 
 #include "ledger/app/paths.h"
+#include "ledger/app/programskin.h"
 #include "ledger/core/untpub.h"
 #include "ledger/core/untvar.h"
 #include "ledger/core/webpane.h"
@@ -52,6 +53,7 @@ TfrmMain::TfrmMain(WebPaneFactory webPanes, QWidget *parent)
       m_factory(webPanes ? std::move(webPanes) : WebPaneFactory(&WebEnginePane::create)),
       m_homeHost(QString::fromLatin1(kHomeHost)) {
     ui->setupUi(this);
+    attachProgramSkin(this);
 
     m_wbMain = m_factory(ui->tbsHomePage);
     addPane(m_wbMain, ui->tbsHomePage, QStringLiteral("wbMain"));

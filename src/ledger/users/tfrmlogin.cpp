@@ -1,6 +1,7 @@
 #include "ledger/users/tfrmlogin.h"
 
 #include "ledger/app/paths.h"
+#include "ledger/app/programskin.h"
 #include "ledger/core/prompter.h"
 #include "ledger/core/untpub.h"
 #include "ledger/core/untvar.h"
@@ -14,6 +15,7 @@ namespace ledger {
 
 TfrmLogin::TfrmLogin(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui::TfrmLogin>()) {
     ui->setupUi(this);
+    attachProgramSkin(this);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(280, 220);

@@ -1,0 +1,15 @@
+#pragma once
+
+class QWidget;
+
+namespace skin {
+class TSkinData;
+}
+
+namespace ledger {
+
+// Gives a window the program's skin component "SkinData1": the embedded skin package, active,
+// skinning every control kind except menu items and report controls, and finishes its loading.
+skin::TSkinData *attachProgramSkin(QWidget *window);
+
+} // namespace ledger
