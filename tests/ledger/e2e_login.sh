@@ -113,34 +113,31 @@ kill "$pid"
 wait_exit 10 || fail "program did not stop"
 echo "ok: sign-up, login and main window"
 
+# Starts the program in $1, expects the message box and no login window, answers the box and
+# expects exit code 1. $2 names the case in messages.
+expect_start_failure() {
+  "$1/bin/kexbora" &
+  pid=$!
+  box=$(wait_window "提示" 15) || fail "no message for $2"
+  [ -z "$(xdotool search --onlyvisible --name '^用户登录$' 2>/dev/null || true)" ] ||
+    fail "login window shown for $2"
+  focus "$box"
+  xdotool key Return
+  wait_exit 10 || fail "program still running for $2"
+  [ "$exit_code" -eq 1 ] || fail "$2 ended with exit code $exit_code, not 1"
+  echo "ok: $2 ends with exit code $exit_code"
+}
+
 # --- 2. A database with another key: message, then the program ends -------------------------
 root=$work/run2
 layout "$root"
 cp "$template" "$root/Data/init.db"
 sqlcipher "$root/Data/Kexbora.db" "PRAGMA key='other'; create table x(a);" >/dev/null
-"$root/bin/kexbora" &
-pid=$!
-box=$(wait_window "提示" 15) || fail "no message for a database with another key"
-[ -z "$(xdotool search --onlyvisible --name '^用户登录$' 2>/dev/null || true)" ] ||
-  fail "login window shown for a database with another key"
-focus "$box"
-xdotool key Return
-wait_exit 10 || fail "program still running after the connection failure"
-[ "$exit_code" -eq 1 ] || fail "connection failure ended with exit code $exit_code, not 1"
-echo "ok: wrong key ends with exit code $exit_code"
+expect_start_failure "$root" "a database with another key"
 
 # --- 3. Database and template both missing ---------------------------------------------------
 root=$work/run3
 layout "$root"
-"$root/bin/kexbora" &
-pid=$!
-box=$(wait_window "提示" 15) || fail "no message for a missing database"
-[ -z "$(xdotool search --onlyvisible --name '^用户登录$' 2>/dev/null || true)" ] ||
-  fail "login window shown without a database"
-focus "$box"
-xdotool key Return
-wait_exit 10 || fail "program still running without a database"
-[ "$exit_code" -eq 1 ] || fail "missing database ended with exit code $exit_code, not 1"
+expect_start_failure "$root" "a missing database"
 [ ! -e "$root/Data/Kexbora.db" ] || fail "an empty database was created"
-echo "ok: missing database ends with exit code $exit_code"
 echo "e2e: 3 passed, 0 failed"
