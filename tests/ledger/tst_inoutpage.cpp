@@ -149,7 +149,7 @@ private slots:
         db.exec("insert into kx_InAndOut(staffname, ProjectName, FundsNum, FundsType, EventDate, "
                 "myType) values('a','b',1,'BOC','2024-03-01',1)");
         // Editing: the choices are cash and the forms with a valid account; the stored form stays.
-        f.page.setState("edit", db.lastInsertId());
+        f.page.setState(RecordPage::Mode::Edit, db.lastInsertId());
         QCOMPARE(QStringList({f.form()->itemText(0), f.form()->itemText(1)}),
                  QStringList({"现金", "CCB"}));
         QCOMPARE(f.form()->count(), 2);

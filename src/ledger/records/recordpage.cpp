@@ -168,21 +168,6 @@ Db &RecordPage::database() {
     return frmDM->adoConn();
 }
 
-bool RecordPage::modeFromText(const QString &text, Mode *mode) {
-    static const struct {
-        const char *text;
-        Mode mode;
-    } modes[] = {
-        {"add", Mode::Add}, {"browse", Mode::Browse}, {"edit", Mode::Edit}, {"del", Mode::Del}};
-    for (const auto &m : modes) {
-        if (text == QLatin1String(m.text)) {
-            *mode = m.mode;
-            return true;
-        }
-    }
-    return false;
-}
-
 std::optional<QDate> RecordPage::periodStart(Period period, const QDate &today) {
     switch (period) {
     case Period::Today:
@@ -312,12 +297,6 @@ void RecordPage::setState(Mode mode, qint64 key) {
     } catch (const std::exception &e) {
         qWarning("record page state: %s", e.what());
     }
-}
-
-void RecordPage::setState(const QString &mode, qint64 key) {
-    Mode m;
-    if (modeFromText(mode, &m))
-        setState(m, key);
 }
 
 void RecordPage::editClick() {

@@ -52,8 +52,6 @@ public:
 
     RecordPage(const RecordPageNames &names, QWidget *parent = nullptr);
 
-    // "add", "browse", "edit", "del"; false for any other text.
-    static bool modeFromText(const QString &text, Mode *mode);
     // First day of the period containing today; none for "all".
     static std::optional<QDate> periodStart(Period period, const QDate &today);
 
@@ -63,7 +61,6 @@ public:
     void queryTotals(int *count, double *total) const;
     // State routine. Errors while loading a record are logged, never shown.
     void setState(Mode mode, qint64 key = 0);
-    void setState(const QString &mode, qint64 key = 0);
 
     Period period() const;
     // Checks the period's radio and loads the list once.
