@@ -105,6 +105,15 @@ private slots:
         QCOMPARE(st.integer("top"), qint64(0));
     }
 
+    void realsReadAsTyped() {
+        // Stored amounts read back as the user typed them: no "100.0", no noise, no "-0".
+        Statement st(m_db, "select 100.0, 1234.56, 0.1 + 0.2, -7.25, -0.0");
+        QVERIFY(st.next());
+        const QStringList expected{"100", "1234.56", "0.3", "-7.25", "0"};
+        for (int c = 0; c < expected.size(); ++c)
+            QCOMPARE(st.text(c), expected.at(c));
+    }
+
     void errorsThrow() {
         QVERIFY_THROWS_EXCEPTION(DbError, m_db.exec("select ? + ?", {1}));
         QVERIFY_THROWS_EXCEPTION(DbError, m_db.exec("select 1", {1}));

@@ -32,12 +32,6 @@ QString formatFixed(double value, int decimals) {
     return withoutNegativeZero(QLocale::c().toString(value, 'f', qMax(0, decimals)));
 }
 
-QString floatText(double value) {
-    if (value == 0.0)
-        return QStringLiteral("0");
-    return QString::number(value, 'g', 15);
-}
-
 bool parseAmount(const QString &text, double *value) {
     static const QRegularExpression pattern(QStringLiteral("^[+-]?(?:\\d+\\.?\\d*|\\.\\d+)$"));
     const QString trimmed = text.trimmed();
