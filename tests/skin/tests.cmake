@@ -63,6 +63,9 @@ endif()
 if(TARGET tst_ourskinart)
   target_link_libraries(tst_ourskinart PRIVATE skinpack_art)
 endif()
+if(TARGET tst_packcommands)
+  target_link_libraries(tst_packcommands PRIVATE kexbora_common)
+endif()
 
 add_test(NAME skin/skinpack_roundtrip
          COMMAND ${CMAKE_COMMAND} -DSKINPACK=$<TARGET_FILE:skinpack>

@@ -1,12 +1,12 @@
 #include "generatecommand.h"
 
 #include "bmpfile.h"
+#include "common/atomicwrite.h"
 #include "preview.h"
 #include "skinlayout.h"
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <QTextStream>
 
 namespace skinpack {
@@ -14,9 +14,9 @@ namespace skinpack {
 namespace {
 
 bool writeFile(const QString &path, const QByteArray &bytes, QTextStream &err) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        err << "skinpack: cannot write " << path << ": " << file.errorString() << "\n";
+    QString error;
+    if (!common::writeFileAtomically(path, bytes, &error)) {
+        err << "skinpack: cannot write " << path << ": " << error << "\n";
         return false;
     }
     return true;

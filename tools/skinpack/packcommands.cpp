@@ -1,5 +1,6 @@
 #include "packcommands.h"
 
+#include "common/atomicwrite.h"
 #include "skin/package/packagewriter.h"
 #include "skin/package/skinreader.h"
 #include "skin/package/versionreporter.h"
@@ -7,7 +8,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QSet>
 #include <QTextStream>
 
@@ -106,9 +106,7 @@ int runUnpack(const QStringList &args, QTextStream &out, QTextStream &err) {
             err << "skinpack: skipping duplicate entry " << name << "\n";
             continue;
         }
-        QSaveFile file(dir.filePath(name));
-        if (!file.open(QIODevice::WriteOnly) || file.write(reader.EntryData(i)) < 0 ||
-            !file.commit()) {
+        if (!common::writeFileAtomically(dir.filePath(name), reader.EntryData(i))) {
             err << "skinpack: cannot write " << dir.filePath(name) << "\n";
             return 1;
         }
@@ -169,9 +167,7 @@ int runPack(const QStringList &args, QTextStream &out, QTextStream &err) {
         err << "skinpack: the package would exceed the size limit\n";
         return 1;
     }
-    QSaveFile target(args[1]);
-    if (!target.open(QIODevice::WriteOnly) || target.write(packed) != packed.size() ||
-        !target.commit()) {
+    if (!common::writeFileAtomically(args[1], packed)) {
         err << "skinpack: cannot write " << args[1] << "\n";
         return 1;
     }

@@ -1,6 +1,7 @@
 // The text, file and message helpers of untPub.
 #include "ledger/core/untpub.h"
 
+#include "common/atomicwrite.h"
 #include "ledger/app/version.h"
 #include "ledger/core/prompter.h"
 
@@ -8,7 +9,6 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QStringList>
 #include <cmath>
 #include <stdexcept>
@@ -96,15 +96,7 @@ bool copyFileByStream(const QString &source, const QString &destination) {
     if (in.error() != QFileDevice::NoError)
         return false;
     in.close();
-    // Written beside the destination and renamed over it: never a half-written file.
-    QSaveFile out(destination);
-    if (!out.open(QIODevice::WriteOnly))
-        return false;
-    if (out.write(data) != data.size()) {
-        out.cancelWriting();
-        return false;
-    }
-    return out.commit();
+    return common::writeFileAtomically(destination, data);
 }
 
 void showInfo(const QString &text) {

@@ -1,11 +1,11 @@
 #include "ledger/records/csvexport.h"
 
+#include "common/atomicwrite.h"
 #include "ledger/core/prompter.h"
 #include "ledger/core/untpub.h"
 
 #include <QAbstractItemModel>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringEncoder>
 
 namespace ledger {
@@ -48,25 +48,7 @@ QByteArray listCsvText(const QAbstractItemModel &model) {
 }
 
 bool listViewToCsv(const QAbstractItemModel &model, const QString &fileName, QString *error) {
-    const QByteArray text = listCsvText(model);
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    if (file.write(text) != text.size()) {
-        if (error)
-            *error = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    return true;
+    return common::writeFileAtomically(fileName, listCsvText(model), error);
 }
 
 QString csvFileName(const QString &chosen) {
