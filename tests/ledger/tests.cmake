@@ -1,3 +1,38 @@
+kexbora_add_tests(ledger kexbora_ledger
+  SUPPORT
+    inoutfixture.cpp
+    inoutfixture.h
+    loopbackserver.cpp
+    loopbackserver.h
+    recordingprompter.cpp
+    recordingprompter.h
+    templedger.cpp
+    templedger.h
+    testfiles.cpp
+    testfiles.h
+    webpanestub.h
+  TESTS
+    tst_appfilter
+    tst_csvexport
+    tst_db
+    tst_des
+    tst_inoutpage
+    tst_login
+    tst_mainwindow
+    tst_modifypwd
+    tst_moneytext
+    tst_network
+    tst_paramedit
+    tst_programskin
+    tst_recordlist
+    tst_recordpage
+    tst_reg
+    tst_schema
+    tst_startup
+    tst_tfrmdm
+    tst_untpub
+)
+
 # End-to-end run of the real program under a virtual display (xvfb-run, xdotool, sqlcipher).
 find_program(KEXBORA_XVFB_RUN xvfb-run)
 find_program(KEXBORA_XDOTOOL xdotool)

@@ -55,6 +55,30 @@ if(CMAKE_SCRIPT_MODE_FILE)
   return()
 endif()
 
+kexbora_add_tests(skin kexbora_skin
+  SUPPORT
+    classic_lzhuf.cpp
+    classic_lzhuf.h
+    samplebytes.cpp
+    samplebytes.h
+    testskin.cpp
+    testskin.h
+  TESTS
+    tst_bitmaputils
+    tst_captionbuttons
+    tst_drawprimitives
+    tst_drawprimitiveskeyed
+    tst_gradient
+    tst_lzhuf
+    tst_ourskin
+    tst_ourskinart
+    tst_packcommands
+    tst_quickini
+    tst_skindata
+    tst_skinobjects
+    tst_skinreader
+)
+
 if(TARGET tst_ourskin)
   target_link_libraries(tst_ourskin PRIVATE kexbora_skin_package)
   target_compile_definitions(tst_ourskin PRIVATE SKINPACK_EXECUTABLE="$<TARGET_FILE:skinpack>")

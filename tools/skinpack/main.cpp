@@ -1,9 +1,7 @@
 // skinpack: generates the program's own skin and lists, unpacks and packs skin packages.
 
 #include "generatecommand.h"
-#ifdef SKINPACK_HAVE_PACK_COMMANDS
 #include "packcommands.h"
-#endif
 
 #include <QGuiApplication>
 #include <QTextStream>
@@ -29,14 +27,12 @@ int main(int argc, char *argv[]) {
     const QString command = args.isEmpty() ? QString() : args.takeFirst();
     if (command == QLatin1String("generate"))
         return skinpack::runGenerate(args);
-#ifdef SKINPACK_HAVE_PACK_COMMANDS
     if (command == QLatin1String("list"))
         return skinpack::runList(args);
     if (command == QLatin1String("unpack"))
         return skinpack::runUnpack(args);
     if (command == QLatin1String("pack"))
         return skinpack::runPack(args);
-#endif
     if (command == QLatin1String("help") || command == QLatin1String("--help")) {
         QTextStream(stdout) << kUsage;
         return 0;
