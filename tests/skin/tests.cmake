@@ -63,11 +63,15 @@ kexbora_add_tests(skin kexbora_skin
     samplebytes.h
     testskin.cpp
     testskin.h
+    windowfixture.cpp
+    windowfixture.h
   TESTS
     tst_bitmaputils
     tst_captionbuttons
     tst_drawprimitives
     tst_drawprimitiveskeyed
+    tst_framepaint
+    tst_framerules
     tst_gradient
     tst_lzhuf
     tst_ourskin
@@ -75,8 +79,11 @@ kexbora_add_tests(skin kexbora_skin
     tst_packcommands
     tst_quickini
     tst_skindata
+    tst_skinmanage
     tst_skinobjects
     tst_skinreader
+    tst_skinsweep
+    tst_winskinform
 )
 
 if(TARGET tst_ourskin)
@@ -97,3 +104,4 @@ add_test(NAME skin/skinpack_roundtrip
                  -P ${CMAKE_CURRENT_LIST_FILE})
 set_tests_properties(skin/skinpack_roundtrip PROPERTIES ENVIRONMENT "${KEXBORA_TEST_ENV}"
                      TIMEOUT 300)
+
