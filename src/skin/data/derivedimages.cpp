@@ -1,6 +1,7 @@
 #include "skin/data/derivedimages.h"
 
 #include "skin/data/skinmetrics.h"
+#include "skin/data/skinobjects.h"
 #include "skin/data/tdataskinborder.h"
 #include "skin/data/tskindata.h"
 #include "skin/draw/bitmaputils.h"
@@ -18,7 +19,7 @@ constexpr int kComboHeight = 21;
 constexpr int kArrowCell = 17;
 } // namespace
 
-TDerivedImages::TDerivedImages(TSkinData &data) : data(data) {}
+TDerivedImages::TDerivedImages(SkinObjects &data) : data(data) {}
 
 void TDerivedImages::LoadResourceSkinObject(std::unique_ptr<TDataSkinObject> &object,
                                             const QString &name) const {

@@ -1,8 +1,8 @@
 #include "skin/data/titlebuttonreader.h"
 
+#include "skin/data/skinobjects.h"
 #include "skin/data/tdataskinsysbutton.h"
 #include "skin/data/tquickini.h"
-#include "skin/data/tskindata.h"
 #include "skin/data/tskininireader.h"
 
 #include <optional>
@@ -24,7 +24,7 @@ bool IsCaptionButtonSection(const QString &name) {
 TTitleButtonReader::TTitleButtonReader(const TSkinIniReader &reader) : reader(reader) {}
 
 void TTitleButtonReader::ReadTitleButtons() const {
-    TSkinData &data = reader.Data();
+    SkinObjects &data = reader.Data();
     const TQuickIni &ini = reader.Ini();
     data.TitleButtons.clear();
 
@@ -34,7 +34,7 @@ void TTitleButtonReader::ReadTitleButtons() const {
             continue;
         const int action = ini.ReadInteger(name, QStringLiteral("Action"), 0);
         const int visibility = ini.ReadInteger(name, QStringLiteral("Visibility"), -1);
-        if (action == -1 && visibility != 0)
+        if (action == cbaNone && visibility != 0)
             continue;
         kept.append(name);
     }
@@ -50,11 +50,11 @@ void TTitleButtonReader::ReadTitleButtons() const {
         b->Ycoord = ini.ReadInteger(section, QStringLiteral("Ycoord"), 0);
         b->Visibility = ini.ReadInteger(section, QStringLiteral("Visibility"), 0);
         b->Visibility1 =
-            ini.ReadInteger(section, QStringLiteral("Visibility1"), b->Action == -1 ? -1 : 0);
-        if (b->Action == 1 && b->Visibility == 2)
+            ini.ReadInteger(section, QStringLiteral("Visibility1"), b->Action == cbaNone ? -1 : 0);
+        if (b->Action == cbaMaximize && b->Visibility == 2)
             maximizePlace = QPoint(b->Xcoord, b->Ycoord);
         // The help button takes the maximize button's place; with none before it, its own.
-        if (b->Action == 4 && maximizePlace) {
+        if (b->Action == cbaHelp && maximizePlace) {
             b->Xcoord = maximizePlace->x();
             b->Ycoord = maximizePlace->y();
         }
@@ -68,18 +68,18 @@ void TTitleButtonReader::ReadTitleButtons() const {
                 b->Frame = double(b->Image.width()) / b->Image.height() <= 3.8 ? 3 : 6;
             if (b->Action < 0)
                 b->Frame = 6;
-            if (b->Action == 3 || b->Action == 11)
-                b->Image = QImage(); // the window's icon is shown instead
+            if (b->ShowsWindowIcon())
+                b->Image = QImage();
         }
         data.TitleButtons.push_back(std::move(b));
     }
 
-    for (int action : {7, 8, 9}) {
+    for (int action : {cbaMDIMinimize, cbaMDIRestore, cbaMDIClose}) {
         auto b = std::make_unique<TDataSkinSysButton>(lastName);
         b->Action = action;
-        b->Align = 100;
-        b->Visibility = 100;
-        b->Visibility1 = 100;
+        b->Align = MDIButtonPlacement;
+        b->Visibility = MDIButtonPlacement;
+        b->Visibility1 = MDIButtonPlacement;
         b->Frame = 4;
         data.TitleButtons.push_back(std::move(b));
     }
@@ -87,7 +87,7 @@ void TTitleButtonReader::ReadTitleButtons() const {
 }
 
 void TTitleButtonReader::ReadMDIControls() const {
-    TSkinData &data = reader.Data();
+    SkinObjects &data = reader.Data();
     if (data.TitleButtons.size() < 3)
         return;
     QImage source;

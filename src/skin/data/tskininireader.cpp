@@ -1,13 +1,13 @@
 #include "skin/data/tskininireader.h"
 
 #include "skin/data/derivedimages.h"
+#include "skin/data/skinobjects.h"
 #include "skin/data/tdataskinborder.h"
 #include "skin/data/tdataskinboxlabel.h"
 #include "skin/data/tdataskinbutton.h"
 #include "skin/data/tdataskintitle.h"
 #include "skin/data/titlebuttonreader.h"
 #include "skin/data/tquickini.h"
-#include "skin/data/tskindata.h"
 #include "skin/draw/bitmaputils.h"
 #include "skin/package/skinreader.h"
 
@@ -62,7 +62,7 @@ std::unique_ptr<T> CreateFromKey(const TSkinIniReader &reader, const QString &se
 
 } // namespace
 
-TSkinIniReader::TSkinIniReader(TSkinData &data, const TQuickIni &ini, const TSkinReader &package)
+TSkinIniReader::TSkinIniReader(SkinObjects &data, const TQuickIni &ini, const TSkinReader &package)
     : data(data), ini(ini), package(package) {}
 
 void TSkinIniReader::LoadSkinBitmap(QImage &bitmap, const QString &value) const {
@@ -438,7 +438,6 @@ void TSkinIniReader::ReadSkinIni() {
     data.TitleSampleColor = derived.CalcTitleSampleColor();
     data.ButtonFaceBrush = QBrush(SkinToQColor(data.ButtonFace));
     sections.clear();
-    data.SetSkinLoading(false);
 }
 
 } // namespace skin
