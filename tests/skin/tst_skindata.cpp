@@ -89,6 +89,10 @@ void TestSkinData::streamingLoadsSkinBeforeLoaded() {
     QCOMPARE(d.SkinStream(), Packed());
     QVERIFY(!d.SkinLoading());
     QVERIFY(manager->calls.isEmpty());
+
+    TSkinData trailing; // bytes after the complete stream are ignored
+    trailing.SetSkinStream(Packed() + QByteArray(300, '\x7F'));
+    QVERIFY(trailing.Objects() && trailing.Objects()->Tabs);
 }
 
 void TestSkinData::loadedRegistersAndStarts() {
