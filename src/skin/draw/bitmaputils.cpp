@@ -53,7 +53,7 @@ void ReplaceKeyColor(QImage &image, SkinColor color) {
     for (int y = 0; y < image.height(); ++y) {
         QRgb *row = Row(image, y);
         for (int x = 0; x < image.width(); ++x) {
-            if ((row[x] & 0xFFFFFF) == 0xFF00FF)
+            if ((row[x] & RGB_MASK) == (KeyColor & RGB_MASK))
                 row[x] = replacement;
         }
     }
