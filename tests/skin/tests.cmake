@@ -88,7 +88,7 @@ if(TARGET tst_ourskinart)
   target_link_libraries(tst_ourskinart PRIVATE skinpack_art)
 endif()
 if(TARGET tst_packcommands)
-  target_link_libraries(tst_packcommands PRIVATE kexbora_common)
+  target_link_libraries(tst_packcommands PRIVATE skinpack_art)
 endif()
 
 add_test(NAME skin/skinpack_roundtrip

@@ -47,8 +47,11 @@ void tst_OurSkinArt::bmpRoundTrip() {
     const QImage back = QImage::fromData(bytes, "BMP").convertToFormat(QImage::Format_RGB32);
     QCOMPARE(back.size(), size);
     QCOMPARE(back, src);
-    const int stride = (size.width() * 3 + 3) / 4 * 4;
+    const int stride = (size.width() * 3 + 3) / 4 * 4; // 24 bits, uncompressed
     QCOMPARE(bytes.size(), 54 + stride * size.height());
+    QImage otherResolution = src;
+    otherResolution.setDotsPerMeterX(3780);
+    QCOMPARE(toBmp24(otherResolution), bytes); // the bytes depend on the pixels alone
 }
 
 void tst_OurSkinArt::flattenKeysThinCoverage() {
