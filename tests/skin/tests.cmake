@@ -75,6 +75,7 @@ kexbora_add_tests(skin kexbora_skin
     tst_packcommands
     tst_quickini
     tst_skindata
+    tst_skindrawtext
     tst_skinobjects
     tst_skinreader
 )
