@@ -163,10 +163,15 @@ void TestSkinObjects::imageValuesNameEntriesByFilePart() {
     s.SetKey("Headerbar", "Image", "headerbar.BMP"); // upper-case extension: no image
     s.SetKey("ToolBars", "Image", "toolbars.png");
     s.SetKey("Scrollbar", "Image", "nothere.bmp");
-    QByteArray bmp = TTestSkin::BmpBytes(QImage(2, 2, QImage::Format_RGB32));
-    qToLittleEndian<qint32>(60000, bmp.data() + 18); // hostile width and height
-    qToLittleEndian<qint32>(60000, bmp.data() + 22);
-    s.SetRawEntry("extraimages.bmp", bmp);
+    // Headers announcing absurd sizes are refused before anything is allocated for them.
+    const auto oversized = [](qint32 width, qint32 height) {
+        QByteArray bmp = TTestSkin::BmpBytes(QImage(2, 2, QImage::Format_RGB32));
+        qToLittleEndian<qint32>(width, bmp.data() + 18);
+        qToLittleEndian<qint32>(height, bmp.data() + 22);
+        return bmp;
+    };
+    s.SetRawEntry("extraimages.bmp", oversized(60000, 60000)); // too wide and tall
+    s.SetRawEntry("hscroll.bmp", oversized(5000, -5000));      // top-down, too many pixels
     s.SetRawEntry("menubg.bmp", QByteArray("BM not really a bitmap"));
     s.SetRawEntry("vscroll.bmp", QByteArray());
     auto d = s.Read();
@@ -177,7 +182,8 @@ void TestSkinObjects::imageValuesNameEntriesByFilePart() {
           (const TDataSkinObject *)d->Scrollbar.get(),
           (const TDataSkinObject *)d->ExtraImages.get(),
           (const TDataSkinObject *)d->MenuBackground.get(),
-          (const TDataSkinObject *)d->VertScroll.get()}) {
+          (const TDataSkinObject *)d->VertScroll.get(),
+          (const TDataSkinObject *)d->HorzScroll.get()}) {
         QVERIFY(o && !o->HasImage()); // the object exists with an empty image
         QVERIFY(o->FrameRect(1).isEmpty());
         QVERIFY(o->FrameImage(1).isNull());
