@@ -187,8 +187,6 @@ private slots:
         p.ui.choose("cbb_shenqi_Type", 1);
         QCOMPARE(paying->text(), QString("1"));
         QVERIFY(paying->isEnabled());
-        QCOMPARE(paying->maxLength(), 4);
-        QCOMPARE(p.ui.edit("edt_shenqi_Capital")->maxLength(), 9);
     }
 };
 

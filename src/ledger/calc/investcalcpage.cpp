@@ -89,7 +89,7 @@ QWidget *InvestCalcPage::buildInputs() {
     auto *box = new QGroupBox(QStringLiteral("投资计算"), panel);
     CalcForm form(box);
     m_capital = makeNumberEdit("edt_shenqi_Capital", kCapitalDigits, box);
-    form.addRow(QStringLiteral("每年新增本金："), m_capital, QStringLiteral("元"), true);
+    form.addRow(QStringLiteral("每年新增本金："), m_capital, {}, true);
     m_type = new QComboBox(box);
     m_type->setObjectName(QStringLiteral("cbb_shenqi_Type"));
     m_type->addItems({QStringLiteral("只投一次"), QStringLiteral("每年一次")});
