@@ -94,7 +94,8 @@ void TestFramePaint::activeAndInactiveFrames() {
     QCOMPARE(PixelAt(image, VisibleButton(form, 2)->Rect.center().x(), 10),
              frame("btnmin.bmp", button));
     QCOMPARE(PixelAt(image, w / 2, 30), PixelAt(image, w / 2, 100)); // client right below
-    const QRgb text = SkinColorToQRgb(active ? data->TitleTextActive : data->TitleTextNoActive);
+    const QRgb text = SkinColorToQRgb(active ? data->Objects()->TitleTextActive
+                                             : data->Objects()->TitleTextNoActive);
     QVERIFY(CountColour(image, form->TextRect, text) > 5);
 }
 

@@ -75,10 +75,10 @@ private slots:
 
 void TestSkinManage::actionsBeforeTheFirstWindowOnlySwitch() {
     TSkinManage manager;
-    manager.RequestAction(1, 250);
+    manager.RequestAction(TSkinManage::SkinAllAction, 250);
     QVERIFY(manager.SkinningActive);
     QVERIFY(!manager.ActionTimerObj.isActive());
-    manager.RequestAction(2, 250);
+    manager.RequestAction(TSkinManage::UnskinAllAction, 250);
     QVERIFY(!manager.SkinningActive);
     QVERIFY(!manager.ActionTimerObj.isActive());
 }
@@ -90,9 +90,9 @@ void TestSkinManage::onlyTheLastRequestRuns() {
     QVERIFY(fixture.Show(window.get()));
     QSignalSpy changed(data, &TSkinData::OnSkinChanged);
     fixture.Manager().SetPendingSkinData(data);
-    fixture.Manager().RequestAction(2, 50);
+    fixture.Manager().RequestAction(TSkinManage::UnskinAllAction, 50);
     fixture.Manager().SetPendingSkinData(data);
-    fixture.Manager().RequestAction(3, 50);
+    fixture.Manager().RequestAction(TSkinManage::SkinChangedAction, 50);
     QTRY_COMPARE(changed.count(), 1);
     QTest::qWait(120);
     QCOMPARE(changed.count(), 1);

@@ -6,11 +6,10 @@ namespace skin {
 
 namespace {
 
-constexpr int MDIPlacement = 100;
 constexpr int DialogFrame = 3;
 
 bool IsSystemMenuAction(int action) {
-    return action == 3 || action == 11 || action == 12;
+    return action == cbaSystemMenu || action == cbaSystemMenu2 || action == cbaSystemMenu3;
 }
 
 } // namespace
@@ -41,7 +40,7 @@ bool CaptionVisibilityRule(int value, bool first, const TCaptionFacts &f,
         return !f.Minimize;
     case 10:
         return first;
-    case MDIPlacement:
+    case MDIButtonPlacement:
         return false; // no MDI child is ever maximized here
     case 200:
         return f.FrameKind == DialogFrame && !f.IsDialog;
@@ -64,13 +63,13 @@ TCaptionButtonFlags CaptionButtonVisible(const TDataSkinSysButton &button,
     const bool b = CaptionVisibilityRule(button.Visibility1, false, facts, askWindow);
     flags.Visible = a && b;
     switch (button.Action) {
-    case 0:
+    case cbaClose:
         flags.Visible = flags.Visible && facts.SystemMenu;
         break;
-    case 1:
+    case cbaMaximize:
         flags.Enabled = facts.Maximize && facts.SystemMenu;
         break;
-    case 2:
+    case cbaMinimize:
         flags.Enabled = facts.Minimize && facts.SystemMenu;
         break;
     default:

@@ -2,17 +2,18 @@
 
 #include "skin/data/tskindata.h"
 
+#include <memory>
+
 namespace skin {
 
-// The skin objects a skinned window paints from. Every reader in the window layer goes through
-// this one alias and SkinObjectsOf(), so the way the component hands out its objects is a local
-// matter: take a SkinRef for as long as objects or images from it are in use, and fetch it
-// again when the skin changes (the manager's skin-changed action rebuilds the windows).
-using SkinRef = const TSkinData *;
+// The skin objects a skinned window paints from. A window holds the set it was last built from
+// and fetches it again when the skin changes (the manager's skin-changed action rebuilds the
+// windows), so a reload never pulls objects out from under a paint.
+using SkinRef = std::shared_ptr<const SkinObjects>;
 
 // The component's objects, or nullptr while it has no skin.
 inline SkinRef SkinObjectsOf(const TSkinData *data) {
-    return data && !data->SkinLoading() ? data : nullptr;
+    return data ? data->Objects() : nullptr;
 }
 
 } // namespace skin

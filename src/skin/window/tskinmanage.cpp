@@ -152,13 +152,13 @@ void TSkinManage::SetStarted(int value) {
     started = value;
 }
 
-void TSkinManage::RequestAction(int action, int delayMs) {
+void TSkinManage::RequestAction(TSkinAction action, int delayMs) {
     PendingAction = action;
     ActionTimerObj.setInterval(delayMs);
     if (started == 0) {
-        if (action == 1)
+        if (action == SkinAllAction)
             SkinningActive = true;
-        else if (action == 2)
+        else if (action == UnskinAllAction)
             SkinningActive = false;
         return;
     }
@@ -172,7 +172,7 @@ void TSkinManage::ActionTimer() {
         return;
     const bool onlyThisForm = pending->SkinFormtype() == TSkinData::sfOnlyThisForm;
     switch (PendingAction) {
-    case 1: {
+    case SkinAllAction: {
         SkinningActive = true;
         SkinAllRunning = true;
         PurgeWindows();
@@ -187,7 +187,7 @@ void TSkinManage::ActionTimer() {
         SkinAllRunning = false;
         break;
     }
-    case 2:
+    case UnskinAllAction:
         SkinningActive = false;
         PurgeWindows();
         if (onlyThisForm) {
@@ -201,7 +201,7 @@ void TSkinManage::ActionTimer() {
                 UnskinEntry(Windows.first());
         }
         break;
-    case 3: {
+    case SkinChangedAction: {
         PurgeWindows();
         QList<TWinSkinForm *> changed;
         for (TWinSkinForm *form : std::as_const(Windows))

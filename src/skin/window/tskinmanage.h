@@ -36,7 +36,7 @@ public:
     void RemoveSkinData(TSkinData *data) override;
     void InstallHook() override;
     void SetPendingSkinData(TSkinData *data) override;
-    void RequestAction(int action, int delayMs) override;
+    void RequestAction(TSkinAction action, int delayMs) override;
     int Started() const override { return started; }
     void SetStarted(int value) override;
     void SetSkinningActive(bool active) override { SkinningActive = active; }
@@ -73,7 +73,7 @@ public:
     bool SkinningActive = false;
     bool SkinAllRunning = false;
     int MenuKind = 0; // 0 popup menu, 1 menu-bar drop-down, 2 system menu
-    int PendingAction = 0;
+    TSkinAction PendingAction = SkinAllAction;
     QPointer<TSkinData> PendingSkinData;
     QPointer<TSkinData> MainSkinData;
 

@@ -1,6 +1,7 @@
 // Painting the skinned frame and cutting the window's outline.
 #include "skin/data/tskindata.h"
 #include "skin/draw/skincolor.h"
+#include "skin/draw/skindrawtext.h"
 #include "skin/window/captionbuttons.h"
 #include "skin/window/captiontext.h"
 #include "skin/window/formregion.h"
@@ -11,7 +12,6 @@
 #include "skin/window/windowfacts.h"
 
 #include <QFontDatabase>
-#include <QFontMetrics>
 #include <QPainter>
 #include <QWidget>
 
@@ -91,12 +91,15 @@ void TWinSkinForm::PaintCaption(QPainter &painter, bool fullPaint) {
 }
 
 void TWinSkinForm::PaintCaptionText(QPainter &painter, const QRect &area) {
-    const QFont font = CaptionFont();
-    const QFontMetrics metrics(font);
+    // A title is no menu caption: '&' stands for itself.
+    const unsigned format = DT_SINGLELINE | DT_NOPREFIX;
     const QString text = QStringLiteral("  ") + ShownWindowTitle(Handle) + QLatin1Char(' ');
+    painter.setFont(CaptionFont());
+    QRect measured = area;
+    SkinDrawText(painter, text, measured, format | DT_CALCRECT | DT_NOCLIP);
     TCaptionTextPlace place;
     place.Area = area;
-    place.TextSize = QSize(metrics.horizontalAdvance(text), metrics.height());
+    place.TextSize = measured.size();
     place.RightToLeft = RightToLeft;
     place.Popup = Handle->windowType() == Qt::Dialog;
     place.RightButtonsLeft = RightButtonsLeft;
@@ -113,15 +116,10 @@ void TWinSkinForm::PaintCaptionText(QPainter &painter, const QRect &area) {
     textRect.adjust(title.TXTBackleft, 0, -title.TXTBackRight, 0);
     if (textRect.width() <= 0)
         return;
-    painter.setFont(font);
     painter.setPen(SkinToQColor(IsActive ? Skin->TitleTextActive : Skin->TitleTextNoActive,
                                 Handle->palette()));
-    const Qt::Alignment align = RightToLeft ? Qt::AlignRight : Qt::AlignLeft;
-    // elidedText measures a little wider than horizontalAdvance: a title that fits is drawn whole.
-    const QString shown = place.TextSize.width() <= textRect.width()
-                              ? text
-                              : metrics.elidedText(text, Qt::ElideRight, textRect.width());
-    painter.drawText(textRect, int(align | Qt::AlignTop | Qt::TextSingleLine), shown);
+    SkinDrawText(painter, text, textRect,
+                 format | DT_END_ELLIPSIS | (RightToLeft ? unsigned(DT_RIGHT) : 0u));
 }
 
 void TWinSkinForm::LayoutCaptionButtons() {
@@ -158,7 +156,7 @@ void TWinSkinForm::LayoutCaptionButtons() {
 void TWinSkinForm::PaintCaptionButtons(QPainter &painter) {
     for (const auto &button : CaptionButtons) {
         const QImage image = button->Image();
-        if (!button->Visible || image.isNull() || button->Button->Visibility == 100)
+        if (!button->Visible || image.isNull() || button->Button->Visibility == MDIButtonPlacement)
             continue;
         if (button->ShowsWindowIcon()) {
             DrawWindowIcon(painter, button->Rect);

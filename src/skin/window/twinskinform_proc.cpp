@@ -366,36 +366,36 @@ void TWinSkinForm::OpenSystemMenu(QPoint globalPos) {
 void TWinSkinForm::DoCaptionButtonAction(TWinSysButton *button, QPoint globalPos) {
     const int action = button->Button->Action;
     switch (action) {
-    case 0:
+    case cbaClose:
         if (FlagsHaveClose(StyleAtAttach)) {
             HotTimer.stop();
             PostSysCommand(SC_CLOSE);
         }
         break;
-    case 1:
-    case 22:
+    case cbaMaximize:
+    case cbaMaximize2:
         if (button->Enabled)
             Maximize();
         break;
-    case 2:
-    case 23:
+    case cbaMinimize:
+    case cbaMinimize2:
         if (button->Enabled)
             Minimize();
         break;
-    case 3:
-    case 11:
-    case 12:
+    case cbaSystemMenu:
+    case cbaSystemMenu2:
+    case cbaSystemMenu3:
         OpenSystemMenu(globalPos + QPoint(1, 1));
         break;
-    case 4:
+    case cbaHelp:
         PostSysCommand(SC_CONTEXTHELP);
         break;
-    case 7:
-    case 8:
-    case 9:
-    case 60:
-    case 61:
-    case 62:
+    case cbaMDIMinimize:
+    case cbaMDIRestore:
+    case cbaMDIClose:
+    case cbaMDIMinimize2:
+    case cbaMDIRestore2:
+    case cbaMDIClose2:
         break; // the buttons of maximized MDI children: no MDI here
     default:
         PostSkinMessage(Handle, SM_SKINBUTTONACTION, action, 0);

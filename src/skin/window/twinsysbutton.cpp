@@ -13,7 +13,7 @@ void TWinSysButton::PaintNC() {
 }
 
 bool TWinSysButton::ShowsWindowIcon() const {
-    return Button->Action == 3 || Button->Action == 11;
+    return Button->ShowsWindowIcon();
 }
 
 QImage TWinSysButton::Image() const {
