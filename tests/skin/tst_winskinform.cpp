@@ -25,6 +25,16 @@ std::unique_ptr<QWidget> LaidOutWindow(Qt::WindowFlags flags = {}) {
     return window;
 }
 
+// Answers SM_SKINBUTTONENABLED with 1.
+class AskingWindow : public QWidget {
+public:
+    bool event(QEvent *event) override {
+        if (event->type() == QEvent::Type(SM_SKINBUTTONENABLED))
+            static_cast<SkinMessageEvent *>(event)->result = 1;
+        return QWidget::event(event);
+    }
+};
+
 // Records the private messages a window receives.
 class MessageSpy : public QObject {
 public:
@@ -55,6 +65,8 @@ private slots:
     void privateMessages();
     void nothingPaintedBeforeSkinningFinishes();
     void captionButtonsAct();
+    void helpButtonWhereTheWindowHasOne();
+    void newPackageRedrawsOpenWindows();
     void captionDoubleClickMaximizes();
     void dragMovesAndSizes();
 };
@@ -218,6 +230,34 @@ void TestWinSkinForm::captionButtonsAct() {
     QVERIFY(window->isVisible());
     QTest::mouseClick(handle, Qt::LeftButton, {}, Center(close));
     QTRY_VERIFY(!window->isVisible());
+}
+
+void TestWinSkinForm::helpButtonWhereTheWindowHasOne() {
+    TWindowFixture fixture;
+    fixture.AddSkinData(TTestSkin()); // its help button asks the window (Visibility 1000)
+    QWidget plain;
+    QWidget help(nullptr, Qt::Dialog | Qt::WindowContextHelpButtonHint);
+    AskingWindow asking;
+    for (QWidget *window :
+         {static_cast<QWidget *>(&plain), &help, static_cast<QWidget *>(&asking)}) {
+        window->resize(300, 200);
+        TWinSkinForm *form = fixture.Show(window);
+        Grab(window);
+        QCOMPARE(VisibleButton(form, 4) != nullptr, window != &plain);
+    }
+}
+
+void TestWinSkinForm::newPackageRedrawsOpenWindows() {
+    TWindowFixture fixture;
+    TTestSkin wider;
+    wider.SetStrip(QStringLiteral("left.bmp"), 2, QSize(6, 40));
+    TSkinData *data = fixture.AddSkinData(TTestSkin());
+    auto window = LaidOutWindow();
+    QVERIFY(fixture.Show(window.get()));
+    data->SetSkinStream(wider.Packed());
+    QTRY_COMPARE(window->contentsMargins(), QMargins(6, 28, 4, 4));
+    QCOMPARE(window->contentsRect().size(), QSize(300, 200));
+    QCOMPARE(PixelAt(Grab(window.get()), 5, 100), wider.FrameColour(QStringLiteral("left.bmp"), 1));
 }
 
 void TestWinSkinForm::captionDoubleClickMaximizes() {

@@ -136,8 +136,13 @@ void TWinSkinForm::LayoutCaptionButtons() {
     for (const auto &button : CaptionButtons) {
         const TDataSkinSysButton &data = *button->Button;
         const TCaptionButtonFlags flags =
-            CaptionButtonVisible(data, facts, button->Enabled, [this, &data] {
-                return SendSkinMessage(Handle, SM_SKINBUTTONENABLED, data.Visibility, data.Action);
+            CaptionButtonVisible(data, facts, button->Enabled, [this, &data]() -> qintptr {
+                const qintptr answer =
+                    SendSkinMessage(Handle, SM_SKINBUTTONENABLED, data.Visibility, data.Action);
+                // Without an answer a help button shows where the window has one.
+                if (answer == 0 && data.Action == cbaHelp)
+                    return StyleAtAttach.testFlag(Qt::WindowContextHelpButtonHint);
+                return answer;
             });
         button->Visible = flags.Visible;
         button->Enabled = flags.Enabled;
