@@ -3,9 +3,9 @@
 # xdotool as a person would. Run 1, under the openbox window manager: the skinned login window,
 # sign-up by keyboard, login by mouse and keyboard, a skinned message box, then the main window
 # dragged by its caption, sized by its bottom-right corner, maximized and restored by its
-# caption button, and closed with Alt+F4. Run 2, without a window manager: the same moves done
-# by the skin itself. Screenshots of the login window, the message box and the main window go
-# into the screenshot folder.
+# caption button, minimized and brought back, and closed with Alt+F4. Run 2, without a window
+# manager: the same moves done by the skin itself. Screenshots of the login window, the message
+# box and the main window go into the screenshot folder.
 #
 #   e2e_window.sh <kexbora binary> <Data/init.db> <other/1.html> <screenshot folder>
 set -euo pipefail
@@ -166,6 +166,18 @@ sleep 1
 read -r x y w h < <(geometry "$main")
 [ "$w" -eq $((970 + frame_w)) ] && [ "$h" -eq $((670 + frame_h)) ] || fail "main window not skinned: ${w}x${h}"
 main_window_moves "$main" "openbox"
+# Minimized by its button (28 px left of the maximize button), and back again.
+read -r x y w h < <(geometry "$main")
+click_at "$main" $((w - 78)) 14
+for ((i = 0; i < 50; i++)); do
+  xprop -id "$main" WM_STATE 2>/dev/null | grep -q Iconic && break
+  sleep 0.1
+done
+xprop -id "$main" WM_STATE | grep -q Iconic || fail "main window not minimized by its button"
+xdotool windowactivate "$main" 2>/dev/null || true
+wait_geometry "$main" "[ \$w -eq $w ] && [ \$h -eq $h ]" >/dev/null || fail "main window did not come back"
+xprop -id "$main" WM_STATE | grep -q Normal || fail "main window still minimized"
+echo "ok: openbox: main window minimized and back"
 sleep 0.5
 shoot "$main" "$shots/window_main.png"
 no_key_colour "$shots/window_main.png"

@@ -26,6 +26,8 @@ public:
     // A loaded component owned by `owner` (or by the fixture when none).
     TSkinData *AddSkinData(const TTestSkin &skin, QWidget *owner = nullptr,
                            TSkinData::TSkinFormType type = TSkinData::sfMainform);
+    TSkinData *AddSkinData(const QByteArray &package, QWidget *owner = nullptr,
+                           TSkinData::TSkinFormType type = TSkinData::sfMainform);
     // Shows the window and lets the manager finish skinning it; its skin object, or nullptr
     // when the window was left unskinned.
     TWinSkinForm *Show(QWidget *window);
@@ -40,6 +42,16 @@ private:
 QRgb PixelAt(const QImage &image, int x, int y);
 // The window as it paints itself (frame included).
 QImage Grab(QWidget *window);
+// Skins for crash sweeps: the complete test skin ("complete"), without each section in turn
+// ("-Section"), with one key changed ("Section.Key=value": images left out, frame counts 0), an
+// empty package ("empty") and a refused one ("refused"); the last two give no skin.
+QStringList SweepVariants();
+QByteArray SweepPackage(const QString &variant);
+bool SweepVariantSkins(const QString &variant);
+// What a user does to a window: paint it, hover and click across its caption, print its frame,
+// size it, switch windows away from it.
+void ExerciseWindow(QWidget *window);
+
 // The visible caption button of the form with that Action, or nullptr.
 TWinSysButton *VisibleButton(const TWinSkinForm *form, int action);
 
