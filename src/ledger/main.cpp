@@ -1,6 +1,6 @@
 #include "ledger/app/paths.h"
-#include "ledger/main/startup.h"
-#include "ledger/main/startuptiming.h"
+#include "ledger/mainwindow/startup.h"
+#include "ledger/mainwindow/startuptiming.h"
 
 #include <QApplication>
 #include <QByteArray>

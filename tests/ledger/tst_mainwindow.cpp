@@ -1,6 +1,6 @@
 #include "ledger/core/untvar.h"
-#include "ledger/main/navtree.h"
-#include "ledger/main/tfrmmain.h"
+#include "ledger/mainwindow/navtree.h"
+#include "ledger/mainwindow/tfrmmain.h"
 #include "support/ledger/loopbackserver.h"
 #include "support/ledger/templedger.h"
 #include "support/ledger/webpanestub.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ledger/main/webpanefactory.h"
+#include "ledger/mainwindow/webpanefactory.h"
 
 #include <QMainWindow>
 #include <QString>

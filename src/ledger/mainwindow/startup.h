@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ledger/app/paths.h"
-#include "ledger/main/webpanefactory.h"
+#include "ledger/mainwindow/webpanefactory.h"
 
 #include <QPointer>
 #include <functional>

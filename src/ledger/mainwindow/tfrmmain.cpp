@@ -1,4 +1,4 @@
-#include "ledger/main/tfrmmain.h"
+#include "ledger/mainwindow/tfrmmain.h"
 
 #include "ledger/app/paths.h"
 #include "ledger/app/programskin.h"
@@ -6,9 +6,9 @@
 #include "ledger/core/untvar.h"
 #include "ledger/core/webpane.h"
 #include "ledger/data/tfrmdm.h"
-#include "ledger/main/appfilter.h"
-#include "ledger/main/artwork.h"
-#include "ledger/main/webenginepane.h"
+#include "ledger/mainwindow/appfilter.h"
+#include "ledger/mainwindow/artwork.h"
+#include "ledger/mainwindow/webenginepane.h"
 #include "ledger/users/tfrmmodifypwd.h"
 #include "ui_tfrmmain.h"
 
