@@ -1,6 +1,7 @@
 #include "ledger/app/paths.h"
 #include "ledger/mainwindow/startup.h"
 #include "ledger/mainwindow/startuptiming.h"
+#include "ledger/mainwindow/webenginepane.h"
 
 #include <QApplication>
 #include <QByteArray>
@@ -34,7 +35,7 @@ int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kexbora"));
 
-    ledger::Startup startup(ledger::DataPaths::forRunningProgram());
+    ledger::Startup startup(ledger::DataPaths::forRunningProgram(), &ledger::WebEnginePane::create);
     if (const std::optional<int> code = startup.begin())
         return *code;
     return QApplication::exec();

@@ -16,8 +16,11 @@ kexbora_add_tests(ledger kexbora_ledger
     tst_csvexport
     tst_db
     tst_des
+    tst_gbktext
     tst_inoutpage
+    tst_inoutrecords
     tst_login
+    tst_lookuplists
     tst_mainwindow
     tst_modifypwd
     tst_moneytext
@@ -31,6 +34,7 @@ kexbora_add_tests(ledger kexbora_ledger
     tst_startup
     tst_tfrmdm
     tst_untpub
+    tst_users
 )
 
 # End-to-end run of the real program under a virtual display (xvfb-run, xdotool, sqlcipher).

@@ -1,4 +1,4 @@
-#include "ledger/core/untpub.h"
+#include "ledger/net/untpubnet.h"
 #include "support/ledger/loopbackserver.h"
 #include "support/ledger/templedger.h"
 #include "support/ledger/webpanestub.h"

@@ -24,7 +24,7 @@ private slots:
         QVERIFY(list.columnWidth(3) >= 100); // the last column fills the rest, never less
         const QString sql = "select id, staffname, FundsNum, Memo from kx_InAndOut where id>?";
         Statement query(ledger.db(), sql + " order by id", {0});
-        list.records()->fill(query);
+        list.records()->setRows(readRecordRows(query));
         QCOMPARE(list.count(), 2);
         RecordListModel *m = list.records();
         QCOMPARE(m->data(m->index(1, 1)).toString(), QString("李四"));
@@ -35,7 +35,7 @@ private slots:
         QCOMPARE(m->text(2, 0), QString()); // out of range reads are empty
         QCOMPARE(m->key(-1), 0);
         Statement none(ledger.db(), sql, {1000});
-        m->fill(none); // a refill replaces the rows
+        m->setRows(readRecordRows(none)); // a refill replaces the rows
         QCOMPARE(list.count(), 0);
     }
 

@@ -19,7 +19,8 @@ class TfrmMain;
 // window.
 class Startup {
 public:
-    explicit Startup(const DataPaths &paths, WebPaneFactory webPanes = {});
+    // webPanes makes the main window's browser panes.
+    Startup(const DataPaths &paths, WebPaneFactory webPanes);
     ~Startup();
 
     // The exit code when the program ends here (1: no database, 0: login not completed), or
