@@ -13,6 +13,8 @@ if [ -z "${E2E_INNER:-}" ]; then
     exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$program" "$template" "$page"
 fi
 
+# The program runs on the virtual display even when the caller chose another platform.
+export QT_QPA_PLATFORM=xcb
 work=$(mktemp -d)
 app_pid=
 cleanup() {

@@ -37,28 +37,27 @@ kexbora_add_tests(ledger kexbora_ledger
     tst_users
 )
 
-# End-to-end run of the real program under a virtual display (xvfb-run, xdotool, sqlcipher).
+# The script-driven tests need python3, and the end-to-end runs of the real program under a
+# virtual display (sign-up and login; income records: add, list, total, CSV export) need
+# xvfb-run, xdotool and the sqlcipher tool. A missing tool stops the configuration.
+find_program(KEXBORA_PYTHON3 python3)
 find_program(KEXBORA_XVFB_RUN xvfb-run)
 find_program(KEXBORA_XDOTOOL xdotool)
 find_program(KEXBORA_SQLCIPHER_CLI sqlcipher)
-if(TARGET kexbora AND KEXBORA_XVFB_RUN AND KEXBORA_XDOTOOL AND KEXBORA_SQLCIPHER_CLI)
-  add_test(NAME ledger/e2e_login
-           COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/e2e_login.sh $<TARGET_FILE:kexbora>
-                   ${KEXBORA_DATA_DIR}/init.db ${KEXBORA_OTHER_DIR}/1.html)
-  set_tests_properties(ledger/e2e_login PROPERTIES TIMEOUT 150 RUN_SERIAL TRUE)
-else()
-  message(STATUS "ledger/e2e_login left out: needs xvfb-run, xdotool and sqlcipher")
-endif()
+foreach(tool KEXBORA_PYTHON3 KEXBORA_XVFB_RUN KEXBORA_XDOTOOL KEXBORA_SQLCIPHER_CLI)
+  if(NOT ${tool})
+    message(FATAL_ERROR "${tool} not found: the ledger's tests need python3, xvfb-run, xdotool "
+                        "and sqlcipher (scripts/setup installs them)")
+  endif()
+endforeach()
 
-# Income records end to end: sign up, log in, add an income record, the list and its total,
-# CSV export (same tools, plus python3 for reading the CSV).
-find_program(KEXBORA_PYTHON3 python3)
-if(TARGET kexbora AND KEXBORA_XVFB_RUN AND KEXBORA_XDOTOOL AND KEXBORA_SQLCIPHER_CLI
-   AND KEXBORA_PYTHON3)
-  add_test(NAME ledger/e2e_records
-           COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/e2e_records.sh $<TARGET_FILE:kexbora>
+# The include graph: nothing in src/ includes from tools/, no cycle between the ledger's folders.
+add_test(NAME ledger/include_graph
+         COMMAND ${KEXBORA_PYTHON3} ${CMAKE_CURRENT_LIST_DIR}/check_includes.py ${PROJECT_SOURCE_DIR})
+
+foreach(run e2e_login e2e_records)
+  add_test(NAME ledger/${run}
+           COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/${run}.sh $<TARGET_FILE:kexbora>
                    ${KEXBORA_DATA_DIR}/init.db ${KEXBORA_OTHER_DIR}/1.html)
-  set_tests_properties(ledger/e2e_records PROPERTIES TIMEOUT 150 RUN_SERIAL TRUE)
-else()
-  message(STATUS "ledger/e2e_records left out: needs xvfb-run, xdotool, sqlcipher and python3")
-endif()
+  set_tests_properties(ledger/${run} PROPERTIES TIMEOUT 150 RUN_SERIAL TRUE)
+endforeach()
