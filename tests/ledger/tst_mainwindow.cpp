@@ -82,7 +82,7 @@ private slots:
             QVERIFY(tv1->visualItemRect(tv1->topLevelItem(0)).isEmpty());
             const QRect firstRow = tv1->visualItemRect(node(*w, 0));
             QCOMPARE(firstRow.height(), NavTree::kItemHeight);
-            QCOMPARE(tv1->viewport()->mapTo(left, firstRow.topLeft()).y(), 0);
+            QCOMPARE(tv1->viewport()->mapTo(left, firstRow.topLeft()).y(), NavTree::kTopGap);
             QCOMPARE(tv1->indexAt(firstRow.center()), tv1->model()->index(0, 0, tv1->rootIndex()));
             // The small browser pane keeps the bottom of the column.
             QCOMPARE(panes.at(1)->mapTo(left, QPoint(0, panes.at(1)->height())).y(),

@@ -64,6 +64,10 @@ TfrmMain::TfrmMain(WebPaneFactory webPanes, QWidget *parent)
     m_timerSystem->start();
     TimerSystemTimer();
 
+    QPalette left = ui->pnlMiddleLeft->palette();
+    left.setColor(QPalette::Window, NavTree::backgroundColor());
+    ui->pnlMiddleLeft->setPalette(left);
+    ui->pnlMiddleLeft->setAutoFillBackground(true);
     ui->pnlMiddleLeft->installEventFilter(this);
     ui->tv1->viewport()->installEventFilter(this);
     buildTree();
@@ -169,7 +173,7 @@ void TfrmMain::setTreePosition() {
     const int w = panel->width();
     const int h = panel->height();
     const int adsHeight = qMin(kFunAdsHeight, h);
-    ui->tv1->setGeometry(0, 0, w, h - adsHeight);
+    ui->tv1->setGeometry(0, NavTree::kTopGap, w, h - adsHeight - NavTree::kTopGap);
     ui->pnlFunAds->setGeometry(0, h - adsHeight, w, adsHeight);
 }
 
