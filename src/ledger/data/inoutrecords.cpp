@@ -17,7 +17,7 @@ QString InOutRecords::periodCondition(std::optional<QDate> since, QVariantList *
     return where;
 }
 
-RecordRows InOutRecords::rows(std::optional<QDate> since) const {
+void InOutRecords::rows(std::optional<QDate> since, RecordRows *out) const {
     QVariantList params;
     const QString where = periodCondition(since, &params);
     Statement query(m_db,
@@ -25,7 +25,7 @@ RecordRows InOutRecords::rows(std::optional<QDate> since) const {
                                    "fundstype, account, memo") +
                         where + QStringLiteral(" ORDER BY id"),
                     params);
-    return readRecordRows(query);
+    readRecordRows(query, out);
 }
 
 RecordTotals InOutRecords::totals(std::optional<QDate> since) const {

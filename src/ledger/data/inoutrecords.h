@@ -27,7 +27,7 @@ class InOutRecords : public RecordSource {
 public:
     InOutRecords(Db &db, int myType);
 
-    RecordRows rows(std::optional<QDate> since) const override;
+    void rows(std::optional<QDate> since, RecordRows *out) const override;
     RecordTotals totals(std::optional<QDate> since) const override;
     void remove(qint64 key) override;
 

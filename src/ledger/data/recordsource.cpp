@@ -4,15 +4,13 @@
 
 namespace ledger {
 
-RecordRows readRecordRows(Statement &query) {
-    RecordRows rows;
-    rows.columns = query.columnCount();
+void readRecordRows(Statement &query, RecordRows *out) {
+    out->cells.clear(); // keeps the capacity
+    out->columns = query.columnCount();
     while (query.next()) {
-        for (int c = 0; c < rows.columns; ++c)
-            rows.cells.append(query.text(c));
+        for (int c = 0; c < out->columns; ++c)
+            out->cells.append(query.text(c));
     }
-    rows.cells.squeeze();
-    return rows;
 }
 
 } // namespace ledger

@@ -38,15 +38,17 @@ class RecordSource {
 public:
     virtual ~RecordSource() = default;
 
-    // The listed rows of the period in key order; cell c of a row is column c of the list.
-    virtual RecordRows rows(std::optional<QDate> since) const = 0;
+    // Replaces the rows in out with the listed rows of the period in key order; cell c of a
+    // row is column c of the list. out's memory is reused (lists refill often).
+    virtual void rows(std::optional<QDate> since, RecordRows *out) const = 0;
     // Count and amount total of the same rows.
     virtual RecordTotals totals(std::optional<QDate> since) const = 0;
     // Deletes one record; DbError::Code::RecordMissing when no record has that key.
     virtual void remove(qint64 key) = 0;
 };
 
-// Every row of the statement, each column as Statement::text gives it. Throws DbError.
-RecordRows readRecordRows(Statement &query);
+// Replaces the rows in out with every row of the statement, each column as Statement::text
+// gives it, reusing out's memory. Throws DbError.
+void readRecordRows(Statement &query, RecordRows *out);
 
 } // namespace ledger

@@ -29,6 +29,15 @@ void RecordListModel::setRows(RecordRows rows) {
     endResetModel();
 }
 
+RecordRows RecordListModel::takeRows() {
+    beginResetModel();
+    RecordRows rows{int(m_captions.size()), std::move(m_cells)};
+    m_cells = {};
+    m_rows = 0;
+    endResetModel();
+    return rows;
+}
+
 void RecordListModel::clear() {
     beginResetModel();
     m_cells.clear();

@@ -22,6 +22,8 @@ public:
     // Replaces all rows; cell c of a row is column c of the list (missing cells are empty,
     // extra cells are dropped).
     void setRows(RecordRows rows);
+    // Empties the list and hands over its rows, so that their memory can serve the next fill.
+    RecordRows takeRows();
     void clear();
     // Appends one row (the account history and summary lists build theirs in code).
     void addRow(const QStringList &cells);

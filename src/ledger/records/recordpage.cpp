@@ -244,7 +244,9 @@ void RecordPage::showList() {
     const bool shown = guardDb("record list", [this] {
         const std::unique_ptr<RecordSource> source = recordSource();
         const std::optional<QDate> since = listedSince();
-        m_list->records()->setRows(source->rows(since));
+        RecordRows rows = m_list->records()->takeRows();
+        source->rows(since, &rows);
+        m_list->records()->setRows(std::move(rows));
         const RecordTotals totals = source->totals(since);
         m_count = totals.count;
         m_total = totals.total;
