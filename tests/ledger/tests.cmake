@@ -4,6 +4,7 @@ kexbora_add_tests(ledger kexbora_ledger
     inoutfixture.h
     loopbackserver.cpp
     loopbackserver.h
+    pagedriver.h
     recordingprompter.cpp
     recordingprompter.h
     templedger.cpp
@@ -19,17 +20,20 @@ kexbora_add_tests(ledger kexbora_ledger
     tst_gbktext
     tst_inoutpage
     tst_inoutrecords
+    tst_investcalc
     tst_login
     tst_lookuplists
     tst_mainwindow
     tst_modifypwd
     tst_moneytext
+    tst_mortgagecalc
     tst_network
     tst_paramedit
     tst_programskin
     tst_recordlist
     tst_recordpage
     tst_reg
+    tst_savingscalc
     tst_schema
     tst_startup
     tst_tfrmdm
@@ -38,16 +42,19 @@ kexbora_add_tests(ledger kexbora_ledger
 )
 
 # The script-driven tests need python3, and the end-to-end runs of the real program under a
-# virtual display (sign-up and login; income records: add, list, total, CSV export) need
-# xvfb-run, xdotool and the sqlcipher tool. A missing tool stops the configuration.
+# virtual display need xvfb-run, xdotool, the sqlcipher tool and ImageMagick's import and
+# compare. A missing tool stops the configuration.
 find_program(KEXBORA_PYTHON3 python3)
 find_program(KEXBORA_XVFB_RUN xvfb-run)
 find_program(KEXBORA_XDOTOOL xdotool)
 find_program(KEXBORA_SQLCIPHER_CLI sqlcipher)
-foreach(tool KEXBORA_PYTHON3 KEXBORA_XVFB_RUN KEXBORA_XDOTOOL KEXBORA_SQLCIPHER_CLI)
+find_program(KEXBORA_IMPORT import)
+find_program(KEXBORA_COMPARE compare)
+foreach(tool KEXBORA_PYTHON3 KEXBORA_XVFB_RUN KEXBORA_XDOTOOL KEXBORA_SQLCIPHER_CLI KEXBORA_IMPORT
+             KEXBORA_COMPARE)
   if(NOT ${tool})
-    message(FATAL_ERROR "${tool} not found: the ledger's tests need python3, xvfb-run, xdotool "
-                        "and sqlcipher (scripts/setup installs them)")
+    message(FATAL_ERROR "${tool} not found: the ledger's tests need python3, xvfb-run, xdotool, "
+                        "sqlcipher and ImageMagick (scripts/setup installs them)")
   endif()
 endforeach()
 
@@ -55,9 +62,13 @@ endforeach()
 add_test(NAME ledger/include_graph
          COMMAND ${KEXBORA_PYTHON3} ${CMAKE_CURRENT_LIST_DIR}/check_includes.py ${PROJECT_SOURCE_DIR})
 
-foreach(run e2e_login e2e_records)
+# Sign-up and login; income records (add, list, total, CSV export); the three calculator pages
+# from the top bar with screenshots of each into build/screenshots/.
+foreach(run e2e_login e2e_records e2e_calculators)
   add_test(NAME ledger/${run}
            COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/${run}.sh $<TARGET_FILE:kexbora>
                    ${KEXBORA_DATA_DIR}/init.db ${KEXBORA_OTHER_DIR}/1.html)
   set_tests_properties(ledger/${run} PROPERTIES TIMEOUT 150 RUN_SERIAL TRUE)
 endforeach()
+set_tests_properties(ledger/e2e_calculators PROPERTIES
+                     ENVIRONMENT "E2E_SHOTS=${CMAKE_BINARY_DIR}/screenshots")
