@@ -61,10 +61,13 @@ kexbora_add_tests(skin kexbora_skin
     classic_lzhuf.h
     samplebytes.cpp
     samplebytes.h
+    skinnedwidgets.cpp
+    skinnedwidgets.h
     testskin.cpp
     testskin.h
   TESTS
     tst_bitmaputils
+    tst_controldraw
     tst_captionbuttons
     tst_drawprimitives
     tst_drawprimitiveskeyed
@@ -76,7 +79,12 @@ kexbora_add_tests(skin kexbora_skin
     tst_quickini
     tst_skindata
     tst_skinobjects
+    tst_skinboxes
+    tst_skinbuttons
+    tst_skincheckradio
     tst_skinreader
+    tst_skinstyle
+    tst_tskincontrol
 )
 
 if(TARGET tst_ourskin)
