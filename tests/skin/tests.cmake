@@ -67,8 +67,8 @@ kexbora_add_tests(skin kexbora_skin
     testskin.h
   TESTS
     tst_bitmaputils
-    tst_controldraw
     tst_captionbuttons
+    tst_controldraw
     tst_drawprimitives
     tst_drawprimitiveskeyed
     tst_gradient
@@ -77,12 +77,12 @@ kexbora_add_tests(skin kexbora_skin
     tst_ourskinart
     tst_packcommands
     tst_quickini
-    tst_skindata
-    tst_skindrawtext
-    tst_skinobjects
     tst_skinboxes
     tst_skinbuttons
     tst_skincheckradio
+    tst_skindata
+    tst_skindrawtext
+    tst_skinobjects
     tst_skinreader
     tst_skinstyle
     tst_tskincontrol

@@ -1,8 +1,8 @@
 // The drawing routines the control skins share: exact pixels of the arrows, keyed and opaque
 // skin parts, and where captions are placed.
 #include "skin/controls/controldraw.h"
-#include "skin/controls/skinaccess.h"
 #include "skin/data/tdataskinobject.h"
+#include "skin/draw/skindrawtext.h"
 #include "support/skin/skinnedwidgets.h"
 
 #include <QPainter>

@@ -1,9 +1,10 @@
 #include "skin/controls/controldraw.h"
 
-#include "skin/controls/skinaccess.h"
+#include "skin/data/skinobjects.h"
 #include "skin/data/tdataskinobject.h"
 #include "skin/draw/drawprimitives.h"
 #include "skin/draw/skincolor.h"
+#include "skin/draw/skindrawtext.h"
 
 #include <QPainter>
 #include <QWidget>

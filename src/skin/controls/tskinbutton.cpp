@@ -29,7 +29,7 @@ void TSkinButton::InitSkin(QObject *form, TSkinData *data, bool colour) {
     InitTransparent();
 }
 
-bool TSkinButton::HasButtonImage(const std::optional<ControlSkin> &skin) {
+bool TSkinButton::HasButtonImage(const std::shared_ptr<const SkinObjects> &skin) {
     return skin && skin->Buttons && skin->Buttons->HasImage();
 }
 
@@ -76,7 +76,7 @@ bool TSkinButton::DrawsFace(int) const {
     return true;
 }
 
-QColor TSkinButton::TextColour(const ControlSkin &skin, int frame) const {
+QColor TSkinButton::TextColour(const SkinObjects &skin, int frame) const {
     if (!enabled)
         return SystemColour(clBtnShadow);
     const TDataSkinButton &b = *skin.Buttons;
@@ -90,7 +90,7 @@ QColor TSkinButton::TextColour(const ControlSkin &skin, int frame) const {
 }
 
 void TSkinButton::DrawControl(QPainter &dc, const QRect &rect) {
-    const std::optional<ControlSkin> skin = Skin();
+    const std::shared_ptr<const SkinObjects> skin = Skin();
     QAbstractButton *button = Button();
     if (!HasButtonImage(skin) || !button || rect.isEmpty())
         return;

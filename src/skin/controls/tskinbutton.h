@@ -34,7 +34,7 @@ protected:
     virtual void DrawContent(QPainter &canvas, const QRect &rect, int frame);
     // The text colour of a frame: the skin's colours given for frames 1, 4 and 2, the
     // system shadow colour when disabled, else the button's own.
-    QColor TextColour(const ControlSkin &skin, int frame) const;
+    QColor TextColour(const SkinObjects &skin, int frame) const;
     // The caption (its first "||" a line break) centred in rect, with a focus rectangle.
     void DrawButtonText(QPainter &canvas, const QRect &rect, unsigned align, const QString &text);
     // A focus rectangle around r, unless the skin's options say none.
@@ -43,7 +43,7 @@ protected:
     bool Hot() const { return mouseState & msHot; }
 
 private:
-    static bool HasButtonImage(const std::optional<ControlSkin> &skin);
+    static bool HasButtonImage(const std::shared_ptr<const SkinObjects> &skin);
 };
 
 // text with the first occurrence of pattern replaced.

@@ -51,7 +51,7 @@ int TSkinCheckBox::StateFrame(int frameCount) const {
 }
 
 QImage TSkinCheckBox::SkinStrip() const {
-    const std::optional<ControlSkin> skin = Skin();
+    const std::shared_ptr<const SkinObjects> skin = Skin();
     if (!skin || !skin->Buttons)
         return QImage();
     const QImage strip = Strip(*skin->Buttons);
@@ -71,7 +71,7 @@ bool TSkinCheckBox::BeforeMessage(QEvent *event) {
 }
 
 void TSkinCheckBox::DrawControl(QPainter &dc, const QRect &rect) {
-    const std::optional<ControlSkin> skin = Skin();
+    const std::shared_ptr<const SkinObjects> skin = Skin();
     const auto *button = qobject_cast<const QAbstractButton *>(control);
     const QImage strip = SkinStrip();
     if (!button || strip.isNull()) {

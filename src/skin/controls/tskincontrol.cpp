@@ -189,7 +189,11 @@ void TSkinControl::ReadControlState() {
     focused = control->hasFocus();
 }
 
-QColor TSkinControl::FaceColour(const ControlSkin &skin) const {
+std::shared_ptr<const SkinObjects> TSkinControl::Skin() const {
+    return skinData ? skinData->Objects() : nullptr;
+}
+
+QColor TSkinControl::FaceColour(const SkinObjects &skin) const {
     return SystemColour(skin.ButtonFace);
 }
 
@@ -197,7 +201,7 @@ QColor TSkinControl::SystemColour(SkinColor c) const {
     return control ? SkinToQColor(c, control->palette()) : SkinToQColor(c);
 }
 
-void TSkinControl::FillSkinColor(QPainter &dc, const QRect &rect, const ControlSkin &skin) const {
+void TSkinControl::FillSkinColor(QPainter &dc, const QRect &rect, const SkinObjects &skin) const {
     dc.fillRect(rect, FaceColour(skin));
 }
 

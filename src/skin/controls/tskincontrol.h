@@ -1,6 +1,7 @@
 #pragma once
 
-#include "skin/controls/skinaccess.h"
+#include "skin/data/tskindata.h"
+#include "skin/draw/skindrawtext.h"
 
 #include <QEvent>
 #include <QImage>
@@ -14,8 +15,6 @@
 class QPainter;
 
 namespace skin {
-
-class TSkinData;
 
 // The base of every control skin. It is created with the skinned widget as its parent (so it
 // goes with the widget) and sits in the widget's event path as an event filter: each event
@@ -79,11 +78,11 @@ protected:
     void SwitchParentBackground(bool on);
     // Refreshes Enabled, Focused and Caption from the widget.
     void ReadControlState();
-    // The skin in use now; empty when there is none.
-    std::optional<ControlSkin> Skin() const { return FetchControlSkin(skinData); }
-    QColor FaceColour(const ControlSkin &skin) const;
+    // The skin in use now (hold it for one paint only); null when there is none.
+    std::shared_ptr<const SkinObjects> Skin() const;
+    QColor FaceColour(const SkinObjects &skin) const;
     QColor SystemColour(SkinColor c) const;
-    void FillSkinColor(QPainter &dc, const QRect &rect, const ControlSkin &skin) const;
+    void FillSkinColor(QPainter &dc, const QRect &rect, const SkinObjects &skin) const;
     // A focus rectangle around Caption as drawn in rect with the DrawText format.
     void DrawTextFocusRect(QPainter &dc, unsigned format, const QRect &rect);
     // The reused off-screen image of one drawing, sized to size; cleared to transparent.

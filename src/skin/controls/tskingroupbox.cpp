@@ -28,7 +28,7 @@ bool TSkinGroupBox::BeforeMessage(QEvent *event) {
 }
 
 void TSkinGroupBox::DrawControl(QPainter &dc, const QRect &rect) {
-    const std::optional<ControlSkin> skin = Skin();
+    const std::shared_ptr<const SkinObjects> skin = Skin();
     const auto *box = qobject_cast<const QGroupBox *>(control);
     if (!skin || !box)
         return;

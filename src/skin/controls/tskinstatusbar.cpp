@@ -76,7 +76,7 @@ void TSkinStatusBar::WatchChild(QObject *child) {
 bool TSkinStatusBar::eventFilter(QObject *watched, QEvent *event) {
     if (control && watched != control && watched->parent() == control) {
         // The bar draws its labels and grip itself.
-        return event->type() == QEvent::Paint && skinEnabled && Skin().has_value();
+        return event->type() == QEvent::Paint && skinEnabled && Skin() != nullptr;
     }
     return TSkinControl::eventFilter(watched, event);
 }
@@ -113,11 +113,11 @@ QList<QWidget *> TSkinStatusBar::Panels() const {
 }
 
 void TSkinStatusBar::DrawControl(QPainter &dc, const QRect &rect) {
-    const std::optional<ControlSkin> skin = Skin();
+    const std::shared_ptr<const SkinObjects> skin = Skin();
     const auto *bar = qobject_cast<const QStatusBar *>(control);
     if (!skin || !bar || rect.isEmpty())
         return;
-    const TDataSkinObject *edges = skin->StatusBarEdges;
+    const TDataSkinObject *edges = skin->StatusBarEdges.get();
     const bool edgeImage = edges && edges->HasImage();
     const auto drawEdge = [&](QPainter &p, const QRect &r, int frame) {
         if (edgeImage)
@@ -161,7 +161,7 @@ void TSkinStatusBar::DrawControl(QPainter &dc, const QRect &rect) {
                       message.isEmpty() ? QStringLiteral(" ") : message, true, align);
     }
 
-    const TDataSkinObject *extra = skin->ExtraImages;
+    const TDataSkinObject *extra = skin->ExtraImages.get();
     if (bar->isSizeGripEnabled() && extra && extra->HasImage()) {
         const QSize grip(extra->Image.width() / extra->FrameCount(), extra->Image.height());
         const QRect gripRect(rect.right() - grip.width(), rect.bottom() - grip.height(),
