@@ -85,6 +85,7 @@ kexbora_add_tests(skin kexbora_skin
     tst_skinobjects
     tst_skinreader
     tst_skinstyle
+    tst_tcontrolwalk
     tst_tskincontrol
 )
 

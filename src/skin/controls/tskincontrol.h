@@ -58,6 +58,7 @@ public:
     QObject *SkinForm() const { return skinForm; }
     TSkinData *SkinData() const { return skinData; }
     bool Initialized() const { return initialized; }
+    bool ChangeColor() const { return changeColor; }
     bool SkinEnabled() const { return skinEnabled; }
     int SkinState() const { return skinState; }
     int BackgroundMode() const { return backgroundMode; }
