@@ -43,49 +43,27 @@ class TestSkinCheckRadio : public QObject {
 
 private slots:
     void initTestCase() { UseCrispFont(); }
-    void frames_data();
     void frames();
     void pixelsFollowTheState();
-    void rightToLeftBoxAtTheRight();
-    void focusRectOnlyWithCaption();
-    void transparentTagShowsParent();
     void missingStripPaintsNatively();
 };
 
-void TestSkinCheckRadio::frames_data() {
-    QTest::addColumn<bool>("radio");
-    QTest::addColumn<int>("count");
-    QTest::addColumn<int>("state"); // Qt::CheckState
-    QTest::addColumn<bool>("enabled");
-    QTest::addColumn<int>("frame");
-    const int off = Qt::Unchecked, on = Qt::Checked, part = Qt::PartiallyChecked;
-    QTest::newRow("4 unchecked") << false << 4 << off << true << 1;
-    QTest::newRow("4 checked") << false << 4 << on << true << 2;
-    QTest::newRow("4 partly") << false << 4 << part << true << 4;
-    QTest::newRow("4 disabled unchecked") << false << 4 << off << false << 3;
-    QTest::newRow("4 disabled checked") << false << 4 << on << false << 4;
-    QTest::newRow("4 disabled partly") << false << 4 << part << false << 4;
-    QTest::newRow("12 checked") << false << 12 << on << true << 5;
-    QTest::newRow("12 disabled unchecked") << false << 12 << off << false << 4;
-    QTest::newRow("12 disabled checked") << false << 12 << on << false << 8;
-    QTest::newRow("12 partly") << false << 12 << part << true << 9;
-    QTest::newRow("12 disabled partly") << false << 12 << part << false << 12;
-    QTest::newRow("radio 4 disabled checked") << true << 4 << on << false << 4;
-    QTest::newRow("radio 4 checked") << true << 4 << on << true << 2;
-    QTest::newRow("radio 8 checked") << true << 8 << on << true << 5;
-    QTest::newRow("radio 8 disabled unchecked") << true << 8 << off << false << 4;
-    QTest::newRow("radio 8 disabled checked") << true << 8 << on << false << 8;
-}
-
 void TestSkinCheckRadio::frames() {
-    QFETCH(bool, radio);
-    QFETCH(int, count);
-    QFETCH(int, state);
-    QFETCH(bool, enabled);
-    QFETCH(int, frame);
-    const int got = radio ? RadioButtonFrame(count, state == Qt::Checked, enabled)
-                          : CheckBoxFrame(count, Qt::CheckState(state), enabled);
-    QCOMPARE(got, frame);
+    // (strip frames, state, enabled) -> frame, for check boxes and radio buttons.
+    const Qt::CheckState off = Qt::Unchecked, on = Qt::Checked, part = Qt::PartiallyChecked;
+    const auto check = [](int count, Qt::CheckState state, bool enabled) {
+        return CheckBoxFrame(count, state, enabled);
+    };
+    QCOMPARE(QList<int>({check(4, off, true), check(4, on, true), check(4, part, true),
+                         check(4, off, false), check(4, on, false), check(4, part, false)}),
+             QList<int>({1, 2, 4, 3, 4, 4}));
+    QCOMPARE(QList<int>({check(12, off, true), check(12, on, true), check(12, part, true),
+                         check(12, off, false), check(12, on, false), check(12, part, false)}),
+             QList<int>({1, 5, 9, 4, 8, 12}));
+    QCOMPARE(QList<int>({RadioButtonFrame(4, true, true), RadioButtonFrame(4, true, false),
+                         RadioButtonFrame(8, true, true), RadioButtonFrame(8, false, false),
+                         RadioButtonFrame(8, true, false)}),
+             QList<int>({2, 4, 5, 4, 8}));
 }
 
 void TestSkinCheckRadio::pixelsFollowTheState() {
@@ -110,42 +88,10 @@ void TestSkinCheckRadio::pixelsFollowTheState() {
     BoxWindow w(new QRadioButton(QStringLiteral("Radio")), data.get());
     w.box->setChecked(true);
     QCOMPARE(w.BoxPixel(), skin.FrameColour(QStringLiteral("radio.bmp"), 5));
-}
-
-void TestSkinCheckRadio::rightToLeftBoxAtTheRight() {
-    TTestSkin skin;
-    const auto data = LoadedSkinData(skin);
-    BoxWindow w(new QCheckBox, data.get());
+    // Right to left: the box at the right edge.
     w.box->setLayoutDirection(Qt::RightToLeft);
-    QCOMPARE(w.BoxPixel(true), skin.FrameColour(CheckImage, 1));
+    QCOMPARE(w.BoxPixel(true), skin.FrameColour(QStringLiteral("radio.bmp"), 5));
     QCOMPARE(w.BoxPixel(false), Face);
-}
-
-void TestSkinCheckRadio::focusRectOnlyWithCaption() {
-    TTestSkin skin;
-    const auto data = LoadedSkinData(skin);
-    for (const QString &caption : {QString(), QStringLiteral("Caption")}) {
-        BoxWindow w(new QCheckBox(caption), data.get());
-        QVERIFY(ShowActive(&w.window));
-        w.box->clearFocus();
-        const QImage unfocused = Grabbed(w.box);
-        w.box->setFocus();
-        QCOMPARE(Grabbed(w.box) == unfocused, caption.isEmpty());
-    }
-}
-
-void TestSkinCheckRadio::transparentTagShowsParent() {
-    TTestSkin skin;
-    const auto data = LoadedSkinData(skin);
-    auto *box = new QCheckBox(QStringLiteral("Box"));
-    box->setProperty("tag", TransparentTag);
-    BoxWindow w(box, data.get());
-    QPalette p = w.window.palette();
-    p.setColor(QPalette::Window, Qt::cyan);
-    w.window.setPalette(p);
-    w.window.setAutoFillBackground(true);
-    QCOMPARE(PixelOf(&w.window, QPoint(10 + 60, 10 + 1)), QColor(Qt::cyan).rgb());
-    QCOMPARE(PixelOf(&w.window, QPoint(10 + BoxSize / 2, 22)), skin.FrameColour(CheckImage, 1));
 }
 
 void TestSkinCheckRadio::missingStripPaintsNatively() {

@@ -131,8 +131,6 @@ void TestTControlWalk::skin3rdAndGates_data() {
     QTest::newRow("nil") << "MyLineEdit=nil" << none << Choices{"TSkinBitButton glyph"};
     QTest::newRow("listed, gate off: no class tests")
         << "mylineedit=button" << int(TSkinData::xcButton) << Choices{"TSkinBitButton glyph"};
-    QTest::newRow("listed kind") << "MyLineEdit=Button" << none
-                                 << Choices{"TSkinButton mine", "TSkinBitButton glyph"};
     QTest::newRow("glyph button without its gate")
         << "" << int(TSkinData::xcBitBtn) << Choices{"TSkinEdit mine"};
 }
