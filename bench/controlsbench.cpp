@@ -5,10 +5,10 @@
 #include "ledger/core/webpane.h"
 #include "ledger/main/tfrmmain.h"
 #include "ledger/records/inoutpage.h"
-#include "skin/controls/skinformlink.h"
 #include "skin/controls/skinstyle.h"
 #include "skin/controls/tcontrolwalk.h"
 #include "skin/controls/tskinbutton.h"
+#include "skin/window/twinskinform.h"
 
 #include <QApplication>
 #include <QImage>
@@ -45,7 +45,7 @@ void SkinButtonPaint(benchmark::State &state) {
     skin::TSkinData *data = ledger::attachProgramSkin(&window);
     auto *button = new QPushButton(QStringLiteral("保存(&S)"), &window);
     button->setGeometry(10, 10, 75, 25);
-    QObject form;
+    skin::TWinSkinForm form(nullptr, nullptr);
     (new skin::TSkinButton(button))->InitSkin(&form, data, false);
     QImage image;
     for (auto _ : state)
@@ -60,13 +60,13 @@ void SkinPagePaint(benchmark::State &state) {
     page->pages()->setCurrentIndex(1);
     window.resize(760, 480);
     page->resize(window.size());
-    QObject form;
+    skin::TWinSkinForm form(nullptr, nullptr);
     skin::TControlWalk::Of(&form, data)->SkinFormControls(&window);
     QWidget *maintenance = page->pages()->currentWidget();
     QImage image;
     for (auto _ : state)
         Render(maintenance, image);
-    state.counters["skinned"] = double(skin::SkinControlsOf(&form).size());
+    state.counters["skinned"] = double(form.Controls.size());
 }
 
 void ControlDiscovery(benchmark::State &state) {
@@ -78,10 +78,10 @@ void ControlDiscovery(benchmark::State &state) {
     auto *data = main.findChild<skin::TSkinData *>();
     qsizetype skinned = 0;
     for (auto _ : state) {
-        auto form = std::make_unique<QObject>();
+        auto form = std::make_unique<skin::TWinSkinForm>(nullptr, nullptr);
         skin::TControlWalk::Of(form.get(), data)->SkinFormControls(&main);
         state.PauseTiming();
-        skinned = skin::SkinControlsOf(form.get()).size();
+        skinned = form->Controls.size();
         form.reset(); // the skins go with the window's object
         state.ResumeTiming();
     }

@@ -1,9 +1,9 @@
 // The control walk: which skin each kind of widget is given, what is left alone, and
 // controls added after the walk.
 #include "skin/controls/controlskinfactory.h"
-#include "skin/controls/skinformlink.h"
 #include "skin/controls/tcontrolwalk.h"
 #include "skin/controls/tskincontrol.h"
+#include "skin/window/twinskinform.h"
 #include "support/skin/skinnedwidgets.h"
 
 #include <QtTest>
@@ -21,7 +21,7 @@ namespace {
 using Choices = QStringList; // "kind objectName", in the order the walk asks for them
 
 // A walk whose factory also notes every kind it is asked for, built or not.
-TControlWalk *RecordingWalk(QObject *form, TSkinData *data, Choices *choices) {
+TControlWalk *RecordingWalk(TWinSkinForm *form, TSkinData *data, Choices *choices) {
     TControlWalk *walk = TControlWalk::Of(form, data);
     walk->Factory = [choices](const QString &kind, QWidget *control) {
         choices->append(kind + QLatin1Char(' ') + control->objectName());
@@ -37,10 +37,11 @@ template <class T> T *Add(QWidget *parent, const char *name, QLayout *layout = n
     return w;
 }
 
-QStringList KindsOf(const QObject *form) {
+QStringList KindsOf(const TWinSkinForm &form) {
     QStringList kinds;
-    for (const TSkinControl *c : SkinControlsOf(form))
-        kinds << c->Kind() + QLatin1Char(' ') + c->Control()->objectName();
+    for (const QPointer<QObject> &c : form.Controls)
+        if (const auto *skin = qobject_cast<const TSkinControl *>(c))
+            kinds << skin->Kind() + QLatin1Char(' ') + skin->Control()->objectName();
     return kinds;
 }
 
@@ -98,7 +99,7 @@ void TestTControlWalk::everyKind() {
     Add<QStatusBar>(&form, "status");
     Add<QStatusBar>(&form, "noStatus")->setProperty("tag", 99);
 
-    QObject skinForm;
+    TWinSkinForm skinForm(nullptr, nullptr);
     Choices choices;
     RecordingWalk(&skinForm, data.get(), &choices)->SkinFormControls(&form);
     const Choices expected = {
@@ -112,7 +113,7 @@ void TestTControlWalk::everyKind() {
         "TSkinButton inArea",    "TSkinStatusBar status"};
     QCOMPARE(choices, expected);
     // The kinds this program builds are attached and listed.
-    QCOMPARE(KindsOf(&skinForm),
+    QCOMPARE(KindsOf(skinForm),
              (QStringList{"TSkinButton push", "TSkinBitButton glyph", "TSkinMenuButton menu",
                           "TSkinSpeedButton tool", "TSkinCheckBox check", "TSkinRadioButton radio",
                           "TSkinCheckBox inGroup", "TSkinGroupBox group", "TSkinBox panel",
@@ -149,7 +150,7 @@ void TestTControlWalk::skin3rdAndGates() {
     mine->setObjectName(QStringLiteral("mine"));
     form.layout()->addWidget(mine);
     Add<QPushButton>(&form, "glyph")->setIcon(QIcon(QPixmap(8, 8)));
-    QObject skinForm;
+    TWinSkinForm skinForm(nullptr, nullptr);
     Choices choices;
     RecordingWalk(&skinForm, &local, &choices)->SkinFormControls(&form);
     QCOMPARE(choices, expected);
@@ -160,14 +161,14 @@ void TestTControlWalk::controlsAddedLater() {
     new QVBoxLayout(&form);
     auto *page = Add<QWidget>(&form, "page");
     new QVBoxLayout(page);
-    QObject skinForm;
+    TWinSkinForm skinForm(nullptr, nullptr);
     TControlWalk::Of(&skinForm, data.get())->SkinFormControls(&form);
     form.show();
     // A page filled when first shown: its controls are skinned as they appear.
     auto *box = Add<QGroupBox>(page, "box");
     Add<QCheckBox>(box, "late", new QVBoxLayout(box));
     QCoreApplication::processEvents();
-    QCOMPARE(KindsOf(&skinForm), (QStringList{"TSkinCheckBox late", "TSkinGroupBox box"}));
+    QCOMPARE(KindsOf(skinForm), (QStringList{"TSkinCheckBox late", "TSkinGroupBox box"}));
 }
 
 void TestTControlWalk::standardDialogByWidgetClass() {
@@ -179,7 +180,7 @@ void TestTControlWalk::standardDialogByWidgetClass() {
     auto *buttons = Add<QDialogButtonBox>(&dialog, "buttons");
     buttons->addButton(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("ok"));
     buttons->addButton(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cancel"));
-    QObject skinForm;
+    TWinSkinForm skinForm(nullptr, nullptr);
     Choices choices;
     RecordingWalk(&skinForm, data.get(), &choices)->SkinNativeChildren(&dialog);
     QCOMPARE(choices, (Choices{"TSkinCheckBox again", "TSkinButton ok", "TSkinButton cancel"}));

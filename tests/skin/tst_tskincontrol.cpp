@@ -1,10 +1,10 @@
 // The control skin base: private messages, attaching once, lifetimes, and the property
 // access by name.
 #include "skin/controls/propbyname.h"
-#include "skin/controls/skinformlink.h"
 #include "skin/controls/tskinbutton.h"
 #include "skin/data/tskindata.h"
 #include "skin/window/skinmessageevent.h"
+#include "skin/window/twinskinform.h"
 #include "support/skin/skinnedwidgets.h"
 
 #include <QPushButton>
@@ -71,14 +71,14 @@ void TestTSkinControl::skinEnableSwitchesToNative() {
 
 void TestTSkinControl::lifetimes() {
     // Attached once, listed once; gone with the widget, unlisted.
-    auto form = std::make_unique<QObject>();
+    auto form = std::make_unique<TWinSkinForm>(nullptr, nullptr);
     auto *button = new QPushButton;
     auto *skin = new TSkinButton(button);
     skin->InitSkin(form.get(), data.get(), false);
     skin->InitSkin(form.get(), data.get(), false);
-    QCOMPARE(SkinControlsOf(form.get()), QList<TSkinControl *>{skin});
+    QCOMPARE(form->Controls, QList<QPointer<QObject>>{skin});
     delete button;
-    QVERIFY(SkinControlsOf(form.get()).isEmpty());
+    QVERIFY(form->Controls.isEmpty());
     // Gone with the window's object: the widget is its own again.
     QPushButton other;
     QPointer<TSkinControl> otherSkin = new TSkinButton(&other);

@@ -5,6 +5,8 @@
 #include "skin/controls/tskinbitbutton.h"
 #include "skin/controls/tskincontrol.h"
 #include "skin/window/skinmessageevent.h"
+#include "skin/window/twinskinform.h"
+#include "skin/window/windowfacts.h"
 
 #include <QAbstractSlider>
 #include <QAbstractSpinBox>
@@ -93,10 +95,10 @@ bool HasOwnScrollbars(const QWidget *control) {
     return Is<QAbstractScrollArea>(control) && !Is<QHeaderView>(control);
 }
 
-TControlWalk::TControlWalk(QObject *form, TSkinData *skinData)
+TControlWalk::TControlWalk(TWinSkinForm *form, TSkinData *skinData)
     : QObject(form), Factory(CreateControlSkin), skinForm(form), data(skinData) {}
 
-TControlWalk *TControlWalk::Of(QObject *form, TSkinData *skinData) {
+TControlWalk *TControlWalk::Of(TWinSkinForm *form, TSkinData *skinData) {
     if (!form)
         return nullptr;
     auto *walk = form->findChild<TControlWalk *>(QString(), Qt::FindDirectChildrenOnly);

@@ -13,6 +13,7 @@ class QWidget;
 namespace skin {
 
 class TSkinControl;
+class TWinSkinForm;
 
 // The control walk of a skinned window: gives each control of the window the skin object its
 // kind asks for, attached and listed with the window's object. The walk goes over the widget
@@ -25,7 +26,7 @@ class TControlWalk : public QObject {
     Q_OBJECT
 
 public:
-    static TControlWalk *Of(QObject *skinForm, TSkinData *skinData);
+    static TControlWalk *Of(TWinSkinForm *skinForm, TSkinData *skinData);
 
     // Creates the skin objects; CreateControlSkin unless replaced.
     std::function<TSkinControl *(const QString &kind, QWidget *control)> Factory;
@@ -51,7 +52,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    TControlWalk(QObject *skinForm, TSkinData *skinData);
+    TControlWalk(TWinSkinForm *skinForm, TSkinData *skinData);
     void Walk(QWidget *root);
     void Visit(QWidget *control);
     void ClassTests(QWidget *control);
@@ -60,7 +61,7 @@ private:
     void SkinEditIfBordered(QWidget *control);
     void ReadSkin3rd();
 
-    QObject *skinForm;
+    TWinSkinForm *skinForm;
     QPointer<TSkinData> data;
     QHash<QString, QString> skin3rdKinds; // lower-cased class name -> kind
     bool native = false;                  // the window is walked as a standard dialog

@@ -39,6 +39,7 @@ public:
     QString GlyphPropName;
 
 protected:
+    TSkinData::TSkinControlTypes KindSwitch() const override { return TSkinData::xcBitBtn; }
     void DrawContent(QPainter &canvas, const QRect &rect, int frame) override;
     // The glyph state of a frame: 2 clicked (3), 3 disabled (2), else up (1).
     virtual int GlyphState(int frame) const;

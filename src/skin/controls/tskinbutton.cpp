@@ -22,7 +22,7 @@ QAbstractButton *TSkinButton::Button() const {
     return qobject_cast<QAbstractButton *>(control);
 }
 
-void TSkinButton::InitSkin(QObject *form, TSkinData *data, bool colour) {
+void TSkinButton::InitSkin(TWinSkinForm *form, TSkinData *data, bool colour) {
     if (initialized)
         return;
     TSkinControl::InitSkin(form, data, colour);

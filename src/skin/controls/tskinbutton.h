@@ -16,10 +16,11 @@ class TSkinButton : public TSkinControl {
 public:
     explicit TSkinButton(QAbstractButton *button);
 
-    void InitSkin(QObject *skinForm, TSkinData *skinData, bool changeColor) override;
+    void InitSkin(TWinSkinForm *skinForm, TSkinData *skinData, bool changeColor) override;
     void DrawControl(QPainter &dc, const QRect &rect) override;
 
 protected:
+    TSkinData::TSkinControlTypes KindSwitch() const override { return TSkinData::xcButton; }
     bool BeforeMessage(QEvent *event) override;
     void AfterMessage(QEvent *event) override;
 

@@ -25,7 +25,7 @@ int CheckBoxFrame(int frameCount, Qt::CheckState state, bool enabled) {
 
 TSkinCheckBox::TSkinCheckBox(QAbstractButton *button) : TSkinControl(button) {}
 
-void TSkinCheckBox::InitSkin(QObject *form, TSkinData *data, bool colour) {
+void TSkinCheckBox::InitSkin(TWinSkinForm *form, TSkinData *data, bool colour) {
     if (initialized)
         return;
     TSkinControl::InitSkin(form, data, colour);

@@ -20,10 +20,11 @@ class TSkinCheckBox : public TSkinControl {
 public:
     explicit TSkinCheckBox(QAbstractButton *button);
 
-    void InitSkin(QObject *skinForm, TSkinData *skinData, bool changeColor) override;
+    void InitSkin(TWinSkinForm *skinForm, TSkinData *skinData, bool changeColor) override;
     void DrawControl(QPainter &dc, const QRect &rect) override;
 
 protected:
+    TSkinData::TSkinControlTypes KindSwitch() const override { return TSkinData::xcCheckBox; }
     bool BeforeMessage(QEvent *event) override;
     virtual QImage Strip(const TDataSkinButton &buttons) const;
     virtual int StripCount(const TDataSkinButton &buttons) const;

@@ -1,19 +1,16 @@
 #include "skin/controls/tskincontrol.h"
 
 #include "skin/controls/controldraw.h"
-#include "skin/controls/skinformlink.h"
 #include "skin/data/tskindata.h"
 #include "skin/window/skinmessageevent.h"
+#include "skin/window/twinskinform.h"
+#include "skin/window/windowfacts.h"
 
 #include <QCoreApplication>
 #include <QPainter>
 #include <QScopedValueRollback>
 
 namespace skin {
-
-int TagOf(const QObject *object) {
-    return object ? object->property("tag").toInt() : 0;
-}
 
 TSkinControl::TSkinControl(QWidget *control) : QObject(control), control(control) {}
 
@@ -22,7 +19,11 @@ TSkinControl::~TSkinControl() {
     if (control)
         control->removeEventFilter(this);
     if (skinForm)
-        UnregisterSkinControl(skinForm, this);
+        skinForm->UnregisterSkinControl(this);
+}
+
+TWinSkinForm *TSkinControl::SkinForm() const {
+    return skinForm;
 }
 
 QString TSkinControl::Kind() const {
@@ -30,7 +31,7 @@ QString TSkinControl::Kind() const {
     return name.mid(name.lastIndexOf(QLatin1Char(':')) + 1);
 }
 
-void TSkinControl::InitSkin(QObject *form, TSkinData *data, bool colour) {
+void TSkinControl::InitSkin(TWinSkinForm *form, TSkinData *data, bool colour) {
     if (initialized || !control)
         return;
     changeColor = colour;
@@ -39,7 +40,7 @@ void TSkinControl::InitSkin(QObject *form, TSkinData *data, bool colour) {
     if (HooksEvents())
         control->installEventFilter(this);
     if (form) {
-        RegisterSkinControl(form, this);
+        form->RegisterSkinControl(this);
         // The skin goes with the window's object: the widget gets its own look back.
         connect(form, &QObject::destroyed, this, [this] {
             Restore();
@@ -107,7 +108,7 @@ bool TSkinControl::eventFilter(QObject *watched, QEvent *event) {
         RefreshControl(); // either way the widget shows its new look at once
         return true;
     }
-    if (!skinEnabled)
+    if (!skinEnabled || !KindSwitchedOn())
         return false;
     if (!BeforeMessage(event))
         return true;
@@ -118,6 +119,11 @@ bool TSkinControl::eventFilter(QObject *watched, QEvent *event) {
     }
     AfterMessage(event);
     return false;
+}
+
+bool TSkinControl::KindSwitchedOn() const {
+    const TSkinData::TSkinControlTypes kind = KindSwitch();
+    return !kind || (skinData && (skinData->SkinControls() & kind));
 }
 
 bool TSkinControl::BeforeMessage(QEvent *event) {
@@ -173,13 +179,6 @@ void TSkinControl::DrawControl(QPainter &, const QRect &) {}
 void TSkinControl::RefreshControl() {
     if (control)
         control->update();
-}
-
-void TSkinControl::SendMouseLeave() {
-    if (control) {
-        QEvent leave(QEvent::Leave);
-        QCoreApplication::sendEvent(control, &leave);
-    }
 }
 
 void TSkinControl::ReadControlState() {

@@ -16,6 +16,8 @@ class QPainter;
 
 namespace skin {
 
+class TWinSkinForm;
+
 // The base of every control skin. It is created with the skinned widget as its parent (so it
 // goes with the widget) and sits in the widget's event path as an event filter: each event
 // goes to BeforeMessage first, which may eat it; then the widget handles it, and
@@ -37,7 +39,7 @@ public:
 
     // Attaches to the widget (once; later calls change nothing). With changeColor the widget
     // takes the skin's face colour until Restore.
-    virtual void InitSkin(QObject *skinForm, TSkinData *skinData, bool changeColor);
+    virtual void InitSkin(TWinSkinForm *skinForm, TSkinData *skinData, bool changeColor);
     // Gives back what InitSkin changed.
     virtual void Restore();
     // Sets the skin's face colour on the widget again and repaints.
@@ -49,13 +51,11 @@ public:
 
     // Schedules a repaint of the widget.
     void RefreshControl();
-    // Ends a hot state as if the mouse had left the widget.
-    void SendMouseLeave();
 
     // The skin's class name ("TSkinButton").
     QString Kind() const;
     QWidget *Control() const { return control; }
-    QObject *SkinForm() const { return skinForm; }
+    TWinSkinForm *SkinForm() const;
     TSkinData *SkinData() const { return skinData; }
     bool Initialized() const { return initialized; }
     bool ChangeColor() const { return changeColor; }
@@ -68,6 +68,10 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     // Whether the skin sits in the widget's event path.
     virtual bool HooksEvents() const { return true; }
+    // The SkinControls member of the skin's kind: while it is switched off the widget paints
+    // itself. None: always on.
+    virtual TSkinData::TSkinControlTypes KindSwitch() const { return {}; }
+    bool KindSwitchedOn() const;
     // True lets the event go on to the widget; false eats it.
     virtual bool BeforeMessage(QEvent *event);
     virtual void AfterMessage(QEvent *event);
@@ -98,7 +102,7 @@ protected:
 
     QPointer<QWidget> control;
     QPointer<TSkinData> skinData;
-    QPointer<QObject> skinForm;
+    QPointer<TWinSkinForm> skinForm;
     QRect windowRect;
     int mouseState = 0;
     bool enabled = true;
@@ -122,9 +126,7 @@ private:
     QImage bitmap;
 };
 
-// The tag values the engine knows.
+// The tag of controls that show their parent's background under them.
 inline constexpr int TransparentTag = 5555;
-// The widget's tag (dynamic property "tag"); 0 without one.
-int TagOf(const QObject *object);
 
 } // namespace skin

@@ -10,7 +10,7 @@ namespace skin {
 
 TSkinGroupBox::TSkinGroupBox(QGroupBox *box) : TSkinControl(box) {}
 
-void TSkinGroupBox::InitSkin(QObject *form, TSkinData *data, bool colour) {
+void TSkinGroupBox::InitSkin(TWinSkinForm *form, TSkinData *data, bool colour) {
     if (initialized)
         return;
     TSkinControl::InitSkin(form, data, colour);

@@ -16,10 +16,11 @@ class TSkinGroupBox : public TSkinControl {
 public:
     explicit TSkinGroupBox(QGroupBox *box);
 
-    void InitSkin(QObject *skinForm, TSkinData *skinData, bool changeColor) override;
+    void InitSkin(TWinSkinForm *skinForm, TSkinData *skinData, bool changeColor) override;
     void DrawControl(QPainter &dc, const QRect &rect) override;
 
 protected:
+    TSkinData::TSkinControlTypes KindSwitch() const override { return TSkinData::xcPanel; }
     bool BeforeMessage(QEvent *event) override;
 };
 

@@ -13,6 +13,7 @@ public:
     explicit TSkinMenuButton(QAbstractButton *button);
 
 protected:
+    TSkinData::TSkinControlTypes KindSwitch() const override { return TSkinData::xcButton; }
     int FocusedFrame() const override { return 4; }
     void DrawContent(QPainter &canvas, const QRect &rect, int frame) override;
 };

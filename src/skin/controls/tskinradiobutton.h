@@ -16,6 +16,7 @@ public:
     explicit TSkinRadioButton(QAbstractButton *button);
 
 protected:
+    TSkinData::TSkinControlTypes KindSwitch() const override { return TSkinData::xcRadioButton; }
     QImage Strip(const TDataSkinButton &buttons) const override;
     int StripCount(const TDataSkinButton &buttons) const override;
     int StateFrame(int frameCount) const override;

@@ -15,6 +15,7 @@ public:
     explicit TSkinSpeedButton(QAbstractButton *button);
 
 protected:
+    TSkinData::TSkinControlTypes KindSwitch() const override { return TSkinData::xcSpeedButton; }
     int ButtonFrame() const override;
     int FocusedFrame() const override { return 1; }
     bool DrawsFace(int frame) const override;

@@ -59,7 +59,7 @@ unsigned PanelAlignment(const QLabel *label) {
 
 TSkinStatusBar::TSkinStatusBar(QStatusBar *bar) : TSkinControl(bar) {}
 
-void TSkinStatusBar::InitSkin(QObject *form, TSkinData *data, bool colour) {
+void TSkinStatusBar::InitSkin(TWinSkinForm *form, TSkinData *data, bool colour) {
     if (initialized)
         return;
     TSkinControl::InitSkin(form, data, colour);
@@ -76,7 +76,7 @@ void TSkinStatusBar::WatchChild(QObject *child) {
 bool TSkinStatusBar::eventFilter(QObject *watched, QEvent *event) {
     if (control && watched != control && watched->parent() == control) {
         // The bar draws its labels and grip itself.
-        return event->type() == QEvent::Paint && skinEnabled && Skin() != nullptr;
+        return event->type() == QEvent::Paint && skinEnabled && KindSwitchedOn() && Skin();
     }
     return TSkinControl::eventFilter(watched, event);
 }

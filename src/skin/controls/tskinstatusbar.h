@@ -23,10 +23,11 @@ class TSkinStatusBar : public TSkinControl {
 public:
     explicit TSkinStatusBar(QStatusBar *bar);
 
-    void InitSkin(QObject *skinForm, TSkinData *skinData, bool changeColor) override;
+    void InitSkin(TWinSkinForm *skinForm, TSkinData *skinData, bool changeColor) override;
     void DrawControl(QPainter &dc, const QRect &rect) override;
 
 protected:
+    TSkinData::TSkinControlTypes KindSwitch() const override { return TSkinData::xcStatusBar; }
     bool eventFilter(QObject *watched, QEvent *event) override;
     bool BeforeMessage(QEvent *event) override;
 
