@@ -46,7 +46,7 @@ struct StatusWindow {
 
 // Leftmost and rightmost columns of the group box's top band holding the text colour.
 QPair<int, int> CaptionColumns(QWidget *box, int bandHeight) {
-    const QImage image = Grabbed(box);
+    const QImage image = Grab(box);
     const QRgb text = box->palette().color(QPalette::WindowText).rgb();
     int left = -1, right = -1;
     for (int x = 0; x < image.width(); ++x)
@@ -82,7 +82,7 @@ void TestSkinBoxes::statusPanels() {
     // Panel text in the edges' text colour, over the panel.
     w.labels.at(0)->setText(QStringLiteral("MMMM"));
     const QRect g = w.labels.at(0)->geometry();
-    QImage image = Grabbed(w.bar);
+    QImage image = Grab(w.bar);
     bool text = false;
     for (int x = g.left() + 2; x < g.right(); ++x)
         text = text || image.pixel(x, g.center().y()) == qRgb(40, 40, 40);
@@ -92,7 +92,7 @@ void TestSkinBoxes::statusPanels() {
     // frames of ExtraImages, one pixel in from the corner.
     w.bar->setSizeGripEnabled(true);
     w.bar->showMessage(QStringLiteral("x"));
-    image = Grabbed(w.bar);
+    image = Grab(w.bar);
     const QRgb lowered = testSkin.FrameColour(Edges, 1);
     const QRgb grip = testSkin.FrameColour(QStringLiteral("extraimages.bmp"), 5);
     QCOMPARE(QList<QRgb>({image.pixel(0, 12), image.pixel(150, 0), image.pixel(298, 22),
@@ -107,7 +107,7 @@ void TestSkinBoxes::statusBevelsWithoutImage() {
     StatusWindow w(plain.get());
     const QRect sunken = w.labels.at(0)->geometry(), none = w.labels.at(2)->geometry();
     const QPalette &p = w.bar->palette();
-    const QImage image = Grabbed(w.bar);
+    const QImage image = Grab(w.bar);
     QCOMPARE(QList<QRgb>({image.pixel(sunken.left(), sunken.center().y()),
                           image.pixel(sunken.left() + 3, sunken.bottom()),
                           image.pixel(none.left(), none.center().y())}),
@@ -122,7 +122,7 @@ void TestSkinBoxes::groupBoxLineAndCaption() {
     const int h = box.fontMetrics().height();
     const int line = h / 2 - 1;
     // An empty title still has its line, rounded at the corners.
-    QImage image = Grabbed(&box);
+    QImage image = Grab(&box);
     QCOMPARE(QList<QRgb>({image.pixel(100, line), image.pixel(1, 50), image.pixel(198, 50),
                           image.pixel(100, 98), image.pixel(1, line), image.pixel(100, 50)}),
              QList<QRgb>({Shadow, Shadow, Shadow, Shadow, Face, Face}));
@@ -131,7 +131,7 @@ void TestSkinBoxes::groupBoxLineAndCaption() {
     box.setTitle(QStringLiteral("Wide title"));
     const auto [left, right] = CaptionColumns(&box, h);
     QVERIFY2(left >= 8 && left <= 9, qPrintable(QString::number(left)));
-    image = Grabbed(&box);
+    image = Grab(&box);
     QVERIFY(image.pixel(left + 1, line) != Shadow);
     QCOMPARE(image.pixel(right + 20, line), Shadow);
     box.setLayoutDirection(Qt::RightToLeft);

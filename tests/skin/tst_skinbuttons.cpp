@@ -188,7 +188,7 @@ void TestSkinButtons::missingImagePaintsNatively() {
     native.resize(80, 30);
     skinned.resize(80, 30);
     (new TSkinButton(&skinned))->InitSkin(nullptr, empty.get(), false);
-    QCOMPARE(Grabbed(&skinned), Grabbed(&native));
+    QCOMPARE(Grab(&skinned), Grab(&native));
 }
 
 QTEST_MAIN(TestSkinButtons)

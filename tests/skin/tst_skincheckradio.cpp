@@ -101,7 +101,7 @@ void TestSkinCheckRadio::missingStripPaintsNatively() {
     QCheckBox native(QStringLiteral("Box"));
     native.resize(120, 24);
     BoxWindow w(new QCheckBox(QStringLiteral("Box")), data.get());
-    QCOMPARE(Grabbed(w.box), Grabbed(&native));
+    QCOMPARE(Grab(w.box), Grab(&native));
 }
 
 QTEST_MAIN(TestSkinCheckRadio)

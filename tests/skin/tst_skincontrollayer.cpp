@@ -3,7 +3,7 @@
 #include "skin/controls/tskincontrollayer.h"
 #include "skin/window/skinmessageevent.h"
 #include "skin/window/twinskinform.h"
-#include "support/skin/windowfixture.h"
+#include "support/skin/skinnedwidgets.h"
 
 #include <QCheckBox>
 #include <QPushButton>
@@ -46,15 +46,15 @@ void TestSkinControlLayer::controlsFollowTheWindow() {
              QList<qintptr>({1, 1, 0}));
     const QPoint centre(button->width() / 2, button->height() - 6);
     const QRgb frame1 = testSkin.FrameColour(QStringLiteral("buttons.bmp"), 1);
-    QCOMPARE(button->grab().toImage().pixel(centre), frame1);
+    QCOMPARE(PixelOf(button, centre), frame1);
 
     // A kind switched off paints natively, and again skinned when switched back on.
     data->SetSkinControls(data->SkinControls() &
                           ~TSkinData::TSkinControlTypes(TSkinData::xcButton));
-    QVERIFY(button->grab().toImage().pixel(centre) != frame1);
+    QVERIFY(PixelOf(button, centre) != frame1);
     QCOMPARE(query(check), qintptr(1));
     data->SetSkinControls(data->SkinControls() | TSkinData::xcButton);
-    QCOMPARE(button->grab().toImage().pixel(centre), frame1);
+    QCOMPARE(PixelOf(button, centre), frame1);
 
     // Unskinned with the window, and skinned again with it.
     data->SetActive(false);

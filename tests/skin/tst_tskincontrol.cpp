@@ -60,13 +60,13 @@ void TestTSkinControl::skinEnableSwitchesToNative() {
     native.resize(80, 30);
     skinned.resize(80, 30);
     (new TSkinButton(&skinned))->InitSkin(nullptr, data.get(), false);
-    const QImage skinnedLook = Grabbed(&skinned);
-    QVERIFY(skinnedLook != Grabbed(&native));
+    const QImage skinnedLook = Grab(&skinned);
+    QVERIFY(skinnedLook != Grab(&native));
     SendSkinMessage(&skinned, SM_SKINENABLE, 0);
-    QCOMPARE(Grabbed(&skinned), Grabbed(&native));
+    QCOMPARE(Grab(&skinned), Grab(&native));
     QCOMPARE(SendSkinMessage(&skinned, SM_SKINQUERY), qintptr(0)); // off: all goes to the button
     SendSkinMessage(&skinned, SM_SKINENABLE, 1);
-    QCOMPARE(Grabbed(&skinned), skinnedLook);
+    QCOMPARE(Grab(&skinned), skinnedLook);
 }
 
 void TestTSkinControl::lifetimes() {

@@ -22,12 +22,8 @@ void UseCrispFont() {
     QApplication::setFont(font);
 }
 
-QImage Grabbed(QWidget *widget) {
-    return widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
-}
-
 QRgb PixelOf(QWidget *widget, const QPoint &at) {
-    return Grabbed(widget).pixel(at);
+    return PixelAt(Grab(widget), at.x(), at.y());
 }
 
 bool ShowActive(QWidget *window) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "support/skin/testskin.h"
+#include "support/skin/windowfixture.h"
 
 #include <QImage>
 #include <QPoint>
@@ -20,8 +21,7 @@ std::unique_ptr<TSkinData> LoadedSkinData(const TTestSkin &skin);
 // The application font without anti-aliasing, so text pixels are exactly the pen colour.
 void UseCrispFont();
 
-// The widget rendered as it paints (through its event filters), and one of its pixels.
-QImage Grabbed(QWidget *widget);
+// One pixel of the widget as it paints (through its event filters).
 QRgb PixelOf(QWidget *widget, const QPoint &at);
 
 // Shows the window and waits until it is the active window (focus then works).
