@@ -17,6 +17,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+#include <limits>
 #include <sys/stat.h>
 
 using namespace ledger;
@@ -73,7 +74,11 @@ private slots:
         QTest::newRow("lower case") << "ff" << qint64(255);
         QTest::newRow("empty") << "" << qint64(0);
         QTest::newRow("wide") << "7FFFFFFFFF" << qint64(0x7FFFFFFFFF);
-        for (const char *bad : {"xyz", "$", "$$1", "1G", " 1A", "-1", "0x1A", "12345678901234567"})
+        QTest::newRow("largest") << "$7FFFFFFFFFFFFFFF" << std::numeric_limits<qint64>::max();
+        QTest::newRow("leading zeros") << "0000000000000000001A" << qint64(26);
+        // Values beyond the type are refused, never wrapped to a negative number.
+        for (const char *bad : {"xyz", "$", "$$1", "1G", " 1A", "-1", "0x1A", "8000000000000000",
+                                "FFFFFFFFFFFFFFFF", "$10000000000000000"})
             QTest::newRow(bad) << bad << qint64(-1);
     }
     void hexToInt() {

@@ -11,9 +11,10 @@ qint64 hexToInt(const QString &text) {
     if (text.isEmpty())
         return 0;
     const QString digits = text.startsWith(QLatin1Char('$')) ? text.mid(1) : text;
-    static const QRegularExpression hex(QStringLiteral("^[0-9A-Fa-f]{1,16}$"));
+    // Digits only (no sign, blank or "0x"); toLongLong refuses what exceeds the type.
+    static const QRegularExpression hex(QStringLiteral("^[0-9A-Fa-f]+$"));
     bool ok = false;
-    const qint64 value = hex.match(digits).hasMatch() ? digits.toULongLong(&ok, 16) : 0;
+    const qint64 value = hex.match(digits).hasMatch() ? digits.toLongLong(&ok, 16) : 0;
     if (!ok)
         throw std::invalid_argument("'" + text.toStdString() + "' is not a valid integer value");
     return value;

@@ -5,7 +5,7 @@
 namespace ledger {
 
 // Hexadecimal text, with or without a leading '$', to its value; 0 for an empty text.
-// Throws std::invalid_argument on other text.
+// Throws std::invalid_argument on other text and on values beyond the qint64 range.
 qint64 hexToInt(const QString &text);
 // Strict number test: no "nan", "inf" or empty text.
 bool isFloat(const QString &text);
