@@ -1,6 +1,6 @@
 // Income and expense records through the page's widgets, checked by SQL: the save checks in
 // order with message and focus, inserts and updates, continuous adding, payment-form choices,
-// and the list editor opened from the page.
+// typing and completion, and the list editor opened from the page.
 #include "ledger/data/db.h"
 #include "ledger/params/tfrmparam.h"
 #include "ledger/records/recordlist.h"
@@ -165,6 +165,34 @@ private slots:
                              "order by id desc")
                      .toString(),
                  QString("支付宝|"));
+    }
+
+    void paymentFormTypedAndCompleted() {
+        Fixture f;
+        f.add();
+        f.fill("3");
+        QLineEdit *typed = f.form()->lineEdit();
+        f.form()->setFocus();
+        typed->clear();
+        // Blanks survive typing; the text is trimmed when the field is left and when saved.
+        QTest::keyClicks(typed, " Bank of China ");
+        QCOMPARE(f.form()->currentText(), QString(" Bank of China "));
+        QVERIFY(!f.account()->isEnabled());
+        QTest::keyClick(typed, Qt::Key_Tab);
+        QCOMPARE(f.form()->currentText(), QString("Bank of China"));
+        QCOMPARE(f.save(), QStringList{"保存成功!"});
+        QCOMPARE(f.ledger.scalar("select FundsType from kx_InAndOut").toString(),
+                 QString("Bank of China"));
+        // "C" completed to the listed "CCB": the account combo opens before the field is left.
+        f.add();
+        f.form()->setFocus();
+        QTest::keyClick(typed, Qt::Key_C);
+        QCOMPARE(f.form()->currentText().toUpper(), QString("CCB"));
+        QVERIFY(typed->hasFocus());
+        QVERIFY(f.account()->isEnabled());
+        QCOMPARE(f.account()->count(), 1);
+        QTest::keyClick(typed, Qt::Key_Tab); // the account combo is next in line
+        QVERIFY(f.account()->hasFocus());
     }
 
     void continuousAdding() {

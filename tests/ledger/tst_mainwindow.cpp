@@ -6,8 +6,10 @@
 #include "support/ledger/webpanestub.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QRegularExpression>
+#include <QStackedWidget>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
@@ -124,6 +126,27 @@ private slots:
         for (const auto &[name, index] : buttons) {
             w->findChild<QToolButton *>(name)->click();
             QCOMPARE(page(*w), index);
+        }
+    }
+
+    void recordPageKeepsHalfTypedRecord() {
+        auto w = makeWindow();
+        QTreeWidget *tv1 = tree(*w);
+        auto *inner = w->findChild<QStackedWidget *>("pclIncome");
+        tv1->setCurrentItem(node(*w, 1)); // 收入信息, first visit: the list
+        QCOMPARE(inner->currentIndex(), 0);
+        w->findChild<QToolButton *>("sbtn_in_Add")->click();
+        auto *staff = w->findChild<QComboBox *>("cbb_In_staffname");
+        auto *amount = w->findChild<QLineEdit *>("edt_in_FundsNum");
+        staff->setEditText(QStringLiteral("张三"));
+        amount->setText(QStringLiteral("12.5"));
+        for (int other : {2, 0}) { // 支出信息, 系统首页, then back each time
+            tv1->setCurrentItem(node(*w, other));
+            tv1->setCurrentItem(node(*w, 1));
+            QCOMPARE(page(*w), int(TfrmMain::IncomePage));
+            QCOMPARE(inner->currentIndex(), 1);
+            QCOMPARE(staff->currentText(), QStringLiteral("张三"));
+            QCOMPARE(amount->text(), QStringLiteral("12.5"));
         }
     }
 

@@ -93,9 +93,7 @@ void InOutPage::buildFields() {
     m_memo->setFixedHeight(110);
     addFormRow(QStringLiteral("备注："), m_memo, false);
 
-    // A change of the payment form by the user (picked or typed), not by the program.
-    connect(m_fundsType, &QComboBox::activated, this, &InOutPage::fundsTypeChange);
-    connect(m_fundsType->lineEdit(), &QLineEdit::textEdited, this, &InOutPage::fundsTypeChange);
+    watchPaymentForm(m_fundsType, [this] { fundsTypeChange(); });
     connect(staffButton, &QToolButton::clicked, this,
             [this] { openListEditor(m_staff, QStringLiteral("staffname")); });
     connect(projectButton, &QToolButton::clicked, this,

@@ -227,7 +227,6 @@ void RecordPage::selectPeriod(Period period) {
 }
 
 void RecordPage::showCurrentPeriod() {
-    m_pages->setCurrentIndex(0);
     selectPeriod(Period::Month);
     if (m_list->count() == 0)
         selectPeriod(Period::All);
@@ -419,12 +418,19 @@ void RecordPage::setFieldLocked(QWidget *field, bool locked) {
     ledger::setFieldLocked(field, locked);
 }
 
+void RecordPage::watchPaymentForm(QComboBox *fundsType, const std::function<void()> &rule) {
+    connect(fundsType, &QComboBox::editTextChanged, this, [rule] { rule(); });
+    QLineEdit *edit = fundsType->lineEdit();
+    connect(edit, &QLineEdit::editingFinished, this, [edit] {
+        const QString text = edit->text().trimmed();
+        if (text != edit->text())
+            edit->setText(text);
+    });
+}
+
 void RecordPage::applyAccountRule(QComboBox *fundsType, QComboBox *account, QLabel *must) {
+    // The text is looked up trimmed but left as typed: "Bank of China" keeps its blanks.
     const QString text = fundsType->currentText().trimmed();
-    if (text != fundsType->currentText()) {
-        const QSignalBlocker blocker(fundsType);
-        fundsType->setEditText(text);
-    }
     {
         const QSignalBlocker blocker(account);
         account->clear();

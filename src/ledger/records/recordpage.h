@@ -68,7 +68,8 @@ public:
     Period period() const;
     // Checks the period's radio and loads the list once.
     void selectPeriod(Period period);
-    // The first visit's routine: the month, falling back to all when the month is empty.
+    // The routine of every visit: the month, falling back to all when the month is empty.
+    // The inner page stays as the user left it (a half-typed record included).
     void showCurrentPeriod();
 
     // Save button: the page's checks in order, then an insert or an update.
@@ -113,6 +114,10 @@ protected:
     // Account combo rule: the account list of the chosen payment form, or a locked, empty
     // account combo for cash and forms not in the list.
     void applyAccountRule(QComboBox *fundsType, QComboBox *account, QLabel *must);
+    // Runs rule (the account combo rule) whenever the user changes the payment form's text:
+    // typed, completed by the combo or chosen from its list. The text is trimmed when the
+    // user leaves the field, never while typing.
+    void watchPaymentForm(QComboBox *fundsType, const std::function<void()> &rule);
     // True when the payment-form text names a listed form other than cash.
     static bool needsAccount(const QComboBox *fundsType);
     // Fills a payment-form combo with "现金" first; the text is left empty.
