@@ -1,5 +1,5 @@
-// The income and expense records without a window: the period lists with their count and
-// total, load, insert, update and delete by key.
+// The income and expense records without a window: the period lists (keys, rows of a key
+// range) with their count and total, load, insert, update and delete by key.
 #include "ledger/data/db.h"
 #include "ledger/data/inoutrecords.h"
 #include "support/ledger/templedger.h"
@@ -51,7 +51,7 @@ private slots:
         const InOutRecords records(m_ledger->db(), myType);
         const std::optional<QDate> from = since.isValid() ? std::optional(since) : std::nullopt;
         RecordRows rows{3, {"stale", "cells", "here"}};
-        records.rows(from, &rows);
+        records.rows(from, {}, &rows);
         QCOMPARE(rows.columns, 8);
         QStringList listed;
         for (int r = 0; r < rows.count(); ++r) {
@@ -64,6 +64,17 @@ private slots:
         const RecordTotals totals = records.totals(from);
         QCOMPARE(totals.count, rows.count());
         QCOMPARE(totals.total, total);
+        // The keys are those of the rows; a key range reads the rows between its ends only.
+        QVector<qint64> keys{99, 98};
+        records.keys(from, &keys);
+        QCOMPARE(keys.size(), rows.count());
+        for (int r = 0; r < rows.count(); ++r)
+            QCOMPARE(keys.at(r), rows.text(r, 0).toLongLong());
+        if (keys.size() > 1) {
+            records.rows(from, {keys.last(), keys.last()}, &rows);
+            QCOMPARE(rows.count(), 1);
+            QCOMPARE(rows.text(0, 0).toLongLong(), keys.last());
+        }
     }
 
     void loadInsertUpdateRemove() {

@@ -63,6 +63,49 @@ private slots:
         QCOMPARE(list.count(), 0);
         QVERIFY(!list.selectedKey(&key));
     }
+
+    void rowsReadAsShown() {
+        RecordListModel model;
+        model.setCaptions({"编号", "名", "备"});
+        constexpr int kRows = RecordListModel::kBlockRows * (RecordListModel::kKeptBlocks + 2);
+        QVector<qint64> keys;
+        for (int i = 0; i < kRows; ++i)
+            keys << 10 + 2 * i;
+        QList<KeyRange> reads;
+        bool fail = false;
+        model.setKeys(keys, [&](const KeyRange &range, RecordRows *out) {
+            reads << range;
+            if (fail)
+                throw DbError("gone", DbError::Code::NoConnection);
+            *out = {3, {}};
+            for (qint64 k = range.first; k <= range.last; k += 2) {
+                if (k != 14) // deleted meanwhile
+                    out->cells << QString::number(k) << QString("n%1").arg(k) << QString();
+            }
+        });
+        QCOMPARE(model.rowCount(), kRows);
+        QVERIFY(reads.isEmpty()); // nothing is read before it is shown
+        QCOMPARE(model.text(1, 1), QString("n12"));
+        QCOMPARE(model.text(2, 0) + "|" + model.text(2, 1), QString("14|")); // key only
+        QCOMPARE(model.key(2), 14);
+        QCOMPARE(model.text(3, 1), QString("n16"));
+        QCOMPARE(reads.size(), 1); // one block for the first rows
+        QCOMPARE(reads.first().first, 10);
+        QCOMPARE(reads.first().last, keys.at(RecordListModel::kBlockRows - 1));
+        QCOMPARE(model.text(kRows - 1, 1), QString("n%1").arg(keys.last()));
+        QCOMPARE(reads.size(), 2); // the end of the list: its own block only
+        for (int r = 0; r < kRows; r += RecordListModel::kBlockRows / 2)
+            model.text(r, 1); // every block, as an export reads them
+        const int walked = reads.size();
+        QCOMPARE(walked, 2 + RecordListModel::kKeptBlocks + 1);
+        model.text(0, 1); // dropped by then: the blocks kept are bounded
+        QCOMPARE(reads.size(), walked + 1);
+        fail = true;
+        QCOMPARE(model.text(RecordListModel::kBlockRows * 3, 0),
+                 QString::number(keys.at(RecordListModel::kBlockRows * 3)));
+        QCOMPARE(model.takeKeys(), keys);
+        QCOMPARE(model.rowCount(), 0);
+    }
 };
 
 QTEST_MAIN(TestRecordList)

@@ -1,15 +1,18 @@
-// The record-page pattern, driven through the income page: periods, counts and totals, the
-// first-visit fallback, delete, browse/edit/cancel, the account rule and the amount filter.
+// The record-page pattern, driven through the income page: periods, counts and totals, a long
+// list scrolled to its end and exported whole, the first-visit fallback, delete,
+// browse/edit/cancel, the account rule and the amount filter.
 #include "ledger/records/recordlist.h"
 #include "ledger/records/recordlistmodel.h"
 #include "support/ledger/inoutfixture.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 
@@ -43,6 +46,32 @@ private slots:
         }
         QCOMPARE(f.list()->records()->text(0, 2), QString("2024-03-01")); // in key order
         QVERIFY(f.list()->isColumnHidden(0));
+    }
+
+    void longListScrollsAndExportsEveryRow() {
+        Fixture f;
+        f.ledger.db().exec("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i+1 FROM n "
+                           "WHERE i < 3000) INSERT INTO kx_InAndOut(staffname, FundsNum, "
+                           "EventDate, myType, IsValid) SELECT 'p' || i, i, '2024-03-05', 1, "
+                           "'1' FROM n");
+        f.activate();
+        f.find<QRadioButton>("rdb_in_all")->click();
+        QCOMPARE(f.countText(), QString("记录数：3000 条"));
+        QCOMPARE(f.sumText(), QString("总收入：4,501,500.00 元"));
+        f.list()->scrollToBottom();
+        const QModelIndex last = f.list()->indexAt(
+            f.list()->viewport()->rect().bottomLeft() +
+            QPoint(f.list()->columnViewportPosition(1) + 2, -f.list()->rowHeight(0) / 2));
+        QCOMPARE(last.row(), 2999);
+        QCOMPARE(last.data().toString(), QString("p3000"));
+        QTemporaryDir dir;
+        f.prompter->queueSaveFile(dir.filePath("all.csv"));
+        f.click("sbtn_income_cvs");
+        QFile csv(dir.filePath("all.csv"));
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        const QList<QByteArray> lines = csv.readAll().split('\n');
+        QCOMPARE(lines.size(), 3002); // captions, every row, and what follows the last CR LF
+        QVERIFY(lines.at(3000).contains(",p3000,"));
     }
 
     void firstVisitFallback() {

@@ -7,19 +7,34 @@ namespace ledger {
 
 InOutRecords::InOutRecords(Db &db, int myType) : m_db(db), m_myType(myType) {}
 
-QString InOutRecords::periodCondition(std::optional<QDate> since, QVariantList *params) const {
+// The index ix_inandout_list (myType, IsValid, id, EventDate, FundsNum) answers the keys and
+// the totals of every period without reading the table.
+QString InOutRecords::periodCondition(std::optional<QDate> since, QVariantList *params,
+                                      const KeyRange &range) const {
     QString where = QStringLiteral(" from KX_InAndOut where IsValid='1' and myType=?");
     *params = {m_myType};
     if (since) {
         where += QStringLiteral(" and EventDate >= ?");
         *params << since->toString(QLatin1String(kDateFmt));
     }
+    if (!range.isAll()) {
+        where += QStringLiteral(" and id between ? and ?");
+        *params << range.first << range.last;
+    }
     return where;
 }
 
-void InOutRecords::rows(std::optional<QDate> since, RecordRows *out) const {
+void InOutRecords::keys(std::optional<QDate> since, QVector<qint64> *out) const {
     QVariantList params;
     const QString where = periodCondition(since, &params);
+    Statement query(m_db, QStringLiteral("SELECT id") + where + QStringLiteral(" ORDER BY id"),
+                    params);
+    readRecordKeys(query, out);
+}
+
+void InOutRecords::rows(std::optional<QDate> since, const KeyRange &range, RecordRows *out) const {
+    QVariantList params;
+    const QString where = periodCondition(since, &params, range);
     Statement query(m_db,
                     QStringLiteral("SELECT id, staffname, eventdate, projectname, fundsnum, "
                                    "fundstype, account, memo") +

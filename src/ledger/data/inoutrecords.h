@@ -27,7 +27,8 @@ class InOutRecords : public RecordSource {
 public:
     InOutRecords(Db &db, int myType);
 
-    void rows(std::optional<QDate> since, RecordRows *out) const override;
+    void keys(std::optional<QDate> since, QVector<qint64> *out) const override;
+    void rows(std::optional<QDate> since, const KeyRange &range, RecordRows *out) const override;
     RecordTotals totals(std::optional<QDate> since) const override;
     void remove(qint64 key) override;
 
@@ -38,7 +39,8 @@ public:
     void update(qint64 key, const InOutRecord &record);
 
 private:
-    QString periodCondition(std::optional<QDate> since, QVariantList *params) const;
+    QString periodCondition(std::optional<QDate> since, QVariantList *params,
+                            const KeyRange &range = {}) const;
 
     Db &m_db;
     int m_myType;

@@ -13,4 +13,10 @@ void readRecordRows(Statement &query, RecordRows *out) {
     }
 }
 
+void readRecordKeys(Statement &query, QVector<qint64> *out) {
+    out->clear(); // keeps the capacity
+    while (query.next())
+        out->append(query.integer(0));
+}
+
 } // namespace ledger

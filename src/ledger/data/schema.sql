@@ -31,7 +31,8 @@ CREATE TABLE kx_InAndOut (
     IsValid VARCHAR(2) COLLATE NOCASE DEFAULT '1'
 );
 CREATE INDEX ix_inandout_date ON kx_InAndOut (EventDate);
-CREATE INDEX ix_inandout_type ON kx_InAndOut (myType, IsValid);
+-- The period lists' keys and totals come from this index alone, in key order.
+CREATE INDEX ix_inandout_list ON kx_InAndOut (myType, IsValid, id, EventDate, FundsNum);
 CREATE INDEX ix_inandout_account ON kx_InAndOut (FundsType, Account);
 
 CREATE TABLE kx_Card (

@@ -244,9 +244,13 @@ void RecordPage::showList() {
     const bool shown = guardDb("record list", [this] {
         const std::unique_ptr<RecordSource> source = recordSource();
         const std::optional<QDate> since = listedSince();
-        RecordRows rows = m_list->records()->takeRows();
-        source->rows(since, &rows);
-        m_list->records()->setRows(std::move(rows));
+        // The keys now, the rows when they are scrolled into view.
+        QVector<qint64> keys = m_list->records()->takeKeys();
+        source->keys(since, &keys);
+        m_list->records()->setKeys(std::move(keys),
+                                   [this, since](const KeyRange &range, RecordRows *out) {
+                                       recordSource()->rows(since, range, out);
+                                   });
         const RecordTotals totals = source->totals(since);
         m_count = totals.count;
         m_total = totals.total;
