@@ -22,7 +22,7 @@ trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; rm -rf "$work"' EXIT
 export QT_QPA_PLATFORM=xcb KEXBORA_TIMING=1
 
 mkdir -p "$work/bin" "$work/Data" "$work/other"
-cp "$build/bin/kexbora" "$work/bin/"
+cp "$build/bin/kexbora" "$build/bin/kexbora-webpane.so" "$work/bin/"
 cp "$build/Data/init.db" "$work/Data/Kexbora.db"
 cp "$build/other/1.html" "$work/other/"
 sqlcipher "$work/Data/Kexbora.db" "PRAGMA key='plovk'; insert into kx_user(LogName, LogPwd)

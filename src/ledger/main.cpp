@@ -1,7 +1,7 @@
 #include "ledger/app/paths.h"
 #include "ledger/mainwindow/startup.h"
 #include "ledger/mainwindow/startuptiming.h"
-#include "ledger/mainwindow/webenginepane.h"
+#include "ledger/mainwindow/webenginemodule.h"
 #include "skin/controls/skinstyle.h"
 #include "skin/controls/tskincontrollayer.h"
 #include "skin/window/tskinmanage.h"
@@ -34,7 +34,6 @@ void allowBrowserAsRoot() {
 int main(int argc, char *argv[]) {
     ledger::StartupTiming::mark(QStringLiteral("process-main"));
     allowBrowserAsRoot();
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kexbora"));
     // The metrics the skins are drawn to, skinned or not.
@@ -46,7 +45,9 @@ int main(int argc, char *argv[]) {
         skin::InstallControlLayer();
     }
 
-    ledger::Startup startup(ledger::DataPaths::forRunningProgram(), &ledger::WebEnginePane::create);
+    ledger::Startup startup(ledger::DataPaths::forRunningProgram(),
+                            &ledger::WebEngineModule::create);
+    startup.warmUp = [] { ledger::WebEngineModule::preload(); };
     if (const std::optional<int> code = startup.begin())
         return *code;
     return QApplication::exec();

@@ -27,6 +27,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 layout() {
   mkdir -p "$1/bin" "$1/Data" "$1/other"
   cp "$program" "$1/bin/kexbora"
+  cp "$(dirname "$program")/kexbora-webpane.so" "$1/bin/"
   cp "$page" "$1/other/1.html"
 }
 

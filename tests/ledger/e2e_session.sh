@@ -55,6 +55,7 @@ ok_box() {
 
 mkdir -p "$work/bin" "$work/Data" "$work/other"
 cp "$program" "$work/bin/kexbora"
+cp "$(dirname "$program")/kexbora-webpane.so" "$work/bin/" # the browser panes
 cp "$template" "$work/Data/init.db"
 cp "$page" "$work/other/1.html"
 "$work/bin/kexbora" >"$work/app.log" 2>&1 &

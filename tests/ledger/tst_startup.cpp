@@ -1,6 +1,8 @@
 #include "ledger/core/untvar.h"
+#include "ledger/core/webpane.h"
 #include "ledger/mainwindow/startup.h"
 #include "ledger/mainwindow/tfrmmain.h"
+#include "ledger/mainwindow/webenginemodule.h"
 #include "ledger/users/tfrmlogin.h"
 #include "support/ledger/recordingprompter.h"
 #include "support/ledger/templedger.h"
@@ -84,6 +86,34 @@ private slots:
         QCOMPARE(main->statusPanelText(0), QStringLiteral("当前用户:admin"));
         QVERIFY(currentUserId > 0);
         QCOMPARE(frmDM, run.startup.dataModule());
+    }
+
+    void warmUpWaitsForTheLoginOnScreen() {
+        test::ScopedPrompter prompter;
+        TempLedger ledger(TempLedger::Layout::TemplateOnly);
+        int warmUps = 0;
+        int beforeShow = -1;
+        Run run(ledger.paths(), [&](TfrmLogin &dialog) {
+            QCoreApplication::processEvents();
+            beforeShow = warmUps;
+            dialog.show();
+            QTest::qWait(50); // painted, and the next pass of the event loop
+            return int(TfrmLogin::Cancelled);
+        });
+        run.startup.warmUp = [&] { ++warmUps; };
+        QCOMPARE(run.startup.begin(), std::optional<int>(0));
+        QCOMPARE(beforeShow, 0);
+        QCOMPARE(warmUps, 1);
+    }
+
+    void browserPaneWithoutItsModule() {
+        // No module beside the test program: the main window still gets panes, empty ones.
+        QWidget host;
+        const WebPaneWidget pane = WebEngineModule::create(&host);
+        QVERIFY(pane.widget && pane.pane);
+        QCOMPARE(pane.widget->parentWidget(), &host);
+        pane.pane->navigate(QUrl(QStringLiteral("about:blank")));
+        QVERIFY(!WebEngineModule::preload());
     }
 };
 

@@ -88,6 +88,7 @@ screen_pixel() {
 layout() {
   mkdir -p "$1/bin" "$1/Data" "$1/other"
   cp "$program" "$1/bin/kexbora"
+  cp "$(dirname "$program")/kexbora-webpane.so" "$1/bin/"
   cp "$page" "$1/other/1.html"
   cp "$template" "$1/Data/init.db"
 }

@@ -1,6 +1,7 @@
 #include "ledger/mainwindow/startup.h"
 
 #include "ledger/data/tfrmdm.h"
+#include "ledger/mainwindow/firstpaint.h"
 #include "ledger/mainwindow/startuptiming.h"
 #include "ledger/mainwindow/tfrmmain.h"
 #include "ledger/users/tfrmlogin.h"
@@ -25,6 +26,7 @@ std::optional<int> Startup::begin() {
     {
         TfrmLogin login;
         StartupTiming::watchFirstPaint(&login, QStringLiteral("login-shown"));
+        FirstPaint::after(&login, warmUp);
         result = runLogin(login);
     }
     if (result != TfrmLogin::LoggedIn)

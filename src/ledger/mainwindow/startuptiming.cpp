@@ -1,7 +1,8 @@
 #include "ledger/mainwindow/startuptiming.h"
 
+#include "ledger/mainwindow/firstpaint.h"
+
 #include <QDateTime>
-#include <QEvent>
 #include <cstdio>
 
 namespace ledger {
@@ -20,22 +21,8 @@ void StartupTiming::mark(const QString &label) {
 }
 
 void StartupTiming::watchFirstPaint(QObject *widget, const QString &label) {
-    if (enabled() && widget)
-        new StartupTiming(widget, label);
-}
-
-StartupTiming::StartupTiming(QObject *widget, const QString &label)
-    : QObject(widget), m_label(label) {
-    widget->installEventFilter(this);
-}
-
-bool StartupTiming::eventFilter(QObject *watched, QEvent *event) {
-    if (event->type() == QEvent::Paint) {
-        watched->removeEventFilter(this);
-        mark(m_label);
-        deleteLater();
-    }
-    return false;
+    if (enabled())
+        FirstPaint::watch(widget, [label] { mark(label); });
 }
 
 } // namespace ledger

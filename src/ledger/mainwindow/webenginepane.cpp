@@ -1,5 +1,7 @@
 #include "ledger/mainwindow/webenginepane.h"
 
+#include <QWebEngineProfile>
+
 namespace ledger {
 
 WebEnginePane::WebEnginePane(QWidget *parent) : QWebEngineView(parent) {
@@ -10,9 +12,20 @@ void WebEnginePane::navigate(const QUrl &url) {
     load(url);
 }
 
-WebPaneWidget WebEnginePane::create(QWidget *parent) {
-    auto *view = new WebEnginePane(parent);
-    return {view, view};
+} // namespace ledger
+
+// The module's entry points, looked up by name by WebEngineModule.
+
+// A new browser pane under parent, as a widget and as the pane interface.
+extern "C" Q_DECL_EXPORT void kexboraCreateWebPane(QWidget *parent, QWidget **widget,
+                                                   ledger::WebPane **pane) {
+    auto *view = new ledger::WebEnginePane(parent);
+    *widget = view;
+    *pane = view;
 }
 
-} // namespace ledger
+// Starts the web engine (its profile, and with it the browser's own start-up), so that the
+// first pane opens quickly.
+extern "C" Q_DECL_EXPORT void kexboraStartWebEngine() {
+    QWebEngineProfile::defaultProfile();
+}

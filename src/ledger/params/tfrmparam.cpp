@@ -2,6 +2,7 @@
 
 #include "ledger/core/comboitems.h"
 #include "ledger/core/prompter.h"
+#include "ledger/core/standardicons.h"
 #include "ledger/data/dbguard.h"
 #include "ledger/data/lookuplists.h"
 #include "ledger/data/tfrmdm.h"
@@ -52,7 +53,7 @@ TfrmParam::TfrmParam(QWidget *parent)
                   {ui->sbtnDown, QStyle::SP_ArrowDown},
                   {ui->sbtnBottom, QStyle::SP_MediaSkipForward}};
     for (const auto &g : glyphs) {
-        g.button->setIcon(style()->standardIcon(g.icon));
+        g.button->setIcon(standardIcon(this, g.icon));
         g.button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         g.button->setAutoRaise(true);
         g.button->setIconSize(QSize(16, 16));

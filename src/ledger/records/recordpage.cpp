@@ -4,6 +4,7 @@
 #include "ledger/core/fieldstyle.h"
 #include "ledger/core/moneytext.h"
 #include "ledger/core/prompter.h"
+#include "ledger/core/standardicons.h"
 #include "ledger/data/cards.h"
 #include "ledger/data/dbguard.h"
 #include "ledger/data/tfrmdm.h"
@@ -42,7 +43,7 @@ QToolButton *makeToolButton(const QString &name, const QString &caption,
     auto *button = new QToolButton(parent);
     button->setObjectName(name);
     button->setText(caption);
-    button->setIcon(parent->style()->standardIcon(icon));
+    button->setIcon(standardIcon(parent, icon));
     button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     button->setAutoRaise(true);
     return button;
@@ -366,7 +367,7 @@ QToolButton *RecordPage::addListButton(QComboBox *combo, const QString &name, co
     button->setFixedSize(23, 21);
     const bool refresh = hint == QStringLiteral("刷新列表");
     button->setIcon(
-        style()->standardIcon(refresh ? QStyle::SP_BrowserReload : QStyle::SP_FileDialogListView));
+        standardIcon(this, refresh ? QStyle::SP_BrowserReload : QStyle::SP_FileDialogListView));
     QSizePolicy keep = button->sizePolicy();
     keep.setRetainSizeWhenHidden(true);
     button->setSizePolicy(keep);

@@ -1,0 +1,32 @@
+#include "ledger/mainwindow/firstpaint.h"
+
+#include <QEvent>
+#include <QTimer>
+
+namespace ledger {
+
+void FirstPaint::watch(QObject *widget, std::function<void()> action) {
+    if (widget && action)
+        new FirstPaint(widget, std::move(action));
+}
+
+void FirstPaint::after(QObject *widget, std::function<void()> action) {
+    if (action)
+        watch(widget, [action = std::move(action)] { QTimer::singleShot(0, action); });
+}
+
+FirstPaint::FirstPaint(QObject *widget, std::function<void()> action)
+    : QObject(widget), m_action(std::move(action)) {
+    widget->installEventFilter(this);
+}
+
+bool FirstPaint::eventFilter(QObject *watched, QEvent *event) {
+    if (event->type() == QEvent::Paint) {
+        watched->removeEventFilter(this);
+        m_action();
+        deleteLater();
+    }
+    return false;
+}
+
+} // namespace ledger
