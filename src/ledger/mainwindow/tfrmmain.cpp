@@ -72,6 +72,9 @@ TfrmMain::TfrmMain(WebPaneFactory webPanes, QWidget *parent)
     left.setColor(QPalette::Window, NavTree::backgroundColor());
     ui->pnlMiddleLeft->setPalette(left);
     ui->pnlMiddleLeft->setAutoFillBackground(true);
+    // The browser pane under the tree takes the tree's colour too (for a page without a
+    // background of its own): the whole left column reads as one.
+    m_wbFunAds.widget->setPalette(left);
     ui->pnlMiddleLeft->installEventFilter(this);
     ui->tv1->viewport()->installEventFilter(this);
     buildTree();

@@ -1,5 +1,6 @@
 #include "ledger/mainwindow/webenginepane.h"
 
+#include <QWebEnginePage>
 #include <QWebEngineProfile>
 
 namespace ledger {
@@ -9,6 +10,9 @@ WebEnginePane::WebEnginePane(QWidget *parent) : QWebEngineView(parent) {
 }
 
 void WebEnginePane::navigate(const QUrl &url) {
+    // A page that paints no background of its own (a blank one included) shows the colour of
+    // the panel around the pane, not a white square.
+    page()->setBackgroundColor(palette().color(QPalette::Window));
     load(url);
 }
 

@@ -34,11 +34,18 @@ RecordList::RecordList(QWidget *parent) : QTableView(parent), m_model(new Record
 
 void RecordList::setColumns(const QStringList &captions, const QList<int> &widths) {
     m_model->setCaptions(captions);
+    int last = -1;
     for (int c = 0; c < captions.size(); ++c) {
         const int width = c < widths.size() ? widths.at(c) : 0;
         setColumnHidden(c, width <= 0);
         if (width > 0)
-            setColumnWidth(c, width);
+            last = c;
+    }
+    // The last column takes the width that is left, so that a list whose other columns fit
+    // needs no horizontal scroll bar; given a width of its own, it would keep at least that.
+    for (int c = 0; c < last; ++c) {
+        if (!isColumnHidden(c))
+            setColumnWidth(c, widths.at(c));
     }
 }
 
