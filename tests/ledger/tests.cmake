@@ -1,5 +1,7 @@
 kexbora_add_tests(ledger kexbora_ledger
   SUPPORT
+    accountledger.cpp
+    accountledger.h
     inoutfixture.cpp
     inoutfixture.h
     loopbackserver.cpp
@@ -12,7 +14,10 @@ kexbora_add_tests(ledger kexbora_ledger
     testfiles.h
     webpanestub.h
   TESTS
+    tst_accountdata
+    tst_accountdialogs
     tst_appfilter
+    tst_balances
     tst_csvexport
     tst_db
     tst_des

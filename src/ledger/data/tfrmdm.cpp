@@ -8,10 +8,17 @@
 #include <QNetworkCookieJar>
 #include <QNetworkRequest>
 #include <QUrl>
+#include <sqlcipher/sqlite3.h>
 
 namespace ledger {
 
 TfrmDM *frmDM = nullptr;
+
+Db &ledgerDb() {
+    if (!frmDM || !frmDM->adoConn().isOpen())
+        throw DbError(QStringLiteral("no open ledger"), SQLITE_MISUSE);
+    return frmDM->adoConn();
+}
 
 TfrmDM::TfrmDM(const DataPaths &paths, QObject *parent)
     : QObject(parent), m_paths(paths), m_http(new QNetworkAccessManager(this)) {

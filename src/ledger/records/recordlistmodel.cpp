@@ -52,6 +52,19 @@ void RecordListModel::addRow(const QStringList &cells) {
     endInsertRows();
 }
 
+void RecordListModel::setRows(const QList<QStringList> &rows) {
+    const int columns = int(m_captions.size());
+    beginResetModel();
+    m_cells.clear();
+    m_cells.reserve(rows.size() * columns);
+    for (const QStringList &cells : rows) {
+        for (int c = 0; c < columns; ++c)
+            m_cells.append(c < cells.size() ? cells.at(c) : QString());
+    }
+    m_rows = int(rows.size());
+    endResetModel();
+}
+
 QString RecordListModel::text(int row, int column) const {
     const int columns = int(m_captions.size());
     if (row < 0 || row >= m_rows || column < 0 || column >= columns)

@@ -25,6 +25,8 @@ public:
     void clear();
     // Appends one row (the account history and summary lists build theirs in code).
     void addRow(const QStringList &cells);
+    // Replaces all rows at once with rows built in code.
+    void setRows(const QList<QStringList> &rows);
 
     QString text(int row, int column) const;
     // Column 0 as a key; 0 when the row is out of range or the text is not a number.

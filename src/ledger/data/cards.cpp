@@ -1,0 +1,102 @@
+#include "ledger/data/cards.h"
+
+#include "ledger/data/balancesql.h"
+#include "ledger/data/checkpoints.h"
+#include "ledger/data/db.h"
+
+namespace ledger {
+
+namespace {
+
+const QString kCardColumns = QStringLiteral(
+    "cardid, StaffName, CardCompany, FundsType, Account, Balance, InitBalance, IsValid, Memo, "
+    "eventDate");
+
+Card readCard(const Statement &row) {
+    Card card;
+    card.cardid = row.integer(0);
+    card.staffName = row.text(1);
+    card.cardCompany = row.text(2);
+    card.fundsType = row.text(3);
+    card.account = row.text(4);
+    card.balance = row.number(5);
+    card.initBalance = row.number(6);
+    card.valid = row.text(7) != QStringLiteral("0");
+    card.memo = row.text(8);
+    card.eventDate = row.text(9);
+    return card;
+}
+
+QString validText(bool valid) {
+    return valid ? QStringLiteral("1") : QStringLiteral("0");
+}
+
+} // namespace
+
+QString normalizedAccount(const QString &account) {
+    return account.trimmed();
+}
+
+QList<CardBalance> Cards::list(Filter filter) const {
+    QString sql = QStringLiteral("SELECT ") + kCardColumns + QStringLiteral(", ") +
+                  balancesql::computedBalance() + QStringLiteral(" FROM ") +
+                  balancesql::cardsWithCheckpoint();
+    QVariantList params;
+    if (filter != Filter::All) {
+        sql += QStringLiteral(" WHERE IsValid=?");
+        params << validText(filter == Filter::Valid);
+    }
+    sql += QStringLiteral(" ORDER BY FundsType, cardid");
+    QList<CardBalance> cards;
+    for (Statement row(m_db, sql, params); row.next();)
+        cards.append({readCard(row), row.number(10)});
+    return cards;
+}
+
+std::optional<Card> Cards::find(qint64 cardid) const {
+    Statement row(m_db,
+                  QStringLiteral("SELECT ") + kCardColumns +
+                      QStringLiteral(" FROM kx_Card WHERE cardid=?"),
+                  {cardid});
+    if (!row.next())
+        return std::nullopt;
+    return readCard(row);
+}
+
+bool Cards::exists(const QString &fundsType, const QString &account) const {
+    Statement row(m_db, QStringLiteral("SELECT 1 FROM kx_Card WHERE FundsType=? AND Account=?"),
+                  {fundsType.trimmed(), normalizedAccount(account)});
+    return row.next();
+}
+
+QStringList Cards::validAccounts(const QString &fundsType) const {
+    QStringList accounts;
+    for (Statement row(m_db,
+                       QStringLiteral("SELECT Account FROM kx_Card WHERE IsValid='1' AND "
+                                      "FundsType=? ORDER BY cardid"),
+                       {fundsType.trimmed()});
+         row.next();)
+        accounts << row.text(0);
+    return accounts;
+}
+
+qint64 Cards::insert(const Card &card, int userId) {
+    Transaction transaction(m_db);
+    m_db.exec(QStringLiteral("INSERT INTO kx_Card(StaffName, CardCompany, FundsType, Account, "
+                             "Balance, InitBalance, IsValid, Memo, UserId) "
+                             "VALUES(?,?,?,?,?,?,?,?,?)"),
+              {card.staffName, card.cardCompany, card.fundsType.trimmed(),
+               normalizedAccount(card.account), card.initBalance, card.initBalance,
+               validText(card.valid), card.memo, userId});
+    const qint64 cardid = m_db.lastInsertId();
+    Checkpoints(m_db).write(cardid, card.initBalance, QVariant());
+    transaction.commit();
+    return cardid;
+}
+
+bool Cards::updateStatusMemo(qint64 cardid, bool valid, const QString &memo) {
+    return m_db.exec(QStringLiteral("UPDATE kx_Card SET IsValid=?, Memo=? WHERE cardid=?"),
+                     {validText(valid), memo, cardid}) == 1;
+}
+
+} // namespace ledger

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <optional>
+
+namespace ledger {
+
+class Db;
+
+// One transfer (a row of kx_Transfer): FundsNum leaves the out side and reaches the in side.
+// The account of a side is empty for cash and for forms without accounts.
+struct Transfer {
+    qint64 transId = 0;
+    QString outFundsType;
+    QString outAccount;
+    double amount = 0;
+    QString inFundsType;
+    QString inAccount;
+    QString memo;
+    QDate eventDate;
+};
+
+// The transfers. Throws DbError.
+class Transfers {
+public:
+    explicit Transfers(Db &db) : m_db(db) {}
+
+    std::optional<Transfer> find(qint64 transId) const;
+    // Returns the new TransId.
+    qint64 insert(const Transfer &transfer, int userId);
+    // False when there is no such transfer.
+    bool update(const Transfer &transfer);
+    bool remove(qint64 transId);
+
+private:
+    Db &m_db;
+};
+
+} // namespace ledger
