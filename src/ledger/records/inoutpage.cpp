@@ -20,29 +20,6 @@
 
 namespace ledger {
 
-namespace {
-
-const QString kLookupSql =
-    QStringLiteral("SELECT keyvalue from kx_hash where keyname=? order by seqid, hashid");
-
-// Trims the combo's text and writes it back.
-QString trimmedText(QComboBox *combo) {
-    const QString text = combo->currentText().trimmed();
-    if (text != combo->currentText()) {
-        const QSignalBlocker blocker(combo);
-        combo->setEditText(text);
-    }
-    return text;
-}
-
-void setComboText(QComboBox *combo, const QString &text) {
-    const QSignalBlocker blocker(combo);
-    combo->setCurrentIndex(-1);
-    combo->setEditText(text);
-}
-
-} // namespace
-
 InOutPage::InOutPage(const InOutKind &kind, QWidget *parent)
     : RecordPage(kind.names, parent), m_kind(kind) {
     createPeriodRadios(kind.word);
@@ -67,12 +44,7 @@ void InOutPage::buildFields() {
     installAmountFilter(m_amount);
     addFormRow(m_kind.fieldLabels.at(2), m_amount, true, new QLabel(QStringLiteral("元"), box));
 
-    m_date = new QDateEdit(box);
-    m_date->setObjectName(m_kind.dateEdit);
-    m_date->setDisplayFormat(QLatin1String(kDateFmt));
-    m_date->setCalendarPopup(true);
-    m_date->setDate(today());
-    addFormRow(m_kind.fieldLabels.at(3), m_date, true);
+    m_date = addDateRow(m_kind.fieldLabels.at(3), m_kind.dateEdit);
 
     m_fundsType = makeCombo(m_kind.fundsTypeCombo);
     addFormRow(m_kind.fieldLabels.at(4), m_fundsType, true);
@@ -84,11 +56,7 @@ void InOutPage::buildFields() {
     auto *accountButton =
         addListButton(m_account, m_kind.accountButton, QStringLiteral("刷新列表"));
 
-    m_memo = new QPlainTextEdit(box);
-    m_memo->setObjectName(m_kind.memo);
-    m_memo->setTabChangesFocus(true);
-    m_memo->setFixedHeight(110);
-    addFormRow(QStringLiteral("备注："), m_memo, false);
+    m_memo = addMemoRow(m_kind.memo);
 
     // A change of the payment form by the user (picked or typed), not by the program.
     connect(m_fundsType, &QComboBox::activated, this, &InOutPage::fundsTypeChange);
@@ -123,21 +91,14 @@ RecordPage::ListQuery InOutPage::listQuery() const {
 }
 
 void InOutPage::fillLookupLists() {
-    fillItemsFromQuery(kLookupSql, {QStringLiteral("StaffName")}, QStringLiteral("keyvalue"),
-                       m_staff, true, false);
-    setComboText(m_staff, QString());
-    fillItemsFromQuery(kLookupSql, {m_kind.projectList}, QStringLiteral("keyvalue"), m_project,
-                       true, false);
-    setComboText(m_project, QString());
+    fillLookupList(m_staff, QStringLiteral("StaffName"));
+    fillLookupList(m_project, m_kind.projectList);
 }
 
 void InOutPage::stateRoutine(Mode mode, qint64 key) {
     if (mode == Mode::Add) {
         fillLookupLists();
-        resetFundsTypes(m_fundsType);
-        fillItemsFromQuery(kLookupSql, {QStringLiteral("FundsType")}, QStringLiteral("keyvalue"),
-                           m_fundsType, false, false);
-        setComboText(m_fundsType, QString());
+        fillFundsTypes(m_fundsType);
         m_amount->clear();
         m_date->setDisplayFormat(QLatin1String(kDateFmt));
         m_date->setDate(today());

@@ -14,6 +14,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QGridLayout>
@@ -21,6 +22,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -52,6 +54,18 @@ bool isInside(const QWidget *widget, const QWidget *container) {
 }
 
 } // namespace
+
+RecordPageNames RecordPageNames::forWord(const QString &word, const QString &pageControl,
+                                         const QString &queryCaption, const QString &editCaption) {
+    const auto name = [&word](const char *pattern) {
+        return QString::fromLatin1(pattern).arg(word);
+    };
+    return {
+        pageControl,           queryCaption,         editCaption,       name("sbtn_%1_Add"),
+        name("sbtn_%1_edit"),  name("sbtn_%1_del"),  name("lv_%1"),     name("lbl_%1_recordcount"),
+        name("lbl_%1_sum"),    name("sbtn_%1_cvs"),  name("lbl_%1_id"), name("ckb_%1_continue"),
+        name("btn_%1_Submit"), name("btn_%1_cancel")};
+}
 
 RecordPage::RecordPage(const RecordPageNames &names, QWidget *parent)
     : QWidget(parent), m_today([] { return QDate::currentDate(); }) {
@@ -284,6 +298,12 @@ void RecordPage::showList() {
         m_count = 0;
         m_total = 0;
     }
+    showListTotals(m_count, m_total);
+}
+
+void RecordPage::showListTotals(int count, double total) {
+    m_count = count;
+    m_total = total;
     m_countLabel->setText(QStringLiteral("记录数：%1 条").arg(m_count));
     m_sumLabel->setText(totalPrefix() + formatMoneyN(m_total) + QStringLiteral(" 元"));
     emit listShown();
@@ -391,6 +411,25 @@ QComboBox *RecordPage::makeCombo(const QString &name) {
     return combo;
 }
 
+QDateEdit *RecordPage::addDateRow(const QString &caption, const QString &name) {
+    auto *date = new QDateEdit(m_form->parentWidget());
+    date->setObjectName(name);
+    date->setDisplayFormat(QLatin1String(kDateFmt));
+    date->setCalendarPopup(true);
+    date->setDate(today());
+    addFormRow(caption, date, true);
+    return date;
+}
+
+QPlainTextEdit *RecordPage::addMemoRow(const QString &name) {
+    auto *memo = new QPlainTextEdit(m_form->parentWidget());
+    memo->setObjectName(name);
+    memo->setTabChangesFocus(true);
+    memo->setFixedHeight(110);
+    addFormRow(QStringLiteral("备注："), memo, false);
+    return memo;
+}
+
 QToolButton *RecordPage::addListButton(QComboBox *combo, const QString &name, const QString &hint) {
     auto *button = new QToolButton(combo->parentWidget());
     button->setObjectName(name);
@@ -452,6 +491,42 @@ void RecordPage::resetFundsTypes(QComboBox *combo) {
     combo->setEditText(QString());
 }
 
+namespace {
+
+void appendLookupList(QComboBox *combo, const QString &listName, bool clearFirst) {
+    fillItemsFromQuery(QStringLiteral("SELECT keyvalue from kx_hash where keyname=? order by "
+                                      "seqid, hashid"),
+                       {listName}, QStringLiteral("keyvalue"), combo, clearFirst, false);
+}
+
+} // namespace
+
+void RecordPage::fillLookupList(QComboBox *combo, const QString &listName) {
+    appendLookupList(combo, listName, true);
+    setComboText(combo, QString());
+}
+
+void RecordPage::fillFundsTypes(QComboBox *combo) {
+    resetFundsTypes(combo);
+    appendLookupList(combo, QStringLiteral("FundsType"), false);
+    setComboText(combo, QString());
+}
+
+QString RecordPage::trimmedText(QComboBox *combo) {
+    const QString text = combo->currentText().trimmed();
+    if (text != combo->currentText()) {
+        const QSignalBlocker blocker(combo);
+        combo->setEditText(text);
+    }
+    return text;
+}
+
+void RecordPage::setComboText(QComboBox *combo, const QString &text) {
+    const QSignalBlocker blocker(combo);
+    combo->setCurrentIndex(-1);
+    combo->setEditText(text);
+}
+
 void RecordPage::setFieldLocked(QWidget *field, bool locked) {
     QPalette palette = field->palette();
     const QColor base = locked ? QApplication::palette().color(QPalette::ToolTipBase)
@@ -462,11 +537,7 @@ void RecordPage::setFieldLocked(QWidget *field, bool locked) {
 }
 
 void RecordPage::applyAccountRule(QComboBox *fundsType, QComboBox *account, QLabel *must) {
-    const QString text = fundsType->currentText().trimmed();
-    if (text != fundsType->currentText()) {
-        const QSignalBlocker blocker(fundsType);
-        fundsType->setEditText(text);
-    }
+    const QString text = trimmedText(fundsType);
     {
         const QSignalBlocker blocker(account);
         account->clear();

@@ -10,9 +10,11 @@
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QDateEdit;
 class QGridLayout;
 class QHBoxLayout;
 class QLabel;
+class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 class QStackedWidget;
@@ -39,6 +41,12 @@ struct RecordPageNames {
     QString continueBox;  // ckb_in_continue
     QString submitButton; // btn_in_Submit
     QString cancelButton; // btn_in_Cancel
+
+    // The names of the transfer and loan pages' scheme for a page word: sbtn_<word>_Add,
+    // sbtn_<word>_edit, sbtn_<word>_del, lv_<word>, lbl_<word>_recordcount, lbl_<word>_sum,
+    // sbtn_<word>_cvs, lbl_<word>_id, ckb_<word>_continue, btn_<word>_Submit, btn_<word>_cancel.
+    static RecordPageNames forWord(const QString &word, const QString &pageControl,
+                                   const QString &queryCaption, const QString &editCaption);
 };
 
 // The record-page pattern: a query page (tool buttons, period choice, list, count and total,
@@ -56,7 +64,7 @@ public:
     static std::optional<QDate> periodStart(Period period, const QDate &today);
 
     // List routine: reloads the list for the checked period with its count and total.
-    void showList();
+    virtual void showList();
     // Count and total of the checked period, from the database. Throws DbError.
     void queryTotals(int *count, double *total) const;
     // State routine. Errors while loading a record are logged, never shown.
@@ -118,6 +126,9 @@ protected:
                        QWidget *besideField = nullptr);
     QToolButton *addListButton(QComboBox *combo, const QString &name, const QString &hint);
     QComboBox *makeCombo(const QString &name);
+    // A required "yyyy-MM-dd" date row showing today, and the optional memo row.
+    QDateEdit *addDateRow(const QString &caption, const QString &name);
+    QPlainTextEdit *addMemoRow(const QString &name);
     QGridLayout *form() const { return m_form; }
 
     // Account combo rule: the account list of the chosen payment form, or a locked, empty
@@ -127,7 +138,19 @@ protected:
     static bool needsAccount(const QComboBox *fundsType);
     // Fills a payment-form combo with "现金" first; the text is left empty.
     static void resetFundsTypes(QComboBox *combo);
+    // The entries of a lookup list ("StaffName", "FundsType", ...); the text is left empty.
+    // Throws DbError.
+    static void fillLookupList(QComboBox *combo, const QString &listName);
+    // "现金", then the "FundsType" lookup list; the text is left empty. Throws DbError.
+    static void fillFundsTypes(QComboBox *combo);
+    // The combo's text trimmed and written back.
+    static QString trimmedText(QComboBox *combo);
+    // Shows the text with no entry selected and no change signal.
+    static void setComboText(QComboBox *combo, const QString &text);
     static void setFieldLocked(QWidget *field, bool locked);
+
+    // Shows the listed rows' count and total in the bottom labels; then listShown().
+    void showListTotals(int count, double total);
 
     // One failing check: its message, then the focus on the field. Always false.
     bool rejectField(const QString &message, QWidget *field);
