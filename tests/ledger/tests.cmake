@@ -6,6 +6,8 @@ kexbora_add_tests(ledger kexbora_ledger
     inoutfixture.h
     loopbackserver.cpp
     loopbackserver.h
+    pagefixture.cpp
+    pagefixture.h
     recordingprompter.cpp
     recordingprompter.h
     templedger.cpp
@@ -18,6 +20,7 @@ kexbora_add_tests(ledger kexbora_ledger
     tst_accountdialogs
     tst_appfilter
     tst_balances
+    tst_bankpage
     tst_csvexport
     tst_db
     tst_des
@@ -26,6 +29,7 @@ kexbora_add_tests(ledger kexbora_ledger
     tst_mainwindow
     tst_modifypwd
     tst_moneytext
+    tst_movementpages
     tst_network
     tst_paramedit
     tst_programskin
