@@ -67,3 +67,15 @@ if(TARGET kexbora AND KEXBORA_XVFB_RUN AND KEXBORA_XDOTOOL AND KEXBORA_SQLCIPHER
 else()
   message(STATUS "ledger/e2e_records left out: needs xvfb-run, xdotool, sqlcipher and python3")
 endif()
+
+# Accounts end to end: two accounts, an income, a transfer, a loan, a reconciliation, the
+# history and the summary (same tools as the income run; screenshots in build/screenshots/).
+if(TARGET kexbora AND KEXBORA_XVFB_RUN AND KEXBORA_XDOTOOL AND KEXBORA_SQLCIPHER_CLI)
+  add_test(NAME ledger/e2e_accounts
+           COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/e2e_accounts.sh $<TARGET_FILE:kexbora>
+                   ${KEXBORA_DATA_DIR}/init.db ${KEXBORA_OTHER_DIR}/1.html)
+  set_tests_properties(ledger/e2e_accounts PROPERTIES TIMEOUT 200 RUN_SERIAL TRUE
+                       ENVIRONMENT "E2E_SHOTS=${CMAKE_BINARY_DIR}/screenshots/accounts")
+else()
+  message(STATUS "ledger/e2e_accounts left out: needs xvfb-run, xdotool and sqlcipher")
+endif()

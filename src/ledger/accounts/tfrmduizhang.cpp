@@ -56,7 +56,7 @@ TfrmDuiZhang::TfrmDuiZhang(qint64 cardid, const QString &fundsType, const QStrin
     m_actual->setValidator(new QRegularExpressionValidator(amount, m_actual));
     auto *button = new QPushButton(QStringLiteral("对账"), this);
     button->setObjectName(QStringLiteral("btnDuizhang"));
-    button->setAutoDefault(false);
+    button->setDefault(true); // Enter in the actual balance reconciles
     QHBoxLayout *bottom = bottomBar();
     bottom->addStretch(1);
     bottom->addWidget(new QLabel(QStringLiteral("计算余额："), this));
@@ -67,6 +67,7 @@ TfrmDuiZhang::TfrmDuiZhang(qint64 cardid, const QString &fundsType, const QStrin
     bottom->addWidget(new QLabel(QStringLiteral("元"), this));
     bottom->addWidget(button);
     connect(button, &QPushButton::clicked, this, &TfrmDuiZhang::btnDuizhangClick);
+    m_actual->setFocus(Qt::OtherFocusReason);
 }
 
 void TfrmDuiZhang::buildSinceCheckpoint(const QString &fundsType, const QString &account,
