@@ -13,82 +13,19 @@ if [ -z "${E2E_INNER:-}" ]; then
     export E2E_INNER=1
     exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$program" "$template" "$page"
 fi
-export QT_QPA_PLATFORM=xcb
+source "$(dirname "$(readlink -f "$0")")/e2e_lib.sh"
 
-work=$(mktemp -d)
-app_pid=
-cleanup() {
-    if [ -n "$app_pid" ]; then kill "$app_pid" 2>/dev/null || true; fi
-    rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; shot failure; exit 1; }
-shot() {
-    if [ -n "${E2E_SHOTS:-}" ]; then
-        mkdir -p "$E2E_SHOTS"
-        import -window root "$E2E_SHOTS/$1.png" 2>/dev/null || true
-    fi
-}
-wait_window() {
-    local id
-    for _ in $(seq 1 100); do
-        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 || true)
-        if [ -n "$id" ]; then echo "$id"; return 0; fi
-        sleep 0.2
-    done
-    return 1
-}
-wait_gone() {
-    for _ in $(seq 1 50); do
-        xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
-        sleep 0.2
-    done
-    return 1
-}
-click() { xdotool mousemove --window "$1" "$2" "$3" click 1; sleep 0.4; }
 # Clicks a field, selects what it holds and types the text.
 field() { click "$1" "$2" "$3"; xdotool key ctrl+a; xdotool type --delay 60 "$4"; sleep 0.2; }
-type_text() { xdotool type --delay 60 "$1"; sleep 0.2; }
-# Answers the box "提示" (a message or a question) with Enter; another box may follow it.
-ok_box() {
-    local box
-    box=$(wait_window '^提示$') || fail "no message box ($1)"
-    sleep 0.3
-    shot "$1"
-    xdotool key Return
-    for _ in $(seq 1 50); do
-        xdotool search --onlyvisible --name '^提示$' 2>/dev/null | grep -qx "$box" || return 0
-        sleep 0.2
-    done
-    fail "message box stays ($1)"
-}
 db="$work/Data/Kexbora.db"
 sql() { sqlcipher "$db" "PRAGMA key='plovk'; $1"; }
 
-mkdir -p "$work/bin" "$work/Data" "$work/other"
-cp "$program" "$work/bin/kexbora"
-cp "$template" "$work/Data/init.db"
-cp "$page" "$work/other/1.html"
+lay_out_program
 # The lookup lists a household would have filled in first.
 sqlcipher "$work/Data/init.db" "PRAGMA key='plovk'; insert into kx_hash(keyname, keyvalue, seqid)
     values ('FundsType','储蓄卡',1), ('FundsType','信用卡',2), ('CardCompany','工商银行',1),
            ('StaffName','张三',1), ('IncomeType','工资',1);" >/dev/null
-"$work/bin/kexbora" >"$work/app.log" 2>&1 &
-app_pid=$!
-
-# Sign up admin / 123456 and log in.
-login=$(wait_window '^用户登录$') || fail "no login window"
-click "$login" 54 156
-reg=$(wait_window '^用户注册$') || fail "no sign-up window"
-click "$reg" 190 36
-type_text admin; xdotool key Tab; type_text 123456; xdotool key Tab; type_text 123456
-click "$reg" 144 186
-ok_box signed-up
-wait_gone '^用户注册$' || fail "sign-up window stays"
-click "$login" 165 41
-type_text admin; xdotool key Tab; type_text 123456; xdotool key Return
-main=$(wait_window '^Quorvane$') || fail "no main window"
-sleep 2
+start_and_log_in
 
 # Two accounts: 储蓄卡 001 opened with 1000, 信用卡 002 with 0.
 add_account() {
