@@ -6,26 +6,22 @@
 # Usage: e2e_accounts.sh <kexbora> <init.db> <1.html>   (screenshots go to $E2E_SHOTS)
 set -euo pipefail
 
-program=$(readlink -f "${1:?program}")
-template=$(readlink -f "${2:?template database}")
-page=$(readlink -f "${3:?local start page}")
 if [ -z "${E2E_INNER:-}" ]; then
     export E2E_INNER=1
-    exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$program" "$template" "$page"
+    exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
 fi
-source "$(dirname "$(readlink -f "$0")")/e2e_lib.sh"
+# shellcheck source=e2e_session.sh
+source "$(dirname "$0")/e2e_session.sh"
 
 # Clicks a field, selects what it holds and types the text.
 field() { click "$1" "$2" "$3"; xdotool key ctrl+a; xdotool type --delay 60 "$4"; sleep 0.2; }
 db="$work/Data/Kexbora.db"
 sql() { sqlcipher "$db" "PRAGMA key='plovk'; $1"; }
 
-lay_out_program
-# The lookup lists a household would have filled in first.
-sqlcipher "$work/Data/init.db" "PRAGMA key='plovk'; insert into kx_hash(keyname, keyvalue, seqid)
-    values ('FundsType','储蓄卡',1), ('FundsType','信用卡',2), ('CardCompany','工商银行',1),
-           ('StaffName','张三',1), ('IncomeType','工资',1);" >/dev/null
-start_and_log_in
+# The lookup lists a household would have filled in first (read when a form is opened).
+sql "insert into kx_hash(keyname, keyvalue, seqid) values ('FundsType','储蓄卡',1),
+    ('FundsType','信用卡',2), ('CardCompany','工商银行',1), ('StaffName','张三',1),
+    ('IncomeType','工资',1);"
 
 # Two accounts: 储蓄卡 001 opened with 1000, 信用卡 002 with 0.
 add_account() {

@@ -5,18 +5,12 @@
 # module. Usage: e2e_records.sh <kexbora> <init.db> <1.html>   (screenshots go to $E2E_SHOTS)
 set -euo pipefail
 
-program=$(readlink -f "${1:?program}")
-template=$(readlink -f "${2:?template database}")
-page=$(readlink -f "${3:?local start page}")
 if [ -z "${E2E_INNER:-}" ]; then
     export E2E_INNER=1
-    exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$program" "$template" "$page"
+    exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
 fi
-
-source "$(dirname "$(readlink -f "$0")")/e2e_lib.sh"
-
-lay_out_program
-start_and_log_in
+# shellcheck source=e2e_session.sh
+source "$(dirname "$0")/e2e_session.sh"
 
 # Income page, then a new record.
 click "$main" 111 117

@@ -6,10 +6,11 @@ kexbora_add_tests(ledger kexbora_ledger
     inoutfixture.h
     loopbackserver.cpp
     loopbackserver.h
-    pagefixture.cpp
-    pagefixture.h
+    pagedriver.h
     recordingprompter.cpp
     recordingprompter.h
+    recordpagefixture.cpp
+    recordpagefixture.h
     templedger.cpp
     templedger.h
     testfiles.cpp
@@ -25,10 +26,12 @@ kexbora_add_tests(ledger kexbora_ledger
     tst_db
     tst_des
     tst_inoutpage
+    tst_investcalc
     tst_login
     tst_mainwindow
     tst_modifypwd
     tst_moneytext
+    tst_mortgagecalc
     tst_movementpages
     tst_network
     tst_paramedit
@@ -36,6 +39,7 @@ kexbora_add_tests(ledger kexbora_ledger
     tst_recordlist
     tst_recordpage
     tst_reg
+    tst_savingscalc
     tst_schema
     tst_startup
     tst_tfrmdm
@@ -78,4 +82,19 @@ if(TARGET kexbora AND KEXBORA_XVFB_RUN AND KEXBORA_XDOTOOL AND KEXBORA_SQLCIPHER
                        ENVIRONMENT "E2E_SHOTS=${CMAKE_BINARY_DIR}/screenshots/accounts")
 else()
   message(STATUS "ledger/e2e_accounts left out: needs xvfb-run, xdotool and sqlcipher")
+endif()
+
+# Calculators end to end: the three pages from the top bar, results on screen, screenshots of
+# each into build/screenshots/ (same tools, plus ImageMagick's import and compare).
+find_program(KEXBORA_IMPORT import)
+find_program(KEXBORA_COMPARE compare)
+if(TARGET kexbora AND KEXBORA_XVFB_RUN AND KEXBORA_XDOTOOL AND KEXBORA_IMPORT AND KEXBORA_COMPARE)
+  add_test(NAME ledger/e2e_calculators
+           COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/e2e_calculators.sh $<TARGET_FILE:kexbora>
+                   ${KEXBORA_DATA_DIR}/init.db ${KEXBORA_OTHER_DIR}/1.html)
+  set_tests_properties(ledger/e2e_calculators PROPERTIES
+                       TIMEOUT 150 RUN_SERIAL TRUE
+                       ENVIRONMENT "E2E_SHOTS=${CMAKE_BINARY_DIR}/screenshots")
+else()
+  message(STATUS "ledger/e2e_calculators left out: needs xvfb-run, xdotool and ImageMagick")
 endif()

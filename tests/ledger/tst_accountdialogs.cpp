@@ -98,6 +98,11 @@ private slots:
             QCOMPARE(r.reconcile(input), QStringList{message});
             QCOMPARE(r.checkpoints(), 1);
         }
+        // Typing: digits, one point and a leading minus (an overdrawn card) only.
+        auto *actual = r.dialog.findChild<QLineEdit *>("edtShiji");
+        actual->clear();
+        QTest::keyClicks(actual, "-1a2.5.-x");
+        QCOMPARE(actual->text(), QString("-12.5"));
         QSignalSpy reconciled(&r.dialog, &TfrmDuiZhang::reconciled);
         QCOMPARE(r.reconcile("4199.51"), QStringList{"对账完成。"});
         QCOMPARE(reconciled.count(), 1);

@@ -6,7 +6,7 @@
 #include "ledger/records/recordlist.h"
 #include "ledger/records/recordlistmodel.h"
 #include "ledger/transfers/transferpage.h"
-#include "support/ledger/pagefixture.h"
+#include "support/ledger/recordpagefixture.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -19,7 +19,7 @@ using namespace ledger;
 
 namespace {
 
-struct Fixture : test::PageFixture<BankPage> {
+struct Fixture : test::RecordPageFixture<BankPage> {
     QLineEdit *edit(const QString &name) { return find<QLineEdit>(name); }
     RecordList *list() { return find<RecordList>("lv_bank"); }
     QStringList save() { return click("btn_bank_submit"); }

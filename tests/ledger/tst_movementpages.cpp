@@ -5,7 +5,7 @@
 #include "ledger/records/recordlist.h"
 #include "ledger/records/recordlistmodel.h"
 #include "ledger/transfers/transferpage.h"
-#include "support/ledger/pagefixture.h"
+#include "support/ledger/recordpagefixture.h"
 
 #include <QDateEdit>
 #include <QLineEdit>
@@ -16,7 +16,7 @@ using namespace ledger;
 
 namespace {
 
-struct Transfers : test::PageFixture<TransferPage> {
+struct Transfers : test::RecordPageFixture<TransferPage> {
     Transfers() {
         ledger.addCard("储蓄卡", "A", 0);
         ledger.addCard("储蓄卡", "B", 0);
@@ -31,7 +31,7 @@ struct Transfers : test::PageFixture<TransferPage> {
     }
 };
 
-struct Loans : test::PageFixture<LoanPage> {
+struct Loans : test::RecordPageFixture<LoanPage> {
     Loans() { click("sbtn_borrow_Add"); }
     QStringList save() { return click("btn_borrow_Submit"); }
     QLineEdit *edit(const QString &name) { return find<QLineEdit>(name); }

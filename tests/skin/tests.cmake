@@ -75,6 +75,7 @@ kexbora_add_tests(skin kexbora_skin
     tst_packcommands
     tst_quickini
     tst_skindata
+    tst_skindrawtext
     tst_skinobjects
     tst_skinreader
 )
@@ -88,7 +89,7 @@ if(TARGET tst_ourskinart)
   target_link_libraries(tst_ourskinart PRIVATE skinpack_art)
 endif()
 if(TARGET tst_packcommands)
-  target_link_libraries(tst_packcommands PRIVATE kexbora_common)
+  target_link_libraries(tst_packcommands PRIVATE skinpack_art)
 endif()
 
 add_test(NAME skin/skinpack_roundtrip

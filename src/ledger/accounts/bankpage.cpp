@@ -239,27 +239,24 @@ void BankPage::submitClick() {
     const bool editing = editingKey(&cardid);
     if (editing) {
         // Only the status and the memo change once an account is saved.
-        bool ok = false;
-        try {
-            ok =
-                Cards(ledgerDb())
-                    .updateStatusMemo(cardid, m_status->currentIndex() != 1, m_memo->toPlainText());
-        } catch (const DbError &e) {
-            qWarning("account save: %s", e.what());
-        }
-        finishSave(ok);
+        saveRecord([&](Db &db) {
+            return Cards(db).updateStatusMemo(cardid, m_status->currentIndex() != 1,
+                                              m_memo->toPlainText());
+        });
         return;
     }
     if (!checkFields(&card))
         return;
+    bool exists = false;
     try {
-        if (Cards(ledgerDb()).exists(card.fundsType, card.account)) {
-            rejectField(QStringLiteral("该账户已存在。"), m_account);
-            return;
-        }
+        exists = Cards(ledgerDb()).exists(card.fundsType, card.account);
     } catch (const DbError &e) {
         qWarning("account check: %s", e.what());
         finishSave(false);
+        return;
+    }
+    if (exists) {
+        rejectField(QStringLiteral("该账户已存在。"), m_account);
         return;
     }
     if (!Prompter::instance().confirm(
@@ -267,13 +264,7 @@ void BankPage::submitClick() {
                            "\n您确定提交吗?"),
             QStringLiteral("提示")))
         return;
-    bool ok = false;
-    try {
-        ok = Cards(ledgerDb()).insert(card, currentUserId) > 0;
-    } catch (const DbError &e) {
-        qWarning("account save: %s", e.what());
-    }
-    finishSave(ok);
+    saveRecord([&](Db &db) { return Cards(db).insert(card, currentUserId) > 0; });
 }
 
 bool BankPage::selectedAccount(Card *card) const {

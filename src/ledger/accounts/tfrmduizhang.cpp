@@ -7,6 +7,7 @@
 #include "ledger/data/balances.h"
 #include "ledger/data/checkpoints.h"
 #include "ledger/data/tfrmdm.h"
+#include "ledger/records/amountfilter.h"
 #include "ledger/records/recordlist.h"
 
 #include <QHBoxLayout>
@@ -14,7 +15,6 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 #include <QStyledItemDelegate>
 
 namespace ledger {
@@ -52,8 +52,7 @@ TfrmDuiZhang::TfrmDuiZhang(qint64 cardid, const QString &fundsType, const QStrin
     m_actual->setObjectName(QStringLiteral("edtShiji"));
     m_actual->setMaximumWidth(90);
     // An overdrawn account (a credit card) has a negative balance: a leading minus is allowed.
-    static const QRegularExpression amount(QStringLiteral("-?\\d*\\.?\\d*"));
-    m_actual->setValidator(new QRegularExpressionValidator(amount, m_actual));
+    installSignedAmountFilter(m_actual);
     auto *button = new QPushButton(QStringLiteral("对账"), this);
     button->setObjectName(QStringLiteral("btnDuizhang"));
     button->setDefault(true); // Enter in the actual balance reconciles

@@ -152,17 +152,11 @@ void LoanPage::submitClick() {
         return;
     loan.memo = m_memo->toPlainText();
     loan.eventDate = m_date->date();
-    bool ok = false;
-    try {
-        Loans loans(ledgerDb());
-        if (editingKey(&loan.borrowId))
-            ok = loans.update(loan);
-        else
-            ok = loans.insert(loan, currentUserId) > 0;
-    } catch (const DbError &e) {
-        qWarning("loan save: %s", e.what());
-    }
-    finishSave(ok);
+    saveRecord([&](Db &db) {
+        Loans loans(db);
+        return editingKey(&loan.borrowId) ? loans.update(loan)
+                                          : loans.insert(loan, currentUserId) > 0;
+    });
 }
 
 } // namespace ledger

@@ -1,6 +1,7 @@
 #include "ledger/records/recordpage.h"
 
 #include "ledger/app/paths.h"
+#include "ledger/core/fieldstyle.h"
 #include "ledger/core/moneytext.h"
 #include "ledger/core/prompter.h"
 #include "ledger/core/untpub.h"
@@ -528,12 +529,7 @@ void RecordPage::setComboText(QComboBox *combo, const QString &text) {
 }
 
 void RecordPage::setFieldLocked(QWidget *field, bool locked) {
-    QPalette palette = field->palette();
-    const QColor base = locked ? QApplication::palette().color(QPalette::ToolTipBase)
-                               : QApplication::palette().color(QPalette::Base);
-    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-        palette.setColor(group, QPalette::Base, base);
-    field->setPalette(palette);
+    ledger::setFieldLocked(field, locked);
 }
 
 void RecordPage::applyAccountRule(QComboBox *fundsType, QComboBox *account, QLabel *must) {
@@ -567,6 +563,16 @@ bool RecordPage::rejectField(const QString &message, QWidget *field) {
     if (field)
         field->setFocus(Qt::OtherFocusReason);
     return false;
+}
+
+void RecordPage::saveRecord(const std::function<bool(Db &)> &save) {
+    bool ok = false;
+    try {
+        ok = save(database());
+    } catch (const DbError &e) {
+        qWarning("record save: %s", e.what());
+    }
+    finishSave(ok);
 }
 
 void RecordPage::finishSave(bool ok) {

@@ -156,6 +156,9 @@ protected:
     bool rejectField(const QString &message, QWidget *field);
     // After a save ran: messages, continuous adding or back to the list, reload.
     void finishSave(bool ok);
+    // Runs a save on the open ledger, then finishSave: a database error (logged) is a failed
+    // save, as is a false result.
+    void saveRecord(const std::function<bool(Db &)> &save);
 
     void showQueryPage();
     void showEditPage();

@@ -168,17 +168,11 @@ void TransferPage::submitClick() {
         return;
     transfer.memo = m_memo->toPlainText();
     transfer.eventDate = m_date->date();
-    bool ok = false;
-    try {
-        Transfers transfers(ledgerDb());
-        if (editingKey(&transfer.transId))
-            ok = transfers.update(transfer);
-        else
-            ok = transfers.insert(transfer, currentUserId) > 0;
-    } catch (const DbError &e) {
-        qWarning("transfer save: %s", e.what());
-    }
-    finishSave(ok);
+    saveRecord([&](Db &db) {
+        Transfers transfers(db);
+        return editingKey(&transfer.transId) ? transfers.update(transfer)
+                                             : transfers.insert(transfer, currentUserId) > 0;
+    });
 }
 
 } // namespace ledger

@@ -1,6 +1,6 @@
 #include "support/ledger/inoutfixture.h"
 
-#include "support/ledger/pagefixture.h"
+#include "support/ledger/recordpagefixture.h"
 
 #include "ledger/records/recordlist.h"
 

@@ -1,5 +1,6 @@
 #include "support/skin/testskin.h"
 
+#include "skin/data/tskindata.h"
 #include "skin/package/packagewriter.h"
 
 #include <QBuffer>
@@ -243,6 +244,14 @@ QByteArray TTestSkin::Packed(quint32 version) const {
     TSkinPackageWriter writer;
     Fill(writer);
     return writer.Packed(version);
+}
+
+std::shared_ptr<const SkinObjects> TTestSkin::Read() const {
+    TSkinData data;
+    data.SetSkinStream(Packed());
+    if (!data.Objects())
+        qFatal("the test skin was refused");
+    return data.Objects();
 }
 
 QByteArray TTestSkin::BmpBytes(const QImage &image) {

@@ -8,10 +8,12 @@
 #include <QPair>
 #include <QSize>
 #include <QString>
+#include <memory>
 
 namespace skin {
 class TSkinPackageWriter;
-}
+struct SkinObjects;
+} // namespace skin
 
 namespace skin::test {
 
@@ -40,6 +42,8 @@ public:
     QByteArray Ini() const; // CR LF lines
     QByteArray Unpacked(quint32 version = 20000) const;
     QByteArray Packed(quint32 version = 20000) const;
+    // The skin as a skin-data component reads it from Packed(); a refusal ends the test run.
+    std::shared_ptr<const SkinObjects> Read() const;
 
     // Entry name of the INI text inside the package.
     static QString IniName() { return QStringLiteral("skin.ini"); }

@@ -1,8 +1,11 @@
-# Shared steps of the end-to-end runs of the real program under Xvfb (sourced, not run):
-# a work folder laid out like the installed program, screenshots, waiting for windows by title,
-# clicks and typing with xdotool, message boxes, sign-up and login.
-# The caller sets program, template and page (paths) before sourcing.
+# Shared start of the end-to-end runs (sourced): lays out the program like an installed one,
+# starts it on the virtual display, signs up admin / 123456 and logs in; $main is then the main
+# window and $work the program's folder. Screenshots go to $E2E_SHOTS when it is set.
+# Arguments of the sourcing script: <kexbora> <init.db> <1.html>
 
+program=$(readlink -f "${1:?program}")
+template=$(readlink -f "${2:?template database}")
+page=$(readlink -f "${3:?local start page}")
 export QT_QPA_PLATFORM=xcb # the virtual display, whatever the caller's environment says
 
 work=$(mktemp -d)
@@ -52,29 +55,25 @@ ok_box() {
     fail "message box stays ($1)"
 }
 
-# Lays out bin/, Data/ (the template) and other/ in the work folder.
-lay_out_program() {
-    mkdir -p "$work/bin" "$work/Data" "$work/other"
-    cp "$program" "$work/bin/kexbora"
-    cp "$template" "$work/Data/init.db"
-    cp "$page" "$work/other/1.html"
-}
+mkdir -p "$work/bin" "$work/Data" "$work/other"
+cp "$program" "$work/bin/kexbora"
+cp "$template" "$work/Data/init.db"
+cp "$page" "$work/other/1.html"
+"$work/bin/kexbora" >"$work/app.log" 2>&1 &
+app_pid=$!
 
-# Starts the program, signs up admin / 123456, logs in; sets main to the main window's id.
-start_and_log_in() {
-    "$work/bin/kexbora" >"$work/app.log" 2>&1 &
-    app_pid=$!
-    local login reg
-    login=$(wait_window '^用户登录$') || fail "no login window"
-    click "$login" 54 156
-    reg=$(wait_window '^用户注册$') || fail "no sign-up window"
-    click "$reg" 190 36
-    type_text admin; xdotool key Tab; type_text 123456; xdotool key Tab; type_text 123456
-    click "$reg" 144 186
-    ok_box signed-up
-    wait_gone '^用户注册$' || fail "sign-up window stays"
-    click "$login" 165 41
-    type_text admin; xdotool key Tab; type_text 123456; xdotool key Return
-    main=$(wait_window '^Quorvane$') || fail "no main window"
-    sleep 2
-}
+# Sign up admin / 123456.
+login=$(wait_window '^用户登录$') || fail "no login window"
+click "$login" 54 156
+reg=$(wait_window '^用户注册$') || fail "no sign-up window"
+click "$reg" 190 36
+type_text admin; xdotool key Tab; type_text 123456; xdotool key Tab; type_text 123456
+click "$reg" 144 186
+ok_box signed-up
+wait_gone '^用户注册$' || fail "sign-up window stays"
+
+# Log in.
+click "$login" 165 41
+type_text admin; xdotool key Tab; type_text 123456; xdotool key Return
+main=$(wait_window '^Quorvane$') || fail "no main window"
+sleep 2

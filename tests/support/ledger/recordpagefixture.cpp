@@ -1,4 +1,4 @@
-#include "support/ledger/pagefixture.h"
+#include "support/ledger/recordpagefixture.h"
 
 #include <QInputMethodEvent>
 #include <QLineEdit>
