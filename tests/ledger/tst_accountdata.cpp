@@ -1,6 +1,7 @@
 // The account, transfer and loan data classes against a real ledger: the opening checkpoint
-// written with the account or not at all, identity and trimming of account numbers, the
-// status lists, and texts with quotes and Chinese characters round-tripping.
+// with the highest movement keys, identity and trimming of account numbers, and texts with
+// quotes and Chinese characters round-tripping. (The pages' tests cover the status lists and
+// a failed checkpoint.)
 #include "ledger/data/cards.h"
 #include "ledger/data/checkpoints.h"
 #include "ledger/data/db.h"
@@ -42,40 +43,6 @@ private slots:
         QVERIFY(!cards.exists("信用卡", "001"));
         cards.insert({0, "a", "b", "Visa", "ab-1", 0, 0, true, {}, {}}, 1);
         QVERIFY(cards.exists("VISA", "AB-1"));
-    }
-
-    void failedCheckpointLeavesNoAccount() {
-        test::AccountLedger l;
-        l.db().exec("create trigger refuse before insert on kx_card_duizhang "
-                    "begin select raise(abort, 'refused'); end");
-        QVERIFY_THROWS_EXCEPTION(
-            DbError, Cards(l.db()).insert({0, "a", "b", "储蓄卡", "1", 0, 10, true, {}, {}}, 1));
-        QCOMPARE(l.rowCount("kx_Card"), 0);
-        QCOMPARE(l.rowCount("kx_card_duizhang"), 0);
-    }
-
-    void listsByStatusWithComputedBalances() {
-        test::AccountLedger l;
-        const qint64 a = l.addCard("储蓄卡", "B", 10);
-        const qint64 b = l.addCard("信用卡", "C", -5);
-        const qint64 c = l.addCard("储蓄卡", "A", 1);
-        Cards cards(l.db());
-        QVERIFY(cards.updateStatusMemo(b, false, "停用"));
-        QVERIFY(!cards.updateStatusMemo(99, false, "x"));
-        l.addInOut("2024-03-01", -1, 2.5, "储蓄卡", "B");
-        const auto ids = [&](Cards::Filter filter) {
-            QList<qint64> result;
-            for (const CardBalance &row : cards.list(filter))
-                result << row.card.cardid;
-            return result;
-        };
-        QCOMPARE(ids(Cards::Filter::Valid), QList<qint64>({a, c}));
-        QCOMPARE(ids(Cards::Filter::Invalid), QList<qint64>({b}));
-        QCOMPARE(ids(Cards::Filter::All), QList<qint64>({b, a, c})); // 信 sorts before 储
-        QCOMPARE(cards.list(Cards::Filter::Valid).first().computed, 7.5);
-        QCOMPARE(cards.list(Cards::Filter::Invalid).first().card.memo, QString("停用"));
-        QCOMPARE(cards.validAccounts("储蓄卡"), QStringList({"B", "A"}));
-        QCOMPARE(cards.validAccounts("信用卡"), QStringList());
     }
 
     void transfersAndLoansRoundTrip() {
