@@ -39,7 +39,10 @@ wait_gone() {
     done
     return 1
 }
-click() { xdotool mousemove --window "$1" "$2" "$3" click 1; sleep 0.4; }
+# Points are client coordinates: the skinned frame puts the client 4 px right of the window's
+# corner and 28 px (the caption) below it.
+frame_x=4 frame_y=28
+click() { xdotool mousemove --window "$1" $(($2 + frame_x)) $(($3 + frame_y)) click 1; sleep 0.4; }
 type_text() { xdotool type --delay 60 "$1"; sleep 0.2; }
 # Answers the box "提示" (a message or a question) with Enter; another box may follow it.
 ok_box() {

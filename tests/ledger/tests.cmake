@@ -41,10 +41,14 @@ kexbora_add_tests(ledger kexbora_ledger
     tst_reg
     tst_savingscalc
     tst_schema
+    tst_skinnedwindows
     tst_startup
     tst_tfrmdm
     tst_untpub
 )
+if(TARGET tst_skinnedwindows)
+  target_link_libraries(tst_skinnedwindows PRIVATE kexbora_test_support_skin)
+endif()
 
 # End-to-end run of the real program under a virtual display (xvfb-run, xdotool, sqlcipher).
 find_program(KEXBORA_XVFB_RUN xvfb-run)

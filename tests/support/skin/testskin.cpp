@@ -202,6 +202,17 @@ void TTestSkin::SetStrip(const QString &name, int frames, QSize frameSize, bool 
     frameColours.insert(name, colours);
 }
 
+void TTestSkin::SetKeyPixels(const QString &name, const QList<QPoint> &pixels) {
+    for (auto &e : entries)
+        if (e.first == name) {
+            QImage image = QImage::fromData(e.second, "BMP").convertToFormat(QImage::Format_RGB32);
+            for (const QPoint &p : pixels)
+                image.setPixel(p, 0xFFFF00FF);
+            e.second = BmpBytes(image);
+            return;
+        }
+}
+
 void TTestSkin::SetRawEntry(const QString &name, const QByteArray &bytes) {
     for (auto &e : entries)
         if (e.first == name) {

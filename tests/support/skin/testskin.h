@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QList>
 #include <QPair>
+#include <QPoint>
 #include <QSize>
 #include <QString>
 #include <memory>
@@ -35,6 +36,10 @@ public:
     // A strip of `frames` solid frames of `frameSize`, stacked when vertical.
     void SetStrip(const QString &name, int frames, QSize frameSize, bool vertical = false);
     void SetRawEntry(const QString &name, const QByteArray &bytes);
+
+    // Turns the given pixels of an image already in the package into the key colour (its frame
+    // colours stay known).
+    void SetKeyPixels(const QString &name, const QList<QPoint> &pixels);
 
     // Solid colour of frame `frame` (1-based) of a strip made by SetStrip; 0 when unknown.
     QRgb FrameColour(const QString &imageName, int frame) const;
