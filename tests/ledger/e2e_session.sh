@@ -8,6 +8,8 @@ template=$(readlink -f "${2:?template database}")
 page=$(readlink -f "${3:?local start page}")
 export QT_QPA_PLATFORM=xcb # the virtual display, whatever the caller's environment says
 
+# The program runs on the virtual display even when the caller chose another platform.
+export QT_QPA_PLATFORM=xcb
 work=$(mktemp -d)
 app_pid=
 cleanup() {

@@ -57,11 +57,11 @@ private slots:
         QCOMPARE(stored.eventDate, t.eventDate);
         stored.inFundsType = "信用卡";
         stored.inAccount = "9'9";
-        QVERIFY(transfers.update(stored));
+        transfers.update(stored);
         QCOMPARE(transfers.find(t.transId)->inAccount, QString("9'9"));
-        QVERIFY(transfers.remove(t.transId));
-        QVERIFY(!transfers.remove(t.transId));
-        QVERIFY(!transfers.update(stored));
+        transfers.remove(t.transId);
+        QVERIFY_THROWS_EXCEPTION(DbError, transfers.remove(t.transId));
+        QVERIFY_THROWS_EXCEPTION(DbError, transfers.update(stored));
         QVERIFY(!transfers.find(t.transId));
 
         Loans loans(l.db());
@@ -71,9 +71,9 @@ private slots:
         QCOMPARE(back.loanName, loan.loanName);
         QCOMPARE(back.myType, 1);
         back.myType = -1;
-        QVERIFY(loans.update(back));
+        loans.update(back);
         QCOMPARE(loans.find(loan.borrowId)->myType, -1);
-        QVERIFY(loans.remove(loan.borrowId));
+        loans.remove(loan.borrowId);
         QVERIFY(!loans.find(loan.borrowId));
     }
 };

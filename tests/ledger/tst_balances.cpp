@@ -161,7 +161,9 @@ private slots:
             b.getCardCurNumber(a, "储蓄卡", "A1");
             b.getSumCash();
             b.getSumCard();
-            Cards(l.db()).list(Cards::Filter::All);
+            RecordRows rows;
+            Cards(l.db()).rows({}, &rows);
+            Cards(l.db()).totals({});
             b.history("储蓄卡", "A1");
         });
         for (const char *table : {"kx_InAndOut", "kx_Transfer", "kx_Borrow"})

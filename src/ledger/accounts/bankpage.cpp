@@ -4,8 +4,8 @@
 #include "ledger/accounts/tfrmhislist.h"
 #include "ledger/core/moneytext.h"
 #include "ledger/core/prompter.h"
-#include "ledger/core/untpub.h"
 #include "ledger/core/untvar.h"
+#include "ledger/data/dbguard.h"
 #include "ledger/data/tfrmdm.h"
 #include "ledger/params/tfrmparam.h"
 #include "ledger/records/amountfilter.h"
@@ -41,6 +41,9 @@ RecordPageNames bankNames() {
 // Columns of lv_bank holding the type and the number.
 constexpr int kTypeColumn = 1;
 constexpr int kAccountColumn = 3;
+// Columns holding the balance at the newest checkpoint and the computed balance.
+constexpr int kBalanceColumn = 4;
+constexpr int kComputedColumn = 5;
 
 // An entry of the combo's list, as typed or picked.
 bool isEntry(const QComboBox *combo) {
@@ -146,23 +149,17 @@ Cards::Filter BankPage::status() const {
     }
 }
 
-void BankPage::showList() {
-    QList<QStringList> rows;
-    double total = 0;
-    try {
-        for (const CardBalance &row : Cards(ledgerDb()).list(status())) {
-            const Card &c = row.card;
-            rows.append({QString::number(c.cardid), c.fundsType, c.cardCompany, c.account,
-                         formatMoneyN(c.balance), formatMoneyN(row.computed), c.staffName, c.memo});
-            total += row.computed;
+std::unique_ptr<RecordSource> BankPage::recordSource() const {
+    return std::make_unique<Cards>(ledgerDb(), status());
+}
+
+void BankPage::formatListRows(RecordRows *rows) const {
+    for (int row = 0; row < rows->count(); ++row) {
+        for (int column : {kBalanceColumn, kComputedColumn}) {
+            QString &cell = rows->cells[qsizetype(row) * rows->columns + column];
+            cell = formatMoneyN(cell.toDouble());
         }
-    } catch (const DbError &e) {
-        qWarning("account list: %s", e.what());
-        rows.clear();
-        total = 0;
     }
-    list()->records()->setRows(rows);
-    showListTotals(int(rows.size()), total);
 }
 
 void BankPage::fillLookupLists() {
@@ -240,21 +237,20 @@ void BankPage::submitClick() {
     if (editing) {
         // Only the status and the memo change once an account is saved.
         saveRecord([&](Db &db) {
-            return Cards(db).updateStatusMemo(cardid, m_status->currentIndex() != 1,
-                                              m_memo->toPlainText());
+            Cards(db).updateStatusMemo(cardid, m_status->currentIndex() != 1,
+                                       m_memo->toPlainText());
+            return true;
         });
         return;
     }
     if (!checkFields(&card))
         return;
     bool exists = false;
-    try {
-        exists = Cards(ledgerDb()).exists(card.fundsType, card.account);
-    } catch (const DbError &e) {
-        qWarning("account check: %s", e.what());
-        finishSave(false);
+    if (!guardDb(
+            "account check",
+            [&] { exists = Cards(ledgerDb()).exists(card.fundsType, card.account); },
+            QStringLiteral("保存失败!")))
         return;
-    }
     if (exists) {
         rejectField(QStringLiteral("该账户已存在。"), m_account);
         return;
@@ -293,12 +289,11 @@ void BankPage::sbtn_bank_delClick() {
         return;
     }
     TfrmDuiZhang dialog(card.cardid, card.fundsType, card.account, window());
-    try {
-        dialog.buildSinceCheckpoint(card.fundsType, card.account, dialog.list());
-    } catch (const DbError &e) {
-        showInfo(QStringLiteral("读取数据失败：") + QString::fromUtf8(e.what()));
+    if (!guardDb(
+            "reconciliation list",
+            [&] { dialog.buildSinceCheckpoint(card.fundsType, card.account, dialog.list()); },
+            QStringLiteral("读取数据失败。")))
         return;
-    }
     // The account's row shows the new checkpoint's figures read back from the database.
     connect(&dialog, &TfrmDuiZhang::reconciled, this, [this](qint64 cardid) {
         showList();

@@ -20,8 +20,6 @@ class BankPage : public RecordPage {
 public:
     explicit BankPage(QWidget *parent = nullptr);
 
-    // showBank: the accounts of the checked status with their count and computed total.
-    void showList() override;
     void submitClick() override;
     // "对账" and "查看明细账" for the selected account.
     void sbtn_bank_delClick();
@@ -30,11 +28,12 @@ public:
     Cards::Filter status() const;
 
 protected:
-    ListQuery listQuery() const override { return {}; }
+    // The accounts of the checked status (showList is showBank).
+    std::unique_ptr<RecordSource> recordSource() const override;
     QString totalPrefix() const override { return QStringLiteral("当前余额："); }
+    // Both balances as money texts.
+    void formatListRows(RecordRows *rows) const override;
     void stateRoutine(Mode mode, qint64 key) override;
-    QString recordTable() const override { return QStringLiteral("kx_Card"); }
-    QString keyColumn() const override { return QStringLiteral("cardid"); }
 
 private:
     void buildQueryTools();

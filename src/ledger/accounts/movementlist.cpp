@@ -40,15 +40,17 @@ MovementDialog::MovementDialog(const QString &caption, const QString &listName,
 }
 
 double MovementDialog::showMovements(RecordList *list, const QList<AccountMovement> &movements) {
-    QList<QStringList> rows;
-    rows.reserve(movements.size());
+    RecordRows rows;
+    rows.columns = 5;
+    rows.cells.reserve(movements.size() * rows.columns);
     double total = 0;
+    int number = 0;
     for (const AccountMovement &m : movements) {
-        rows.append(
-            {QString::number(rows.size() + 1), m.date, m.kind, m.item, formatPlain(m.amount)});
+        rows.cells << QString::number(++number) << m.date << m.kind << m.item
+                   << formatPlain(m.amount);
         total += m.amount;
     }
-    list->records()->setRows(rows);
+    list->records()->setRows(std::move(rows));
     m_count->setText(QStringLiteral("记录数：%1 条").arg(list->count()));
     return total;
 }

@@ -3,9 +3,10 @@
 #include "ledger/accounts/movementlist.h"
 #include "ledger/accounts/reconciler.h"
 #include "ledger/core/moneytext.h"
-#include "ledger/core/untpub.h"
+#include "ledger/core/prompter.h"
 #include "ledger/data/balances.h"
 #include "ledger/data/checkpoints.h"
+#include "ledger/data/dbguard.h"
 #include "ledger/data/tfrmdm.h"
 #include "ledger/records/amountfilter.h"
 #include "ledger/records/recordlist.h"
@@ -93,19 +94,12 @@ void TfrmDuiZhang::btnDuizhangClick() {
         showInfo(Reconciler::differenceMessage(difference));
         return;
     }
-    try {
-        Checkpoints(ledgerDb()).reconcile(m_cardid, actual);
-    } catch (const DbError &e) {
-        qWarning("reconciliation: %s", e.what());
-        showInfo(QStringLiteral("对账失败。"));
+    if (!guardDb(
+            "reconciliation", [&] { Checkpoints(ledgerDb()).reconcile(m_cardid, actual); },
+            QStringLiteral("对账失败。")))
         return;
-    }
     emit reconciled(m_cardid);
-    try {
-        buildSinceCheckpoint(m_fundsType, m_account, list());
-    } catch (const DbError &e) {
-        qWarning("reconciliation list: %s", e.what());
-    }
+    guardDb("reconciliation list", [&] { buildSinceCheckpoint(m_fundsType, m_account, list()); });
     showInfo(QStringLiteral("对账完成。"));
 }
 

@@ -2,8 +2,8 @@
 
 #include "ledger/accounts/movementlist.h"
 #include "ledger/core/moneytext.h"
-#include "ledger/core/untpub.h"
 #include "ledger/data/balances.h"
+#include "ledger/data/dbguard.h"
 #include "ledger/data/tfrmdm.h"
 #include "ledger/records/csvexport.h"
 #include "ledger/records/recordlist.h"
@@ -42,13 +42,10 @@ void TfrmHisList::buildHistory(const QString &fundsType, const QString &account,
 
 void TfrmHisList::showHistory(const QString &fundsType, const QString &account, QWidget *parent) {
     TfrmHisList dialog(parent);
-    try {
-        dialog.buildHistory(fundsType, account, dialog.list());
-    } catch (const DbError &e) {
-        showInfo(QStringLiteral("读取数据失败：") + QString::fromUtf8(e.what()));
-        return;
-    }
-    dialog.exec();
+    if (guardDb(
+            "account history", [&] { dialog.buildHistory(fundsType, account, dialog.list()); },
+            QStringLiteral("读取数据失败。")))
+        dialog.exec();
 }
 
 void TfrmHisList::sbtn_bank_cvsClick() {

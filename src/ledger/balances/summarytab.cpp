@@ -1,8 +1,8 @@
 #include "ledger/balances/summarytab.h"
 
 #include "ledger/core/moneytext.h"
-#include "ledger/core/untpub.h"
 #include "ledger/data/balances.h"
+#include "ledger/data/dbguard.h"
 #include "ledger/data/tfrmdm.h"
 
 #include <QHBoxLayout>
@@ -72,18 +72,19 @@ void SummaryTab::showEvent(QShowEvent *event) {
 }
 
 void SummaryTab::sbtn_huizong_refreshClick() {
-    try {
-        const Balances balances(ledgerDb());
-        const double cash = balances.getSumCash();
-        m_cash->setText(yuan(QStringLiteral("现金："), cash));
-        const double cards = balances.getSumCard();
-        m_cards->setText(yuan(QStringLiteral("金融账户："), cards));
-        const double loans = -balances.getSumBorrow();
-        m_loans->setText(yuan(QStringLiteral("借支净资产："), loans));
-        m_total->setText(yuan(QStringLiteral("汇总："), cash + cards + loans));
-    } catch (const DbError &e) {
-        showInfo(QStringLiteral("读取数据失败：") + QString::fromUtf8(e.what()));
-    }
+    guardDb(
+        "summary",
+        [this] {
+            const Balances balances(ledgerDb());
+            const double cash = balances.getSumCash();
+            m_cash->setText(yuan(QStringLiteral("现金："), cash));
+            const double cards = balances.getSumCard();
+            m_cards->setText(yuan(QStringLiteral("金融账户："), cards));
+            const double loans = -balances.getSumBorrow();
+            m_loans->setText(yuan(QStringLiteral("借支净资产："), loans));
+            m_total->setText(yuan(QStringLiteral("汇总："), cash + cards + loans));
+        },
+        QStringLiteral("读取数据失败。"));
 }
 
 } // namespace ledger

@@ -37,20 +37,39 @@ QString normalizedAccount(const QString &account) {
     return account.trimmed();
 }
 
-QList<CardBalance> Cards::list(Filter filter) const {
-    QString sql = QStringLiteral("SELECT ") + kCardColumns + QStringLiteral(", ") +
-                  balancesql::computedBalance() + QStringLiteral(" FROM ") +
-                  balancesql::cardsWithCheckpoint();
-    QVariantList params;
-    if (filter != Filter::All) {
+QString Cards::fromWhere(QVariantList *params) const {
+    QString sql = QStringLiteral(" FROM ") + balancesql::cardsWithCheckpoint();
+    if (m_filter != Filter::All) {
         sql += QStringLiteral(" WHERE IsValid=?");
-        params << validText(filter == Filter::Valid);
+        *params << validText(m_filter == Filter::Valid);
     }
-    sql += QStringLiteral(" ORDER BY FundsType, cardid");
-    QList<CardBalance> cards;
-    for (Statement row(m_db, sql, params); row.next();)
-        cards.append({readCard(row), row.number(10)});
-    return cards;
+    return sql;
+}
+
+void Cards::rows(std::optional<QDate>, RecordRows *out) const {
+    QVariantList params;
+    const QString from = fromWhere(&params);
+    Statement query(m_db,
+                    QStringLiteral("SELECT cardid, FundsType, CardCompany, Account, Balance, ") +
+                        balancesql::computedBalance() + QStringLiteral(", StaffName, Memo") + from +
+                        QStringLiteral(" ORDER BY FundsType, cardid"),
+                    params);
+    readRecordRows(query, out);
+}
+
+RecordTotals Cards::totals(std::optional<QDate>) const {
+    QVariantList params;
+    const QString from = fromWhere(&params);
+    Statement sums(m_db,
+                   QStringLiteral("SELECT count(*), total(") + balancesql::computedBalance() +
+                       QStringLiteral(")") + from,
+                   params);
+    return readRecordTotals(sums);
+}
+
+void Cards::remove(qint64 key) {
+    throw DbError(QStringLiteral("accounts are never deleted (account %1)").arg(key),
+                  DbError::Code::BadStatement);
 }
 
 std::optional<Card> Cards::find(qint64 cardid) const {
@@ -70,14 +89,15 @@ bool Cards::exists(const QString &fundsType, const QString &account) const {
 }
 
 QStringList Cards::validAccounts(const QString &fundsType) const {
-    QStringList accounts;
-    for (Statement row(m_db,
-                       QStringLiteral("SELECT Account FROM kx_Card WHERE IsValid='1' AND "
-                                      "FundsType=? ORDER BY cardid"),
-                       {fundsType.trimmed()});
-         row.next();)
-        accounts << row.text(0);
-    return accounts;
+    return firstColumnTexts(m_db,
+                            QStringLiteral("SELECT Account FROM kx_Card WHERE IsValid='1' AND "
+                                           "FundsType=? ORDER BY cardid"),
+                            {fundsType.trimmed()});
+}
+
+QStringList Cards::validFundsTypes() const {
+    return firstColumnTexts(m_db, QStringLiteral("SELECT distinct FundsType FROM kx_Card WHERE "
+                                                 "IsValid='1' ORDER BY FundsType"));
 }
 
 qint64 Cards::insert(const Card &card, int userId) {
@@ -94,9 +114,10 @@ qint64 Cards::insert(const Card &card, int userId) {
     return cardid;
 }
 
-bool Cards::updateStatusMemo(qint64 cardid, bool valid, const QString &memo) {
-    return m_db.exec(QStringLiteral("UPDATE kx_Card SET IsValid=?, Memo=? WHERE cardid=?"),
-                     {validText(valid), memo, cardid}) == 1;
+void Cards::updateStatusMemo(qint64 cardid, bool valid, const QString &memo) {
+    if (m_db.exec(QStringLiteral("UPDATE kx_Card SET IsValid=?, Memo=? WHERE cardid=?"),
+                  {validText(valid), memo, cardid}) == 0)
+        throw DbError(QStringLiteral("no account %1").arg(cardid), DbError::Code::RecordMissing);
 }
 
 } // namespace ledger

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QList>
+#include "ledger/data/recordsource.h"
+
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -23,39 +24,44 @@ struct Card {
     QString eventDate; // creation date
 };
 
-// A listed account with its computed current balance.
-struct CardBalance {
-    Card card;
-    double computed = 0;
-};
-
 // Account numbers are stored and compared in this form (surrounding blanks removed), so that
 // the movements naming an account always find it.
 QString normalizedAccount(const QString &account);
 
-// The financial accounts. Accounts are never deleted. Throws DbError.
-class Cards {
+// The financial accounts. Lists show the accounts of a status (no period applies) by type,
+// then id: cardid, type, issuer, number, balance at the newest checkpoint, computed balance,
+// holder, memo; the total is the sum of the computed balances. Accounts are never deleted.
+// Throws DbError.
+class Cards : public RecordSource {
 public:
     enum class Filter { Valid, Invalid, All };
 
-    explicit Cards(Db &db) : m_db(db) {}
+    explicit Cards(Db &db, Filter filter = Filter::All) : m_db(db), m_filter(filter) {}
 
-    // The accounts of the status ordered by type, then id, with their computed balances.
-    QList<CardBalance> list(Filter filter) const;
+    void rows(std::optional<QDate> since, RecordRows *out) const override;
+    RecordTotals totals(std::optional<QDate> since) const override;
+    // Accounts are never deleted: always BadStatement.
+    void remove(qint64 key) override;
+
     std::optional<Card> find(qint64 cardid) const;
     bool exists(const QString &fundsType, const QString &account) const;
     // Numbers of the accounts in use of a type, oldest first (the account choice lists).
     QStringList validAccounts(const QString &fundsType) const;
+    // The payment forms that have accounts in use, sorted.
+    QStringList validFundsTypes() const;
 
     // Inserts the account (balance and opening balance both card.initBalance) and its opening
     // checkpoint in one transaction; returns the new cardid.
     qint64 insert(const Card &card, int userId);
-    // Only the status and the memo of an account change after it is saved. False when there is
-    // no such account.
-    bool updateStatusMemo(qint64 cardid, bool valid, const QString &memo);
+    // Only the status and the memo of an account change after it is saved. RecordMissing when
+    // there is no such account.
+    void updateStatusMemo(qint64 cardid, bool valid, const QString &memo);
 
 private:
+    QString fromWhere(QVariantList *params) const;
+
     Db &m_db;
+    Filter m_filter;
 };
 
 } // namespace ledger

@@ -2,8 +2,6 @@
 
 #include "ledger/data/db.h"
 
-#include <sqlcipher/sqlite3.h>
-
 namespace ledger {
 
 std::optional<Checkpoint> Checkpoints::newest(qint64 cardid) const {
@@ -40,7 +38,7 @@ void Checkpoints::reconcile(qint64 cardid, double actual) {
     const int updated =
         m_db.exec(QStringLiteral("UPDATE kx_Card SET Balance=? WHERE cardid=?"), {actual, cardid});
     if (updated != 1)
-        throw DbError(QStringLiteral("no account with id %1").arg(cardid), SQLITE_NOTFOUND);
+        throw DbError(QStringLiteral("no account %1").arg(cardid), DbError::Code::RecordMissing);
     write(cardid, actual, reconciledStatus());
     transaction.commit();
 }

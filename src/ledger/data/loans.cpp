@@ -21,8 +21,29 @@ QVariantList fields(const Loan &loan) {
 
 } // namespace
 
+Loans::Loans(Db &db)
+    : TableRecords(db,
+                   {QStringLiteral("KX_Borrow"),
+                    QStringLiteral("BorrowId"),
+                    // The direction texts are program constants.
+                    QStringLiteral("BorrowId, EventDate, CASE myType WHEN -1 THEN '") +
+                        directionText(-1) + QStringLiteral("' WHEN 1 THEN '") + directionText(1) +
+                        QStringLiteral("' ELSE '' END, LoanName, FundsNum, FundsType, Account, "
+                                       "Memo"),
+                    QStringLiteral("CASE myType WHEN -1 THEN FundsNum WHEN 1 THEN -FundsNum "
+                                   "ELSE 0 END"),
+                    QStringLiteral("IsValid='1'"),
+                    {},
+                    QStringLiteral("loan record")}) {}
+
+QString Loans::directionText(int myType) {
+    return myType == -1  ? QStringLiteral("支出(借出/还出)")
+           : myType == 1 ? QStringLiteral("进款(借入/还回)")
+                         : QString();
+}
+
 std::optional<Loan> Loans::find(qint64 borrowId) const {
-    Statement row(m_db,
+    Statement row(db(),
                   QStringLiteral("SELECT BorrowId, myType, LoanName, FundsNum, FundsType, "
                                  "Account, Memo, EventDate FROM kx_Borrow WHERE BorrowId=?"),
                   {borrowId});
@@ -35,21 +56,19 @@ std::optional<Loan> Loans::find(qint64 borrowId) const {
 }
 
 qint64 Loans::insert(const Loan &loan, int userId) {
-    m_db.exec(QStringLiteral("INSERT INTO kx_Borrow(FundsType, Account, FundsNum, myType, "
+    db().exec(QStringLiteral("INSERT INTO kx_Borrow(FundsType, Account, FundsNum, myType, "
                              "LoanName, Memo, EventDate, UserId) VALUES(?,?,?,?,?,?,?,?)"),
               fields(loan) << userId);
-    return m_db.lastInsertId();
+    return db().lastInsertId();
 }
 
-bool Loans::update(const Loan &loan) {
-    return m_db.exec(QStringLiteral("UPDATE kx_Borrow SET FundsType=?, Account=?, FundsNum=?, "
-                                    "myType=?, LoanName=?, Memo=?, EventDate=? "
-                                    "WHERE BorrowId=?"),
-                     fields(loan) << loan.borrowId) == 1;
-}
-
-bool Loans::remove(qint64 borrowId) {
-    return m_db.exec(QStringLiteral("DELETE FROM kx_Borrow WHERE BorrowId=?"), {borrowId}) == 1;
+void Loans::update(const Loan &loan) {
+    requireChanged(
+        db().exec(QStringLiteral("UPDATE kx_Borrow SET FundsType=?, Account=?, FundsNum=?, "
+                                 "myType=?, LoanName=?, Memo=?, EventDate=? "
+                                 "WHERE BorrowId=?"),
+                  fields(loan) << loan.borrowId),
+        loan.borrowId);
 }
 
 } // namespace ledger

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ledger/data/recordsource.h"
+
 #include <QDate>
 #include <QString>
 #include <optional>
@@ -21,20 +23,20 @@ struct Loan {
     QDate eventDate;
 };
 
-// The loan movements. Throws DbError.
-class Loans {
+// The loan movements; lists show the valid ones, each direction as its text, and as the total
+// what others owe the user: money out minus money in (other directions count nothing).
+// Throws DbError.
+class Loans : public TableRecords {
 public:
-    explicit Loans(Db &db) : m_db(db) {}
+    explicit Loans(Db &db);
+
+    static QString directionText(int myType); // "支出(借出/还出)", "进款(借入/还回)" or empty
 
     std::optional<Loan> find(qint64 borrowId) const;
     // Returns the new BorrowId.
     qint64 insert(const Loan &loan, int userId);
-    // False when there is no such loan movement.
-    bool update(const Loan &loan);
-    bool remove(qint64 borrowId);
-
-private:
-    Db &m_db;
+    // RecordMissing when there is no such loan movement.
+    void update(const Loan &loan);
 };
 
 } // namespace ledger

@@ -45,7 +45,7 @@ private:
 // The global instance, set while a TfrmDM exists.
 extern TfrmDM *frmDM;
 
-// frmDM's open connection; throws DbError when there is none.
+// The data module's open connection; throws DbError (NoConnection) when there is none.
 Db &ledgerDb();
 
 } // namespace ledger

@@ -21,8 +21,18 @@ QVariantList fields(const Transfer &t) {
 
 } // namespace
 
+Transfers::Transfers(Db &db)
+    : TableRecords(db, {QStringLiteral("KX_Transfer"),
+                        QStringLiteral("TransId"),
+                        QStringLiteral("TransId, outFundsType, outAccount, FundsNum, inFundsType, "
+                                       "inAccount, EventDate, Memo"),
+                        QStringLiteral("FundsNum"),
+                        QStringLiteral("IsValid='1'"),
+                        {},
+                        QStringLiteral("transfer")}) {}
+
 std::optional<Transfer> Transfers::find(qint64 transId) const {
-    Statement row(m_db,
+    Statement row(db(),
                   QStringLiteral("SELECT TransId, outFundsType, outAccount, FundsNum, "
                                  "inFundsType, inAccount, Memo, EventDate FROM kx_Transfer "
                                  "WHERE TransId=?"),
@@ -36,22 +46,19 @@ std::optional<Transfer> Transfers::find(qint64 transId) const {
 }
 
 qint64 Transfers::insert(const Transfer &transfer, int userId) {
-    m_db.exec(QStringLiteral("INSERT INTO kx_Transfer(outFundsType, outAccount, FundsNum, "
+    db().exec(QStringLiteral("INSERT INTO kx_Transfer(outFundsType, outAccount, FundsNum, "
                              "inFundsType, inAccount, Memo, EventDate, UserId) "
                              "VALUES(?,?,?,?,?,?,?,?)"),
               fields(transfer) << userId);
-    return m_db.lastInsertId();
+    return db().lastInsertId();
 }
 
-bool Transfers::update(const Transfer &transfer) {
-    return m_db.exec(QStringLiteral("UPDATE kx_Transfer SET outFundsType=?, outAccount=?, "
-                                    "FundsNum=?, inFundsType=?, inAccount=?, Memo=?, "
-                                    "EventDate=? WHERE TransId=?"),
-                     fields(transfer) << transfer.transId) == 1;
-}
-
-bool Transfers::remove(qint64 transId) {
-    return m_db.exec(QStringLiteral("DELETE FROM kx_Transfer WHERE TransId=?"), {transId}) == 1;
+void Transfers::update(const Transfer &transfer) {
+    requireChanged(db().exec(QStringLiteral("UPDATE kx_Transfer SET outFundsType=?, outAccount=?, "
+                                            "FundsNum=?, inFundsType=?, inAccount=?, Memo=?, "
+                                            "EventDate=? WHERE TransId=?"),
+                             fields(transfer) << transfer.transId),
+                   transfer.transId);
 }
 
 } // namespace ledger

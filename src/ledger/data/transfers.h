@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ledger/data/recordsource.h"
+
 #include <QDate>
 #include <QString>
 #include <optional>
@@ -21,20 +23,16 @@ struct Transfer {
     QDate eventDate;
 };
 
-// The transfers. Throws DbError.
-class Transfers {
+// The transfers; lists show the valid ones with the total of their amounts. Throws DbError.
+class Transfers : public TableRecords {
 public:
-    explicit Transfers(Db &db) : m_db(db) {}
+    explicit Transfers(Db &db);
 
     std::optional<Transfer> find(qint64 transId) const;
     // Returns the new TransId.
     qint64 insert(const Transfer &transfer, int userId);
-    // False when there is no such transfer.
-    bool update(const Transfer &transfer);
-    bool remove(qint64 transId);
-
-private:
-    Db &m_db;
+    // RecordMissing when there is no such transfer.
+    void update(const Transfer &transfer);
 };
 
 } // namespace ledger

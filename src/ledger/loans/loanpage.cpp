@@ -26,9 +26,6 @@ RecordPageNames loanNames() {
                                     QStringLiteral("借支信息查询"), QStringLiteral("借支信息维护"));
 }
 
-const QString kMoneyOut = QStringLiteral("支出(借出/还出)");
-const QString kMoneyIn = QStringLiteral("进款(借入/还回)");
-
 } // namespace
 
 LoanPage::LoanPage(QWidget *parent) : RecordPage(loanNames(), parent) {
@@ -40,15 +37,12 @@ LoanPage::LoanPage(QWidget *parent) : RecordPage(loanNames(), parent) {
     buildFields();
 }
 
-QString LoanPage::directionText(int myType) {
-    return myType == -1 ? kMoneyOut : myType == 1 ? kMoneyIn : QString();
-}
-
 void LoanPage::buildFields() {
     QWidget *box = form()->parentWidget();
     m_direction = new QComboBox(box);
     m_direction->setObjectName(QStringLiteral("cbb_borrow_mytype"));
-    m_direction->addItems({kMoneyOut, kMoneyIn});
+    // Index 0 is money out (myType -1), index 1 money in (1).
+    m_direction->addItems({Loans::directionText(-1), Loans::directionText(1)});
     addFormRow(QStringLiteral("借支类型："), m_direction, true);
 
     m_name = new QLineEdit(box);
@@ -87,18 +81,8 @@ void LoanPage::cbb_borrow_FundsTypeChange() {
     applyAccountRule(m_fundsType, m_account, m_accountMust);
 }
 
-RecordPage::ListQuery LoanPage::listQuery() const {
-    ListQuery query;
-    query.columns = QStringLiteral("BorrowId, EventDate, CASE myType WHEN -1 THEN '") + kMoneyOut +
-                    QStringLiteral("' WHEN 1 THEN '") + kMoneyIn +
-                    QStringLiteral("' ELSE '' END, LoanName, FundsNum, FundsType, Account, Memo");
-    query.from = QStringLiteral("from KX_Borrow where IsValid='1'");
-    query.dateColumn = QStringLiteral("EventDate");
-    // Out minus in: what others owe the user over the listed period.
-    query.amountColumn = QStringLiteral("CASE myType WHEN -1 THEN FundsNum WHEN 1 THEN -FundsNum "
-                                        "ELSE 0 END");
-    query.orderBy = QStringLiteral("BorrowId");
-    return query;
+std::unique_ptr<RecordSource> LoanPage::recordSource() const {
+    return std::make_unique<Loans>(ledgerDb());
 }
 
 void LoanPage::stateRoutine(Mode mode, qint64 key) {
@@ -154,8 +138,10 @@ void LoanPage::submitClick() {
     loan.eventDate = m_date->date();
     saveRecord([&](Db &db) {
         Loans loans(db);
-        return editingKey(&loan.borrowId) ? loans.update(loan)
-                                          : loans.insert(loan, currentUserId) > 0;
+        if (!editingKey(&loan.borrowId))
+            return loans.insert(loan, currentUserId) > 0;
+        loans.update(loan);
+        return true;
     });
 }
 

@@ -22,15 +22,10 @@ public:
     // Payment-form change: the account combo rule.
     void cbb_borrow_FundsTypeChange();
 
-    // The direction texts; index 0 is money out (myType -1), index 1 money in (1).
-    static QString directionText(int myType);
-
 protected:
-    ListQuery listQuery() const override;
+    std::unique_ptr<RecordSource> recordSource() const override;
     QString totalPrefix() const override { return QStringLiteral("净资产："); }
     void stateRoutine(Mode mode, qint64 key) override;
-    QString recordTable() const override { return QStringLiteral("KX_borrow"); }
-    QString keyColumn() const override { return QStringLiteral("borrowId"); }
 
 private:
     void buildFields();

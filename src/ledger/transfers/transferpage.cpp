@@ -99,15 +99,8 @@ void TransferPage::cbb_transfer_inFundsTypeChange() {
     applyAccountRule(m_inFundsType, m_inAccount, m_inMust);
 }
 
-RecordPage::ListQuery TransferPage::listQuery() const {
-    ListQuery query;
-    query.columns = QStringLiteral("TransId, outFundsType, outAccount, FundsNum, inFundsType, "
-                                   "inAccount, EventDate, Memo");
-    query.from = QStringLiteral("from KX_Transfer where IsValid='1'");
-    query.dateColumn = QStringLiteral("EventDate");
-    query.amountColumn = QStringLiteral("FundsNum");
-    query.orderBy = QStringLiteral("TransId");
-    return query;
+std::unique_ptr<RecordSource> TransferPage::recordSource() const {
+    return std::make_unique<Transfers>(ledgerDb());
 }
 
 void TransferPage::stateRoutine(Mode mode, qint64 key) {
@@ -170,8 +163,10 @@ void TransferPage::submitClick() {
     transfer.eventDate = m_date->date();
     saveRecord([&](Db &db) {
         Transfers transfers(db);
-        return editingKey(&transfer.transId) ? transfers.update(transfer)
-                                             : transfers.insert(transfer, currentUserId) > 0;
+        if (!editingKey(&transfer.transId))
+            return transfers.insert(transfer, currentUserId) > 0;
+        transfers.update(transfer);
+        return true;
     });
 }
 

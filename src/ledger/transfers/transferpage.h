@@ -24,11 +24,9 @@ public:
     void cbb_transfer_inFundsTypeChange();
 
 protected:
-    ListQuery listQuery() const override;
+    std::unique_ptr<RecordSource> recordSource() const override;
     QString totalPrefix() const override { return QStringLiteral("转账总额："); }
     void stateRoutine(Mode mode, qint64 key) override;
-    QString recordTable() const override { return QStringLiteral("KX_Transfer"); }
-    QString keyColumn() const override { return QStringLiteral("TransId"); }
 
 private:
     void buildFields();

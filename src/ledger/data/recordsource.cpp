@@ -1,0 +1,72 @@
+#include "ledger/data/recordsource.h"
+
+#include "ledger/app/paths.h"
+#include "ledger/data/db.h"
+
+namespace ledger {
+
+void readRecordRows(Statement &query, RecordRows *out) {
+    out->cells.clear(); // keeps the capacity
+    out->columns = query.columnCount();
+    while (query.next()) {
+        for (int c = 0; c < out->columns; ++c)
+            out->cells.append(query.text(c));
+    }
+}
+
+RecordTotals readRecordTotals(Statement &sums) {
+    RecordTotals totals;
+    if (sums.next()) {
+        totals.count = int(sums.integer(0));
+        totals.total = sums.number(1);
+    }
+    return totals;
+}
+
+TableRecords::TableRecords(Db &db, Shape shape) : m_db(db), m_shape(std::move(shape)) {}
+
+QString TableRecords::fromWhere(std::optional<QDate> since, QVariantList *params) const {
+    QString where =
+        QStringLiteral(" from ") + m_shape.table + QStringLiteral(" where ") + m_shape.condition;
+    *params = m_shape.params;
+    if (since) {
+        where += QStringLiteral(" and EventDate >= ?");
+        *params << since->toString(QLatin1String(kDateFmt));
+    }
+    return where;
+}
+
+void TableRecords::rows(std::optional<QDate> since, RecordRows *out) const {
+    QVariantList params;
+    const QString where = fromWhere(since, &params);
+    Statement query(m_db,
+                    QStringLiteral("SELECT ") + m_shape.columns + where +
+                        QStringLiteral(" ORDER BY ") + m_shape.key,
+                    params);
+    readRecordRows(query, out);
+}
+
+RecordTotals TableRecords::totals(std::optional<QDate> since) const {
+    QVariantList params;
+    const QString where = fromWhere(since, &params);
+    Statement sums(m_db,
+                   QStringLiteral("SELECT count(*), total(") + m_shape.amount +
+                       QStringLiteral(")") + where,
+                   params);
+    return readRecordTotals(sums);
+}
+
+void TableRecords::remove(qint64 key) {
+    requireChanged(m_db.exec(QStringLiteral("delete from ") + m_shape.table +
+                                 QStringLiteral(" where ") + m_shape.key + QStringLiteral("=?"),
+                             {key}),
+                   key);
+}
+
+void TableRecords::requireChanged(int changed, qint64 key) const {
+    if (changed == 0)
+        throw DbError(QStringLiteral("no %1 %2").arg(m_shape.what).arg(key),
+                      DbError::Code::RecordMissing);
+}
+
+} // namespace ledger

@@ -1,0 +1,40 @@
+#include "ledger/mainwindow/startup.h"
+
+#include "ledger/data/tfrmdm.h"
+#include "ledger/mainwindow/startuptiming.h"
+#include "ledger/mainwindow/tfrmmain.h"
+#include "ledger/users/tfrmlogin.h"
+
+namespace ledger {
+
+Startup::Startup(const DataPaths &paths, WebPaneFactory webPanes)
+    : runLogin([](TfrmLogin &login) { return login.exec(); }), m_paths(paths),
+      m_webPanes(std::move(webPanes)) {}
+
+Startup::~Startup() {
+    m_main.reset();
+    m_dm.reset();
+}
+
+std::optional<int> Startup::begin() {
+    m_dm = std::make_unique<TfrmDM>(m_paths);
+    if (m_dm->DataModuleCreate() != TfrmDM::OpenResult::Opened)
+        return 1; // the data module has said why
+
+    int result = 0;
+    {
+        TfrmLogin login;
+        StartupTiming::watchFirstPaint(&login, QStringLiteral("login-shown"));
+        result = runLogin(login);
+    }
+    if (result != TfrmLogin::LoggedIn)
+        return 0;
+
+    StartupTiming::mark(QStringLiteral("login-accepted"));
+    m_main = std::make_unique<TfrmMain>(m_webPanes);
+    StartupTiming::watchFirstPaint(m_main.get(), QStringLiteral("main-shown"));
+    m_main->show();
+    return std::nullopt;
+}
+
+} // namespace ledger

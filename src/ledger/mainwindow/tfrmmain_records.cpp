@@ -1,0 +1,83 @@
+// The record pages of the main window: income, expenses, accounts, transfers and loans; the
+// summary tab of the statistics page.
+#include "ledger/mainwindow/tfrmmain.h"
+
+#include "ledger/accounts/bankpage.h"
+#include "ledger/balances/summarytab.h"
+#include "ledger/loans/loanpage.h"
+#include "ledger/records/inoutpage.h"
+#include "ledger/transfers/transferpage.h"
+#include "ui_tfrmmain.h"
+
+#include <QRadioButton>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace ledger {
+
+namespace {
+
+void placePage(QWidget *sheet, QWidget *page) {
+    auto *layout = sheet->layout() ? sheet->layout() : new QVBoxLayout(sheet);
+    layout->setContentsMargins(0, 0, 0, 0);
+    page->setParent(sheet);
+    layout->addWidget(page);
+}
+
+RecordPage *pageOn(QWidget *sheet) {
+    return sheet->findChild<RecordPage *>();
+}
+
+} // namespace
+
+void TfrmMain::createRecordPages() {
+    placePage(ui->tbsIncome, new InOutPage(InOutKind::income()));
+    placePage(ui->tbsOut, new InOutPage(InOutKind::expense()));
+    // Qualified: the page indexes BankPage and TransferPage hide the class names here.
+    placePage(ui->tbsBank, new ledger::BankPage);
+    placePage(ui->tbsTransfer, new ledger::TransferPage);
+    placePage(ui->tbsBorrow, new LoanPage);
+    // The statistics page control keeps the summary as its tab "汇总统计" (TabSheet14).
+    auto *pclStat = ui->tbsStat->findChild<QTabWidget *>(QStringLiteral("pclStat"));
+    if (!pclStat) {
+        pclStat = new QTabWidget;
+        pclStat->setObjectName(QStringLiteral("pclStat"));
+        placePage(ui->tbsStat, pclStat);
+    }
+    pclStat->addTab(new SummaryTab, QStringLiteral("汇总统计"));
+}
+
+void TfrmMain::openRecordPage(int pageIndex) {
+    QWidget *const sheets[] = {ui->tbsIncome, ui->tbsOut, ui->tbsBank, ui->tbsTransfer,
+                               ui->tbsBorrow};
+    QWidget *sheet = pageIndex >= IncomePage && pageIndex <= BorrowPage
+                         ? sheets[pageIndex - IncomePage]
+                         : nullptr;
+    RecordPage *page = sheet ? pageOn(sheet) : nullptr;
+    if (!page)
+        return;
+    if (sheet->property("tag").toInt() == 0) {
+        sheet->setProperty("tag", 1);
+        page->pages()->setCurrentIndex(0);
+    }
+    if (auto *bank = qobject_cast<ledger::BankPage *>(page)) {
+        bank->findChild<QRadioButton *>(QStringLiteral("rdb_bank_valid"))->setChecked(true);
+        bank->showList();
+        return;
+    }
+    // This month, or everything when the month has no rows.
+    page->showCurrentPeriod();
+}
+
+void TfrmMain::showIncome() {
+    if (RecordPage *page = pageOn(ui->tbsIncome))
+        page->showList();
+}
+
+void TfrmMain::showOut() {
+    if (RecordPage *page = pageOn(ui->tbsOut))
+        page->showList();
+}
+
+} // namespace ledger
