@@ -15,7 +15,9 @@ kexbora_add_tests(ledger kexbora_ledger
     tst_appfilter
     tst_csvexport
     tst_db
+    tst_dbbackup
     tst_des
+    tst_externaltools
     tst_inoutpage
     tst_login
     tst_mainwindow
@@ -29,8 +31,10 @@ kexbora_add_tests(ledger kexbora_ledger
     tst_reg
     tst_schema
     tst_startup
+    tst_statsqueries
     tst_tfrmdm
     tst_untpub
+    tst_updatechecker
 )
 
 # End-to-end run of the real program under a virtual display (xvfb-run, xdotool, sqlcipher).

@@ -41,6 +41,7 @@ public:
     bool reopen(QString *error = nullptr); // same path and key as the last open
     bool isOpen() const { return m_db != nullptr; }
     QString path() const { return m_path; }
+    QByteArray key() const { return m_key; }
     sqlite3 *handle() const { return m_db; }
 
     // Runs one statement with its values bound in order; returns the number of rows it changed.

@@ -43,18 +43,24 @@ void LoopbackServer::serve(QTcpSocket *socket) {
             userAgents << line.mid(11).trimmed();
     }
     QByteArray status = "200 OK";
-    if (path == "/silent")
+    QByteArray body = "ok";
+    if (answers.contains(path)) {
+        status = answers.value(path).status;
+        body = answers.value(path).body;
+        if (status.isEmpty())
+            return;
+    } else if (path == "/silent")
         return;
-    if (path == "/moved")
+    else if (path == "/moved")
         status = "302 Found\r\nLocation: /missing";
     else if (path == "/missing")
         status = "404 Not Found";
     else if (path == "/getfails" && method != "HEAD")
         status = "500 Internal Server Error";
-    socket->write("HTTP/1.1 " + status +
-                  "\r\nContent-Type: text/html\r\nContent-Length: 2\r\nConnection: close\r\n\r\n");
+    socket->write("HTTP/1.1 " + status + "\r\nContent-Type: text/html\r\nContent-Length: " +
+                  QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n");
     if (method != "HEAD")
-        socket->write("ok");
+        socket->write(body);
     socket->disconnectFromHost();
 }
 
