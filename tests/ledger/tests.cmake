@@ -13,6 +13,7 @@ kexbora_add_tests(ledger kexbora_ledger
     webpanestub.h
   TESTS
     tst_appfilter
+    tst_backuppage
     tst_csvexport
     tst_db
     tst_dbbackup
@@ -31,6 +32,7 @@ kexbora_add_tests(ledger kexbora_ledger
     tst_reg
     tst_schema
     tst_startup
+    tst_statpage
     tst_statsqueries
     tst_tfrmdm
     tst_untpub

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QWidget>
+
+class QTabWidget;
+
+namespace ledger {
+
+class PeriodSummaryTab;
+class PieTab;
+
+// The statistics page (content of tbsStat): the page control pclStat with "收支分析",
+// "收入分析", "支出分析" and "汇总统计". The summary tab's sheet TabSheet14 is handed out
+// empty; its owner places the summary in it with setSummary().
+class StatPage : public QWidget {
+    Q_OBJECT
+public:
+    explicit StatPage(QWidget *parent = nullptr);
+
+    QTabWidget *pclStat() const { return m_pages; }
+    PeriodSummaryTab *periodTab() const { return m_period; }
+    PieTab *incomeTab() const { return m_income; }
+    PieTab *expenseTab() const { return m_expense; }
+    QWidget *summarySheet() const { return m_summary; }
+    // Puts the summary widget into TabSheet14, filling it.
+    void setSummary(QWidget *summary);
+
+private:
+    QTabWidget *m_pages;
+    PeriodSummaryTab *m_period;
+    PieTab *m_income;
+    PieTab *m_expense;
+    QWidget *m_summary;
+};
+
+} // namespace ledger
