@@ -32,8 +32,11 @@ QGroupBox *makeGroup(const QString &caption, QToolButton **button, const QString
     (*bar)->setObjectName(barName);
     (*bar)->setRange(0, 100);
     (*bar)->setVisible(false);
+    (*bar)->setFixedWidth(320);
     row->addWidget(*button);
-    row->addWidget(*bar, 1);
+    row->addSpacing(12);
+    row->addWidget(*bar);
+    row->addStretch(1);
     return group;
 }
 
