@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Start-up timing of the real program on a virtual display.
 # Measures (median of N runs): process start -> login window painted, and
-# login accepted -> main window painted. The program prints the marks itself when
-# KEXBORA_TIMING=1; the script types the login with xdotool.
+# login accepted -> main window painted, with the windows skinned and without skinning
+# (KEXBORA_UNSKINNED=1), the two runs of each round one after the other. The program prints
+# the marks itself when KEXBORA_TIMING=1; the script types the login with xdotool.
 #
 #   bench/startup_time.sh [build dir] [runs]
 set -euo pipefail
@@ -40,9 +41,9 @@ mark() {
 
 median() { sort -n | awk '{a[NR]=$1} END {print (NR % 2) ? a[(NR+1)/2] : int((a[NR/2]+a[NR/2+1])/2)}'; }
 
-login_ms=() main_ms=()
-for ((r = 1; r <= runs; r++)); do
-  log=$work/run$r.log
+# One start of the program: prints "<start -> login ms> <login -> main ms>".
+measure() {
+  local log=$1 start shown login accepted main
   start=$(date +%s%3N)
   "$work/bin/kexbora" 2>"$log" &
   pid=$!
@@ -56,9 +57,20 @@ for ((r = 1; r <= runs; r++)); do
   accepted=$(mark login-accepted "$log")
   main=$(mark main-shown "$log")
   kill "$pid"; wait "$pid" 2>/dev/null || true; pid=""
-  login_ms+=($((shown - start)))
-  main_ms+=($((main - accepted)))
-  echo "run $r: start -> login window ${login_ms[-1]} ms; login -> main window ${main_ms[-1]} ms"
+  echo "$((shown - start)) $((main - accepted))"
+}
+
+declare -A login_ms main_ms
+for ((r = 1; r <= runs; r++)); do
+  for mode in unskinned skinned; do
+    if [ "$mode" = unskinned ]; then export KEXBORA_UNSKINNED=1; else unset KEXBORA_UNSKINNED; fi
+    read -r l m < <(measure "$work/run$r-$mode.log")
+    login_ms[$mode]+="$l "
+    main_ms[$mode]+="$m "
+    echo "run $r $mode: start -> login window $l ms; login -> main window $m ms"
+  done
 done
-echo "median: start -> login window $(printf '%s\n' "${login_ms[@]}" | median) ms;" \
-     "login -> main window $(printf '%s\n' "${main_ms[@]}" | median) ms"
+for mode in unskinned skinned; do
+  echo "median $mode: start -> login window $(printf '%s\n' ${login_ms[$mode]} | median) ms;" \
+       "login -> main window $(printf '%s\n' ${main_ms[$mode]} | median) ms"
+done

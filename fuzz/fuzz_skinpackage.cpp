@@ -48,7 +48,8 @@ void LoadPackage(QByteArrayView packed) {
 
     skin::TSkinData data;
     data.SetSkinStream(QByteArray(packed.data(), packed.size()));
-    (void)data.Objects();
+    if (const auto skin = data.Objects())
+        (void)skin->All();
 }
 
 } // namespace

@@ -30,27 +30,7 @@ layout() {
   cp "$page" "$1/other/1.html"
 }
 
-# Prints the id of the first visible window titled exactly $1, waiting up to $2 seconds.
-wait_window() {
-  local title=$1 limit=$2 id i
-  for ((i = 0; i < limit * 10; i++)); do
-    id=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | head -n1 || true)
-    if [ -n "$id" ]; then echo "$id"; return 0; fi
-    kill -0 "$pid" 2>/dev/null || return 1
-    sleep 0.1
-  done
-  return 1
-}
-
-# Waits until the window $1 is gone (up to $2 seconds).
-wait_gone() {
-  local i
-  for ((i = 0; i < $2 * 10; i++)); do
-    xdotool getwindowname "$1" >/dev/null 2>&1 || return 0
-    sleep 0.1
-  done
-  return 1
-}
+source "$(dirname "$0")/../support/xwindows.sh"
 
 # Waits for the program to end (up to $1 seconds); its exit code goes to $exit_code.
 # (Runs in this shell, not in a subshell: only this shell can collect the child.)
@@ -68,8 +48,6 @@ wait_exit() {
   done
   return 1
 }
-
-focus() { xdotool windowfocus --sync "$1" 2>/dev/null || xdotool windowfocus "$1"; sleep 0.2; }
 
 sql() { sqlcipher "$1" "PRAGMA key='plovk'; $2" | grep -v '^ok$' || true; }
 
@@ -102,7 +80,8 @@ wait_gone "$reg" 10 || fail "sign-up window still open"
   "admin|B506197FFA00C7F5B346682FF251E1E0" ] || fail "signed-up user not stored as expected"
 
 focus "$login"
-xdotool mousemove --window "$login" 170 42 click 1
+# The name field, inside the skinned frame (4 px left border, 28 px caption).
+xdotool mousemove --window "$login" 174 70 click 1
 xdotool type --delay 30 "admin"
 xdotool key Return
 xdotool type --delay 30 "123456"

@@ -17,7 +17,7 @@ private slots:
         // The embedded package was read: the component is no longer loading and holds objects.
         QVERIFY(!data->IsReading());
         QVERIFY(!data->SkinLoading());
-        QVERIFY(data->Objects().size() > 20);
+        QVERIFY(data->Objects() && data->Objects()->All().size() > 20);
         QVERIFY(data->Active());
         QCOMPARE(data->SkinFormtype(), TSkinData::sfMainform);
         QCOMPARE(data->DisableTag(), 99);

@@ -63,11 +63,15 @@ kexbora_add_tests(skin kexbora_skin
     samplebytes.h
     testskin.cpp
     testskin.h
+    windowfixture.cpp
+    windowfixture.h
   TESTS
     tst_bitmaputils
     tst_captionbuttons
     tst_drawprimitives
     tst_drawprimitiveskeyed
+    tst_framepaint
+    tst_framerules
     tst_gradient
     tst_lzhuf
     tst_ourskin
@@ -75,8 +79,12 @@ kexbora_add_tests(skin kexbora_skin
     tst_packcommands
     tst_quickini
     tst_skindata
+    tst_skindrawtext
+    tst_skinmanage
     tst_skinobjects
     tst_skinreader
+    tst_skinsweep
+    tst_winskinform
 )
 
 if(TARGET tst_ourskin)
@@ -88,7 +96,7 @@ if(TARGET tst_ourskinart)
   target_link_libraries(tst_ourskinart PRIVATE skinpack_art)
 endif()
 if(TARGET tst_packcommands)
-  target_link_libraries(tst_packcommands PRIVATE kexbora_common)
+  target_link_libraries(tst_packcommands PRIVATE skinpack_art)
 endif()
 
 add_test(NAME skin/skinpack_roundtrip
@@ -97,3 +105,23 @@ add_test(NAME skin/skinpack_roundtrip
                  -P ${CMAKE_CURRENT_LIST_FILE})
 set_tests_properties(skin/skinpack_roundtrip PROPERTIES ENVIRONMENT "${KEXBORA_TEST_ENV}"
                      TIMEOUT 300)
+
+# The skinned windows of the real program end to end, under openbox and without a window
+# manager (xvfb-run, openbox, xdotool, xprop, ImageMagick, sqlcipher); screenshots go into
+# build/screenshots/.
+find_program(KEXBORA_XVFB_RUN xvfb-run)
+find_program(KEXBORA_XDOTOOL xdotool)
+find_program(KEXBORA_SQLCIPHER_CLI sqlcipher)
+find_program(KEXBORA_OPENBOX openbox)
+find_program(KEXBORA_XPROP xprop)
+find_program(KEXBORA_IMPORT import)
+if(TARGET kexbora AND KEXBORA_XVFB_RUN AND KEXBORA_XDOTOOL AND KEXBORA_SQLCIPHER_CLI
+   AND KEXBORA_OPENBOX AND KEXBORA_XPROP AND KEXBORA_IMPORT)
+  add_test(NAME skin/e2e_window
+           COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/e2e_window.sh $<TARGET_FILE:kexbora>
+                   ${KEXBORA_DATA_DIR}/init.db ${KEXBORA_OTHER_DIR}/1.html
+                   ${CMAKE_BINARY_DIR}/screenshots)
+  set_tests_properties(skin/e2e_window PROPERTIES TIMEOUT 180 RUN_SERIAL TRUE)
+else()
+  message(STATUS "skin/e2e_window left out: needs xvfb-run, openbox, xdotool, xprop, ImageMagick and sqlcipher")
+endif()

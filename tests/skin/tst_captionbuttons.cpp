@@ -12,12 +12,6 @@ using skin::test::TTestSkin;
 
 namespace {
 
-std::unique_ptr<TSkinData> Load(const TTestSkin &s) {
-    auto data = std::make_unique<TSkinData>();
-    data->SetSkinStream(s.Packed());
-    return data;
-}
-
 QRgb At(const QImage &image, int x, int y) {
     return image.pixel(x, y) | 0xFF000000u;
 }
@@ -54,7 +48,7 @@ void TestCaptionButtons::keptSectionsInFileOrderPlusMdi() {
     s.SetKey("BUTTON8", "Visibility", "0"); // kept
     s.SetKey("BUTTON9", "Action", "-1");
     s.SetKey("BUTTON9", "Visibility", "3"); // dropped
-    auto d = Load(s);
+    auto d = s.Read();
     QStringList names;
     for (const auto &b : d->TitleButtons)
         names << b->Name;
@@ -90,7 +84,7 @@ void TestCaptionButtons::frameCountFromImageShape() {
     s.SetKey("BUTTON5", "frame", "0");
     s.SetKey("BUTTON5", "Action", "11");
     s.SetKey("BUTTON5", "ButtonImage", "wide.bmp");
-    auto d = Load(s);
+    auto d = s.Read();
     QList<int> frames;
     for (int i = 0; i < 6; ++i)
         frames << d->TitleButtons[i]->Frame;
@@ -102,7 +96,7 @@ void TestCaptionButtons::frameCountFromImageShape() {
     TTestSkin t; // with a frame key the system-menu button keeps its image
     t.SetKey("BUTTON4", "frame", "2");
     t.SetKey("BUTTON4", "ButtonImage", "btnmin.bmp");
-    auto e = Load(t);
+    auto e = t.Read();
     QVERIFY(e->TitleButtons[4]->HasImage());
     QCOMPARE(e->TitleButtons[4]->Frame, 2);
 }
@@ -111,18 +105,18 @@ void TestCaptionButtons::helpButtonTakesMaximizePlace() {
     TTestSkin s;
     s.SetKey("BUTTON5", "Xcoord", "200");
     s.SetKey("BUTTON5", "Ycoord", "9");
-    auto d = Load(s);
+    auto d = s.Read();
     QCOMPARE(d->TitleButtons[5]->Action, 4);
     QCOMPARE(QPoint(d->TitleButtons[5]->Xcoord, d->TitleButtons[5]->Ycoord), QPoint(64, 4));
     s.SetKey("BUTTON1", "Visibility", "1"); // no maximize button before it: its own place
-    auto e = Load(s);
+    auto e = s.Read();
     QCOMPARE(QPoint(e->TitleButtons[5]->Xcoord, e->TitleButtons[5]->Ycoord), QPoint(200, 9));
 }
 
 void TestCaptionButtons::mdiButtonsCutFromOneImage() {
     TTestSkin s;
     s.SetStrip("mdicontrols.bmp", 12, QSize(16, 14)); // 192 wide
-    auto d = Load(s);
+    auto d = s.Read();
     const size_t first = d->TitleButtons.size() - 3;
     for (int k = 0; k < 3; ++k) {
         const auto &b = *d->TitleButtons[first + k];
@@ -133,17 +127,17 @@ void TestCaptionButtons::mdiButtonsCutFromOneImage() {
                      s.FrameColour("mdicontrols.bmp", 4 * k + f));
     }
     s.SetImage("mdicontrols.bmp", Solid(11, 14, qRgb(9, 9, 9))); // under 12 columns
-    QVERIFY(!Load(s)->TitleButtons.back()->HasImage());
-    QCOMPARE(Load(s)->TitleButtons.back()->Xcoord, 4);
+    QVERIFY(!s.Read()->TitleButtons.back()->HasImage());
+    QCOMPARE(s.Read()->TitleButtons.back()->Xcoord, 4);
     s.RemoveSection("MDICONTROLS");
-    auto e = Load(s);
+    auto e = s.Read();
     for (size_t i = e->TitleButtons.size() - 3; i < e->TitleButtons.size(); ++i)
         QVERIFY(!e->TitleButtons[i]->HasImage() && e->TitleButtons[i]->Xcoord == 0);
 }
 
 void TestCaptionButtons::comboStripIsComposed() {
     const TTestSkin s;
-    auto d = Load(s);
+    auto d = s.Read();
     const int a = kArrowSize + 2;
     const TDataSkinBorder &button = *d->ComboButton;
     QCOMPARE(button.Style, 2);
@@ -177,7 +171,7 @@ void TestCaptionButtons::comboStripIsComposed() {
 void TestCaptionButtons::comboPartsAlone() {
     TTestSkin s;
     s.RemoveSection("ComboButton");
-    auto d = Load(s);
+    auto d = s.Read();
     QVERIFY(!d->ComboButton);
     QCOMPARE(d->SunkEdge->Image.size(), QSize(48, 21)); // not composed
     QCOMPARE(d->SunkEdge->Margins(), QMargins(2, 2, 2, 2));
@@ -188,7 +182,7 @@ void TestCaptionButtons::comboPartsAlone() {
     QImage button = Solid(72, 21, qRgb(10, 100, 200));
     QPainter(&button).fillRect(QRect(0, 0, 72, 3), QColor(255, 0, 255));
     t.SetImage("combobutton.bmp", button);
-    auto e = Load(t);
+    auto e = t.Read();
     QCOMPARE(e->ComboxArrow->Frame, 4);
     QCOMPARE(e->ComboxArrow->Image.size(), QSize(72, 21));
     QCOMPARE(At(e->ComboxArrow->Image, 5, 1), qRgb(236, 240, 245)); // key -> ButtonFace
@@ -200,7 +194,7 @@ void TestCaptionButtons::comboPartsAlone() {
 void TestCaptionButtons::toolbarGradientAndSampleColour() {
     TTestSkin s;
     s.SetImage("top.bmp", Solid(120, 56, qRgb(40, 80, 160)));
-    auto d = Load(s);
+    auto d = s.Read();
     QCOMPARE(d->TitleSampleColor, SkinRgb(40, 80, 160));
     const QImage &g = d->Toolbar->Image;
     QCOMPARE(d->Toolbar->Frame, 1);
@@ -214,7 +208,7 @@ void TestCaptionButtons::toolbarGradientAndSampleColour() {
 
     s.RemoveKey("Personality", "Top"); // no caption image: the face colour is the sample
     s.SetKey("Colours", "ButtonFace", "200 200 200");
-    auto e = Load(s);
+    auto e = s.Read();
     QCOMPARE(e->TitleSampleColor, SkinRgb(200, 200, 200));
     // Grey sample: end = 15 % grey 128 + 85 % 200 = 189.7 -> 189; start = 247.25 -> 247;
     // line 39 = 247 + (-58*39 + 19) / 39 = 190.
@@ -231,7 +225,7 @@ void TestCaptionButtons::trackFallsBackOnProgramImage() {
     TTestSkin s;
     s.RemoveSection("Track");
     s.RemoveKey("TRACKVERT", "Image");
-    auto d = Load(s);
+    auto d = s.Read();
     TSkinData::SetResourceLoader(previous);
     QVERIFY(asked.contains(QStringLiteral("TRACK")) && asked.contains(QStringLiteral("TRACKVERT")));
     QCOMPARE(d->Track->Name, QStringLiteral("TRACK"));

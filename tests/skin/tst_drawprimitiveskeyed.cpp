@@ -12,7 +12,7 @@ using namespace skin;
 namespace {
 
 constexpr QRgb Background = 0xFF203040;
-constexpr QRgb Magenta = 0xFFFF00FF;
+constexpr QRgb Magenta = KeyColor;
 
 QImage Drawn(int w, int h, const std::function<void(QPainter &)> &draw) {
     QImage c(w, h, QImage::Format_RGB32);
@@ -42,7 +42,7 @@ QRegion PixelRegion(const QImage &img, int dx, int dy) {
     QRegion r;
     for (int y = 0; y < img.height(); ++y)
         for (int x = 0; x < img.width(); ++x)
-            if ((img.pixel(x, y) & 0xFFFFFF) != 0xFF00FF)
+            if ((img.pixel(x, y) | 0xFF000000u) != Magenta)
                 r += QRect(x + dx, y + dy, 1, 1);
     return r;
 }

@@ -31,54 +31,34 @@ class TestGradient : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { ClearGradientCache(); }
     void tables();
-    void cache();
     void fillVerticalAndHorizontal();
     void fillClippedKeepsFullRectangleColours();
     void fillDegenerateAndSystemColours();
 };
 
 void TestGradient::tables() {
-    QCOMPARE(BuildGradient(1, clBlack, clWhite), QList<SkinColor>{SkinRgb(127, 127, 127)});
-    QCOMPARE(BuildGradient(5, clBlack, SkinRgb(255, 0, 0)),
+    QCOMPARE(GetGradient(1, clBlack, clWhite), QList<SkinColor>{SkinRgb(127, 127, 127)});
+    QCOMPARE(GetGradient(5, clBlack, SkinRgb(255, 0, 0)),
              (QList<SkinColor>{0, SkinRgb(64, 0, 0), SkinRgb(128, 0, 0), SkinRgb(191, 0, 0),
                                SkinRgb(255, 0, 0)}));
     // Each channel on its own: green (100 * i + 1) / 3, blue 10 + (3 * i + 1) / 3.
-    QCOMPARE(BuildGradient(4, SkinRgb(0, 0, 10), SkinRgb(0, 100, 13)),
+    QCOMPARE(GetGradient(4, SkinRgb(0, 0, 10), SkinRgb(0, 100, 13)),
              (QList<SkinColor>{SkinRgb(0, 0, 10), SkinRgb(0, 33, 11), SkinRgb(0, 67, 12),
                                SkinRgb(0, 100, 13)}));
-    QVERIFY(BuildGradient(0, clBlack, clWhite).isEmpty());
-    QVERIFY(BuildGradient(-4, clBlack, clWhite).isEmpty());
+    QVERIFY(GetGradient(0, clBlack, clWhite).isEmpty());
+    QVERIFY(GetGradient(-4, clBlack, clWhite).isEmpty());
     // A falling channel rounds toward zero ((-255 * i + 2) / 4): the last entry stops short.
-    QCOMPARE(BuildGradient(5, SkinRgb(255, 0, 0), clBlack),
+    QCOMPARE(GetGradient(5, SkinRgb(255, 0, 0), clBlack),
              (QList<SkinColor>{SkinRgb(255, 0, 0), SkinRgb(192, 0, 0), SkinRgb(128, 0, 0),
                                SkinRgb(65, 0, 0), SkinRgb(1, 0, 0)}));
-    QCOMPARE(BuildGradient(1, clWhite, clBlack), QList<SkinColor>{SkinRgb(128, 128, 128)});
-    const QList<SkinColor> t = BuildGradient(300, SkinRgb(250, 3, 128), SkinRgb(7, 255, 128));
+    QCOMPARE(GetGradient(1, clWhite, clBlack), QList<SkinColor>{SkinRgb(128, 128, 128)});
+    const QList<SkinColor> t = GetGradient(300, SkinRgb(250, 3, 128), SkinRgb(7, 255, 128));
     QCOMPARE(t.size(), 300);
     for (SkinColor c : t) { // every entry within the two colours
         QVERIFY(SkinRed(c) >= 7 && SkinRed(c) <= 250 && SkinGreen(c) >= 3);
         QCOMPARE(c & ~0xFFFF, 128 << 16);
     }
-}
-
-void TestGradient::cache() {
-    for (int i = 0; i < GradientCacheSlots; ++i)
-        QCOMPARE(GetGradient(10 + i, clBlack, clWhite), i);
-    QCOMPARE(GetGradient(12, clBlack, clWhite), 2); // found again without building
-    QCOMPARE(FindGradient(25, clBlack, clWhite), 15);
-    // The 17th distinct gradient reuses slot 0 and the first one is gone.
-    QCOMPARE(GetGradient(99, clBlack, clWhite), 0);
-    QCOMPARE(FindGradient(10, clBlack, clWhite), -1);
-    QCOMPARE(GradientTable(0), BuildGradient(99, clBlack, clWhite));
-    QCOMPARE(GradientTable(15), BuildGradient(25, clBlack, clWhite));
-    QVERIFY(GradientTable(-1).isEmpty() && GradientTable(GradientCacheSlots).isEmpty());
-    // A table that stops short of its end colour is still found again.
-    const int slot = GetGradient(5, clWhite, clBlack);
-    QCOMPARE(GradientTable(slot).last(), SkinRgb(1, 1, 1));
-    QCOMPARE(GetGradient(5, clWhite, clBlack), slot);
-    QCOMPARE(GetGradient(6, clWhite, clBlack), (slot + 1) % GradientCacheSlots);
 }
 
 void TestGradient::fillVerticalAndHorizontal() {
@@ -88,8 +68,8 @@ void TestGradient::fillVerticalAndHorizontal() {
         QPainter p(&canvas);
         GradientFillRect(p, QRect(10, 1, 17, 4), start, false, end);
     }
-    const QList<SkinColor> down = BuildGradient(12, start, end);
-    const QList<SkinColor> across = BuildGradient(17, start, end);
+    const QList<SkinColor> down = GetGradient(12, start, end);
+    const QList<SkinColor> across = GetGradient(17, start, end);
     for (int y = 0; y < 20; ++y)
         for (int x = 0; x < 30; ++x) {
             QRgb expected = Background;

@@ -53,15 +53,16 @@ private slots:
 
 private:
     QByteArray package;
-    std::unique_ptr<TSkinData> data;
+    std::shared_ptr<const SkinObjects> data;
 };
 
 void tst_OurSkin::initTestCase() {
     package = EmbeddedPackage();
     QVERIFY2(!package.isEmpty(), "the embedded skin package is missing");
-    data = std::make_unique<TSkinData>();
-    data->SetSkinStream(package);
-    QVERIFY(!data->SkinLoading());
+    TSkinData component;
+    component.SetSkinStream(package);
+    data = component.Objects();
+    QVERIFY(data);
 }
 
 void tst_OurSkin::packageHoldsOnlyPlainBitmapsWithoutFringes() {
@@ -93,7 +94,7 @@ void tst_OurSkin::everyObjectHasFittingFrames() {
     const QList<const TDataSkinObject *> vertical = {data->Top.get(), data->Bottom.get(),
                                                      data->Title.get(), data->menuBar.get(),
                                                      data->Toolbar.get()};
-    const QList<const TDataSkinObject *> objects = data->Objects();
+    const QList<const TDataSkinObject *> objects = data->All();
     QVERIFY(objects.size() >= 38);
     for (const TDataSkinObject *o : objects) {
         if (o->Name.startsWith(QLatin1String("BUTTON")))
@@ -112,7 +113,7 @@ void tst_OurSkin::everyObjectHasFittingFrames() {
 }
 
 void tst_OurSkin::sizesThePaintersRelyOn() {
-    const TSkinData &d = *data;
+    const SkinObjects &d = *data;
     QCOMPARE(d.Buttons->CheckImage.width(), 12 * d.Buttons->CheckImage.height()); // square
     QCOMPARE(d.Buttons->RadioImage.width(), 8 * d.Buttons->RadioImage.height());
     QCOMPARE(QList<int>({d.Buttons->FrameCount(), d.Headerbar->FrameCount(),
@@ -168,7 +169,7 @@ void tst_OurSkin::captionButtons() {
 }
 
 void tst_OurSkin::coloursAndKeying() {
-    const TSkinData &d = *data;
+    const SkinObjects &d = *data;
     for (SkinColor c :
          {d.WindowText, d.TitleTextActive, d.TitleTextNoActive, d.ButtonFace, d.ButtonText,
           d.ButtonHilight, d.Buttonlight, d.ButtonShadow, d.ButtonDkShadow, d.HilightText,
@@ -235,8 +236,8 @@ void tst_OurSkin::classicCoderAgrees() {
     QCOMPARE(classic, ours);
     TSkinData other;
     other.SetSkinStream(classic_lzhuf::Encode(ours));
-    QVERIFY(!other.SkinLoading());
-    const QList<const TDataSkinObject *> a = data->Objects(), b = other.Objects();
+    QVERIFY(other.Objects());
+    const QList<const TDataSkinObject *> a = data->All(), b = other.Objects()->All();
     QCOMPARE(b.size(), a.size());
     for (int i = 0; i < a.size(); ++i) {
         QCOMPARE(b.at(i)->Name, a.at(i)->Name);

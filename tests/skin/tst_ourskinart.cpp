@@ -47,8 +47,11 @@ void tst_OurSkinArt::bmpRoundTrip() {
     const QImage back = QImage::fromData(bytes, "BMP").convertToFormat(QImage::Format_RGB32);
     QCOMPARE(back.size(), size);
     QCOMPARE(back, src);
-    const int stride = (size.width() * 3 + 3) / 4 * 4;
+    const int stride = (size.width() * 3 + 3) / 4 * 4; // 24 bits, uncompressed
     QCOMPARE(bytes.size(), 54 + stride * size.height());
+    QImage otherResolution = src;
+    otherResolution.setDotsPerMeterX(3780);
+    QCOMPARE(toBmp24(otherResolution), bytes); // the bytes depend on the pixels alone
 }
 
 void tst_OurSkinArt::flattenKeysThinCoverage() {
@@ -69,10 +72,10 @@ void tst_OurSkinArt::flattenKeysThinCoverage() {
             const int a = qAlpha(argb.pixel(x, y));
             const QRgb px = out.pixel(x, y);
             if (a < 128) {
-                QCOMPARE(px, kKeyColour);
+                QCOMPARE(px, KeyColor);
                 ++keyed;
             } else {
-                QVERIFY(px != kKeyColour);
+                QVERIFY(px != KeyColor);
                 // Partly covered pixels blend with the colour below, not with the key.
                 QVERIFY(qBlue(px) < 60);
                 if (a < 255)
@@ -86,10 +89,10 @@ void tst_OurSkinArt::flattenKeysThinCoverage() {
 
 void tst_OurSkinArt::flattenNeverMakesKeyFromDrawing() {
     QImage drawing = clearCanvas(2, 1);
-    drawing.setPixel(0, 0, kKeyColour);
+    drawing.setPixel(0, 0, KeyColor);
     const QImage out = flattenOver(drawing, QColor(0, 0, 0));
-    QVERIFY(out.pixel(0, 0) != kKeyColour); // a drawn pixel stays visible
-    QCOMPARE(out.pixel(1, 0), kKeyColour);
+    QVERIFY(out.pixel(0, 0) != KeyColor); // a drawn pixel stays visible
+    QCOMPARE(out.pixel(1, 0), KeyColor);
 }
 
 void tst_OurSkinArt::arrowIsCentredAndSymmetric_data() {
@@ -117,7 +120,7 @@ void tst_OurSkinArt::arrowIsCentredAndSymmetric() {
     int area = 0;
     for (int y = 0; y < 17; ++y)
         for (int x = 0; x < 17; ++x)
-            if (view.pixel(x, y) != kKeyColour) {
+            if (view.pixel(x, y) != KeyColor) {
                 box |= QRect(x, y, 1, 1);
                 ++area;
             }
@@ -126,7 +129,7 @@ void tst_OurSkinArt::arrowIsCentredAndSymmetric() {
     QCOMPARE(box.left(), 5);
     QCOMPARE(box.left() + box.right(), 16);               // centred in 17
     QCOMPARE(view.pixel(8, box.bottom()), qRgb(0, 0, 0)); // the tip points the right way
-    QCOMPARE(view.pixel(7, box.bottom()), kKeyColour);
+    QCOMPARE(view.pixel(7, box.bottom()), KeyColor);
 }
 
 QTEST_MAIN(tst_OurSkinArt)

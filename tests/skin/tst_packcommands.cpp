@@ -1,6 +1,4 @@
-// The pack commands are compiled into this test directly: they belong to the skinpack tool,
-// whose library the skin test area does not link.
-#include "../../tools/skinpack/packcommands.cpp"
+#include "packcommands.h"
 
 #include "skin/package/lzhencoder.h"
 #include "support/skin/classic_lzhuf.h"
@@ -93,6 +91,7 @@ void TestPackCommands::listsAndUnpacksClassicPackage() {
     // Usage errors.
     QCOMPARE(Call(skinpack::runList, {"a", "b"}).code, 2);
     QCOMPARE(Call(skinpack::runUnpack, {"a"}).code, 2);
+    QCOMPARE(Call(skinpack::runList, {"a", "--bogus"}).code, 2);
     QVERIFY(Call(skinpack::runPack, {"a"}).err.startsWith("usage: skinpack pack"));
 }
 

@@ -25,8 +25,8 @@ public:
     void RemoveSkinData(TSkinData *data) override { registered.removeAll(data), calls << "remove"; }
     void InstallHook() override { calls << "hook"; }
     void SetPendingSkinData(TSkinData *) override { calls << "pending"; }
-    void RequestAction(int action, int ms) override {
-        calls << QString("action%1/%2").arg(action).arg(ms);
+    void RequestAction(TSkinAction action, int ms) override {
+        calls << QString("action%1/%2").arg(int(action)).arg(ms);
     }
     int Started() const override { return started; }
     void SetStarted(int value) override {
@@ -54,9 +54,9 @@ private slots:
     void loadedRegistersAndStarts();
     void activeSetterByFormType();
     void activeCreatesManagerWhenNeeded();
-    void refusedPackagesLeaveNoSkin_data();
-    void refusedPackagesLeaveNoSkin();
-    void reloadReplacesEverything();
+    void refusedPackagesChangeNothing_data();
+    void refusedPackagesChangeNothing();
+    void reloadWhileHeld();
     void skinFileLoadsAndReapplies();
     void storedSkinStreamForm();
     void formSkinDecision();
@@ -81,14 +81,18 @@ void TestSkinData::streamingLoadsSkinBeforeLoaded() {
     QVERIFY(d.IsReading() && d.SkinLoading());
     QVERIFY(d.setProperty("SkinStream", Packed())); // as a window definition sets it
     QVERIFY(!d.SkinLoading());                      // read at once, while still being read
-    QVERIFY(d.Tabs);
+    QVERIFY(d.Objects()->Tabs);
     d.SetActive(true); // while being read: stored only
     QVERIFY(d.Active());
-    QCOMPARE(d.SkinName, QStringLiteral("skin.ini"));
+    QCOMPARE(d.Objects()->SkinName, QStringLiteral("skin.ini"));
     d.SetSkinStream(QByteArray()); // an empty stream keeps the skin held
     QCOMPARE(d.SkinStream(), Packed());
     QVERIFY(!d.SkinLoading());
     QVERIFY(manager->calls.isEmpty());
+
+    TSkinData trailing; // bytes after the complete stream are ignored
+    trailing.SetSkinStream(Packed() + QByteArray(300, '\x7F'));
+    QVERIFY(trailing.Objects() && trailing.Objects()->Tabs);
 }
 
 void TestSkinData::loadedRegistersAndStarts() {
@@ -204,7 +208,7 @@ void TestSkinData::activeCreatesManagerWhenNeeded() {
     delete created;
 }
 
-void TestSkinData::refusedPackagesLeaveNoSkin_data() {
+void TestSkinData::refusedPackagesChangeNothing_data() {
     QTest::addColumn<QByteArray>("packed");
     const QByteArray good = Packed();
     QTest::newRow("empty-size") << QByteArray(3, '\0');
@@ -221,31 +225,44 @@ void TestSkinData::refusedPackagesLeaveNoSkin_data() {
     QTest::newRow("unknown version") << TLZHEncoder::Pack(unpacked);
 }
 
-void TestSkinData::refusedPackagesLeaveNoSkin() {
+void TestSkinData::refusedPackagesChangeNothing() {
     QFETCH(QByteArray, packed);
     QStringList messages;
     const VersionReporter previous = SetVersionReporter([&](const QString &m) { messages << m; });
-    TSkinData d;
-    d.SetSkinStream(Packed());
-    QVERIFY(d.Tabs);
-    d.SetSkinStream(packed);
-    d.SetActive(true);
-    d.Loaded();
-    SetVersionReporter(previous);
-    QVERIFY(d.SkinLoading());
-    QVERIFY(!d.Tabs && !d.ComboxArrow && d.TitleButtons.empty() && !d.Top->HasImage());
-    QCOMPARE(d.ButtonFace, clBtnFace);
-    QVERIFY(!d.Active());
+    TSkinData fresh; // no skin yet: none after the refusal, and Loaded switches Active off
+    fresh.SetSkinStream(packed);
+    fresh.SetActive(true);
+    fresh.Loaded();
+    QVERIFY(fresh.SkinLoading() && !fresh.Objects() && fresh.SkinStream().isEmpty());
+    QVERIFY(!fresh.Active());
     QVERIFY(!manager->calls.contains(QStringLiteral("action1/250")));
-    QCOMPARE(messages.size(), QByteArray(QTest::currentDataTag()) == "unknown version" ? 1 : 0);
+
+    TSkinData d; // a skin in use stays in use, unannounced
+    d.SetSkinStream(Packed());
+    d.Loaded();
+    const auto before = d.Objects();
+    QSignalSpy changed(&d, &TSkinData::OnSkinChanged);
+    manager->calls.clear();
+    d.SetSkinStream(packed);
+    SetVersionReporter(previous);
+    QCOMPARE(d.Objects(), before);
+    QCOMPARE(d.Objects()->ButtonFace, SkinRgb(236, 240, 245));
+    QCOMPARE(d.SkinStream(), Packed());
+    QVERIFY(!d.SkinLoading() && changed.isEmpty() && manager->calls.isEmpty());
+    const bool version = QByteArray(QTest::currentDataTag()) == "unknown version";
+    QCOMPARE(messages, version ? QStringList(2, UnknownVersionMessage()) : QStringList());
 }
 
-void TestSkinData::reloadReplacesEverything() {
+void TestSkinData::reloadWhileHeld() {
     TSkinData d;
     d.SetSkinStream(Packed());
-    QVERIFY(d.ComboxArrow && d.ComboxArrow->HasImage());
-    const QImage firstToolbar = d.Toolbar->Image;
-    const size_t firstButtons = d.TitleButtons.size();
+    d.Loaded();
+    manager->started = 1;
+    manager->calls.clear();
+    QSignalSpy changed(&d, &TSkinData::OnSkinChanged);
+    const std::shared_ptr<const SkinObjects> held = d.Objects(); // a window painting from it
+    const TDataSkinObject *heldTabs = held->Tabs.get();
+    const QImage heldToolbar = held->Toolbar->Image;
 
     TTestSkin second;
     for (const char *section : {"ComboButton", "SunkEdge", "BUTTON5"})
@@ -254,14 +271,24 @@ void TestSkinData::reloadReplacesEverything() {
     second.RemoveKey("Personality", "Top");
     second.SetStrip("tabs.bmp", 5, QSize(8, 8));
     d.SetSkinStream(second.Packed());
-    QVERIFY(!d.SkinLoading());
-    QVERIFY(!d.ComboButton && !d.SunkEdge && !d.Top->HasImage());
-    QVERIFY(d.ComboxArrow && !d.ComboxArrow->HasImage()); // the previous skin's arrow is gone
-    QCOMPARE(d.TitleButtons.size(), firstButtons - 1);
-    QVERIFY(d.Toolbar->Image != firstToolbar);
-    QCOMPARE(d.TitleSampleColor, SkinRgb(10, 20, 30));
-    QCOMPARE(d.Tabs->Image.size(), QSize(40, 8));
-    QCOMPARE(d.Tabs->Image.pixel(4, 4), second.FrameColour("tabs.bmp", 1));
+
+    QCOMPARE(changed.size(), 1);
+    QCOMPARE(manager->calls, QStringList({"pending", "refresh", "action3/250"}));
+    // The holder's set is untouched and alive.
+    QCOMPARE(held->Tabs.get(), heldTabs);
+    QCOMPARE(held->Tabs->Image.size(), QSize(200, 24));
+    QCOMPARE(held->ButtonFace, SkinRgb(236, 240, 245));
+    QVERIFY(held->ComboButton && held->Top->HasImage());
+    // The new set replaces everything, derived images included.
+    const auto now = d.Objects();
+    QVERIFY(now != held);
+    QVERIFY(!now->ComboButton && !now->SunkEdge && !now->Top->HasImage());
+    QVERIFY(now->ComboxArrow && !now->ComboxArrow->HasImage()); // no arrow of the old skin
+    QCOMPARE(now->TitleButtons.size(), held->TitleButtons.size() - 1);
+    QVERIFY(now->Toolbar->Image != heldToolbar);
+    QCOMPARE(now->TitleSampleColor, SkinRgb(10, 20, 30));
+    QCOMPARE(now->Tabs->Image.size(), QSize(40, 8));
+    QCOMPARE(now->Tabs->Image.pixel(4, 4), second.FrameColour("tabs.bmp", 1));
 }
 
 void TestSkinData::skinFileLoadsAndReapplies() {
@@ -278,8 +305,13 @@ void TestSkinData::skinFileLoadsAndReapplies() {
     QVERIFY(d.SkinLoading());
     QVERIFY(manager->calls.isEmpty());
     d.SetSkinFile(path);
-    QVERIFY(!d.SkinLoading() && d.Tabs);
+    QVERIFY(!d.SkinLoading() && d.Objects()->Tabs);
     QCOMPARE(manager->calls, QStringList({"pending", "refresh", "action3/250"}));
+    const auto held = d.Objects(); // a missing file later keeps the skin in use
+    manager->calls.clear();
+    d.SetSkinFile(dir.filePath(QStringLiteral("missing.skn")));
+    QCOMPARE(d.Objects(), held);
+    QVERIFY(manager->calls.isEmpty());
 
     TSkinData reading; // while being read: loads, but asks nothing of the manager
     manager->calls.clear();

@@ -11,12 +11,6 @@ using skin::test::TTestSkin;
 
 namespace {
 
-std::unique_ptr<TSkinData> Load(const TTestSkin &s) {
-    auto data = std::make_unique<TSkinData>();
-    data->SetSkinStream(s.Packed());
-    return data;
-}
-
 // Centre pixel of frame `index` of an object's strip.
 QRgb FramePixel(const TDataSkinObject &o, int index, bool vertical = false) {
     return o.Image.pixel(o.FrameRect(index, vertical).center()) | 0xFF000000u;
@@ -44,8 +38,7 @@ private slots:
 
 void TestSkinObjects::everyObjectShowsItsFrames() {
     const TTestSkin s;
-    auto d = Load(s);
-    QVERIFY(!d->SkinLoading());
+    auto d = s.Read();
     // clang-format off
     const struct {
         const TDataSkinObject *object;
@@ -106,7 +99,7 @@ void TestSkinObjects::bordersMapKeysOntoMargins() {
     s.SetKey("Tab.Pane", "LeftWidth", "9"); // the pane's margins are capped at 4
     s.SetKey("Tab.Pane", "BottomHeight", "3");
     s.SetKey("Tabs", "LeftWidth", "9");
-    auto d = Load(s);
+    auto d = s.Read();
     QCOMPARE(d->Left->Margins(), QMargins(0, 27, 0, 5));
     QCOMPARE(d->Top->Margins(), QMargins(7, 0, 9, 0));
     QCOMPARE(d->Left->Trans, 1);
@@ -128,8 +121,7 @@ void TestSkinObjects::missingSectionMeansNoObject() {
     s.RemoveSection("SunkEdge");
     s.RemoveKey("GroupBox", "Image");
     s.RemoveSection("Personality");
-    auto d = Load(s);
-    QVERIFY(!d->SkinLoading());
+    auto d = s.Read();
     QVERIFY(!d->SunkEdge && !d->GroupBox && !d->menuBar);
     QVERIFY(d->ComboButton);
     QVERIFY(d->Left && d->Top && d->Title && d->Buttons); // the fixed objects always exist
@@ -148,7 +140,7 @@ void TestSkinObjects::frameCountsAndTiles() {
         s.SetKey(section, "Tile", "2");
     s.SetKey("Personality", "TileMenu", "2");
     s.SetKey("Personality", "LeftStretch", "2");
-    auto d = Load(s);
+    auto d = s.Read();
     QCOMPARE(d->ToolBars->Frame, 5);
     QCOMPARE(d->Headerbar->Frame, 3);
     QCOMPARE(d->Track->Frame, 7);
@@ -161,7 +153,7 @@ void TestSkinObjects::frameCountsAndTiles() {
              QList<int>({0, 0, 0, 0, 1, 1, 1}));
     TTestSkin t;
     t.RemoveKey("Headerbar", "Frame");
-    QCOMPARE(Load(t)->Headerbar->Frame, 5);
+    QCOMPARE(t.Read()->Headerbar->Frame, 5);
 }
 
 void TestSkinObjects::imageValuesNameEntriesByFilePart() {
@@ -171,13 +163,18 @@ void TestSkinObjects::imageValuesNameEntriesByFilePart() {
     s.SetKey("Headerbar", "Image", "headerbar.BMP"); // upper-case extension: no image
     s.SetKey("ToolBars", "Image", "toolbars.png");
     s.SetKey("Scrollbar", "Image", "nothere.bmp");
-    QByteArray bmp = TTestSkin::BmpBytes(QImage(2, 2, QImage::Format_RGB32));
-    qToLittleEndian<qint32>(60000, bmp.data() + 18); // hostile width and height
-    qToLittleEndian<qint32>(60000, bmp.data() + 22);
-    s.SetRawEntry("extraimages.bmp", bmp);
+    // Headers announcing absurd sizes are refused before anything is allocated for them.
+    const auto oversized = [](qint32 width, qint32 height) {
+        QByteArray bmp = TTestSkin::BmpBytes(QImage(2, 2, QImage::Format_RGB32));
+        qToLittleEndian<qint32>(width, bmp.data() + 18);
+        qToLittleEndian<qint32>(height, bmp.data() + 22);
+        return bmp;
+    };
+    s.SetRawEntry("extraimages.bmp", oversized(60000, 60000)); // too wide and tall
+    s.SetRawEntry("hscroll.bmp", oversized(5000, -5000));      // top-down, too many pixels
     s.SetRawEntry("menubg.bmp", QByteArray("BM not really a bitmap"));
     s.SetRawEntry("vscroll.bmp", QByteArray());
-    auto d = Load(s);
+    auto d = s.Read();
     QCOMPARE(FramePixel(*d->Tabs, 1), s.FrameColour("tabs.bmp", 1));
     QCOMPARE(FramePixel(*d->MenuItem, 2), s.FrameColour("menuitem.bmp", 2));
     for (const TDataSkinObject *o :
@@ -185,7 +182,8 @@ void TestSkinObjects::imageValuesNameEntriesByFilePart() {
           (const TDataSkinObject *)d->Scrollbar.get(),
           (const TDataSkinObject *)d->ExtraImages.get(),
           (const TDataSkinObject *)d->MenuBackground.get(),
-          (const TDataSkinObject *)d->VertScroll.get()}) {
+          (const TDataSkinObject *)d->VertScroll.get(),
+          (const TDataSkinObject *)d->HorzScroll.get()}) {
         QVERIFY(o && !o->HasImage()); // the object exists with an empty image
         QVERIFY(o->FrameRect(1).isEmpty());
         QVERIFY(o->FrameImage(1).isNull());
@@ -200,7 +198,7 @@ void TestSkinObjects::coloursAndDefaults() {
     s.RemoveKey("Tabs", "PressedColour2");
     s.SetKey("Tabs", "NormalColour", "7");
     s.RemoveKey("Personality", "InActiveTextG");
-    auto d = Load(s);
+    auto d = s.Read();
     QCOMPARE(d->ButtonFace, SkinRgb(236, 240, 245));
     QCOMPARE(d->Menubar, d->ButtonFace); // the skin's own face, not the system colour
     QCOMPARE(d->Buttonlight, clBtnHighlight);
@@ -219,7 +217,7 @@ void TestSkinObjects::coloursAndDefaults() {
     TTestSkin t;
     t.RemoveKey("Buttons", "PressedColour2");
     t.RemoveSection("Colours");
-    auto e = Load(t);
+    auto e = t.Read();
     QVERIFY(!e->Buttons->PressedColour2Given);
     QCOMPARE(e->Buttons->PressedColour2, clBtnText);
     QCOMPARE(e->Menubar, clBtnFace);
@@ -254,12 +252,12 @@ void TestSkinObjects::checkAndRadioFramesFromWidth() {
     s.RemoveKey("Buttons", "CheckButtonFrame");
     s.SetStrip("radio.bmp", 4, QSize(13, 13));  // 52 x 13: 4 frames
     s.SetStrip("check.bmp", 10, QSize(16, 16)); // 160 x 16: 10 frames
-    auto d = Load(s);
+    auto d = s.Read();
     QCOMPARE(d->Buttons->RadioButtonFrame, 4);
     QCOMPARE(d->Buttons->CheckButtonFrame, 10);
     s.RemoveKey("Buttons", "RadioButton");
     s.SetStrip("check.bmp", 2, QSize(13, 13)); // 26 wide: still at least 4
-    auto e = Load(s);
+    auto e = s.Read();
     QVERIFY(e->Buttons->RadioImage.isNull());
     QCOMPARE(e->Buttons->RadioButtonFrame, 4);
     QCOMPARE(e->Buttons->CheckButtonFrame, 4);
@@ -273,8 +271,7 @@ void TestSkinObjects::degenerateImagesAndCountsAreSafe() {
     s.SetKey("SunkEdge", "LeftWidth", "400");
     s.SetKey("SunkEdge", "RightWidth", "400");
     s.SetStrip("tabs.bmp", 3, QSize(1, 1)); // 3 x 1 image, 5 frames counted
-    auto d = Load(s);
-    QVERIFY(!d->SkinLoading());
+    auto d = s.Read();
     QCOMPARE(d->Top->FrameCount(), 1);
     QCOMPARE(d->Top->FrameRect(2, true), QRect(QPoint(0, 0), d->Top->Image.size()));
     QCOMPARE(d->Track->FrameCount(), 1);
@@ -303,9 +300,8 @@ void TestSkinObjects::absurdNumbersEverywhereLoad() {
               "LeftTopHeight", "TopTopHeight", "RadioButtonFrame", "CheckButtonFrame",
               "TileLeftMenu", "TextShift"})
             s.SetKey(section, key, value);
-    auto d = Load(s);
-    QVERIFY(!d->SkinLoading());
-    for (const TDataSkinObject *o : d->Objects()) {
+    auto d = s.Read();
+    for (const TDataSkinObject *o : d->All()) {
         const QRect r = o->FrameRect(o->Frame);
         QVERIFY2(r.isEmpty() || QRect(QPoint(0, 0), o->Image.size()).contains(r),
                  qPrintable(o->Name));

@@ -5,8 +5,8 @@
 
 namespace skinpack {
 
-// Encodes an image as an uncompressed 24-bit bottom-up BMP (40-byte info header, rows padded to
-// 4 bytes). The bytes depend on the pixels alone, so the same image always gives the same file.
+// Encodes an image as an uncompressed 24-bit BMP. The resolution is fixed (72 dpi), so the
+// bytes depend on the pixels alone: the same image always gives the same file.
 QByteArray toBmp24(const QImage &image);
 
 } // namespace skinpack

@@ -43,7 +43,7 @@ QImage DrawSunkEdge(const Theme &theme) {
         // One keyed pixel per corner softens the box against the face colour.
         for (const QPoint &c :
              {QPoint(0, 0), QPoint(w - 1, 0), QPoint(0, h - 1), QPoint(w - 1, h - 1)})
-            img.setPixel(c, kKeyColour);
+            img.setPixel(c, KeyColor);
         frames << img;
     }
     return joinFrames(frames);
@@ -77,8 +77,8 @@ QImage DrawComboButton(const Theme &theme) {
             p.fillRect(w - 2, 1, 1, h - 2, mix(outline, theme.field, 0.6));
         }
         p.end();
-        img.setPixel(w - 1, 0, kKeyColour);
-        img.setPixel(w - 1, h - 1, kKeyColour);
+        img.setPixel(w - 1, 0, KeyColor);
+        img.setPixel(w - 1, h - 1, KeyColor);
         frames << img;
     }
     return joinFrames(frames);

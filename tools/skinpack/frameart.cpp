@@ -43,11 +43,11 @@ QImage leftFrame(const Theme &t, bool active) {
     p.fillRect(0, kBorderHeight - 1, w, 1, outer);
     p.end();
     // Rounded top-left corner of radius 3, drawn pixel by pixel (it feeds the window region).
-    img.setPixel(0, 0, kKeyColour);
-    img.setPixel(1, 0, kKeyColour);
-    img.setPixel(2, 0, kKeyColour);
-    img.setPixel(0, 1, kKeyColour);
-    img.setPixel(0, 2, kKeyColour);
+    img.setPixel(0, 0, KeyColor);
+    img.setPixel(1, 0, KeyColor);
+    img.setPixel(2, 0, KeyColor);
+    img.setPixel(0, 1, KeyColor);
+    img.setPixel(0, 2, KeyColor);
     img.setPixel(1, 1, outer.rgb());
     img.setPixel(2, 1, mix(outer, captionRowColour(t, active, 1), 0.5).rgb());
     img.setPixel(1, 2, outer.rgb());
@@ -191,7 +191,7 @@ QImage DrawCaptionButton(const Theme &theme, CaptionGlyph glyph) {
             background = flattenOver(plateOnly, under);
             for (int y = 0; y < h; ++y)
                 for (int x = 0; x < w; ++x)
-                    if (background.pixel(x, y) == kKeyColour)
+                    if (background.pixel(x, y) == KeyColor)
                         background.setPixel(x, y, under.pixel(x, y));
         }
         frames << flattenOver(drawing, background);

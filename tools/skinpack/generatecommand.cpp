@@ -5,6 +5,7 @@
 #include "preview.h"
 #include "skinlayout.h"
 
+#include <QCommandLineParser>
 #include <QDir>
 #include <QFile>
 #include <QTextStream>
@@ -37,24 +38,32 @@ bool writeImages(const QString &dir, const QList<NamedImage> &images, QTextStrea
 
 int runGenerate(const QStringList &args) {
     QTextStream err(stderr);
-    QString out, dumpDir, previewPath, resourceDir;
-    for (int i = 0; i < args.size(); ++i) {
-        const QString &arg = args.at(i);
-        QString *target = nullptr;
-        if (arg == QLatin1String("--out"))
-            target = &out;
-        else if (arg == QLatin1String("--dump-dir"))
-            target = &dumpDir;
-        else if (arg == QLatin1String("--preview"))
-            target = &previewPath;
-        else if (arg == QLatin1String("--resource-dir"))
-            target = &resourceDir;
-        if (!target || i + 1 >= args.size()) {
-            err << "skinpack generate: unexpected argument " << arg << "\n";
-            return 2;
-        }
-        *target = args.at(++i);
+    QCommandLineParser parser;
+    const QCommandLineOption outOption(QStringLiteral("out"), QStringLiteral("Package to write."),
+                                       QStringLiteral("FILE.skn"));
+    const QCommandLineOption dumpOption(QStringLiteral("dump-dir"),
+                                        QStringLiteral("Also write the loose INI and images."),
+                                        QStringLiteral("DIR"));
+    const QCommandLineOption previewOption(QStringLiteral("preview"),
+                                           QStringLiteral("Also draw a preview picture."),
+                                           QStringLiteral("FILE.png"));
+    const QCommandLineOption resourceOption(QStringLiteral("resource-dir"),
+                                            QStringLiteral("Also write the program's images."),
+                                            QStringLiteral("DIR"));
+    parser.addOptions({outOption, dumpOption, previewOption, resourceOption});
+    if (!parser.parse(QStringList{QStringLiteral("skinpack generate")} + args)) {
+        err << "skinpack generate: " << parser.errorText() << "\n";
+        return 2;
     }
+    if (!parser.positionalArguments().isEmpty()) {
+        err << "skinpack generate: unexpected argument " << parser.positionalArguments().first()
+            << "\n";
+        return 2;
+    }
+    const QString out = parser.value(outOption);
+    const QString dumpDir = parser.value(dumpOption);
+    const QString previewPath = parser.value(previewOption);
+    const QString resourceDir = parser.value(resourceOption);
     if (out.isEmpty()) {
         err << "skinpack generate: --out FILE.skn is required\n";
         return 2;

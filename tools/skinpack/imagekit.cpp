@@ -14,7 +14,7 @@ QColor mix(const QColor &a, const QColor &b, double t) {
 
 QImage keyCanvas(int width, int height) {
     QImage image(width, height, QImage::Format_RGB32);
-    image.fill(kKeyColour);
+    image.fill(KeyColor);
     return image;
 }
 
@@ -49,14 +49,14 @@ QImage flattenOver(const QImage &drawing, const QImage &background) {
         for (int x = 0; x < src.width(); ++x) {
             const int a = qAlpha(s[x]);
             if (a < 128) {
-                d[x] = kKeyColour;
+                d[x] = KeyColor;
                 continue;
             }
             auto blend = [a](int fg, int bg) { return (fg * a + bg * (255 - a) + 127) / 255; };
             QRgb c = qRgb(blend(qRed(s[x]), qRed(u[x])), blend(qGreen(s[x]), qGreen(u[x])),
                           blend(qBlue(s[x]), qBlue(u[x])));
             // A drawn pixel must never come out as the key colour itself.
-            if (c == kKeyColour)
+            if (c == KeyColor)
                 c = qRgb(254, 0, 254);
             d[x] = c;
         }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "skin/draw/skincolor.h"
+
 #include <QColor>
 #include <QImage>
 #include <QList>
@@ -9,8 +11,7 @@ class QPainter;
 
 namespace skinpack {
 
-// The key colour: pixels of exactly this value are transparent in every skin image.
-inline constexpr QRgb kKeyColour = 0xFFFF00FF;
+using skin::KeyColor;
 
 // State looks shared by the control art.
 enum class Look { Normal, Hot, Pressed, Disabled, Focused };

@@ -1,20 +1,20 @@
 #pragma once
 
+#include <QAnyStringView>
 #include <QByteArray>
 #include <QColor>
-#include <QList>
-#include <QPair>
 
 namespace skinpack {
 
 // Builds the skin INI text: sections and keys in the order they are added, ASCII, CR LF.
+// Names come from the skin's INI vocabulary (skin/data/skininikeys.h).
 class IniWriter {
 public:
-    void Section(const QByteArray &name);
-    void Key(const QByteArray &key, const QByteArray &value);
-    void Key(const QByteArray &key, int value);
+    void Section(QAnyStringView name);
+    void Key(QAnyStringView key, const QByteArray &value);
+    void Key(QAnyStringView key, int value);
     // A colour as "R G B".
-    void Colour(const QByteArray &key, const QColor &colour);
+    void Colour(QAnyStringView key, const QColor &colour);
     // Margins as LeftWidth / TopHeight / RightWidth / BottomHeight.
     void Margins(int left, int top, int right, int bottom);
 

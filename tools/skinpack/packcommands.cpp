@@ -5,6 +5,7 @@
 #include "skin/package/skinreader.h"
 #include "skin/package/versionreporter.h"
 
+#include <QCommandLineParser>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -60,22 +61,35 @@ bool IsAscii(const QString &name) {
     return true;
 }
 
-// Checks the argument count and loads the package named first: 0 when loaded, otherwise the
-// exit code of the command.
-int LoadCommandPackage(const QStringList &args, qsizetype argc, const char *usage,
-                       skin::TSkinReader &reader, QTextStream &err) {
-    if (args.size() != argc) {
+// The arguments of a sub-command: exactly the named positional arguments and no option.
+// Writes the usage line and returns false otherwise.
+bool ParseArguments(const QStringList &args, const char *usage, qsizetype count,
+                    QStringList &values, QTextStream &err) {
+    QCommandLineParser parser;
+    if (!parser.parse(QStringList{QStringLiteral("skinpack")} + args) ||
+        parser.positionalArguments().size() != count) {
         err << "usage: skinpack " << usage << "\n";
-        return 2;
+        return false;
     }
-    return LoadPackageFile(args[0], reader, err) ? 0 : 1;
+    values = parser.positionalArguments();
+    return true;
+}
+
+// Checks the arguments and loads the package named first: 0 when loaded, otherwise the exit
+// code of the command.
+int LoadCommandPackage(const QStringList &args, qsizetype argc, const char *usage,
+                       skin::TSkinReader &reader, QStringList &values, QTextStream &err) {
+    if (!ParseArguments(args, usage, argc, values, err))
+        return 2;
+    return LoadPackageFile(values[0], reader, err) ? 0 : 1;
 }
 
 } // namespace
 
 int runList(const QStringList &args, QTextStream &out, QTextStream &err) {
     skin::TSkinReader reader;
-    if (const int code = LoadCommandPackage(args, 1, "list FILE.skn", reader, err))
+    QStringList values;
+    if (const int code = LoadCommandPackage(args, 1, "list FILE.skn", reader, values, err))
         return code;
     out << "version " << reader.Version() << "\n";
     for (int i = 0; i < reader.Count(); ++i)
@@ -85,7 +99,8 @@ int runList(const QStringList &args, QTextStream &out, QTextStream &err) {
 
 int runUnpack(const QStringList &args, QTextStream &out, QTextStream &err) {
     skin::TSkinReader reader;
-    if (const int code = LoadCommandPackage(args, 2, "unpack FILE.skn DIR", reader, err))
+    QStringList values;
+    if (const int code = LoadCommandPackage(args, 2, "unpack FILE.skn DIR", reader, values, err))
         return code;
     for (const QString &name : reader.Names()) {
         if (!IsSafeFileName(name)) {
@@ -93,9 +108,9 @@ int runUnpack(const QStringList &args, QTextStream &out, QTextStream &err) {
             return 1;
         }
     }
-    QDir dir(args[1]);
+    QDir dir(values[1]);
     if (!dir.mkpath(QStringLiteral("."))) {
-        err << "skinpack: cannot create " << args[1] << "\n";
+        err << "skinpack: cannot create " << values[1] << "\n";
         return 1;
     }
     QSet<QString> written;
@@ -117,13 +132,12 @@ int runUnpack(const QStringList &args, QTextStream &out, QTextStream &err) {
 }
 
 int runPack(const QStringList &args, QTextStream &out, QTextStream &err) {
-    if (args.size() != 2) {
-        err << "usage: skinpack pack DIR FILE.skn\n";
+    QStringList values;
+    if (!ParseArguments(args, "pack DIR FILE.skn", 2, values, err))
         return 2;
-    }
-    const QDir dir(args[0]);
+    const QDir dir(values[0]);
     if (!dir.exists()) {
-        err << "skinpack: no folder " << args[0] << "\n";
+        err << "skinpack: no folder " << values[0] << "\n";
         return 1;
     }
     const QFileInfoList files =
@@ -140,8 +154,8 @@ int runPack(const QStringList &args, QTextStream &out, QTextStream &err) {
             err << "skinpack: ignoring " << fi.fileName() << "\n";
     }
     if (inis.size() != 1) {
-        err << "skinpack: " << args[0] << " must hold exactly one .ini file (found " << inis.size()
-            << ")\n";
+        err << "skinpack: " << values[0] << " must hold exactly one .ini file (found "
+            << inis.size() << ")\n";
         return 1;
     }
 
@@ -167,11 +181,11 @@ int runPack(const QStringList &args, QTextStream &out, QTextStream &err) {
         err << "skinpack: the package would exceed the size limit\n";
         return 1;
     }
-    if (!common::writeFileAtomically(args[1], packed)) {
-        err << "skinpack: cannot write " << args[1] << "\n";
+    if (!common::writeFileAtomically(values[1], packed)) {
+        err << "skinpack: cannot write " << values[1] << "\n";
         return 1;
     }
-    out << args[1] << ": " << writer.Count() << " entries, " << packed.size() << " bytes\n";
+    out << values[1] << ": " << writer.Count() << " entries, " << packed.size() << " bytes\n";
     return 0;
 }
 

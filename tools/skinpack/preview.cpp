@@ -3,6 +3,7 @@
 #include "imagekit.h"
 #include "theme.h"
 
+#include "skin/data/skinmetrics.h"
 #include "skin/draw/drawprimitives.h"
 #include "skin/draw/keyedblit.h"
 
@@ -161,7 +162,7 @@ void PreviewPainter::Field(const QRect &r, int frame, const QString &text) {
 
 void PreviewPainter::Combo(const QRect &r, int frame, const QString &text) {
     Field(r, frame, text);
-    const int a = t.arrowSize + 2;
+    const int a = skin::kArrowSize + 2;
     const QRect button(r.right() + 1 - a, r.top(), a, r.height());
     DrawPart(p, button, Img("combobutton.bmp"), false, false, true, 4, frame, QMargins(2, 2, 2, 2));
     DrawFrameCentered(p, button, Img("extraimages.bmp"), true, 5, frame);
@@ -210,7 +211,7 @@ void PreviewPainter::Header(const QRect &r) {
 }
 
 void PreviewPainter::VScroll(const QRect &r, int thumbPos, int thumbLen, int hotFrame) {
-    const int s = t.arrowSize;
+    const int s = skin::kArrowSize;
     DrawPart(p, r, Img("vscroll.bmp"), false, false, false, 4, 1, QMargins(1, 2, 1, 2));
     DrawStripFrame(p, QRect(r.left(), r.top(), s, s), Img("scrollbar.bmp"), true, 23, 9);
     DrawStripFrame(p, QRect(r.left(), r.bottom() - s + 1, s, s), Img("scrollbar.bmp"), true, 23,
@@ -221,7 +222,7 @@ void PreviewPainter::VScroll(const QRect &r, int thumbPos, int thumbLen, int hot
 }
 
 void PreviewPainter::HScroll(const QRect &r, int thumbPos, int thumbLen) {
-    const int s = t.arrowSize;
+    const int s = skin::kArrowSize;
     DrawPart(p, r, Img("hscroll.bmp"), false, false, false, 4, 1, QMargins(2, 1, 2, 1));
     DrawStripFrame(p, QRect(r.left(), r.top(), s, s), Img("scrollbar.bmp"), true, 23, 2);
     DrawStripFrame(p, QRect(r.right() - s + 1, r.top(), s, s), Img("scrollbar.bmp"), true, 23, 5);
@@ -331,23 +332,23 @@ void PreviewPainter::Controls(const QPoint &o) {
     Field(QRect(28, 198, 226, 22), 2, QStringLiteral("2024-05-01"));
     Progress(QRect(28, 234, 226, 14), 62);
     TrackBar(QRect(28, 256, 226, 24), 140);
-    HScroll(QRect(28, 284, 226, t.arrowSize), 40, 70);
+    HScroll(QRect(28, 284, 226, skin::kArrowSize), 40, 70);
 
     Tabs(QRect(284, 138, 330, 196));
     const QRect list(292, 168, 314, 158);
     p.fillRect(list, t.field);
-    Header(QRect(list.left(), list.top(), list.width() - t.arrowSize, 22));
+    Header(QRect(list.left(), list.top(), list.width() - skin::kArrowSize, 22));
     const QStringList rows = {QStringLiteral("2024-05-01    餐饮    86.50"),
                               QStringLiteral("2024-05-02    交通    12.00"),
                               QStringLiteral("2024-05-03    购物    239.90")};
     for (int i = 0; i < rows.size(); ++i) {
-        const QRect row(list.left(), list.top() + 24 + i * 20, list.width() - t.arrowSize, 20);
+        const QRect row(list.left(), list.top() + 24 + i * 20, list.width() - skin::kArrowSize, 20);
         if (i == 1)
             p.fillRect(row, t.hilight);
         Text(row.adjusted(6, 0, 0, 0), rows.at(i), i == 1 ? t.hilightText : t.windowText);
     }
-    VScroll(QRect(list.right() - t.arrowSize + 1, list.top(), t.arrowSize, list.height()), 10, 40,
-            15);
+    VScroll(QRect(list.right() - skin::kArrowSize + 1, list.top(), skin::kArrowSize, list.height()),
+            10, 40, 15);
 
     StatusBar(QRect(0, 394, 632, 24));
     // The "记录" menu of the menu bar, open.

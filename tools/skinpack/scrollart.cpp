@@ -3,6 +3,8 @@
 #include "controlart.h"
 #include "imagekit.h"
 
+#include "skin/data/skinmetrics.h"
+
 #include <QPainter>
 
 namespace skinpack {
@@ -10,7 +12,7 @@ namespace skinpack {
 namespace {
 
 QImage arrowButton(const Theme &t, Direction dir, Look look) {
-    const int s = t.arrowSize;
+    const int s = skin::kArrowSize;
     QImage drawing = clearCanvas(s, s);
     QPainter p(&drawing);
     QColor ink = t.glyph;
@@ -32,14 +34,14 @@ QImage arrowButton(const Theme &t, Direction dir, Look look) {
         // the frame opaque.
         for (int y = 0; y < s; ++y)
             for (int x = 0; x < s; ++x)
-                if (out.pixel(x, y) == kKeyColour && x > 0 && y > 0 && x < s - 1 && y < s - 1)
+                if (out.pixel(x, y) == KeyColor && x > 0 && y > 0 && x < s - 1 && y < s - 1)
                     out.setPixel(x, y, t.trough.rgb());
     }
     return out;
 }
 
 QImage gripFrame(const Theme &t, Qt::Orientation o, Look look) {
-    const int s = t.arrowSize;
+    const int s = skin::kArrowSize;
     QImage img = keyCanvas(s, s);
     QPainter p(&img);
     const QColor ink = look == Look::Pressed ? t.hilightText
@@ -146,12 +148,12 @@ QImage DrawScrollbar(const Theme &theme) {
     for (Qt::Orientation o : {Qt::Horizontal, Qt::Vertical})
         for (Look look : {Look::Normal, Look::Pressed, Look::Hot})
             frames << gripFrame(theme, o, look);
-    frames << keyCanvas(theme.arrowSize, theme.arrowSize);
+    frames << keyCanvas(skin::kArrowSize, skin::kArrowSize);
     return joinFrames(frames);
 }
 
 QImage DrawScrollTrough(const Theme &theme, Qt::Orientation orientation) {
-    const int s = theme.arrowSize;
+    const int s = skin::kArrowSize;
     QList<QImage> frames;
     // 1 enabled, 2 copy, 3 unavailable, 4 copy.
     for (bool enabled : {true, true, false, false}) {
@@ -169,8 +171,8 @@ QImage DrawScrollTrough(const Theme &theme, Qt::Orientation orientation) {
 
 QImage DrawScrollThumb(const Theme &theme, Qt::Orientation orientation) {
     const bool horz = orientation == Qt::Horizontal;
-    const int w = horz ? 20 : theme.arrowSize;
-    const int h = horz ? theme.arrowSize : 20;
+    const int w = horz ? 20 : skin::kArrowSize;
+    const int h = horz ? skin::kArrowSize : 20;
     QList<QImage> frames;
     for (Look look : {Look::Normal, Look::Pressed, Look::Hot}) {
         const QColor fill = thumbFill(theme, look);

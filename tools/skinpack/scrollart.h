@@ -8,7 +8,7 @@ namespace skinpack {
 
 // Scroll bars, up-down buttons and track bars.
 
-QImage DrawScrollbar(const Theme &theme); // 23 frames of arrowSize x arrowSize
+QImage DrawScrollbar(const Theme &theme); // 23 frames of skin::kArrowSize x skin::kArrowSize
 QImage DrawScrollTrough(const Theme &theme, Qt::Orientation orientation); // 4 frames
 QImage DrawScrollThumb(const Theme &theme, Qt::Orientation orientation);  // 3 frames
 QImage DrawUpDown(const Theme &theme, Qt::Orientation orientation);       // 8 frames

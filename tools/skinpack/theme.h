@@ -56,7 +56,6 @@ struct Theme {
 
     int captionHeight = 28;
     int borderWidth = 4;
-    int arrowSize = 17;
 
     static Theme calmBlue() { return Theme{}; }
 };

@@ -2,6 +2,10 @@
 
 #include "ledger/app/paths.h"
 #include "ledger/app/programskin.h"
+#include "ledger/calc/calcform.h"
+#include "ledger/calc/investcalcpage.h"
+#include "ledger/calc/mortgagecalcpage.h"
+#include "ledger/calc/savingscalcpage.h"
 #include "ledger/core/untpub.h"
 #include "ledger/core/untvar.h"
 #include "ledger/core/webpane.h"
@@ -88,6 +92,9 @@ TfrmMain::TfrmMain(WebPaneFactory webPanes, QWidget *parent)
     });
 
     createRecordPages();
+    placeOnSheet(ui->tbsShenqi, new InvestCalcPage);
+    placeOnSheet(ui->TabSheet16, new SavingsCalcPage);
+    placeOnSheet(ui->TabSheet17, new MortgageCalcPage);
     FormCreate();
 }
 

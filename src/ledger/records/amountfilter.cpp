@@ -11,4 +11,9 @@ void installAmountFilter(QLineEdit *edit) {
     edit->setValidator(new QRegularExpressionValidator(pattern, edit));
 }
 
+void installDigitsFilter(QLineEdit *edit) {
+    static const QRegularExpression pattern(QStringLiteral("\\d*"));
+    edit->setValidator(new QRegularExpressionValidator(pattern, edit));
+}
+
 } // namespace ledger

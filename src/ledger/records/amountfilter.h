@@ -7,5 +7,7 @@ namespace ledger {
 // The amount filter of every amount and rate edit: digits and at most one '.', nothing else
 // (typed, pasted or dropped).
 void installAmountFilter(QLineEdit *edit);
+// The filter of whole-number edits: digits only.
+void installDigitsFilter(QLineEdit *edit);
 
 } // namespace ledger

@@ -1,6 +1,7 @@
 #include "ledger/records/recordpage.h"
 
 #include "ledger/app/paths.h"
+#include "ledger/core/fieldstyle.h"
 #include "ledger/core/moneytext.h"
 #include "ledger/core/prompter.h"
 #include "ledger/core/untpub.h"
@@ -453,12 +454,7 @@ void RecordPage::resetFundsTypes(QComboBox *combo) {
 }
 
 void RecordPage::setFieldLocked(QWidget *field, bool locked) {
-    QPalette palette = field->palette();
-    const QColor base = locked ? QApplication::palette().color(QPalette::ToolTipBase)
-                               : QApplication::palette().color(QPalette::Base);
-    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-        palette.setColor(group, QPalette::Base, base);
-    field->setPalette(palette);
+    ledger::setFieldLocked(field, locked);
 }
 
 void RecordPage::applyAccountRule(QComboBox *fundsType, QComboBox *account, QLabel *must) {

@@ -1,6 +1,7 @@
 #include "skin/data/derivedimages.h"
 
 #include "skin/data/skinmetrics.h"
+#include "skin/data/skinobjects.h"
 #include "skin/data/tdataskinborder.h"
 #include "skin/data/tskindata.h"
 #include "skin/draw/bitmaputils.h"
@@ -15,10 +16,9 @@ namespace skin {
 namespace {
 constexpr int kComboWidth = 50;
 constexpr int kComboHeight = 21;
-constexpr int kArrowCell = 17;
 } // namespace
 
-TDerivedImages::TDerivedImages(TSkinData &data) : data(data) {}
+TDerivedImages::TDerivedImages(SkinObjects &data) : data(data) {}
 
 void TDerivedImages::LoadResourceSkinObject(std::unique_ptr<TDataSkinObject> &object,
                                             const QString &name) const {
@@ -53,7 +53,8 @@ void TDerivedImages::ComposeComboButton() const {
             if (data.ExtraImages)
                 DrawFrameCentered(p, buttonRect, data.ExtraImages->Image, true,
                                   data.ExtraImages->Frame, i);
-            p.fillRect(QRect(QPoint(2, 2), QPoint(48 - a, 17)), QColor::fromRgb(KeyColor));
+            p.fillRect(QRect(QPoint(2, 2), QPoint(kComboWidth - 2 - a, kComboHeight - 4)),
+                       QColor::fromRgb(KeyColor));
         }
         QPainter sp(&strip);
         sp.drawImage(QPoint((i - 1) * kComboWidth, 0), work);
@@ -82,16 +83,16 @@ void TDerivedImages::BuildComboArrow() const {
         const QImage &source = data.ComboButton->Image;
         const int w = source.width() / frames;
         arrow.Frame = frames;
-        if (w < kArrowCell + 2) { // too narrow to hold an arrow cell
+        if (w < kArrowSize + 2) { // too narrow to hold an arrow cell
             arrow.Image = QImage();
             return;
         }
-        QImage image(kArrowCell * frames, kArrowCell, QImage::Format_RGB32);
+        QImage image(kArrowSize * frames, kArrowSize, QImage::Format_RGB32);
         image.fill(KeyColor);
         QPainter p(&image);
         for (int i = 1; i <= frames; ++i)
-            p.drawImage(QPoint(kArrowCell * (i - 1), 0), source,
-                        QRect(i * w - 19, 2, kArrowCell, kArrowCell));
+            p.drawImage(QPoint(kArrowSize * (i - 1), 0), source,
+                        QRect(i * w - (kArrowSize + 2), 2, kArrowSize, kArrowSize));
         p.end();
         arrow.Image = image;
     } else if (data.ComboButton) {

@@ -7,14 +7,14 @@
 
 namespace skin {
 
-class TSkinData;
+struct SkinObjects;
 class TDataSkinObject;
 
 // The images computed after a skin's sections are read: the combo strip and its mirrored twin,
 // the combo arrow, the toolbar gradient, the caption sample colour, and the track-bar fallbacks.
 class TDerivedImages {
 public:
-    explicit TDerivedImages(TSkinData &data);
+    explicit TDerivedImages(SkinObjects &data);
 
     // A fresh object `name` with the program image of that name, margins 3, Tile 0, Frame 1.
     void LoadResourceSkinObject(std::unique_ptr<TDataSkinObject> &object,
@@ -25,7 +25,7 @@ public:
     SkinColor CalcTitleSampleColor() const;
 
 private:
-    TSkinData &data;
+    SkinObjects &data;
 };
 
 } // namespace skin

@@ -1,22 +1,28 @@
 #include "skin/data/titlebuttonreader.h"
 
+#include "skin/data/skininikeys.h"
+#include "skin/data/skinobjects.h"
 #include "skin/data/tdataskinsysbutton.h"
 #include "skin/data/tquickini.h"
-#include "skin/data/tskindata.h"
 #include "skin/data/tskininireader.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace skin {
+
+namespace section = ini::section;
+namespace key = ini::key;
 
 namespace {
 
 bool IsCaptionButtonSection(const QString &name) {
     const QString upper = name.toUpper();
-    if (!upper.startsWith(QLatin1String("BUTTON")))
+    if (!upper.startsWith(section::CaptionButtonPrefix))
         return false;
-    return upper != QLatin1String("BUTTONS") && upper != QLatin1String("BUTTON.RADIO") &&
-           upper != QLatin1String("BUTTON.CHECKBOX") && upper != QLatin1String("BUTTON");
+    return std::none_of(std::begin(section::NotCaptionButtons),
+                        std::end(section::NotCaptionButtons),
+                        [&upper](ini::Name other) { return upper == other; });
 }
 
 } // namespace
@@ -24,7 +30,7 @@ bool IsCaptionButtonSection(const QString &name) {
 TTitleButtonReader::TTitleButtonReader(const TSkinIniReader &reader) : reader(reader) {}
 
 void TTitleButtonReader::ReadTitleButtons() const {
-    TSkinData &data = reader.Data();
+    SkinObjects &data = reader.Data();
     const TQuickIni &ini = reader.Ini();
     data.TitleButtons.clear();
 
@@ -32,9 +38,9 @@ void TTitleButtonReader::ReadTitleButtons() const {
     for (const QString &name : reader.Sections()) {
         if (!IsCaptionButtonSection(name))
             continue;
-        const int action = ini.ReadInteger(name, QStringLiteral("Action"), 0);
-        const int visibility = ini.ReadInteger(name, QStringLiteral("Visibility"), -1);
-        if (action == -1 && visibility != 0)
+        const int action = ini.ReadInteger(name, key::Action, 0);
+        const int visibility = ini.ReadInteger(name, key::Visibility, -1);
+        if (action == cbaNone && visibility != 0)
             continue;
         kept.append(name);
     }
@@ -44,42 +50,40 @@ void TTitleButtonReader::ReadTitleButtons() const {
     for (const QString &section : kept) {
         lastName = section.toUpper();
         auto b = std::make_unique<TDataSkinSysButton>(lastName);
-        b->Action = ini.ReadInteger(section, QStringLiteral("Action"), 0);
-        b->Align = ini.ReadInteger(section, QStringLiteral("Align"), 0);
-        b->Xcoord = ini.ReadInteger(section, QStringLiteral("Xcoord"), 0);
-        b->Ycoord = ini.ReadInteger(section, QStringLiteral("Ycoord"), 0);
-        b->Visibility = ini.ReadInteger(section, QStringLiteral("Visibility"), 0);
-        b->Visibility1 =
-            ini.ReadInteger(section, QStringLiteral("Visibility1"), b->Action == -1 ? -1 : 0);
-        if (b->Action == 1 && b->Visibility == 2)
+        b->Action = ini.ReadInteger(section, key::Action, 0);
+        b->Align = ini.ReadInteger(section, key::Align, 0);
+        b->Xcoord = ini.ReadInteger(section, key::Xcoord, 0);
+        b->Ycoord = ini.ReadInteger(section, key::Ycoord, 0);
+        b->Visibility = ini.ReadInteger(section, key::Visibility, 0);
+        b->Visibility1 = ini.ReadInteger(section, key::Visibility1, b->Action == cbaNone ? -1 : 0);
+        if (b->Action == cbaMaximize && b->Visibility == 2)
             maximizePlace = QPoint(b->Xcoord, b->Ycoord);
         // The help button takes the maximize button's place; with none before it, its own.
-        if (b->Action == 4 && maximizePlace) {
+        if (b->Action == cbaHelp && maximizePlace) {
             b->Xcoord = maximizePlace->x();
             b->Ycoord = maximizePlace->y();
         }
-        b->CombineOp = ini.ReadInteger(section, QStringLiteral("CombineOp"), -1);
-        b->Frame = ini.ReadInteger(section, QStringLiteral("frame"), 0);
-        reader.LoadSkinBitmap(b->Image,
-                              ini.ReadString(section, QStringLiteral("ButtonImage"), QString()));
+        b->CombineOp = ini.ReadInteger(section, key::CombineOp, -1);
+        b->Frame = ini.ReadInteger(section, key::ButtonFrame, 0);
+        reader.LoadSkinBitmap(b->Image, ini.ReadString(section, key::ButtonImage, QString()));
         if (b->Frame == 0) {
             b->Frame = 6;
             if (b->HasImage())
                 b->Frame = double(b->Image.width()) / b->Image.height() <= 3.8 ? 3 : 6;
             if (b->Action < 0)
                 b->Frame = 6;
-            if (b->Action == 3 || b->Action == 11)
-                b->Image = QImage(); // the window's icon is shown instead
+            if (b->ShowsWindowIcon())
+                b->Image = QImage();
         }
         data.TitleButtons.push_back(std::move(b));
     }
 
-    for (int action : {7, 8, 9}) {
+    for (int action : {cbaMDIMinimize, cbaMDIRestore, cbaMDIClose}) {
         auto b = std::make_unique<TDataSkinSysButton>(lastName);
         b->Action = action;
-        b->Align = 100;
-        b->Visibility = 100;
-        b->Visibility1 = 100;
+        b->Align = MDIButtonPlacement;
+        b->Visibility = MDIButtonPlacement;
+        b->Visibility1 = MDIButtonPlacement;
         b->Frame = 4;
         data.TitleButtons.push_back(std::move(b));
     }
@@ -87,12 +91,12 @@ void TTitleButtonReader::ReadTitleButtons() const {
 }
 
 void TTitleButtonReader::ReadMDIControls() const {
-    TSkinData &data = reader.Data();
+    SkinObjects &data = reader.Data();
     if (data.TitleButtons.size() < 3)
         return;
     QImage source;
-    reader.LoadSkinBitmap(source, reader.Ini().ReadString(QStringLiteral("MDICONTROLS"),
-                                                          QStringLiteral("Image"), QString()));
+    reader.LoadSkinBitmap(source,
+                          reader.Ini().ReadString(section::MDIControls, key::Image, QString()));
     if (source.isNull())
         return;
     const int w = source.width() / 12;

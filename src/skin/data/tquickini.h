@@ -30,8 +30,8 @@ public:
     static bool IsSectionLine(const QString &line);
     int SectionIndex(const QString &name) const; // index of the header in Lines(), or -1
 
-    // The class library's string-to-integer-with-default: [+-] then decimal digits, or '$' and
-    // up to 8 hex digits (wrapping to 32 bits); anything else gives def.
+    // Text to integer with a default: [+-] then decimal digits, or '$' and up to 8 hex digits
+    // (wrapping to 32 bits); anything else, or a decimal number outside 32 bits, gives def.
     static int StrToIntDef(const QString &text, int def);
 
     const QStringList &Lines() const { return lines; }

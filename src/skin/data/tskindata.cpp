@@ -17,6 +17,8 @@ namespace skin {
 
 namespace {
 
+using Hook = TSkinManagerHook;
+
 TSkinData::ResourceLoader &ResourceLoaderSlot() {
     static TSkinData::ResourceLoader loader;
     return loader;
@@ -57,7 +59,6 @@ TSkinManagerHook *ManagerFor(TSkinData *data) {
 
 TSkinData::TSkinData(QObject *owner) : QObject(owner) {
     skin3rd = DefaultSkin3rd();
-    ClearSkinObjects();
     skinControls = TSkinControlTypes(
         xcMainMenu | xcPopupMenu | xcToolbar | xcControlbar | xcCombo | xcCheckBox | xcRadioButton |
         xcProgress | xcScrollbar | xcEdit | xcButton | xcBitBtn | xcSpeedButton | xcSpin | xcPanel |
@@ -69,64 +70,6 @@ TSkinData::TSkinData(QObject *owner) : QObject(owner) {
 TSkinData::~TSkinData() {
     if (TSkinManagerHook *manager = TSkinManagerHook::Instance())
         manager->RemoveSkinData(this);
-}
-
-void TSkinData::ClearSkinObjects() {
-    Left = std::make_unique<TDataSkinBorder>(QStringLiteral("Left"));
-    Right = std::make_unique<TDataSkinBorder>(QStringLiteral("Right"));
-    Top = std::make_unique<TDataSkinBorder>(QStringLiteral("Top"));
-    Bottom = std::make_unique<TDataSkinBorder>(QStringLiteral("Bottom"));
-    Title = std::make_unique<TDataSkinTitle>(QStringLiteral("Title"));
-    Buttons = std::make_unique<TDataSkinButton>(QStringLiteral("Buttons"));
-    for (auto *object : {&ProgressChunk,
-                         &menuBar,
-                         &GroupBoxEdge,
-                         &StatusBarEdges,
-                         &TabPane,
-                         &ToolBars,
-                         &SunkEdge,
-                         &ExtraImages,
-                         &Headerbar,
-                         &MenuItem,
-                         &MenuBackground,
-                         &Scrollbar,
-                         &HorzScroll,
-                         &VertScroll,
-                         &HorzScrollThumb,
-                         &VertScrollThumb,
-                         &TrackbarThumbHorz,
-                         &TrackbarThumbVert,
-                         &TrackbarThumbLeft,
-                         &TrackbarThumbRight,
-                         &TrackbarThumbUp,
-                         &TrackbarThumbDown,
-                         &Track,
-                         &TRACKVERT,
-                         &ComboxArrow,
-                         &Toolbar})
-        object->reset();
-    for (auto *object : {&Progress, &Tabs, &ComboButton, &UpDownHorz, &UpDownVert})
-        object->reset();
-    GroupBox.reset();
-    TitleButtons.clear();
-    WindowText = clWindowText;
-    TitleTextActive = clCaptionText;
-    TitleTextNoActive = clInactiveCaptionText;
-    ButtonFace = clBtnFace;
-    ButtonText = clBtnText;
-    ButtonHilight = clBtnHighlight;
-    Buttonlight = clBtnHighlight;
-    ButtonShadow = clBtnShadow;
-    ButtonDkShadow = cl3DDkShadow;
-    HilightText = clHighlightText;
-    Hilight = clHighlight;
-    Menubar = clBtnFace;
-    MenuBarText = clMenuText;
-    MenuText = clMenuText;
-    Menu = clMenu;
-    TitleSampleColor = clBtnFace;
-    ButtonFaceBrush = QBrush();
-    SkinName.clear();
 }
 
 void TSkinData::Loaded() {
@@ -146,10 +89,10 @@ void TSkinData::Loaded() {
     if (manager)
         manager->InstallHook();
     if (active) {
-        if (skinLoading)
+        if (SkinLoading())
             active = false; // no skin could be read; the setter does not run
         else if (manager)
-            manager->RequestAction(1, 250);
+            manager->RequestAction(Hook::SkinAllAction, Hook::ActionDelayMs);
     }
     if (skinControls.testFlag(xcMainMenu))
         skinControls.setFlag(xcMenuItem, false);
@@ -167,25 +110,25 @@ void TSkinData::SetActive(bool value) {
     switch (skinFormtype) {
     case sfMainform:
         if (value) {
-            if (skinLoading)
+            if (SkinLoading())
                 return;
             if (TSkinManagerHook *manager = ManagerFor(this)) {
                 manager->SetPendingSkinData(this);
-                manager->RequestAction(1, 250);
+                manager->RequestAction(Hook::SkinAllAction, Hook::ActionDelayMs);
                 manager->SetStarted(1);
             }
         } else if (TSkinManagerHook *manager = ManagerFor(this)) {
             manager->SetPendingSkinData(this);
-            manager->RequestAction(2, 250);
+            manager->RequestAction(Hook::UnskinAllAction, Hook::ActionDelayMs);
         }
         break;
     case sfOnlyThisForm:
         if (TSkinManagerHook *manager = ManagerFor(this)) {
             manager->SetPendingSkinData(this);
             if (!value)
-                manager->RequestAction(2, 250);
-            else if (!skinLoading)
-                manager->RequestAction(1, 250);
+                manager->RequestAction(Hook::UnskinAllAction, Hook::ActionDelayMs);
+            else if (!SkinLoading())
+                manager->RequestAction(Hook::SkinAllAction, Hook::ActionDelayMs);
         }
         break;
     case sfDialog:
@@ -195,21 +138,16 @@ void TSkinData::SetActive(bool value) {
 }
 
 void TSkinData::SetSkinFile(const QString &value) {
-    skinLoading = true;
     skinFile = value;
     QFile file(value);
-    if (value.isEmpty() || !file.exists() || !file.open(QIODevice::ReadOnly))
-        return;
-    skinStreamData = file.readAll();
-    LoadSkinFromStream();
-    SkinChanged();
+    if (value.isEmpty() || !file.open(QIODevice::ReadOnly))
+        return; // a missing or unreadable file keeps the skin in use
+    LoadSkin(file.readAll());
 }
 
 void TSkinData::SetSkinStream(const QByteArray &packed) {
-    if (packed.isEmpty())
-        return;
-    skinStreamData = packed;
-    LoadSkinFromStream();
+    if (!packed.isEmpty())
+        LoadSkin(packed);
 }
 
 QByteArray TSkinData::WriteStoredSkinStream() const {
@@ -232,22 +170,28 @@ bool TSkinData::ReadStoredSkinStream(const QByteArray &stored) {
 }
 
 bool TSkinData::LoadSkinFromStream() {
-    skinLoading = true;
+    return LoadSkin(skinStreamData);
+}
+
+bool TSkinData::LoadSkin(const QByteArray &packed) {
     TSkinReader reader;
-    if (!reader.LoadPackage(QByteArrayView(skinStreamData))) {
-        ClearSkinObjects(); // a refused package leaves no skin behind
+    if (!reader.LoadPackage(QByteArrayView(packed)))
         return false;
-    }
-    TQuickIni ini;
     QByteArray work;
     QString entryName;
     reader.ExtractFirstMatching(QStringLiteral(".ini"), work, entryName);
+    TQuickIni ini;
     ini.LoadFromBytes(work);
-    SkinName = entryName;
-    // Derived objects are rebuilt by every load; none of a previous skin may survive.
-    ComboxArrow.reset();
-    Toolbar.reset();
-    TSkinIniReader(*this, ini, reader).ReadSkinIni();
+    auto fresh = std::make_shared<SkinObjects>();
+    fresh->SkinName = entryName;
+    TSkinIniReader(*fresh, ini, reader).ReadSkinIni();
+
+    skinStreamData = packed;
+    objects = std::move(fresh); // a previous set lives on in the hands of its holders
+    if (!reading) {
+        SkinChanged();
+        emit OnSkinChanged(this);
+    }
     return true;
 }
 
@@ -262,7 +206,7 @@ void TSkinData::SkinChanged() {
     manager->SetPendingSkinData(this);
     manager->RefreshSkinData();
     if (manager->Started() == 1)
-        manager->RequestAction(3, 250);
+        manager->RequestAction(Hook::SkinChangedAction, Hook::ActionDelayMs);
 }
 
 void TSkinData::FormSkinDecision(QObject *, const QString &className, bool &DoSkin) {
@@ -293,57 +237,6 @@ void TSkinData::LoadCaptionIcon() {
     icon.paint(&painter, QRect(0, 0, size, size));
     painter.end();
     CaptionIcon = image;
-}
-
-QList<const TDataSkinObject *> TSkinData::Objects() const {
-    QList<const TDataSkinObject *> list;
-    auto add = [&list](const TDataSkinObject *object) {
-        if (object)
-            list.append(object);
-    };
-    for (const TDataSkinObject *object :
-         std::initializer_list<const TDataSkinObject *>{Left.get(),
-                                                        Right.get(),
-                                                        Top.get(),
-                                                        Bottom.get(),
-                                                        Buttons.get(),
-                                                        Title.get(),
-                                                        Progress.get(),
-                                                        ProgressChunk.get(),
-                                                        menuBar.get(),
-                                                        GroupBoxEdge.get(),
-                                                        GroupBox.get(),
-                                                        Tabs.get(),
-                                                        StatusBarEdges.get(),
-                                                        TabPane.get(),
-                                                        ToolBars.get(),
-                                                        ComboButton.get(),
-                                                        SunkEdge.get(),
-                                                        ExtraImages.get(),
-                                                        Headerbar.get(),
-                                                        MenuItem.get(),
-                                                        MenuBackground.get(),
-                                                        Scrollbar.get(),
-                                                        HorzScroll.get(),
-                                                        VertScroll.get(),
-                                                        HorzScrollThumb.get(),
-                                                        VertScrollThumb.get(),
-                                                        TrackbarThumbHorz.get(),
-                                                        TrackbarThumbVert.get(),
-                                                        TrackbarThumbLeft.get(),
-                                                        TrackbarThumbRight.get(),
-                                                        TrackbarThumbUp.get(),
-                                                        TrackbarThumbDown.get(),
-                                                        UpDownHorz.get(),
-                                                        UpDownVert.get(),
-                                                        Track.get(),
-                                                        TRACKVERT.get(),
-                                                        ComboxArrow.get(),
-                                                        Toolbar.get()})
-        add(object);
-    for (const auto &button : TitleButtons)
-        add(button.get());
-    return list;
 }
 
 TSkinData::ResourceLoader TSkinData::SetResourceLoader(ResourceLoader loader) {

@@ -1,34 +1,40 @@
 #pragma once
 
-#include "skin/data/syscolours.h"
-#include "skin/data/tdataskinborder.h"
-#include "skin/data/tdataskinboxlabel.h"
-#include "skin/data/tdataskinbutton.h"
-#include "skin/data/tdataskinobject.h"
-#include "skin/data/tdataskinsysbutton.h"
-#include "skin/data/tdataskintitle.h"
+#include "skin/data/skinobjects.h"
 
-#include <QBrush>
 #include <QByteArray>
 #include <QImage>
-#include <QList>
 #include <QObject>
 #include <QString>
 #include <QStringList>
 #include <functional>
 #include <memory>
-#include <vector>
 
 namespace skin {
 
-// The skin-data component: holds the packed skin (SkinStream, or SkinFile), reads it into skin
-// data objects and colours, carries the switches saying what is skinned and registers with the
-// skin manager (TSkinManagerHook). Created in code by a window, it is "being read" from
+// The skin-data component: holds the packed skin (SkinStream, or SkinFile), reads it into a set
+// of skin objects and colours, carries the switches saying what is skinned and registers with
+// the skin manager (TSkinManagerHook). Created in code by a window, it is "being read" from
 // construction until Loaded(): property setters then only store their value.
 //
-// Painters read the public skin objects and colours below, and treat a component whose
-// SkinLoading() is true as having no skin. Absent elements have no object (nullptr); `Left`,
-// `Right`, `Top`, `Bottom`, `Title` and `Buttons` always exist.
+// Using the skin (window layer, control skins, painters):
+//
+//     const std::shared_ptr<const SkinObjects> skin = data->Objects();
+//     if (!skin)
+//         return;                       // no skin read: draw unskinned
+//     DrawPart(p, r, skin->Left->Image, ...);
+//     for (const auto &button : skin->TitleButtons) ...
+//     QColor face = SkinToQColor(skin->ButtonFace);
+//
+// A set never changes once it is in use. A reload reads a new set and swaps it in whole; the old
+// set lives on for as long as anyone still holds a copy of the pointer. So take the pointer
+// (or copy it into a member) for as long as objects or images from it are in use, and never
+// keep a raw pointer or reference into a set beyond that copy's life. On a reload the component
+// asks the manager to refresh the windows it skins (RefreshSkinData, then the skin-changed
+// action) and emits OnSkinChanged: fetch Objects() again there.
+//
+// A package that is refused (damaged, truncated, unknown version) or a skin file that cannot be
+// read changes nothing: the set in use, SkinStream and SkinLoading() stay as they were.
 class TSkinData : public QObject {
     Q_OBJECT
     Q_PROPERTY(bool Active READ Active WRITE SetActive)
@@ -129,8 +135,8 @@ public:
     bool MenuMerge() const { return menuMerge; }
     void SetMenuMerge(bool value) { menuMerge = value; }
 
-    // The packed skin. Setting a non-empty value stores it and reads it at once; an empty value
-    // keeps what the component held.
+    // The packed skin. Setting a non-empty value reads it at once; when it is refused nothing
+    // changes. An empty value keeps what the component held.
     QByteArray SkinStream() const { return skinStreamData; }
     void SetSkinStream(const QByteArray &packed);
     // The stored form of SkinStream: 32-bit signed length N, then N bytes.
@@ -138,82 +144,25 @@ public:
     // Reads that form; false when it is truncated (nothing changes then).
     bool ReadStoredSkinStream(const QByteArray &stored);
 
-    // Reads SkinStream as a skin; false when the package is refused (no skin then).
+    // Reads SkinStream as a skin: true when it was read and is now in use; false when the
+    // package was refused (nothing changed).
     bool LoadSkinFromStream();
-    // After a new skin file: asks the manager to re-apply it.
+    // After a new skin: asks the manager to refresh the windows and re-apply the skin.
     void SkinChanged();
     void FormSkinDecision(QObject *window, const QString &className, bool &DoSkin);
     void DoSkinChanged();
     void LoadCaptionIcon();
 
-    // True from construction and from the start of every load until a skin has been read.
-    bool SkinLoading() const { return skinLoading; }
+    // The skin in use; nullptr while no skin has been read.
+    std::shared_ptr<const SkinObjects> Objects() const { return objects; }
+    // True while no skin has been read: painters and the manager then treat the component as
+    // having no skin.
+    bool SkinLoading() const { return !objects; }
 
     // Events.
     TOnFormSkin OnFormSkin;
     TOnSkinControl OnSkinControl;
 
-    // Every skin object present, in reading order (fixed objects first, then caption buttons).
-    QList<const TDataSkinObject *> Objects() const;
-
-    // Skin objects (2.103) and derived objects (2.106).
-    std::unique_ptr<TDataSkinBorder> Left, Right, Top, Bottom;
-    std::unique_ptr<TDataSkinTitle> Title;
-    std::unique_ptr<TDataSkinButton> Buttons;
-    std::unique_ptr<TDataSkinBorder> Progress;
-    std::unique_ptr<TDataSkinObject> ProgressChunk;
-    std::unique_ptr<TDataSkinObject> menuBar; // [Personality] menuBar, a vertical strip
-    std::unique_ptr<TDataSkinObject> GroupBoxEdge;
-    std::unique_ptr<TDataSkinBoxLabel> GroupBox;
-    std::unique_ptr<TDataSkinBorder> Tabs;
-    std::unique_ptr<TDataSkinObject> StatusBarEdges;
-    std::unique_ptr<TDataSkinObject> TabPane;
-    std::unique_ptr<TDataSkinObject> ToolBars;
-    std::unique_ptr<TDataSkinBorder> ComboButton;
-    std::unique_ptr<TDataSkinObject> SunkEdge;
-    std::unique_ptr<TDataSkinObject> ExtraImages;
-    std::unique_ptr<TDataSkinObject> Headerbar;
-    std::unique_ptr<TDataSkinObject> MenuItem;
-    std::unique_ptr<TDataSkinObject> MenuBackground;
-    std::unique_ptr<TDataSkinObject> Scrollbar;
-    std::unique_ptr<TDataSkinObject> HorzScroll;
-    std::unique_ptr<TDataSkinObject> VertScroll;
-    std::unique_ptr<TDataSkinObject> HorzScrollThumb;
-    std::unique_ptr<TDataSkinObject> VertScrollThumb;
-    std::unique_ptr<TDataSkinObject> TrackbarThumbHorz;
-    std::unique_ptr<TDataSkinObject> TrackbarThumbVert;
-    std::unique_ptr<TDataSkinObject> TrackbarThumbLeft;
-    std::unique_ptr<TDataSkinObject> TrackbarThumbRight;
-    std::unique_ptr<TDataSkinObject> TrackbarThumbUp;
-    std::unique_ptr<TDataSkinObject> TrackbarThumbDown;
-    std::unique_ptr<TDataSkinBorder> UpDownHorz;
-    std::unique_ptr<TDataSkinBorder> UpDownVert;
-    std::unique_ptr<TDataSkinObject> Track;
-    std::unique_ptr<TDataSkinObject> TRACKVERT;
-    std::unique_ptr<TDataSkinObject> ComboxArrow;
-    std::unique_ptr<TDataSkinObject> Toolbar;
-    std::vector<std::unique_ptr<TDataSkinSysButton>> TitleButtons;
-
-    // Colours after reading.
-    SkinColor WindowText = clWindowText;
-    SkinColor TitleTextActive = clCaptionText;
-    SkinColor TitleTextNoActive = clInactiveCaptionText;
-    SkinColor ButtonFace = clBtnFace;
-    SkinColor ButtonText = clBtnText;
-    SkinColor ButtonHilight = clBtnHighlight;
-    SkinColor Buttonlight = clBtnHighlight;
-    SkinColor ButtonShadow = clBtnShadow;
-    SkinColor ButtonDkShadow = cl3DDkShadow;
-    SkinColor HilightText = clHighlightText;
-    SkinColor Hilight = clHighlight;
-    SkinColor Menubar = clBtnFace;
-    SkinColor MenuBarText = clMenuText;
-    SkinColor MenuText = clMenuText;
-    SkinColor Menu = clMenu;
-    SkinColor TitleSampleColor = clBtnFace;
-    QBrush ButtonFaceBrush;
-
-    QString SkinName; // the INI entry's name
     // System-menu glyphs: a 64x16 strip of 16x16 glyphs (0 restore, 1 maximize, 2 minimize,
     // 3 close), white made transparent; empty when the program carries no glyph resource.
     QImage SysMenuGlyphs;
@@ -229,14 +178,15 @@ public:
     static QImage LoadResourceImage(const QString &name);
 
 signals:
+    // A new skin replaced the one in use (at run time), or the manager has run an action for
+    // this component (DoSkinChanged).
     void OnSkinChanged(skin::TSkinData *sender);
     void OnBeforeSkinForm(QObject *form, const QString &aName);
     void OnAfterSkinForm(QObject *form, const QString &aName);
 
 private:
-    friend class TSkinIniReader;
-    void ClearSkinObjects();
-    void SetSkinLoading(bool value) { skinLoading = value; }
+    // Reads `packed` into a new set and puts it in use; false (nothing changed) when refused.
+    bool LoadSkin(const QByteArray &packed);
 
     bool reading = true;
     bool active = false;
@@ -249,7 +199,7 @@ private:
     bool menuUpdate = true;
     bool menuMerge = false;
     QByteArray skinStreamData;
-    bool skinLoading = true;
+    std::shared_ptr<const SkinObjects> objects;
 };
 
 } // namespace skin

@@ -1,13 +1,14 @@
 #include "skin/data/tskininireader.h"
 
 #include "skin/data/derivedimages.h"
+#include "skin/data/skininikeys.h"
+#include "skin/data/skinobjects.h"
 #include "skin/data/tdataskinborder.h"
 #include "skin/data/tdataskinboxlabel.h"
 #include "skin/data/tdataskinbutton.h"
 #include "skin/data/tdataskintitle.h"
 #include "skin/data/titlebuttonreader.h"
 #include "skin/data/tquickini.h"
-#include "skin/data/tskindata.h"
 #include "skin/draw/bitmaputils.h"
 #include "skin/package/skinreader.h"
 
@@ -17,6 +18,9 @@
 #include <algorithm>
 
 namespace skin {
+
+namespace section = ini::section;
+namespace key = ini::key;
 
 namespace {
 
@@ -62,7 +66,7 @@ std::unique_ptr<T> CreateFromKey(const TSkinIniReader &reader, const QString &se
 
 } // namespace
 
-TSkinIniReader::TSkinIniReader(TSkinData &data, const TQuickIni &ini, const TSkinReader &package)
+TSkinIniReader::TSkinIniReader(SkinObjects &data, const TQuickIni &ini, const TSkinReader &package)
     : data(data), ini(ini), package(package) {}
 
 void TSkinIniReader::LoadSkinBitmap(QImage &bitmap, const QString &value) const {
@@ -70,7 +74,7 @@ void TSkinIniReader::LoadSkinBitmap(QImage &bitmap, const QString &value) const 
     const qsizetype cut =
         std::max(value.lastIndexOf(QLatin1Char('\\')), value.lastIndexOf(QLatin1Char(':')));
     const QString fileName = value.mid(cut + 1);
-    if (fileName.isEmpty() || !fileName.endsWith(QLatin1String(".bmp")))
+    if (fileName.isEmpty() || !fileName.endsWith(ini::ImageSuffix))
         return;
     QByteArray bytes;
     if (!package.ExtractFile(fileName, bytes) || bytes.isEmpty() || !BmpSizeSane(bytes))
@@ -125,32 +129,32 @@ namespace {
 // Style, margins, (Frame), Trans, Tile and the text colours, as the generic reader reads them.
 void ReadCommonKeys(const TQuickIni &ini, const QString &section, TDataSkinObject &o,
                     bool readFrame) {
-    o.Style = ini.ReadInteger(section, QStringLiteral("Style"), 0);
-    o.LeftWidth = ini.ReadInteger(section, QStringLiteral("LeftWidth"), 0);
-    o.RightWidth = ini.ReadInteger(section, QStringLiteral("RightWidth"), 0);
-    o.TopHeight = ini.ReadInteger(section, QStringLiteral("TopHeight"), 0);
-    o.BottomHeight = ini.ReadInteger(section, QStringLiteral("BottomHeight"), 0);
+    o.Style = ini.ReadInteger(section, key::Style, 0);
+    o.LeftWidth = ini.ReadInteger(section, key::LeftWidth, 0);
+    o.RightWidth = ini.ReadInteger(section, key::RightWidth, 0);
+    o.TopHeight = ini.ReadInteger(section, key::TopHeight, 0);
+    o.BottomHeight = ini.ReadInteger(section, key::BottomHeight, 0);
     if (readFrame)
-        o.Frame = ini.ReadInteger(section, QStringLiteral("Frame"), 0);
-    o.Trans = ini.ReadInteger(section, QStringLiteral("Trans"), 0);
-    o.Tile = ini.ReadInteger(section, QStringLiteral("Tile"), 0);
+        o.Frame = ini.ReadInteger(section, key::Frame, 0);
+    o.Trans = ini.ReadInteger(section, key::Trans, 0);
+    o.Tile = ini.ReadInteger(section, key::Tile, 0);
 }
 
 } // namespace
 
 void TSkinIniReader::ReadColourKeys(const QString &section, TDataSkinObject &o) const {
-    o.NormalColour = ini.ReadInteger(section, QStringLiteral("NormalColour"), -1);
-    o.MouseOverColour = ini.ReadInteger(section, QStringLiteral("MouseOverColour"), -1);
-    o.PressedColour = ini.ReadInteger(section, QStringLiteral("PressedColour"), -1);
-    o.NormalColour2 = ReadColour(section, QStringLiteral("NormalColour2"), data.ButtonText);
-    o.MouseOverColour2 = ReadColour(section, QStringLiteral("MouseOverColour2"), data.ButtonText);
-    o.PressedColour2 = ReadColour(section, QStringLiteral("PressedColour2"), data.ButtonText);
+    o.NormalColour = ini.ReadInteger(section, key::NormalColour, -1);
+    o.MouseOverColour = ini.ReadInteger(section, key::MouseOverColour, -1);
+    o.PressedColour = ini.ReadInteger(section, key::PressedColour, -1);
+    o.NormalColour2 = ReadColour(section, key::NormalColour2, data.ButtonText);
+    o.MouseOverColour2 = ReadColour(section, key::MouseOverColour2, data.ButtonText);
+    o.PressedColour2 = ReadColour(section, key::PressedColour2, data.ButtonText);
 }
 
 void TSkinIniReader::ReadSkinObject(std::unique_ptr<TDataSkinObject> &object,
                                     const QString &section) const {
     object.reset();
-    auto o = CreateFromKey<TDataSkinObject>(*this, section, QStringLiteral("Image"));
+    auto o = CreateFromKey<TDataSkinObject>(*this, section, key::Image);
     if (!o)
         return;
     ReadCommonKeys(ini, section, *o, true);
@@ -162,7 +166,7 @@ void TSkinIniReader::ReadSkinObject(std::unique_ptr<TDataSkinObject> &object,
 void TSkinIniReader::ReadSkinObject2(std::unique_ptr<TDataSkinBorder> &object,
                                      const QString &section, const QString &secondImageKey) const {
     object.reset();
-    auto o = CreateFromKey<TDataSkinBorder>(*this, section, QStringLiteral("Image"));
+    auto o = CreateFromKey<TDataSkinBorder>(*this, section, key::Image);
     if (!o)
         return;
     const QString second = ini.ReadString(section, secondImageKey, QString());
@@ -177,7 +181,7 @@ void TSkinIniReader::ReadSkinObject2(std::unique_ptr<TDataSkinBorder> &object,
 void TSkinIniReader::ReadBitmapObject(std::unique_ptr<TDataSkinBorder> &object,
                                       const QString &section) const {
     object.reset();
-    auto o = CreateFromKey<TDataSkinBorder>(*this, section, QStringLiteral("Bitmap"));
+    auto o = CreateFromKey<TDataSkinBorder>(*this, section, key::Bitmap);
     if (!o)
         return;
     ReadCommonKeys(ini, section, *o, false);
@@ -188,48 +192,48 @@ void TSkinIniReader::ReadBitmapObject(std::unique_ptr<TDataSkinBorder> &object,
 void TSkinIniReader::ReadBoxLabel(std::unique_ptr<TDataSkinBoxLabel> &object,
                                   const QString &section) const {
     object.reset();
-    auto o = CreateFromKey<TDataSkinBoxLabel>(*this, section, QStringLiteral("Image"));
+    auto o = CreateFromKey<TDataSkinBoxLabel>(*this, section, key::Image);
     if (!o)
         return;
     ReadCommonKeys(ini, section, *o, false);
     ReadColourKeys(section, *o);
     ClampTile(*o, 0);
-    o->BackgroundAlignment = ini.ReadInteger(section, QStringLiteral("BackgroundAlignment"), 0);
-    o->BackgroundLeftShift = ini.ReadInteger(section, QStringLiteral("BackgroundLeftShift"), 0);
-    o->BackgroundRightShift = ini.ReadInteger(section, QStringLiteral("BackgroundRightShift"), 0);
+    o->BackgroundAlignment = ini.ReadInteger(section, key::BackgroundAlignment, 0);
+    o->BackgroundLeftShift = ini.ReadInteger(section, key::BackgroundLeftShift, 0);
+    o->BackgroundRightShift = ini.ReadInteger(section, key::BackgroundRightShift, 0);
     object = std::move(o);
 }
 
 void TSkinIniReader::ReadMenuBarObject(std::unique_ptr<TDataSkinObject> &object,
                                        const QString &section) const {
     object.reset();
-    auto o = CreateFromKey<TDataSkinObject>(*this, section, QStringLiteral("menuBar"));
+    auto o = CreateFromKey<TDataSkinObject>(*this, section, key::MenuBar);
     if (!o)
         return;
     o->TopHeight = 0;
     o->BottomHeight = 0;
-    o->Tile = ini.ReadInteger(section, QStringLiteral("TileMenu"), 1);
-    o->LeftWidth = ini.ReadInteger(section, QStringLiteral("TileLeftMenu"), 1);
-    o->RightWidth = ini.ReadInteger(section, QStringLiteral("TileRightMenu"), 1);
+    o->Tile = ini.ReadInteger(section, key::TileMenu, 1);
+    o->LeftWidth = ini.ReadInteger(section, key::TileLeftMenu, 1);
+    o->RightWidth = ini.ReadInteger(section, key::TileRightMenu, 1);
     ClampTile(*o, 1);
     object = std::move(o);
 }
 
 void TSkinIniReader::ReadBorders() const {
-    const QString section = QStringLiteral("Personality");
+    const QString personality = section::Personality;
     const struct {
         TDataSkinBorder *object;
-        const char *part;
+        ini::Name part;
         bool horizontal;
-    } parts[] = {{data.Left.get(), "Left", false},
-                 {data.Right.get(), "Right", false},
-                 {data.Top.get(), "Top", true},
-                 {data.Bottom.get(), "Bottom", true}};
+    } parts[] = {{data.Left.get(), key::Left, false},
+                 {data.Right.get(), key::Right, false},
+                 {data.Top.get(), key::Top, true},
+                 {data.Bottom.get(), key::Bottom, true}};
     for (const auto &p : parts) {
-        const QString P = QLatin1String(p.part);
+        const QString P = p.part;
         TDataSkinBorder &o = *p.object;
-        const int first = ini.ReadInteger(section, P + QLatin1String("TopHeight"), 0);
-        const int second = ini.ReadInteger(section, P + QLatin1String("BotHeight"), 0);
+        const int first = ini.ReadInteger(personality, P + key::TopHeight, 0);
+        const int second = ini.ReadInteger(personality, P + key::BotHeight, 0);
         if (p.horizontal) {
             o.LeftWidth = first; // the fixed pieces sit at the left and right ends
             o.RightWidth = second;
@@ -239,77 +243,74 @@ void TSkinIniReader::ReadBorders() const {
             o.BottomHeight = second;
             o.LeftWidth = o.RightWidth = 0;
         }
-        o.Frame = ini.ReadInteger(section, P + QLatin1String("Frame"), 1);
-        o.Tile = ini.ReadInteger(section, P + QLatin1String("Stretch"), 1);
-        o.Trans = ini.ReadInteger(section, P + QLatin1String("Trans"), 1);
-        LoadSkinBitmap(o.Image, ini.ReadString(section, P, QString()));
+        o.Frame = ini.ReadInteger(personality, P + key::Frame, 1);
+        o.Tile = ini.ReadInteger(personality, P + key::Stretch, 1);
+        o.Trans = ini.ReadInteger(personality, P + key::Trans, 1);
+        LoadSkinBitmap(o.Image, ini.ReadString(personality, P, QString()));
         ClampTile(o, 1);
     }
 }
 
 void TSkinIniReader::ReadButtons() const {
-    const QString s = QStringLiteral("Buttons");
+    const QString s = section::Buttons;
     TDataSkinButton &b = *data.Buttons;
-    b.LeftWidth = ini.ReadInteger(s, QStringLiteral("LeftWidth"), 0);
-    b.RightWidth = ini.ReadInteger(s, QStringLiteral("RightWidth"), 0);
-    b.TopHeight = ini.ReadInteger(s, QStringLiteral("TopHeight"), 0);
-    b.BottomHeight = ini.ReadInteger(s, QStringLiteral("BottomHeight"), 0);
-    b.Trans = ini.ReadInteger(s, QStringLiteral("Trans"), 0);
-    LoadSkinBitmap(b.Image, ini.ReadString(s, QStringLiteral("Bitmap"), QString()));
-    b.Tile = ini.ReadInteger(s, QStringLiteral("Tile"), 0);
-    LoadSkinBitmap(b.CheckImage, ini.ReadString(s, QStringLiteral("CheckButton"), QString()));
-    LoadSkinBitmap(b.RadioImage, ini.ReadString(s, QStringLiteral("RadioButton"), QString()));
-    b.NormalColour = ini.ReadInteger(s, QStringLiteral("NormalColour"), -1);
-    b.MouseOverColour = ini.ReadInteger(s, QStringLiteral("MouseOverColour"), -1);
-    b.PressedColour = ini.ReadInteger(s, QStringLiteral("PressedColour"), -1);
-    b.RadioButtonFrame = ini.ReadInteger(s, QStringLiteral("RadioButtonFrame"), 0);
-    b.CheckButtonFrame = ini.ReadInteger(s, QStringLiteral("CheckButtonFrame"), 0);
+    b.LeftWidth = ini.ReadInteger(s, key::LeftWidth, 0);
+    b.RightWidth = ini.ReadInteger(s, key::RightWidth, 0);
+    b.TopHeight = ini.ReadInteger(s, key::TopHeight, 0);
+    b.BottomHeight = ini.ReadInteger(s, key::BottomHeight, 0);
+    b.Trans = ini.ReadInteger(s, key::Trans, 0);
+    LoadSkinBitmap(b.Image, ini.ReadString(s, key::Bitmap, QString()));
+    b.Tile = ini.ReadInteger(s, key::Tile, 0);
+    LoadSkinBitmap(b.CheckImage, ini.ReadString(s, key::CheckButton, QString()));
+    LoadSkinBitmap(b.RadioImage, ini.ReadString(s, key::RadioButton, QString()));
+    b.NormalColour = ini.ReadInteger(s, key::NormalColour, -1);
+    b.MouseOverColour = ini.ReadInteger(s, key::MouseOverColour, -1);
+    b.PressedColour = ini.ReadInteger(s, key::PressedColour, -1);
+    b.RadioButtonFrame = ini.ReadInteger(s, key::RadioButtonFrame, 0);
+    b.CheckButtonFrame = ini.ReadInteger(s, key::CheckButtonFrame, 0);
     ClampTile(b, 0);
-    b.NormalColour2Given = !ini.ReadString(s, QStringLiteral("NormalColour2"), QString()).isEmpty();
-    b.MouseOverColour2Given =
-        !ini.ReadString(s, QStringLiteral("MouseOverColour2"), QString()).isEmpty();
-    b.PressedColour2Given =
-        !ini.ReadString(s, QStringLiteral("PressedColour2"), QString()).isEmpty();
-    b.NormalColour2 = ReadColour(s, QStringLiteral("NormalColour2"), data.ButtonText);
-    b.MouseOverColour2 = ReadColour(s, QStringLiteral("MouseOverColour2"), data.ButtonText);
-    b.PressedColour2 = ReadColour(s, QStringLiteral("PressedColour2"), data.ButtonText);
+    b.NormalColour2Given = !ini.ReadString(s, key::NormalColour2, QString()).isEmpty();
+    b.MouseOverColour2Given = !ini.ReadString(s, key::MouseOverColour2, QString()).isEmpty();
+    b.PressedColour2Given = !ini.ReadString(s, key::PressedColour2, QString()).isEmpty();
+    b.NormalColour2 = ReadColour(s, key::NormalColour2, data.ButtonText);
+    b.MouseOverColour2 = ReadColour(s, key::MouseOverColour2, data.ButtonText);
+    b.PressedColour2 = ReadColour(s, key::PressedColour2, data.ButtonText);
 }
 
 void TSkinIniReader::ReadTitleText(TDataSkinTitle &title, const QString &section) const {
-    LoadSkinBitmap(title.Image, ini.ReadString(section, QStringLiteral("TextBack"), QString()));
-    title.LeftWidth = ini.ReadInteger(section, QStringLiteral("TextShift"), 0);
-    title.TopHeight = ini.ReadInteger(section, QStringLiteral("TextShiftVert"), 0);
-    title.RightWidth = ini.ReadInteger(section, QStringLiteral("TextRightClip"), 0);
+    LoadSkinBitmap(title.Image, ini.ReadString(section, key::TextBack, QString()));
+    title.LeftWidth = ini.ReadInteger(section, key::TextShift, 0);
+    title.TopHeight = ini.ReadInteger(section, key::TextShiftVert, 0);
+    title.RightWidth = ini.ReadInteger(section, key::TextRightClip, 0);
     title.BottomHeight = 0;
-    title.TextAlignment = ini.ReadInteger(section, QStringLiteral("TextAlignment"), 0);
-    title.Textbackground = ini.ReadInteger(section, QStringLiteral("Textbackground"), 0);
-    title.FontHeight = ini.ReadInteger(QStringLiteral("Fonts"), QStringLiteral("FontHeight"), 14);
-    title.TXTBackleft = ini.ReadInteger(section, QStringLiteral("TXTBackleft"), 0);
-    title.TXTBackRight = ini.ReadInteger(section, QStringLiteral("TXTBackRight"), 0);
+    title.TextAlignment = ini.ReadInteger(section, key::TextAlignment, 0);
+    title.Textbackground = ini.ReadInteger(section, key::Textbackground, 0);
+    title.FontHeight = ini.ReadInteger(section::Fonts, key::FontHeight, 14);
+    title.TXTBackleft = ini.ReadInteger(section, key::TXTBackleft, 0);
+    title.TXTBackRight = ini.ReadInteger(section, key::TXTBackRight, 0);
     title.ActiveText = clNone;
     title.InActiveText = clNone;
-    ReadRGBKeys(section, QStringLiteral("ActiveText"), title.ActiveText);
-    ReadRGBKeys(section, QStringLiteral("InActiveText"), title.InActiveText);
+    ReadRGBKeys(section, key::ActiveText, title.ActiveText);
+    ReadRGBKeys(section, key::InActiveText, title.InActiveText);
 }
 
 void TSkinIniReader::ReadColours() const {
-    const QString s = QStringLiteral("Colours");
-    data.WindowText = ReadColour(s, QStringLiteral("WindowText"), clWindowText);
-    data.ButtonFace = ReadColour(s, QStringLiteral("ButtonFace"), clBtnFace);
-    data.HilightText = ReadColour(s, QStringLiteral("HilightText"), clHighlightText);
-    data.Hilight = ReadColour(s, QStringLiteral("Hilight"), clHighlight);
-    data.Menubar = ReadColour(s, QStringLiteral("Menubar"), data.ButtonFace);
-    data.Menu = ReadColour(s, QStringLiteral("Menu"), clMenu);
-    data.MenuText = ReadColour(s, QStringLiteral("MenuText"), clMenuText);
-    data.ButtonText = ReadColour(s, QStringLiteral("ButtonText"), clBtnText);
-    data.ButtonHilight = ReadColour(s, QStringLiteral("ButtonHilight"), clBtnHighlight);
-    data.Buttonlight = ReadColour(s, QStringLiteral("Buttonlight"), clBtnHighlight);
-    data.ButtonShadow = ReadColour(s, QStringLiteral("ButtonShadow"), clBtnShadow);
-    data.ButtonDkShadow = ReadColour(s, QStringLiteral("ButtonDkShadow"), cl3DDkShadow);
-    data.MenuBarText = ReadColour(s, QStringLiteral("MenuBarText"), clMenuText);
-    data.TitleTextActive = ReadColour(s, QStringLiteral("TitleTextActive"), clCaptionText);
-    data.TitleTextNoActive =
-        ReadColour(s, QStringLiteral("TitleTextNoActive"), clInactiveCaptionText);
+    const QString s = section::Colours;
+    data.WindowText = ReadColour(s, key::WindowText, clWindowText);
+    data.ButtonFace = ReadColour(s, key::ButtonFace, clBtnFace);
+    data.HilightText = ReadColour(s, key::HilightText, clHighlightText);
+    data.Hilight = ReadColour(s, key::Hilight, clHighlight);
+    data.Menubar = ReadColour(s, key::Menubar, data.ButtonFace);
+    data.Menu = ReadColour(s, key::Menu, clMenu);
+    data.MenuText = ReadColour(s, key::MenuText, clMenuText);
+    data.ButtonText = ReadColour(s, key::ButtonText, clBtnText);
+    data.ButtonHilight = ReadColour(s, key::ButtonHilight, clBtnHighlight);
+    data.Buttonlight = ReadColour(s, key::Buttonlight, clBtnHighlight);
+    data.ButtonShadow = ReadColour(s, key::ButtonShadow, clBtnShadow);
+    data.ButtonDkShadow = ReadColour(s, key::ButtonDkShadow, cl3DDkShadow);
+    data.MenuBarText = ReadColour(s, key::MenuBarText, clMenuText);
+    data.TitleTextActive = ReadColour(s, key::TitleTextActive, clCaptionText);
+    data.TitleTextNoActive = ReadColour(s, key::TitleTextNoActive, clInactiveCaptionText);
 }
 
 namespace {
@@ -365,11 +366,9 @@ void TSkinIniReader::SetFrameCounts() const {
           &data.TrackbarThumbRight, &data.TrackbarThumbUp, &data.TrackbarThumbDown})
         SetFrame(*thumb, 5);
     if (data.HorzScrollThumb)
-        data.HorzScrollThumb->Frame =
-            ini.ReadInteger(QStringLiteral("HorzScrollThumb"), QStringLiteral("FrameCount"), 3);
+        data.HorzScrollThumb->Frame = ini.ReadInteger(section::HorzScrollThumb, key::FrameCount, 3);
     if (data.VertScrollThumb)
-        data.VertScrollThumb->Frame =
-            ini.ReadInteger(QStringLiteral("VertScrollThumb"), QStringLiteral("FrameCount"), 3);
+        data.VertScrollThumb->Frame = ini.ReadInteger(section::VertScrollThumb, key::FrameCount, 3);
 }
 
 void TSkinIniReader::ReadSkinIni() {
@@ -378,15 +377,15 @@ void TSkinIniReader::ReadSkinIni() {
     ReadColours();
     TTitleButtonReader(*this).ReadTitleButtons();
     ReadButtons();
-    ReadTitleText(*data.Title, QStringLiteral("Personality"));
-    ReadBitmapObject(data.Progress, QStringLiteral("Progress"));
-    ReadSkinObject(data.ProgressChunk, QStringLiteral("Progress.Chunk"));
-    ReadMenuBarObject(data.menuBar, QStringLiteral("Personality"));
-    ReadSkinObject(data.GroupBoxEdge, QStringLiteral("GroupBoxEdge"));
-    ReadBoxLabel(data.GroupBox, QStringLiteral("GroupBox"));
-    ReadSkinObject2(data.Tabs, QStringLiteral("Tabs"), QStringLiteral("Border"));
-    ReadSkinObject(data.StatusBarEdges, QStringLiteral("StatusBarEdges"));
-    ReadSkinObject(data.TabPane, QStringLiteral("Tab.Pane"));
+    ReadTitleText(*data.Title, section::Personality);
+    ReadBitmapObject(data.Progress, section::Progress);
+    ReadSkinObject(data.ProgressChunk, section::ProgressChunk);
+    ReadMenuBarObject(data.menuBar, section::Personality);
+    ReadSkinObject(data.GroupBoxEdge, section::GroupBoxEdge);
+    ReadBoxLabel(data.GroupBox, section::GroupBox);
+    ReadSkinObject2(data.Tabs, section::Tabs, key::Border);
+    ReadSkinObject(data.StatusBarEdges, section::StatusBarEdges);
+    ReadSkinObject(data.TabPane, section::TabPane);
     if (data.TabPane) {
         TDataSkinObject &p = *data.TabPane;
         p.LeftWidth = std::min(p.LeftWidth, 4);
@@ -394,9 +393,9 @@ void TSkinIniReader::ReadSkinIni() {
         p.RightWidth = std::min(p.RightWidth, 4);
         p.BottomHeight = std::min(p.BottomHeight, 4);
     }
-    ReadSkinObject(data.ToolBars, QStringLiteral("ToolBars"));
-    ReadSkinObject2(data.ComboButton, QStringLiteral("ComboButton"), QStringLiteral("****"));
-    ReadSkinObject(data.SunkEdge, QStringLiteral("SunkEdge"));
+    ReadSkinObject(data.ToolBars, section::ToolBars);
+    ReadSkinObject2(data.ComboButton, section::ComboButton, key::NoSecondImage);
+    ReadSkinObject(data.SunkEdge, section::SunkEdge);
     if (data.ComboButton && data.ComboButton->HasImage()) {
         QImage mirrored = data.ComboButton->Image.convertToFormat(QImage::Format_RGB32);
         MirrorBitmap(mirrored);
@@ -404,31 +403,31 @@ void TSkinIniReader::ReadSkinIni() {
     }
     const struct {
         std::unique_ptr<TDataSkinObject> *object;
-        const char *section;
-    } plain[] = {{&data.ExtraImages, "ExtraImages"},
-                 {&data.Headerbar, "Headerbar"},
-                 {&data.MenuItem, "MenuItem"},
-                 {&data.MenuBackground, "MenuBackground"},
-                 {&data.Scrollbar, "Scrollbar"},
-                 {&data.HorzScroll, "HorzScroll"},
-                 {&data.VertScroll, "VertScroll"},
-                 {&data.HorzScrollThumb, "HorzScrollThumb"},
-                 {&data.VertScrollThumb, "VertScrollThumb"},
-                 {&data.TrackbarThumbHorz, "Trackbar.ThumbHorz"},
-                 {&data.TrackbarThumbVert, "Trackbar.ThumbVert"},
-                 {&data.TrackbarThumbLeft, "Trackbar.ThumbLeft"},
-                 {&data.TrackbarThumbRight, "Trackbar.ThumbRight"},
-                 {&data.TrackbarThumbUp, "Trackbar.ThumbUp"},
-                 {&data.TrackbarThumbDown, "Trackbar.ThumbDown"}};
+        ini::Name section;
+    } plain[] = {{&data.ExtraImages, section::ExtraImages},
+                 {&data.Headerbar, section::Headerbar},
+                 {&data.MenuItem, section::MenuItem},
+                 {&data.MenuBackground, section::MenuBackground},
+                 {&data.Scrollbar, section::Scrollbar},
+                 {&data.HorzScroll, section::HorzScroll},
+                 {&data.VertScroll, section::VertScroll},
+                 {&data.HorzScrollThumb, section::HorzScrollThumb},
+                 {&data.VertScrollThumb, section::VertScrollThumb},
+                 {&data.TrackbarThumbHorz, section::TrackbarThumbHorz},
+                 {&data.TrackbarThumbVert, section::TrackbarThumbVert},
+                 {&data.TrackbarThumbLeft, section::TrackbarThumbLeft},
+                 {&data.TrackbarThumbRight, section::TrackbarThumbRight},
+                 {&data.TrackbarThumbUp, section::TrackbarThumbUp},
+                 {&data.TrackbarThumbDown, section::TrackbarThumbDown}};
     for (const auto &p : plain)
-        ReadSkinObject(*p.object, QLatin1String(p.section));
-    ReadSkinObject2(data.UpDownHorz, QStringLiteral("UpDown.Horz"), QStringLiteral("GlyphImage"));
-    ReadSkinObject2(data.UpDownVert, QStringLiteral("UpDown.Vert"), QStringLiteral("GlyphImage"));
+        ReadSkinObject(*p.object, p.section);
+    ReadSkinObject2(data.UpDownHorz, section::UpDownHorz, key::GlyphImage);
+    ReadSkinObject2(data.UpDownVert, section::UpDownVert, key::GlyphImage);
     const TDerivedImages derived(data);
-    ReadSkinObject(data.Track, QStringLiteral("Track"));
+    ReadSkinObject(data.Track, section::Track);
     if (!data.Track)
         derived.LoadResourceSkinObject(data.Track, QStringLiteral("TRACK"));
-    ReadSkinObject(data.TRACKVERT, QStringLiteral("TRACKVERT"));
+    ReadSkinObject(data.TRACKVERT, section::TrackVert);
     if (!data.TRACKVERT)
         derived.LoadResourceSkinObject(data.TRACKVERT, QStringLiteral("TRACKVERT"));
     SetFrameCounts();
@@ -438,7 +437,6 @@ void TSkinIniReader::ReadSkinIni() {
     data.TitleSampleColor = derived.CalcTitleSampleColor();
     data.ButtonFaceBrush = QBrush(SkinToQColor(data.ButtonFace));
     sections.clear();
-    data.SetSkinLoading(false);
 }
 
 } // namespace skin

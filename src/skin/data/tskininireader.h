@@ -11,20 +11,20 @@ namespace skin {
 
 class TQuickIni;
 class TSkinReader;
-class TSkinData;
+struct SkinObjects;
 class TDataSkinObject;
 class TDataSkinBorder;
 class TDataSkinBoxLabel;
 class TDataSkinTitle;
 
-// Reads the skin INI vocabulary into the skin objects and colours of a TSkinData, fetching
-// images from the unpacked package. Nothing in the INI is an error: a missing section or key
+// Reads the skin INI vocabulary into a set of skin objects and colours, fetching images from the
+// unpacked package. Nothing in the INI is an error: a missing section or key
 // gives the default, a missing image key gives no object, a missing image an empty one.
 class TSkinIniReader {
 public:
-    TSkinIniReader(TSkinData &data, const TQuickIni &ini, const TSkinReader &package);
+    TSkinIniReader(SkinObjects &data, const TQuickIni &ini, const TSkinReader &package);
 
-    // The whole sequence; clears the component's SkinLoading at its end.
+    // The whole sequence, from the borders to the derived images.
     void ReadSkinIni();
 
     // Fills `bitmap` from the package entry named by the file part of `value` (after the last
@@ -53,12 +53,12 @@ public:
     // missing ones are 0, further ones are ignored.
     static SkinColor ParseColourTriple(const QString &text);
 
-    TSkinData &Data() const { return data; }
+    SkinObjects &Data() const { return data; }
     const TQuickIni &Ini() const { return ini; }
     const QStringList &Sections() const { return sections; }
 
 private:
-    TSkinData &data;
+    SkinObjects &data;
     const TQuickIni &ini;
     const TSkinReader &package;
     QStringList sections;

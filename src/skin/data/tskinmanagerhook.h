@@ -14,19 +14,30 @@ class TSkinData;
 // TSkinData to the manager is skipped.
 class TSkinManagerHook {
 public:
+    // What the manager runs for the pending component when its action timer fires.
+    enum TSkinAction {
+        SkinAllAction = 1,     // skin every window
+        UnskinAllAction = 2,   // take the skin off every window
+        SkinChangedAction = 3, // re-apply a changed skin
+    };
+    // The delay the component asks for with every action.
+    static constexpr int ActionDelayMs = 250;
+
     virtual ~TSkinManagerHook();
 
     virtual void AddSkinData(TSkinData *data) = 0;
     virtual void RemoveSkinData(TSkinData *data) = 0;
     virtual void InstallHook() = 0;
     virtual void SetPendingSkinData(TSkinData *data) = 0;
-    // Runs action 1 (skin all), 2 (unskin) or 3 (skin changed) for the pending component after
-    // delayMs milliseconds.
-    virtual void RequestAction(int action, int delayMs) = 0;
+    // Runs `action` for the pending component after delayMs milliseconds; a later request
+    // replaces one still waiting.
+    virtual void RequestAction(TSkinAction action, int delayMs) = 0;
     virtual int Started() const = 0;
     virtual void SetStarted(int started) = 0;
     virtual void SetSkinningActive(bool active) = 0;
     virtual void SkinWindow(QObject *form) = 0;
+    // Every window skinned by the pending component drops what it built from the old skin
+    // objects (caption buttons and other non-client objects) and builds them again.
     virtual void RefreshSkinData() = 0;
 
     // The current manager, or nullptr.

@@ -1,7 +1,7 @@
 #include "skin/draw/bitmaputils.h"
 
+#include <QTransform>
 #include <algorithm>
-#include <utility>
 
 namespace skin {
 
@@ -25,9 +25,6 @@ void Keep32Bit(QImage &image) {
 
 QRgb *Row(QImage &image, int y) {
     return reinterpret_cast<QRgb *>(image.scanLine(y));
-}
-const QRgb *Row(const QImage &image, int y) {
-    return reinterpret_cast<const QRgb *>(image.constScanLine(y));
 }
 
 } // namespace
@@ -53,7 +50,7 @@ void ReplaceKeyColor(QImage &image, SkinColor color) {
     for (int y = 0; y < image.height(); ++y) {
         QRgb *row = Row(image, y);
         for (int x = 0; x < image.width(); ++x) {
-            if ((row[x] & 0xFFFFFF) == 0xFF00FF)
+            if ((row[x] & RGB_MASK) == (KeyColor & RGB_MASK))
                 row[x] = replacement;
         }
     }
@@ -63,48 +60,28 @@ void MirrorBitmap(QImage &image) {
     if (image.isNull())
         return;
     Keep32Bit(image);
-    const int w = image.width();
-    for (int y = 0; y < image.height(); ++y) {
-        QRgb *row = Row(image, y);
-        std::reverse(row, row + w);
-    }
+    image.mirror(true, false);
 }
 
 void FlipBitmap(QImage &image) {
     if (image.isNull())
         return;
     Keep32Bit(image);
-    const int w = image.width();
-    for (int top = 0, bottom = image.height() - 1; top < bottom; ++top, --bottom)
-        std::swap_ranges(Row(image, top), Row(image, top) + w, Row(image, bottom));
+    image.mirror(false, true);
 }
 
 void RotateBitmapLeft(QImage &image) {
     if (image.isNull())
         return;
     Keep32Bit(image);
-    const int oldW = image.width();
-    QImage result(image.height(), oldW, image.format());
-    for (int y = 0; y < result.height(); ++y) {
-        QRgb *row = Row(result, y);
-        for (int x = 0; x < result.width(); ++x)
-            row[x] = Row(std::as_const(image), x)[oldW - 1 - y];
-    }
-    image = result;
+    image = image.transformed(QTransform().rotate(-90)); // y points down: negative turns left
 }
 
 void RotateBitmapRight(QImage &image) {
     if (image.isNull())
         return;
     Keep32Bit(image);
-    const int oldH = image.height();
-    QImage result(oldH, image.width(), image.format());
-    for (int y = 0; y < result.height(); ++y) {
-        QRgb *row = Row(result, y);
-        for (int x = 0; x < result.width(); ++x)
-            row[x] = Row(std::as_const(image), oldH - 1 - x)[y];
-    }
-    image = result;
+    image = image.transformed(QTransform().rotate(90));
 }
 
 SkinColor BlendColor(SkinColor a, SkinColor b, int weight, const QPalette &palette) {

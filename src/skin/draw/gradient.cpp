@@ -1,30 +1,8 @@
 #include "skin/draw/gradient.h"
 
-#include <array>
-
 namespace skin {
 
 namespace {
-
-// The 16-slot cache of gradient tables, replaced round robin. Slots are found by the request
-// (count, start, end), so a table whose rounding misses the end colour is still reused.
-struct GradientSlot {
-    bool used = false;
-    int count = 0;
-    SkinColor start = 0;
-    SkinColor end = 0;
-    QList<SkinColor> table;
-};
-
-struct GradientCache {
-    std::array<GradientSlot, GradientCacheSlots> entries;
-    int next = 0;
-};
-
-GradientCache &Cache() {
-    static GradientCache cache;
-    return cache;
-}
 
 int Channel(int start, int delta, int i, int n) {
     return start + (delta * i + n / 2) / n;
@@ -32,7 +10,7 @@ int Channel(int start, int delta, int i, int n) {
 
 } // namespace
 
-QList<SkinColor> BuildGradient(int count, SkinColor start, SkinColor end) {
+QList<SkinColor> GetGradient(int count, SkinColor start, SkinColor end) {
     QList<SkinColor> table;
     if (count < 1)
         return table;
@@ -50,38 +28,6 @@ QList<SkinColor> BuildGradient(int count, SkinColor start, SkinColor end) {
         table.append(SkinRgb(Channel(SkinRed(start), dr, i, n), Channel(SkinGreen(start), dg, i, n),
                              Channel(SkinBlue(start), db, i, n)));
     return table;
-}
-
-int FindGradient(int count, SkinColor start, SkinColor end) {
-    const GradientCache &cache = Cache();
-    for (int i = GradientCacheSlots - 1; i >= 0; --i) {
-        const GradientSlot &s = cache.entries[i];
-        if (s.used && s.count == count && s.start == start && s.end == end)
-            return i;
-    }
-    return -1;
-}
-
-int GetGradient(int count, SkinColor start, SkinColor end) {
-    const int found = FindGradient(count, start, end);
-    if (found >= 0)
-        return found;
-    GradientCache &cache = Cache();
-    const int slot = cache.next;
-    cache.next = (cache.next + 1) % GradientCacheSlots;
-    cache.entries[slot] = {true, count, start, end, BuildGradient(count, start, end)};
-    return slot;
-}
-
-const QList<SkinColor> &GradientTable(int slot) {
-    static const QList<SkinColor> none;
-    if (slot < 0 || slot >= GradientCacheSlots)
-        return none;
-    return Cache().entries[slot].table;
-}
-
-void ClearGradientCache() {
-    Cache() = GradientCache();
 }
 
 void GradientFillRect(QPainter &painter, const QRect &rect, SkinColor start, bool vertical,
@@ -103,8 +49,8 @@ void GradientFillRect(QPainter &painter, const QRect &rect, SkinColor start, boo
             last -= std::max(0, rect.right() - clip.right());
         }
     }
-    const QList<SkinColor> &table =
-        GradientTable(GetGradient(n, ColorToRGB(start, palette), ColorToRGB(end, palette)));
+    const QList<SkinColor> table =
+        GetGradient(n, ColorToRGB(start, palette), ColorToRGB(end, palette));
     // Runs of equal colours are filled as one band.
     for (int line = first; line <= last;) {
         int runEnd = line + 1;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "skin/draw/skincolor.h"
+
 #include <QImage>
 #include <QPainter>
 #include <QRect>
@@ -7,8 +9,6 @@
 #include <QRgb>
 
 namespace skin {
-
-inline constexpr QRgb KeyColor = 0xFFFF00FF; // magenta, transparent in every skin image
 
 // Copy of image (premultiplied ARGB) with every pixel of exactly the key colour fully transparent
 // and every other pixel opaque.

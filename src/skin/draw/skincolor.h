@@ -85,7 +85,9 @@ inline constexpr SkinColor clMenuBar = SysColorValue(COLOR_MENUBAR);
 // Plain colours in skin layout.
 inline constexpr SkinColor clBlack = 0x000000;
 inline constexpr SkinColor clWhite = 0xFFFFFF;
-inline constexpr SkinColor clKeyColor = 0xFF00FF; // magenta: transparent in every skin image
+
+// The key colour, magenta: pixels of exactly this colour are transparent in every skin image.
+inline constexpr QRgb KeyColor = 0xFFFF00FF;
 
 constexpr int SkinRed(SkinColor c) {
     return c & 0xFF;

@@ -51,7 +51,9 @@ bool TLZH::LZHUnpack(quint32 size, QByteArrayView stream, QByteArray &dest, QStr
     try {
         dest.resize(qsizetype(size));
     } catch (const std::bad_alloc &) {
-        throw ElzhException("LZH : Cannot get memory for dictionary tables");
+        dest = QByteArray();
+        SetError(error, QStringLiteral("LZH : Cannot get memory for dictionary tables"));
+        return false;
     }
     tree.StartHuff();
 
@@ -83,12 +85,6 @@ bool TLZH::LZHUnpack(quint32 size, QByteArrayView stream, QByteArray &dest, QStr
             SetError(error, QStringLiteral("skin package truncated"));
             return false;
         }
-    }
-    // An encoder pads only the last byte; a whole unused byte means the codes went astray.
-    if (size > 0 && consumedBits <= availableBits - 8) {
-        dest.clear();
-        SetError(error, QStringLiteral("skin package damaged (unused data after its end)"));
-        return false;
     }
     return true;
 }

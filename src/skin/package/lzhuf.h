@@ -3,24 +3,17 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
-#include <stdexcept>
 
 #include "skin/package/lzhuftree.h"
 
 namespace skin {
 
-// The decoder's error (allocation failures of its tables).
-class ElzhException : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
-
 // LZHUF decoder: LZSS over a 4096-byte ring with adaptive Huffman codes (the 1988 stream).
 // Packed form: unpacked size as u32 little-endian, then the bit stream, MSB first.
-// Unlike the classic decoder it refuses input it cannot trust: a source shorter than the size
-// field, a size above MaxUnpackedSize or above what the stream's length can carry, codes that
-// run past the last bit, and whole bytes left unused after the last code. A final match is
-// clipped at the size.
+// Input it cannot trust is refused: a source shorter than the size field, a size above
+// MaxUnpackedSize or above what the stream's length can carry, and codes that run past the
+// last bit. Decoding stops once the size is reached: a final match is clipped at it and bytes
+// after the stream are ignored. Every failure is reported by the return value, never thrown.
 class TLZH {
 public:
     static constexpr int N = 4096;      // ring size
@@ -28,8 +21,8 @@ public:
     static constexpr int Threshold = 2; // matches are at least Threshold + 1 long
     static constexpr quint32 MaxUnpackedSize = 64u * 1024u * 1024u;
 
-    // Decodes a whole packed source. On refusal returns false, leaves dest empty and puts the
-    // reason into *error (when given).
+    // Decodes a whole packed source. On refusal (or when memory for the output cannot be had)
+    // returns false, leaves dest empty and puts the reason into *error (when given).
     static bool Unpack(QByteArrayView packed, QByteArray &dest, QString *error = nullptr);
 
     // Decodes `size` bytes from a bare bit stream (no size field) into dest.

@@ -1,6 +1,7 @@
 // LZHUF after the public 1988 program: LZSS with a binary search tree over a 4096-byte ring and
 // adaptive Huffman coding of characters and match lengths, fixed codes for match positions.
-// Written in the original's plain C manner; state lives in one struct per run.
+// Kept in the plain C style of that program (macros, fixed tables); state lives in one struct
+// per run.
 #include "classic_lzhuf.h"
 
 #include <cstring>

@@ -1,5 +1,6 @@
 #include "support/skin/testskin.h"
 
+#include "skin/data/tskindata.h"
 #include "skin/package/packagewriter.h"
 
 #include <QBuffer>
@@ -201,6 +202,17 @@ void TTestSkin::SetStrip(const QString &name, int frames, QSize frameSize, bool 
     frameColours.insert(name, colours);
 }
 
+void TTestSkin::SetKeyPixels(const QString &name, const QList<QPoint> &pixels) {
+    for (auto &e : entries)
+        if (e.first == name) {
+            QImage image = QImage::fromData(e.second, "BMP").convertToFormat(QImage::Format_RGB32);
+            for (const QPoint &p : pixels)
+                image.setPixel(p, 0xFFFF00FF);
+            e.second = BmpBytes(image);
+            return;
+        }
+}
+
 void TTestSkin::SetRawEntry(const QString &name, const QByteArray &bytes) {
     for (auto &e : entries)
         if (e.first == name) {
@@ -243,6 +255,14 @@ QByteArray TTestSkin::Packed(quint32 version) const {
     TSkinPackageWriter writer;
     Fill(writer);
     return writer.Packed(version);
+}
+
+std::shared_ptr<const SkinObjects> TTestSkin::Read() const {
+    TSkinData data;
+    data.SetSkinStream(Packed());
+    if (!data.Objects())
+        qFatal("the test skin was refused");
+    return data.Objects();
 }
 
 QByteArray TTestSkin::BmpBytes(const QImage &image) {

@@ -6,12 +6,15 @@
 #include <QImage>
 #include <QList>
 #include <QPair>
+#include <QPoint>
 #include <QSize>
 #include <QString>
+#include <memory>
 
 namespace skin {
 class TSkinPackageWriter;
-}
+struct SkinObjects;
+} // namespace skin
 
 namespace skin::test {
 
@@ -34,12 +37,18 @@ public:
     void SetStrip(const QString &name, int frames, QSize frameSize, bool vertical = false);
     void SetRawEntry(const QString &name, const QByteArray &bytes);
 
+    // Turns the given pixels of an image already in the package into the key colour (its frame
+    // colours stay known).
+    void SetKeyPixels(const QString &name, const QList<QPoint> &pixels);
+
     // Solid colour of frame `frame` (1-based) of a strip made by SetStrip; 0 when unknown.
     QRgb FrameColour(const QString &imageName, int frame) const;
 
     QByteArray Ini() const; // CR LF lines
     QByteArray Unpacked(quint32 version = 20000) const;
     QByteArray Packed(quint32 version = 20000) const;
+    // The skin as a skin-data component reads it from Packed(); a refusal ends the test run.
+    std::shared_ptr<const SkinObjects> Read() const;
 
     // Entry name of the INI text inside the package.
     static QString IniName() { return QStringLiteral("skin.ini"); }

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QRect>
+#include <QSize>
+#include <QtGlobal>
+#include <functional>
+
+namespace skin {
+
+class TDataSkinSysButton;
+
+// What the caption-button rules read from a skinned window.
+struct TCaptionFacts {
+    bool SystemMenu = false; // S: the window has a system menu
+    bool Minimize = false;   // N: a minimize box
+    bool Maximize = false;   // X: a maximize box or a context-help button
+    bool Active = true;
+    int ShowState = 0; // 0 normal, 1 maximized, 2 minimized
+    int FrameKind = 0; // 3 = dialog frame
+    bool IsDialog = false;
+};
+
+// Asks the window whether a button of Visibility 1000..2000 is shown (SM_SKINBUTTONENABLED);
+// greater than 0 means shown.
+using TAskButtonEnabled = std::function<qintptr()>;
+
+// One visibility rule: `value` is the button's Visibility (first) or Visibility1 (second).
+bool CaptionVisibilityRule(int value, bool first, const TCaptionFacts &facts,
+                           const TAskButtonEnabled &askWindow);
+
+struct TCaptionButtonFlags {
+    bool Visible = false;
+    bool Enabled = true;
+};
+
+// Both visibility rules, then the button's Action: a close button needs a system menu, the
+// maximize and minimize buttons are enabled only with their boxes, and dialog frames show no
+// system-menu button. `enabled` is the button's enabled state before the rules.
+TCaptionButtonFlags CaptionButtonVisible(const TDataSkinSysButton &button,
+                                         const TCaptionFacts &facts, bool enabled,
+                                         const TAskButtonEnabled &askWindow);
+
+// Where a button of frame size `frame` sits in a window `windowWidth` wide whose caption text
+// spans [textLeft, textRight).
+QRect CaptionButtonRect(const TDataSkinSysButton &button, QSize frame, int windowWidth,
+                        int textLeft, int textRight);
+
+// The frame of a button's strip to show: its state (1 normal, 2 pressed, 3 hot) while the
+// window is active and the button enabled, otherwise 4; a strip of fewer than 4 frames shows
+// frame 1 instead of 4; buttons placed in the menu bar show 4 instead of 3.
+int CaptionButtonFrame(int state, bool enabled, bool active, int frameCount, bool inMenuBar);
+
+} // namespace skin

@@ -1,0 +1,28 @@
+#pragma once
+
+class QMenu;
+class QObject;
+class QPoint;
+
+namespace skin {
+
+class TSkinData;
+class TWinSkinForm;
+
+// The menu layer's part: the skinned system menu and the borders of popup menus. Registered
+// with the manager (TSkinManage::SetMenuLayer); without one, no system menu opens and popup
+// menus keep the application style.
+class TMenuLayer {
+public:
+    virtual ~TMenuLayer();
+
+    // Opens the window's skinned system menu at a global point (caption button, right click on
+    // the caption, Alt+Space). The manager's MenuKind is 2 meanwhile; the menu's commands go to
+    // TWinSkinForm::PostSysCommand.
+    virtual void OpenSystemMenu(TWinSkinForm &form, const QPoint &globalPos) = 0;
+    // A popup menu about to show that passed the manager's rules: wrap it with the skin of
+    // `data`. Returns the wrapper, which the manager deletes when the menu hides, or nullptr.
+    virtual QObject *WrapPopupMenu(QMenu *menu, TSkinData *data) = 0;
+};
+
+} // namespace skin

@@ -1,0 +1,109 @@
+#pragma once
+
+#include "skin/data/tskinmanagerhook.h"
+
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QTimer>
+
+class QMenu;
+class QWidget;
+
+namespace skin {
+
+class TControlLayer;
+class TMenuLayer;
+class TSkinData;
+class TWinSkinForm;
+
+// The skin manager: knows every skin component, every skinned window and every wrapped popup
+// menu. As an application event filter it sees each top-level window shown or activated and
+// skins it when its rules allow (SkinWindow); work that must not run inside a component's
+// property setters is queued as an action and run by a timer.
+//
+// Seams: the control layer registers a TControlLayer (called where a window's controls are
+// walked, unskinned and re-coloured), the menu layer a TMenuLayer (system menu, popup menus).
+class TSkinManage : public QObject, public TSkinManagerHook {
+    Q_OBJECT
+
+public:
+    explicit TSkinManage(QObject *parent = nullptr);
+    ~TSkinManage() override;
+
+    // The component registration point.
+    void AddSkinData(TSkinData *data) override;
+    void RemoveSkinData(TSkinData *data) override;
+    void InstallHook() override;
+    void SetPendingSkinData(TSkinData *data) override;
+    void RequestAction(TSkinAction action, int delayMs) override;
+    int Started() const override { return started; }
+    void SetStarted(int value) override;
+    void SetSkinningActive(bool active) override { SkinningActive = active; }
+    void SkinWindow(QObject *form) override;
+    void RefreshSkinData() override;
+
+    // Skins the window when the rules allow; true when a skin object was made for it.
+    bool SkinWindow(QWidget *window);
+    // Takes the entry out of Windows (does not free it).
+    void RemoveWindow(TWinSkinForm *form);
+    TWinSkinForm *FindSkinnedWindow(const QWidget *window) const;
+    // The component whose skin the window gets: its own sfOnlyThisForm component, else the last
+    // sfDialog one for dialogs, else the last sfMainform one, else the first registered.
+    TSkinData *FindSkinDataFor(const QWidget *window) const;
+    bool CanSkinWindow(const QWidget *window, const QString &className) const;
+    // Frees the entries of windows that are gone.
+    void PurgeWindows();
+    // Purges soon (a window was destroyed).
+    void SchedulePurge();
+
+    // Popup menus: wrapped through the menu layer when their kind is enabled.
+    void SkinPopupMenu(QMenu *menu);
+    void ReleasePopupMenu(QMenu *menu);
+    bool IsMenuWrapped(const QMenu *menu) const;
+
+    void SetControlLayer(TControlLayer *layer) { controlLayer = layer; }
+    TControlLayer *ControlLayer() const { return controlLayer; }
+    void SetMenuLayer(TMenuLayer *layer) { menuLayer = layer; }
+    TMenuLayer *MenuLayer() const { return menuLayer; }
+
+    QTimer ActionTimerObj;
+    QList<TWinSkinForm *> Windows; // owned, in the order of skinning
+    QList<QPointer<TSkinData>> SkinDatas;
+    bool SkinningActive = false;
+    bool SkinAllRunning = false;
+    int MenuKind = 0; // 0 popup menu, 1 menu-bar drop-down, 2 system menu
+    TSkinAction PendingAction = SkinAllAction;
+    QPointer<TSkinData> PendingSkinData;
+    QPointer<TSkinData> MainSkinData;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void ActionTimer();
+    void SkinFormIfVisible(QWidget *window);
+    void UnskinEntry(TWinSkinForm *form);
+    // Windows that lost their component take the one the rules give now, or are unskinned.
+    void RebindOrphanedWindows();
+    void AdoptLoadedSkinData();
+
+    struct PopupEntry {
+        QPointer<QMenu> menu;
+        QObject *wrapper;
+    };
+    QList<PopupEntry> PopupMenus;
+    int started = 0;
+    bool purgeScheduled = false;
+    TControlLayer *controlLayer = nullptr;
+    TMenuLayer *menuLayer = nullptr;
+};
+
+// The one manager, or nullptr.
+TSkinManage *SkinManager();
+
+// Program start-up, before any window's TSkinData loads: creates the manager (a component
+// loaded earlier registers now) and reports unknown skin package versions in a message box.
+void InstallSkinManager();
+
+} // namespace skin

@@ -1,0 +1,100 @@
+#include "skin/window/windowfacts.h"
+
+#include <QByteArray>
+#include <QMetaObject>
+#include <QVariant>
+#include <QWidget>
+
+namespace skin {
+
+namespace {
+
+bool InheritsAny(const QObject *object, std::initializer_list<const char *> classes) {
+    if (!object)
+        return false;
+    for (const char *name : classes)
+        if (object->inherits(name))
+            return true;
+    return false;
+}
+
+} // namespace
+
+QString WindowClassName(const QObject *object) {
+    return object ? QString::fromLatin1(object->metaObject()->className()) : QString();
+}
+
+bool IsSystemDialogClass(const QObject *object) {
+    return InheritsAny(object,
+                       {"QMessageBox", "QInputDialog", "QFileDialog", "QColorDialog", "QFontDialog",
+                        "QProgressDialog", "QErrorMessage", "QPrintDialog", "QPageSetupDialog"});
+}
+
+bool IsMessageFormClass(const QObject *object) {
+    return InheritsAny(object, {"QMessageBox"});
+}
+
+int TagOf(const QObject *object) {
+    return object ? object->property("tag").toInt() : 0;
+}
+
+bool FlagsHaveCaption(Qt::WindowFlags flags) {
+    if (flags.testFlag(Qt::FramelessWindowHint))
+        return false;
+    const Qt::WindowType type = Qt::WindowType(int(flags & Qt::WindowType_Mask));
+    if (type != Qt::Window && type != Qt::Dialog && type != Qt::Tool)
+        return false;
+    return !flags.testFlag(Qt::CustomizeWindowHint) || flags.testFlag(Qt::WindowTitleHint);
+}
+
+bool FlagsHaveSystemMenu(Qt::WindowFlags flags) {
+    return flags.testFlag(Qt::WindowSystemMenuHint);
+}
+
+bool FlagsHaveMinimize(Qt::WindowFlags flags) {
+    return flags.testFlag(Qt::WindowMinimizeButtonHint);
+}
+
+bool FlagsHaveMaximize(Qt::WindowFlags flags) {
+    return flags.testFlag(Qt::WindowMaximizeButtonHint) ||
+           flags.testFlag(Qt::WindowContextHelpButtonHint);
+}
+
+bool FlagsHaveClose(Qt::WindowFlags flags) {
+    return flags.testFlag(Qt::WindowCloseButtonHint) || !flags.testFlag(Qt::CustomizeWindowHint);
+}
+
+bool IsSizableWindow(const QWidget *window) {
+    return window && window->minimumSize() != window->maximumSize() &&
+           !window->windowFlags().testFlag(Qt::MSWindowsFixedSizeDialogHint);
+}
+
+bool IsDialogFrameForm(const QWidget *window) {
+    return window && window->property("BorderStyle").toString() == QLatin1String("bsDialog");
+}
+
+QString ShownWindowTitle(const QWidget *window) {
+    if (!window)
+        return QString();
+    const QString title = window->windowTitle();
+    const QLatin1String placeholder("[*]");
+    QString shown;
+    shown.reserve(title.size());
+    for (qsizetype i = 0; i < title.size();) {
+        if (title.mid(i, 3) == placeholder) {
+            if (title.mid(i + 3, 3) == placeholder) { // "[*][*]" stands for "[*]"
+                shown += placeholder;
+                i += 6;
+                continue;
+            }
+            if (window->isWindowModified())
+                shown += QLatin1Char('*');
+            i += 3;
+            continue;
+        }
+        shown += title.at(i++);
+    }
+    return shown;
+}
+
+} // namespace skin

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+#include <Qt>
+
+class QObject;
+class QWidget;
+
+namespace skin {
+
+// What the skin engine reads from a window or control: class names, tags and the caption
+// styles, in the terms the skinning rules use.
+
+// The Qt class name of the object ("QMessageBox", "ledger::TfrmLogin").
+QString WindowClassName(const QObject *object);
+// Standard dialogs of Qt: they are skinned like the system's own dialogs.
+bool IsSystemDialogClass(const QObject *object);
+// Message boxes.
+bool IsMessageFormClass(const QObject *object);
+// The dynamic property "tag" (0 when absent).
+int TagOf(const QObject *object);
+
+// Caption styles read from window flags (as they were before skinning).
+bool FlagsHaveCaption(Qt::WindowFlags flags);
+bool FlagsHaveSystemMenu(Qt::WindowFlags flags);
+bool FlagsHaveMinimize(Qt::WindowFlags flags);
+// A maximize box, or a context-help button (which takes its place).
+bool FlagsHaveMaximize(Qt::WindowFlags flags);
+bool FlagsHaveClose(Qt::WindowFlags flags);
+
+// The user can size the window: its minimum and maximum sizes differ and it is not a
+// fixed-size dialog. Read when needed: message boxes fix their size after they are shown.
+bool IsSizableWindow(const QWidget *window);
+// A window marked as a dialog-frame form (dynamic property "BorderStyle" = "bsDialog").
+bool IsDialogFrameForm(const QWidget *window);
+// The title as the window shows it: the "[*]" placeholder becomes "*" while the window is
+// modified and disappears otherwise.
+QString ShownWindowTitle(const QWidget *window);
+
+} // namespace skin

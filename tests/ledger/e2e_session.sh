@@ -1,0 +1,75 @@
+# Shared start of the end-to-end runs (sourced): lays out the program like an installed one,
+# starts it on the virtual display, signs up admin / 123456 and logs in; $main is then the main
+# window and $work the program's folder. Screenshots go to $E2E_SHOTS when it is set.
+# Arguments of the sourcing script: <kexbora> <init.db> <1.html>
+
+program=$(readlink -f "${1:?program}")
+template=$(readlink -f "${2:?template database}")
+page=$(readlink -f "${3:?local start page}")
+
+work=$(mktemp -d)
+app_pid=
+cleanup() {
+    if [ -n "$app_pid" ]; then kill "$app_pid" 2>/dev/null || true; fi
+    rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*" >&2; shot failure; exit 1; }
+shot() {
+    if [ -n "${E2E_SHOTS:-}" ]; then
+        mkdir -p "$E2E_SHOTS"
+        import -window root "$E2E_SHOTS/$1.png" 2>/dev/null || true
+    fi
+}
+# Waits for a window whose title matches; prints its id.
+wait_window() {
+    local id
+    for _ in $(seq 1 100); do
+        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 || true)
+        if [ -n "$id" ]; then echo "$id"; return 0; fi
+        sleep 0.2
+    done
+    return 1
+}
+wait_gone() {
+    for _ in $(seq 1 50); do
+        xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
+        sleep 0.2
+    done
+    return 1
+}
+# Points are client coordinates: the skinned frame puts the client 4 px right of the window's
+# corner and 28 px (the caption) below it.
+frame_x=4 frame_y=28
+click() { xdotool mousemove --window "$1" $(($2 + frame_x)) $(($3 + frame_y)) click 1; sleep 0.4; }
+type_text() { xdotool type --delay 60 "$1"; sleep 0.2; }
+# Answers the information box "提示" with Enter.
+ok_box() {
+    wait_window '^提示$' >/dev/null || fail "no message box ($1)"
+    shot "$1"
+    xdotool key Return
+    wait_gone '^提示$' || fail "message box stays ($1)"
+}
+
+mkdir -p "$work/bin" "$work/Data" "$work/other"
+cp "$program" "$work/bin/kexbora"
+cp "$template" "$work/Data/init.db"
+cp "$page" "$work/other/1.html"
+"$work/bin/kexbora" >"$work/app.log" 2>&1 &
+app_pid=$!
+
+# Sign up admin / 123456.
+login=$(wait_window '^用户登录$') || fail "no login window"
+click "$login" 54 156
+reg=$(wait_window '^用户注册$') || fail "no sign-up window"
+click "$reg" 190 36
+type_text admin; xdotool key Tab; type_text 123456; xdotool key Tab; type_text 123456
+click "$reg" 144 186
+ok_box signed-up
+wait_gone '^用户注册$' || fail "sign-up window stays"
+
+# Log in.
+click "$login" 165 41
+type_text admin; xdotool key Tab; type_text 123456; xdotool key Return
+main=$(wait_window '^Quorvane$') || fail "no main window"
+sleep 2

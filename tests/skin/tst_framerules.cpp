@@ -1,0 +1,270 @@
+// The frame's rules as functions: caption-button visibility and frames, title placement, hit
+// tests and manual dragging.
+#include "skin/data/tdataskinsysbutton.h"
+#include "skin/data/tdataskintitle.h"
+#include "skin/window/captionbuttons.h"
+#include "skin/window/captiontext.h"
+#include "skin/window/framedrag.h"
+#include "skin/window/framehittest.h"
+#include "skin/window/windowcodes.h"
+
+#include <QtTest>
+
+using namespace skin;
+
+Q_DECLARE_METATYPE(skin::TCaptionFacts)
+
+class TestFrameRules : public QObject {
+    Q_OBJECT
+private slots:
+    void visibility_data();
+    void visibility();
+    void askWindowOnlyForTheFirstRule();
+    void buttonFrame_data();
+    void buttonFrame();
+    void captionTextRect_data();
+    void captionTextRect();
+    void hitTest_data();
+    void hitTest();
+    void draggedGeometry_data();
+    void draggedGeometry();
+};
+
+namespace {
+
+// Facts as "SNXa" letters: S system menu, N minimize, X maximize, a active; plus the show state
+// and the frame kind.
+TCaptionFacts Facts(const char *flags, int showState = 0, int frameKind = 0, bool dialog = false) {
+    const QByteArray f(flags);
+    TCaptionFacts facts;
+    facts.SystemMenu = f.contains('S');
+    facts.Minimize = f.contains('N');
+    facts.Maximize = f.contains('X');
+    facts.Active = f.contains('a');
+    facts.ShowState = showState;
+    facts.FrameKind = frameKind;
+    facts.IsDialog = dialog;
+    return facts;
+}
+
+} // namespace
+
+void TestFrameRules::visibility_data() {
+    QTest::addColumn<int>("action");
+    QTest::addColumn<int>("visibility");
+    QTest::addColumn<int>("visibility1");
+    QTest::addColumn<TCaptionFacts>("facts");
+    QTest::addColumn<bool>("visible");
+    QTest::addColumn<bool>("enabled");
+    const auto row = [](const char *name, int action, int v, int v1, TCaptionFacts facts,
+                        bool visible, bool enabled) {
+        QTest::newRow(name) << action << v << v1 << facts << visible << enabled;
+    };
+    row("always", 5, 0, 0, Facts("a"), true, true);
+    row("never", 5, -1, 0, Facts("SNXa"), false, true);
+    row("five is never", 5, 5, 0, Facts("SNXa"), false, true);
+    row("maximized only (1, 0)", 5, 1, 0, Facts("a"), false, true);
+    row("maximized only, maximized", 5, 1, 0, Facts("a", 1), true, true);
+    row("not maximized", 5, 2, 2, Facts("a", 1), false, true);
+    row("active", 5, 3, 3, Facts("S"), false, true);
+    row("inactive", 5, 4, 4, Facts("S"), true, true);
+    row("6 needs a box and S", 5, 6, 6, Facts("Xa"), false, true);
+    row("6 with max and S", 5, 6, 6, Facts("SXa"), true, true);
+    row("8 second rule: N or X", 5, 0, 8, Facts("Na"), true, true);
+    row("7 not X", 5, 7, 0, Facts("SXa"), false, true);
+    row("9 not N", 5, 9, 0, Facts("Sa"), true, true);
+    row("10 first rule true", 5, 10, 0, Facts(""), true, true);
+    row("10 second rule false", 5, 0, 10, Facts(""), false, true);
+    row("100 (MDI) never", 5, 100, 100, Facts("SNXa"), false, true);
+    row("200 custom dialog frame", 5, 200, 200, Facts("", 0, 3), true, true);
+    row("200 system dialog", 5, 200, 200, Facts("", 0, 3, true), false, true);
+    row("201..999", 5, 999, 201, Facts(""), true, true);
+    row("other values", 5, 3000, 0, Facts("SNXa"), false, true);
+    row("close needs S", 0, 0, 0, Facts("NXa"), false, true);
+    row("close with S", 0, 0, 0, Facts("Sa"), true, true);
+    row("maximize without X: disabled", 1, 0, 0, Facts("SNa"), true, false);
+    row("maximize with X and S", 1, 0, 0, Facts("SXa"), true, true);
+    row("minimize without N: disabled", 2, 0, 0, Facts("SXa"), true, false);
+    row("system menu on a dialog frame", 3, 0, 0, Facts("S", 0, 3), false, true);
+    row("system menu 11 on a sizable frame", 11, 0, 0, Facts("S"), true, true);
+    row("system menu 12 on a dialog frame", 12, 0, 0, Facts("S", 0, 3), false, true);
+}
+
+void TestFrameRules::visibility() {
+    QFETCH(int, action);
+    QFETCH(int, visibility);
+    QFETCH(int, visibility1);
+    QFETCH(TCaptionFacts, facts);
+    TDataSkinSysButton button(QStringLiteral("BUTTON0"));
+    button.Action = action;
+    button.Visibility = visibility;
+    button.Visibility1 = visibility1;
+    const TCaptionButtonFlags flags = CaptionButtonVisible(button, facts, true, {});
+    QTEST(flags.Visible, "visible");
+    QTEST(flags.Enabled, "enabled");
+}
+
+void TestFrameRules::askWindowOnlyForTheFirstRule() {
+    TDataSkinSysButton button(QStringLiteral("BUTTON5"));
+    button.Action = 4;
+    int asked = 0;
+    qintptr answer = 0;
+    const TAskButtonEnabled ask = [&] {
+        ++asked;
+        return answer;
+    };
+    button.Visibility = 1500;
+    QVERIFY(!CaptionButtonVisible(button, Facts("a"), true, ask).Visible);
+    answer = 1;
+    QVERIFY(CaptionButtonVisible(button, Facts("a"), true, ask).Visible);
+    QCOMPARE(asked, 2);
+    button.Visibility = 0;
+    button.Visibility1 = 1500; // the second rule holds without asking
+    QVERIFY(CaptionButtonVisible(button, Facts("a"), true, ask).Visible);
+    QCOMPARE(asked, 2);
+}
+
+void TestFrameRules::buttonFrame_data() {
+    QTest::addColumn<int>("state");
+    QTest::addColumn<bool>("enabled");
+    QTest::addColumn<bool>("active");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("frame");
+    QTest::newRow("normal") << 1 << true << true << 4 << 1;
+    QTest::newRow("pressed") << 2 << true << true << 4 << 2;
+    QTest::newRow("hot") << 3 << true << true << 4 << 3;
+    QTest::newRow("inactive") << 3 << true << false << 4 << 4;
+    QTest::newRow("disabled") << 2 << false << true << 4 << 4;
+    QTest::newRow("disabled, three frames") << 1 << false << true << 3 << 1;
+    QTest::newRow("hot, three frames") << 3 << true << true << 3 << 3;
+}
+
+void TestFrameRules::buttonFrame() {
+    QFETCH(int, state);
+    QFETCH(bool, enabled);
+    QFETCH(bool, active);
+    QFETCH(int, count);
+    QTEST(CaptionButtonFrame(state, enabled, active, count, false), "frame");
+}
+
+void TestFrameRules::captionTextRect_data() {
+    QTest::addColumn<int>("alignment");
+    QTest::addColumn<bool>("rightToLeft");
+    QTest::addColumn<bool>("popup");
+    QTest::addColumn<int>("buttonsLeft");
+    QTest::addColumn<bool>("dialogFrame");
+    QTest::addColumn<int>("textWidth");
+    QTest::addColumn<QRect>("expected");
+    // Area (4, 0, 292 x 28); text 18 high; plate margins 6 + 6; TextShift 22, TextShiftVert 2,
+    // TextRightClip 96. Vertical: (28 - 18) / 2 + 2 / 2 = 6.
+    QTest::newRow("left") << 0 << false << false << 0 << false << 60 << QRect(26, 6, 72, 18);
+    QTest::newRow("centred") << 1 << false << false << 0 << false << 60 << QRect(114, 6, 72, 18);
+    QTest::newRow("right") << 2 << false << false << 0 << false << 60 << QRect(128, 6, 72, 18);
+    QTest::newRow("right-to-left is right")
+        << 0 << true << false << 0 << false << 60 << QRect(128, 6, 72, 18);
+    QTest::newRow("cut at the right clip")
+        << 0 << false << false << 0 << false << 300 << QRect(26, 6, 174, 18);
+    QTest::newRow("popup cut before its buttons")
+        << 0 << false << true << 90 << false << 300 << QRect(26, 6, 59, 18);
+    QTest::newRow("popup without buttons")
+        << 0 << false << true << 0 << false << 300 << QRect(26, 6, 312, 18);
+    QTest::newRow("dialog frame starts 16 further left")
+        << 0 << false << false << 0 << true << 60 << QRect(10, 6, 88, 18);
+}
+
+void TestFrameRules::captionTextRect() {
+    QFETCH(int, alignment);
+    QFETCH(int, textWidth);
+    TDataSkinTitle title(QStringLiteral("Title"));
+    title.TextAlignment = alignment;
+    title.LeftWidth = 22;
+    title.TopHeight = 2;
+    title.RightWidth = 96;
+    title.TXTBackleft = title.TXTBackRight = 6;
+    TCaptionTextPlace place;
+    place.Area = QRect(4, 0, 292, 28);
+    place.TextSize = QSize(textWidth, 18);
+    QFETCH(bool, rightToLeft);
+    QFETCH(bool, popup);
+    QFETCH(int, buttonsLeft);
+    QFETCH(bool, dialogFrame);
+    place.RightToLeft = rightToLeft;
+    place.Popup = popup;
+    place.RightButtonsLeft = buttonsLeft;
+    place.DialogFrame = dialogFrame;
+    QTEST(CalcCaptionTextRect(title, place), "expected");
+}
+
+void TestFrameRules::hitTest_data() {
+    QTest::addColumn<QPoint>("point");
+    QTest::addColumn<bool>("sizable");
+    QTest::addColumn<int>("menuBar");
+    QTest::addColumn<int>("code");
+    // A 300 x 200 window; borders 4, caption 28.
+    const struct {
+        const char *name;
+        QPoint p;
+        int sizable, fixed;
+    } grid[] = {
+        {"client", {150, 100}, HTCLIENT, HTCLIENT},
+        {"caption", {150, 14}, HTCAPTION, HTCAPTION},
+        {"caption's first row below the edge", {150, 4}, HTCAPTION, HTCAPTION},
+        {"top edge", {150, 1}, HTTOP, HTBORDER},
+        {"left", {1, 100}, HTLEFT, HTBORDER},
+        {"right", {298, 100}, HTRIGHT, HTBORDER},
+        {"bottom", {150, 198}, HTBOTTOM, HTBORDER},
+        {"top-left", {1, 1}, HTTOPLEFT, HTBORDER},
+        {"top-right", {298, 2}, HTTOPRIGHT, HTBORDER},
+        {"bottom-left", {1, 198}, HTBOTTOMLEFT, HTBORDER},
+        {"bottom-right", {298, 198}, HTBOTTOMRIGHT, HTBORDER},
+        {"left border near the top", {2, 10}, HTTOPLEFT, HTBORDER},
+        {"bottom border near the right", {290, 198}, HTBOTTOMRIGHT, HTBORDER},
+        {"outside", {-1, 5}, HTNOWHERE, HTNOWHERE},
+        {"past the right", {300, 5}, HTNOWHERE, HTNOWHERE},
+    };
+    for (const auto &g : grid) {
+        QTest::newRow((QByteArray(g.name) + ", sizable").constData())
+            << g.p << true << 0 << g.sizable;
+        QTest::newRow((QByteArray(g.name) + ", fixed").constData()) << g.p << false << 0 << g.fixed;
+    }
+    QTest::newRow("menu bar strip") << QPoint(150, 35) << true << 20 << int(HTMENU);
+    QTest::newRow("client below the bar") << QPoint(150, 50) << true << 20 << int(HTCLIENT);
+    QTest::newRow("caption above the bar") << QPoint(150, 20) << true << 20 << int(HTCAPTION);
+    QTest::newRow("side border beside the bar") << QPoint(1, 35) << false << 20 << int(HTBORDER);
+}
+
+void TestFrameRules::hitTest() {
+    QFETCH(QPoint, point);
+    QFETCH(bool, sizable);
+    QFETCH(int, menuBar);
+    QTEST(FrameHitTest(point, QSize(300, 200), QMargins(4, 28, 4, 4), menuBar, sizable), "code");
+}
+
+void TestFrameRules::draggedGeometry_data() {
+    QTest::addColumn<int>("hit");
+    QTest::addColumn<QPoint>("delta");
+    QTest::addColumn<QRect>("expected");
+    // From (100, 100, 300 x 200); minimum 200 x 150, maximum 400 x 260.
+    QTest::newRow("move") << int(HTCAPTION) << QPoint(-30, 12) << QRect(70, 112, 300, 200);
+    QTest::newRow("right") << int(HTRIGHT) << QPoint(50, 9) << QRect(100, 100, 350, 200);
+    QTest::newRow("right past the maximum")
+        << int(HTRIGHT) << QPoint(500, 0) << QRect(100, 100, 400, 200);
+    QTest::newRow("left keeps the right edge")
+        << int(HTLEFT) << QPoint(40, 0) << QRect(140, 100, 260, 200);
+    QTest::newRow("left stops at the minimum")
+        << int(HTLEFT) << QPoint(250, 0) << QRect(200, 100, 200, 200);
+    QTest::newRow("top-left") << int(HTTOPLEFT) << QPoint(-20, -30) << QRect(80, 70, 320, 230);
+    QTest::newRow("bottom-right at both limits")
+        << int(HTBOTTOMRIGHT) << QPoint(-500, 500) << QRect(100, 100, 200, 260);
+}
+
+void TestFrameRules::draggedGeometry() {
+    QFETCH(int, hit);
+    QFETCH(QPoint, delta);
+    QTEST(TFrameDrag::DraggedGeometry(QRect(100, 100, 300, 200), hit, delta, QSize(200, 150),
+                                      QSize(400, 260)),
+          "expected");
+}
+
+QTEST_APPLESS_MAIN(TestFrameRules)
+#include "tst_framerules.moc"
