@@ -39,13 +39,12 @@ void PeriodListRefresh(benchmark::State &state) {
 void PeriodTotals(benchmark::State &state) {
     openLedger(int(state.range(0)));
     auto page = incomePage();
-    int count = 0;
-    double total = 0;
+    RecordTotals totals;
     for (auto _ : state) {
-        page->queryTotals(&count, &total);
-        benchmark::DoNotOptimize(total);
+        totals = page->queryTotals();
+        benchmark::DoNotOptimize(totals.total);
     }
-    state.counters["counted"] = count;
+    state.counters["counted"] = totals.count;
 }
 
 void CsvExport(benchmark::State &state) {

@@ -22,8 +22,8 @@ void StatPeriodList(benchmark::State &state) {
     Db &db = openLedger(int(state.range(0))).adoConn();
     int rows = 0;
     for (auto _ : state) {
-        const PeriodSummary summary = StatsQueries::periodSummary(db, kBegin, kEnd);
-        rows = int(summary.rows.size());
+        const PeriodSummary summary = StatsQueries(db).periodSummary(kBegin, kEnd);
+        rows = summary.rows.count();
         benchmark::DoNotOptimize(summary.income);
     }
     state.counters["listed"] = rows;
@@ -33,7 +33,7 @@ void StatPie(benchmark::State &state) {
     Db &db = openLedger(int(state.range(0))).adoConn();
     int slices = 0;
     for (auto _ : state) {
-        const QVector<ProjectSum> sums = StatsQueries::projectSums(db, 1, kBegin, kEnd);
+        const QVector<ProjectSum> sums = StatsQueries(db).projectSums(1, kBegin, kEnd);
         slices = int(sums.size());
         benchmark::DoNotOptimize(sums.data());
     }

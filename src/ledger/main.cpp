@@ -1,6 +1,7 @@
 #include "ledger/app/paths.h"
-#include "ledger/main/startup.h"
-#include "ledger/main/startuptiming.h"
+#include "ledger/mainwindow/startup.h"
+#include "ledger/mainwindow/startuptiming.h"
+#include "ledger/mainwindow/webenginepane.h"
 #include "skin/window/tskinmanage.h"
 
 #include <QApplication>
@@ -39,7 +40,7 @@ int main(int argc, char *argv[]) {
     if (qEnvironmentVariableIntValue("KEXBORA_UNSKINNED") != 1)
         skin::InstallSkinManager();
 
-    ledger::Startup startup(ledger::DataPaths::forRunningProgram());
+    ledger::Startup startup(ledger::DataPaths::forRunningProgram(), &ledger::WebEnginePane::create);
     if (const std::optional<int> code = startup.begin())
         return *code;
     return QApplication::exec();

@@ -7,6 +7,8 @@ program=$(readlink -f "${1:?program}")
 template=$(readlink -f "${2:?template database}")
 page=$(readlink -f "${3:?local start page}")
 
+# The program runs on the virtual display even when the caller chose another platform.
+export QT_QPA_PLATFORM=xcb
 work=$(mktemp -d)
 app_pid=
 cleanup() {

@@ -20,9 +20,12 @@ kexbora_add_tests(ledger kexbora_ledger
     tst_dbbackup
     tst_des
     tst_externaltools
+    tst_gbktext
     tst_inoutpage
+    tst_inoutrecords
     tst_investcalc
     tst_login
+    tst_lookuplists
     tst_mainwindow
     tst_modifypwd
     tst_moneytext
@@ -42,48 +45,40 @@ kexbora_add_tests(ledger kexbora_ledger
     tst_tfrmdm
     tst_untpub
     tst_updatechecker
+    tst_users
 )
 if(TARGET tst_skinnedwindows)
   target_link_libraries(tst_skinnedwindows PRIVATE kexbora_test_support_skin)
 endif()
 
-# End-to-end run of the real program under a virtual display (xvfb-run, xdotool, sqlcipher).
+# The script-driven tests need python3, and the end-to-end runs of the real program under a
+# virtual display need xvfb-run, xdotool, the sqlcipher tool and ImageMagick's import and
+# compare. A missing tool stops the configuration.
+find_program(KEXBORA_PYTHON3 python3)
 find_program(KEXBORA_XVFB_RUN xvfb-run)
 find_program(KEXBORA_XDOTOOL xdotool)
 find_program(KEXBORA_SQLCIPHER_CLI sqlcipher)
-if(TARGET kexbora AND KEXBORA_XVFB_RUN AND KEXBORA_XDOTOOL AND KEXBORA_SQLCIPHER_CLI)
-  add_test(NAME ledger/e2e_login
-           COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/e2e_login.sh $<TARGET_FILE:kexbora>
-                   ${KEXBORA_DATA_DIR}/init.db ${KEXBORA_OTHER_DIR}/1.html)
-  set_tests_properties(ledger/e2e_login PROPERTIES TIMEOUT 150 RUN_SERIAL TRUE)
-else()
-  message(STATUS "ledger/e2e_login left out: needs xvfb-run, xdotool and sqlcipher")
-endif()
-
-# Income records end to end: sign up, log in, add an income record, the list and its total,
-# CSV export (same tools, plus python3 for reading the CSV).
-find_program(KEXBORA_PYTHON3 python3)
-if(TARGET kexbora AND KEXBORA_XVFB_RUN AND KEXBORA_XDOTOOL AND KEXBORA_SQLCIPHER_CLI
-   AND KEXBORA_PYTHON3)
-  add_test(NAME ledger/e2e_records
-           COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/e2e_records.sh $<TARGET_FILE:kexbora>
-                   ${KEXBORA_DATA_DIR}/init.db ${KEXBORA_OTHER_DIR}/1.html)
-  set_tests_properties(ledger/e2e_records PROPERTIES TIMEOUT 150 RUN_SERIAL TRUE)
-else()
-  message(STATUS "ledger/e2e_records left out: needs xvfb-run, xdotool, sqlcipher and python3")
-endif()
-
-# Calculators end to end: the three pages from the top bar, results on screen, screenshots of
-# each into build/screenshots/ (same tools, plus ImageMagick's import and compare).
 find_program(KEXBORA_IMPORT import)
 find_program(KEXBORA_COMPARE compare)
-if(TARGET kexbora AND KEXBORA_XVFB_RUN AND KEXBORA_XDOTOOL AND KEXBORA_IMPORT AND KEXBORA_COMPARE)
-  add_test(NAME ledger/e2e_calculators
-           COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/e2e_calculators.sh $<TARGET_FILE:kexbora>
+foreach(tool KEXBORA_PYTHON3 KEXBORA_XVFB_RUN KEXBORA_XDOTOOL KEXBORA_SQLCIPHER_CLI KEXBORA_IMPORT
+             KEXBORA_COMPARE)
+  if(NOT ${tool})
+    message(FATAL_ERROR "${tool} not found: the ledger's tests need python3, xvfb-run, xdotool, "
+                        "sqlcipher and ImageMagick (scripts/setup installs them)")
+  endif()
+endforeach()
+
+# The include graph: nothing in src/ includes from tools/, no cycle between the ledger's folders.
+add_test(NAME ledger/include_graph
+         COMMAND ${KEXBORA_PYTHON3} ${CMAKE_CURRENT_LIST_DIR}/check_includes.py ${PROJECT_SOURCE_DIR})
+
+# Sign-up and login; income records (add, list, total, CSV export); the three calculator pages
+# from the top bar with screenshots of each into build/screenshots/.
+foreach(run e2e_login e2e_records e2e_calculators)
+  add_test(NAME ledger/${run}
+           COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/${run}.sh $<TARGET_FILE:kexbora>
                    ${KEXBORA_DATA_DIR}/init.db ${KEXBORA_OTHER_DIR}/1.html)
-  set_tests_properties(ledger/e2e_calculators PROPERTIES
-                       TIMEOUT 150 RUN_SERIAL TRUE
-                       ENVIRONMENT "E2E_SHOTS=${CMAKE_BINARY_DIR}/screenshots")
-else()
-  message(STATUS "ledger/e2e_calculators left out: needs xvfb-run, xdotool and ImageMagick")
-endif()
+  set_tests_properties(ledger/${run} PROPERTIES TIMEOUT 150 RUN_SERIAL TRUE)
+endforeach()
+set_tests_properties(ledger/e2e_calculators PROPERTIES
+                     ENVIRONMENT "E2E_SHOTS=${CMAKE_BINARY_DIR}/screenshots")

@@ -1,4 +1,4 @@
-#include "ledger/main/appfilter.h"
+#include "ledger/mainwindow/appfilter.h"
 
 #include <QAction>
 #include <QApplication>

@@ -9,6 +9,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QProcess>
+#include <QStringDecoder>
 #include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
@@ -50,6 +51,11 @@ private slots:
                                                     {"4", "plain 'quote'"}})),
                  QByteArray("k,memo,\r\n1,\"line1\nline2\",\r\n2,\"say \"\"hi\"\" ok\",\r\n"
                             "3,\"cr\rhere\",\r\n4,plain 'quote',\r\n"));
+        // Characters outside GBK are kept (GB18030 reads them back), not turned into "?".
+        const QString memo = QStringLiteral("a😀 𠮷野家 café");
+        const QByteArray text = listCsvText(*model({"k", "memo"}, {{"1", memo}}));
+        QCOMPARE(QStringDecoder("GB18030").decode(text.mid(text.indexOf('\n') + 1)),
+                 "1," + memo + ",\r\n");
     }
 
     void fileNameRule_data() {

@@ -122,7 +122,8 @@ private slots:
             QFAIL("no exception");
         } catch (const DbError &e) {
             QVERIFY2(QString::fromUtf8(e.what()).contains("no_such_table"), e.what());
-            QCOMPARE(e.code(), 1);
+            QCOMPARE(e.code(), DbError::Code::Engine);
+            QCOMPARE(e.sqliteCode(), 1); // SQLITE_ERROR
         }
         Db closed;
         QVERIFY_THROWS_EXCEPTION(DbError, closed.exec("select 1"));

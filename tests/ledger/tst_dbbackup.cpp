@@ -183,7 +183,7 @@ private slots:
             const QByteArray hash = liveHash();
             const auto failing = [failAt](int percent) {
                 if (percent >= failAt)
-                    throw DbError("simulated failure", 10);
+                    throw DbError("simulated failure", DbError::Code::File);
             };
             QVERIFY_THROWS_EXCEPTION(DbError, DbBackup::restore(db(), file, failing));
             QCOMPARE(liveHash(), hash);

@@ -1,3 +1,4 @@
+#include "common/gbktext.h"
 #include "ledger/app/paths.h"
 #include "ledger/crypto/untdes.h"
 
@@ -110,7 +111,7 @@ private slots:
         const QString one = desEncryptHex(QStringLiteral("admin123"), kKeyString);
         QCOMPARE(desEncryptHex(QStringLiteral("admin123admin123"), kKeyString), one + one);
         // Chinese goes in as GBK (D5C5 C8FD), not UTF-8.
-        QCOMPARE(toGbk(QStringLiteral("张三")).toHex().toUpper(), QByteArray("D5C5C8FD"));
+        QCOMPARE(common::toGbkText(u"张三").toHex().toUpper(), QByteArray("D5C5C8FD"));
         const DesSchedule schedule = desSetKey(fromHex<DesKey>(kFoldedProgramKey));
         QCOMPARE(desEncryptHex(QStringLiteral("张三"), kKeyString).toLatin1(),
                  hexOf(desBlock(schedule, fromHex<DesBlockBytes>("D5C5C8FD00000000"))));
@@ -124,13 +125,14 @@ private slots:
         QTest::newRow("mixed") << QStringLiteral("张三mima");
         QTest::newRow("40 bytes") << QStringLiteral("用户名最长二十个字节密码也是二十个字节");
         QTest::newRow("symbols") << QStringLiteral("a'b:c%d\"e");
+        QTest::newRow("outside GBK") << QStringLiteral("a😀");
     }
     void matchesOpenSsl() {
         QFETCH(QString, plain);
         const QString openssl = QStandardPaths::findExecutable(QStringLiteral("openssl"));
         if (openssl.isEmpty())
             QSKIP("openssl is not installed");
-        QByteArray bytes = toGbk(plain);
+        QByteArray bytes = common::toGbkText(plain);
         bytes.append(QByteArray(bytes.isEmpty() ? 8 : (8 - bytes.size() % 8) % 8, '\0'));
         QProcess process;
         process.start(openssl, {"enc", "-des-ecb", "-nopad", "-K", kFoldedProgramKey, "-provider",

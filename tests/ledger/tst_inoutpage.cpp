@@ -52,35 +52,34 @@ private slots:
     void saveChecksInOrder() {
         QFETCH(bool, income);
         Fixture f(income ? InOutKind::income() : InOutKind::expense());
-        const QStringList &m = f.kind.messages;
+        const InOutKind &k = f.kind;
         f.add();
-        const auto expect = [&](int message, QWidget *focus) {
-            QCOMPARE(f.save(), QStringList{m.at(message)});
+        const auto expect = [&](const QString &message, QWidget *focus) {
+            QCOMPARE(f.save(), QStringList{message});
             QVERIFY2(focus->hasFocus() || focus->isAncestorOf(QApplication::focusWidget()),
-                     qPrintable(m.at(message)));
+                     qPrintable(message));
             QCOMPARE(f.ledger.rowCount("kx_InAndOut"), 0);
             QCOMPARE(f.pageIndex(), 1);
         };
-        expect(0, f.staff()); // everything empty: only the first check speaks
+        expect(k.staffMessage, f.staff()); // everything empty: only the first check speaks
         f.staff()->setEditText("   ");
-        expect(0, f.staff());
+        expect(k.staffMessage, f.staff());
         QCOMPARE(f.staff()->currentText(), QString()); // trimmed and written back
         f.staff()->setEditText(" 张三 ");
-        expect(1, f.project());
+        expect(k.projectMessage, f.project());
         QCOMPARE(f.staff()->currentText(), QString("张三"));
         f.project()->setEditText("工资");
-        expect(2, f.amount());
+        expect(k.amountMessage, f.amount());
         f.amount()->setText(".");
-        expect(2, f.amount());
+        expect(k.amountMessage, f.amount());
         for (const char *zero : {"0", "0.0", "0.00"}) {
             f.amount()->setText(zero);
-            expect(3, f.amount());
+            expect(k.zeroMessage, f.amount());
         }
         f.amount()->setText("12.5");
-        expect(4, f.form());
+        expect(k.fundsTypeMessage, f.form());
         f.pickForm("CCB");
-        expect(5, f.account());
-        QCOMPARE(m.at(5), QString("请选择金融账户。"));
+        expect(QStringLiteral("请选择金融账户。"), f.account());
         f.account()->setCurrentIndex(0);
         QCOMPARE(f.save(), QStringList{"保存成功!"});
         QCOMPARE(f.ledger.scalar("select FundsNum||'|'||myType||'|'||Account from kx_InAndOut")

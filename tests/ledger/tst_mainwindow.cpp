@@ -1,6 +1,6 @@
 #include "ledger/core/untvar.h"
-#include "ledger/main/navtree.h"
-#include "ledger/main/tfrmmain.h"
+#include "ledger/mainwindow/navtree.h"
+#include "ledger/mainwindow/tfrmmain.h"
 #include "support/ledger/loopbackserver.h"
 #include "support/ledger/templedger.h"
 #include "support/ledger/webpanestub.h"
@@ -78,13 +78,12 @@ private slots:
         for (QSize size : {QSize(970, 670), QSize(1100, 800), QSize(900, 560)}) {
             w->resize(size);
             QTRY_COMPARE(w->size(), size);
-            // The root row ends above the panel's top but for a sliver; the first node shows.
-            const QRect rootRow = tv1->visualItemRect(tv1->topLevelItem(0));
+            // The root row is not shown; the first node is the top row of the panel.
+            QVERIFY(tv1->visualItemRect(tv1->topLevelItem(0)).isEmpty());
             const QRect firstRow = tv1->visualItemRect(node(*w, 0));
             QCOMPARE(firstRow.height(), NavTree::kItemHeight);
-            QVERIFY(tv1->viewport()->mapTo(left, rootRow.bottomLeft()).y() <
-                    NavTree::kItemHeight / 4);
-            QVERIFY(tv1->viewport()->mapTo(left, firstRow.topLeft()).y() >= 0);
+            QCOMPARE(tv1->viewport()->mapTo(left, firstRow.topLeft()).y(), NavTree::kTopGap);
+            QCOMPARE(tv1->indexAt(firstRow.center()), tv1->model()->index(0, 0, tv1->rootIndex()));
             // The small browser pane keeps the bottom of the column.
             QCOMPARE(panes.at(1)->mapTo(left, QPoint(0, panes.at(1)->height())).y(),
                      left->height());

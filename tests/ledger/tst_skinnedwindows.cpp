@@ -1,7 +1,7 @@
 // Every window of the program skinned with damaged skins (each part of the skin missing in turn,
 // an empty and a refused package): no crash, and each window stays usable at its client size,
 // with the desktop's frame where no skin could be read.
-#include "ledger/main/tfrmmain.h"
+#include "ledger/mainwindow/tfrmmain.h"
 #include "ledger/params/tfrmparam.h"
 #include "ledger/users/tfrmlogin.h"
 #include "ledger/users/tfrmmodifypwd.h"

@@ -1,6 +1,6 @@
 #include "ledger/core/untvar.h"
-#include "ledger/main/startup.h"
-#include "ledger/main/tfrmmain.h"
+#include "ledger/mainwindow/startup.h"
+#include "ledger/mainwindow/tfrmmain.h"
 #include "ledger/users/tfrmlogin.h"
 #include "support/ledger/recordingprompter.h"
 #include "support/ledger/templedger.h"

@@ -55,23 +55,31 @@ private slots:
         QFETCH(QList<qint64>, ids);
         QFETCH(double, income);
         QFETCH(double, expense);
-        const PeriodSummary summary = StatsQueries::periodSummary(m_ledger->db(), begin, end);
+        const PeriodSummary summary = StatsQueries(m_ledger->db()).periodSummary(begin, end);
         QList<qint64> listed;
-        for (const PeriodRow &row : summary.rows)
-            listed << row.id;
+        for (int r = 0; r < summary.rows.count(); ++r)
+            listed << summary.rows.text(r, 0).toLongLong();
         QCOMPARE(listed, ids);
         QCOMPARE(summary.income, income);
         QCOMPARE(summary.expense, expense);
-        if (!summary.rows.isEmpty()) {
-            const PeriodRow &first = summary.rows.first();
-            QCOMPARE(first.eventDate.size(), 10);
-            QVERIFY(!first.projectName.isEmpty());
-        }
+    }
+
+    void periodRowsShowKindAndSignedAmount() {
+        add("2024-05-01", -1, "退款", -20); // a negative expense shows as a plain amount
+        const RecordRows rows =
+            StatsQueries(m_ledger->db()).periodSummary(QDate(2024, 3, 15), QDate(2024, 5, 1)).rows;
+        QCOMPARE(rows.count(), 6);
+        const auto cells = [&rows](int r) {
+            return QStringList{rows.text(r, 1), rows.text(r, 2), rows.text(r, 3), rows.text(r, 4)};
+        };
+        QCOMPARE(cells(2), QStringList({"2024-03-20", "收入", "Bonus", "10"}));
+        QCOMPARE(cells(4), QStringList({"2024-03-15", "未知", "其他", "7"}));
+        QCOMPARE(cells(5), QStringList({"2024-05-01", "支出", "退款", "20"}));
     }
 
     void projectSumsGroupByNameIgnoringCase() {
         const QVector<ProjectSum> income =
-            StatsQueries::projectSums(m_ledger->db(), 1, QDate(2024, 1, 1), QDate(2024, 12, 31));
+            StatsQueries(m_ledger->db()).projectSums(1, QDate(2024, 1, 1), QDate(2024, 12, 31));
         QStringList names;
         QList<double> sums;
         for (const ProjectSum &s : income) {
@@ -83,10 +91,11 @@ private slots:
         QCOMPARE(sums, QList<double>({12.25, 35.5, 1200, 5000}));
 
         const QVector<ProjectSum> expense =
-            StatsQueries::projectSums(m_ledger->db(), -1, QDate(2024, 3, 1), QDate(2024, 3, 31));
+            StatsQueries(m_ledger->db()).projectSums(-1, QDate(2024, 3, 1), QDate(2024, 3, 31));
         QCOMPARE(expense.size(), 1);
         QCOMPARE(expense.first().projectName, QString("水电"));
-        QVERIFY(StatsQueries::projectSums(m_ledger->db(), 1, QDate(2025, 1, 1), QDate(2025, 2, 1))
+        QVERIFY(StatsQueries(m_ledger->db())
+                    .projectSums(1, QDate(2025, 1, 1), QDate(2025, 2, 1))
                     .isEmpty());
     }
 };

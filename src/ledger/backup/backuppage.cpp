@@ -1,8 +1,8 @@
 #include "ledger/backup/backuppage.h"
 
 #include "ledger/core/prompter.h"
-#include "ledger/core/untpub.h"
 #include "ledger/data/dbbackup.h"
+#include "ledger/data/dbguard.h"
 #include "ledger/data/tfrmdm.h"
 
 #include <QCoreApplication>
@@ -69,20 +69,14 @@ bool BackupPage::runCopy(QProgressBar *bar, const char *what,
     m_restore->setEnabled(false);
     bar->setValue(0);
     bar->setVisible(true);
-    bool ok = true;
-    try {
-        if (!frmDM)
-            throw DbError(QStringLiteral("no data module"), 0);
+    const bool ok = guardDb(what, [&] {
         copy([bar](int percent) {
             bar->setValue(percent);
             // Repaint the bar; the window takes no input until the copy is done.
             QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         });
         bar->setValue(100);
-    } catch (const DbError &e) {
-        qWarning("%s: %s", what, e.what());
-        ok = false;
-    }
+    });
     bar->setVisible(false);
     m_backup->setEnabled(true);
     m_restore->setEnabled(true);
@@ -91,7 +85,8 @@ bool BackupPage::runCopy(QProgressBar *bar, const char *what,
 
 void BackupPage::sbtn_db_bakClick() {
     const bool ok = runCopy(m_backupBar, "backup", [this](const auto &progress) {
-        DbBackup::backup(frmDM->adoConn(), frmDM->paths().backupDir, m_clock(), progress);
+        Db &db = ledgerDb();
+        DbBackup::backup(db, frmDM->paths().backupDir, m_clock(), progress);
     });
     showInfo(ok ? QStringLiteral("备份成功。") : QStringLiteral("备份失败。"));
 }
@@ -106,6 +101,9 @@ void BackupPage::sbtn_db_restoreClick() {
     if (file.isEmpty())
         return;
     const bool ok = runCopy(m_restoreBar, "restore", [&file](const auto &progress) {
+        // The connection may be closed after an earlier failure; the restore reopens it.
+        if (!frmDM)
+            throw DbError(QStringLiteral("no data module"), DbError::Code::NoConnection);
         DbBackup::restore(frmDM->adoConn(), file, progress);
     });
     showInfo(ok ? QStringLiteral("还原成功。") : restoreFailedText());

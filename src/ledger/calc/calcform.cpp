@@ -1,7 +1,7 @@
 #include "ledger/calc/calcform.h"
 
 #include "ledger/core/fieldstyle.h"
-#include "ledger/core/untpub.h"
+#include "ledger/core/prompter.h"
 #include "ledger/records/amountfilter.h"
 
 #include <QEvent>

@@ -4,7 +4,7 @@
 #include "ledger/calc/investmath.h"
 #include "ledger/core/fieldstyle.h"
 #include "ledger/core/moneytext.h"
-#include "ledger/core/untpub.h"
+#include "ledger/core/prompter.h"
 #include "ledger/records/amountfilter.h"
 
 #include <QComboBox>

@@ -2,7 +2,7 @@
 
 #include "ledger/app/paths.h"
 #include "ledger/core/moneytext.h"
-#include "ledger/core/untpub.h"
+#include "ledger/core/prompter.h"
 
 #include <QButtonGroup>
 #include <QComboBox>

@@ -26,4 +26,8 @@ std::unique_ptr<Prompter> Prompter::install(std::unique_ptr<Prompter> prompter) 
     return previous;
 }
 
+void showInfo(const QString &text) {
+    Prompter::instance().info(text);
+}
+
 } // namespace ledger

@@ -34,4 +34,7 @@ public:
     static std::unique_ptr<Prompter> install(std::unique_ptr<Prompter> prompter);
 };
 
+// The usual information box (caption "提示") of the installed prompter.
+void showInfo(const QString &text);
+
 } // namespace ledger

@@ -1,6 +1,6 @@
 #include "ledger/crypto/untdes.h"
 
-#include <QStringEncoder>
+#include "common/gbktext.h"
 
 namespace ledger {
 
@@ -134,8 +134,8 @@ DesBlockBytes desBlock(const DesSchedule &schedule, const DesBlockBytes &input) 
 }
 
 QString desEncryptHex(const QString &plain, const QString &keyString) {
-    const DesSchedule schedule = desSetKey(foldKey(toGbk(keyString)), false);
-    const QByteArray bytes = toGbk(plain);
+    const DesSchedule schedule = desSetKey(foldKey(common::toGbkText(keyString)), false);
+    const QByteArray bytes = common::toGbkText(plain);
     const qsizetype blocks = qMax<qsizetype>(1, (bytes.size() + 7) / 8);
     QByteArray cipher;
     cipher.reserve(blocks * 8);
@@ -147,15 +147,6 @@ QString desEncryptHex(const QString &plain, const QString &keyString) {
         cipher.append(reinterpret_cast<const char *>(out.data()), qsizetype(out.size()));
     }
     return QString::fromLatin1(cipher.toHex().toUpper());
-}
-
-QByteArray toGbk(const QString &text) {
-    QStringEncoder encoder("GBK");
-    if (!encoder.isValid()) {
-        qWarning("GBK encoder unavailable; cipher input falls back to Latin-1");
-        return text.toLatin1();
-    }
-    return encoder.encode(text);
 }
 
 } // namespace ledger

@@ -18,9 +18,8 @@ struct DesSchedule {
 DesKey foldKey(const QByteArray &keyString);
 DesSchedule desSetKey(const DesKey &key, bool decrypt = false);
 DesBlockBytes desBlock(const DesSchedule &schedule, const DesBlockBytes &input);
-// DES-ECB over the GBK bytes of plain (zero-padded, at least one block), upper-case hex.
+// DES-ECB over the bytes of plain (common::toGbkText, zero-padded, at least one block), as
+// upper-case hex.
 QString desEncryptHex(const QString &plain, const QString &keyString);
-// The GBK bytes of a text (login-name length limits and the cipher input).
-QByteArray toGbk(const QString &text);
 
 } // namespace ledger

@@ -13,7 +13,7 @@ QString lastError(sqlite3 *db) {
 }
 
 [[noreturn]] void fail(sqlite3 *db, int code, const QString &context) {
-    throw DbError(context + QStringLiteral(": ") + lastError(db), code);
+    throw DbError(context + QStringLiteral(": ") + lastError(db), DbError::Code::Engine, code);
 }
 
 void setError(QString *error, const QString &text) {
@@ -37,8 +37,8 @@ sqlite3 *openKeyed(const QString &path, int flags, const QByteArray &key, QStrin
 
 } // namespace
 
-DbError::DbError(const QString &message, int code)
-    : std::runtime_error(message.toStdString()), m_code(code) {}
+DbError::DbError(const QString &message, Code code, int sqliteCode)
+    : std::runtime_error(message.toStdString()), m_code(code), m_sqliteCode(sqliteCode) {}
 
 // ---------------------------------------------------------------------------------------------
 // Db
@@ -75,7 +75,7 @@ bool Db::open(const QString &path, const QByteArray &key, QString *error, bool r
                                                    "AND name='kx_user' COLLATE NOCASE"));
             if (!ledger.next())
                 throw DbError(QStringLiteral("not a ledger database (no kx_user table)"),
-                              SQLITE_NOTADB);
+                              DbError::Code::NotALedger);
         }
     } catch (const DbError &e) {
         setError(error, QString::fromStdString(e.what()));
@@ -127,13 +127,13 @@ int Db::exec(const QString &sql, const QVariantList &params) {
 
 void Db::execScript(const QString &sql) {
     if (!m_db)
-        throw DbError(QStringLiteral("no connection"), SQLITE_MISUSE);
+        throw DbError(QStringLiteral("no connection"), DbError::Code::NoConnection);
     char *message = nullptr;
     const int rc = sqlite3_exec(m_db, sql.toUtf8().constData(), nullptr, nullptr, &message);
     if (rc != SQLITE_OK) {
         const QString text = message ? QString::fromUtf8(message) : lastError(m_db);
         sqlite3_free(message);
-        throw DbError(QStringLiteral("script failed: ") + text, rc);
+        throw DbError(QStringLiteral("script failed: ") + text, DbError::Code::Engine, rc);
     }
 }
 
@@ -146,14 +146,14 @@ qint64 Db::lastInsertId() const {
 
 Statement::Statement(Db &db, const QString &sql, const QVariantList &params) : m_db(db.handle()) {
     if (!m_db)
-        throw DbError(QStringLiteral("no connection"), SQLITE_MISUSE);
+        throw DbError(QStringLiteral("no connection"), DbError::Code::NoConnection);
     const QByteArray text = sql.toUtf8();
     const char *tail = nullptr;
     const int rc = sqlite3_prepare_v2(m_db, text.constData(), int(text.size()), &m_stmt, &tail);
     if (rc != SQLITE_OK)
         fail(m_db, rc, QStringLiteral("prepare failed"));
     if (!m_stmt)
-        throw DbError(QStringLiteral("empty statement"), SQLITE_MISUSE);
+        throw DbError(QStringLiteral("empty statement"), DbError::Code::BadStatement);
     bindAll(params);
 }
 
@@ -221,7 +221,7 @@ void Statement::bindAll(const QVariantList &params) {
     if (params.size() != expected)
         throw DbError(
             QStringLiteral("statement takes %1 values, %2 given").arg(expected).arg(params.size()),
-            SQLITE_RANGE);
+            DbError::Code::BadStatement);
     for (int i = 0; i < params.size(); ++i)
         bind(i + 1, params.at(i));
 }
@@ -262,7 +262,7 @@ int Statement::columnIndex(const QString &name) const {
 int Statement::requireColumn(const QString &name) const {
     const int index = columnIndex(name);
     if (index < 0)
-        throw DbError(QStringLiteral("no column named ") + name, SQLITE_RANGE);
+        throw DbError(QStringLiteral("no column named ") + name, DbError::Code::BadStatement);
     return index;
 }
 
@@ -292,10 +292,8 @@ QString Statement::text(int column) const {
     switch (sqlite3_column_type(m_stmt, column)) {
     case SQLITE_NULL:
         return QString();
-    case SQLITE_FLOAT: {
-        const double v = sqlite3_column_double(m_stmt, column);
-        return v == 0.0 ? QStringLiteral("0") : QString::number(v, 'g', 15);
-    }
+    case SQLITE_FLOAT:
+        return numberText(sqlite3_column_double(m_stmt, column));
     case SQLITE_INTEGER:
         return QString::number(qint64(sqlite3_column_int64(m_stmt, column)));
     default: {
@@ -324,6 +322,18 @@ double Statement::number(const QString &name) const {
 
 qint64 Statement::integer(const QString &name) const {
     return integer(requireColumn(name));
+}
+
+QStringList firstColumnTexts(Db &db, const QString &sql, const QVariantList &params) {
+    Statement query(db, sql, params);
+    QStringList texts;
+    while (query.next())
+        texts.append(query.text(0));
+    return texts;
+}
+
+QString numberText(double value) {
+    return value == 0.0 ? QStringLiteral("0") : QString::number(value, 'g', 15);
 }
 
 // ---------------------------------------------------------------------------------------------

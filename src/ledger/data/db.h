@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 #include <QVariantList>
 #include <stdexcept>
@@ -11,14 +12,26 @@ struct sqlite3_stmt;
 
 namespace ledger {
 
-// A failed database call; what() carries SQLite's message.
+// A failed database call. what() carries the message (SQLite's own where SQLite failed).
 class DbError : public std::runtime_error {
 public:
-    DbError(const QString &message, int code);
-    int code() const { return m_code; }
+    enum class Code {
+        Engine,        // SQLite refused the call; sqliteCode() tells its result code
+        NoConnection,  // no ledger is open
+        NotALedger,    // the file opened but holds no ledger's tables
+        BadStatement,  // values, columns or names that do not fit the statement
+        MissingSchema, // the ledger's table definitions are not in the program
+        RecordMissing, // the record to change or delete does not exist (any more)
+        File,          // a database file could not be read, written or renamed, or is refused
+    };
+
+    DbError(const QString &message, Code code, int sqliteCode = 0);
+    Code code() const { return m_code; }
+    int sqliteCode() const { return m_sqliteCode; }
 
 private:
-    int m_code;
+    Code m_code;
+    int m_sqliteCode;
 };
 
 class Statement;
@@ -87,6 +100,11 @@ private:
     sqlite3_stmt *m_stmt = nullptr;
     sqlite3 *m_db = nullptr;
 };
+
+// The first column of every row of a query, as text. Throws DbError.
+QStringList firstColumnTexts(Db &db, const QString &sql, const QVariantList &params = {});
+// The text a REAL column reads as: "100", "12.5", never "-0".
+QString numberText(double value);
 
 // Begins on construction, rolls back on destruction unless committed.
 class Transaction {

@@ -23,6 +23,12 @@ void report(const DbBackup::Progress &progress, int percent) {
         progress(percent);
 }
 
+[[noreturn]] void fileFailure(const QString &what, const QString &path, const QString &why = {}) {
+    throw DbError(what + QLatin1Char(' ') + path +
+                      (why.isEmpty() ? QString() : QStringLiteral(": ") + why),
+                  DbError::Code::File);
+}
+
 std::filesystem::path fsPath(const QString &path) {
     return std::filesystem::path(path.toStdU16String());
 }
@@ -37,19 +43,22 @@ struct BackupJobEnd {
     void operator()(sqlite3_backup *job) const { sqlite3_backup_finish(job); }
 };
 
+[[noreturn]] void engineFailure(const QString &what, sqlite3 *db, int code) {
+    throw DbError(what + QStringLiteral(": ") + QString::fromUtf8(sqlite3_errmsg(db)),
+                  DbError::Code::Engine, code);
+}
+
 // Copies every page of the open source database into a new file keyed with key.
 void onlineCopy(Db &source, const QString &target, const QByteArray &key,
                 const DbBackup::Progress &progress, int first, int last) {
     Db copy;
     QString error;
     if (!copy.create(target, key, &error))
-        throw DbError(QStringLiteral("cannot create ") + target + QStringLiteral(": ") + error,
-                      SQLITE_CANTOPEN);
+        fileFailure(QStringLiteral("cannot create"), target, error);
     std::unique_ptr<sqlite3_backup, BackupJobEnd> job(
         sqlite3_backup_init(copy.handle(), "main", source.handle(), "main"));
     if (!job)
-        throw DbError(QStringLiteral("backup cannot start: ") +
-                          QString::fromUtf8(sqlite3_errmsg(copy.handle())),
+        engineFailure(QStringLiteral("backup cannot start"), copy.handle(),
                       sqlite3_errcode(copy.handle()));
     int rc = SQLITE_OK;
     while (rc == SQLITE_OK) {
@@ -61,9 +70,7 @@ void onlineCopy(Db &source, const QString &target, const QByteArray &key,
     }
     rc = sqlite3_backup_finish(job.release());
     if (rc != SQLITE_OK)
-        throw DbError(QStringLiteral("backup failed: ") +
-                          QString::fromUtf8(sqlite3_errmsg(copy.handle())),
-                      rc);
+        engineFailure(QStringLiteral("backup failed"), copy.handle(), rc);
 }
 
 // Copies the file's bytes to target: the whole file or, on failure, nothing.
@@ -71,36 +78,26 @@ void copyFileBytes(const QString &source, const QString &target, const DbBackup:
                    int first, int last) {
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly))
-        throw DbError(QStringLiteral("cannot read ") + source + QStringLiteral(": ") +
-                          in.errorString(),
-                      SQLITE_CANTOPEN);
+        fileFailure(QStringLiteral("cannot read"), source, in.errorString());
     QSaveFile out(target);
     if (!out.open(QIODevice::WriteOnly))
-        throw DbError(QStringLiteral("cannot write ") + target + QStringLiteral(": ") +
-                          out.errorString(),
-                      SQLITE_CANTOPEN);
+        fileFailure(QStringLiteral("cannot write"), target, out.errorString());
     const qint64 size = qMax<qint64>(in.size(), 1);
     QByteArray chunk(kCopyChunk, Qt::Uninitialized);
     qint64 done = 0;
     for (;;) {
         const qint64 n = in.read(chunk.data(), chunk.size());
         if (n < 0)
-            throw DbError(QStringLiteral("cannot read ") + source + QStringLiteral(": ") +
-                              in.errorString(),
-                          SQLITE_IOERR);
+            fileFailure(QStringLiteral("cannot read"), source, in.errorString());
         if (n == 0)
             break;
         if (out.write(chunk.constData(), n) != n)
-            throw DbError(QStringLiteral("cannot write ") + target + QStringLiteral(": ") +
-                              out.errorString(),
-                          SQLITE_IOERR);
+            fileFailure(QStringLiteral("cannot write"), target, out.errorString());
         done += n;
         report(progress, first + int(qint64(last - first) * qMin(done, size) / size));
     }
     if (!out.commit())
-        throw DbError(QStringLiteral("cannot write ") + target + QStringLiteral(": ") +
-                          out.errorString(),
-                      SQLITE_IOERR);
+        fileFailure(QStringLiteral("cannot write"), target, out.errorString());
 }
 
 // Moves from over to, replacing to in one step.
@@ -108,9 +105,8 @@ void replaceFile(const QString &from, const QString &to) {
     std::error_code ec;
     std::filesystem::rename(fsPath(from), fsPath(to), ec);
     if (ec)
-        throw DbError(QStringLiteral("cannot rename ") + from + QStringLiteral(" to ") + to +
-                          QStringLiteral(": ") + QString::fromStdString(ec.message()),
-                      SQLITE_IOERR);
+        fileFailure(QStringLiteral("cannot rename"), from + QStringLiteral(" to ") + to,
+                    QString::fromStdString(ec.message()));
 }
 
 // A second name for the file's current content: a hard link, or a copy where links fail.
@@ -137,7 +133,7 @@ void DbBackup::verifyLedgerFile(const QString &path, const QByteArray &key, bool
     Db db;
     QString error;
     if (!db.open(path, key, &error, false))
-        throw DbError(path + QStringLiteral(": ") + error, SQLITE_NOTADB);
+        throw DbError(path + QStringLiteral(": ") + error, DbError::Code::NotALedger);
     QStringList missing = ledgerTables();
     Statement tables(db, QStringLiteral("SELECT name FROM sqlite_master WHERE type='table'"));
     while (tables.next()) {
@@ -149,12 +145,13 @@ void DbBackup::verifyLedgerFile(const QString &path, const QByteArray &key, bool
     if (!missing.isEmpty())
         throw DbError(path + QStringLiteral(": not a ledger, no table ") +
                           missing.join(QStringLiteral(", ")),
-                      SQLITE_NOTADB);
+                      DbError::Code::NotALedger);
     if (thorough) {
         Statement check(db, QStringLiteral("PRAGMA quick_check"));
         const QString verdict = check.next() ? check.text(0) : QString();
         if (verdict != QLatin1String("ok"))
-            throw DbError(path + QStringLiteral(": damaged: ") + verdict, SQLITE_CORRUPT);
+            throw DbError(path + QStringLiteral(": damaged: ") + verdict,
+                          DbError::Code::NotALedger);
     }
 }
 
@@ -166,9 +163,9 @@ QString DbBackup::backupFileName(const QDateTime &time, int n) {
 QString DbBackup::backup(Db &live, const QString &folder, const QDateTime &time,
                          const Progress &progress) {
     if (!live.isOpen())
-        throw DbError(QStringLiteral("the ledger is not open"), SQLITE_MISUSE);
+        throw DbError(QStringLiteral("the ledger is not open"), DbError::Code::NoConnection);
     if (!QDir().mkpath(folder))
-        throw DbError(QStringLiteral("cannot create the folder ") + folder, SQLITE_CANTOPEN);
+        fileFailure(QStringLiteral("cannot create the folder"), folder);
     const QString dir = QDir(folder).absolutePath() + QLatin1Char('/');
     const QString temp = dir + backupFileName(time) + QStringLiteral(".part");
     removeDatabaseFile(temp);
@@ -183,11 +180,10 @@ QString DbBackup::backup(Db &live, const QString &folder, const QDateTime &time,
             if (QFile::rename(temp, target))
                 return target;
             if (!QFileInfo::exists(target))
-                throw DbError(QStringLiteral("cannot rename ") + temp + QStringLiteral(" to ") +
-                                  target,
-                              SQLITE_IOERR);
+                fileFailure(QStringLiteral("cannot rename"),
+                            temp + QStringLiteral(" to ") + target);
         }
-        throw DbError(QStringLiteral("every backup name of this second is taken"), SQLITE_FULL);
+        fileFailure(QStringLiteral("every backup name of this second is taken in"), dir);
     } catch (...) {
         removeDatabaseFile(temp);
         throw;
@@ -198,12 +194,12 @@ void DbBackup::restore(Db &live, const QString &source, const Progress &progress
     const QString target = live.path();
     const QByteArray key = live.key();
     if (target.isEmpty())
-        throw DbError(QStringLiteral("no ledger was opened"), SQLITE_MISUSE);
+        throw DbError(QStringLiteral("no ledger was opened"), DbError::Code::NoConnection);
     const QFileInfo chosen(source);
     if (!chosen.isFile())
-        throw DbError(QStringLiteral("not a file: ") + source, SQLITE_CANTOPEN);
+        fileFailure(QStringLiteral("not a file:"), source);
     if (chosen.canonicalFilePath() == QFileInfo(target).canonicalFilePath())
-        throw DbError(QStringLiteral("the chosen file is the open ledger itself"), SQLITE_MISUSE);
+        fileFailure(QStringLiteral("the chosen file is the open ledger itself:"), source);
 
     // The chosen file, copied beside the ledger and checked page by page; the ledger is not
     // touched until this copy proves good.
@@ -225,7 +221,7 @@ void DbBackup::restore(Db &live, const QString &source, const Progress &progress
     try {
         if (QFileInfo::exists(target + QStringLiteral("-journal")) ||
             QFileInfo::exists(target + QStringLiteral("-wal")))
-            throw DbError(QStringLiteral("the ledger has an unfinished transaction"), SQLITE_BUSY);
+            fileFailure(QStringLiteral("an unfinished transaction is left beside"), target);
         keepCopy(target, kept);
         report(progress, 85);
         replaceFile(incoming, target);
@@ -233,7 +229,7 @@ void DbBackup::restore(Db &live, const QString &source, const Progress &progress
         QString error;
         if (!live.reopen(&error))
             throw DbError(QStringLiteral("cannot open the restored ledger: ") + error,
-                          SQLITE_CANTOPEN);
+                          DbError::Code::NotALedger);
         report(progress, 95);
     } catch (const std::exception &e) {
         live.close();
@@ -251,9 +247,10 @@ void DbBackup::restore(Db &live, const QString &source, const Progress &progress
         QString error;
         if (!live.reopen(&error))
             why += QStringLiteral("; the previous ledger cannot be opened: ") + error;
-        const int code = dynamic_cast<const DbError *>(&e) ? static_cast<const DbError &>(e).code()
-                                                           : SQLITE_ERROR;
-        throw DbError(QStringLiteral("restore failed: ") + why, code);
+        const auto *dbError = dynamic_cast<const DbError *>(&e);
+        throw DbError(QStringLiteral("restore failed: ") + why,
+                      dbError ? dbError->code() : DbError::Code::File,
+                      dbError ? dbError->sqliteCode() : 0);
     }
     removeDatabaseFile(kept);
 }

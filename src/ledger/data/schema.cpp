@@ -22,7 +22,8 @@ QString schemaScript() {
 void createSchema(Db &db) {
     const QString script = schemaScript();
     if (script.isEmpty())
-        throw DbError(QStringLiteral("schema script missing from resources"), 1);
+        throw DbError(QStringLiteral("schema script missing from resources"),
+                      DbError::Code::MissingSchema);
     Transaction transaction(db);
     db.execScript(script);
     transaction.commit();

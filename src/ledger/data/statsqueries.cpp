@@ -4,33 +4,42 @@
 
 namespace ledger {
 
-PeriodSummary StatsQueries::periodSummary(Db &db, const QDate &begin, const QDate &end) {
-    Statement rows(db,
-                   QStringLiteral("SELECT id, myType, EventDate, ProjectName, FundsNum "
+QString StatsQueries::kindWord(int myType) {
+    switch (myType) {
+    case 1:
+        return QStringLiteral("收入");
+    case -1:
+        return QStringLiteral("支出");
+    default:
+        return QStringLiteral("未知");
+    }
+}
+
+PeriodSummary StatsQueries::periodSummary(const QDate &begin, const QDate &end) const {
+    Statement rows(m_db,
+                   QStringLiteral("SELECT id, EventDate, myType, ProjectName, FundsNum "
                                   "FROM kx_InAndOut WHERE IsValid='1' AND EventDate >= ? "
                                   "AND EventDate <= ? ORDER BY myType DESC, id"),
                    {begin, end});
     PeriodSummary summary;
+    summary.rows.columns = 5;
     while (rows.next()) {
-        PeriodRow row;
-        row.id = rows.integer(0);
-        row.myType = int(rows.integer(1));
-        row.eventDate = rows.text(2);
-        row.projectName = rows.text(3);
-        row.fundsNum = rows.number(4);
-        if (row.myType == 1)
-            summary.income += row.fundsNum;
-        else if (row.myType == -1)
-            summary.expense += row.fundsNum;
-        summary.rows.append(std::move(row));
+        const int myType = int(rows.integer(2));
+        const double amount = rows.number(4);
+        if (myType == 1)
+            summary.income += amount;
+        else if (myType == -1)
+            summary.expense += amount;
+        summary.rows.cells << rows.text(0) << rows.text(1) << kindWord(myType) << rows.text(3)
+                           << numberText(myType == -1 ? -amount : amount);
     }
     return summary;
 }
 
-QVector<ProjectSum> StatsQueries::projectSums(Db &db, int myType, const QDate &begin,
-                                              const QDate &end) {
+QVector<ProjectSum> StatsQueries::projectSums(int myType, const QDate &begin,
+                                              const QDate &end) const {
     // Grouped in the covering index ix_inandout_stat: no sort and no table reads.
-    Statement sums(db,
+    Statement sums(m_db,
                    QStringLiteral("SELECT ProjectName, total(FundsNum) FROM kx_InAndOut "
                                   "WHERE myType = ? AND IsValid='1' AND EventDate >= ? "
                                   "AND EventDate <= ? GROUP BY ProjectName ORDER BY ProjectName"),

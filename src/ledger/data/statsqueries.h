@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ledger/data/recordsource.h"
+
 #include <QDate>
 #include <QString>
 #include <QVector>
@@ -8,18 +10,11 @@ namespace ledger {
 
 class Db;
 
-// One income or expense row of a period.
-struct PeriodRow {
-    qint64 id = 0;
-    QString eventDate;
-    int myType = 0; // 1 income, -1 expense; other values are listed but not totalled
-    QString projectName;
-    double fundsNum = 0;
-};
-
-// The rows of a period with the income and expense totals.
+// The rows of a period as the summary list shows them, with the income and expense totals.
 struct PeriodSummary {
-    QVector<PeriodRow> rows;
+    // Cells: id, date, kind ("收入", "支出", "未知"), source or item, amount (an expense's
+    // negated).
+    RecordRows rows;
     double income = 0;
     double expense = 0;
 };
@@ -34,12 +29,19 @@ struct ProjectSum {
 // begin to end, both days included. Each throws DbError.
 class StatsQueries {
 public:
-    // Every row, income first, then expenses, then other kinds; each kind in the order of entry.
-    static PeriodSummary periodSummary(Db &db, const QDate &begin, const QDate &end);
+    explicit StatsQueries(Db &db) : m_db(db) {}
+
+    // Every row, income first, then other kinds, then expenses; each kind in the order of entry.
+    PeriodSummary periodSummary(const QDate &begin, const QDate &end) const;
     // The sums of one kind (1 income, -1 expense) per source or item, ordered by name; names
     // differing only in letter case form one group.
-    static QVector<ProjectSum> projectSums(Db &db, int myType, const QDate &begin,
-                                           const QDate &end);
+    QVector<ProjectSum> projectSums(int myType, const QDate &begin, const QDate &end) const;
+
+    // The list's word for a kind.
+    static QString kindWord(int myType);
+
+private:
+    Db &m_db;
 };
 
 } // namespace ledger

@@ -1,6 +1,7 @@
 #include "ledger/data/tfrmdm.h"
 
-#include "ledger/core/untpub.h"
+#include "ledger/core/files.h"
+#include "ledger/core/prompter.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -49,6 +50,12 @@ TfrmDM::OpenResult TfrmDM::DataModuleCreate() {
         return OpenResult::ConnectionFailed;
     }
     return OpenResult::Opened;
+}
+
+Db &ledgerDb() {
+    if (!frmDM || !frmDM->adoConn().isOpen())
+        throw DbError(QStringLiteral("no open ledger"), DbError::Code::NoConnection);
+    return frmDM->adoConn();
 }
 
 QNetworkRequest TfrmDM::request(const QUrl &url) const {

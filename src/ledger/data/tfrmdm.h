@@ -45,4 +45,7 @@ private:
 // The global instance, set while a TfrmDM exists.
 extern TfrmDM *frmDM;
 
+// The data module's open connection; throws DbError (NoConnection) when there is none.
+Db &ledgerDb();
+
 } // namespace ledger

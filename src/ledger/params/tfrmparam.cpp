@@ -1,8 +1,9 @@
 #include "ledger/params/tfrmparam.h"
 
+#include "ledger/core/comboitems.h"
 #include "ledger/core/prompter.h"
-#include "ledger/core/untpub.h"
-#include "ledger/data/db.h"
+#include "ledger/data/dbguard.h"
+#include "ledger/data/lookuplists.h"
 #include "ledger/data/tfrmdm.h"
 #include "ui_tfrmparam.h"
 
@@ -10,8 +11,8 @@
 #include <QFont>
 #include <QHeaderView>
 #include <QSignalBlocker>
+#include <QStringListModel>
 #include <QStyle>
-#include <QTableWidget>
 
 namespace ledger {
 
@@ -20,8 +21,6 @@ namespace {
 const QString kCash = QStringLiteral("现金");
 const QString kFundsType = QStringLiteral("FundsType");
 const QString kPrompt = QStringLiteral("输入新项：    ");
-const QString kLookupSql =
-    QStringLiteral("SELECT keyvalue from kx_hash where keyname=? order by seqid, hashid");
 
 // Leading and trailing blanks and control characters removed.
 QString trimAnswer(const QString &text) {
@@ -36,8 +35,10 @@ QString trimAnswer(const QString &text) {
 
 } // namespace
 
-TfrmParam::TfrmParam(QWidget *parent) : QDialog(parent), ui(new Ui::TfrmParam) {
+TfrmParam::TfrmParam(QWidget *parent)
+    : QDialog(parent), ui(new Ui::TfrmParam), m_entries(new QStringListModel(this)) {
     ui->setupUi(this);
+    ui->lvList->setModel(m_entries);
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
     const struct {
@@ -63,8 +64,6 @@ TfrmParam::TfrmParam(QWidget *parent) : QDialog(parent), ui(new Ui::TfrmParam) {
     QFont listFont(QStringLiteral("宋体"));
     listFont.setPixelSize(13);
     ui->lvList->setFont(listFont);
-    ui->lvList->setColumnHidden(0, true);
-    ui->lvList->setColumnWidth(1, 250);
     ui->lvList->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     ui->lvList->verticalHeader()->setMinimumSectionSize(20);
     ui->lvList->verticalHeader()->setDefaultSectionSize(20);
@@ -115,28 +114,16 @@ void TfrmParam::showEvent(QShowEvent *event) {
 void TfrmParam::FormShow() {
     m_loaded = true;
     m_listName = ui->lblKeyname->text();
-    ui->lvList->setRowCount(0);
+    QStringList entries;
     if (isFundsTypeList())
-        appendRow(QString(), kCash);
-    try {
-        if (!frmDM)
-            return;
-        Statement query(frmDM->adoConn(),
-                        QStringLiteral("select hashid, keyValue from kx_hash where keyname=? "
-                                       "order by seqid, hashid"),
-                        {m_listName});
-        while (query.next())
-            appendRow(query.text(0), query.text(1));
-    } catch (const std::exception &e) {
-        qWarning("list editor load: %s", e.what());
-    }
+        entries.append(kCash);
+    guardDb("list editor load",
+            [&] { entries.append(LookupLists(ledgerDb()).values(m_listName)); });
+    m_entries->setStringList(entries);
 }
 
 QStringList TfrmParam::entries() const {
-    QStringList texts;
-    for (int r = 0; r < ui->lvList->rowCount(); ++r)
-        texts << ui->lvList->item(r, 1)->text();
-    return texts;
+    return m_entries->stringList();
 }
 
 int TfrmParam::selectedRow() const {
@@ -146,8 +133,8 @@ int TfrmParam::selectedRow() const {
 
 void TfrmParam::selectRow(int row) {
     ui->lvList->clearSelection();
-    if (row >= 0 && row < ui->lvList->rowCount()) {
-        ui->lvList->setCurrentCell(row, 1);
+    if (row >= 0 && row < m_entries->rowCount()) {
+        ui->lvList->setCurrentIndex(m_entries->index(row));
         ui->lvList->selectRow(row);
     }
 }
@@ -157,22 +144,17 @@ bool TfrmParam::isFundsTypeList() const {
 }
 
 bool TfrmParam::isCashRow(int row) const {
-    return isFundsTypeList() && ui->lvList->item(row, 1)->text() == kCash;
+    return isFundsTypeList() && m_entries->index(row).data().toString() == kCash;
 }
 
-void TfrmParam::appendRow(const QString &id, const QString &text) {
-    const int row = ui->lvList->rowCount();
-    ui->lvList->insertRow(row);
-    ui->lvList->setItem(row, 0, new QTableWidgetItem(id));
-    ui->lvList->setItem(row, 1, new QTableWidgetItem(text));
+void TfrmParam::appendRow(const QString &text) {
+    const int row = m_entries->rowCount();
+    m_entries->insertRows(row, 1);
+    m_entries->setData(m_entries->index(row), text);
 }
 
 int TfrmParam::findText(const QString &text) const {
-    for (int r = 0; r < ui->lvList->rowCount(); ++r) {
-        if (ui->lvList->item(r, 1)->text() == text)
-            return r;
-    }
-    return -1;
+    return int(m_entries->stringList().indexOf(text));
 }
 
 void TfrmParam::sbtnAddClick() {
@@ -188,8 +170,8 @@ void TfrmParam::sbtnAddClick() {
         showInfo(QStringLiteral("存在相同项。"));
         return;
     }
-    appendRow(QStringLiteral("0"), answer);
-    selectRow(ui->lvList->rowCount() - 1);
+    appendRow(answer);
+    selectRow(m_entries->rowCount() - 1);
     ui->lvList->setFocus();
 }
 
@@ -203,7 +185,7 @@ void TfrmParam::sbtnEditClick() {
         showInfo(QStringLiteral("现金项不能被修改。"));
         return;
     }
-    const QString current = ui->lvList->item(row, 1)->text();
+    const QString current = m_entries->index(row).data().toString();
     QString answer = current;
     if (!Prompter::instance().inputText(QStringLiteral("添加"), kPrompt, answer))
         answer = current;
@@ -218,7 +200,7 @@ void TfrmParam::sbtnEditClick() {
         showInfo(QStringLiteral("存在相同项。"));
         return;
     }
-    ui->lvList->item(row, 1)->setText(answer);
+    m_entries->setData(m_entries->index(row), answer);
 }
 
 void TfrmParam::sbtnDelClick() {
@@ -232,7 +214,7 @@ void TfrmParam::sbtnDelClick() {
         return;
     }
     if (Prompter::instance().confirm(QStringLiteral("确定删除该记录?"), QStringLiteral("提示")))
-        ui->lvList->removeRow(row);
+        m_entries->removeRows(row, 1);
 }
 
 void TfrmParam::sbtnTopClick() {
@@ -249,49 +231,30 @@ void TfrmParam::sbtnBottomClick() {
 }
 
 void TfrmParam::moveItem(int row, bool up, bool focusAfter, bool byOne) {
-    const int last = ui->lvList->rowCount() - 1;
+    const int last = m_entries->rowCount() - 1;
     if (row < 0 || (up && row == 0) || (!up && row == last))
         return;
     const int target = up ? (byOne ? row - 1 : 0) : (byOne ? row + 1 : last);
-    QTableWidgetItem *id = ui->lvList->takeItem(row, 0);
-    QTableWidgetItem *text = ui->lvList->takeItem(row, 1);
-    ui->lvList->setUpdatesEnabled(false);
-    ui->lvList->removeRow(row);
-    ui->lvList->insertRow(target);
-    ui->lvList->setItem(target, 0, id);
-    ui->lvList->setItem(target, 1, text);
-    ui->lvList->setUpdatesEnabled(true);
+    // moveRow takes the row the moved one is to stand before.
+    m_entries->moveRow(QModelIndex(), row, QModelIndex(), up ? target : target + 1);
     selectRow(target);
     if (focusAfter)
         ui->lvList->setFocus();
-    ui->lvList->scrollToItem(text, QAbstractItemView::EnsureVisible);
+    ui->lvList->scrollTo(m_entries->index(target), QAbstractItemView::EnsureVisible);
 }
 
 void TfrmParam::btnSubmitClick() {
-    // One transaction: the stored list is replaced whole or not at all.
-    bool ok = frmDM && frmDM->adoConn().isOpen();
-    if (ok) {
-        try {
-            Transaction transaction(frmDM->adoConn());
-            ok = execSQL(QStringLiteral("delete from kx_hash where keyname=?"), {m_listName});
-            for (int r = 0; ok && r < ui->lvList->rowCount(); ++r) {
-                if (isCashRow(r))
-                    continue;
-                ok = execSQL(QStringLiteral("insert into kx_hash(keyname, keyvalue, seqid) "
-                                            "values(?,?,?)"),
-                             {m_listName, ui->lvList->item(r, 1)->text(), r});
-            }
-            if (ok)
-                transaction.commit();
-        } catch (const std::exception &e) {
-            qWarning("list editor save: %s", e.what());
-            ok = false;
-        }
+    // Stored positions count the cash row, which itself is never stored.
+    QList<LookupEntry> stored;
+    const QStringList texts = entries();
+    for (int r = 0; r < texts.size(); ++r) {
+        if (!isCashRow(r))
+            stored.append({texts.at(r), r});
     }
-    if (!ok) {
-        showInfo(QStringLiteral("保存失败。"));
+    if (!guardDb(
+            "list editor save", [&] { LookupLists(ledgerDb()).replace(m_listName, stored); },
+            QStringLiteral("保存失败。")))
         return;
-    }
     refillCombo();
     accept();
 }
@@ -299,25 +262,22 @@ void TfrmParam::btnSubmitClick() {
 void TfrmParam::refillCombo() {
     if (!m_combo)
         return;
-    try {
-        if (isFundsTypeList()) {
-            const QString text = m_combo->currentText();
-            {
-                const QSignalBlocker blocker(m_combo.data());
-                m_combo->clear();
-                m_combo->addItem(kCash);
-                m_combo->setCurrentIndex(-1);
-                m_combo->setEditText(text);
-            }
-            fillItemsFromQuery(kLookupSql, {m_listName}, QStringLiteral("keyvalue"), m_combo, false,
-                               false);
-        } else {
-            fillItemsFromQuery(kLookupSql, {m_listName}, QStringLiteral("keyvalue"), m_combo, true,
-                               false);
+    guardDb("list editor refill", [this] {
+        const QStringList values = LookupLists(ledgerDb()).values(m_listName);
+        if (!isFundsTypeList()) {
+            fillComboItems(m_combo, values, true, false);
+            return;
         }
-    } catch (const std::exception &e) {
-        qWarning("list editor refill: %s", e.what());
-    }
+        const QString text = m_combo->currentText();
+        {
+            const QSignalBlocker blocker(m_combo.data());
+            m_combo->clear();
+            m_combo->addItem(kCash);
+            m_combo->setCurrentIndex(-1);
+            m_combo->setEditText(text);
+        }
+        fillComboItems(m_combo, values, false, false);
+    });
 }
 
 void TfrmParam::btnCancelClick() {

@@ -6,6 +6,7 @@
 #include <memory>
 
 class QComboBox;
+class QStringListModel;
 
 namespace Ui {
 class TfrmParam;
@@ -51,12 +52,13 @@ protected:
 private:
     bool isFundsTypeList() const;
     bool isCashRow(int row) const;
-    void appendRow(const QString &id, const QString &text);
+    void appendRow(const QString &text);
     int findText(const QString &text) const;
     void moveItem(int row, bool up, bool focusAfter, bool byOne);
     void refillCombo();
 
     std::unique_ptr<Ui::TfrmParam> ui;
+    QStringListModel *m_entries;
     QPointer<QComboBox> m_combo;
     QString m_listName;
     bool m_loaded = false;

@@ -1,12 +1,12 @@
 #include "ledger/records/csvexport.h"
 
 #include "common/atomicwrite.h"
+#include "common/gbktext.h"
 #include "ledger/core/prompter.h"
-#include "ledger/core/untpub.h"
+#include "ledger/core/texttools.h"
 
 #include <QAbstractItemModel>
 #include <QFileInfo>
-#include <QStringEncoder>
 
 namespace ledger {
 
@@ -26,25 +26,20 @@ void appendValue(QString &line, const QString &raw) {
 } // namespace
 
 QByteArray listCsvText(const QAbstractItemModel &model) {
-    QStringEncoder gbk("GBK");
     const int columns = model.columnCount();
     const int rows = model.rowCount();
-    QByteArray out;
-    QString line;
+    QString text;
     for (int c = 0; c < columns; ++c) {
-        line += model.headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
-        line += QLatin1Char(',');
+        text += model.headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
+        text += QLatin1Char(',');
     }
-    line += QStringLiteral("\r\n");
-    out += gbk.encode(line);
+    text += QStringLiteral("\r\n");
     for (int r = 0; r < rows; ++r) {
-        line.clear();
         for (int c = 0; c < columns; ++c)
-            appendValue(line, model.data(model.index(r, c), Qt::DisplayRole).toString());
-        line += QStringLiteral("\r\n");
-        out += gbk.encode(line);
+            appendValue(text, model.data(model.index(r, c), Qt::DisplayRole).toString());
+        text += QStringLiteral("\r\n");
     }
-    return out;
+    return common::toGbkText(text);
 }
 
 bool listViewToCsv(const QAbstractItemModel &model, const QString &fileName, QString *error) {

@@ -2,142 +2,102 @@
 
 namespace ledger {
 
-namespace {
-
-// Each text of the income page beside its expense twin.
-enum Text {
-    PageControl,
-    QueryCaption,
-    EditCaption,
-    AddButton,
-    EditButton,
-    DeleteButton,
-    List,
-    CountLabel,
-    SumLabel,
-    CsvButton,
-    IdLabel,
-    ContinueBox,
-    SubmitButton,
-    CancelButton,
-    StaffCombo,
-    ProjectCombo,
-    AmountEdit,
-    DateEdit,
-    FundsTypeCombo,
-    AccountCombo,
-    Memo,
-    AccountMust,
-    StaffButton,
-    ProjectButton,
-    FundsTypeButton,
-    AccountButton,
-    StaffLabel,
-    ProjectLabel,
-    AmountLabel,
-    DateLabel,
-    FundsTypeLabel,
-    StaffColumn,
-    DateColumn,
-    ProjectColumn,
-    AmountColumn,
-    FundsTypeColumn,
-    ProjectList,
-    TotalPrefix,
-    StaffMessage,
-    ProjectMessage,
-    AmountMessage,
-    ZeroMessage,
-    FundsTypeMessage,
-    TextCount
-};
-
-const char *const kTexts[TextCount][2] = {
-    {"pclIncome", "pclOut"},
-    {"收入信息查询", "支出信息查询"},
-    {"收入信息维护", "支出信息维护"},
-    {"sbtn_in_Add", "sbtn_out_Add"},
-    {"sbtn_in_Edit", "sbtn_out_Edit"},
-    {"sbtn_In_del", "sbtn_out_del"},
-    {"lv_in", "lv_out"},
-    {"lbl_in_recordcount", "lbl_out_recordcount"},
-    {"lbl_in_sum", "lbl_out_sum"},
-    {"sbtn_income_cvs", "sbtn_out_cvs"},
-    {"lbl_in_id", "lbl_out_id"},
-    {"ckb_in_continue", "ckb_out_continue"},
-    {"btn_in_Submit", "btn_out_Submit"},
-    {"btn_in_Cancel", "btn_out_Cancel"},
-    {"cbb_In_staffname", "cbb_out_staffname"},
-    {"cbb_in_ProjectName", "cbb_out_ProjectName"},
-    {"edt_in_FundsNum", "edt_out_FundsNum"},
-    {"dtp_in_EventDate", "dtp_out_EventDate"},
-    {"cbb_in_FundsType", "cbb_out_FundsType"},
-    {"cbb_in_Account", "cbb_out_Account"},
-    {"mm_in_Memo", "mm_out_Memo"},
-    {"lbl_in_account_must", "lbl_out_account_must"},
-    {"sbtn_in_StaffName_mgn", "sbtn_out_StaffName_mgn"},
-    {"sbtn_in_ProjectName_mgn", "sbtn_out_ProjectName_mgn"},
-    {"sbtn_in_fundstype_mgn", "sbtn_out_fundstype_mgn"},
-    {"sbtn_in_account_mgn", "sbtn_out_account_mgn"},
-    {"收入者：", "支出者："},
-    {"收入来源：", "支出项目："},
-    {"收入金额：", "支出金额："},
-    {"收款日期：", "支出日期："},
-    {"收入形式：", "支出形式："},
-    {"收入者", "支出者"},
-    {"收款日期", "支出日期"},
-    {"收入来源", "支出项目"},
-    {"收入金额", "支出金额"},
-    {"收入形式", "支出形式"},
-    {"IncomeType", "OutType"},
-    {"总收入：", "总支出："},
-    {"请选择收入者。", "请选择支出者。"},
-    {"请选择收入来源。", "请选择支出项目。"},
-    {"请正确填写收入金额。", "请正确填写支出金额。"},
-    {"收入金额不能为0。", "支出金额不能为0。"},
-    {"请选择收入形式。", "请选择支出形式。"},
-};
-
-InOutKind makeKind(int side) {
-    const auto t = [side](Text text) { return QString::fromUtf8(kTexts[text][side]); };
-    InOutKind k;
-    k.myType = side == 0 ? 1 : -1;
-    k.word = side == 0 ? QStringLiteral("in") : QStringLiteral("out");
-    k.names = {t(PageControl),  t(QueryCaption), t(EditCaption),  t(AddButton),   t(EditButton),
-               t(DeleteButton), t(List),         t(CountLabel),   t(SumLabel),    t(CsvButton),
-               t(IdLabel),      t(ContinueBox),  t(SubmitButton), t(CancelButton)};
-    k.staffCombo = t(StaffCombo);
-    k.projectCombo = t(ProjectCombo);
-    k.amountEdit = t(AmountEdit);
-    k.dateEdit = t(DateEdit);
-    k.fundsTypeCombo = t(FundsTypeCombo);
-    k.accountCombo = t(AccountCombo);
-    k.memo = t(Memo);
-    k.accountMust = t(AccountMust);
-    k.staffButton = t(StaffButton);
-    k.projectButton = t(ProjectButton);
-    k.fundsTypeButton = t(FundsTypeButton);
-    k.accountButton = t(AccountButton);
-    k.fieldLabels = {t(StaffLabel), t(ProjectLabel), t(AmountLabel), t(DateLabel),
-                     t(FundsTypeLabel)};
-    k.listCaptions = {QStringLiteral("编号"), t(StaffColumn),        t(DateColumn),
-                      t(ProjectColumn),       t(AmountColumn),       t(FundsTypeColumn),
-                      QStringLiteral("卡号"), QStringLiteral("备注")};
-    k.projectList = t(ProjectList);
-    k.totalPrefix = t(TotalPrefix);
-    k.messages = {t(StaffMessage), t(ProjectMessage),   t(AmountMessage),
-                  t(ZeroMessage),  t(FundsTypeMessage), QStringLiteral("请选择金融账户。")};
-    return k;
-}
-
-} // namespace
-
 InOutKind InOutKind::income() {
-    return makeKind(0);
+    return {
+        .myType = 1,
+        .word = QStringLiteral("in"),
+        .names = {.pageControl = QStringLiteral("pclIncome"),
+                  .queryCaption = QStringLiteral("收入信息查询"),
+                  .editCaption = QStringLiteral("收入信息维护"),
+                  .addButton = QStringLiteral("sbtn_in_Add"),
+                  .editButton = QStringLiteral("sbtn_in_Edit"),
+                  .deleteButton = QStringLiteral("sbtn_In_del"),
+                  .list = QStringLiteral("lv_in"),
+                  .countLabel = QStringLiteral("lbl_in_recordcount"),
+                  .sumLabel = QStringLiteral("lbl_in_sum"),
+                  .csvButton = QStringLiteral("sbtn_income_cvs"),
+                  .idLabel = QStringLiteral("lbl_in_id"),
+                  .continueBox = QStringLiteral("ckb_in_continue"),
+                  .submitButton = QStringLiteral("btn_in_Submit"),
+                  .cancelButton = QStringLiteral("btn_in_Cancel")},
+        .staffCombo = QStringLiteral("cbb_In_staffname"),
+        .projectCombo = QStringLiteral("cbb_in_ProjectName"),
+        .amountEdit = QStringLiteral("edt_in_FundsNum"),
+        .dateEdit = QStringLiteral("dtp_in_EventDate"),
+        .fundsTypeCombo = QStringLiteral("cbb_in_FundsType"),
+        .accountCombo = QStringLiteral("cbb_in_Account"),
+        .memo = QStringLiteral("mm_in_Memo"),
+        .accountMust = QStringLiteral("lbl_in_account_must"),
+        .staffButton = QStringLiteral("sbtn_in_StaffName_mgn"),
+        .projectButton = QStringLiteral("sbtn_in_ProjectName_mgn"),
+        .fundsTypeButton = QStringLiteral("sbtn_in_fundstype_mgn"),
+        .accountButton = QStringLiteral("sbtn_in_account_mgn"),
+        .staffLabel = QStringLiteral("收入者："),
+        .projectLabel = QStringLiteral("收入来源："),
+        .amountLabel = QStringLiteral("收入金额："),
+        .dateLabel = QStringLiteral("收款日期："),
+        .fundsTypeLabel = QStringLiteral("收入形式："),
+        .listCaptions = {QStringLiteral("编号"), QStringLiteral("收入者"),
+                         QStringLiteral("收款日期"), QStringLiteral("收入来源"),
+                         QStringLiteral("收入金额"), QStringLiteral("收入形式"),
+                         QStringLiteral("卡号"), QStringLiteral("备注")},
+        .projectList = QStringLiteral("IncomeType"),
+        .totalPrefix = QStringLiteral("总收入："),
+        .staffMessage = QStringLiteral("请选择收入者。"),
+        .projectMessage = QStringLiteral("请选择收入来源。"),
+        .amountMessage = QStringLiteral("请正确填写收入金额。"),
+        .zeroMessage = QStringLiteral("收入金额不能为0。"),
+        .fundsTypeMessage = QStringLiteral("请选择收入形式。"),
+    };
 }
 
 InOutKind InOutKind::expense() {
-    return makeKind(1);
+    return {
+        .myType = -1,
+        .word = QStringLiteral("out"),
+        .names = {.pageControl = QStringLiteral("pclOut"),
+                  .queryCaption = QStringLiteral("支出信息查询"),
+                  .editCaption = QStringLiteral("支出信息维护"),
+                  .addButton = QStringLiteral("sbtn_out_Add"),
+                  .editButton = QStringLiteral("sbtn_out_Edit"),
+                  .deleteButton = QStringLiteral("sbtn_out_del"),
+                  .list = QStringLiteral("lv_out"),
+                  .countLabel = QStringLiteral("lbl_out_recordcount"),
+                  .sumLabel = QStringLiteral("lbl_out_sum"),
+                  .csvButton = QStringLiteral("sbtn_out_cvs"),
+                  .idLabel = QStringLiteral("lbl_out_id"),
+                  .continueBox = QStringLiteral("ckb_out_continue"),
+                  .submitButton = QStringLiteral("btn_out_Submit"),
+                  .cancelButton = QStringLiteral("btn_out_Cancel")},
+        .staffCombo = QStringLiteral("cbb_out_staffname"),
+        .projectCombo = QStringLiteral("cbb_out_ProjectName"),
+        .amountEdit = QStringLiteral("edt_out_FundsNum"),
+        .dateEdit = QStringLiteral("dtp_out_EventDate"),
+        .fundsTypeCombo = QStringLiteral("cbb_out_FundsType"),
+        .accountCombo = QStringLiteral("cbb_out_Account"),
+        .memo = QStringLiteral("mm_out_Memo"),
+        .accountMust = QStringLiteral("lbl_out_account_must"),
+        .staffButton = QStringLiteral("sbtn_out_StaffName_mgn"),
+        .projectButton = QStringLiteral("sbtn_out_ProjectName_mgn"),
+        .fundsTypeButton = QStringLiteral("sbtn_out_fundstype_mgn"),
+        .accountButton = QStringLiteral("sbtn_out_account_mgn"),
+        .staffLabel = QStringLiteral("支出者："),
+        .projectLabel = QStringLiteral("支出项目："),
+        .amountLabel = QStringLiteral("支出金额："),
+        .dateLabel = QStringLiteral("支出日期："),
+        .fundsTypeLabel = QStringLiteral("支出形式："),
+        .listCaptions = {QStringLiteral("编号"), QStringLiteral("支出者"),
+                         QStringLiteral("支出日期"), QStringLiteral("支出项目"),
+                         QStringLiteral("支出金额"), QStringLiteral("支出形式"),
+                         QStringLiteral("卡号"), QStringLiteral("备注")},
+        .projectList = QStringLiteral("OutType"),
+        .totalPrefix = QStringLiteral("总支出："),
+        .staffMessage = QStringLiteral("请选择支出者。"),
+        .projectMessage = QStringLiteral("请选择支出项目。"),
+        .amountMessage = QStringLiteral("请正确填写支出金额。"),
+        .zeroMessage = QStringLiteral("支出金额不能为0。"),
+        .fundsTypeMessage = QStringLiteral("请选择支出形式。"),
+    };
 }
 
 } // namespace ledger

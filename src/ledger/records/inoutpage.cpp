@@ -1,10 +1,16 @@
 #include "ledger/records/inoutpage.h"
 
 #include "ledger/app/paths.h"
+#include "ledger/core/comboitems.h"
+#include "ledger/core/datetext.h"
 #include "ledger/core/moneytext.h"
-#include "ledger/core/untpub.h"
 #include "ledger/core/untvar.h"
+#include "ledger/data/cards.h"
 #include "ledger/data/db.h"
+#include "ledger/data/dbguard.h"
+#include "ledger/data/inoutrecords.h"
+#include "ledger/data/lookuplists.h"
+#include "ledger/data/tfrmdm.h"
 #include "ledger/params/tfrmparam.h"
 #include "ledger/records/amountfilter.h"
 
@@ -21,9 +27,6 @@
 namespace ledger {
 
 namespace {
-
-const QString kLookupSql =
-    QStringLiteral("SELECT keyvalue from kx_hash where keyname=? order by seqid, hashid");
 
 // Trims the combo's text and writes it back.
 QString trimmedText(QComboBox *combo) {
@@ -55,27 +58,27 @@ void InOutPage::buildFields() {
     const QString editHint = QStringLiteral("编辑下拉列表");
 
     m_staff = makeCombo(m_kind.staffCombo);
-    addFormRow(m_kind.fieldLabels.at(0), m_staff, true);
+    addFormRow(m_kind.staffLabel, m_staff, true);
     auto *staffButton = addListButton(m_staff, m_kind.staffButton, editHint);
 
     m_project = makeCombo(m_kind.projectCombo);
-    addFormRow(m_kind.fieldLabels.at(1), m_project, true);
+    addFormRow(m_kind.projectLabel, m_project, true);
     auto *projectButton = addListButton(m_project, m_kind.projectButton, editHint);
 
     m_amount = new QLineEdit(box);
     m_amount->setObjectName(m_kind.amountEdit);
     installAmountFilter(m_amount);
-    addFormRow(m_kind.fieldLabels.at(2), m_amount, true, new QLabel(QStringLiteral("元"), box));
+    addFormRow(m_kind.amountLabel, m_amount, true, new QLabel(QStringLiteral("元"), box));
 
     m_date = new QDateEdit(box);
     m_date->setObjectName(m_kind.dateEdit);
     m_date->setDisplayFormat(QLatin1String(kDateFmt));
     m_date->setCalendarPopup(true);
     m_date->setDate(today());
-    addFormRow(m_kind.fieldLabels.at(3), m_date, true);
+    addFormRow(m_kind.dateLabel, m_date, true);
 
     m_fundsType = makeCombo(m_kind.fundsTypeCombo);
-    addFormRow(m_kind.fieldLabels.at(4), m_fundsType, true);
+    addFormRow(m_kind.fundsTypeLabel, m_fundsType, true);
     auto *fundsTypeButton = addListButton(m_fundsType, m_kind.fundsTypeButton, editHint);
 
     m_account = makeCombo(m_kind.accountCombo);
@@ -110,24 +113,15 @@ void InOutPage::fundsTypeChange() {
     applyAccountRule(m_fundsType, m_account, m_accountMust);
 }
 
-RecordPage::ListQuery InOutPage::listQuery() const {
-    ListQuery query;
-    query.columns =
-        QStringLiteral("id, staffname, eventdate, projectname, fundsnum, fundstype, account, memo");
-    query.from = QStringLiteral("from KX_InAndOut where IsValid='1' and myType=?");
-    query.params = {m_kind.myType};
-    query.dateColumn = QStringLiteral("EventDate");
-    query.amountColumn = QStringLiteral("FundsNum");
-    query.orderBy = QStringLiteral("id");
-    return query;
+std::unique_ptr<RecordSource> InOutPage::recordSource() const {
+    return std::make_unique<InOutRecords>(ledgerDb(), m_kind.myType);
 }
 
 void InOutPage::fillLookupLists() {
-    fillItemsFromQuery(kLookupSql, {QStringLiteral("StaffName")}, QStringLiteral("keyvalue"),
-                       m_staff, true, false);
+    const LookupLists lists(ledgerDb());
+    fillComboItems(m_staff, lists.values(QStringLiteral("StaffName")), true, false);
     setComboText(m_staff, QString());
-    fillItemsFromQuery(kLookupSql, {m_kind.projectList}, QStringLiteral("keyvalue"), m_project,
-                       true, false);
+    fillComboItems(m_project, lists.values(m_kind.projectList), true, false);
     setComboText(m_project, QString());
 }
 
@@ -135,8 +129,8 @@ void InOutPage::stateRoutine(Mode mode, qint64 key) {
     if (mode == Mode::Add) {
         fillLookupLists();
         resetFundsTypes(m_fundsType);
-        fillItemsFromQuery(kLookupSql, {QStringLiteral("FundsType")}, QStringLiteral("keyvalue"),
-                           m_fundsType, false, false);
+        fillComboItems(m_fundsType, LookupLists(ledgerDb()).values(QStringLiteral("FundsType")),
+                       false, false);
         setComboText(m_fundsType, QString());
         m_amount->clear();
         m_date->setDisplayFormat(QLatin1String(kDateFmt));
@@ -149,22 +143,20 @@ void InOutPage::stateRoutine(Mode mode, qint64 key) {
         m_staff->setFocus(Qt::OtherFocusReason);
         return;
     }
-    Statement record(database(), QStringLiteral("select * from KX_InAndOut where id=?"), {key});
-    if (!record.next())
+    const std::optional<InOutRecord> record = InOutRecords(ledgerDb(), m_kind.myType).load(key);
+    if (!record)
         return;
     fillLookupLists();
-    setComboText(m_staff, record.text(QStringLiteral("StaffName")));
-    setComboText(m_project, record.text(QStringLiteral("ProjectName")));
-    m_amount->setText(record.text(QStringLiteral("FundsNum")));
+    setComboText(m_staff, record->staffName);
+    setComboText(m_project, record->projectName);
+    m_amount->setText(numberText(record->fundsNum));
     resetFundsTypes(m_fundsType);
-    fillItemsFromQuery(QStringLiteral("SELECT distinct FundsType from kx_card where "
-                                      "IsValid='1' ORDER BY FundsType"),
-                       {}, QStringLiteral("FundsType"), m_fundsType, false, false);
-    setComboText(m_fundsType, record.text(QStringLiteral("FundsType")));
+    fillComboItems(m_fundsType, Cards(ledgerDb()).validFundsTypes(), false, false);
+    setComboText(m_fundsType, record->fundsType);
     fundsTypeChange();
-    setComboText(m_account, record.text(QStringLiteral("Account")));
-    m_date->setDate(parseDateTime(record.text(QStringLiteral("EventDate"))).date());
-    m_memo->setPlainText(record.text(QStringLiteral("Memo")));
+    setComboText(m_account, record->account);
+    m_date->setDate(parseDateTime(record->eventDate).date());
+    m_memo->setPlainText(record->memo);
     showEditPage();
     if (mode == Mode::Browse) {
         submitButton()->setEnabled(false);
@@ -175,57 +167,40 @@ void InOutPage::stateRoutine(Mode mode, qint64 key) {
     }
 }
 
-void InOutPage::submitClick() {
-    const QStringList &message = m_kind.messages;
-    const QString staff = trimmedText(m_staff);
-    if (staff.isEmpty()) {
-        rejectField(message.at(0), m_staff);
-        return;
-    }
-    const QString project = trimmedText(m_project);
-    if (project.isEmpty()) {
-        rejectField(message.at(1), m_project);
-        return;
-    }
-    double amount = 0;
-    if (!parseAmount(m_amount->text(), &amount)) {
-        rejectField(message.at(2), m_amount);
-        return;
-    }
-    if (amount == 0) {
-        rejectField(message.at(3), m_amount);
-        return;
-    }
-    const QString fundsType = trimmedText(m_fundsType);
-    if (fundsType.isEmpty()) {
-        rejectField(message.at(4), m_fundsType);
-        return;
-    }
-    const QString account = trimmedText(m_account);
-    if (needsAccount(m_fundsType) && account.isEmpty()) {
-        rejectField(message.at(5), m_account);
-        return;
-    }
-    const QString memo = m_memo->toPlainText();
-    const QString date = m_date->date().toString(QLatin1String(kDateFmt));
+bool InOutPage::readFields(InOutRecord *record) {
+    record->staffName = trimmedText(m_staff);
+    if (record->staffName.isEmpty())
+        return rejectField(m_kind.staffMessage, m_staff);
+    record->projectName = trimmedText(m_project);
+    if (record->projectName.isEmpty())
+        return rejectField(m_kind.projectMessage, m_project);
+    if (!parseAmount(m_amount->text(), &record->fundsNum))
+        return rejectField(m_kind.amountMessage, m_amount);
+    if (record->fundsNum == 0)
+        return rejectField(m_kind.zeroMessage, m_amount);
+    record->fundsType = trimmedText(m_fundsType);
+    if (record->fundsType.isEmpty())
+        return rejectField(m_kind.fundsTypeMessage, m_fundsType);
+    record->account = trimmedText(m_account);
+    if (needsAccount(m_fundsType) && record->account.isEmpty())
+        return rejectField(QStringLiteral("请选择金融账户。"), m_account);
+    record->memo = m_memo->toPlainText();
+    record->eventDate = m_date->date().toString(QLatin1String(kDateFmt));
+    return true;
+}
 
-    qint64 key = 0;
-    bool ok = false;
-    if (editingKey(&key)) {
-        int changed = 0;
-        ok = execSQL(QStringLiteral("update kx_InAndOut  set staffname=?,ProjectName=?,"
-                                    "FundsType=?,FundsNum=?,Account=?,[Memo]=?,EventDate=? "
-                                    "where id=?"),
-                     {staff, project, fundsType, amount, account, memo, date, key}, &changed) &&
-             changed > 0;
-    } else {
-        ok = execSQL(
-            QStringLiteral("insert into kx_InAndOut(staffname,ProjectName,FundsNum,"
-                           "FundsType,Account,[Memo],EventDate,myType,UserId)  "
-                           "values(?,?,?,?,?,?,?,?,?)"),
-            {staff, project, amount, fundsType, account, memo, date, m_kind.myType, currentUserId});
-    }
-    finishSave(ok);
+void InOutPage::submitClick() {
+    InOutRecord record;
+    if (!readFields(&record))
+        return;
+    finishSave(guardDb("record save", [&] {
+        InOutRecords records(ledgerDb(), m_kind.myType);
+        qint64 key = 0;
+        if (editingKey(&key))
+            records.update(key, record);
+        else
+            records.insert(record, currentUserId);
+    }));
 }
 
 } // namespace ledger

@@ -11,6 +11,8 @@ class QPlainTextEdit;
 
 namespace ledger {
 
+struct InOutRecord;
+
 // The income page and its expense twin: rows of kx_InAndOut with myType 1 or -1.
 class InOutPage : public RecordPage {
     Q_OBJECT
@@ -23,15 +25,16 @@ public:
     void fundsTypeChange();
 
 protected:
-    ListQuery listQuery() const override;
+    std::unique_ptr<RecordSource> recordSource() const override;
     QString totalPrefix() const override { return m_kind.totalPrefix; }
     void stateRoutine(Mode mode, qint64 key) override;
-    QString recordTable() const override { return QStringLiteral("KX_InAndOut"); }
-    QString keyColumn() const override { return QStringLiteral("id"); }
 
 private:
     void buildFields();
     void fillLookupLists();
+    // The maintenance page's fields, checked in order; false (after the message) on the first
+    // field that fails.
+    bool readFields(InOutRecord *record);
     void openListEditor(QComboBox *combo, const QString &listName);
 
     InOutKind m_kind;

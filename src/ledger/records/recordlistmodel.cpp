@@ -1,7 +1,5 @@
 #include "ledger/records/recordlistmodel.h"
 
-#include "ledger/data/db.h"
-
 namespace ledger {
 
 RecordListModel::RecordListModel(QObject *parent) : QAbstractTableModel(parent) {}
@@ -14,26 +12,30 @@ void RecordListModel::setCaptions(const QStringList &captions) {
     endResetModel();
 }
 
-void RecordListModel::fill(Statement &query) {
+void RecordListModel::setRows(RecordRows rows) {
     const int columns = int(m_captions.size());
-    const int available = query.columnCount();
     beginResetModel();
-    m_cells.clear();
-    m_rows = 0;
-    try {
-        while (query.next()) {
-            for (int c = 0; c < columns; ++c)
-                m_cells.append(c < available ? query.text(c) : QString());
-            ++m_rows;
-        }
-    } catch (...) {
+    m_rows = rows.count();
+    if (rows.columns == columns) {
+        m_cells = std::move(rows.cells);
+    } else {
         m_cells.clear();
-        m_rows = 0;
-        endResetModel();
-        throw;
+        m_cells.reserve(qsizetype(m_rows) * columns);
+        for (int r = 0; r < m_rows; ++r) {
+            for (int c = 0; c < columns; ++c)
+                m_cells.append(c < rows.columns ? rows.text(r, c) : QString());
+        }
     }
-    m_cells.squeeze();
     endResetModel();
+}
+
+RecordRows RecordListModel::takeRows() {
+    beginResetModel();
+    RecordRows rows{int(m_captions.size()), std::move(m_cells)};
+    m_cells = {};
+    m_rows = 0;
+    endResetModel();
+    return rows;
 }
 
 void RecordListModel::clear() {

@@ -1,13 +1,13 @@
 #pragma once
 
+#include "ledger/data/recordsource.h"
+
 #include <QAbstractTableModel>
 #include <QString>
 #include <QStringList>
 #include <QVector>
 
 namespace ledger {
-
-class Statement;
 
 // The rows of a record list as fetched from the database: every cell as text, kept in one flat
 // vector so that lists of a million rows stay cheap to fill and to scroll.
@@ -19,9 +19,11 @@ public:
     void setCaptions(const QStringList &captions);
     QStringList captions() const { return m_captions; }
 
-    // Replaces all rows with those of the statement; column c of the list is column c of the
-    // result. Throws DbError; the list is empty then.
-    void fill(Statement &query);
+    // Replaces all rows; cell c of a row is column c of the list (missing cells are empty,
+    // extra cells are dropped).
+    void setRows(RecordRows rows);
+    // Empties the list and hands over its rows, so that their memory can serve the next fill.
+    RecordRows takeRows();
     void clear();
     // Appends one row (the account history and summary lists build theirs in code).
     void addRow(const QStringList &cells);

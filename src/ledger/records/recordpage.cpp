@@ -1,11 +1,11 @@
 #include "ledger/records/recordpage.h"
 
-#include "ledger/app/paths.h"
+#include "ledger/core/comboitems.h"
 #include "ledger/core/fieldstyle.h"
 #include "ledger/core/moneytext.h"
 #include "ledger/core/prompter.h"
-#include "ledger/core/untpub.h"
-#include "ledger/data/db.h"
+#include "ledger/data/cards.h"
+#include "ledger/data/dbguard.h"
 #include "ledger/data/tfrmdm.h"
 #include "ledger/records/csvexport.h"
 #include "ledger/records/recordlist.h"
@@ -163,12 +163,6 @@ void RecordPage::buildEditPage(const RecordPageNames &names) {
     connect(cancel, &QPushButton::clicked, this, &RecordPage::cancelClick);
 }
 
-Db &RecordPage::database() {
-    if (!frmDM || !frmDM->adoConn().isOpen())
-        throw DbError(QStringLiteral("no open ledger"), 0);
-    return frmDM->adoConn();
-}
-
 std::optional<QDate> RecordPage::periodStart(Period period, const QDate &today) {
     switch (period) {
     case Period::Today:
@@ -239,48 +233,26 @@ void RecordPage::showCurrentPeriod() {
         selectPeriod(Period::All);
 }
 
-void RecordPage::listCondition(QString *where, QVariantList *params) const {
-    const ListQuery query = listQuery();
-    *where = query.from;
-    *params = query.params;
-    if (!query.dateColumn.isEmpty()) {
-        if (const auto start = periodStart(period(), today())) {
-            *where += QStringLiteral(" and ") + query.dateColumn + QStringLiteral(" >= ?");
-            *params << start->toString(QLatin1String(kDateFmt));
-        }
-    }
+std::optional<QDate> RecordPage::listedSince() const {
+    return periodStart(period(), today());
 }
 
-void RecordPage::queryTotals(int *count, double *total) const {
-    QString where;
-    QVariantList params;
-    listCondition(&where, &params);
-    Statement sums(database(),
-                   QStringLiteral("SELECT count(*), total(") + listQuery().amountColumn +
-                       QStringLiteral(") ") + where,
-                   params);
-    *count = 0;
-    *total = 0;
-    if (sums.next()) {
-        *count = int(sums.integer(0));
-        *total = sums.number(1);
-    }
+RecordTotals RecordPage::queryTotals() const {
+    return recordSource()->totals(listedSince());
 }
 
 void RecordPage::showList() {
-    const ListQuery query = listQuery();
-    QString where;
-    QVariantList params;
-    listCondition(&where, &params);
-    try {
-        QString sql = QStringLiteral("SELECT ") + query.columns + QLatin1Char(' ') + where;
-        if (!query.orderBy.isEmpty())
-            sql += QStringLiteral(" ORDER BY ") + query.orderBy;
-        Statement rows(database(), sql, params);
-        m_list->records()->fill(rows);
-        queryTotals(&m_count, &m_total);
-    } catch (const std::exception &e) {
-        qWarning("record list: %s", e.what());
+    const bool shown = guardDb("record list", [this] {
+        const std::unique_ptr<RecordSource> source = recordSource();
+        const std::optional<QDate> since = listedSince();
+        RecordRows rows = m_list->records()->takeRows();
+        source->rows(since, &rows);
+        m_list->records()->setRows(std::move(rows));
+        const RecordTotals totals = source->totals(since);
+        m_count = totals.count;
+        m_total = totals.total;
+    });
+    if (!shown) {
         m_list->records()->clear();
         m_count = 0;
         m_total = 0;
@@ -293,11 +265,7 @@ void RecordPage::showList() {
 void RecordPage::setState(Mode mode, qint64 key) {
     if (mode == Mode::Del)
         return;
-    try {
-        stateRoutine(mode, key);
-    } catch (const std::exception &e) {
-        qWarning("record page state: %s", e.what());
-    }
+    guardDb("record page state", [&] { stateRoutine(mode, key); });
 }
 
 void RecordPage::editClick() {
@@ -317,16 +285,10 @@ void RecordPage::deleteClick() {
     }
     if (!Prompter::instance().confirm(QStringLiteral("确定删除该记录?"), QStringLiteral("提示")))
         return;
-    int changed = 0;
-    const bool ok = execSQL(QStringLiteral("delete from ") + recordTable() +
-                                QStringLiteral(" where ") + keyColumn() + QStringLiteral("=?"),
-                            {key}, &changed) &&
-                    changed > 0;
-    if (ok) {
+    if (guardDb(
+            "record delete", [&] { recordSource()->remove(key); }, QStringLiteral("删除失败。"))) {
         showList();
         showInfo(QStringLiteral("删除成功。"));
-    } else {
-        showInfo(QStringLiteral("删除失败。"));
     }
 }
 
@@ -478,13 +440,8 @@ void RecordPage::applyAccountRule(QComboBox *fundsType, QComboBox *account, QLab
     setFieldLocked(account, false);
     account->setEnabled(true);
     must->show();
-    try {
-        fillItemsFromQuery(QStringLiteral("SELECT Account from kx_card where IsValid='1' and "
-                                          "FundsType=? ORDER BY cardid"),
-                           {text}, QStringLiteral("Account"), account, true, false);
-    } catch (const std::exception &e) {
-        qWarning("account list: %s", e.what());
-    }
+    guardDb("account list",
+            [&] { fillComboItems(account, Cards(ledgerDb()).validAccounts(text), true, false); });
 }
 
 bool RecordPage::rejectField(const QString &message, QWidget *field) {

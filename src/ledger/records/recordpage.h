@@ -1,10 +1,12 @@
 #pragma once
 
+#include "ledger/data/recordsource.h"
+
 #include <QDate>
 #include <QString>
-#include <QVariantList>
 #include <QWidget>
 #include <functional>
+#include <memory>
 #include <optional>
 
 class QButtonGroup;
@@ -43,7 +45,8 @@ struct RecordPageNames {
 
 // The record-page pattern: a query page (tool buttons, period choice, list, count and total,
 // CSV export) and a maintenance page (the record's fields), switched by the page's state
-// routine. Subclasses give the list's statement, fill the maintenance page and save.
+// routine. Subclasses give the records (a RecordSource over their table), fill the maintenance
+// page and save.
 class RecordPage : public QWidget {
     Q_OBJECT
 public:
@@ -58,7 +61,7 @@ public:
     // List routine: reloads the list for the checked period with its count and total.
     void showList();
     // Count and total of the checked period, from the database. Throws DbError.
-    void queryTotals(int *count, double *total) const;
+    RecordTotals queryTotals() const;
     // State routine. Errors while loading a record are logged, never shown.
     void setState(Mode mode, qint64 key = 0);
 
@@ -88,25 +91,12 @@ signals:
     void listShown();
 
 protected:
-    // The list's statement, split so that the count and the total come from the same
-    // condition. columns: the listed columns in list order; from: "from <table> where ...".
-    struct ListQuery {
-        QString columns;
-        QString from;
-        QVariantList params;
-        QString dateColumn;   // empty: no period condition
-        QString amountColumn; // summed for the total
-        QString orderBy;
-    };
-    virtual ListQuery listQuery() const = 0;
+    // The page's records on the open ledger (the list, its count and total, the delete flow).
+    // Throws DbError when no ledger is open.
+    virtual std::unique_ptr<RecordSource> recordSource() const = 0;
     virtual QString totalPrefix() const = 0;
+    // The state routine proper; setState logs its DbError.
     virtual void stateRoutine(Mode mode, qint64 key) = 0;
-    // Table and key column of the delete flow.
-    virtual QString recordTable() const = 0;
-    virtual QString keyColumn() const = 0;
-
-    // The open ledger; throws DbError when there is none.
-    static class Db &database();
 
     // Query page pieces for subclasses.
     void setListColumns(const QStringList &captions, const QList<int> &widths);
@@ -143,7 +133,7 @@ protected:
     bool editingKey(qint64 *key) const;
 
 private:
-    void listCondition(QString *where, QVariantList *params) const;
+    std::optional<QDate> listedSince() const;
     void buildQueryPage(const RecordPageNames &names);
     void buildEditPage(const RecordPageNames &names);
     void exportClick();

@@ -2,6 +2,7 @@
 
 #include "ledger/core/moneytext.h"
 #include "ledger/data/statsqueries.h"
+#include "ledger/data/tfrmdm.h"
 #include "ledger/records/csvexport.h"
 #include "ledger/records/recordlist.h"
 #include "ledger/records/recordlistmodel.h"
@@ -38,17 +39,6 @@ PeriodSummaryTab::PeriodSummaryTab(QWidget *parent)
     body()->addWidget(m_totals);
 }
 
-QString PeriodSummaryTab::kindWord(int myType) {
-    switch (myType) {
-    case 1:
-        return QStringLiteral("收入");
-    case -1:
-        return QStringLiteral("支出");
-    default:
-        return QStringLiteral("未知");
-    }
-}
-
 QString PeriodSummaryTab::totalsLine(double income, double expense) {
     return QStringLiteral("总收入：") + formatMoneyN(income) + QStringLiteral("元  总支出：") +
            formatMoneyN(expense) + QStringLiteral("元  余额：") + formatMoneyN(income - expense) +
@@ -61,17 +51,8 @@ QString PeriodSummaryTab::totalsText() const {
 
 void PeriodSummaryTab::showHuizong() {
     guardRead("period summary", [this] {
-        const PeriodSummary summary =
-            StatsQueries::periodSummary(database(), beginDate(), endDate());
-        RecordListModel *model = m_list->records();
-        model->clear();
-        for (const PeriodRow &row : summary.rows) {
-            // An expense shows its amount negated; other kinds as stored.
-            const double shown = row.myType == -1 ? -row.fundsNum : row.fundsNum;
-            model->addRow({QString::number(row.id), row.eventDate, kindWord(row.myType),
-                           row.projectName,
-                           shown == 0 ? QStringLiteral("0") : QString::number(shown, 'g', 15)});
-        }
+        PeriodSummary summary = StatsQueries(ledgerDb()).periodSummary(beginDate(), endDate());
+        m_list->records()->setRows(std::move(summary.rows));
         m_totals->setText(totalsLine(summary.income, summary.expense));
     });
 }

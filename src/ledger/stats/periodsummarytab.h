@@ -23,8 +23,6 @@ public:
 
     // The totals line: "总收入：1,234.50元  总支出：...元  余额：...元".
     static QString totalsLine(double income, double expense);
-    // The "类型" word of a row's kind.
-    static QString kindWord(int myType);
 
 private:
     RecordList *m_list;

@@ -2,6 +2,7 @@
 
 #include "ledger/core/moneytext.h"
 #include "ledger/data/statsqueries.h"
+#include "ledger/data/tfrmdm.h"
 
 #include <QChart>
 #include <QChartView>
@@ -87,7 +88,7 @@ QColor PieTab::sliceColor(int i) {
 void PieTab::search() {
     guardRead("pie chart", [this] {
         const QVector<ProjectSum> sums =
-            StatsQueries::projectSums(database(), m_myType, beginDate(), endDate());
+            StatsQueries(ledgerDb()).projectSums(m_myType, beginDate(), endDate());
         double total = 0;
         for (const ProjectSum &s : sums)
             total += s.sum;

@@ -1,9 +1,7 @@
 #include "ledger/stats/stattab.h"
 
 #include "ledger/app/paths.h"
-#include "ledger/core/untpub.h"
-#include "ledger/data/db.h"
-#include "ledger/data/tfrmdm.h"
+#include "ledger/data/dbguard.h"
 
 #include <QDateEdit>
 #include <QHBoxLayout>
@@ -86,21 +84,8 @@ void StatTab::showEvent(QShowEvent *event) {
     search();
 }
 
-Db &StatTab::database() {
-    if (!frmDM || !frmDM->adoConn().isOpen())
-        throw DbError(QStringLiteral("no open ledger"), 0);
-    return frmDM->adoConn();
-}
-
 bool StatTab::guardRead(const char *what, const std::function<void()> &read) {
-    try {
-        read();
-        return true;
-    } catch (const DbError &e) {
-        qWarning("%s: %s", what, e.what());
-        showInfo(QStringLiteral("数据库读取失败。"));
-        return false;
-    }
+    return guardDb(what, read, QStringLiteral("数据库读取失败。"));
 }
 
 } // namespace ledger

@@ -43,8 +43,6 @@ protected:
     QHBoxLayout *toolBar() const { return m_toolBar; }
     QVBoxLayout *body() const { return m_body; }
     QToolButton *addToolButton(const QString &name, const QString &caption);
-    // The open ledger; throws DbError when there is none.
-    static class Db &database();
     // Runs a database read for the tab; a failure is told in one sentence.
     static bool guardRead(const char *what, const std::function<void()> &read);
 

@@ -1,7 +1,6 @@
 #include "ledger/tools/externaltools.h"
 
 #include "ledger/core/prompter.h"
-#include "ledger/core/untpub.h"
 
 #include <QDesktopServices>
 #include <QProcess>

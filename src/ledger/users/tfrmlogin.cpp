@@ -1,12 +1,11 @@
 #include "ledger/users/tfrmlogin.h"
 
-#include "ledger/app/paths.h"
 #include "ledger/app/programskin.h"
 #include "ledger/core/prompter.h"
-#include "ledger/core/untpub.h"
 #include "ledger/core/untvar.h"
-#include "ledger/crypto/untdes.h"
+#include "ledger/data/dbguard.h"
 #include "ledger/data/tfrmdm.h"
+#include "ledger/data/users.h"
 #include "ledger/users/loginkeyfilter.h"
 #include "ledger/users/tfrmreg.h"
 #include "ui_tfrmlogin.h"
@@ -45,28 +44,14 @@ void TfrmLogin::btn_OKClick() {
         return;
     }
 
-    bool matched = false;
-    qint64 userId = 0;
-    try {
-        if (!frmDM)
-            throw DbError(QStringLiteral("no data module"), 0);
-        Statement q(frmDM->adoConn(),
-                    QStringLiteral("select UserId, LogPwd from KX_USER where LogName=?"),
-                    {currentLogName});
-        if (q.next() &&
-            q.text(QStringLiteral("LogPwd")) ==
-                desEncryptHex(currentLogName + password, QString::fromLatin1(kPasswordKey))) {
-            matched = true;
-            userId = q.integer(QStringLiteral("UserId"));
-        }
-    } catch (const DbError &) {
-        // The dialog stays open; the user is told why nothing happened.
-        showInfo(TfrmDM::connectionFailedText());
+    std::optional<int> userId;
+    // On a failure the dialog stays open; the user is told why nothing happened.
+    if (!guardDb(
+            "login", [&] { userId = Users(ledgerDb()).logIn(currentLogName, password); },
+            TfrmDM::connectionFailedText()))
         return;
-    }
-
-    if (matched) {
-        currentUserId = static_cast<int>(userId);
+    if (userId) {
+        currentUserId = *userId;
         done(LoggedIn);
         return;
     }

@@ -1,10 +1,10 @@
 #include "ledger/users/tfrmmodifypwd.h"
 
-#include "ledger/app/paths.h"
-#include "ledger/core/untpub.h"
+#include "ledger/core/prompter.h"
 #include "ledger/core/untvar.h"
-#include "ledger/crypto/untdes.h"
+#include "ledger/data/dbguard.h"
 #include "ledger/data/tfrmdm.h"
+#include "ledger/data/users.h"
 #include "ui_tfrmmodifypwd.h"
 
 #include <QScreen>
@@ -55,34 +55,27 @@ void TfrmModifyPwd::btn_ModifyPwdClick() {
         return;
     }
 
-    const QString key = QString::fromLatin1(kPasswordKey);
-    try {
-        if (!frmDM)
-            throw DbError(QStringLiteral("no data module"), 0);
-        Db &db = frmDM->adoConn();
-        {
-            Statement q(db, QStringLiteral("select * from kx_user where userid=?"),
-                        {currentUserId});
-            if (!q.next()) {
-                showInfo(QStringLiteral("密码修改失败。"));
-                return;
-            }
-            if (q.text(QStringLiteral("logPwd")) != desEncryptHex(currentLogName + oldPwd, key)) {
-                showInfo(QStringLiteral("原密码不正确。"));
-                return;
-            }
-        }
-        const int changed = db.exec(QStringLiteral("update kx_User set LogPwd=? where userid=?"),
-                                    {desEncryptHex(currentLogName + newPwd, key), currentUserId});
-        if (changed != 1)
-            throw DbError(QStringLiteral("user row not updated"), 0);
-    } catch (const DbError &) {
-        showInfo(QStringLiteral("密码修改失败。"));
+    const QString failed = QStringLiteral("密码修改失败。");
+    Users::PasswordCheck check = Users::PasswordCheck::UnknownUser;
+    const bool changed = guardDb(
+        "password change",
+        [&] {
+            Users users(ledgerDb());
+            check = users.checkPassword(currentUserId, currentLogName, oldPwd);
+            if (check == Users::PasswordCheck::Matches)
+                users.setPassword(currentUserId, currentLogName, newPwd);
+        },
+        failed);
+    if (!changed) {
         reject();
-        return;
+    } else if (check == Users::PasswordCheck::UnknownUser) {
+        showInfo(failed);
+    } else if (check == Users::PasswordCheck::Wrong) {
+        showInfo(QStringLiteral("原密码不正确。"));
+    } else {
+        showInfo(QStringLiteral("密码修改成功。"));
+        accept();
     }
-    showInfo(QStringLiteral("密码修改成功。"));
-    accept();
 }
 
 } // namespace ledger

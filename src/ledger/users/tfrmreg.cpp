@@ -1,9 +1,10 @@
 #include "ledger/users/tfrmreg.h"
 
-#include "ledger/app/paths.h"
-#include "ledger/core/untpub.h"
-#include "ledger/crypto/untdes.h"
-#include "ledger/data/db.h"
+#include "common/gbktext.h"
+#include "ledger/core/prompter.h"
+#include "ledger/data/dbguard.h"
+#include "ledger/data/tfrmdm.h"
+#include "ledger/data/users.h"
 #include "ui_tfrmreg.h"
 
 namespace ledger {
@@ -36,7 +37,7 @@ void TfrmReg::btn_OKClick() {
         showInfo(QStringLiteral("用户名不能为空!"));
         return;
     }
-    if (toGbk(name).size() > kMaxBytes) {
+    if (common::toGbkText(name).size() > kMaxBytes) {
         showInfo(QStringLiteral("用户名最长20个字节!"));
         return;
     }
@@ -51,27 +52,27 @@ void TfrmReg::btn_OKClick() {
         ui->edt_Pwd->setFocus();
         return;
     }
-    if (toGbk(password).size() > kMaxBytes) {
+    if (common::toGbkText(password).size() > kMaxBytes) {
         showInfo(QStringLiteral("密码最长20个字节!"));
         return;
     }
 
-    try {
-        if (recordExists(QStringLiteral("kx_user"), QStringLiteral("logName"), name)) {
-            showInfo(QStringLiteral("该用户名已存在!"));
-            ui->edt_User->clear();
-            ui->edt_User->setFocus();
-            return;
-        }
-    } catch (const DbError &) {
-        showInfo(QStringLiteral("注册失败!"));
+    bool taken = false;
+    const bool done = guardDb(
+        "sign-up",
+        [&] {
+            Users users(ledgerDb());
+            taken = users.exists(name);
+            if (!taken)
+                users.add(name, password);
+        },
+        QStringLiteral("注册失败!"));
+    if (!done)
         return;
-    }
-
-    const QString stored = desEncryptHex(name + password, QString::fromLatin1(kPasswordKey));
-    if (!execSQL(QStringLiteral("insert into kx_user(logname, logpwd) values(?, ?)"),
-                 {name, stored})) {
-        showInfo(QStringLiteral("注册失败!"));
+    if (taken) {
+        showInfo(QStringLiteral("该用户名已存在!"));
+        ui->edt_User->clear();
+        ui->edt_User->setFocus();
         return;
     }
     showInfo(QStringLiteral("注册成功!"));

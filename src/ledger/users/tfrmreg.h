@@ -18,7 +18,7 @@ public:
 
     void btn_OKClick();
 
-    // The longest name and password, in GBK bytes.
+    // The longest name and password, in bytes of common::toGbkText.
     static constexpr int kMaxBytes = 20;
 
 protected:

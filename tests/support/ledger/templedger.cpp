@@ -48,7 +48,8 @@ TfrmDM::OpenResult TempLedger::createDataModule(QStringList *messages) {
 
 Db &TempLedger::db() {
     if (!m_dm)
-        throw DbError(QStringLiteral("the temporary ledger has no data module"), 21);
+        throw DbError(QStringLiteral("the temporary ledger has no data module"),
+                      DbError::Code::NoConnection);
     return m_dm->adoConn();
 }
 

@@ -1,4 +1,4 @@
-#include "ledger/main/startuptiming.h"
+#include "ledger/mainwindow/startuptiming.h"
 
 #include <QDateTime>
 #include <QEvent>

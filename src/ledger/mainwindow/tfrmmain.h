@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ledger/main/webpanefactory.h"
+#include "ledger/mainwindow/webpanefactory.h"
 
 #include <QMainWindow>
 #include <QString>
@@ -40,8 +40,8 @@ public:
         PageCount
     };
 
-    // An empty factory gives the web-engine panes.
-    explicit TfrmMain(WebPaneFactory webPanes = {}, QWidget *parent = nullptr);
+    // webPanes makes the two browser panes (the program hands the web engine's, tests stubs).
+    explicit TfrmMain(WebPaneFactory webPanes, QWidget *parent = nullptr);
     ~TfrmMain() override;
 
     // The developer's web server the home pages come from (tests point it elsewhere).
@@ -72,10 +72,8 @@ private:
     void FormShow();
     void buildStatusBar();
     void buildTopBar();
-    void tv1KeyUp(int key);
-    void tv1CurrentChanged(QTreeWidgetItem *current);
+    void buildTree();
     void showPage(int index);
-    QTreeWidgetItem *treeRoot() const;
 
     std::unique_ptr<Ui::TfrmMain> ui;
     WebPaneFactory m_factory;

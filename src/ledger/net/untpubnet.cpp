@@ -1,5 +1,4 @@
-// The web helpers of untPub: asynchronous address tests and browser navigation.
-#include "ledger/core/untpub.h"
+#include "ledger/net/untpubnet.h"
 
 #include "ledger/core/webpane.h"
 #include "ledger/data/tfrmdm.h"
@@ -108,16 +107,11 @@ private:
     QTimer m_timer;
 };
 
-QUrl webAddress(const QString &url) {
-    const QString text = url.trimmed();
-    return QUrl(text.contains(QStringLiteral("://")) ? text : QStringLiteral("http://") + text);
-}
-
 } // namespace
 
 void urlReachable(const QString &url, QObject *context, std::function<void(bool)> done,
                   int timeoutMs) {
-    const QUrl address = webAddress(url);
+    const QUrl address = QUrl::fromUserInput(url);
     if (!address.isValid() || address.host().isEmpty()) {
         QTimer::singleShot(0, context, [done = std::move(done)] {
             if (done)
@@ -133,16 +127,12 @@ void navigateWithFallback(WebPane *pane, const QString &url, const QString &fall
                           QObject *context) {
     if (!pane)
         return;
-    const QUrl address = webAddress(url);
+    const QUrl address = QUrl::fromUserInput(url);
     const bool isAddress = fallbackFile.contains(QStringLiteral("://")) ||
                            fallbackFile.startsWith(QStringLiteral("about:"));
     const QUrl fallback = isAddress ? QUrl(fallbackFile) : QUrl::fromLocalFile(fallbackFile);
     urlReachable(url, context, [pane, address, fallback](bool reachable) {
-        try {
-            pane->navigate(reachable ? address : fallback);
-        } catch (...) {
-            // Navigation errors are not the user's concern here.
-        }
+        pane->navigate(reachable ? address : fallback);
     });
 }
 

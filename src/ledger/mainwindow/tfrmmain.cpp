@@ -1,4 +1,4 @@
-#include "ledger/main/tfrmmain.h"
+#include "ledger/mainwindow/tfrmmain.h"
 
 #include "ledger/app/paths.h"
 #include "ledger/app/programskin.h"
@@ -6,19 +6,17 @@
 #include "ledger/calc/investcalcpage.h"
 #include "ledger/calc/mortgagecalcpage.h"
 #include "ledger/calc/savingscalcpage.h"
-#include "ledger/core/untpub.h"
 #include "ledger/core/untvar.h"
 #include "ledger/core/webpane.h"
 #include "ledger/data/tfrmdm.h"
-#include "ledger/main/appfilter.h"
-#include "ledger/main/artwork.h"
-#include "ledger/main/webenginepane.h"
+#include "ledger/mainwindow/appfilter.h"
+#include "ledger/mainwindow/artwork.h"
+#include "ledger/net/untpubnet.h"
 #include "ledger/users/tfrmmodifypwd.h"
 #include "ui_tfrmmain.h"
 
 #include <QApplication>
 #include <QDateTime>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QScreen>
 #include <QTabBar>
@@ -28,17 +26,8 @@ namespace ledger {
 
 namespace {
 
-// Captions of the navigation nodes under the root; the position is the page index.
-const QStringList &nodeCaptions() {
-    static const QStringList captions = {QStringLiteral("系统首页"), QStringLiteral("收入信息"),
-                                         QStringLiteral("支出信息"), QStringLiteral("金融账户"),
-                                         QStringLiteral("转账信息"), QStringLiteral("借支信息"),
-                                         QStringLiteral("统计分析")};
-    return captions;
-}
-
-// Rows of the tree hidden above the left panel's top edge (the root row).
-constexpr int kHiddenTreeTop = 28;
+// The page a navigation node opens, in the node's data.
+constexpr int kPageRole = Qt::UserRole;
 constexpr int kFunAdsHeight = 200;
 
 void addPane(const WebPaneWidget &pane, QWidget *host, const QString &name) {
@@ -53,8 +42,7 @@ void addPane(const WebPaneWidget &pane, QWidget *host, const QString &name) {
 } // namespace
 
 TfrmMain::TfrmMain(WebPaneFactory webPanes, QWidget *parent)
-    : QMainWindow(parent), ui(std::make_unique<Ui::TfrmMain>()),
-      m_factory(webPanes ? std::move(webPanes) : WebPaneFactory(&WebEnginePane::create)),
+    : QMainWindow(parent), ui(std::make_unique<Ui::TfrmMain>()), m_factory(std::move(webPanes)),
       m_homeHost(QString::fromLatin1(kHomeHost)) {
     ui->setupUi(this);
     attachProgramSkin(this);
@@ -80,11 +68,14 @@ TfrmMain::TfrmMain(WebPaneFactory webPanes, QWidget *parent)
     m_timerSystem->start();
     TimerSystemTimer();
 
+    QPalette left = ui->pnlMiddleLeft->palette();
+    left.setColor(QPalette::Window, NavTree::backgroundColor());
+    ui->pnlMiddleLeft->setPalette(left);
+    ui->pnlMiddleLeft->setAutoFillBackground(true);
     ui->pnlMiddleLeft->installEventFilter(this);
-    ui->tv1->installEventFilter(this);
     ui->tv1->viewport()->installEventFilter(this);
-    connect(ui->tv1, &QTreeWidget::currentItemChanged, this,
-            [this](QTreeWidgetItem *current) { tv1CurrentChanged(current); });
+    buildTree();
+    connect(ui->tv1, &QTreeWidget::currentItemChanged, this, &TfrmMain::showTreePage);
     connect(ui->tv1, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem *item) {
         // A click on the row that was already current shows its page again.
         if (item == m_currentAtPress)
@@ -137,23 +128,28 @@ QString TfrmMain::statusPanelText(int panel) const {
     return {};
 }
 
-QTreeWidgetItem *TfrmMain::treeRoot() const {
-    return ui->tv1->topLevelItemCount() > 0 ? ui->tv1->topLevelItem(0) : nullptr;
+void TfrmMain::buildTree() {
+    const std::pair<QString, Page> nodes[] = {
+        {QStringLiteral("系统首页"), HomePage},     {QStringLiteral("收入信息"), IncomePage},
+        {QStringLiteral("支出信息"), OutPage},      {QStringLiteral("金融账户"), BankPage},
+        {QStringLiteral("转账信息"), TransferPage}, {QStringLiteral("借支信息"), BorrowPage},
+        {QStringLiteral("统计分析"), StatPage}};
+    auto *root = new QTreeWidgetItem(ui->tv1, {QStringLiteral("功能")});
+    for (const auto &[caption, page] : nodes) {
+        auto *node = new QTreeWidgetItem(root, {caption});
+        node->setData(0, kPageRole, int(page));
+        node->setIcon(0, navIcon(page));
+    }
+    ui->tv1->applyItemHeight(NavTree::kItemHeight);
+    // The root holds the nodes and is not shown itself.
+    ui->tv1->setRootIndex(ui->tv1->model()->index(0, 0));
 }
 
 void TfrmMain::FormCreate() {
     resize(970, 670);
     ui->PageControl1->tabBar()->hide();
-    ui->tv1->applyItemHeight(NavTree::kItemHeight);
-
-    QTreeWidgetItem *root = treeRoot();
-    if (!root)
-        return;
-    for (int i = 0; i < root->childCount(); ++i)
-        root->child(i)->setIcon(0, navIcon(i));
-    ui->tv1->expandAll();
     setTreePosition();
-    ui->tv1->setCurrentItem(root->child(0));
+    ui->tv1->setCurrentItem(ui->tv1->topLevelItem(0)->child(0));
     showPage(HomePage);
 }
 
@@ -184,35 +180,17 @@ void TfrmMain::setTreePosition() {
     const int w = panel->width();
     const int h = panel->height();
     const int adsHeight = qMin(kFunAdsHeight, h);
-    ui->tv1->setGeometry(0, -kHiddenTreeTop, w, h - adsHeight + kHiddenTreeTop);
+    ui->tv1->setGeometry(0, NavTree::kTopGap, w, h - adsHeight - NavTree::kTopGap);
     ui->pnlFunAds->setGeometry(0, h - adsHeight, w, adsHeight);
 }
 
 bool TfrmMain::eventFilter(QObject *watched, QEvent *event) {
     if (watched == ui->pnlMiddleLeft && event->type() == QEvent::Resize) {
         setTreePosition();
-    } else if (watched == ui->tv1 && event->type() == QEvent::KeyRelease) {
-        tv1KeyUp(static_cast<QKeyEvent *>(event)->key());
     } else if (watched == ui->tv1->viewport() && event->type() == QEvent::MouseButtonPress) {
         m_currentAtPress = ui->tv1->currentItem();
     }
     return QMainWindow::eventFilter(watched, event);
-}
-
-void TfrmMain::tv1KeyUp(int key) {
-    QTreeWidgetItem *root = treeRoot();
-    if (key == Qt::Key_Up && root && ui->tv1->currentItem() == root && root->childCount() > 0)
-        ui->tv1->setCurrentItem(root->child(0));
-}
-
-void TfrmMain::tv1CurrentChanged(QTreeWidgetItem *current) {
-    QTreeWidgetItem *root = treeRoot();
-    if (current && current == root && root->childCount() > 0) {
-        // The root row lies out of sight and is never selected.
-        ui->tv1->setCurrentItem(root->child(0));
-        return;
-    }
-    showTreePage();
 }
 
 void TfrmMain::showPage(int index) {
@@ -220,12 +198,11 @@ void TfrmMain::showPage(int index) {
 }
 
 void TfrmMain::showTreePage() {
-    QTreeWidgetItem *item = ui->tv1->currentItem();
-    if (!item)
+    const QTreeWidgetItem *item = ui->tv1->currentItem();
+    const QVariant page = item ? item->data(0, kPageRole) : QVariant();
+    if (!page.isValid())
         return;
-    const int index = nodeCaptions().indexOf(item->text(0));
-    if (index < 0)
-        return;
+    const int index = page.toInt();
     if (index == HomePage) {
         showPage(HomePage);
     } else if (index >= IncomePage && index <= BorrowPage) {

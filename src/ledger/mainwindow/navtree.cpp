@@ -1,4 +1,4 @@
-#include "ledger/main/navtree.h"
+#include "ledger/mainwindow/navtree.h"
 
 #include <QPainter>
 #include <QStyledItemDelegate>

@@ -1,8 +1,8 @@
-#include "ledger/main/startup.h"
+#include "ledger/mainwindow/startup.h"
 
 #include "ledger/data/tfrmdm.h"
-#include "ledger/main/startuptiming.h"
-#include "ledger/main/tfrmmain.h"
+#include "ledger/mainwindow/startuptiming.h"
+#include "ledger/mainwindow/tfrmmain.h"
 #include "ledger/users/tfrmlogin.h"
 
 namespace ledger {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ledger/app/paths.h"
-#include "ledger/main/webpanefactory.h"
+#include "ledger/mainwindow/webpanefactory.h"
 
 #include <QPointer>
 #include <functional>
@@ -19,7 +19,8 @@ class TfrmMain;
 // window.
 class Startup {
 public:
-    explicit Startup(const DataPaths &paths, WebPaneFactory webPanes = {});
+    // webPanes makes the main window's browser panes.
+    Startup(const DataPaths &paths, WebPaneFactory webPanes);
     ~Startup();
 
     // The exit code when the program ends here (1: no database, 0: login not completed), or

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ledger/core/webpane.h"
-#include "ledger/main/webpanefactory.h"
+#include "ledger/mainwindow/webpanefactory.h"
 
 #include <QWebEngineView>
 

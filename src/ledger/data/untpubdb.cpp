@@ -1,34 +1,27 @@
-// The database helpers of untPub: statements on frmDM's connection.
-#include "ledger/core/untpub.h"
+#include "ledger/data/untpubdb.h"
 
+#include "ledger/core/comboitems.h"
 #include "ledger/data/tfrmdm.h"
 
-#include <QComboBox>
 #include <QRegularExpression>
-#include <QSignalBlocker>
 #include <QStringList>
 
 namespace ledger {
 
 namespace {
 
-Db &connection() {
-    if (!frmDM || !frmDM->adoConn().isOpen())
-        throw DbError(QStringLiteral("no database connection"), 21 /* SQLITE_MISUSE */);
-    return frmDM->adoConn();
-}
-
 void requireIdentifier(const QString &name) {
     static const QRegularExpression identifier(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*$"));
     if (!identifier.match(name).hasMatch())
-        throw DbError(QStringLiteral("not a table or column name: ") + name, 1 /* SQLITE_ERROR */);
+        throw DbError(QStringLiteral("not a table or column name: ") + name,
+                      DbError::Code::BadStatement);
 }
 
 } // namespace
 
 bool execSQL(const QString &sql, const QVariantList &params, int *changedRows) {
     try {
-        const int changed = connection().exec(sql, params);
+        const int changed = ledgerDb().exec(sql, params);
         if (changedRows)
             *changedRows = changed;
         return true;
@@ -43,37 +36,20 @@ void fillItemsFromQuery(const QString &sql, const QVariantList &params, const QS
     // Read everything first: a failing query leaves the combo as it was.
     QStringList values;
     {
-        Statement statement(connection(), sql, params);
+        Statement statement(ledgerDb(), sql, params);
         const int index = statement.columnIndex(column);
         if (index < 0)
-            throw DbError(QStringLiteral("no column named ") + column, 1 /* SQLITE_ERROR */);
+            throw DbError(QStringLiteral("no column named ") + column, DbError::Code::BadStatement);
         while (statement.next())
             values.append(statement.text(index));
     }
-    if (!combo)
-        return;
-    const QSignalBlocker blocker(combo);
-    const QString text = combo->currentText();
-    const int oldIndex = combo->currentIndex();
-    if (clearFirst)
-        combo->clear();
-    if (emptyEntry)
-        combo->addItem(QString());
-    combo->addItems(values);
-    // Adding to an empty combo selects the first item; the text shown must not change.
-    if (combo->isEditable()) {
-        combo->setEditText(text);
-    } else if (!clearFirst && oldIndex >= 0) {
-        combo->setCurrentIndex(oldIndex);
-    } else {
-        combo->setCurrentIndex(text.isEmpty() ? -1 : combo->findText(text));
-    }
+    fillComboItems(combo, values, clearFirst, emptyEntry);
 }
 
 bool recordExists(const QString &table, const QString &column, const QString &value) {
     requireIdentifier(table);
     requireIdentifier(column);
-    Statement statement(connection(),
+    Statement statement(ledgerDb(),
                         QStringLiteral("select count(*) as myCount from ") + table +
                             QStringLiteral(" where ") + column + QStringLiteral("=?"),
                         {value});
@@ -81,7 +57,7 @@ bool recordExists(const QString &table, const QString &column, const QString &va
 }
 
 bool queryHasRows(const QString &sql, const QVariantList &params) {
-    Statement statement(connection(), sql, params);
+    Statement statement(ledgerDb(), sql, params);
     return statement.next();
 }
 

@@ -1,4 +1,4 @@
-#include "ledger/main/artwork.h"
+#include "ledger/mainwindow/artwork.h"
 
 #include <QFont>
 #include <QLinearGradient>

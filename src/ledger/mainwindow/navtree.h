@@ -15,6 +15,8 @@ public:
     static QColor backgroundColor() { return QColor(237, 238, 238); }
     static QColor selectionColor() { return QColor(51, 153, 255); }
     static constexpr int kItemHeight = 32;
+    // Blank strip above the first row, in the tree's colour (the tree's panel shows it).
+    static constexpr int kTopGap = 4;
 
     // Every item of the tree gets the fixed row height.
     void applyItemHeight(int height);

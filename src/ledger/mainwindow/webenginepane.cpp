@@ -1,4 +1,4 @@
-#include "ledger/main/webenginepane.h"
+#include "ledger/mainwindow/webenginepane.h"
 
 namespace ledger {
 

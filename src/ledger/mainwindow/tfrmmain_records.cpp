@@ -1,5 +1,5 @@
 // The record pages of the main window: income and expenses.
-#include "ledger/main/tfrmmain.h"
+#include "ledger/mainwindow/tfrmmain.h"
 
 #include "ledger/records/inoutpage.h"
 #include "ui_tfrmmain.h"

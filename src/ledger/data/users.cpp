@@ -1,0 +1,51 @@
+#include "ledger/data/users.h"
+
+#include "ledger/app/paths.h"
+#include "ledger/crypto/untdes.h"
+#include "ledger/data/db.h"
+
+namespace ledger {
+
+Users::Users(Db &db) : m_db(db) {}
+
+QString Users::passwordForm(const QString &logName, const QString &password) {
+    return desEncryptHex(logName + password, QString::fromLatin1(kPasswordKey));
+}
+
+std::optional<int> Users::logIn(const QString &logName, const QString &password) const {
+    Statement query(m_db, QStringLiteral("select UserId, LogPwd from KX_USER where LogName=?"),
+                    {logName});
+    if (query.next() && query.text(1) == passwordForm(logName, password))
+        return int(query.integer(0));
+    return std::nullopt;
+}
+
+bool Users::exists(const QString &logName) const {
+    Statement query(m_db, QStringLiteral("select count(*) from kx_user where logName=?"),
+                    {logName});
+    return query.next() && query.integer(0) != 0;
+}
+
+int Users::add(const QString &logName, const QString &password) {
+    m_db.exec(QStringLiteral("insert into kx_user(logname, logpwd) values(?, ?)"),
+              {logName, passwordForm(logName, password)});
+    return int(m_db.lastInsertId());
+}
+
+Users::PasswordCheck Users::checkPassword(int userId, const QString &logName,
+                                          const QString &password) const {
+    Statement query(m_db, QStringLiteral("select LogPwd from kx_user where userid=?"), {userId});
+    if (!query.next())
+        return PasswordCheck::UnknownUser;
+    return query.text(0) == passwordForm(logName, password) ? PasswordCheck::Matches
+                                                            : PasswordCheck::Wrong;
+}
+
+void Users::setPassword(int userId, const QString &logName, const QString &password) {
+    const int changed = m_db.exec(QStringLiteral("update kx_User set LogPwd=? where userid=?"),
+                                  {passwordForm(logName, password), userId});
+    if (changed != 1)
+        throw DbError(QStringLiteral("no user %1").arg(userId), DbError::Code::RecordMissing);
+}
+
+} // namespace ledger
