@@ -11,10 +11,11 @@ kexbora_add_tests(ledger kexbora_ledger
     templedger.h
     testfiles.cpp
     testfiles.h
+    urlcatcher.h
     webpanestub.h
   TESTS
     tst_appfilter
-    tst_backuppage
+    tst_backuprestorepage
     tst_csvexport
     tst_db
     tst_dbbackup
@@ -40,7 +41,7 @@ kexbora_add_tests(ledger kexbora_ledger
     tst_schema
     tst_skinnedwindows
     tst_startup
-    tst_statpage
+    tst_statisticspage
     tst_statsqueries
     tst_tfrmdm
     tst_untpub

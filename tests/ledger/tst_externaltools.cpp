@@ -1,49 +1,31 @@
 #include "ledger/tools/externaltools.h"
 #include "support/ledger/recordingprompter.h"
 #include "support/ledger/testfiles.h"
+#include "support/ledger/urlcatcher.h"
 
-#include <QDesktopServices>
 #include <QTemporaryDir>
 #include <QtTest>
 
 using namespace ledger;
 
-// Catches what would open in the web browser.
-class UrlCatcher : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> opened;
-public slots:
-    void open(const QUrl &url) { opened << url; }
-};
-
 class TestExternalTools : public QObject {
     Q_OBJECT
 
-    UrlCatcher m_catcher;
+    std::unique_ptr<test::UrlCatcher> m_catcher;
     const QString m_host = "http://www.kexbora.example";
 
-    QStringList openedAddresses() {
-        QStringList result;
-        for (const QUrl &url : std::as_const(m_catcher.opened))
-            result << QString::fromLatin1(url.toEncoded());
-        return result;
-    }
-
 private slots:
-    void init() {
-        m_catcher.opened.clear();
-        QDesktopServices::setUrlHandler("http", &m_catcher, "open");
-    }
-    void cleanup() { QDesktopServices::unsetUrlHandler("http"); }
+    void init() { m_catcher = std::make_unique<test::UrlCatcher>(); }
+    void cleanup() { m_catcher.reset(); }
 
     void feedbackOpensTheForumOnlyOnOk() {
         test::ScopedPrompter prompter;
         prompter->queueConfirm(false);
         askFeedback(m_host);
-        QVERIFY(m_catcher.opened.isEmpty());
+        QVERIFY(m_catcher->opened.isEmpty());
         askFeedback(m_host);
-        QCOMPARE(openedAddresses(), QStringList{m_host + "/forum.php?mod=forumdisplay&fid=48"});
+        QCOMPARE(m_catcher->addresses(),
+                 QStringList{m_host + "/forum.php?mod=forumdisplay&fid=48"});
         QCOMPARE(prompter->calls().first().text,
                  QString("有问题请联系我(kexbora@users.example)！\n是否进入专题讨论板块？"));
     }
@@ -59,7 +41,7 @@ private slots:
                  QStringList({"发现新版本,是否打开下载页面？", "发现新版本,是否打开下载页面？",
                               "您当前使用的已经是最新版本。", "检查更新失败，请稍后再试。"}));
         // "%3D" reaches the browser as it stands.
-        QCOMPARE(openedAddresses(),
+        QCOMPARE(m_catcher->addresses(),
                  QStringList{m_host + "/forum.php?mod=viewthread&tid=1325&extra=page%3D1"});
     }
 

@@ -1,4 +1,4 @@
-#include "ledger/backup/backuppage.h"
+#include "ledger/backup/backuprestorepage.h"
 
 #include "ledger/core/prompter.h"
 #include "ledger/data/dbbackup.h"
@@ -42,7 +42,7 @@ QGroupBox *makeGroup(const QString &caption, QToolButton **button, const QString
 
 } // namespace
 
-BackupPage::BackupPage(QWidget *parent)
+BackupRestorePage::BackupRestorePage(QWidget *parent)
     : QWidget(parent), m_clock([] { return QDateTime::currentDateTime(); }) {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(24, 24, 24, 24);
@@ -54,16 +54,16 @@ BackupPage::BackupPage(QWidget *parent)
                                 QStringLiteral("sbtn_db_restore"), &m_restoreBar,
                                 QStringLiteral("pbr_db_restore"), QStyle::SP_BrowserReload, this));
     layout->addStretch(1);
-    connect(m_backup, &QToolButton::clicked, this, &BackupPage::sbtn_db_bakClick);
-    connect(m_restore, &QToolButton::clicked, this, &BackupPage::sbtn_db_restoreClick);
+    connect(m_backup, &QToolButton::clicked, this, &BackupRestorePage::sbtn_db_bakClick);
+    connect(m_restore, &QToolButton::clicked, this, &BackupRestorePage::sbtn_db_restoreClick);
 }
 
-QString BackupPage::restoreFailedText() {
+QString BackupRestorePage::restoreFailedText() {
     return QStringLiteral("还原失败! 手工从\\data\\backup\\目录下拷贝最新数据库到\\data\\下，"
                           "并更名为Kexbora.db。");
 }
 
-bool BackupPage::runCopy(QProgressBar *bar, const char *what,
+bool BackupRestorePage::runCopy(QProgressBar *bar, const char *what,
                          const std::function<void(const std::function<void(int)> &)> &copy) {
     m_backup->setEnabled(false);
     m_restore->setEnabled(false);
@@ -83,7 +83,7 @@ bool BackupPage::runCopy(QProgressBar *bar, const char *what,
     return ok;
 }
 
-void BackupPage::sbtn_db_bakClick() {
+void BackupRestorePage::sbtn_db_bakClick() {
     const bool ok = runCopy(m_backupBar, "backup", [this](const auto &progress) {
         Db &db = ledgerDb();
         DbBackup::backup(db, frmDM->paths().backupDir, m_clock(), progress);
@@ -91,7 +91,7 @@ void BackupPage::sbtn_db_bakClick() {
     showInfo(ok ? QStringLiteral("备份成功。") : QStringLiteral("备份失败。"));
 }
 
-void BackupPage::sbtn_db_restoreClick() {
+void BackupRestorePage::sbtn_db_restoreClick() {
     Prompter &prompter = Prompter::instance();
     if (!prompter.confirm(QStringLiteral("是否已做好当前数据库备份工作?"), QStringLiteral("提示")))
         return;

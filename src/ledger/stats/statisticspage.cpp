@@ -1,4 +1,4 @@
-#include "ledger/stats/statpage.h"
+#include "ledger/stats/statisticspage.h"
 
 #include "ledger/stats/periodsummarytab.h"
 #include "ledger/stats/pietab.h"
@@ -8,7 +8,7 @@
 
 namespace ledger {
 
-StatPage::StatPage(QWidget *parent) : QWidget(parent) {
+StatisticsPage::StatisticsPage(QWidget *parent) : QWidget(parent) {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     m_pages = new QTabWidget(this);
@@ -29,7 +29,7 @@ StatPage::StatPage(QWidget *parent) : QWidget(parent) {
     m_pages->setCurrentIndex(0);
 }
 
-void StatPage::setSummary(QWidget *summary) {
+void StatisticsPage::setSummary(QWidget *summary) {
     summary->setParent(m_summary);
     m_summary->layout()->addWidget(summary);
 }

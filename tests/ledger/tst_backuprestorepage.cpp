@@ -1,4 +1,4 @@
-#include "ledger/backup/backuppage.h"
+#include "ledger/backup/backuprestorepage.h"
 #include "support/ledger/recordingprompter.h"
 #include "support/ledger/templedger.h"
 #include "support/ledger/testfiles.h"
@@ -11,12 +11,12 @@
 
 using namespace ledger;
 
-class TestBackupPage : public QObject {
+class TestBackupRestorePage : public QObject {
     Q_OBJECT
 
     std::unique_ptr<test::ScopedPrompter> m_prompter;
     std::unique_ptr<test::TempLedger> m_ledger;
-    std::unique_ptr<BackupPage> m_page;
+    std::unique_ptr<BackupRestorePage> m_page;
 
     int records() { return m_ledger->rowCount("kx_InAndOut"); }
     void addRecord() {
@@ -40,7 +40,7 @@ private slots:
         m_prompter = std::make_unique<test::ScopedPrompter>();
         m_ledger = std::make_unique<test::TempLedger>();
         QVERIFY2(m_ledger->isOpen(), qPrintable(m_ledger->error()));
-        m_page = std::make_unique<BackupPage>();
+        m_page = std::make_unique<BackupRestorePage>();
         m_page->setClock([] { return QDateTime(QDate(2026, 12, 6), QTime(12, 55)); });
         m_page->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_page.get()));
@@ -89,7 +89,7 @@ private slots:
         click("sbtn_db_restore", "pbr_db_restore");
         click("sbtn_db_restore", "pbr_db_restore");
         QCOMPARE((*m_prompter)->infos(),
-                 QStringList({BackupPage::restoreFailedText(), BackupPage::restoreFailedText()}));
+                 QStringList({BackupRestorePage::restoreFailedText(), BackupRestorePage::restoreFailedText()}));
         QCOMPARE(records(), 1);
 
         (*m_prompter)->clear();
@@ -100,5 +100,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestBackupPage)
-#include "tst_backuppage.moc"
+QTEST_MAIN(TestBackupRestorePage)
+#include "tst_backuprestorepage.moc"

@@ -11,10 +11,10 @@ namespace ledger {
 
 // The page "备份还原" (content of TabSheet18): a verified backup of the database file into
 // Data/backup/, and the restore of a chosen backup, each with a progress bar while it runs.
-class BackupPage : public QWidget {
+class BackupRestorePage : public QWidget {
     Q_OBJECT
 public:
-    explicit BackupPage(QWidget *parent = nullptr);
+    explicit BackupRestorePage(QWidget *parent = nullptr);
 
     void sbtn_db_bakClick();
     void sbtn_db_restoreClick();

@@ -12,10 +12,10 @@ class PieTab;
 // The statistics page (content of tbsStat): the page control pclStat with "收支分析",
 // "收入分析", "支出分析" and "汇总统计". The summary tab's sheet TabSheet14 is handed out
 // empty; its owner places the summary in it with setSummary().
-class StatPage : public QWidget {
+class StatisticsPage : public QWidget {
     Q_OBJECT
 public:
-    explicit StatPage(QWidget *parent = nullptr);
+    explicit StatisticsPage(QWidget *parent = nullptr);
 
     QTabWidget *pclStat() const { return m_pages; }
     PeriodSummaryTab *periodTab() const { return m_period; }

@@ -2,7 +2,7 @@
 #include "ledger/records/recordlistmodel.h"
 #include "ledger/stats/periodsummarytab.h"
 #include "ledger/stats/pietab.h"
-#include "ledger/stats/statpage.h"
+#include "ledger/stats/statisticspage.h"
 #include "support/ledger/recordingprompter.h"
 #include "support/ledger/templedger.h"
 
@@ -16,7 +16,7 @@
 
 using namespace ledger;
 
-class TestStatPage : public QObject {
+class TestStatisticsPage : public QObject {
     Q_OBJECT
 
     const QDate m_today = QDate::currentDate();
@@ -57,7 +57,7 @@ private slots:
         add(ledger, m_today, 1, "作废", 900, "0");
         add(ledger, m_today.addYears(-1), 1, "去年", 1);
 
-        StatPage page;
+        StatisticsPage page;
         page.resize(760, 560);
         page.show();
         QVERIFY(QTest::qWaitForWindowExposed(&page));
@@ -141,5 +141,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestStatPage)
-#include "tst_statpage.moc"
+QTEST_MAIN(TestStatisticsPage)
+#include "tst_statisticspage.moc"
