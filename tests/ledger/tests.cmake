@@ -74,12 +74,13 @@ add_test(NAME ledger/include_graph
          COMMAND ${KEXBORA_PYTHON3} ${CMAKE_CURRENT_LIST_DIR}/check_includes.py ${PROJECT_SOURCE_DIR})
 
 # Sign-up and login; income records (add, list, total, CSV export); the three calculator pages
-# from the top bar with screenshots of each into build/screenshots/.
-foreach(run e2e_login e2e_records e2e_calculators)
+# from the top bar; statistics, backup and restore. The last two save screenshots into
+# build/screenshots/.
+foreach(run e2e_login e2e_records e2e_calculators e2e_stats)
   add_test(NAME ledger/${run}
            COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/${run}.sh $<TARGET_FILE:kexbora>
                    ${KEXBORA_DATA_DIR}/init.db ${KEXBORA_OTHER_DIR}/1.html)
   set_tests_properties(ledger/${run} PROPERTIES TIMEOUT 150 RUN_SERIAL TRUE)
 endforeach()
-set_tests_properties(ledger/e2e_calculators PROPERTIES
+set_tests_properties(ledger/e2e_calculators ledger/e2e_stats PROPERTIES
                      ENVIRONMENT "E2E_SHOTS=${CMAKE_BINARY_DIR}/screenshots")
