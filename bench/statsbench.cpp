@@ -1,13 +1,19 @@
-// Benchmarks of the statistics and the backup over generated ledgers: the period summary list
-// with its totals, the income pie's sums per source, and a verified backup of the whole file.
+// Benchmarks of the statistics and the backup over generated ledgers: the period summary tab's
+// search (query, list, totals), the income pie tab's search (sums per source, chart), and a
+// verified backup of the whole file.
 #include "benchledger.h"
 #include "ledger/data/dbbackup.h"
-#include "ledger/data/statsqueries.h"
+#include "ledger/records/recordlist.h"
+#include "ledger/stats/periodsummarytab.h"
+#include "ledger/stats/pietab.h"
 
+#include <QChart>
 #include <QDir>
 #include <QFileInfo>
+#include <QPieSeries>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
+#include <memory>
 
 using namespace ledger;
 using bench::openLedger;
@@ -19,25 +25,22 @@ const QDate kBegin = QDate::currentDate().addYears(-11);
 const QDate kEnd = QDate::currentDate();
 
 void StatPeriodList(benchmark::State &state) {
-    Db &db = openLedger(int(state.range(0))).adoConn();
-    int rows = 0;
-    for (auto _ : state) {
-        const PeriodSummary summary = StatsQueries(db).periodSummary(kBegin, kEnd);
-        rows = summary.rows.count();
-        benchmark::DoNotOptimize(summary.income);
-    }
-    state.counters["listed"] = rows;
+    openLedger(int(state.range(0)));
+    PeriodSummaryTab tab;
+    tab.setRange(kBegin, kEnd);
+    for (auto _ : state)
+        tab.showHuizong();
+    state.counters["listed"] = tab.list()->count();
 }
 
 void StatPie(benchmark::State &state) {
-    Db &db = openLedger(int(state.range(0))).adoConn();
-    int slices = 0;
-    for (auto _ : state) {
-        const QVector<ProjectSum> sums = StatsQueries(db).projectSums(1, kBegin, kEnd);
-        slices = int(sums.size());
-        benchmark::DoNotOptimize(sums.data());
-    }
-    state.counters["slices"] = slices;
+    openLedger(int(state.range(0)));
+    std::unique_ptr<PieTab> tab(PieTab::income());
+    tab->setRange(kBegin, kEnd);
+    for (auto _ : state)
+        tab->search();
+    const auto *pie = static_cast<QPieSeries *>(tab->chart()->series().value(0));
+    state.counters["slices"] = pie ? pie->count() : 0;
 }
 
 void Backup(benchmark::State &state) {

@@ -27,7 +27,8 @@ public:
     // The backup file's name for a local time and the n-th backup within that second.
     static QString backupFileName(const QDateTime &time, int n = 1);
     // Copies the open ledger (its online-backup path, keyed like the ledger) into folder,
-    // created when missing, under the first free backupFileName for time. Returns the new
+    // created when missing, under the first free backupFileName for time; the copy must open
+    // with the key and hold the ledger's tables before it takes that name. Returns the new
     // file's path. Throws DbError and leaves no new file then.
     static QString backup(Db &live, const QString &folder, const QDateTime &time,
                           const Progress &progress = {});

@@ -31,7 +31,8 @@ CREATE TABLE kx_InAndOut (
     IsValid VARCHAR(2) COLLATE NOCASE DEFAULT '1'
 );
 CREATE INDEX ix_inandout_date ON kx_InAndOut (EventDate);
--- Lists by kind, and the statistics' sums per source or item read from this index alone.
+CREATE INDEX ix_inandout_type ON kx_InAndOut (myType, IsValid);
+-- The statistics' sums per source or item, and the lists' totals, read from this index alone.
 CREATE INDEX ix_inandout_stat ON kx_InAndOut (myType, IsValid, ProjectName, EventDate, FundsNum);
 CREATE INDEX ix_inandout_account ON kx_InAndOut (FundsType, Account);
 
