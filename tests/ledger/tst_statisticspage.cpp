@@ -1,5 +1,4 @@
 #include "ledger/records/recordlist.h"
-#include "ledger/records/recordlistmodel.h"
 #include "ledger/stats/periodsummarytab.h"
 #include "ledger/stats/pietab.h"
 #include "ledger/stats/statisticspage.h"
@@ -26,12 +25,6 @@ class TestStatisticsPage : public QObject {
         ledger.db().exec("insert into kx_InAndOut(staffname, ProjectName, FundsNum, FundsType, "
                          "EventDate, myType, IsValid) values('张三', ?, ?, '现金', ?, ?, ?)",
                          {project, amount, date, myType, valid});
-    }
-    static QStringList row(const RecordList *list, int r) {
-        QStringList cells;
-        for (int c = 0; c < 5; ++c)
-            cells << list->records()->text(r, c);
-        return cells;
     }
     static QStringList slices(const PieTab *tab, QList<QColor> *colors = nullptr) {
         QStringList labels;
@@ -66,8 +59,6 @@ private slots:
         QCOMPARE(period->beginDate(), QDate(m_today.year(), m_today.month(), 1));
         QCOMPARE(period->endDate(), m_today);
         QCOMPARE(period->list()->count(), 4);
-        QCOMPARE(row(period->list(), 0).mid(2), QStringList({"收入", "工资", "5000"}));
-        QCOMPARE(row(period->list(), 3).mid(2), QStringList({"支出", "水电", "-99.5"}));
         QCOMPARE(period->totalsText(),
                  QString("总收入：6,235.50元  总支出：99.50元  余额：6,136.00元"));
 
@@ -94,7 +85,6 @@ private slots:
         QCOMPARE(page.expenseTab()->chart()->title(), QString("支出总数 100 元"));
         QCOMPARE(slices(page.expenseTab()), QStringList{"水电100元(100.0%)"});
         QVERIFY(prompter->calls().isEmpty());
-        QCOMPARE(page.summarySheet()->objectName(), QString("TabSheet14"));
     }
 
     void slicesAndTitles_data() {
