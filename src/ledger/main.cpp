@@ -2,6 +2,8 @@
 #include "ledger/mainwindow/startup.h"
 #include "ledger/mainwindow/startuptiming.h"
 #include "ledger/mainwindow/webenginepane.h"
+#include "skin/controls/skinstyle.h"
+#include "skin/controls/tskincontrollayer.h"
 #include "skin/window/tskinmanage.h"
 
 #include <QApplication>
@@ -35,10 +37,14 @@ int main(int argc, char *argv[]) {
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kexbora"));
+    // The metrics the skins are drawn to, skinned or not.
+    QApplication::setStyle(new skin::SkinStyle);
     // Skinning starts before any window loads its skin; the start-up benchmark measures the
     // program without it for comparison.
-    if (qEnvironmentVariableIntValue("KEXBORA_UNSKINNED") != 1)
+    if (qEnvironmentVariableIntValue("KEXBORA_UNSKINNED") != 1) {
         skin::InstallSkinManager();
+        skin::InstallControlLayer();
+    }
 
     ledger::Startup startup(ledger::DataPaths::forRunningProgram(), &ledger::WebEnginePane::create);
     if (const std::optional<int> code = startup.begin())

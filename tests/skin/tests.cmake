@@ -61,6 +61,8 @@ kexbora_add_tests(skin kexbora_skin
     classic_lzhuf.h
     samplebytes.cpp
     samplebytes.h
+    skinnedwidgets.cpp
+    skinnedwidgets.h
     testskin.cpp
     testskin.h
     windowfixture.cpp
@@ -68,6 +70,7 @@ kexbora_add_tests(skin kexbora_skin
   TESTS
     tst_bitmaputils
     tst_captionbuttons
+    tst_controldraw
     tst_drawprimitives
     tst_drawprimitiveskeyed
     tst_framepaint
@@ -78,12 +81,19 @@ kexbora_add_tests(skin kexbora_skin
     tst_ourskinart
     tst_packcommands
     tst_quickini
+    tst_skinboxes
+    tst_skinbuttons
+    tst_skincheckradio
+    tst_skincontrollayer
     tst_skindata
     tst_skindrawtext
     tst_skinmanage
     tst_skinobjects
     tst_skinreader
+    tst_skinstyle
     tst_skinsweep
+    tst_tcontrolwalk
+    tst_tskincontrol
     tst_winskinform
 )
 
@@ -124,4 +134,20 @@ if(TARGET kexbora AND KEXBORA_XVFB_RUN AND KEXBORA_XDOTOOL AND KEXBORA_SQLCIPHER
   set_tests_properties(skin/e2e_window PROPERTIES TIMEOUT 180 RUN_SERIAL TRUE)
 else()
   message(STATUS "skin/e2e_window left out: needs xvfb-run, openbox, xdotool, xprop, ImageMagick and sqlcipher")
+endif()
+
+# The skinned controls of the real program end to end: the income page's list and entry form
+# with their skins, screenshots into build/screenshots/ (xvfb-run, xdotool, sqlcipher,
+# ImageMagick).
+find_program(KEXBORA_CONVERT convert)
+if(TARGET kexbora AND KEXBORA_XVFB_RUN AND KEXBORA_XDOTOOL AND KEXBORA_SQLCIPHER_CLI
+   AND KEXBORA_IMPORT AND KEXBORA_CONVERT)
+  add_test(NAME skin/e2e_controls
+           COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/e2e_controls.sh $<TARGET_FILE:kexbora>
+                   ${KEXBORA_DATA_DIR}/init.db ${KEXBORA_OTHER_DIR}/1.html)
+  set_tests_properties(skin/e2e_controls PROPERTIES
+                       TIMEOUT 150 RUN_SERIAL TRUE
+                       ENVIRONMENT "E2E_SHOTS=${CMAKE_BINARY_DIR}/screenshots")
+else()
+  message(STATUS "skin/e2e_controls left out: needs xvfb-run, xdotool, sqlcipher and ImageMagick")
 endif()

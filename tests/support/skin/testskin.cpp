@@ -229,6 +229,21 @@ QRgb TTestSkin::FrameColour(const QString &imageName, int frame) const {
     return colours.at(frame - 1);
 }
 
+void TTestSkin::KeyFrameCorners(const QString &imageName, int size) {
+    const int frames = int(frameColours.value(imageName).size());
+    for (auto &e : entries) {
+        if (e.first != imageName || frames == 0)
+            continue;
+        QImage image = QImage::fromData(e.second, "BMP").convertToFormat(QImage::Format_RGB32);
+        const int frameWidth = image.width() / frames;
+        QPainter p(&image);
+        for (int i = 0; i < frames; ++i)
+            p.fillRect(i * frameWidth, 0, size, size, QColor(255, 0, 255));
+        p.end();
+        e.second = BmpBytes(image);
+    }
+}
+
 QByteArray TTestSkin::Ini() const {
     QByteArray out;
     for (const Section &s : sections) {

@@ -43,6 +43,9 @@ public:
 
     // Solid colour of frame `frame` (1-based) of a strip made by SetStrip; 0 when unknown.
     QRgb FrameColour(const QString &imageName, int frame) const;
+    // Paints a size x size square of the key colour into the top-left corner of every frame
+    // of a horizontal strip made by SetStrip (its frame colours stay known).
+    void KeyFrameCorners(const QString &imageName, int size);
 
     QByteArray Ini() const; // CR LF lines
     QByteArray Unpacked(quint32 version = 20000) const;

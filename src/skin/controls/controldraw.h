@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QImage>
+#include <QPixmap>
+#include <QRect>
+#include <QString>
+
+class QPainter;
+class QWidget;
+
+namespace skin {
+
+class TDataSkinObject;
+
+// Drawing routines the control skins share. Rectangles with a negative width or height are
+// inverted and draw nothing. Frame counts below 1 count as 1 and frames are kept within the
+// strip, so no skin value reaches outside an image.
+
+// One frame of the object's image scaled in nine parts over rect (its margins and tiling),
+// keyed when the object's Trans is 1, opaque otherwise.
+void DrawSkinPart(QPainter &dc, const QRect &rect, int frameCount, int frame,
+                  const TDataSkinObject &obj);
+// One frame of a horizontal strip stretched whole over rect, magenta transparent.
+void DrawStripToDC(QPainter &dc, const QRect &rect, int frameCount, int frame, const QImage &strip);
+
+// The format plus DT_RTLREADING for a right-to-left widget.
+unsigned AddRTLFlag(const QWidget *control, unsigned format);
+
+// One caption in rect, 1 pixel above the vertical centre; centred (DT_CENTER) or across the
+// whole width with the format's alignment. Plain font style; the system shadow colour when
+// not enabled, else the painter's pen.
+void DrawPanelText(const QWidget *control, QPainter &dc, const QRect &rect, const QString &text,
+                   bool enabled, unsigned align);
+// An icon followed by a caption in rect, centred vertically: alignment 0 left (3 pixels in),
+// 1 centre, 2 right (2 pixels from the edge). A null icon or one not narrower than rect is
+// left out.
+void DrawImageText(const QWidget *control, QPainter &dc, const QRect &rect, int align,
+                   const QString &text, const QPixmap &icon, bool enabled);
+// A one-line caption centred on both axes; align is a DrawText alignment (left, centre,
+// right). Plain font style; the system shadow colour when not enabled.
+void DrawCaptionText(QPainter &dc, const QRect &rect, const QString &text, unsigned align,
+                     bool enabled);
+// A small arrow drawn with the pen at (x, y): 0 up, 1 down, 2 left and 3 right outlines.
+// Other directions draw nothing.
+void DrawArrowLines(QPainter &dc, int x, int y, int direction);
+// A dotted rectangle just inside rect.
+void DrawFocusRect(QPainter &dc, const QRect &rect);
+
+} // namespace skin

@@ -1,0 +1,406 @@
+#include "skin/controls/tcontrolwalk.h"
+
+#include "skin/controls/controlskinfactory.h"
+#include "skin/controls/propbyname.h"
+#include "skin/controls/tskinbitbutton.h"
+#include "skin/controls/tskincontrol.h"
+#include "skin/window/skinmessageevent.h"
+#include "skin/window/twinskinform.h"
+#include "skin/window/windowfacts.h"
+
+#include <QAbstractSlider>
+#include <QAbstractSpinBox>
+#include <QCalendarWidget>
+#include <QCheckBox>
+#include <QChildEvent>
+#include <QComboBox>
+#include <QDateTimeEdit>
+#include <QDialog>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QSizeGrip>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTextEdit>
+#include <QToolBar>
+#include <QToolButton>
+#include <QTreeView>
+
+namespace skin {
+
+namespace {
+
+QString ClassName(const QObject *object) {
+    return QString::fromLatin1(object->metaObject()->className());
+}
+
+template <class T> bool Is(const QObject *object) {
+    return qobject_cast<const T *>(object) != nullptr;
+}
+
+// Composite widgets: their inner widgets are parts of them, not controls of their own.
+bool IsComposite(const QWidget *w) {
+    return Is<QComboBox>(w) || Is<QAbstractSpinBox>(w) || Is<QAbstractScrollArea>(w) ||
+           Is<QLineEdit>(w) || Is<QAbstractButton>(w) || Is<QAbstractSlider>(w) ||
+           Is<QProgressBar>(w) || Is<QTabBar>(w) || Is<QLabel>(w) || Is<QMenuBar>(w) ||
+           Is<QCalendarWidget>(w) || Is<QSizeGrip>(w);
+}
+
+// A page of a tab widget (a widget of the stack inside it).
+bool IsTabPage(const QWidget *w) {
+    const QWidget *stack = w->parentWidget();
+    return Is<QStackedWidget>(stack) && Is<QTabWidget>(stack->parentWidget());
+}
+
+bool IsRadioOrCheckGroup(const QWidget *w) {
+    const QString name = ClassName(w).toLower();
+    if (name.contains(QLatin1String("radiogroup")) || name.contains(QLatin1String("checkgroup")))
+        return true;
+    if (!Is<QGroupBox>(w))
+        return false;
+    for (const QObject *child : w->children())
+        if (Is<QRadioButton>(child) || Is<QCheckBox>(child))
+            return true;
+    return false;
+}
+
+bool IsReportList(const QWidget *w) {
+    if (const auto *tree = qobject_cast<const QTreeView *>(w))
+        return !tree->isHeaderHidden();
+    if (const auto *table = qobject_cast<const QTableView *>(w))
+        return table->horizontalHeader() && !table->horizontalHeader()->isHidden();
+    return false;
+}
+
+// A date edit with a drop-down calendar and no time part.
+bool IsDropDownDate(const QDateTimeEdit *edit) {
+    return edit->calendarPopup() && !(edit->displayedSections() & QDateTimeEdit::TimeSections_Mask);
+}
+
+} // namespace
+
+bool HasOwnScrollbars(const QWidget *control) {
+    return Is<QAbstractScrollArea>(control) && !Is<QHeaderView>(control);
+}
+
+TControlWalk::TControlWalk(TWinSkinForm *form, TSkinData *skinData)
+    : QObject(form), Factory(CreateControlSkin), skinForm(form), data(skinData) {}
+
+TControlWalk *TControlWalk::Of(TWinSkinForm *form, TSkinData *skinData) {
+    if (!form)
+        return nullptr;
+    auto *walk = form->findChild<TControlWalk *>(QString(), Qt::FindDirectChildrenOnly);
+    if (!walk)
+        walk = new TControlWalk(form, skinData);
+    walk->data = skinData;
+    return walk;
+}
+
+void TControlWalk::ReadSkin3rd() {
+    skin3rdKinds.clear();
+    if (!data)
+        return;
+    for (const QString &line : data->Skin3rd()) {
+        const qsizetype eq = line.indexOf(QLatin1Char('='));
+        const QString key = line.left(eq).toLower();
+        if (eq > 0 && !skin3rdKinds.contains(key))
+            skin3rdKinds.insert(key, line.mid(eq + 1).toLower().left(50));
+    }
+}
+
+void TControlWalk::SkinFormControls(QWidget *form) {
+    if (!form || !data)
+        return;
+    native = false;
+    ReadSkin3rd();
+    Walk(form);
+}
+
+void TControlWalk::SkinNativeChildren(QWidget *window) {
+    if (!window || !data)
+        return;
+    native = true;
+    Walk(window);
+}
+
+void TControlWalk::Walk(QWidget *root) {
+    root->installEventFilter(this); // controls added later
+    for (QObject *child : root->children()) {
+        auto *w = qobject_cast<QWidget *>(child);
+        if (!w || w->isWindow() || (Is<QTabBar>(w) && Is<QTabWidget>(root)))
+            continue;
+        Visit(w);
+        if (auto *area = qobject_cast<QScrollArea *>(w); area && area->widget()) {
+            Visit(area->widget());
+            Walk(area->widget());
+        } else if (!IsComposite(w)) {
+            Walk(w);
+        }
+    }
+}
+
+void TControlWalk::Visit(QWidget *control) {
+    if (native)
+        SkinNativeWindow(control);
+    else
+        SkinVclControl(control);
+}
+
+bool TControlWalk::eventFilter(QObject *watched, QEvent *event) {
+    if (event->type() != QEvent::ChildPolished || !data)
+        return false;
+    auto *child = qobject_cast<QWidget *>(static_cast<QChildEvent *>(event)->child());
+    if (!child || child->isWindow() || child->parent() != watched || IsControlSkinned(child))
+        return false;
+    Visit(child);
+    if (!IsComposite(child))
+        Walk(child);
+    return false;
+}
+
+bool TControlWalk::Gate(TSkinData::TSkinControlType type) const {
+    return data && data->SkinControls().testFlag(type);
+}
+
+TSkinControl *TControlWalk::Attach(const QString &kind, QWidget *control, bool changeColor) {
+    TSkinControl *skin = Factory ? Factory(kind, control) : nullptr;
+    if (skin)
+        skin->InitSkin(skinForm, data, changeColor);
+    return skin;
+}
+
+bool TControlWalk::IsControlSkinned(QWidget *control) const {
+    return SendSkinMessage(control, SM_SKINQUERY) == 1 ||
+           control->findChild<TSkinControl *>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+void TControlWalk::PropagateGroupTag(QWidget *control) const {
+    if (!IsRadioOrCheckGroup(control))
+        return;
+    for (QObject *child : control->children())
+        if (child->isWidgetType())
+            child->setProperty("tag", data->DisableTag());
+}
+
+void TControlWalk::SkinChildControls(QWidget *container) {
+    for (QObject *child : container->children())
+        if (auto *w = qobject_cast<QWidget *>(child); w && !w->isWindow())
+            SkinVclControl(w);
+}
+
+void TControlWalk::SkinVclControl(QWidget *control) {
+    if (!data)
+        return;
+    if (TagOf(control) == data->DisableTag()) {
+        PropagateGroupTag(control);
+        return;
+    }
+    if (!control->parentWidget() || IsControlSkinned(control))
+        return;
+    const QString className = ClassName(control);
+    if (data->OnSkinControl) {
+        QObject *answer = nullptr;
+        data->OnSkinControl(skinForm, data, control->parentWidget(), control, className.toUpper(),
+                            answer);
+        if (auto *skin = qobject_cast<TSkinControl *>(answer)) {
+            if (!skin->Initialized())
+                skin->InitSkin(skinForm, data, skin->ChangeColor());
+            if (Is<QFrame>(control))
+                SkinChildControls(control);
+            return;
+        }
+    }
+    if (FindSkin3rdKind(className, control))
+        return;
+    ClassTests(control);
+}
+
+void TControlWalk::ClassTests(QWidget *control) {
+    const std::shared_ptr<const SkinObjects> skin = data->Objects();
+    const bool tabs = Gate(TSkinData::xcTab) && skin && skin->Tabs;
+    auto *pushButton = qobject_cast<QPushButton *>(control);
+    if (Is<QTabWidget>(control) || Is<QTabBar>(control)) {
+        if (tabs)
+            Attach(QStringLiteral("TSkinTab"), control);
+    } else if (tabs && IsTabPage(control)) {
+        Attach(QStringLiteral("TSkinTabSheet"), control);
+    } else if (Is<QCheckBox>(control) && Gate(TSkinData::xcCheckBox)) {
+        Attach(QStringLiteral("TSkinCheckBox"), control);
+    } else if (Is<QAbstractSpinBox>(control) && !Is<QDateTimeEdit>(control) &&
+               Gate(TSkinData::xcSpin)) {
+        Attach(QStringLiteral("TSkinUpDown"), control);
+    } else if (Is<QGroupBox>(control) && Gate(TSkinData::xcPanel)) {
+        SkinChildControls(control);
+        Attach(QStringLiteral("TSkinGroupBox"), control);
+    } else if (Is<QRadioButton>(control) && Gate(TSkinData::xcRadioButton)) {
+        Attach(QStringLiteral("TSkinRadioButton"), control);
+    } else if (Is<QStatusBar>(control) && Gate(TSkinData::xcStatusBar)) {
+        Attach(QStringLiteral("TSkinStatusBar"), control);
+    } else if (Is<QProgressBar>(control) && Gate(TSkinData::xcProgress)) {
+        Attach(QStringLiteral("TSkinProgress"), control);
+    } else if (Is<QComboBox>(control) && Gate(TSkinData::xcCombo)) {
+        Attach(QStringLiteral("TSkinComBox"), control);
+    } else if (auto *date = qobject_cast<QDateTimeEdit *>(control);
+               date && Gate(TSkinData::xcEdit)) {
+        Attach(IsDropDownDate(date) ? QStringLiteral("TSkinDateTime") : QStringLiteral("TSkinEdit"),
+               control);
+    } else if ((Is<QTextEdit>(control) || Is<QPlainTextEdit>(control)) &&
+               Gate(TSkinData::xcScrollbar)) {
+        Attach(QStringLiteral("TSkinScrollbar"), control);
+    } else if (pushButton && !pushButton->icon().isNull()) {
+        // A glyph button without its gate stays as it is: it is no plain button either.
+        if (Gate(TSkinData::xcBitBtn))
+            Attach(QStringLiteral("TSkinBitButton"), control);
+    } else if (Is<QToolButton>(control) && Gate(TSkinData::xcSpeedButton)) {
+        Attach(QStringLiteral("TSkinSpeedButton"), control);
+    } else if (control->metaObject() == &QFrame::staticMetaObject && Gate(TSkinData::xcPanel)) {
+        SkinChildControls(control);
+        Attach(QStringLiteral("TSkinBox"), control, true);
+    } else if (IsReportList(control) && Gate(TSkinData::xcScrollbar)) {
+        Attach(QStringLiteral("TSkinListView"), control);
+    } else if (HasOwnScrollbars(control) && Gate(TSkinData::xcScrollbar)) {
+        Attach(QStringLiteral("TSkinScrollbar"), control);
+    } else if (pushButton && Gate(TSkinData::xcButton)) {
+        Attach(pushButton->menu() ? QStringLiteral("TSkinMenuButton")
+                                  : QStringLiteral("TSkinButton"),
+               control);
+    } else if (Is<QLineEdit>(control) && Gate(TSkinData::xcEdit)) {
+        Attach(QStringLiteral("TSkinEdit"), control);
+    } else if (Is<QDialog>(control) || Is<QMainWindow>(control)) {
+        // A window embedded in the window.
+        Attach(QStringLiteral("TSkinBox"), control, true);
+    }
+}
+
+void TControlWalk::SkinEditIfBordered(QWidget *control) {
+    const auto *edit = qobject_cast<const QLineEdit *>(control);
+    const auto *frame = qobject_cast<const QFrame *>(control);
+    if ((edit && edit->hasFrame()) || (frame && frame->frameWidth() > 0))
+        Attach(QStringLiteral("TSkinEdit"), control);
+}
+
+bool TControlWalk::FindSkin3rdKind(const QString &className, QWidget *control) {
+    const auto found = skin3rdKinds.constFind(className.toLower());
+    if (found == skin3rdKinds.constEnd())
+        return false;
+    const QString &kind = found.value();
+    const auto is = [&kind](const char *name) { return kind == QLatin1String(name); };
+    const std::shared_ptr<const SkinObjects> skin = data->Objects();
+    if (is("combobox") && Gate(TSkinData::xcCombo)) {
+        Attach(QStringLiteral("TSkinComBox"), control);
+    } else if (is("edit") && Gate(TSkinData::xcEdit)) {
+        SkinEditIfBordered(control);
+    } else if (is("radiobutton") && Gate(TSkinData::xcRadioButton)) {
+        Attach(QStringLiteral("TSkinRadioButton"), control);
+    } else if (is("panel") && Gate(TSkinData::xcPanel)) {
+        SetPropByName(control, QStringLiteral("Transparent"), QStringLiteral("True"));
+        Attach(QStringLiteral("TSkinBox"), control, true);
+    } else if (is("trackbar") && Gate(TSkinData::xcTrackBar)) {
+        SetPropByName(control, QStringLiteral("Transparent"), QStringLiteral("True"));
+        Attach(QStringLiteral("TSkinTrackBar"), control);
+    } else if (is("button") && Gate(TSkinData::xcButton)) {
+        Attach(QStringLiteral("TSkinButton"), control);
+    } else if (is("datetimepicker") && Gate(TSkinData::xcCombo)) {
+        Attach(QStringLiteral("TSkinDateTime"), control);
+    } else if (is("mediaplayer") && Gate(TSkinData::xcButton)) {
+        Attach(QStringLiteral("TSkinMP"), control);
+    } else if (is("bitbtn") && Gate(TSkinData::xcButton)) {
+        const bool dropDown = className.toLower() == QLatin1String("tcxbutton") &&
+                              GetEnumPropByName(control, QStringLiteral("Kind")) ==
+                                  QLatin1String("cxbkDropDownButton");
+        Attach(dropDown ? QStringLiteral("TSkinMenuButton") : QStringLiteral("TSkinBitButton"),
+               control);
+    } else if (is("pngbitbtn") && Gate(TSkinData::xcButton)) {
+        if (auto *button =
+                qobject_cast<TSkinBitButton *>(Attach(QStringLiteral("TSkinBitButton"), control)))
+            button->GlyphPropName = QStringLiteral("PngImage");
+    } else if (is("menubtn") && Gate(TSkinData::xcButton)) {
+        Attach(QStringLiteral("TSkinMenuButton"), control);
+    } else if (is("speedbutton") && Gate(TSkinData::xcSpeedButton)) {
+        Attach(QStringLiteral("TSkinSpeedButton"), control);
+    } else if (is("tab") && Gate(TSkinData::xcTab) && skin && skin->Tabs) {
+        Attach(QStringLiteral("TSkinTab"), control);
+    } else if (is("progress") && Gate(TSkinData::xcProgress)) {
+        Attach(QStringLiteral("TSkinProgress"), control);
+    } else if ((is("scrollbar") || is("singlescrollbar")) && Gate(TSkinData::xcScrollbar)) {
+        Attach(QStringLiteral("TSkinScrollbar"), control);
+        if (is("scrollbar"))
+            SkinChildControls(control);
+    } else if (is("embedscrollbar") && Gate(TSkinData::xcScrollbar)) {
+        for (QObject *child : control->children())
+            if (auto *w = qobject_cast<QWidget *>(child); w && HasOwnScrollbars(w))
+                Attach(QStringLiteral("TSkinScrollbar"), w);
+    } else if (is("container")) {
+        SkinChildControls(control);
+    } else if (is("groupbox") && Gate(TSkinData::xcGroupBox)) {
+        Attach(QStringLiteral("TSkinGroupBox"), control, true);
+    } else if (is("advpagecontrol") && Gate(TSkinData::xcTab)) {
+        Attach(QStringLiteral("TSkinAdvPage"), control, true);
+    } else if ((is("radiogroup") && Gate(TSkinData::xcGroupBox)) ||
+               (is("checkgroup") && Gate(TSkinData::xcPanel))) {
+        const bool radio = is("radiogroup");
+        if (Gate(TSkinData::xcRadioButton))
+            for (QObject *child : control->children())
+                if (auto *w = qobject_cast<QWidget *>(child)) {
+                    const bool vendor = ClassName(w).toUpper().contains(QLatin1String("TRZ"));
+                    Attach(vendor  ? QStringLiteral("TSkinObjImage")
+                           : radio ? QStringLiteral("TSkinRadioButton")
+                                   : QStringLiteral("TSkinCheckBox"),
+                           w, vendor);
+                }
+        if (radio || Gate(TSkinData::xcGroupBox))
+            Attach(QStringLiteral("TSkinGroupBox"), control, true);
+    } else if (is("checkbox") && Gate(TSkinData::xcCheckBox)) {
+        Attach(QStringLiteral("TSkinCheckBox"), control);
+    }
+    return true;
+}
+
+void TControlWalk::SkinNativeWindow(QWidget *control) {
+    if (!data || TagOf(control) == data->DisableTag() || IsControlSkinned(control))
+        return;
+    if (auto *button = qobject_cast<QPushButton *>(control)) {
+        if (Gate(TSkinData::xcButton) && !button->text().isEmpty())
+            Attach(button->icon().isNull() ? QStringLiteral("TSkinButton")
+                                           : QStringLiteral("TSkinBitButton"),
+                   control);
+    } else if (Is<QCheckBox>(control)) {
+        if (Gate(TSkinData::xcCheckBox))
+            Attach(QStringLiteral("TSkinCheckBox"), control);
+    } else if (Is<QRadioButton>(control)) {
+        if (Gate(TSkinData::xcRadioButton))
+            Attach(QStringLiteral("TSkinRadioButton"), control);
+    } else if (Is<QComboBox>(control)) {
+        if (Gate(TSkinData::xcCombo))
+            Attach(QStringLiteral("TSkinComBox"), control);
+    } else if (Is<QSizeGrip>(control)) {
+        Attach(QStringLiteral("TSkinSizer"), control);
+    } else if (Is<QDialog>(control)) {
+        Walk(control);
+        Attach(QStringLiteral("TSkinBoxH"), control);
+    } else if (Is<QProgressBar>(control)) {
+        Attach(QStringLiteral("TSkinProgress"), control);
+    } else if (Is<QTabBar>(control)) {
+        if (Gate(TSkinData::xcTab))
+            Attach(QStringLiteral("TSkinTab"), control);
+    } else if (Is<QToolBar>(control)) {
+        Attach(QStringLiteral("TSkinBoxH"), control);
+    } else if (Is<QLineEdit>(control)) {
+        if (Gate(TSkinData::xcEdit))
+            Attach(QStringLiteral("TSkinEdit"), control);
+    }
+}
+
+} // namespace skin

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "skin/data/tskindata.h"
+
+#include <QHash>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+namespace skin {
+
+class TSkinControl;
+class TWinSkinForm;
+
+// The control walk of a skinned window: gives each control of the window the skin object its
+// kind asks for, attached and listed with the window's object. The walk goes over the widget
+// tree parents first and does not look inside composite widgets (the line edit of a combo or
+// spin box is no control of its own). It keeps watching the containers it walked, so that
+// controls added later (a page built when first shown) are skinned too.
+//
+// One walk per window object, kept as its child: Of() makes it on first use.
+class TControlWalk : public QObject {
+    Q_OBJECT
+
+public:
+    static TControlWalk *Of(TWinSkinForm *skinForm, TSkinData *skinData);
+
+    // Creates the skin objects; CreateControlSkin unless replaced.
+    std::function<TSkinControl *(const QString &kind, QWidget *control)> Factory;
+
+    // An application window: each control decided by the component's OnSkinControl, its
+    // Skin3rd table, then by its widget class, each kind gated by SkinControls.
+    void SkinFormControls(QWidget *form);
+    // A standard dialog: each control decided by its widget class alone.
+    void SkinNativeChildren(QWidget *window);
+
+    void SkinVclControl(QWidget *control);
+    void SkinNativeWindow(QWidget *control);
+    // SkinVclControl for each direct child.
+    void SkinChildControls(QWidget *container);
+    // The Skin3rd rule of a class name: false when the class is not listed; otherwise true,
+    // whether or not its kind attached anything.
+    bool FindSkin3rdKind(const QString &className, QWidget *control);
+    bool IsControlSkinned(QWidget *control) const;
+    // Radio and check groups hand the disable tag to their buttons.
+    void PropagateGroupTag(QWidget *control) const;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    TControlWalk(TWinSkinForm *skinForm, TSkinData *skinData);
+    void Walk(QWidget *root);
+    void Visit(QWidget *control);
+    void ClassTests(QWidget *control);
+    bool Gate(TSkinData::TSkinControlType type) const;
+    TSkinControl *Attach(const QString &kind, QWidget *control, bool changeColor = false);
+    void SkinEditIfBordered(QWidget *control);
+    void ReadSkin3rd();
+
+    TWinSkinForm *skinForm;
+    QPointer<TSkinData> data;
+    QHash<QString, QString> skin3rdKinds; // lower-cased class name -> kind
+    bool native = false;                  // the window is walked as a standard dialog
+};
+
+// True for a widget with scroll bars of its own (a scroll area other than a header).
+bool HasOwnScrollbars(const QWidget *control);
+
+} // namespace skin

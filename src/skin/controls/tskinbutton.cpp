@@ -1,0 +1,146 @@
+#include "skin/controls/tskinbutton.h"
+
+#include "skin/controls/controldraw.h"
+
+#include <QAbstractButton>
+#include <QPainter>
+
+namespace skin {
+
+QString ReplaceFirst(const QString &text, const QString &pattern, const QString &replacement) {
+    const qsizetype at = pattern.isEmpty() ? -1 : text.indexOf(pattern);
+    if (at < 0)
+        return text;
+    QString out = text;
+    out.replace(at, pattern.size(), replacement);
+    return out;
+}
+
+TSkinButton::TSkinButton(QAbstractButton *button) : TSkinControl(button) {}
+
+QAbstractButton *TSkinButton::Button() const {
+    return qobject_cast<QAbstractButton *>(control);
+}
+
+void TSkinButton::InitSkin(TWinSkinForm *form, TSkinData *data, bool colour) {
+    if (initialized)
+        return;
+    TSkinControl::InitSkin(form, data, colour);
+    InitTransparent();
+}
+
+bool TSkinButton::HasButtonImage(const std::shared_ptr<const SkinObjects> &skin) {
+    return skin && skin->Buttons && skin->Buttons->HasImage();
+}
+
+bool TSkinButton::BeforeMessage(QEvent *event) {
+    if (event->type() == QEvent::Paint && HasButtonImage(Skin()) && Button()) {
+        PaintMessage();
+        return false;
+    }
+    return TSkinControl::BeforeMessage(event);
+}
+
+void TSkinButton::AfterMessage(QEvent *event) {
+    switch (event->type()) {
+    case QEvent::Enter:
+        if (control && control->isEnabled() && !Hot()) {
+            mouseState |= msHot;
+            RefreshControl();
+        }
+        break;
+    case QEvent::Leave:
+        mouseState &= ~(msHot | msPressed);
+        RefreshControl();
+        break;
+    default:
+        TSkinControl::AfterMessage(event);
+        break;
+    }
+}
+
+int TSkinButton::ButtonFrame() const {
+    int frame = 1;
+    if (focused)
+        frame = FocusedFrame();
+    if (Pressed())
+        frame = 2;
+    else if (Hot())
+        frame = 4;
+    if (!enabled)
+        frame = 3;
+    return frame;
+}
+
+bool TSkinButton::DrawsFace(int) const {
+    return true;
+}
+
+QColor TSkinButton::TextColour(const SkinObjects &skin, int frame) const {
+    if (!enabled)
+        return SystemColour(clBtnShadow);
+    const TDataSkinButton &b = *skin.Buttons;
+    if (frame == 1 && b.NormalColour2Given)
+        return SystemColour(b.NormalColour2);
+    if (frame == 4 && b.MouseOverColour2Given)
+        return SystemColour(b.MouseOverColour2);
+    if (frame == 2 && b.PressedColour2Given)
+        return SystemColour(b.PressedColour2);
+    return control->palette().color(QPalette::ButtonText);
+}
+
+void TSkinButton::DrawControl(QPainter &dc, const QRect &rect) {
+    const std::shared_ptr<const SkinObjects> skin = Skin();
+    QAbstractButton *button = Button();
+    if (!HasButtonImage(skin) || !button || rect.isEmpty())
+        return;
+    ReadControlState();
+    caption = button->text();
+    mouseState = button->isDown() ? (mouseState | msPressed) : (mouseState & ~msPressed);
+    const int frame = ButtonFrame();
+
+    QImage &image = WorkBitmap(rect.size());
+    const QRect r(QPoint(0, 0), rect.size());
+    QPainter canvas(&image);
+    if (!transparent)
+        FillSkinColor(canvas, r, *skin);
+    if (DrawsFace(frame))
+        DrawSkinPart(canvas, r, skin->Buttons->FrameCount(), frame, *skin->Buttons);
+    canvas.setFont(control->font());
+    canvas.setPen(TextColour(*skin, frame));
+    DrawContent(canvas, r, frame);
+    canvas.end();
+    dc.drawImage(rect.topLeft(), image);
+}
+
+void TSkinButton::DrawContent(QPainter &canvas, const QRect &rect, int) {
+    DrawButtonText(canvas, rect, DT_CENTER, caption);
+}
+
+void TSkinButton::DrawButtonText(QPainter &canvas, const QRect &rect, unsigned align,
+                                 const QString &text) {
+    caption = ReplaceFirst(text, QStringLiteral("||"), QStringLiteral("\r\n"));
+    unsigned format = align | DT_WORDBREAK | DT_EXPANDTABS;
+    QRect r = rect.adjusted(2, 2, -2, -2);
+    SkinDrawText(canvas, caption, r, format | DT_CALCRECT | DT_NOCLIP);
+    r.moveTo(0, 0);
+    format = AddRTLFlag(control, format);
+    const int dy = (rect.height() - r.height()) / 2 - 1;
+    if (align == DT_CENTER) {
+        r.translate((rect.width() - r.width()) / 2, dy);
+    } else {
+        r.translate(0, dy);
+        r.setLeft(rect.left());
+        r.setRight(rect.right());
+    }
+    SkinDrawText(canvas, caption, r, format);
+    if (focused)
+        DrawFocusAround(canvas, r.adjusted(-2, -2, 2, 2));
+}
+
+void TSkinButton::DrawFocusAround(QPainter &canvas, const QRect &r) {
+    if (!skinData || !skinData->Options().testFlag(TSkinData::xoNoFocusRect))
+        DrawFocusRect(canvas, r);
+}
+
+} // namespace skin

@@ -1,0 +1,132 @@
+#pragma once
+
+#include "skin/data/tskindata.h"
+#include "skin/draw/skindrawtext.h"
+
+#include <QEvent>
+#include <QImage>
+#include <QObject>
+#include <QPalette>
+#include <QPointer>
+#include <QRect>
+#include <QString>
+#include <QWidget>
+
+class QPainter;
+
+namespace skin {
+
+class TWinSkinForm;
+
+// The base of every control skin. It is created with the skinned widget as its parent (so it
+// goes with the widget) and sits in the widget's event path as an event filter: each event
+// goes to BeforeMessage first, which may eat it; then the widget handles it, and
+// AfterMessage reacts. Skins either eat the paint event and paint the whole control, or let
+// the widget paint and draw over it. Input events are never eaten: the widget keeps its own
+// clicks, keys, focus and accessibility.
+//
+// The skinned window's object (`SkinForm`) lists the skins of its controls; a skin unlists
+// itself when it goes, and goes when the window's object goes first.
+class TSkinControl : public QObject {
+    Q_OBJECT
+
+public:
+    // Bits of MouseState.
+    enum { msHot = 1, msPressed = 2 };
+
+    explicit TSkinControl(QWidget *control);
+    ~TSkinControl() override;
+
+    // Attaches to the widget (once; later calls change nothing). With changeColor the widget
+    // takes the skin's face colour until Restore.
+    virtual void InitSkin(TWinSkinForm *skinForm, TSkinData *skinData, bool changeColor);
+    // Gives back what InitSkin changed.
+    virtual void Restore();
+    // Sets the skin's face colour on the widget again and repaints.
+    virtual void ReapplyColor();
+    // Paints the control now: into dc when given, else onto the widget (inside its paint event).
+    virtual void Paint(QPainter *dc = nullptr);
+    // Draws the whole control into dc within rect (origin 0,0). Nothing in the base.
+    virtual void DrawControl(QPainter &dc, const QRect &rect);
+
+    // Schedules a repaint of the widget.
+    void RefreshControl();
+
+    // The skin's class name ("TSkinButton").
+    QString Kind() const;
+    QWidget *Control() const { return control; }
+    TWinSkinForm *SkinForm() const;
+    TSkinData *SkinData() const { return skinData; }
+    bool Initialized() const { return initialized; }
+    bool ChangeColor() const { return changeColor; }
+    bool SkinEnabled() const { return skinEnabled; }
+    int SkinState() const { return skinState; }
+    int BackgroundMode() const { return backgroundMode; }
+    int MouseState() const { return mouseState; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    // Whether the skin sits in the widget's event path.
+    virtual bool HooksEvents() const { return true; }
+    // The SkinControls member of the skin's kind: while it is switched off the widget paints
+    // itself. None: always on.
+    virtual TSkinData::TSkinControlTypes KindSwitch() const { return {}; }
+    bool KindSwitchedOn() const;
+    // True lets the event go on to the widget; false eats it.
+    virtual bool BeforeMessage(QEvent *event);
+    virtual void AfterMessage(QEvent *event);
+    // Delivers the event to the widget past this filter.
+    bool CallOldProc(QEvent *event);
+    // The eaten paint: DrawControl over the whole widget.
+    void PaintMessage();
+
+    void SwitchParentBackground(bool on);
+    // Refreshes Enabled, Focused and Caption from the widget.
+    void ReadControlState();
+    // The skin in use now (hold it for one paint only); null when there is none.
+    std::shared_ptr<const SkinObjects> Skin() const;
+    QColor FaceColour(const SkinObjects &skin) const;
+    QColor SystemColour(SkinColor c) const;
+    void FillSkinColor(QPainter &dc, const QRect &rect, const SkinObjects &skin) const;
+    // A focus rectangle around Caption as drawn in rect with the DrawText format.
+    void DrawTextFocusRect(QPainter &dc, unsigned format, const QRect &rect);
+    // The reused off-screen image of one drawing, sized to size; cleared to transparent.
+    // Transparent controls leave it clear where the skin image is keyed: the widget paints no
+    // background of its own, so when the image is drawn the parent's pixels are already
+    // beneath it in the window's backing store and show through. That is why no control skin
+    // paints its parent into the image first.
+    QImage &WorkBitmap(const QSize &size);
+    // Transparent when the widget's tag is the transparent tag or the skin's options say
+    // xoTransparent; a transparent widget stops filling its own background until Restore.
+    void InitTransparent();
+
+    QPointer<QWidget> control;
+    QPointer<TSkinData> skinData;
+    QPointer<TWinSkinForm> skinForm;
+    QRect windowRect;
+    int mouseState = 0;
+    bool enabled = true;
+    bool focused = false;
+    QString caption;
+    bool skinEnabled = true;
+    bool changeColor = false;
+    bool initialized = false;
+    int skinState = 0; // 0 new, 1 attached
+    int backgroundMode = 0;
+    bool parentBackgroundWasOn = false;
+    bool transparent = false;
+
+private:
+    bool inOldProc = false;
+    QPalette savedPalette;
+    bool savedPaletteSet = false;
+    bool savedAutoFill = false;
+    bool colourSaved = false;
+    bool autoFillSwitched = false;
+    QImage bitmap;
+};
+
+// The tag of controls that show their parent's background under them.
+inline constexpr int TransparentTag = 5555;
+
+} // namespace skin

@@ -1,0 +1,72 @@
+#include "skin/controls/tskingroupbox.h"
+
+#include "skin/controls/controldraw.h"
+
+#include <QGroupBox>
+#include <QPainter>
+#include <QStyle>
+
+namespace skin {
+
+TSkinGroupBox::TSkinGroupBox(QGroupBox *box) : TSkinControl(box) {}
+
+void TSkinGroupBox::InitSkin(TWinSkinForm *form, TSkinData *data, bool colour) {
+    if (initialized)
+        return;
+    TSkinControl::InitSkin(form, data, colour);
+    backgroundMode = control ? 1 : 0;
+}
+
+bool TSkinGroupBox::BeforeMessage(QEvent *event) {
+    const auto *box = qobject_cast<const QGroupBox *>(control);
+    if (event->type() == QEvent::Paint && backgroundMode == 1 && box && !box->isCheckable() &&
+        Skin()) {
+        PaintMessage();
+        return false;
+    }
+    return TSkinControl::BeforeMessage(event);
+}
+
+void TSkinGroupBox::DrawControl(QPainter &dc, const QRect &rect) {
+    const std::shared_ptr<const SkinObjects> skin = Skin();
+    const auto *box = qobject_cast<const QGroupBox *>(control);
+    if (!skin || !box)
+        return;
+    caption = box->title();
+    FillSkinColor(dc, rect, *skin);
+    dc.save();
+    dc.setFont(control->font());
+    const int h = dc.fontMetrics().height();
+
+    dc.setRenderHint(QPainter::Antialiasing, false);
+    dc.setPen(SystemColour(skin->ButtonShadow));
+    dc.setBrush(Qt::NoBrush);
+    const int top = h / 2 - 1;
+    dc.drawRoundedRect(
+        QRect(rect.left() + 1, rect.top() + top, rect.width() - 3, rect.height() - top - 2), 2.5,
+        2.5);
+
+    if (!caption.isEmpty()) {
+        const Qt::Alignment align =
+            QStyle::visualAlignment(control->layoutDirection(), box->alignment());
+        QRect textRect = rect;
+        unsigned format = DT_EXPANDTABS;
+        if (align & Qt::AlignRight) {
+            textRect.setRight(textRect.right() - 8);
+            format = AddRTLFlag(control, format | DT_RIGHT);
+        } else {
+            textRect.setLeft(textRect.left() + 8);
+        }
+        // The title sits on the face colour, cutting the line.
+        QRect cell = textRect;
+        SkinDrawText(dc, caption, cell, format | DT_CALCRECT);
+        if (format & DT_RIGHT)
+            cell.moveRight(textRect.right());
+        dc.fillRect(cell, FaceColour(*skin));
+        dc.setPen(control->palette().color(control->foregroundRole()));
+        SkinDrawText(dc, caption, textRect, format);
+    }
+    dc.restore();
+}
+
+} // namespace skin

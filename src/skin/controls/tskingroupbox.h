@@ -1,0 +1,27 @@
+#pragma once
+
+#include "skin/controls/tskincontrol.h"
+
+class QGroupBox;
+
+namespace skin {
+
+// A group box painted whole: the skin's face colour, a rounded line in the skin's shadow
+// colour at half the text height, and the title 8 pixels in from the left (from the right
+// for a right-aligned or right-to-left box) on the face colour, cutting the line. A checkable
+// group box keeps its native look.
+class TSkinGroupBox : public TSkinControl {
+    Q_OBJECT
+
+public:
+    explicit TSkinGroupBox(QGroupBox *box);
+
+    void InitSkin(TWinSkinForm *skinForm, TSkinData *skinData, bool changeColor) override;
+    void DrawControl(QPainter &dc, const QRect &rect) override;
+
+protected:
+    TSkinData::TSkinControlTypes KindSwitch() const override { return TSkinData::xcPanel; }
+    bool BeforeMessage(QEvent *event) override;
+};
+
+} // namespace skin

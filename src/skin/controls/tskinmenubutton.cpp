@@ -1,0 +1,33 @@
+#include "skin/controls/tskinmenubutton.h"
+
+#include <QPainter>
+#include <QPolygon>
+
+namespace skin {
+
+namespace {
+constexpr int ArrowColumn = 17;
+}
+
+TSkinMenuButton::TSkinMenuButton(QAbstractButton *button) : TSkinButton(button) {}
+
+void TSkinMenuButton::DrawContent(QPainter &canvas, const QRect &rect, int) {
+    const int W = rect.width(), H = rect.height();
+    QRect text = rect.adjusted(2, 2, -ArrowColumn - 2, -2);
+    SkinDrawText(canvas, caption, text, DT_CALCRECT | DT_WORDBREAK);
+    text.moveTo((W - ArrowColumn - text.width()) / 2 + 2, (H - text.height() + 1) / 2);
+    SkinDrawText(canvas, caption, text, DT_WORDBREAK);
+
+    const QColor arrow = enabled ? SystemColour(clWindowText) : SystemColour(clBtnShadow);
+    canvas.save();
+    canvas.setRenderHint(QPainter::Antialiasing, false);
+    canvas.setPen(arrow);
+    canvas.setBrush(arrow);
+    canvas.drawPolygon(
+        QPolygon({QPoint(W - 12, H / 2 + 2), QPoint(W - 15, H / 2 - 1), QPoint(W - 9, H / 2 - 1)}));
+    canvas.restore();
+    if (focused)
+        DrawFocusAround(canvas, text.adjusted(-2, -2, 2, 2));
+}
+
+} // namespace skin

@@ -1,0 +1,53 @@
+#include "skin/controls/tskinspeedbutton.h"
+
+#include <QToolButton>
+
+namespace skin {
+
+TSkinSpeedButton::TSkinSpeedButton(QAbstractButton *button) : TSkinBitButton(button) {}
+
+namespace {
+
+bool IsDown(const QAbstractButton *button) {
+    return button && button->isCheckable() && button->isChecked();
+}
+
+} // namespace
+
+int TSkinSpeedButton::ButtonFrame() const {
+    return IsDown(Button()) ? 2 : TSkinBitButton::ButtonFrame();
+}
+
+bool TSkinSpeedButton::DrawsFace(int frame) const {
+    const auto *tool = qobject_cast<const QToolButton *>(control);
+    const bool flat = tool && tool->autoRaise();
+    return !(flat && (frame == 1 || frame == 3));
+}
+
+int TSkinSpeedButton::GlyphState(int frame) const {
+    if (IsDown(Button()))
+        return 4;
+    return TSkinBitButton::GlyphState(frame);
+}
+
+int TSkinSpeedButton::Layout() const {
+    const auto *tool = qobject_cast<const QToolButton *>(control);
+    if (tool && tool->toolButtonStyle() == Qt::ToolButtonTextUnderIcon)
+        return blGlyphTop;
+    return control->layoutDirection() == Qt::RightToLeft ? blGlyphRight : blGlyphLeft;
+}
+
+void TSkinSpeedButton::DrawContent(QPainter &canvas, const QRect &rect, int frame) {
+    const auto *tool = qobject_cast<const QToolButton *>(control);
+    const Qt::ToolButtonStyle style = tool ? tool->toolButtonStyle() : Qt::ToolButtonTextOnly;
+    const QPixmap glyph = style == Qt::ToolButtonTextOnly ? QPixmap() : IconGlyph();
+    if (glyph.isNull()) {
+        DrawButtonText(canvas, rect, DT_CENTER, caption);
+        return;
+    }
+    if (style == Qt::ToolButtonIconOnly || style == Qt::ToolButtonFollowStyle)
+        caption.clear();
+    DrawGlyphAndText(canvas, rect, glyph, 1, GlyphState(frame), true);
+}
+
+} // namespace skin
