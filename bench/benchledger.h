@@ -13,6 +13,9 @@ namespace ledger::bench {
 // by `fill` inside one transaction.
 TfrmDM &openLedger(const QString &name, const std::function<void(Db &)> &fill);
 
+// The ledger of `rows` income rows over the last ten years plus a tenth as many expense rows.
+TfrmDM &openIncomeLedger(int rows);
+
 // Runs one insert statement per row of values, prepared once.
 class RowInserter {
 public:

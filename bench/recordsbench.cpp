@@ -16,35 +16,9 @@
 #include <memory>
 
 using namespace ledger;
+using bench::openIncomeLedger;
 
 namespace {
-
-// `rows` income rows over the last ten years plus a tenth as many expense rows.
-void fillIncome(Db &db, int rows) {
-    static const char *const staff[] = {"张三", "李四", "王五", "赵六"};
-    static const char *const items[] = {"工资", "奖金", "利息", "兼职", "报销"};
-    static const char *const forms[] = {"现金", "CCB", "ICBC"};
-    const QDate first = QDate::currentDate().addYears(-10);
-    const int total = rows + rows / 10;
-    bench::RowInserter insert(db, QStringLiteral("insert into kx_InAndOut(staffname,ProjectName,"
-                                                 "FundsNum,FundsType,Account,[Memo],EventDate,"
-                                                 "myType,UserId) values(?,?,?,?,?,?,?,?,1)"));
-    for (int i = 0; i < total; ++i) {
-        const bool income = i % 11 != 10;
-        const int form = i % 3;
-        insert.insert({QString::fromUtf8(staff[i % 4]), QString::fromUtf8(items[i % 5]),
-                       double(1 + (i * 37) % 100000) / 100.0, QString::fromUtf8(forms[form]),
-                       form == 0 ? QString() : QStringLiteral("6222%1").arg(i % 50),
-                       i % 7 == 0 ? QStringLiteral("备注 %1, 第二项").arg(i) : QString(),
-                       first.addDays((qint64(i) * 3650) / total).toString(kDateFmt),
-                       income ? 1 : -1});
-    }
-}
-
-TfrmDM &openLedger(int rows) {
-    return bench::openLedger(QStringLiteral("income-%1").arg(rows),
-                             [rows](Db &db) { fillIncome(db, rows); });
-}
 
 // The income page showing every period.
 std::unique_ptr<InOutPage> incomePage() {
@@ -54,7 +28,7 @@ std::unique_ptr<InOutPage> incomePage() {
 }
 
 void PeriodListRefresh(benchmark::State &state) {
-    openLedger(int(state.range(0)));
+    openIncomeLedger(int(state.range(0)));
     auto page = incomePage();
     for (auto _ : state) {
         page->showList();
@@ -65,7 +39,7 @@ void PeriodListRefresh(benchmark::State &state) {
 }
 
 void PeriodTotals(benchmark::State &state) {
-    openLedger(int(state.range(0)));
+    openIncomeLedger(int(state.range(0)));
     auto page = incomePage();
     RecordTotals totals;
     for (auto _ : state) {
@@ -76,7 +50,7 @@ void PeriodTotals(benchmark::State &state) {
 }
 
 void CsvExport(benchmark::State &state) {
-    openLedger(int(state.range(0)));
+    openIncomeLedger(int(state.range(0)));
     auto page = incomePage();
     page->showList();
     QTemporaryDir dir;

@@ -118,6 +118,7 @@ wait_gone '^明细账$' || fail "history dialog stays"
 # The summary: cash -200 (lent), accounts 5700 + 300, owed to us 200, total 6000 (the panels
 # on the screenshot); the same figures from every row by the signed-amount rule.
 click "$main" 111 277
+click "$main" 454 85
 sleep 0.5
 shot summary
 figures=$(sql "select

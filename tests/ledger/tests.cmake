@@ -15,6 +15,7 @@ kexbora_add_tests(ledger kexbora_ledger
     templedger.h
     testfiles.cpp
     testfiles.h
+    urlcatcher.h
     webpanestub.h
   TESTS
     tst_accountdata
@@ -22,9 +23,12 @@ kexbora_add_tests(ledger kexbora_ledger
     tst_appfilter
     tst_balances
     tst_bankpage
+    tst_backuprestorepage
     tst_csvexport
     tst_db
+    tst_dbbackup
     tst_des
+    tst_externaltools
     tst_gbktext
     tst_inoutpage
     tst_inoutrecords
@@ -46,8 +50,11 @@ kexbora_add_tests(ledger kexbora_ledger
     tst_schema
     tst_skinnedwindows
     tst_startup
+    tst_statisticspage
+    tst_statsqueries
     tst_tfrmdm
     tst_untpub
+    tst_updatechecker
     tst_users
 )
 if(TARGET tst_skinnedwindows)
@@ -78,14 +85,14 @@ add_test(NAME ledger/include_graph
 # Sign-up and login; income records (add, list, total, CSV export); the three calculator pages
 # from the top bar with screenshots of each into build/screenshots/; accounts (two accounts,
 # an income, a transfer, a loan, a reconciliation, the history and the summary) with
-# screenshots into build/screenshots/accounts/.
-foreach(run e2e_login e2e_records e2e_calculators e2e_accounts)
+# screenshots into build/screenshots/accounts/; statistics, backup and restore.
+foreach(run e2e_login e2e_records e2e_calculators e2e_accounts e2e_stats)
   add_test(NAME ledger/${run}
            COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/${run}.sh $<TARGET_FILE:kexbora>
                    ${KEXBORA_DATA_DIR}/init.db ${KEXBORA_OTHER_DIR}/1.html)
   set_tests_properties(ledger/${run} PROPERTIES TIMEOUT 150 RUN_SERIAL TRUE)
 endforeach()
-set_tests_properties(ledger/e2e_calculators PROPERTIES
+set_tests_properties(ledger/e2e_calculators ledger/e2e_stats PROPERTIES
                      ENVIRONMENT "E2E_SHOTS=${CMAKE_BINARY_DIR}/screenshots")
 set_tests_properties(ledger/e2e_accounts PROPERTIES TIMEOUT 200
                      ENVIRONMENT "E2E_SHOTS=${CMAKE_BINARY_DIR}/screenshots/accounts")

@@ -34,6 +34,8 @@ CREATE TABLE kx_InAndOut (
 );
 CREATE INDEX ix_inandout_date ON kx_InAndOut (EventDate);
 CREATE INDEX ix_inandout_type ON kx_InAndOut (myType, IsValid);
+-- The statistics' sums per source or item, and the lists' totals, read from this index alone.
+CREATE INDEX ix_inandout_stat ON kx_InAndOut (myType, IsValid, ProjectName, EventDate, FundsNum);
 CREATE INDEX ix_inandout_account ON kx_InAndOut (FundsType, Account, id, myType, FundsNum, IsValid);
 
 CREATE TABLE kx_Card (

@@ -1,9 +1,7 @@
-// The record pages of the main window: income, expenses, accounts, transfers and loans; the
-// summary tab of the statistics page.
+// The record pages of the main window: income, expenses, accounts, transfers and loans.
 #include "ledger/mainwindow/tfrmmain.h"
 
 #include "ledger/accounts/bankpage.h"
-#include "ledger/balances/summarytab.h"
 #include "ledger/loans/loanpage.h"
 #include "ledger/records/inoutpage.h"
 #include "ledger/transfers/transferpage.h"
@@ -11,7 +9,6 @@
 
 #include <QRadioButton>
 #include <QStackedWidget>
-#include <QTabWidget>
 #include <QVBoxLayout>
 
 namespace ledger {
@@ -38,14 +35,6 @@ void TfrmMain::createRecordPages() {
     placePage(ui->tbsBank, new ledger::BankPage);
     placePage(ui->tbsTransfer, new ledger::TransferPage);
     placePage(ui->tbsBorrow, new LoanPage);
-    // The statistics page control keeps the summary as its tab "汇总统计" (TabSheet14).
-    auto *pclStat = ui->tbsStat->findChild<QTabWidget *>(QStringLiteral("pclStat"));
-    if (!pclStat) {
-        pclStat = new QTabWidget;
-        pclStat->setObjectName(QStringLiteral("pclStat"));
-        placePage(ui->tbsStat, pclStat);
-    }
-    pclStat->addTab(new SummaryTab, QStringLiteral("汇总统计"));
 }
 
 void TfrmMain::openRecordPage(int pageIndex) {
