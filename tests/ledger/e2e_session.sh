@@ -6,6 +6,7 @@
 program=$(readlink -f "${1:?program}")
 template=$(readlink -f "${2:?template database}")
 page=$(readlink -f "${3:?local start page}")
+export QT_QPA_PLATFORM=xcb # the virtual display, whatever the caller's environment says
 
 # The program runs on the virtual display even when the caller chose another platform.
 export QT_QPA_PLATFORM=xcb
@@ -45,12 +46,18 @@ wait_gone() {
 frame_x=4 frame_y=28
 click() { xdotool mousemove --window "$1" $(($2 + frame_x)) $(($3 + frame_y)) click 1; sleep 0.4; }
 type_text() { xdotool type --delay 60 "$1"; sleep 0.2; }
-# Answers the information box "提示" with Enter.
+# Answers the box "提示" (a message or a question) with Enter; another box may follow it.
 ok_box() {
-    wait_window '^提示$' >/dev/null || fail "no message box ($1)"
+    local box
+    box=$(wait_window '^提示$') || fail "no message box ($1)"
+    sleep 0.3
     shot "$1"
     xdotool key Return
-    wait_gone '^提示$' || fail "message box stays ($1)"
+    for _ in $(seq 1 50); do
+        xdotool search --onlyvisible --name '^提示$' 2>/dev/null | grep -qx "$box" || return 0
+        sleep 0.2
+    done
+    fail "message box stays ($1)"
 }
 
 mkdir -p "$work/bin" "$work/Data" "$work/other"

@@ -1,5 +1,7 @@
 kexbora_add_tests(ledger kexbora_ledger
   SUPPORT
+    accountledger.cpp
+    accountledger.h
     inoutfixture.cpp
     inoutfixture.h
     loopbackserver.cpp
@@ -7,16 +9,26 @@ kexbora_add_tests(ledger kexbora_ledger
     pagedriver.h
     recordingprompter.cpp
     recordingprompter.h
+    recordpagefixture.cpp
+    recordpagefixture.h
     templedger.cpp
     templedger.h
     testfiles.cpp
     testfiles.h
+    urlcatcher.h
     webpanestub.h
   TESTS
+    tst_accountdata
+    tst_accountdialogs
     tst_appfilter
+    tst_balances
+    tst_bankpage
+    tst_backuprestorepage
     tst_csvexport
     tst_db
+    tst_dbbackup
     tst_des
+    tst_externaltools
     tst_gbktext
     tst_inoutpage
     tst_inoutrecords
@@ -27,6 +39,7 @@ kexbora_add_tests(ledger kexbora_ledger
     tst_modifypwd
     tst_moneytext
     tst_mortgagecalc
+    tst_movementpages
     tst_network
     tst_paramedit
     tst_programskin
@@ -37,8 +50,11 @@ kexbora_add_tests(ledger kexbora_ledger
     tst_schema
     tst_skinnedwindows
     tst_startup
+    tst_statisticspage
+    tst_statsqueries
     tst_tfrmdm
     tst_untpub
+    tst_updatechecker
     tst_users
 )
 if(TARGET tst_skinnedwindows)
@@ -67,12 +83,16 @@ add_test(NAME ledger/include_graph
          COMMAND ${KEXBORA_PYTHON3} ${CMAKE_CURRENT_LIST_DIR}/check_includes.py ${PROJECT_SOURCE_DIR})
 
 # Sign-up and login; income records (add, list, total, CSV export); the three calculator pages
-# from the top bar with screenshots of each into build/screenshots/.
-foreach(run e2e_login e2e_records e2e_calculators)
+# from the top bar with screenshots of each into build/screenshots/; accounts (two accounts,
+# an income, a transfer, a loan, a reconciliation, the history and the summary) with
+# screenshots into build/screenshots/accounts/; statistics, backup and restore.
+foreach(run e2e_login e2e_records e2e_calculators e2e_accounts e2e_stats)
   add_test(NAME ledger/${run}
            COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/${run}.sh $<TARGET_FILE:kexbora>
                    ${KEXBORA_DATA_DIR}/init.db ${KEXBORA_OTHER_DIR}/1.html)
   set_tests_properties(ledger/${run} PROPERTIES TIMEOUT 150 RUN_SERIAL TRUE)
 endforeach()
-set_tests_properties(ledger/e2e_calculators PROPERTIES
+set_tests_properties(ledger/e2e_calculators ledger/e2e_stats PROPERTIES
                      ENVIRONMENT "E2E_SHOTS=${CMAKE_BINARY_DIR}/screenshots")
+set_tests_properties(ledger/e2e_accounts PROPERTIES TIMEOUT 200
+                     ENVIRONMENT "E2E_SHOTS=${CMAKE_BINARY_DIR}/screenshots/accounts")

@@ -1,8 +1,11 @@
 #include "ledger/core/untvar.h"
 #include "ledger/mainwindow/navtree.h"
 #include "ledger/mainwindow/tfrmmain.h"
+#include "ledger/records/recordlist.h"
 #include "support/ledger/loopbackserver.h"
+#include "support/ledger/recordingprompter.h"
 #include "support/ledger/templedger.h"
+#include "support/ledger/urlcatcher.h"
 #include "support/ledger/webpanestub.h"
 
 #include <QApplication>
@@ -148,6 +151,35 @@ private slots:
             QCOMPARE(staff->currentText(), QStringLiteral("张三"));
             QCOMPARE(amount->text(), QStringLiteral("12.5"));
         }
+    }
+
+    void statisticsAndTopBarTools() {
+        ledger->db().exec("insert into kx_InAndOut(ProjectName, FundsNum, EventDate, myType) "
+                          "values('工资', 5000, ?, 1)",
+                          {QDate::currentDate()});
+        LoopbackServer server;
+        server.answers.insert("/setup/new.txt", {"200 OK", "16777217\r\n"});
+        test::ScopedPrompter prompter;
+        test::UrlCatcher browser;
+        auto w = makeWindow(server.base());
+        const QString host = "http://" + server.base();
+
+        tree(*w)->setCurrentItem(node(*w, 6));
+        QCOMPARE(page(*w), int(TfrmMain::StatPage));
+        QTRY_COMPARE(w->findChild<RecordList *>("lv_huizong")->count(), 1);
+
+        QToolButton *update = w->findChild<QToolButton *>("SpeedButton8");
+        prompter->queueConfirm(true);
+        update->click();
+        QVERIFY(!update->isEnabled()); // the answer comes later; the window goes on meanwhile
+        QTRY_VERIFY(update->isEnabled());
+        w->findChild<QToolButton *>("SpeedButton7")->click();
+        prompter->queueConfirm(false);
+        w->findChild<QToolButton *>("SpeedButton9")->click();
+        QCOMPARE(prompter->count(test::PromptCall::Confirm), 2);
+        QCOMPARE(browser.addresses(),
+                 QStringList({host + "/forum.php?mod=viewthread&tid=1325&extra=page%3D1",
+                              host + "/forum.php?mod=forumdisplay&fid=48"}));
     }
 
     void statusBarShowsUserAndTicks() {

@@ -12,6 +12,7 @@ DataPaths DataPaths::fromProgramDir(const QString &programDir) {
         QDir::cleanPath(paths.programDir + QStringLiteral("../Data")) + QLatin1Char('/');
     paths.databaseFile = paths.dataDir + QLatin1String(kDatabaseFileName);
     paths.templateFile = paths.dataDir + QLatin1String(kTemplateFileName);
+    paths.backupDir = paths.dataDir + QStringLiteral("backup/");
     paths.fallbackPage = QDir::cleanPath(paths.programDir + QStringLiteral("../other/1.html"));
     return paths;
 }

@@ -20,6 +20,7 @@ struct DataPaths {
     QString dataDir;    // programDir + "../Data/"
     QString databaseFile;
     QString templateFile;
+    QString backupDir;    // dataDir + "backup/"
     QString fallbackPage; // programDir + "../other/1.html"
 
     static DataPaths fromProgramDir(const QString &programDir);

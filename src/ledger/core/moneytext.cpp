@@ -32,6 +32,10 @@ QString formatFixed(double value, int decimals) {
     return withoutNegativeZero(QLocale::c().toString(value, 'f', qMax(0, decimals)));
 }
 
+QString formatPlain(double value) {
+    return withoutNegativeZero(QString::number(value, 'g', 15));
+}
+
 bool parseAmount(const QString &text, double *value) {
     static const QRegularExpression pattern(QStringLiteral("^[+-]?(?:\\d+\\.?\\d*|\\.\\d+)$"));
     const QString trimmed = text.trimmed();

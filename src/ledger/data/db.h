@@ -22,6 +22,7 @@ public:
         BadStatement,  // values, columns or names that do not fit the statement
         MissingSchema, // the ledger's table definitions are not in the program
         RecordMissing, // the record to change or delete does not exist (any more)
+        File,          // a database file could not be read, written or renamed, or is refused
     };
 
     DbError(const QString &message, Code code, int sqliteCode = 0);
@@ -53,6 +54,7 @@ public:
     bool reopen(QString *error = nullptr); // same path and key as the last open
     bool isOpen() const { return m_db != nullptr; }
     QString path() const { return m_path; }
+    QByteArray key() const { return m_key; }
     sqlite3 *handle() const { return m_db; }
 
     // Runs one statement with its values bound in order; returns the number of rows it changed.

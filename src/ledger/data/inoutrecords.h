@@ -23,14 +23,9 @@ struct InOutRecord {
 
 // The income (myType 1) or expense (myType -1) records of kx_InAndOut. Lists show the valid
 // records of the type; loading, changing and deleting go by key alone. Throws DbError.
-class InOutRecords : public RecordSource {
+class InOutRecords : public TableRecords {
 public:
     InOutRecords(Db &db, int myType);
-
-    void keys(std::optional<QDate> since, QVector<qint64> *out) const override;
-    void rows(std::optional<QDate> since, const KeyRange &range, RecordRows *out) const override;
-    RecordTotals totals(std::optional<QDate> since) const override;
-    void remove(qint64 key) override;
 
     std::optional<InOutRecord> load(qint64 key) const;
     // A new record of this type entered by userId; returns its key.
@@ -39,10 +34,6 @@ public:
     void update(qint64 key, const InOutRecord &record);
 
 private:
-    QString periodCondition(std::optional<QDate> since, QVariantList *params,
-                            const KeyRange &range = {}) const;
-
-    Db &m_db;
     int m_myType;
 };
 

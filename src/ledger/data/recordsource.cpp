@@ -1,5 +1,6 @@
 #include "ledger/data/recordsource.h"
 
+#include "ledger/app/paths.h"
 #include "ledger/data/db.h"
 
 namespace ledger {
@@ -17,6 +18,83 @@ void readRecordKeys(Statement &query, QVector<qint64> *out) {
     out->clear(); // keeps the capacity
     while (query.next())
         out->append(query.integer(0));
+}
+
+RecordTotals readRecordTotals(Statement &sums) {
+    RecordTotals totals;
+    if (sums.next()) {
+        totals.count = int(sums.integer(0));
+        totals.total = sums.number(1);
+    }
+    return totals;
+}
+
+QString keyList(const QVector<qint64> &keys, QVariantList *params) {
+    if (keys.size() > RecordSource::kMaxRowKeys)
+        throw DbError(QStringLiteral("%1 keys in one read").arg(keys.size()),
+                      DbError::Code::BadStatement);
+    QString list = QStringLiteral(" IN (");
+    for (int i = 0; i < keys.size(); ++i) {
+        list += i ? QStringLiteral(",?") : QStringLiteral("?");
+        *params << keys.at(i);
+    }
+    return list + QLatin1Char(')');
+}
+
+TableRecords::TableRecords(Db &db, Shape shape) : m_db(db), m_shape(std::move(shape)) {}
+
+QString TableRecords::fromWhere(std::optional<QDate> since, QVariantList *params) const {
+    QString where =
+        QStringLiteral(" from ") + m_shape.table + QStringLiteral(" where ") + m_shape.condition;
+    *params = m_shape.params;
+    if (since) {
+        where += QStringLiteral(" and EventDate >= ?");
+        *params << since->toString(QLatin1String(kDateFmt));
+    }
+    return where;
+}
+
+void TableRecords::keys(std::optional<QDate> since, QVector<qint64> *out) const {
+    QVariantList params;
+    const QString where = fromWhere(since, &params);
+    Statement query(m_db,
+                    QStringLiteral("SELECT ") + m_shape.key + where + QStringLiteral(" ORDER BY ") +
+                        m_shape.key,
+                    params);
+    readRecordKeys(query, out);
+}
+
+void TableRecords::rows(const QVector<qint64> &keys, RecordRows *out) const {
+    QVariantList params;
+    const QString in = keyList(keys, &params);
+    Statement query(m_db,
+                    QStringLiteral("SELECT ") + m_shape.columns + QStringLiteral(" from ") +
+                        m_shape.table + QStringLiteral(" where ") + m_shape.key + in,
+                    params);
+    readRecordRows(query, out);
+}
+
+RecordTotals TableRecords::totals(std::optional<QDate> since) const {
+    QVariantList params;
+    const QString where = fromWhere(since, &params);
+    Statement sums(m_db,
+                   QStringLiteral("SELECT count(*), total(") + m_shape.amount +
+                       QStringLiteral(")") + where,
+                   params);
+    return readRecordTotals(sums);
+}
+
+void TableRecords::remove(qint64 key) {
+    requireChanged(m_db.exec(QStringLiteral("delete from ") + m_shape.table +
+                                 QStringLiteral(" where ") + m_shape.key + QStringLiteral("=?"),
+                             {key}),
+                   key);
+}
+
+void TableRecords::requireChanged(int changed, qint64 key) const {
+    if (changed == 0)
+        throw DbError(QStringLiteral("no %1 %2").arg(m_shape.what).arg(key),
+                      DbError::Code::RecordMissing);
 }
 
 } // namespace ledger

@@ -1,5 +1,7 @@
 -- The ledger's tables. Counters never reuse an id (checkpoints compare ids), compared text
--- ignores ASCII case, dates are 'yyyy-MM-dd' text.
+-- ignores ASCII case, dates are 'yyyy-MM-dd' text. The movement indexes by payment form and
+-- account carry the key, sign, amount and validity, so that every balance is summed from the
+-- index alone, only over the movements after an account's checkpoint.
 
 CREATE TABLE kx_user (
     UserId INTEGER PRIMARY KEY AUTOINCREMENT,
@@ -33,7 +35,9 @@ CREATE TABLE kx_InAndOut (
 CREATE INDEX ix_inandout_date ON kx_InAndOut (EventDate);
 -- The period lists' keys and totals come from this index alone, in key order.
 CREATE INDEX ix_inandout_list ON kx_InAndOut (myType, IsValid, id, EventDate, FundsNum);
-CREATE INDEX ix_inandout_account ON kx_InAndOut (FundsType, Account);
+-- The statistics' sums per source or item, read from this index alone.
+CREATE INDEX ix_inandout_stat ON kx_InAndOut (myType, IsValid, ProjectName, EventDate, FundsNum);
+CREATE INDEX ix_inandout_account ON kx_InAndOut (FundsType, Account, id, myType, FundsNum, IsValid);
 
 CREATE TABLE kx_Card (
     cardid INTEGER PRIMARY KEY AUTOINCREMENT,
@@ -63,8 +67,9 @@ CREATE TABLE kx_Transfer (
     IsValid VARCHAR(2) COLLATE NOCASE DEFAULT '1'
 );
 CREATE INDEX ix_transfer_date ON kx_Transfer (EventDate);
-CREATE INDEX ix_transfer_out ON kx_Transfer (outFundsType, outAccount);
-CREATE INDEX ix_transfer_in ON kx_Transfer (inFundsType, inAccount);
+CREATE INDEX ix_transfer_list ON kx_Transfer (IsValid, TransId, EventDate, FundsNum);
+CREATE INDEX ix_transfer_out ON kx_Transfer (outFundsType, outAccount, TransId, FundsNum, IsValid);
+CREATE INDEX ix_transfer_in ON kx_Transfer (inFundsType, inAccount, TransId, FundsNum, IsValid);
 
 CREATE TABLE kx_Borrow (
     BorrowId INTEGER PRIMARY KEY AUTOINCREMENT,
@@ -79,7 +84,8 @@ CREATE TABLE kx_Borrow (
     IsValid VARCHAR(2) COLLATE NOCASE DEFAULT '1'
 );
 CREATE INDEX ix_borrow_date ON kx_Borrow (EventDate);
-CREATE INDEX ix_borrow_account ON kx_Borrow (FundsType, Account);
+CREATE INDEX ix_borrow_list ON kx_Borrow (IsValid, BorrowId, EventDate, myType, FundsNum);
+CREATE INDEX ix_borrow_account ON kx_Borrow (FundsType, Account, BorrowId, myType, FundsNum, IsValid);
 
 CREATE TABLE kx_card_duizhang (
     id INTEGER PRIMARY KEY AUTOINCREMENT,

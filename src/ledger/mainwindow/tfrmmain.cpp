@@ -89,6 +89,7 @@ TfrmMain::TfrmMain(WebPaneFactory webPanes, QWidget *parent)
     placeOnSheet(ui->tbsShenqi, new InvestCalcPage);
     placeOnSheet(ui->TabSheet16, new SavingsCalcPage);
     placeOnSheet(ui->TabSheet17, new MortgageCalcPage);
+    createToolPages();
     FormCreate();
 }
 

@@ -17,6 +17,8 @@ class TfrmMain;
 namespace ledger {
 
 class AppFilter;
+class StatisticsPage;
+class UpdateChecker;
 class WebPane;
 
 // The main window: top bar, navigation tree, the page control whose tabs are hidden (the tree
@@ -57,6 +59,14 @@ public:
     void TimerSystemTimer();
     void SpeedButton5Click();
 
+    // Top-bar tools and the statistics and backup pages (tfrmmain_tools.cpp).
+    void createToolPages();
+    StatisticsPage *statisticsPage() const;
+    void SpeedButton3Click();
+    void SpeedButton7Click();
+    void SpeedButton8Click();
+    void SpeedButton9Click();
+
     // Record pages: built once by the constructor, opened by showTreePage.
     void createRecordPages();
     void openRecordPage(int pageIndex);
@@ -86,6 +96,7 @@ private:
     QString m_homeHost;
     bool m_shown = false;
     QTreeWidgetItem *m_currentAtPress = nullptr;
+    UpdateChecker *m_updateChecker = nullptr;
 };
 
 } // namespace ledger

@@ -1,9 +1,13 @@
-// The record pages of the main window: income and expenses.
+// The record pages of the main window: income, expenses, accounts, transfers and loans.
 #include "ledger/mainwindow/tfrmmain.h"
 
+#include "ledger/accounts/bankpage.h"
+#include "ledger/loans/loanpage.h"
 #include "ledger/records/inoutpage.h"
+#include "ledger/transfers/transferpage.h"
 #include "ui_tfrmmain.h"
 
+#include <QRadioButton>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
@@ -11,47 +15,57 @@ namespace ledger {
 
 namespace {
 
-InOutPage *placePage(QWidget *sheet, const InOutKind &kind) {
+void placePage(QWidget *sheet, QWidget *page) {
     auto *layout = sheet->layout() ? sheet->layout() : new QVBoxLayout(sheet);
     layout->setContentsMargins(0, 0, 0, 0);
-    auto *page = new InOutPage(kind, sheet);
+    page->setParent(sheet);
     layout->addWidget(page);
-    return page;
 }
 
-InOutPage *pageOn(QWidget *sheet) {
-    return sheet->findChild<InOutPage *>();
+RecordPage *pageOn(QWidget *sheet) {
+    return sheet->findChild<RecordPage *>();
 }
 
 } // namespace
 
 void TfrmMain::createRecordPages() {
-    placePage(ui->tbsIncome, InOutKind::income());
-    placePage(ui->tbsOut, InOutKind::expense());
+    placePage(ui->tbsIncome, new InOutPage(InOutKind::income()));
+    placePage(ui->tbsOut, new InOutPage(InOutKind::expense()));
+    // Qualified: the page indexes BankPage and TransferPage hide the class names here.
+    placePage(ui->tbsBank, new ledger::BankPage);
+    placePage(ui->tbsTransfer, new ledger::TransferPage);
+    placePage(ui->tbsBorrow, new LoanPage);
 }
 
 void TfrmMain::openRecordPage(int pageIndex) {
-    QWidget *sheet = pageIndex == IncomePage ? ui->tbsIncome
-                     : pageIndex == OutPage  ? ui->tbsOut
-                                             : nullptr;
-    InOutPage *page = sheet ? pageOn(sheet) : nullptr;
+    QWidget *const sheets[] = {ui->tbsIncome, ui->tbsOut, ui->tbsBank, ui->tbsTransfer,
+                               ui->tbsBorrow};
+    QWidget *sheet = pageIndex >= IncomePage && pageIndex <= BorrowPage
+                         ? sheets[pageIndex - IncomePage]
+                         : nullptr;
+    RecordPage *page = sheet ? pageOn(sheet) : nullptr;
     if (!page)
         return;
     if (sheet->property("tag").toInt() == 0) {
         sheet->setProperty("tag", 1);
         page->pages()->setCurrentIndex(0);
     }
+    if (auto *bank = qobject_cast<ledger::BankPage *>(page)) {
+        bank->findChild<QRadioButton *>(QStringLiteral("rdb_bank_valid"))->setChecked(true);
+        bank->showList();
+        return;
+    }
     // This month, or everything when the month has no rows.
     page->showCurrentPeriod();
 }
 
 void TfrmMain::showIncome() {
-    if (InOutPage *page = pageOn(ui->tbsIncome))
+    if (RecordPage *page = pageOn(ui->tbsIncome))
         page->showList();
 }
 
 void TfrmMain::showOut() {
-    if (InOutPage *page = pageOn(ui->tbsOut))
+    if (RecordPage *page = pageOn(ui->tbsOut))
         page->showList();
 }
 

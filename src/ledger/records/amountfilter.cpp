@@ -11,6 +11,11 @@ void installAmountFilter(QLineEdit *edit) {
     edit->setValidator(new QRegularExpressionValidator(pattern, edit));
 }
 
+void installSignedAmountFilter(QLineEdit *edit) {
+    static const QRegularExpression pattern(QStringLiteral("-?\\d*\\.?\\d*"));
+    edit->setValidator(new QRegularExpressionValidator(pattern, edit));
+}
+
 void installDigitsFilter(QLineEdit *edit) {
     static const QRegularExpression pattern(QStringLiteral("\\d*"));
     edit->setValidator(new QRegularExpressionValidator(pattern, edit));

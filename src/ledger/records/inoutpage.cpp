@@ -26,26 +26,6 @@
 
 namespace ledger {
 
-namespace {
-
-// Trims the combo's text and writes it back.
-QString trimmedText(QComboBox *combo) {
-    const QString text = combo->currentText().trimmed();
-    if (text != combo->currentText()) {
-        const QSignalBlocker blocker(combo);
-        combo->setEditText(text);
-    }
-    return text;
-}
-
-void setComboText(QComboBox *combo, const QString &text) {
-    const QSignalBlocker blocker(combo);
-    combo->setCurrentIndex(-1);
-    combo->setEditText(text);
-}
-
-} // namespace
-
 InOutPage::InOutPage(const InOutKind &kind, QWidget *parent)
     : RecordPage(kind.names, parent), m_kind(kind) {
     createPeriodRadios(kind.word);
@@ -70,12 +50,7 @@ void InOutPage::buildFields() {
     installAmountFilter(m_amount);
     addFormRow(m_kind.amountLabel, m_amount, true, new QLabel(QStringLiteral("元"), box));
 
-    m_date = new QDateEdit(box);
-    m_date->setObjectName(m_kind.dateEdit);
-    m_date->setDisplayFormat(QLatin1String(kDateFmt));
-    m_date->setCalendarPopup(true);
-    m_date->setDate(today());
-    addFormRow(m_kind.dateLabel, m_date, true);
+    m_date = addDateRow(m_kind.dateLabel, m_kind.dateEdit);
 
     m_fundsType = makeCombo(m_kind.fundsTypeCombo);
     addFormRow(m_kind.fundsTypeLabel, m_fundsType, true);
@@ -87,11 +62,7 @@ void InOutPage::buildFields() {
     auto *accountButton =
         addListButton(m_account, m_kind.accountButton, QStringLiteral("刷新列表"));
 
-    m_memo = new QPlainTextEdit(box);
-    m_memo->setObjectName(m_kind.memo);
-    m_memo->setTabChangesFocus(true);
-    m_memo->setFixedHeight(110);
-    addFormRow(QStringLiteral("备注："), m_memo, false);
+    m_memo = addMemoRow(m_kind.memo);
 
     watchPaymentForm(m_fundsType, [this] { fundsTypeChange(); });
     connect(staffButton, &QToolButton::clicked, this,
@@ -116,20 +87,14 @@ std::unique_ptr<RecordSource> InOutPage::recordSource() const {
 }
 
 void InOutPage::fillLookupLists() {
-    const LookupLists lists(ledgerDb());
-    fillComboItems(m_staff, lists.values(QStringLiteral("StaffName")), true, false);
-    setComboText(m_staff, QString());
-    fillComboItems(m_project, lists.values(m_kind.projectList), true, false);
-    setComboText(m_project, QString());
+    fillLookupList(m_staff, QStringLiteral("StaffName"));
+    fillLookupList(m_project, m_kind.projectList);
 }
 
 void InOutPage::stateRoutine(Mode mode, qint64 key) {
     if (mode == Mode::Add) {
         fillLookupLists();
-        resetFundsTypes(m_fundsType);
-        fillComboItems(m_fundsType, LookupLists(ledgerDb()).values(QStringLiteral("FundsType")),
-                       false, false);
-        setComboText(m_fundsType, QString());
+        fillFundsTypes(m_fundsType);
         m_amount->clear();
         m_date->setDisplayFormat(QLatin1String(kDateFmt));
         m_date->setDate(today());

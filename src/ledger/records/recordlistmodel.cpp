@@ -123,25 +123,21 @@ const RecordListModel::Block &RecordListModel::block(int row) const {
 void RecordListModel::readBlock(int index, Block *block) const {
     const int columns = this->columns();
     const int first = index * kBlockRows;
-    const int count = qMin(kBlockRows, int(m_keys.size()) - first);
+    const QVector<qint64> keys = m_keys.mid(first, kBlockRows);
     RecordRows rows;
-    guardDb("record list rows", [&] {
-        m_read({m_keys.at(first), m_keys.at(first + count - 1)}, &rows);
-    });
-    block->cells.resize(qsizetype(count) * columns);
-    // The rows come in key order; a key without its row (deleted since) keeps only the key.
-    int r = 0;
-    for (int i = 0; i < count; ++i) {
-        const qint64 key = m_keys.at(first + i);
-        while (r < rows.count() && rows.text(r, 0).toLongLong() < key)
-            ++r;
+    guardDb("record list rows", [&] { m_read(keys, &rows); });
+    QHash<qint64, int> rowOfKey;
+    for (int r = 0; r < rows.count(); ++r)
+        rowOfKey.insert(rows.text(r, 0).toLongLong(), r);
+    block->cells.resize(keys.size() * columns);
+    for (int i = 0; i < keys.size(); ++i) {
         QString *cells = block->cells.data() + qsizetype(i) * columns;
-        if (r < rows.count() && rows.text(r, 0).toLongLong() == key) {
+        const int r = rowOfKey.value(keys.at(i), -1);
+        if (r >= 0) {
             for (int c = 0; c < columns && c < rows.columns; ++c)
                 cells[c] = std::move(rows.cells[qsizetype(r) * rows.columns + c]);
-            ++r;
-        } else if (columns > 0) {
-            cells[0] = QString::number(key);
+        } else if (columns > 0) { // deleted since the keys were read, or no ledger
+            cells[0] = QString::number(keys.at(i));
         }
     }
 }

@@ -18,10 +18,11 @@ namespace ledger {
 class RecordListModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    // Reads the rows whose keys lie in the range, in key order (a RecordSource's rows()).
-    using RowReader = std::function<void(const KeyRange &, RecordRows *)>;
+    // Reads the rows of the given keys, in any order (a RecordSource's rows()).
+    using RowReader = std::function<void(const QVector<qint64> &, RecordRows *)>;
     // Rows read per block, and the most blocks kept.
     static constexpr int kBlockRows = 256;
+    static_assert(kBlockRows <= RecordSource::kMaxRowKeys);
     static constexpr int kKeptBlocks = 64;
 
     explicit RecordListModel(QObject *parent = nullptr);

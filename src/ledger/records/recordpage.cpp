@@ -7,6 +7,7 @@
 #include "ledger/core/standardicons.h"
 #include "ledger/data/cards.h"
 #include "ledger/data/dbguard.h"
+#include "ledger/data/lookuplists.h"
 #include "ledger/data/tfrmdm.h"
 #include "ledger/records/csvexport.h"
 #include "ledger/records/recordlist.h"
@@ -16,6 +17,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QGridLayout>
@@ -23,6 +25,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -54,6 +57,18 @@ bool isInside(const QWidget *widget, const QWidget *container) {
 }
 
 } // namespace
+
+RecordPageNames RecordPageNames::forWord(const QString &word, const QString &pageControl,
+                                         const QString &queryCaption, const QString &editCaption) {
+    const auto name = [&word](const char *pattern) {
+        return QString::fromLatin1(pattern).arg(word);
+    };
+    return {
+        pageControl,           queryCaption,         editCaption,       name("sbtn_%1_Add"),
+        name("sbtn_%1_edit"),  name("sbtn_%1_del"),  name("lv_%1"),     name("lbl_%1_recordcount"),
+        name("lbl_%1_sum"),    name("sbtn_%1_cvs"),  name("lbl_%1_id"), name("ckb_%1_continue"),
+        name("btn_%1_Submit"), name("btn_%1_cancel")};
+}
 
 RecordPage::RecordPage(const RecordPageNames &names, QWidget *parent)
     : QWidget(parent), m_today([] { return QDate::currentDate(); }) {
@@ -249,8 +264,9 @@ void RecordPage::showList() {
         QVector<qint64> keys = m_list->records()->takeKeys();
         source->keys(since, &keys);
         m_list->records()->setKeys(std::move(keys),
-                                   [this, since](const KeyRange &range, RecordRows *out) {
-                                       recordSource()->rows(since, range, out);
+                                   [this](const QVector<qint64> &shown, RecordRows *out) {
+                                       recordSource()->rows(shown, out);
+                                       formatListRows(out);
                                    });
         const RecordTotals totals = source->totals(since);
         m_count = totals.count;
@@ -358,6 +374,25 @@ QComboBox *RecordPage::makeCombo(const QString &name) {
     return combo;
 }
 
+QDateEdit *RecordPage::addDateRow(const QString &caption, const QString &name) {
+    auto *date = new QDateEdit(m_form->parentWidget());
+    date->setObjectName(name);
+    date->setDisplayFormat(QLatin1String(kDateFmt));
+    date->setCalendarPopup(true);
+    date->setDate(today());
+    addFormRow(caption, date, true);
+    return date;
+}
+
+QPlainTextEdit *RecordPage::addMemoRow(const QString &name) {
+    auto *memo = new QPlainTextEdit(m_form->parentWidget());
+    memo->setObjectName(name);
+    memo->setTabChangesFocus(true);
+    memo->setFixedHeight(110);
+    addFormRow(QStringLiteral("备注："), memo, false);
+    return memo;
+}
+
 QToolButton *RecordPage::addListButton(QComboBox *combo, const QString &name, const QString &hint) {
     auto *button = new QToolButton(combo->parentWidget());
     button->setObjectName(name);
@@ -419,6 +454,40 @@ void RecordPage::resetFundsTypes(QComboBox *combo) {
     combo->setEditText(QString());
 }
 
+namespace {
+
+void appendLookupList(QComboBox *combo, const QString &listName, bool clearFirst) {
+    fillComboItems(combo, LookupLists(ledgerDb()).values(listName), clearFirst, false);
+}
+
+} // namespace
+
+void RecordPage::fillLookupList(QComboBox *combo, const QString &listName) {
+    appendLookupList(combo, listName, true);
+    setComboText(combo, QString());
+}
+
+void RecordPage::fillFundsTypes(QComboBox *combo) {
+    resetFundsTypes(combo);
+    appendLookupList(combo, QStringLiteral("FundsType"), false);
+    setComboText(combo, QString());
+}
+
+QString RecordPage::trimmedText(QComboBox *combo) {
+    const QString text = combo->currentText().trimmed();
+    if (text != combo->currentText()) {
+        const QSignalBlocker blocker(combo);
+        combo->setEditText(text);
+    }
+    return text;
+}
+
+void RecordPage::setComboText(QComboBox *combo, const QString &text) {
+    const QSignalBlocker blocker(combo);
+    combo->setCurrentIndex(-1);
+    combo->setEditText(text);
+}
+
 void RecordPage::setFieldLocked(QWidget *field, bool locked) {
     ledger::setFieldLocked(field, locked);
 }
@@ -460,6 +529,12 @@ bool RecordPage::rejectField(const QString &message, QWidget *field) {
     if (field)
         field->setFocus(Qt::OtherFocusReason);
     return false;
+}
+
+void RecordPage::saveRecord(const std::function<bool(Db &)> &save) {
+    bool ok = false;
+    guardDb("record save", [&] { ok = save(ledgerDb()); });
+    finishSave(ok);
 }
 
 void RecordPage::finishSave(bool ok) {

@@ -12,9 +12,11 @@
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QDateEdit;
 class QGridLayout;
 class QHBoxLayout;
 class QLabel;
+class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 class QStackedWidget;
@@ -41,6 +43,12 @@ struct RecordPageNames {
     QString continueBox;  // ckb_in_continue
     QString submitButton; // btn_in_Submit
     QString cancelButton; // btn_in_Cancel
+
+    // The names of the transfer and loan pages' scheme for a page word: sbtn_<word>_Add,
+    // sbtn_<word>_edit, sbtn_<word>_del, lv_<word>, lbl_<word>_recordcount, lbl_<word>_sum,
+    // sbtn_<word>_cvs, lbl_<word>_id, ckb_<word>_continue, btn_<word>_Submit, btn_<word>_cancel.
+    static RecordPageNames forWord(const QString &word, const QString &pageControl,
+                                   const QString &queryCaption, const QString &editCaption);
 };
 
 // The record-page pattern: a query page (tool buttons, period choice, list, count and total,
@@ -96,6 +104,9 @@ protected:
     // Throws DbError when no ledger is open.
     virtual std::unique_ptr<RecordSource> recordSource() const = 0;
     virtual QString totalPrefix() const = 0;
+    // Turns the rows as read into the list's texts (money columns, for example); the rows
+    // stay as they are unless a page says otherwise.
+    virtual void formatListRows(RecordRows *rows) const { Q_UNUSED(rows); }
     // The state routine proper; setState logs its DbError.
     virtual void stateRoutine(Mode mode, qint64 key) = 0;
 
@@ -109,6 +120,9 @@ protected:
                        QWidget *besideField = nullptr);
     QToolButton *addListButton(QComboBox *combo, const QString &name, const QString &hint);
     QComboBox *makeCombo(const QString &name);
+    // A required "yyyy-MM-dd" date row showing today, and the optional memo row.
+    QDateEdit *addDateRow(const QString &caption, const QString &name);
+    QPlainTextEdit *addMemoRow(const QString &name);
     QGridLayout *form() const { return m_form; }
 
     // Account combo rule: the account list of the chosen payment form, or a locked, empty
@@ -122,12 +136,24 @@ protected:
     static bool needsAccount(const QComboBox *fundsType);
     // Fills a payment-form combo with "现金" first; the text is left empty.
     static void resetFundsTypes(QComboBox *combo);
+    // The entries of a lookup list ("StaffName", "FundsType", ...); the text is left empty.
+    // Throws DbError.
+    static void fillLookupList(QComboBox *combo, const QString &listName);
+    // "现金", then the "FundsType" lookup list; the text is left empty. Throws DbError.
+    static void fillFundsTypes(QComboBox *combo);
+    // The combo's text trimmed and written back.
+    static QString trimmedText(QComboBox *combo);
+    // Shows the text with no entry selected and no change signal.
+    static void setComboText(QComboBox *combo, const QString &text);
     static void setFieldLocked(QWidget *field, bool locked);
 
     // One failing check: its message, then the focus on the field. Always false.
     bool rejectField(const QString &message, QWidget *field);
     // After a save ran: messages, continuous adding or back to the list, reload.
     void finishSave(bool ok);
+    // Runs a save on the open ledger, then finishSave: a database error (logged) is a failed
+    // save, as is a false result.
+    void saveRecord(const std::function<bool(Db &)> &save);
 
     void showQueryPage();
     void showEditPage();

@@ -1,12 +1,13 @@
 #include "support/ledger/inoutfixture.h"
 
+#include "support/ledger/recordpagefixture.h"
+
 #include "ledger/records/recordlist.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QDateEdit>
-#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -79,17 +80,7 @@ void InOutFixture::click(const QString &button) {
 }
 
 void InOutFixture::pickForm(const QString &text) {
-    const int index = form()->findText(text);
-    if (index >= 0) {
-        form()->setCurrentIndex(index);
-        emit form()->activated(index);
-        return;
-    }
-    form()->lineEdit()->clear();
-    form()->setFocus();
-    QInputMethodEvent typed; // Chinese text comes through the input method
-    typed.setCommitString(text);
-    QApplication::sendEvent(form()->lineEdit(), &typed);
+    pickComboText(form(), text);
 }
 
 void InOutFixture::fill(const QString &amountText) {

@@ -42,19 +42,23 @@ void LoopbackServer::serve(QTcpSocket *socket) {
         if (line.toLower().startsWith("user-agent:"))
             userAgents << line.mid(11).trimmed();
     }
-    QByteArray status = "200 OK";
-    if (path == "/silent")
-        return;
-    if (path == "/moved")
-        status = "302 Found\r\nLocation: /missing";
+    Answer answer{"200 OK", "ok"};
+    if (answers.contains(path))
+        answer = answers.value(path);
+    else if (path == "/silent")
+        answer.status.clear();
+    else if (path == "/moved")
+        answer.status = "302 Found\r\nLocation: /missing";
     else if (path == "/missing")
-        status = "404 Not Found";
+        answer.status = "404 Not Found";
     else if (path == "/getfails" && method != "HEAD")
-        status = "500 Internal Server Error";
-    socket->write("HTTP/1.1 " + status +
-                  "\r\nContent-Type: text/html\r\nContent-Length: 2\r\nConnection: close\r\n\r\n");
+        answer.status = "500 Internal Server Error";
+    if (answer.status.isEmpty())
+        return;
+    socket->write("HTTP/1.1 " + answer.status + "\r\nContent-Type: text/html\r\nContent-Length: " +
+                  QByteArray::number(answer.body.size()) + "\r\nConnection: close\r\n\r\n");
     if (method != "HEAD")
-        socket->write("ok");
+        socket->write(answer.body);
     socket->disconnectFromHost();
 }
 

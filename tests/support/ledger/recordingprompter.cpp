@@ -47,6 +47,7 @@ void RecordingPrompter::clear() {
     m_confirms.clear();
     m_inputs.clear();
     m_saveFiles.clear();
+    m_openFiles.clear();
 }
 
 ScopedPrompter::ScopedPrompter() : m_prompter(new RecordingPrompter) {

@@ -31,13 +31,14 @@ public:
     bool inputText(const QString &caption, const QString &prompt, QString &value) override;
     QString openFileName(const QString &caption, const QString &, const QString &filter) override {
         record(PromptCall::OpenFile, caption, caption, filter);
-        return {};
+        return m_openFiles.isEmpty() ? QString() : m_openFiles.takeFirst();
     }
     QString saveFileName(const QString &caption, const QString &, const QString &filter) override;
 
     void queueConfirm(bool answer) { m_confirms.append(answer); }
     void queueInput(std::optional<QString> answer) { m_inputs.append(std::move(answer)); }
     void queueSaveFile(const QString &path) { m_saveFiles.append(path); }
+    void queueOpenFile(const QString &path) { m_openFiles.append(path); }
 
     const QList<PromptCall> &calls() const { return m_calls; }
     QStringList infos() const; // texts of info() calls, in order
@@ -55,6 +56,7 @@ private:
     QList<bool> m_confirms;
     QList<std::optional<QString>> m_inputs;
     QStringList m_saveFiles;
+    QStringList m_openFiles;
 };
 
 // Installs a RecordingPrompter for its lifetime and puts the previous prompter back after.

@@ -1,0 +1,314 @@
+#include "ledger/accounts/bankpage.h"
+
+#include "ledger/accounts/tfrmduizhang.h"
+#include "ledger/accounts/tfrmhislist.h"
+#include "ledger/core/moneytext.h"
+#include "ledger/core/prompter.h"
+#include "ledger/core/untvar.h"
+#include "ledger/data/dbguard.h"
+#include "ledger/data/tfrmdm.h"
+#include "ledger/params/tfrmparam.h"
+#include "ledger/records/amountfilter.h"
+#include "ledger/records/recordlist.h"
+#include "ledger/records/recordlistmodel.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QToolButton>
+
+namespace ledger {
+
+namespace {
+
+RecordPageNames bankNames() {
+    RecordPageNames names =
+        RecordPageNames::forWord(QStringLiteral("bank"), QStringLiteral("pclBank"),
+                                 QStringLiteral("账户信息查询"), QStringLiteral("账户信息维护"));
+    names.submitButton = QStringLiteral("btn_bank_submit");
+    return names;
+}
+
+// Columns of lv_bank holding the type and the number.
+constexpr int kTypeColumn = 1;
+constexpr int kAccountColumn = 3;
+// Columns holding the balance at the newest checkpoint and the computed balance.
+constexpr int kBalanceColumn = 4;
+constexpr int kComputedColumn = 5;
+
+// An entry of the combo's list, as typed or picked.
+bool isEntry(const QComboBox *combo) {
+    return combo->findText(combo->currentText(), Qt::MatchFixedString | Qt::MatchCaseSensitive) >=
+           0;
+}
+
+} // namespace
+
+BankPage::BankPage(QWidget *parent) : RecordPage(bankNames(), parent) {
+    setListColumns({QStringLiteral("编号"), QStringLiteral("账户类型"), QStringLiteral("发卡单位"),
+                    QStringLiteral("账户号"), QStringLiteral("末次对账余额"),
+                    QStringLiteral("推算余额"), QStringLiteral("所属人"), QStringLiteral("备注")},
+                   {0, 80, 80, 200, 90, 80, 65, 300});
+    buildQueryTools();
+    buildFields();
+}
+
+void BankPage::buildQueryTools() {
+    // The place of "删除" holds "对账": accounts are never deleted.
+    auto *reconcile = findChild<QToolButton *>(QStringLiteral("sbtn_bank_del"));
+    reconcile->setText(QStringLiteral("对账"));
+    reconcile->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
+    disconnect(reconcile, &QToolButton::clicked, this, &RecordPage::deleteClick);
+    connect(reconcile, &QToolButton::clicked, this, &BankPage::sbtn_bank_delClick);
+    auto *history = new QToolButton(reconcile->parentWidget());
+    history->setObjectName(QStringLiteral("sbtn_bank_hislist"));
+    history->setText(QStringLiteral("查看明细账"));
+    history->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
+    history->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    history->setAutoRaise(true);
+    reconcile->parentWidget()->layout()->addWidget(history);
+    connect(history, &QToolButton::clicked, this, &BankPage::sbtn_bank_hislistClick);
+
+    auto *group = new QGroupBox(this);
+    auto *row = new QHBoxLayout(group);
+    row->setContentsMargins(6, 2, 6, 2);
+    m_statusRadios = new QButtonGroup(this);
+    const std::pair<const char *, const char *> radios[] = {
+        {"rdb_bank_valid", "在用"}, {"rdb_bank_invalid", "废卡"}, {"rdb_bank_all", "全部"}};
+    for (const auto &[name, caption] : radios) {
+        auto *radio = new QRadioButton(QString::fromUtf8(caption), group);
+        radio->setObjectName(QLatin1String(name));
+        m_statusRadios->addButton(radio, int(m_statusRadios->buttons().size()));
+        row->addWidget(radio);
+        connect(radio, &QRadioButton::clicked, this, &BankPage::showList);
+    }
+    m_statusRadios->button(0)->setChecked(true);
+    toolBar()->insertWidget(1, group);
+}
+
+void BankPage::buildFields() {
+    QWidget *box = form()->parentWidget();
+    const QString editHint = QStringLiteral("编辑下拉列表");
+    m_fundsType = makeCombo(QStringLiteral("cbb_bank_FundsType"));
+    addFormRow(QStringLiteral("账户类型："), m_fundsType, true);
+    auto *typeButton =
+        addListButton(m_fundsType, QStringLiteral("sbtn_bank_FundsType_mgn"), editHint);
+    m_company = makeCombo(QStringLiteral("cbb_bank_CardCompany"));
+    addFormRow(QStringLiteral("发卡单位："), m_company, true);
+    m_companyButton =
+        addListButton(m_company, QStringLiteral("sbtn_bank_CardCompany_mgn"), editHint);
+    m_staff = makeCombo(QStringLiteral("cbb_bank_StaffName"));
+    addFormRow(QStringLiteral("所属人："), m_staff, true);
+    auto *staffButton = addListButton(m_staff, QStringLiteral("sbtn_bank_StaffName_mgn"), editHint);
+
+    m_account = new QLineEdit(box);
+    m_account->setObjectName(QStringLiteral("edt_bank_Account"));
+    addFormRow(QStringLiteral("账户号："), m_account, true);
+    m_balance = new QLineEdit(box);
+    m_balance->setObjectName(QStringLiteral("edt_bank_Balance"));
+    installAmountFilter(m_balance);
+    addFormRow(QStringLiteral("初始余额："), m_balance, true,
+               new QLabel(QStringLiteral("元"), box));
+
+    m_status = new QComboBox(box);
+    m_status->setObjectName(QStringLiteral("cbb_bank_status"));
+    m_status->addItems({QStringLiteral("在用"), QStringLiteral("废卡")});
+    addFormRow(QStringLiteral("账户状态："), m_status, false);
+
+    m_memo = addMemoRow(QStringLiteral("mm_bank_memo"));
+
+    const std::pair<QToolButton *, QComboBox *> editors[] = {
+        {typeButton, m_fundsType}, {m_companyButton, m_company}, {staffButton, m_staff}};
+    const QString lists[] = {QStringLiteral("FundsType"), QStringLiteral("CardCompany"),
+                             QStringLiteral("StaffName")};
+    for (int i = 0; i < 3; ++i) {
+        QComboBox *combo = editors[i].second;
+        connect(editors[i].first, &QToolButton::clicked, this, [this, combo, list = lists[i]] {
+            TfrmParam::showParamEditor(combo, list, window());
+        });
+    }
+}
+
+Cards::Filter BankPage::status() const {
+    switch (m_statusRadios->checkedId()) {
+    case 1:
+        return Cards::Filter::Invalid;
+    case 2:
+        return Cards::Filter::All;
+    default:
+        return Cards::Filter::Valid;
+    }
+}
+
+std::unique_ptr<RecordSource> BankPage::recordSource() const {
+    return std::make_unique<Cards>(ledgerDb(), status());
+}
+
+void BankPage::formatListRows(RecordRows *rows) const {
+    for (int row = 0; row < rows->count(); ++row) {
+        for (int column : {kBalanceColumn, kComputedColumn}) {
+            QString &cell = rows->cells[qsizetype(row) * rows->columns + column];
+            cell = formatMoneyN(cell.toDouble());
+        }
+    }
+}
+
+void BankPage::fillLookupLists() {
+    fillLookupList(m_fundsType, QStringLiteral("FundsType"));
+    fillLookupList(m_company, QStringLiteral("CardCompany"));
+    fillLookupList(m_staff, QStringLiteral("StaffName"));
+}
+
+void BankPage::lockIdentity(bool locked) {
+    for (QWidget *field :
+         std::initializer_list<QWidget *>{m_fundsType, m_company, m_staff, m_account, m_balance}) {
+        setFieldLocked(field, locked);
+        field->setEnabled(!locked);
+    }
+}
+
+void BankPage::stateRoutine(Mode mode, qint64 key) {
+    if (mode == Mode::Add) {
+        fillLookupLists();
+        m_balance->clear();
+        m_account->clear();
+        m_memo->clear();
+        lockIdentity(false);
+        submitButton()->setEnabled(true);
+        idLabel()->clear();
+        m_status->setCurrentIndex(0);
+        continueBox()->show();
+        showEditPage();
+        m_fundsType->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    const std::optional<Card> card = Cards(ledgerDb()).find(key);
+    if (!card)
+        return;
+    fillLookupLists();
+    setComboText(m_fundsType, card->fundsType);
+    setComboText(m_company, card->cardCompany);
+    setComboText(m_staff, card->staffName);
+    m_balance->setText(formatPlain(card->initBalance));
+    m_account->setText(card->account);
+    m_memo->setPlainText(card->memo);
+    lockIdentity(true);
+    m_status->setCurrentIndex(card->valid ? 0 : 1);
+    continueBox()->hide();
+    showEditPage();
+    m_companyButton->hide();
+    submitButton()->setEnabled(mode == Mode::Edit);
+    idLabel()->setText(mode == Mode::Edit ? QString::number(key) : QString());
+}
+
+bool BankPage::checkFields(Card *card) {
+    if (!isEntry(m_fundsType))
+        return rejectField(QStringLiteral("请选择账户类型。"), m_fundsType);
+    if (!isEntry(m_company))
+        return rejectField(QStringLiteral("请选择发卡单位。"), m_company);
+    if (!isEntry(m_staff))
+        return rejectField(QStringLiteral("请选择所属人。"), m_staff);
+    if (!parseAmount(m_balance->text(), &card->initBalance))
+        return rejectField(QStringLiteral("请正确填写账户余额。"), m_balance);
+    card->account = normalizedAccount(m_account->text());
+    if (card->account.isEmpty())
+        return rejectField(QStringLiteral("请填写账户号。"), m_account);
+    card->fundsType = m_fundsType->currentText();
+    card->cardCompany = m_company->currentText();
+    card->staffName = m_staff->currentText();
+    card->valid = m_status->currentIndex() != 1;
+    card->memo = m_memo->toPlainText();
+    return true;
+}
+
+void BankPage::submitClick() {
+    Card card;
+    qint64 cardid = 0;
+    const bool editing = editingKey(&cardid);
+    if (editing) {
+        // Only the status and the memo change once an account is saved.
+        saveRecord([&](Db &db) {
+            Cards(db).updateStatusMemo(cardid, m_status->currentIndex() != 1,
+                                       m_memo->toPlainText());
+            return true;
+        });
+        return;
+    }
+    if (!checkFields(&card))
+        return;
+    bool exists = false;
+    if (!guardDb(
+            "account check",
+            [&] { exists = Cards(ledgerDb()).exists(card.fundsType, card.account); },
+            QStringLiteral("保存失败!")))
+        return;
+    if (exists) {
+        rejectField(QStringLiteral("该账户已存在。"), m_account);
+        return;
+    }
+    if (!Prompter::instance().confirm(
+            QStringLiteral("请确认信息填写正确，提交后必填信息将不能修改。"
+                           "\n您确定提交吗?"),
+            QStringLiteral("提示")))
+        return;
+    saveRecord([&](Db &db) { return Cards(db).insert(card, currentUserId) > 0; });
+}
+
+bool BankPage::selectedAccount(Card *card) const {
+    const int row = list()->selectedRow();
+    if (row < 0)
+        return false;
+    card->cardid = list()->records()->key(row);
+    card->fundsType = list()->records()->text(row, kTypeColumn);
+    card->account = list()->records()->text(row, kAccountColumn);
+    return true;
+}
+
+void BankPage::selectCard(qint64 cardid) {
+    for (int row = 0; row < list()->count(); ++row) {
+        if (list()->records()->key(row) == cardid) {
+            list()->selectRow(row);
+            return;
+        }
+    }
+}
+
+void BankPage::sbtn_bank_delClick() {
+    Card card;
+    if (!selectedAccount(&card)) {
+        showInfo(QStringLiteral("选择需要对账的账户。"));
+        return;
+    }
+    TfrmDuiZhang dialog(card.cardid, card.fundsType, card.account, window());
+    if (!guardDb(
+            "reconciliation list",
+            [&] { dialog.buildSinceCheckpoint(card.fundsType, card.account, dialog.list()); },
+            QStringLiteral("读取数据失败。")))
+        return;
+    // The account's row shows the new checkpoint's figures read back from the database.
+    connect(&dialog, &TfrmDuiZhang::reconciled, this, [this](qint64 cardid) {
+        showList();
+        selectCard(cardid);
+    });
+    dialog.exec();
+}
+
+void BankPage::sbtn_bank_hislistClick() {
+    Card card;
+    if (!selectedAccount(&card)) {
+        showInfo(QStringLiteral("选择需要修改的记录。"));
+        return;
+    }
+    TfrmHisList::showHistory(card.fundsType, card.account, window());
+}
+
+} // namespace ledger

@@ -1,0 +1,260 @@
+#include "ledger/data/dbbackup.h"
+
+#include "ledger/data/db.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <filesystem>
+#include <memory>
+#include <sqlcipher/sqlite3.h>
+
+namespace ledger {
+
+namespace {
+
+constexpr int kPagesPerStep = 4096;
+constexpr qint64 kCopyChunk = 4 * 1024 * 1024;
+constexpr int kMaxBackupsPerSecond = 999;
+
+void report(const DbBackup::Progress &progress, int percent) {
+    if (progress)
+        progress(percent);
+}
+
+[[noreturn]] void fileFailure(const QString &what, const QString &path, const QString &why = {}) {
+    throw DbError(what + QLatin1Char(' ') + path +
+                      (why.isEmpty() ? QString() : QStringLiteral(": ") + why),
+                  DbError::Code::File);
+}
+
+std::filesystem::path fsPath(const QString &path) {
+    return std::filesystem::path(path.toStdU16String());
+}
+
+// A database file with the journal SQLite may have left beside it.
+void removeDatabaseFile(const QString &path) {
+    QFile::remove(path);
+    QFile::remove(path + QStringLiteral("-journal"));
+}
+
+struct BackupJobEnd {
+    void operator()(sqlite3_backup *job) const { sqlite3_backup_finish(job); }
+};
+
+[[noreturn]] void engineFailure(const QString &what, sqlite3 *db, int code) {
+    throw DbError(what + QStringLiteral(": ") + QString::fromUtf8(sqlite3_errmsg(db)),
+                  DbError::Code::Engine, code);
+}
+
+// Copies every page of the open source database into a new file keyed with key.
+void onlineCopy(Db &source, const QString &target, const QByteArray &key,
+                const DbBackup::Progress &progress, int first, int last) {
+    Db copy;
+    QString error;
+    if (!copy.create(target, key, &error))
+        fileFailure(QStringLiteral("cannot create"), target, error);
+    std::unique_ptr<sqlite3_backup, BackupJobEnd> job(
+        sqlite3_backup_init(copy.handle(), "main", source.handle(), "main"));
+    if (!job)
+        engineFailure(QStringLiteral("backup cannot start"), copy.handle(),
+                      sqlite3_errcode(copy.handle()));
+    int rc = SQLITE_OK;
+    while (rc == SQLITE_OK) {
+        rc = sqlite3_backup_step(job.get(), kPagesPerStep);
+        const int pages = sqlite3_backup_pagecount(job.get());
+        if (pages > 0)
+            report(progress, first + int(qint64(last - first) *
+                                         (pages - sqlite3_backup_remaining(job.get())) / pages));
+    }
+    rc = sqlite3_backup_finish(job.release());
+    if (rc != SQLITE_OK)
+        engineFailure(QStringLiteral("backup failed"), copy.handle(), rc);
+}
+
+// Copies the file's bytes to target: the whole file or, on failure, nothing.
+void copyFileBytes(const QString &source, const QString &target, const DbBackup::Progress &progress,
+                   int first, int last) {
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly))
+        fileFailure(QStringLiteral("cannot read"), source, in.errorString());
+    QSaveFile out(target);
+    if (!out.open(QIODevice::WriteOnly))
+        fileFailure(QStringLiteral("cannot write"), target, out.errorString());
+    const qint64 size = qMax<qint64>(in.size(), 1);
+    QByteArray chunk(kCopyChunk, Qt::Uninitialized);
+    qint64 done = 0;
+    for (;;) {
+        const qint64 n = in.read(chunk.data(), chunk.size());
+        if (n < 0)
+            fileFailure(QStringLiteral("cannot read"), source, in.errorString());
+        if (n == 0)
+            break;
+        if (out.write(chunk.constData(), n) != n)
+            fileFailure(QStringLiteral("cannot write"), target, out.errorString());
+        done += n;
+        report(progress, first + int(qint64(last - first) * qMin(done, size) / size));
+    }
+    if (!out.commit())
+        fileFailure(QStringLiteral("cannot write"), target, out.errorString());
+}
+
+// Moves from over to, replacing to in one step.
+void replaceFile(const QString &from, const QString &to) {
+    std::error_code ec;
+    std::filesystem::rename(fsPath(from), fsPath(to), ec);
+    if (ec)
+        fileFailure(QStringLiteral("cannot rename"), from + QStringLiteral(" to ") + to,
+                    QString::fromStdString(ec.message()));
+}
+
+// A second name for the file's current content: a hard link, or a copy where links fail.
+void keepCopy(const QString &path, const QString &kept) {
+    removeDatabaseFile(kept);
+    std::error_code ec;
+    std::filesystem::create_hard_link(fsPath(path), fsPath(kept), ec);
+    if (ec)
+        copyFileBytes(path, kept, {}, 0, 0);
+}
+
+} // namespace
+
+const QStringList &DbBackup::ledgerTables() {
+    static const QStringList tables = {
+        QStringLiteral("kx_user"),         QStringLiteral("kx_hash"),
+        QStringLiteral("kx_InAndOut"),     QStringLiteral("kx_Card"),
+        QStringLiteral("kx_Transfer"),     QStringLiteral("kx_Borrow"),
+        QStringLiteral("kx_card_duizhang")};
+    return tables;
+}
+
+void DbBackup::verifyLedgerFile(const QString &path, const QByteArray &key, bool thorough) {
+    Db db;
+    QString error;
+    if (!db.open(path, key, &error, false))
+        throw DbError(path + QStringLiteral(": ") + error, DbError::Code::NotALedger);
+    QStringList missing = ledgerTables();
+    Statement tables(db, QStringLiteral("SELECT name FROM sqlite_master WHERE type='table'"));
+    while (tables.next()) {
+        const QString name = tables.text(0);
+        missing.removeIf([&name](const QString &table) {
+            return table.compare(name, Qt::CaseInsensitive) == 0;
+        });
+    }
+    if (!missing.isEmpty())
+        throw DbError(path + QStringLiteral(": not a ledger, no table ") +
+                          missing.join(QStringLiteral(", ")),
+                      DbError::Code::NotALedger);
+    if (thorough) {
+        Statement check(db, QStringLiteral("PRAGMA quick_check"));
+        const QString verdict = check.next() ? check.text(0) : QString();
+        if (verdict != QLatin1String("ok"))
+            throw DbError(path + QStringLiteral(": damaged: ") + verdict,
+                          DbError::Code::NotALedger);
+    }
+}
+
+QString DbBackup::backupFileName(const QDateTime &time, int n) {
+    const QString stamp = time.toString(QStringLiteral("yyyyMMddHHmmss"));
+    return n <= 1 ? stamp + QStringLiteral(".db") : QStringLiteral("%1-%2.db").arg(stamp).arg(n);
+}
+
+QString DbBackup::backup(Db &live, const QString &folder, const QDateTime &time,
+                         const Progress &progress) {
+    if (!live.isOpen())
+        throw DbError(QStringLiteral("the ledger is not open"), DbError::Code::NoConnection);
+    if (!QDir().mkpath(folder))
+        fileFailure(QStringLiteral("cannot create the folder"), folder);
+    const QString dir = QDir(folder).absolutePath() + QLatin1Char('/');
+    const QString temp = dir + backupFileName(time) + QStringLiteral(".part");
+    removeDatabaseFile(temp);
+    try {
+        report(progress, 0);
+        onlineCopy(live, temp, live.key(), progress, 0, 80);
+        // Written page by page by SQLite itself: opening it with the key and finding the
+        // ledger's tables is its check (a restore reads every page of what it takes in).
+        verifyLedgerFile(temp, live.key(), false);
+        report(progress, 95);
+        for (int n = 1; n <= kMaxBackupsPerSecond; ++n) {
+            const QString target = dir + backupFileName(time, n);
+            // rename never replaces an existing file.
+            if (QFile::rename(temp, target))
+                return target;
+            if (!QFileInfo::exists(target))
+                fileFailure(QStringLiteral("cannot rename"),
+                            temp + QStringLiteral(" to ") + target);
+        }
+        fileFailure(QStringLiteral("every backup name of this second is taken in"), dir);
+    } catch (...) {
+        removeDatabaseFile(temp);
+        throw;
+    }
+}
+
+void DbBackup::restore(Db &live, const QString &source, const Progress &progress) {
+    const QString target = live.path();
+    const QByteArray key = live.key();
+    if (target.isEmpty())
+        throw DbError(QStringLiteral("no ledger was opened"), DbError::Code::NoConnection);
+    const QFileInfo chosen(source);
+    if (!chosen.isFile())
+        fileFailure(QStringLiteral("not a file:"), source);
+    if (chosen.canonicalFilePath() == QFileInfo(target).canonicalFilePath())
+        fileFailure(QStringLiteral("the chosen file is the open ledger itself:"), source);
+
+    // The chosen file, copied beside the ledger and checked page by page; the ledger is not
+    // touched until this copy proves good.
+    report(progress, 0);
+    verifyLedgerFile(source, key, false);
+    const QString incoming = target + QStringLiteral(".restore-new");
+    const QString kept = target + QStringLiteral(".restore-old");
+    removeDatabaseFile(incoming);
+    try {
+        copyFileBytes(source, incoming, progress, 5, 60);
+        verifyLedgerFile(incoming, key, true);
+        report(progress, 80);
+    } catch (...) {
+        removeDatabaseFile(incoming);
+        throw;
+    }
+
+    live.close();
+    try {
+        if (QFileInfo::exists(target + QStringLiteral("-journal")) ||
+            QFileInfo::exists(target + QStringLiteral("-wal")))
+            fileFailure(QStringLiteral("an unfinished transaction is left beside"), target);
+        keepCopy(target, kept);
+        report(progress, 85);
+        replaceFile(incoming, target);
+        report(progress, 90);
+        QString error;
+        if (!live.reopen(&error))
+            throw DbError(QStringLiteral("cannot open the restored ledger: ") + error,
+                          DbError::Code::NotALedger);
+        report(progress, 95);
+    } catch (const std::exception &e) {
+        live.close();
+        QString why = QString::fromUtf8(e.what());
+        if (QFileInfo::exists(kept)) {
+            try {
+                replaceFile(kept, target);
+                // A rename between two links of one file leaves both names.
+                QFile::remove(kept);
+            } catch (const DbError &undo) {
+                why += QStringLiteral("; ") + QString::fromUtf8(undo.what());
+            }
+        }
+        removeDatabaseFile(incoming);
+        QString error;
+        if (!live.reopen(&error))
+            why += QStringLiteral("; the previous ledger cannot be opened: ") + error;
+        const auto *dbError = dynamic_cast<const DbError *>(&e);
+        throw DbError(QStringLiteral("restore failed: ") + why,
+                      dbError ? dbError->code() : DbError::Code::File,
+                      dbError ? dbError->sqliteCode() : 0);
+    }
+    removeDatabaseFile(kept);
+}
+
+} // namespace ledger

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "ledger/records/recordpage.h"
+
+class QComboBox;
+class QDateEdit;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+
+namespace ledger {
+
+struct Transfer;
+
+// "转账": money moved between cash, payment forms and accounts (rows of kx_Transfer).
+class TransferPage : public RecordPage {
+    Q_OBJECT
+public:
+    explicit TransferPage(QWidget *parent = nullptr);
+
+    void submitClick() override;
+    // Payment-form changes of the two sides: the account combo rule.
+    void cbb_transfer_outFundsTypeChange();
+    void cbb_transfer_inFundsTypeChange();
+
+protected:
+    std::unique_ptr<RecordSource> recordSource() const override;
+    QString totalPrefix() const override { return QStringLiteral("转账总额："); }
+    void stateRoutine(Mode mode, qint64 key) override;
+
+private:
+    void buildFields();
+    // The save checks in order; false after the first failing one has spoken.
+    bool checkFields(Transfer *transfer);
+
+    QComboBox *m_outFundsType = nullptr;
+    QComboBox *m_outAccount = nullptr;
+    QLabel *m_outMust = nullptr;
+    QLineEdit *m_amount = nullptr;
+    QComboBox *m_inFundsType = nullptr;
+    QComboBox *m_inAccount = nullptr;
+    QLabel *m_inMust = nullptr;
+    QDateEdit *m_date = nullptr;
+    QPlainTextEdit *m_memo = nullptr;
+};
+
+} // namespace ledger

@@ -1,0 +1,147 @@
+#include "ledger/data/dbbackup.h"
+#include "support/ledger/templedger.h"
+#include "support/ledger/testfiles.h"
+
+#include <QDir>
+#include <QtTest>
+
+using namespace ledger;
+
+class TestDbBackup : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<test::TempLedger> m_ledger;
+    const QDateTime m_time{QDate(2026, 12, 6), QTime(12, 55, 0)};
+
+    Db &db() { return m_ledger->db(); }
+    QString backupDir() const { return m_ledger->paths().backupDir; }
+    QString backup() { return DbBackup::backup(db(), backupDir(), m_time); }
+
+    // Every row of every ledger table as text; empty when the ledger does not answer.
+    QStringList dump() {
+        QStringList rows;
+        try {
+            for (const QString &table : DbBackup::ledgerTables()) {
+                Statement st(db(), "select * from " + table + " order by 1");
+                while (st.next()) {
+                    QStringList cells{table};
+                    for (int c = 0; c < st.columnCount(); ++c)
+                        cells << st.text(c);
+                    rows << cells.join('|');
+                }
+            }
+        } catch (const DbError &) {
+            return {};
+        }
+        return rows;
+    }
+    void change() {
+        db().exec("insert into kx_InAndOut(ProjectName, FundsNum, EventDate, myType) "
+                  "values('奖金', 88, '2024-05-01', 1)");
+        db().exec("delete from kx_Card");
+    }
+    QStringList files(const QString &dir) const {
+        return QDir(dir).entryList(QDir::Files | QDir::Hidden);
+    }
+
+private slots:
+    void init() {
+        m_ledger = std::make_unique<test::TempLedger>();
+        QVERIFY2(m_ledger->isOpen(), qPrintable(m_ledger->error()));
+        const int user = m_ledger->addUser("admin", "123456");
+        Transaction transaction(db());
+        db().exec("insert into kx_hash(keyname, keyvalue, seqid) values('StaffName', '张三', 1)");
+        db().exec("insert into kx_Card(FundsType, Account, Balance, IsValid, UserId) "
+                  "values('CCB', '6222', 100.5, '1', ?)",
+                  {user});
+        db().exec("insert into kx_card_duizhang(cardid, balance) values(1, 100.5)");
+        for (int i = 0; i < 200; ++i)
+            db().exec("insert into kx_InAndOut(ProjectName, FundsNum, EventDate, myType, Memo) "
+                      "values(?, ?, ?, ?, ?)",
+                      {i % 2 ? "工资" : "水电", 0.25 * i, QDate(2024, 1, 1).addDays(i),
+                       i % 3 ? 1 : -1, QString(i % 40, QChar(0x5907))});
+        db().exec("insert into kx_Transfer(outFundsType, FundsNum, inFundsType) "
+                  "values('现金', 50, 'CCB')");
+        db().exec("insert into kx_Borrow(FundsType, FundsNum, myType) values('现金', 700, -1)");
+        transaction.commit();
+    }
+    void cleanup() { m_ledger.reset(); }
+
+    void backupThenRestoreReturnsTheDataExactly() {
+        const QStringList before = dump();
+        QList<int> progress;
+        const QString file =
+            DbBackup::backup(db(), backupDir(), m_time, [&](int p) { progress << p; });
+        QVERIFY(std::is_sorted(progress.begin(), progress.end()) && !progress.isEmpty());
+        change();
+        const QString second = backup(); // same second: a new name, the first stays
+        QCOMPARE(files(backupDir()), QStringList({"20261206125500-2.db", "20261206125500.db"}));
+
+        DbBackup::restore(db(), file);
+        QCOMPARE(dump(), before);
+        DbBackup::restore(db(), second);
+        QVERIFY(dump() != before);
+        QCOMPARE(files(m_ledger->paths().dataDir), QStringList({"init.db", "Kexbora.db"}));
+    }
+
+    void failedBackupLeavesNoFile() {
+        {
+            test::FileSizeLimit limit(8192); // the disk fills during the copy
+            QVERIFY(limit.ok());
+            QVERIFY_THROWS_EXCEPTION(DbError, backup());
+        }
+        QCOMPARE(files(backupDir()), QStringList());
+        db().close();
+        QVERIFY_THROWS_EXCEPTION(DbError, backup());
+    }
+
+    // Each bad source or failure midway leaves the ledger as it was, open and writable.
+    void failedRestoreLeavesTheLedger_data() {
+        QTest::addColumn<QString>("kind");
+        for (const char *kind :
+             {"text renamed .db", "truncated copy", "other key",
+              "keyed database without ledger tables", "the ledger itself", "missing file",
+              "write failure", "failure after the swap", "failure after reopening"})
+            QTest::newRow(kind) << QString(kind);
+    }
+    void failedRestoreLeavesTheLedger() {
+        QFETCH(QString, kind);
+        QString source = backup();
+        const QString other = backupDir() + "chosen.db";
+        int failAt = 101;
+        if (kind == "text renamed .db") {
+            QVERIFY(test::writeFile(source = other, QByteArray("收入,支出\n").repeated(500)));
+        } else if (kind == "truncated copy") {
+            const QByteArray bytes = test::readFile(source);
+            QVERIFY(test::writeFile(source = other, bytes.left(bytes.size() / 2)));
+        } else if (kind == "other key") {
+            QVERIFY(test::TempLedger::makeLedgerFile(source = other, nullptr, "another key"));
+        } else if (kind == "keyed database without ledger tables") {
+            Db alien;
+            QVERIFY(alien.create(source = other, kDatabaseKey));
+            alien.exec("create table kx_user(a)");
+        } else if (kind == "the ledger itself") {
+            source = m_ledger->paths().dataDir + "../Data/Kexbora.db";
+        } else if (kind == "missing file") {
+            source = other;
+        } else {
+            failAt = kind == "failure after the swap" ? 90 : 95;
+        }
+        change();
+        const QStringList before = dump();
+        const auto progress = [failAt](int percent) {
+            if (percent >= failAt)
+                throw DbError("simulated failure", DbError::Code::File);
+        };
+        {
+            test::FileSizeLimit limit(kind == "write failure" ? 16384 : RLIM_INFINITY);
+            QVERIFY_THROWS_EXCEPTION(DbError, DbBackup::restore(db(), source, progress));
+        }
+        QCOMPARE(dump(), before);
+        change(); // still takes writes
+        QCOMPARE(files(m_ledger->paths().dataDir), QStringList({"init.db", "Kexbora.db"}));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDbBackup)
+#include "tst_dbbackup.moc"
