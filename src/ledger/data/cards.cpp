@@ -49,22 +49,20 @@ QString Cards::fromWhere(QVariantList *params) const {
 void Cards::keys(std::optional<QDate>, QVector<qint64> *out) const {
     QVariantList params;
     const QString from = fromWhere(&params);
-    Statement query(m_db,
-                    QStringLiteral("SELECT cardid") + from +
-                        QStringLiteral(" ORDER BY FundsType, cardid"),
-                    params);
-    readRecordKeys(query, out);
+    readRecordKeys(m_db,
+                   QStringLiteral("SELECT cardid") + from +
+                       QStringLiteral(" ORDER BY FundsType, cardid"),
+                   params, out);
 }
 
 void Cards::rows(const QVector<qint64> &keys, RecordRows *out) const {
     QVariantList params;
     const QString in = keyList(keys, &params);
-    Statement query(m_db,
-                    QStringLiteral("SELECT cardid, FundsType, CardCompany, Account, Balance, ") +
-                        balancesql::computedBalance() + QStringLiteral(", StaffName, Memo FROM ") +
-                        balancesql::cardsWithCheckpoint() + QStringLiteral(" WHERE cardid") + in,
-                    params);
-    readRecordRows(query, out);
+    readRecordRows(m_db,
+                   QStringLiteral("SELECT cardid, FundsType, CardCompany, Account, Balance, ") +
+                       balancesql::computedBalance() + QStringLiteral(", StaffName, Memo FROM ") +
+                       balancesql::cardsWithCheckpoint() + QStringLiteral(" WHERE cardid") + in,
+                   params, out);
 }
 
 RecordTotals Cards::totals(std::optional<QDate>) const {

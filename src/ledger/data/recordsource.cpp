@@ -14,7 +14,13 @@ void readRecordRows(Statement &query, RecordRows *out) {
     }
 }
 
-void readRecordKeys(Statement &query, QVector<qint64> *out) {
+void readRecordRows(Db &db, const QString &sql, const QVariantList &params, RecordRows *out) {
+    Statement query(db, sql, params);
+    readRecordRows(query, out);
+}
+
+void readRecordKeys(Db &db, const QString &sql, const QVariantList &params, QVector<qint64> *out) {
+    Statement query(db, sql, params);
     out->clear(); // keeps the capacity
     while (query.next())
         out->append(query.integer(0));
@@ -57,21 +63,19 @@ QString TableRecords::fromWhere(std::optional<QDate> since, QVariantList *params
 void TableRecords::keys(std::optional<QDate> since, QVector<qint64> *out) const {
     QVariantList params;
     const QString where = fromWhere(since, &params);
-    Statement query(m_db,
-                    QStringLiteral("SELECT ") + m_shape.key + where + QStringLiteral(" ORDER BY ") +
-                        m_shape.key,
-                    params);
-    readRecordKeys(query, out);
+    readRecordKeys(m_db,
+                   QStringLiteral("SELECT ") + m_shape.key + where + QStringLiteral(" ORDER BY ") +
+                       m_shape.key,
+                   params, out);
 }
 
 void TableRecords::rows(const QVector<qint64> &keys, RecordRows *out) const {
     QVariantList params;
     const QString in = keyList(keys, &params);
-    Statement query(m_db,
-                    QStringLiteral("SELECT ") + m_shape.columns + QStringLiteral(" from ") +
-                        m_shape.table + QStringLiteral(" where ") + m_shape.key + in,
-                    params);
-    readRecordRows(query, out);
+    readRecordRows(m_db,
+                   QStringLiteral("SELECT ") + m_shape.columns + QStringLiteral(" from ") +
+                       m_shape.table + QStringLiteral(" where ") + m_shape.key + in,
+                   params, out);
 }
 
 RecordTotals TableRecords::totals(std::optional<QDate> since) const {

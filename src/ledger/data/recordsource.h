@@ -59,8 +59,11 @@ public:
 // Replaces the rows in out with every row of the statement, each column as Statement::text
 // gives it, reusing out's memory. Throws DbError.
 void readRecordRows(Statement &query, RecordRows *out);
-// Replaces the keys in out with column 0 of every row of the statement. Throws DbError.
-void readRecordKeys(Statement &query, QVector<qint64> *out);
+// The same for a statement run on db with its values.
+void readRecordRows(Db &db, const QString &sql, const QVariantList &params, RecordRows *out);
+// Replaces the keys in out with column 0 of every row of the statement run on db with its
+// values, reusing out's memory. Throws DbError.
+void readRecordKeys(Db &db, const QString &sql, const QVariantList &params, QVector<qint64> *out);
 // The count and total of the statement's first row (columns 0 and 1); zero without a row.
 RecordTotals readRecordTotals(Statement &sums);
 // " IN (?,?,...)" for the keys, which are appended to params.
