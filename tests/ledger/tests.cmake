@@ -41,6 +41,7 @@ kexbora_add_tests(ledger kexbora_ledger
     tst_mortgagecalc
     tst_movementpages
     tst_network
+    tst_pagetour
     tst_paramedit
     tst_programskin
     tst_recordlist
@@ -60,6 +61,9 @@ kexbora_add_tests(ledger kexbora_ledger
 if(TARGET tst_skinnedwindows)
   target_link_libraries(tst_skinnedwindows PRIVATE kexbora_test_support_skin)
 endif()
+# The tour saves its shots beside the end-to-end runs' screenshots.
+set_tests_properties(ledger/tst_pagetour PROPERTIES ENVIRONMENT
+                     "${KEXBORA_TEST_ENV};KEXBORA_SHOTS=${CMAKE_BINARY_DIR}/screenshots/tour")
 
 # The script-driven tests need python3, and the end-to-end runs of the real program under a
 # virtual display need xvfb-run, xdotool, the sqlcipher tool and ImageMagick's import and
