@@ -1,5 +1,6 @@
 #include "ledger/mainwindow/webenginepane.h"
 
+#include <QEvent>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
 
@@ -7,13 +8,23 @@ namespace ledger {
 
 WebEnginePane::WebEnginePane(QWidget *parent) : QWebEngineView(parent) {
     setContextMenuPolicy(Qt::NoContextMenu);
+    takePaletteBackground();
 }
 
 void WebEnginePane::navigate(const QUrl &url) {
-    // A page that paints no background of its own (a blank one included) shows the colour of
-    // the panel around the pane, not a white square.
-    page()->setBackgroundColor(palette().color(QPalette::Window));
     load(url);
+}
+
+void WebEnginePane::changeEvent(QEvent *event) {
+    QWebEngineView::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        takePaletteBackground();
+}
+
+// A page that paints no background of its own, and a pane that never loads one, show the colour
+// of the panel around the pane, not a white square.
+void WebEnginePane::takePaletteBackground() {
+    page()->setBackgroundColor(palette().color(QPalette::Window));
 }
 
 } // namespace ledger

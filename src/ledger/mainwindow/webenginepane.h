@@ -12,6 +12,12 @@ class WebEnginePane : public QWebEngineView, public WebPane {
 public:
     explicit WebEnginePane(QWidget *parent = nullptr);
     void navigate(const QUrl &url) override;
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private:
+    void takePaletteBackground();
 };
 
 } // namespace ledger
