@@ -66,7 +66,7 @@ void SkinPagePaint(benchmark::State &state) {
     QImage image;
     for (auto _ : state)
         Render(maintenance, image);
-    state.counters["skinned"] = double(form.Controls.size());
+    state.counters["skinned"] = double(form.Controls().size());
 }
 
 void ControlDiscovery(benchmark::State &state) {
@@ -81,7 +81,7 @@ void ControlDiscovery(benchmark::State &state) {
         auto form = std::make_unique<skin::TWinSkinForm>(nullptr, nullptr);
         skin::TControlWalk::Of(form.get(), data)->SkinFormControls(&main);
         state.PauseTiming();
-        skinned = form->Controls.size();
+        skinned = form->Controls().size();
         form.reset(); // the skins go with the window's object
         state.ResumeTiming();
     }
