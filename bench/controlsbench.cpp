@@ -11,6 +11,7 @@
 #include "skin/window/twinskinform.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QImage>
 #include <QPushButton>
 #include <QStackedWidget>
@@ -82,7 +83,8 @@ void ControlDiscovery(benchmark::State &state) {
         skin::TControlWalk::Of(form.get(), data)->SkinFormControls(&main);
         state.PauseTiming();
         skinned = form->Controls().size();
-        form.reset(); // the skins go with the window's object
+        form.reset(); // the skins go with the window's object (deleted later)
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         state.ResumeTiming();
     }
     state.counters["widgets"] = double(main.findChildren<QWidget *>().size());
