@@ -47,6 +47,14 @@ TWinSkinForm::~TWinSkinForm() {
             control->deleteLater();
 }
 
+QWidget *TWinSkinForm::Handle() const {
+    return handle;
+}
+
+QWidget *TWinSkinForm::Form() const {
+    return form;
+}
+
 void TWinSkinForm::InitSkinForm(TSkinData *data, QWidget *window) {
     form = window;
     if (data)

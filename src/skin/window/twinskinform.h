@@ -84,8 +84,8 @@ public:
     void PaintFrame(QPainter &painter);
     void RepaintFrame();
 
-    QWidget *Handle() const { return handle; }
-    QWidget *Form() const { return form; }
+    QWidget *Handle() const;
+    QWidget *Form() const;
     TSkinData *SkinData() const { return skinData; }
     const SkinRef &Skin() const { return skin; }
     TSkinManage *Manager() const { return manager; }
