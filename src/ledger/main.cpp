@@ -1,4 +1,5 @@
 #include "ledger/app/paths.h"
+#include "ledger/mainwindow/artwork.h"
 #include "ledger/mainwindow/startup.h"
 #include "ledger/mainwindow/startuptiming.h"
 #include "ledger/mainwindow/webenginemodule.h"
@@ -36,6 +37,8 @@ int main(int argc, char *argv[]) {
     allowBrowserAsRoot();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kexbora"));
+    // Every window shows it, the skinned caption's system-menu button included.
+    QApplication::setWindowIcon(ledger::programIcon());
     // The metrics the skins are drawn to, skinned or not.
     QApplication::setStyle(new skin::SkinStyle);
     // Skinning starts before any window loads its skin; the start-up benchmark measures the
