@@ -136,10 +136,26 @@ else()
   message(STATUS "skin/e2e_window left out: needs xvfb-run, openbox, xdotool, xprop, ImageMagick and sqlcipher")
 endif()
 
+# The skinned login window under the Wayland compositor weston (headless, then inside Xvfb so
+# that xdotool's pointer drags it): no key colour, exact moves by the caption; screenshots go
+# into build/screenshots/.
+find_program(KEXBORA_WESTON weston)
+find_program(KEXBORA_WESTON_SCREENSHOOTER weston-screenshooter)
+find_program(KEXBORA_CONVERT convert)
+if(TARGET kexbora AND KEXBORA_XVFB_RUN AND KEXBORA_XDOTOOL AND KEXBORA_WESTON
+   AND KEXBORA_WESTON_SCREENSHOOTER AND KEXBORA_CONVERT)
+  add_test(NAME skin/e2e_wayland
+           COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/e2e_wayland.sh $<TARGET_FILE:kexbora>
+                   ${KEXBORA_DATA_DIR}/init.db ${KEXBORA_OTHER_DIR}/1.html
+                   ${CMAKE_BINARY_DIR}/screenshots)
+  set_tests_properties(skin/e2e_wayland PROPERTIES TIMEOUT 120 RUN_SERIAL TRUE)
+else()
+  message(STATUS "skin/e2e_wayland left out: needs xvfb-run, xdotool, weston, weston-screenshooter and ImageMagick")
+endif()
+
 # The skinned controls of the real program end to end: the income page's list and entry form
 # with their skins, screenshots into build/screenshots/ (xvfb-run, xdotool, sqlcipher,
 # ImageMagick).
-find_program(KEXBORA_CONVERT convert)
 if(TARGET kexbora AND KEXBORA_XVFB_RUN AND KEXBORA_XDOTOOL AND KEXBORA_SQLCIPHER_CLI
    AND KEXBORA_IMPORT AND KEXBORA_CONVERT)
   add_test(NAME skin/e2e_controls

@@ -174,6 +174,8 @@ private:
     QPalette savedPalette;
     bool savedOwnPalette = false;
     bool savedHover = false;
+    bool savedTranslucent = false;
+    bool translucent = false;
     QSize savedMinimumSize, savedMaximumSize;
     bool sizeFixed = false;
     int systemMenuShortcut = 0;

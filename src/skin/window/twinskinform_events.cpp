@@ -107,9 +107,13 @@ bool TWinSkinForm::FrameEvent(QEvent *event) {
     case QEvent::Paint: {
         // The frame goes under whatever the window paints itself.
         const QRegion exposed = static_cast<QPaintEvent *>(event)->region();
-        if (CanPaintFrame() && exposed.intersects(layout.FrameRegion())) {
+        const bool frameExposed = exposed.intersects(layout.FrameRegion());
+        if (CanPaintFrame() && (frameExposed || translucent)) {
             QPainter target(handle);
-            PaintFrame(target);
+            if (translucent) // nothing else paints a translucent window's background
+                target.fillRect(layout.ClientRect(), handle->palette().window());
+            if (frameExposed)
+                PaintFrame(target);
         }
         return false;
     }
@@ -242,6 +246,7 @@ void TWinSkinForm::PaintFrame(QPainter &target) {
     TFrameLook look;
     look.Active = active;
     look.RightToLeft = rightToLeft;
+    look.Translucent = translucent;
     look.ShowState = showState;
     look.CaptionFont = captionFont;
     look.Palette = handle->palette();
