@@ -28,20 +28,15 @@ trap cleanup EXIT
 mkdir -p "$shots" "$work/runtime"
 chmod 700 "$work/runtime"
 export XDG_RUNTIME_DIR=$work/runtime QT_QPA_PLATFORM=wayland
-socket=kexbora-e2e-$$
+socket=""
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$(dirname "$0")/../support/xwindows.sh"
 
-# Lays out an installed program under $1 with a fresh database.
-layout() {
-  mkdir -p "$1/bin" "$1/Data" "$1/other"
-  cp "$program" "$1/bin/kexbora"
-  cp "$(dirname "$program")/kexbora-webpane.so" "$1/bin/"
-  cp "$page" "$1/other/1.html"
-  cp "$template" "$1/Data/init.db"
-}
-# Starts weston with backend $1 and the program; waits until the login window has drawn.
+# Starts weston with backend $1 (on a socket of run $2) and the program; waits until the login
+# window has drawn.
 start() {
+  socket=kexbora-e2e-$$-$2
   weston --backend="$1" --use-pixman --debug --socket="$socket" --width=1024 --height=768 \
     --idle-time=0 >"$work/weston.log" 2>&1 &
   compositor=$!
@@ -49,8 +44,20 @@ start() {
   [ -S "$XDG_RUNTIME_DIR/$socket" ] || fail "weston did not start ($1)"
   WAYLAND_DISPLAY=$socket "$root/bin/kexbora" >"$work/program.log" 2>&1 &
   pid=$!
-  sleep 6
+  sleep 3
+  settle
   kill -0 "$pid" 2>/dev/null || fail "the program ended under weston: $(tail -n 5 "$work/program.log")"
+}
+# Waits (up to 30 s) until the program has used no processor time for a second: it has drawn its
+# window and finished warming up, so it takes input as it comes.
+settle() {
+  local i last="" now
+  for ((i = 0; i < 60; i++)); do
+    now=$(awk '{ print $14 + $15 }' "/proc/$pid/stat" 2>/dev/null) || return 0
+    [ "$now" = "$last" ] && return 0
+    last=$now
+    sleep 1
+  done
 }
 stop() {
   kill "$pid" "$compositor" 2>/dev/null || true
@@ -63,12 +70,6 @@ shoot() {
   (cd "$work" && WAYLAND_DISPLAY=$socket weston-screenshooter)
   mv "$work"/wayland-screenshot-*.png "$1"
 }
-# No pixel of the key colour (magenta) in screenshot $1.
-no_key_colour() {
-  local n
-  n=$(convert "$1" -fill black +opaque "#FF00FF" -fill white -opaque "#FF00FF" -format '%[fx:int(mean*w*h+0.5)]' info:)
-  [ "$n" -eq 0 ] || fail "$n key-coloured pixels visible in $(basename "$1")"
-}
 # "x y" of the white parts of the login window (close glyph, text fields) in screenshot $1,
 # below weston's panel: they move with the window.
 locate() {
@@ -78,8 +79,8 @@ locate() {
 
 # --- 1. weston, headless ------------------------------------------------------------------
 root=$work/run1
-layout "$root"
-start headless-backend.so
+install_program "$root"
+start headless-backend.so 1
 shoot "$shots/wayland_login.png"
 no_key_colour "$shots/wayland_login.png"
 read -r x y < <(locate "$shots/wayland_login.png")
@@ -89,16 +90,20 @@ stop
 
 # --- 2. weston in a virtual X display: moving by the caption ------------------------------
 root=$work/run2
-layout "$root"
-start x11-backend.so
+install_program "$root"
+start x11-backend.so 2
 park() { xdotool mousemove 1000 10; sleep 0.3; } # over weston's panel, out of the pictures
+# In from outside weston's window, so that weston sees the pointer enter.
+xdotool mousemove 1200 900; sleep 0.3
 park
 shoot "$work/before.png"
 read -r x0 y0 < <(locate "$work/before.png")
 for steps in 1 2; do
   # The caption between the title and the close button, 4 px below the glyph's top.
   px=$((x0 + 110)) py=$((y0 + 4))
-  xdotool mousemove "$px" "$py"; sleep 0.3
+  # Weston gives the pointer to the window on a move over it, before the press.
+  xdotool mousemove $((px - 5)) "$py"; sleep 0.3
+  xdotool mousemove "$px" "$py"; sleep 0.5
   xdotool mousedown 1; sleep 0.3
   for ((i = 1; i <= steps; i++)); do
     xdotool mousemove $((px + 100 * i / steps)) $((py + 60 * i / steps)); sleep 0.2

@@ -86,24 +86,9 @@ shoot() {
   read -r x y w h < <(geometry "$1")
   import -window root -crop "$((w + 24))x$((h + 24))+$((x - 12 < 0 ? 0 : x - 12))+$((y - 12 < 0 ? 0 : y - 12))" "$2"
 }
-# No pixel of the key colour (magenta) shows in screenshot $1.
-no_key_colour() {
-  local n
-  n=$(convert "$1" -fill black +opaque "#FF00FF" -fill white -opaque "#FF00FF" -format '%[fx:int(mean*w*h+0.5)]' info:)
-  [ "$n" -eq 0 ] || fail "$n key-coloured pixels visible in $(basename "$1")"
-}
 # Colour of screen pixel ($1,$2) as "r,g,b".
 screen_pixel() {
   import -window root -crop "1x1+$1+$2" -depth 8 txt:- | tail -n1 | sed -E 's/.*\(([0-9]+),([0-9]+),([0-9]+).*/\1,\2,\3/'
-}
-
-# Lays out an installed program under $1 with a fresh database.
-layout() {
-  mkdir -p "$1/bin" "$1/Data" "$1/other"
-  cp "$program" "$1/bin/kexbora"
-  cp "$(dirname "$program")/kexbora-webpane.so" "$1/bin/"
-  cp "$page" "$1/other/1.html"
-  cp "$template" "$1/Data/init.db"
 }
 
 # Checks the main window $1 moves, sizes, maximizes and restores; $2 names the run.
@@ -143,7 +128,7 @@ for ((i = 0; i < 50; i++)); do
   sleep 0.1
 done
 root=$work/run1
-layout "$root"
+install_program "$root"
 "$root/bin/kexbora" &
 pid=$!
 login=$(wait_window "用户登录" 15) || fail "no login window"
@@ -215,7 +200,7 @@ kill "$wm"; wait "$wm" 2>/dev/null || true; wm=""
 
 # --- 2. Without a window manager: the skin moves, sizes and maximizes itself ----------------
 root=$work/run2
-layout "$root"
+install_program "$root"
 cp "$template" "$root/Data/Kexbora.db"
 sql "$root/Data/Kexbora.db" "insert into kx_user(LogName, LogPwd)
   values('admin', 'B506197FFA00C7F5B346682FF251E1E0');" >/dev/null

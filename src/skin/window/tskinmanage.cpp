@@ -13,7 +13,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSizeGrip>
-#include <QSurfaceFormat>
 #include <QWidget>
 #include <algorithm>
 
@@ -409,13 +408,6 @@ TSkinManage *SkinManager() {
 }
 
 void InstallSkinManager() {
-    // A compositor does not shape windows: the windows get an alpha channel from the start, so
-    // that the skinned frame's key-coloured corners can be see-through.
-    if (CompositorOwnsWindows()) {
-        QSurfaceFormat format = QSurfaceFormat::defaultFormat();
-        format.setAlphaBufferSize(8);
-        QSurfaceFormat::setDefaultFormat(format);
-    }
     TSkinManagerHook::SetFactory([]() -> TSkinManagerHook * { return new TSkinManage(qApp); });
     TSkinManagerHook::EnsureInstance();
     SetVersionReporter(ShowVersionMessage);
