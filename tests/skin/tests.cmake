@@ -89,6 +89,7 @@ kexbora_add_tests(skin kexbora_skin
     tst_skindrawtext
     tst_skinmanage
     tst_skinobjects
+    tst_skinproportions
     tst_skinreader
     tst_skinstyle
     tst_skinsweep
@@ -101,6 +102,10 @@ if(TARGET tst_ourskin)
   target_link_libraries(tst_ourskin PRIVATE kexbora_skin_resource)
   target_compile_definitions(tst_ourskin PRIVATE SKINPACK_EXECUTABLE="$<TARGET_FILE:skinpack>")
   add_dependencies(tst_ourskin skinpack)
+endif()
+if(TARGET tst_skinproportions)
+  target_compile_definitions(tst_skinproportions
+                             PRIVATE SCREENSHOT_DIR="${CMAKE_BINARY_DIR}/screenshots")
 endif()
 if(TARGET tst_ourskinart)
   target_link_libraries(tst_ourskinart PRIVATE skinpack_art)

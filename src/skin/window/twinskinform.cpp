@@ -15,6 +15,7 @@
 #include <QKeySequence>
 #include <QLayout>
 #include <QPainter>
+#include <QScopedValueRollback>
 #include <QStyle>
 #include <QWidget>
 #include <QWindow>
@@ -225,6 +226,7 @@ void TWinSkinForm::FixWindowSize(bool useClientRect) {
     }
     ApplyClientMargins();
     const QSize size(width, height);
+    const QScopedValueRollback<bool> sizing(sizingHere, true);
     if (handle->minimumSize() == handle->maximumSize()) {
         if (!sizeFixed) {
             savedMinimumSize = handle->minimumSize();

@@ -121,6 +121,7 @@ private:
     bool SkinMessage(SkinMessageEvent &message);
     bool FrameEvent(QEvent *event);
     void FinishSkinning();
+    void FitDialogToItsLayout(QEvent *layoutRequest);
     void FireAfterSkin();
     void OnSize();
     void OnActivationChange();
@@ -178,6 +179,7 @@ private:
     bool translucent = false;
     QSize savedMinimumSize, savedMaximumSize;
     bool sizeFixed = false;
+    bool sizingHere = false; // the window is being sized by the skin, not by itself
     int systemMenuShortcut = 0;
     bool hasRegion = false;
     QSize regionSize;

@@ -16,6 +16,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QScopedValueRollback>
 #include <QShortcutEvent>
 #include <QWidget>
 
@@ -91,12 +92,10 @@ bool TWinSkinForm::FrameEvent(QEvent *event) {
         OpenSystemMenu(handle->mapToGlobal(handle->contentsRect().topLeft()));
         return true;
     case QEvent::LayoutRequest:
-        if (!isDialog || state == TFormState::Attached)
+        if (!isDialog || state == TFormState::Attached ||
+            handle->minimumSize() != handle->maximumSize())
             return false;
-        // A standard dialog sizes itself in its own layout pass; the frame's size follows it.
-        static_cast<QObject *>(handle.data())->event(event);
-        FixWindowSize(false);
-        QCoreApplication::removePostedEvents(handle, QEvent::LayoutRequest);
+        FitDialogToItsLayout(event);
         return true;
     default:
         break;
@@ -144,6 +143,18 @@ bool TWinSkinForm::FrameEvent(QEvent *event) {
     }
 }
 
+// A fixed-size standard dialog (a message box) sizes itself in its own layout pass, after the
+// skin's sizing: it does so without the frame, as it would unskinned, and the frame then goes
+// around that client again.
+void TWinSkinForm::FitDialogToItsLayout(QEvent *layoutRequest) {
+    const QScopedValueRollback<bool> sizing(sizingHere, true);
+    handle->setContentsMargins(savedMargins);
+    appliedFrame = QMargins();
+    static_cast<QObject *>(handle.data())->event(layoutRequest);
+    FixWindowSize(false);
+    QCoreApplication::removePostedEvents(handle, QEvent::LayoutRequest);
+}
+
 void TWinSkinForm::FinishSkinning() {
     if (!handle || skinningFinished)
         return;
@@ -179,6 +190,18 @@ void TWinSkinForm::FinishSkinning() {
 }
 
 void TWinSkinForm::OnSize() {
+    // A fixed-size dialog that sized itself anew (a message box given a new text) is fitted
+    // again once its own layout has run.
+    if (isDialog && !sizingHere && state == TFormState::Skinned &&
+        handle->minimumSize() == handle->maximumSize())
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                QEvent layoutRequest(QEvent::LayoutRequest);
+                if (handle && state == TFormState::Skinned)
+                    FitDialogToItsLayout(&layoutRequest);
+            },
+            Qt::QueuedConnection);
     UpdateWindowState();
     UpdateLayout();
     if (showState != TShowState::Minimized &&
