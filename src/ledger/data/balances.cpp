@@ -60,7 +60,8 @@ double Balances::getSumCash() const {
 
 double Balances::getSumCard() const {
     return singleNumber(m_db, QStringLiteral("SELECT total(") + balancesql::computedBalance() +
-                                  QStringLiteral(") FROM ") + balancesql::cardsWithCheckpoint());
+                                  QStringLiteral(") FROM ") + balancesql::cardsWithCheckpoint()) +
+           singleNumber(m_db, balancesql::unmatchedMovements(), {cashForm()});
 }
 
 double Balances::getSumBorrow() const {

@@ -32,4 +32,30 @@ inline QString cardsWithCheckpoint() {
         " ON d.id=(SELECT MAX(id) FROM kx_card_duizhang WHERE cardid=c.cardid)) a");
 }
 
+// The signed non-cash movements, of any validity, whose form and account (?1 is the cash form)
+// match no account. Each side is summed per form and account along its account index, and each
+// such group is looked up once.
+inline QString unmatchedMovements() {
+    const auto side = [](const QString &amount, const QString &table, const QString &form,
+                         const QString &account) {
+        return QStringLiteral("SELECT %1 AS s, %3 AS ft, %4 AS ac FROM %2 WHERE %3 IS NOT ?1"
+                              " GROUP BY %3, %4")
+            .arg(amount, table, form, account);
+    };
+    return QStringLiteral("SELECT total(g.s) FROM (") +
+           side(QStringLiteral("total(myType*FundsNum)"), QStringLiteral("kx_InAndOut"),
+                QStringLiteral("FundsType"), QStringLiteral("Account")) +
+           QStringLiteral(" UNION ALL ") +
+           side(QStringLiteral("-total(FundsNum)"), QStringLiteral("kx_Transfer"),
+                QStringLiteral("outFundsType"), QStringLiteral("outAccount")) +
+           QStringLiteral(" UNION ALL ") +
+           side(QStringLiteral("total(FundsNum)"), QStringLiteral("kx_Transfer"),
+                QStringLiteral("inFundsType"), QStringLiteral("inAccount")) +
+           QStringLiteral(" UNION ALL ") +
+           side(QStringLiteral("total(myType*FundsNum)"), QStringLiteral("kx_Borrow"),
+                QStringLiteral("FundsType"), QStringLiteral("Account")) +
+           QStringLiteral(") g WHERE NOT EXISTS (SELECT 1 FROM kx_Card c"
+                          " WHERE c.FundsType=g.ft AND c.Account=g.ac)");
+}
+
 } // namespace ledger::balancesql
