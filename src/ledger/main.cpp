@@ -1,4 +1,5 @@
 #include "ledger/app/paths.h"
+#include "ledger/app/qttranslations.h"
 #include "ledger/mainwindow/startup.h"
 #include "ledger/mainwindow/startuptiming.h"
 #include "ledger/mainwindow/webenginemodule.h"
@@ -36,6 +37,7 @@ int main(int argc, char *argv[]) {
     allowBrowserAsRoot();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kexbora"));
+    ledger::installQtTranslations(ledger::qtTranslationsFolder());
     // The metrics the skins are drawn to, skinned or not.
     QApplication::setStyle(new skin::SkinStyle);
     // Skinning starts before any window loads its skin; the start-up benchmark measures the
