@@ -29,6 +29,7 @@ kexbora_add_tests(ledger kexbora_ledger
     tst_dbbackup
     tst_des
     tst_externaltools
+    tst_firststart
     tst_gbktext
     tst_inoutpage
     tst_inoutrecords
@@ -44,6 +45,7 @@ kexbora_add_tests(ledger kexbora_ledger
     tst_pagetour
     tst_paramedit
     tst_programskin
+    tst_qttranslations
     tst_recordlist
     tst_recordpage
     tst_reg

@@ -79,7 +79,11 @@ private slots:
             dialog.findChild<QPushButton *>(QStringLiteral("btn_OK"))->click();
             return dialog.result();
         });
+        // What a backup cut short by a crash left is gone at the next start.
+        const QString leftover = ledger.paths().backupDir + "20261206125500.db.part";
+        QVERIFY(QDir().mkpath(ledger.paths().backupDir) && QFile(leftover).open(QFile::WriteOnly));
         QCOMPARE(run.startup.begin(), std::nullopt);
+        QVERIFY(!QFile::exists(leftover));
         QCOMPARE(run.loginRuns, 1);
         TfrmMain *main = run.startup.mainWindow();
         QVERIFY(main && main->isVisible());

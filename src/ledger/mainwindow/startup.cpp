@@ -1,5 +1,6 @@
 #include "ledger/mainwindow/startup.h"
 
+#include "ledger/data/dbbackup.h"
 #include "ledger/data/tfrmdm.h"
 #include "ledger/mainwindow/firstpaint.h"
 #include "ledger/mainwindow/startuptiming.h"
@@ -21,6 +22,7 @@ std::optional<int> Startup::begin() {
     m_dm = std::make_unique<TfrmDM>(m_paths);
     if (m_dm->DataModuleCreate() != TfrmDM::OpenResult::Opened)
         return 1; // the data module has said why
+    DbBackup::removeLeftovers(m_paths.backupDir);
 
     int result = 0;
     {
