@@ -2,7 +2,7 @@
 
 #include "ledger/core/prompter.h"
 #include "ledger/data/dbbackup.h"
-#include "ledger/data/tfrmdm.h"
+#include "ledger/datamodule/tfrmdm.h"
 
 #include <QDir>
 #include <QFutureWatcher>
