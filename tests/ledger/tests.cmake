@@ -34,6 +34,7 @@ kexbora_add_tests(ledger kexbora_ledger
     tst_inoutpage
     tst_inoutrecords
     tst_investcalc
+    tst_lazywebpane
     tst_login
     tst_lookuplists
     tst_mainwindow

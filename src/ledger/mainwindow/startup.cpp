@@ -2,7 +2,6 @@
 
 #include "ledger/data/dbbackup.h"
 #include "ledger/datamodule/tfrmdm.h"
-#include "ledger/mainwindow/firstpaint.h"
 #include "ledger/mainwindow/startuptiming.h"
 #include "ledger/mainwindow/tfrmmain.h"
 #include "ledger/users/tfrmlogin.h"
@@ -28,7 +27,6 @@ std::optional<int> Startup::begin() {
     {
         TfrmLogin login;
         StartupTiming::watchFirstPaint(&login, QStringLiteral("login-shown"));
-        FirstPaint::after(&login, warmUp);
         result = runLogin(login);
     }
     if (result != TfrmLogin::LoggedIn)
