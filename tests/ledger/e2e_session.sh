@@ -60,6 +60,18 @@ ok_box() {
     fail "message box stays ($1)"
 }
 
+# Adds an income record through the income page: source, amount, screenshot name.
+add_income() {
+    click "$main" 111 117
+    click "$main" 244 92
+    click "$main" 500 118; type_text "张三"
+    click "$main" 500 148; type_text "$1"
+    click "$main" 500 178; type_text "$2"
+    click "$main" 500 239; type_text "现金"
+    click "$main" 360 429
+    ok_box "$3"
+}
+
 mkdir -p "$work/bin" "$work/Data" "$work/other"
 cp "$program" "$work/bin/kexbora"
 cp "$(dirname "$program")/kexbora-webpane.so" "$work/bin/" # the browser panes

@@ -94,13 +94,11 @@ void BackupRestorePage::runInBackground(QProgressBar *bar, const char *what, Wor
         m_watcher = nullptr;
         if (failure)
             qWarning("%s: %s", what, failure->what());
-        else
-            bar->setValue(100);
-        done(failure);
         bar->setVisible(false);
         m_backup->setEnabled(true);
         m_restore->setEnabled(true);
         emit busyChanged(false);
+        done(failure);
     });
     m_watcher->setFuture(QtConcurrent::run([bar, work = std::move(work)]() -> Failure {
         auto shown = std::make_shared<std::atomic<int>>(-1);
@@ -175,9 +173,7 @@ void BackupRestorePage::sbtn_db_restoreClick() {
 
 void BackupRestorePage::finishRestore(const QString &staged) {
     try {
-        DbBackup::swapIn(frmDM->adoConn(), staged,
-                         [this](int percent) { m_restoreBar->setValue(percent); });
-        m_restoreBar->setValue(100);
+        DbBackup::swapIn(frmDM->adoConn(), staged);
         showInfo(QStringLiteral("还原成功。"));
     } catch (const DbError &e) {
         qWarning("restore: %s", e.what());
