@@ -4,13 +4,8 @@
 # $E2E_SHOTS); the ledger file stays byte for byte as it was, nothing is left beside it, and
 # the program still saves a record. Usage: e2e_restore.sh <kexbora> <init.db> <1.html>
 set -euo pipefail
-
-if [ -z "${E2E_INNER:-}" ]; then
-    export E2E_INNER=1
-    exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
-fi
 # shellcheck source=e2e_session.sh
-source "$(dirname "$0")/e2e_session.sh"
+source "$(dirname "$0")/e2e_session.sh" # on a virtual display, signed up and logged in
 
 db="$work/Data/Kexbora.db"
 sql() { sqlcipher "$db" "PRAGMA key='plovk'; $1" | tail -1; }

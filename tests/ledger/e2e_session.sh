@@ -3,6 +3,12 @@
 # window and $work the program's folder. Screenshots go to $E2E_SHOTS when it is set.
 # Arguments of the sourcing script: <kexbora> <init.db> <1.html>
 
+# A sourcing script that is not on the virtual display yet runs again on one.
+if [ -z "${E2E_INNER:-}" ]; then
+    export E2E_INNER=1
+    exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
+fi
+
 program=$(readlink -f "${1:?program}")
 template=$(readlink -f "${2:?template database}")
 page=$(readlink -f "${3:?local start page}")
