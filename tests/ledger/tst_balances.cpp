@@ -217,6 +217,11 @@ private slots:
         transfer(30, "微信", "w1", "现金", "");
         loan(1, 60, "支付宝", "");
         loan(1, 10, "现金", "");
+        // Written without a form or an account.
+        l.db().exec("insert into kx_InAndOut(FundsType, Account, FundsNum, myType)"
+                    " values(NULL, 'x', 5, 1), ('储蓄卡', NULL, 2.5, -1)");
+        moves.append({QString(), "x", 5, true});
+        moves.append({"储蓄卡", QString(), -2.5, true});
 
         double cash = 0, cards = 0, borrowed = 0;
         for (const Move &m : moves) {
@@ -234,8 +239,8 @@ private slots:
         QCOMPARE(cents(b.getSumCash()), cents(cash));
         QCOMPARE(cents(b.getSumCard()), cents(cards));
         QCOMPARE(cents(b.getSumBorrow()), cents(borrowed));
-        // By hand: A1 5386.91, C1 30, 支付宝 248.25, 微信 -37.5.
-        QCOMPARE(cents(cards), 562766);
+        // By hand: A1 5386.91, C1 30, 支付宝 248.25, 微信 -37.5, no form 5, no account -2.5.
+        QCOMPARE(cents(cards), 563016);
     }
 
     void emptyLedgerSummary() {

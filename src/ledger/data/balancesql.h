@@ -3,6 +3,7 @@
 // Statement pieces shared by the account data classes (not part of their interface).
 
 #include <QString>
+#include <QStringList>
 
 namespace ledger::balancesql {
 
@@ -32,30 +33,41 @@ inline QString cardsWithCheckpoint() {
         " ON d.id=(SELECT MAX(id) FROM kx_card_duizhang WHERE cardid=c.cardid)) a");
 }
 
-// The signed non-cash movements, of any validity, whose form and account (?1 is the cash form)
-// match no account. Each side is summed per form and account along its account index, and each
-// such group is looked up once.
-inline QString unmatchedMovements() {
-    const auto side = [](const QString &amount, const QString &table, const QString &form,
-                         const QString &account) {
-        return QStringLiteral("SELECT %1 AS s, %3 AS ft, %4 AS ac FROM %2 WHERE %3 IS NOT ?1"
-                              " GROUP BY %3, %4")
-            .arg(amount, table, form, account);
-    };
-    return QStringLiteral("SELECT total(g.s) FROM (") +
-           side(QStringLiteral("total(myType*FundsNum)"), QStringLiteral("kx_InAndOut"),
-                QStringLiteral("FundsType"), QStringLiteral("Account")) +
-           QStringLiteral(" UNION ALL ") +
-           side(QStringLiteral("-total(FundsNum)"), QStringLiteral("kx_Transfer"),
-                QStringLiteral("outFundsType"), QStringLiteral("outAccount")) +
-           QStringLiteral(" UNION ALL ") +
-           side(QStringLiteral("total(FundsNum)"), QStringLiteral("kx_Transfer"),
-                QStringLiteral("inFundsType"), QStringLiteral("inAccount")) +
-           QStringLiteral(" UNION ALL ") +
-           side(QStringLiteral("total(myType*FundsNum)"), QStringLiteral("kx_Borrow"),
-                QStringLiteral("FundsType"), QStringLiteral("Account")) +
-           QStringLiteral(") g WHERE NOT EXISTS (SELECT 1 FROM kx_Card c"
-                          " WHERE c.FundsType=g.ft AND c.Account=g.ac)");
+// One side of the movements (a table's amount, form and account columns, in the order of the
+// table's account index): the signed non-cash movements of any validity whose form and account
+// (?1 is the cash form) match no account. The distinct forms and, within each, the distinct
+// accounts are walked along the index one seek at a time, so only movements that match no
+// account are read.
+inline QString unmatchedMovements(const QString &table, const QString &amount, const QString &form,
+                                  const QString &account) {
+    return QStringLiteral(
+               "WITH RECURSIVE"
+               " forms(f) AS (SELECT (SELECT MIN(%3) FROM %1)"
+               "  UNION ALL SELECT (SELECT %3 FROM %1 WHERE %3>forms.f ORDER BY %3 LIMIT 1)"
+               "  FROM forms WHERE forms.f IS NOT NULL),"
+               " pairs(f, a) AS (SELECT f, (SELECT %4 FROM %1 WHERE %3=forms.f AND %4 IS NOT NULL"
+               "   ORDER BY %4 LIMIT 1) FROM forms WHERE f IS NOT NULL AND f IS NOT ?1"
+               "  UNION ALL SELECT f, (SELECT %4 FROM %1 WHERE %3=pairs.f AND %4>pairs.a"
+               "   ORDER BY %4 LIMIT 1) FROM pairs WHERE a IS NOT NULL)"
+               " SELECT (SELECT total((SELECT total(%2) FROM %1 WHERE %3=p.f AND %4=p.a))"
+               "   FROM pairs p WHERE p.a IS NOT NULL AND NOT EXISTS (SELECT 1 FROM kx_Card c"
+               "   WHERE c.FundsType=p.f AND c.Account=p.a))"
+               " + (SELECT total((SELECT total(%2) FROM %1 WHERE %3=o.f AND %4 IS NULL))"
+               "   FROM forms o WHERE o.f IS NOT NULL AND o.f IS NOT ?1)"
+               " + (SELECT total(%2) FROM %1 WHERE %3 IS NULL)")
+        .arg(table, amount, form, account);
+}
+
+// The statements of unmatchedMovements for every side of every movement table.
+inline QStringList unmatchedMovementSides() {
+    return {unmatchedMovements(QStringLiteral("kx_InAndOut"), QStringLiteral("myType*FundsNum"),
+                               QStringLiteral("FundsType"), QStringLiteral("Account")),
+            unmatchedMovements(QStringLiteral("kx_Transfer"), QStringLiteral("-FundsNum"),
+                               QStringLiteral("outFundsType"), QStringLiteral("outAccount")),
+            unmatchedMovements(QStringLiteral("kx_Transfer"), QStringLiteral("FundsNum"),
+                               QStringLiteral("inFundsType"), QStringLiteral("inAccount")),
+            unmatchedMovements(QStringLiteral("kx_Borrow"), QStringLiteral("myType*FundsNum"),
+                               QStringLiteral("FundsType"), QStringLiteral("Account"))};
 }
 
 } // namespace ledger::balancesql
