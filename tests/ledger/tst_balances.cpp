@@ -9,7 +9,6 @@
 #include "support/ledger/recordingprompter.h"
 
 #include <QLabel>
-#include <QRegularExpression>
 #include <QTest>
 #include <QToolButton>
 #include <functional>
@@ -259,9 +258,8 @@ private slots:
         test::AccountLedger l;
         const qint64 a = l.addCard("储蓄卡", "A1", 100);
         const Balances b(l.db());
-        // The plans of the statements the data classes really run: no movement table itself is
-        // read whole, the sums come from the covering indexes alone (the accounts' total walks
-        // them once for the movements that match no account).
+        // The plans of the statements the data classes really run: no movement table is read
+        // whole, the sums come from the covering indexes alone.
         const QString plans = queryPlans(l.db(), [&] {
             b.getCardCurNumber(a, "储蓄卡", "A1");
             b.getSumCash();
@@ -273,10 +271,8 @@ private slots:
             Cards(l.db()).totals({});
             b.history("储蓄卡", "A1");
         });
-        for (const QString &line : plans.split('\n'))
-            QVERIFY2(!line.contains(QRegularExpression("SCAN TABLE kx_(InAndOut|Transfer|Borrow)"
-                                                       "(?! USING COVERING INDEX)")),
-                     qPrintable(plans));
+        for (const char *table : {"kx_InAndOut", "kx_Transfer", "kx_Borrow"})
+            QVERIFY2(!plans.contains(QString("SCAN TABLE ") + table), qPrintable(plans));
         for (const char *index :
              {"ix_inandout_account", "ix_transfer_out", "ix_transfer_in", "ix_borrow_account"})
             QVERIFY2(plans.contains(QString("COVERING INDEX ") + index), qPrintable(plans));
