@@ -111,6 +111,8 @@ void BackupRestorePage::runInBackground(QProgressBar *bar, const char *what, Wor
             return std::nullopt;
         } catch (const DbError &e) {
             return e;
+        } catch (const std::exception &e) { // nothing may reach the future's result()
+            return DbError(QString::fromUtf8(e.what()), DbError::Code::File);
         }
     }));
 }
