@@ -156,18 +156,11 @@ private slots:
         test::AccountLedger l;
         QList<Move> moves, loans;
         QList<Account> accounts;
-        const auto sameText = [](const QString &a, const QString &b) {
-            const auto asciiLower = [](QString s) {
-                for (QChar &c : s)
-                    if (c.unicode() < 128)
-                        c = c.toLower();
-                return s;
-            };
-            return asciiLower(a) == asciiLower(b);
-        };
+        // The names here differ in ASCII case only, which the database ignores.
         const auto owner = [&](const Move &m) -> Account * {
             for (Account &a : accounts)
-                if (sameText(a.form, m.form) && sameText(a.account, m.account))
+                if (!a.form.compare(m.form, Qt::CaseInsensitive) &&
+                    !a.account.compare(m.account, Qt::CaseInsensitive))
                     return &a;
             return nullptr;
         };
