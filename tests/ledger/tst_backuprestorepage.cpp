@@ -51,17 +51,21 @@ private slots:
         page.show();
         QVERIFY(QTest::qWaitForWindowExposed(&page));
 
-        // The backup's own connection waits for the ledger's lock; the page keeps painting.
-        addRecord();
+        // While the copy's connection waits for a lock held here, the page keeps painting.
         PaintCounter counter;
         page.installEventFilter(&counter);
-        ledger.db().exec("BEGIN EXCLUSIVE");
-        page.findChild<QToolButton *>("sbtn_db_bak")->click();
-        page.update();
-        QTRY_VERIFY(counter.paints > 0);
-        QVERIFY(page.isBusy());
-        ledger.db().exec("COMMIT");
-        QTRY_VERIFY(!page.isBusy());
+        const auto paintsWhileWaiting = [&](Db &locked, const char *button) {
+            locked.exec("BEGIN EXCLUSIVE");
+            counter.paints = 0;
+            page.findChild<QToolButton *>(button)->click();
+            page.update();
+            QTRY_VERIFY(counter.paints > 0);
+            QVERIFY(page.isBusy());
+            locked.exec("COMMIT");
+            QTRY_VERIFY(!page.isBusy());
+        };
+        addRecord();
+        paintsWhileWaiting(ledger.db(), "sbtn_db_bak");
         QCOMPARE(prompter->infos(), QStringList{"备份成功。"});
         QCOMPARE(busy.size(), 2);
         const QString file = ledger.paths().backupDir + "20261206125500.db";
@@ -80,7 +84,10 @@ private slots:
         QVERIFY(run(page, "sbtn_db_restore", "pbr_db_restore"));
         QVERIFY(run(page, "sbtn_db_restore", "pbr_db_restore"));
         QCOMPARE(ledger.rowCount("kx_InAndOut"), 2);
-        QVERIFY(run(page, "sbtn_db_restore", "pbr_db_restore"));
+        Db chosen;
+        QVERIFY(chosen.open(file, kDatabaseKey));
+        paintsWhileWaiting(chosen, "sbtn_db_restore");
+        chosen.close();
         QCOMPARE(ledger.rowCount("kx_InAndOut"), 1);
         QCOMPARE(prompter->calls().at(2).filter, QString("备份文件 (*.db)"));
         const QString refused = BackupRestorePage::restoreRefusedText();
