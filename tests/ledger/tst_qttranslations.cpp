@@ -16,7 +16,6 @@ private slots:
         QTemporaryDir empty;
         QVERIFY(!installQtTranslations(empty.path()));
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QString("Cancel"));
-        QCOMPARE(QLocale().language(), QLocale::C);
 
         QVERIFY2(installQtTranslations(qtTranslationsFolder()),
                  "Qt's Chinese translations are missing (Debian: qt6-translations-l10n)");
