@@ -87,6 +87,7 @@ kexbora_add_tests(skin kexbora_skin
     tst_skincontrollayer
     tst_skindata
     tst_skindrawtext
+    tst_skinedits
     tst_skinmanage
     tst_skinobjects
     tst_skinreader
