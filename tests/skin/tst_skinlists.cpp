@@ -1,6 +1,7 @@
 // Scroll bars, scroll-area borders and list headers painted from the colour-coded test skin,
 // and scrolling that stays the bars' own.
 #include "skin/controls/skinstyle.h"
+#include "skin/controls/tskinedit.h"
 #include "skin/controls/tskinheader.h"
 #include "skin/controls/tskinlistview.h"
 #include "skin/controls/twscrollbar.h"
@@ -8,6 +9,7 @@
 #include "support/skin/skinnedwidgets.h"
 
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTreeWidget>
@@ -155,7 +157,7 @@ void TestSkinLists::dragStopsAtTheTrack() {
 void TestSkinLists::nothingToScroll() {
     // An empty range, and a page larger than the range: no division goes wrong.
     QWidget holder;
-    auto *creator = new TSkinControl(&holder);
+    auto *creator = new TSkinEdit(new QLineEdit(&holder));
     creator->InitSkin(nullptr, data.get(), false);
     auto *v = new QScrollBar(Qt::Vertical, &holder);
     new TWScrollbar(creator, v, TSkinData::xcScrollbar);

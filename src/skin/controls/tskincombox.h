@@ -26,6 +26,8 @@ class TSkinComBox : public TSkinControl {
 public:
     explicit TSkinComBox(QComboBox *combo);
 
+    ControlKind Kind() const override { return ControlKind::ComBox; }
+
     void InitSkin(TWinSkinForm *skinForm, TSkinData *skinData, bool changeColor) override;
     void DrawControl(QPainter &dc, const QRect &rect) override;
     TWScrollbar *DropListBar() const { return dropList; }

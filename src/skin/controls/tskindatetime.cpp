@@ -10,6 +10,10 @@ namespace skin {
 
 TSkinDateTime::TSkinDateTime(QDateTimeEdit *picker) : TSkinControl(picker) {}
 
+TArrowButton *TSkinDateTime::ArrowButton() const {
+    return arrow;
+}
+
 void TSkinDateTime::InitSkin(TWinSkinForm *form, TSkinData *data, bool colour) {
     if (initialized)
         return;

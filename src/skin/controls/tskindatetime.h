@@ -18,9 +18,11 @@ class TSkinDateTime : public TSkinControl {
 public:
     explicit TSkinDateTime(QDateTimeEdit *picker);
 
+    ControlKind Kind() const override { return ControlKind::DateTime; }
+
     void InitSkin(TWinSkinForm *skinForm, TSkinData *skinData, bool changeColor) override;
     void DrawControl(QPainter &dc, const QRect &rect) override;
-    TArrowButton *ArrowButton() const { return arrow; }
+    TArrowButton *ArrowButton() const;
 
 protected:
     TSkinData::TSkinControlTypes KindSwitch() const override { return TSkinData::xcEdit; }

@@ -17,6 +17,8 @@ class TSkinEdit : public TSkinControl {
 public:
     explicit TSkinEdit(QWidget *edit);
 
+    ControlKind Kind() const override { return ControlKind::Edit; }
+
     void InitSkin(TWinSkinForm *skinForm, TSkinData *skinData, bool changeColor) override;
     void DrawControl(QPainter &dc, const QRect &rect) override;
     TSkinUpDown *UpDown() const { return upDown; }

@@ -18,6 +18,9 @@ class TSkinHeader : public TSkinControl {
 public:
     explicit TSkinHeader(QHeaderView *header);
 
+    // Part of a list view's skin.
+    ControlKind Kind() const override { return ControlKind::ListView; }
+
     void DrawControl(QPainter &dc, const QRect &rect) override;
     // The logical index of the hot section; -1 for none.
     int HotSection() const { return hotSection; }

@@ -15,6 +15,8 @@ class TSkinListView : public TSkinScrollbar {
 public:
     explicit TSkinListView(QAbstractScrollArea *list);
 
+    ControlKind Kind() const override { return ControlKind::ListView; }
+
     TSkinHeader *HeaderSkin() const { return headerSkin; }
 
 protected:

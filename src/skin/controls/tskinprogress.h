@@ -21,6 +21,8 @@ class TSkinProgress : public TSkinControl {
 public:
     explicit TSkinProgress(QProgressBar *bar);
 
+    ControlKind Kind() const override { return ControlKind::Progress; }
+
     void DrawControl(QPainter &dc, const QRect &rect) override;
 
 protected:

@@ -19,6 +19,8 @@ class TSkinScrollbar : public TSkinControl {
 public:
     explicit TSkinScrollbar(QAbstractScrollArea *area);
 
+    ControlKind Kind() const override { return ControlKind::Scrollbar; }
+
     void InitSkin(TWinSkinForm *skinForm, TSkinData *skinData, bool changeColor) override;
     void DrawControl(QPainter &dc, const QRect &rect) override;
     TWScrollbar *HorzBar() const { return horz; }

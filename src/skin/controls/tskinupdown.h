@@ -34,6 +34,8 @@ class TSkinUpDown : public TSkinControl {
 public:
     explicit TSkinUpDown(QWidget *control);
 
+    ControlKind Kind() const override { return ControlKind::UpDown; }
+
     // Set before InitSkin: the edit skin that made this one hands it its events.
     void SetBuddy(bool on) { buddy = on; }
     bool Buddy() const { return buddy; }
