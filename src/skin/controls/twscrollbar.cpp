@@ -4,6 +4,7 @@
 #include "skin/data/skinmetrics.h"
 #include "skin/draw/drawprimitives.h"
 #include "skin/draw/skincolor.h"
+#include "skin/window/skinmessageevent.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -149,6 +150,10 @@ void TWScrollbar::Track(QEvent *event) {
 bool TWScrollbar::eventFilter(QObject *watched, QEvent *event) {
     if (watched != bar || !Active())
         return false;
+    if (event->type() == QEvent::Type(SM_SKINQUERY)) {
+        static_cast<SkinMessageEvent *>(event)->result = 1; // the bar answers that it is skinned
+        return true;
+    }
     if (event->type() == QEvent::Paint) {
         QPainter painter(bar);
         return DrawBar(painter);
