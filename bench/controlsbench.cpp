@@ -19,6 +19,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QImage>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -151,7 +152,7 @@ void SkinPagePaint(benchmark::State &state) {
     QImage image;
     for (auto _ : state)
         Render(maintenance, image);
-    state.counters["skinned"] = double(form.Controls.size());
+    state.counters["skinned"] = double(form.Controls().size());
 }
 
 void ControlDiscovery(benchmark::State &state) {
@@ -166,8 +167,9 @@ void ControlDiscovery(benchmark::State &state) {
         auto form = std::make_unique<skin::TWinSkinForm>(nullptr, nullptr);
         skin::TControlWalk::Of(form.get(), data)->SkinFormControls(&main);
         state.PauseTiming();
-        skinned = form->Controls.size();
-        form.reset(); // the skins go with the window's object
+        skinned = form->Controls().size();
+        form.reset(); // the skins go with the window's object (deleted later)
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         state.ResumeTiming();
     }
     state.counters["widgets"] = double(main.findChildren<QWidget *>().size());
