@@ -60,6 +60,7 @@ private slots:
     void progress_data();
     void progress();
     void progressChunks();
+    void imagesFollowTheSkin();
 };
 
 void TestSkinEdits::initTestCase() {
@@ -194,6 +195,24 @@ void TestSkinEdits::progressChunks() {
     QCOMPARE(PixelOf(&bar, QPoint(52, 2)), chunk);
     QVERIFY(PixelOf(&bar, QPoint(53, 7)) != chunk);
     QVERIFY(PixelOf(&bar, QPoint(20, 1)) != chunk);
+}
+
+void TestSkinEdits::imagesFollowTheSkin() {
+    // A kept image goes when the skin changes, though size and state stay the same.
+    TTestSkin first;
+    const auto changing = LoadedSkinData(first);
+    QProgressBar bar;
+    bar.setValue(0);
+    bar.resize(100, 14);
+    (new TSkinProgress(&bar))->InitSkin(nullptr, changing.get(), false);
+    const QString image = QStringLiteral("progress.bmp");
+    QCOMPARE(PixelOf(&bar, QPoint(50, 7)), first.FrameColour(image, 1));
+    TTestSkin second = first;
+    second.SetStrip(image, 2, QSize(20, 14)); // frames of new colours
+    QVERIFY(second.FrameColour(image, 1) != first.FrameColour(image, 1));
+    changing->SetSkinStream(second.Packed());
+    changing->Loaded();
+    QCOMPARE(PixelOf(&bar, QPoint(50, 7)), second.FrameColour(image, 1));
 }
 
 QTEST_MAIN(TestSkinEdits)

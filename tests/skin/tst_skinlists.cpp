@@ -75,7 +75,6 @@ private:
 
 private slots:
     void initTestCase();
-    void hitTest();
     void barParts();
     void barStates();
     void dragStopsAtTheTrack();
@@ -90,15 +89,6 @@ void TestSkinLists::initTestCase() {
     QApplication::setStyle(new SkinStyle);
     UseCrispFont();
     data = LoadedSkinData(testSkin);
-}
-
-void TestSkinLists::hitTest() {
-    // 100 long, 17-pixel arrows, thumb 40..60.
-    QCOMPARE(ScrollPartAt(0, 100, 17, 40, 60), ScrollPart::FirstArrow);
-    QCOMPARE(ScrollPartAt(17, 100, 17, 40, 60), ScrollPart::PageBefore);
-    QCOMPARE(ScrollPartAt(40, 100, 17, 40, 60), ScrollPart::Thumb);
-    QCOMPARE(ScrollPartAt(60, 100, 17, 40, 60), ScrollPart::PageAfter);
-    QCOMPARE(ScrollPartAt(83, 100, 17, 40, 60), ScrollPart::SecondArrow);
 }
 
 void TestSkinLists::barParts() {
