@@ -57,6 +57,7 @@ private slots:
     void stateFrames();
     void pressedEndsWithThePopup();
     void rightToLeft();
+    void flatStyle();
     void editableLineEditPresses();
     void dropListBar();
     void pickerArrow();
@@ -103,6 +104,25 @@ void TestSkinCombos::rightToLeft() {
     w.combo->setLayoutDirection(Qt::RightToLeft);
     QCOMPARE(PixelOf(w.combo, QPoint(2, 1)), Button(1));
     QCOMPARE(PixelOf(w.combo, QPoint(149, 11)), Edge(1));
+}
+
+void TestSkinCombos::flatStyle() {
+    TTestSkin flat;
+    flat.RemoveSection(QStringLiteral("SunkEdge"));
+    flat.SetKey(QStringLiteral("ComboButton"), QStringLiteral("Style"), QStringLiteral("1"));
+    const auto flatData = LoadedSkinData(flat);
+    ComboWindow w(flatData.get());
+    const auto button = [&](int frame) {
+        return flat.FrameColour(QStringLiteral("combobutton.bmp"), frame);
+    };
+    QCOMPARE(PixelOf(w.combo, QPoint(0, 11)), 0xFF96A0AFu); // ButtonShadow
+    QCOMPARE(PixelOf(w.combo, QPoint(140, 11)), button(1));
+    w.combo->setEnabled(false);
+    QCOMPARE(PixelOf(w.combo, QPoint(140, 11)), button(3));
+    w.combo->setEnabled(true);
+    HoverAt(w.combo, QPoint(140, 11));
+    w.combo->setEnabled(false); // hot beats disabled in the flat style
+    QCOMPARE(PixelOf(w.combo, QPoint(140, 11)), button(4));
 }
 
 void TestSkinCombos::editableLineEditPresses() {

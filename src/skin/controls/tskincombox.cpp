@@ -1,6 +1,7 @@
 #include "skin/controls/tskincombox.h"
 
 #include "skin/controls/controldraw.h"
+#include "skin/controls/tskinedit.h"
 #include "skin/controls/twscrollbar.h"
 #include "skin/data/skinmetrics.h"
 #include "skin/data/tdataskinborder.h"
@@ -39,8 +40,8 @@ QStyleOptionComboBox ComboOption(const QComboBox *combo) {
 
 } // namespace
 
-int ComboStateFrame(bool enabled, bool focused, bool hot, bool pressed) {
-    if (!enabled)
+int ComboStateFrame(bool enabled, bool focused, bool hot, bool pressed, bool flat) {
+    if (!enabled && !(flat && (pressed || hot)))
         return 3;
     if (pressed)
         return 2;
@@ -150,6 +151,10 @@ void TSkinComBox::DrawBorder(QImage &image, const SkinObjects &skin, int frame, 
                      mirrored(whole->FrameCount()), whole->Margins());
         return;
     }
+    if (button.Style == 1) {
+        DrawFlat(p, r, skin, frame, rtl);
+        return;
+    }
     const int w = kArrowSize, W = r.width(), H = r.height();
     if (skin.SunkEdge && skin.SunkEdge->HasImage())
         DrawSkinPart(p, r, skin.SunkEdge->FrameCount(), frame, *skin.SunkEdge);
@@ -164,6 +169,30 @@ void TSkinComBox::DrawBorder(QImage &image, const SkinObjects &skin, int frame, 
     p.setCompositionMode(QPainter::CompositionMode_Clear);
     p.fillRect(rtl ? QRect(w + 4, 2, W - w - 6, H - 4) : QRect(2, 2, W - w - 6, H - 4),
                Qt::transparent);
+}
+
+void TSkinComBox::DrawFlat(QPainter &p, const QRect &r, const SkinObjects &skin, int frame,
+                           bool rtl) const {
+    const TDataSkinBorder &button = *skin.ComboButton;
+    const QSize glyph(button.Image.width() / button.FrameCount(), button.Image.height());
+    const QColor base = control->palette().color(QPalette::Base);
+    const QRect inner = r.adjusted(2, 2, -2, -2);
+    const int b = kArrowSize;
+    DrawSunkenRings(p, r.adjusted(1, 1, -1, -1), base, base, 0);
+    p.fillRect(rtl ? QRect(inner.left(), inner.top(), b, inner.height())
+                   : QRect(inner.right() + 1 - b, inner.top(), b, inner.height()),
+               base);
+    QRect glyphRect =
+        rtl ? QRect(inner.left(), inner.top(), glyph.width(), inner.height())
+            : QRect(inner.right() + 1 - glyph.width(), inner.top(), glyph.width(), inner.height());
+    if (b > glyph.height())
+        glyphRect.setHeight(glyph.height());
+    DrawSunkenRings(p, r, SystemColour(skin.ButtonShadow), base, 0);
+    DrawStripToDC(p, glyphRect, button.FrameCount(),
+                  rtl ? button.FrameCount() + 1 - frame : frame, // mirrored: frames reversed
+                  rtl ? button.Image2 : button.Image);
+    p.setCompositionMode(QPainter::CompositionMode_Clear);
+    p.fillRect(rtl ? inner.adjusted(b, 0, 0, 0) : inner.adjusted(0, 0, -b, 0), Qt::transparent);
 }
 
 void TSkinComBox::DrawCurrentItem(QPainter &dc) const {
@@ -181,7 +210,8 @@ void TSkinComBox::DrawControl(QPainter &dc, const QRect &rect) {
     if (!combo || !HasComboImage() || rect.isEmpty())
         return;
     ReadControlState();
-    const int frame = ComboStateFrame(enabled, focused, mouseState & msHot, mouseState & msPressed);
+    const int frame = ComboStateFrame(enabled, focused, mouseState & msHot, mouseState & msPressed,
+                                      skin->ComboButton->Style == 1);
     const bool rtl = combo->layoutDirection() == Qt::RightToLeft;
     if (!combo->isEditable())
         DrawCurrentItem(dc);

@@ -9,12 +9,14 @@ namespace skin {
 
 class TWScrollbar;
 
-// The frame of a combo box's state: 1 normal, 4 focused or hot, 2 pressed, 3 disabled.
-int ComboStateFrame(bool enabled, bool focused, bool hot, bool pressed);
+// The frame of a combo box's state: 1 normal, 4 focused or hot, 2 pressed, 3 disabled; in the
+// flat style (ComboButton Style 1) a pressed or hot button shows 2 or 4 even when disabled.
+int ComboStateFrame(bool enabled, bool focused, bool hot, bool pressed, bool flat = false);
 
 // A combo box's border and drop button painted from the skin (the ComboButton image, composed
 // with SunkEdge into one whole-box image when the skin has both, else the SunkEdge border, the
-// ComboButton strip and the ExtraImages glyph), in the state frame. The text field is left to
+// ComboButton strip and the ExtraImages glyph; in the flat style a shadow-coloured frame with
+// the ComboButton frame as the button), in the state frame. The text field is left to
 // the combo: an editable combo's line edit paints itself, and a drop-down list's current item is
 // drawn by the style's own label routine on the window colour. A right-to-left combo has its
 // button on the left, from the mirrored image. The button is hot under the pointer; the combo is
@@ -44,6 +46,7 @@ private:
     QRect ButtonZone() const;
     void SetMouse(int state);
     void DrawBorder(QImage &image, const SkinObjects &skin, int frame, bool rtl) const;
+    void DrawFlat(QPainter &p, const QRect &r, const SkinObjects &skin, int frame, bool rtl) const;
     void DrawCurrentItem(QPainter &dc) const;
 
     QObject *popup = nullptr;        // the drop-down list's window, watched for hiding
