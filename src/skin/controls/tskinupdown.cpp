@@ -94,15 +94,23 @@ QRect TSkinUpDown::ButtonArea(const QRect &rect) const {
         rect.adjusted(ButtonInset, ButtonInset, -ButtonInset, -ButtonInset));
 }
 
+void TSkinUpDown::InitSkin(TWinSkinForm *form, TSkinData *data, bool colour) {
+    if (initialized)
+        return;
+    TSkinControl::InitSkin(form, data, colour);
+    PlaceButtons();
+}
+
+void TSkinUpDown::PlaceButtons() {
+    buttonArea = control ? ButtonArea(control->rect()) : QRect();
+}
+
 TSkinUpDown::Half TSkinUpDown::HalfAt(const QPoint &pos) const {
-    if (!control)
-        return Half::None;
-    const QRect area = ButtonArea(control->rect());
-    if (!area.contains(pos))
+    if (!control || !buttonArea.contains(pos))
         return Half::None;
     if (qobject_cast<const QAbstractButton *>(control))
         return Half::First;
-    return pos.y() - area.top() < area.height() / 2 ? Half::First : Half::Second;
+    return pos.y() - buttonArea.top() < buttonArea.height() / 2 ? Half::First : Half::Second;
 }
 
 UpDownState TSkinUpDown::StateOf(Half half) const {
@@ -150,6 +158,12 @@ void TSkinUpDown::TrackMouse(QEvent *event) {
     case QEvent::EnabledChange:
         SetHalves(Half::None, Half::None);
         break;
+    case QEvent::Resize:
+    case QEvent::StyleChange:
+    case QEvent::LayoutDirectionChange:
+    case QEvent::Show:
+        PlaceButtons();
+        break;
     default:
         break;
     }
@@ -175,7 +189,7 @@ void TSkinUpDown::DrawControl(QPainter &dc, const QRect &rect) {
     ReadControlState();
     if (const auto *button = qobject_cast<const QAbstractButton *>(control))
         pressedHalf = button->isDown() ? Half::First : Half::None;
-    const QRect area = ButtonArea(rect);
+    const QRect area = buttonArea.intersected(rect);
     if (area.isEmpty())
         return;
     const bool arrowButton = qobject_cast<const QAbstractButton *>(control);

@@ -39,8 +39,10 @@ public:
     // Set before InitSkin: the edit skin that made this one hands it its events.
     void SetBuddy(bool on) { buddy = on; }
     bool Buddy() const { return buddy; }
+    void InitSkin(TWinSkinForm *skinForm, TSkinData *skinData, bool changeColor) override;
     void DrawControl(QPainter &dc, const QRect &rect) override;
-    // Follows the pointer over the halves; repaints when a half changed.
+    // Follows the pointer over the halves (repainting when a half changed) and the widget's
+    // size, style and direction (placing the halves again).
     void TrackMouse(QEvent *event);
 
 protected:
@@ -53,11 +55,13 @@ private:
     enum class Half { None, First, Second };
     // The area the two halves share, in the widget's coordinates; empty for none.
     QRect ButtonArea(const QRect &rect) const;
+    void PlaceButtons();
     Half HalfAt(const QPoint &pos) const;
     UpDownState StateOf(Half half) const;
     void SetHalves(Half hot, Half pressed);
 
     bool buddy = false;
+    QRect buttonArea; // ButtonArea of the widget, placed when its inputs change
     Half hotHalf = Half::None;
     Half pressedHalf = Half::None;
     TSkinImageCache cache;
