@@ -196,6 +196,10 @@ void TestSkinCombos::pickerBorder() {
     QCOMPARE(PixelOf(&picker, QPoint(40, 1)), 0xFFFFFFFFu);
     picker.setFrame(false);
     QVERIFY(PixelOf(&picker, QPoint(40, 0)) != 0xFF96A0AFu);
+    auto *skin = picker.findChild<TSkinDateTime *>();
+    skin->Restore(); // unskinned: the arrow button goes
+    QVERIFY(!skin->ArrowButton());
+    QVERIFY(!picker.findChild<TArrowButton *>());
 }
 
 QTEST_MAIN(TestSkinCombos)

@@ -22,6 +22,11 @@ void TSkinDateTime::InitSkin(TWinSkinForm *form, TSkinData *data, bool colour) {
         arrow = new TArrowButton(this, control);
 }
 
+void TSkinDateTime::Restore() {
+    delete arrow;
+    TSkinControl::Restore();
+}
+
 void TSkinDateTime::AfterMessage(QEvent *event) {
     if (arrow &&
         (event->type() == QEvent::Resize || event->type() == QEvent::LayoutDirectionChange))

@@ -21,6 +21,8 @@ public:
     ControlKind Kind() const override { return ControlKind::DateTime; }
 
     void InitSkin(TWinSkinForm *skinForm, TSkinData *skinData, bool changeColor) override;
+    // The arrow button goes: the picker's own button shows again.
+    void Restore() override;
     void DrawControl(QPainter &dc, const QRect &rect) override;
     TArrowButton *ArrowButton() const;
 
