@@ -116,12 +116,15 @@ bool TWinSkinForm::FrameEvent(QEvent *event) {
         }
         return false;
     }
+    // Hover events are the frame's unless the window asked for them itself (the window would
+    // repaint itself whole at each entry and exit).
     case QEvent::HoverEnter:
     case QEvent::HoverMove:
-        return mouse.Hover(static_cast<QHoverEvent *>(event));
+        mouse.Hover(static_cast<QHoverEvent *>(event));
+        return !savedHover;
     case QEvent::HoverLeave:
         mouse.Leave();
-        return false;
+        return !savedHover;
     case QEvent::MouseMove:
         return mouse.Move(static_cast<QMouseEvent *>(event));
     case QEvent::MouseButtonPress:
