@@ -28,6 +28,7 @@
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QSizeGrip>
+#include <QSlider>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTabBar>
@@ -37,6 +38,8 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QTreeView>
+
+#include <algorithm>
 
 namespace skin {
 
@@ -231,11 +234,26 @@ void TControlWalk::ClassTests(QWidget *control) {
     const std::shared_ptr<const SkinObjects> skin = data->Objects();
     const bool tabs = Gate(TSkinData::xcTab) && skin && skin->Tabs;
     auto *pushButton = qobject_cast<QPushButton *>(control);
+    const QString vendorClass = ClassName(control).section(QLatin1String("::"), -1).toUpper();
+    const auto vendor = [&vendorClass](std::initializer_list<const char *> names) {
+        return std::any_of(names.begin(), names.end(), [&vendorClass](const char *n) {
+            return vendorClass == QLatin1String(n);
+        });
+    };
     if (Is<QTabWidget>(control) || Is<QTabBar>(control)) {
         if (tabs)
             Attach(QStringLiteral("TSkinTab"), control);
     } else if (tabs && IsTabPage(control)) {
         Attach(QStringLiteral("TSkinTabSheet"), control);
+    } else if (vendor({"TMEDIAPLAYER"})) {
+        if (Gate(TSkinData::xcButton))
+            Attach(QStringLiteral("TSkinMP"), control);
+    } else if (vendor({"TRZDBCHECKBOX", "TRZCHECKBOX", "TCXDBCHECKBOX", "TCXCHECKBOX"})) {
+        if (Gate(TSkinData::xcCheckBox))
+            Attach(QStringLiteral("TSkinObjImage"), control, true);
+    } else if (vendor({"TRZRADIOBUTTON", "TRZDBRADIOBUTTON"})) {
+        if (Gate(TSkinData::xcRadioButton))
+            Attach(QStringLiteral("TSkinObjImage"), control, true);
     } else if (Is<QCheckBox>(control) && Gate(TSkinData::xcCheckBox)) {
         Attach(QStringLiteral("TSkinCheckBox"), control);
     } else if (Is<QAbstractSpinBox>(control) && !Is<QDateTimeEdit>(control) &&
@@ -250,6 +268,8 @@ void TControlWalk::ClassTests(QWidget *control) {
         Attach(QStringLiteral("TSkinStatusBar"), control);
     } else if (Is<QProgressBar>(control) && Gate(TSkinData::xcProgress)) {
         Attach(QStringLiteral("TSkinProgress"), control);
+    } else if (Is<QSlider>(control) && Gate(TSkinData::xcTrackBar)) {
+        Attach(QStringLiteral("TSkinTrackBar"), control);
     } else if (Is<QComboBox>(control) && Gate(TSkinData::xcCombo)) {
         Attach(QStringLiteral("TSkinComBox"), control);
     } else if (auto *date = qobject_cast<QDateTimeEdit *>(control);
