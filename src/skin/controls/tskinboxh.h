@@ -12,6 +12,8 @@ class TSkinBoxH : public TSkinFaceFill {
 public:
     explicit TSkinBoxH(QWidget *box) : TSkinFaceFill(box) {}
 
+    ControlKind Kind() const override { return ControlKind::BoxH; }
+
     void InitSkin(TWinSkinForm *skinForm, TSkinData *skinData, bool changeColor) override;
 };
 

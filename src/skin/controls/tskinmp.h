@@ -15,6 +15,8 @@ public:
     explicit TSkinMP(QWidget *player);
     ~TSkinMP() override;
 
+    ControlKind Kind() const override { return ControlKind::MediaPlayer; }
+
     void InitSkin(TWinSkinForm *skinForm, TSkinData *skinData, bool changeColor) override;
     void Restore() override;
     void ReapplyColor() override;

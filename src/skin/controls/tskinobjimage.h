@@ -29,6 +29,8 @@ public:
     // kind 3, others kind 1.
     explicit TSkinObjImage(QWidget *control);
 
+    ControlKind Kind() const override { return ControlKind::ObjImage; }
+
     void InitSkin(TWinSkinForm *skinForm, TSkinData *skinData, bool changeColor) override;
     void Restore() override;
     void ReapplyColor() override;

@@ -10,6 +10,8 @@ class TSkinSizer : public TSkinFaceFill {
 
 public:
     explicit TSkinSizer(QWidget *grip) : TSkinFaceFill(grip) {}
+
+    ControlKind Kind() const override { return ControlKind::Sizer; }
 };
 
 } // namespace skin

@@ -25,6 +25,8 @@ public:
 
     explicit TSkinTab(QWidget *tabs);
 
+    ControlKind Kind() const override { return ControlKind::Tab; }
+
     void InitSkin(TWinSkinForm *skinForm, TSkinData *skinData, bool changeColor) override;
     void Restore() override;
     void ReapplyColor() override;

@@ -12,6 +12,8 @@ class TSkinTabSheet : public TSkinFaceFill {
 public:
     explicit TSkinTabSheet(QWidget *page) : TSkinFaceFill(page) {}
 
+    ControlKind Kind() const override { return ControlKind::TabSheet; }
+
 protected:
     TSkinData::TSkinControlTypes KindSwitch() const override { return TSkinData::xcTab; }
     bool Fills() const override { return backgroundMode == 0; }

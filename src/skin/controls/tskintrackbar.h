@@ -18,6 +18,8 @@ class TSkinTrackBar : public TSkinControl {
 public:
     explicit TSkinTrackBar(QSlider *slider);
 
+    ControlKind Kind() const override { return ControlKind::TrackBar; }
+
     void DrawControl(QPainter &dc, const QRect &rect) override;
 
 protected:
