@@ -84,10 +84,13 @@ kexbora_add_tests(skin kexbora_skin
     tst_skinboxes
     tst_skinbuttons
     tst_skincheckradio
+    tst_skincombos
     tst_skincontrollayer
     tst_skindata
     tst_skindrawtext
+    tst_skinedits
     tst_skinfacefill
+    tst_skinlists
     tst_skinmanage
     tst_skinmediaplayer
     tst_skinobjects

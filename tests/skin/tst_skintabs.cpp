@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QToolButton>
 #include <QtTest>
 
 using namespace skin;
@@ -76,6 +77,7 @@ private slots:
     void framesPerPosition();
     void paneFromEitherImage();
     void closeBoxes();
+    void scrollArrowsSkinned();
     void pagesTakeFaceColour();
     void missingTabsPaintNatively();
 };
@@ -170,6 +172,20 @@ void TestSkinTabs::closeBoxes() {
     QVERIFY(south.tabs->findChild<TSkinTab *>()->CloseRect(0).isEmpty());
     const QRect t = south.Tab(0);
     QCOMPARE(south.At(QPoint(t.right() - 3, t.bottom() - 5)), Frame(1));
+}
+
+void TestSkinTabs::scrollArrowsSkinned() {
+    TabWindow w(data.get(), QTabWidget::North);
+    for (int i = 0; i < 8; ++i)
+        w.tabs->addTab(new QWidget, QStringLiteral("Another tab"));
+    QCoreApplication::processEvents();
+    QToolButton *right = nullptr;
+    for (QToolButton *b : w.tabs->tabBar()->findChildren<QToolButton *>())
+        if (b->arrowType() == Qt::RightArrow)
+            right = b;
+    QVERIFY(right && right->isVisible());
+    // The right button of UpDown.Horz, normal: frame 4 + 1.
+    QCOMPARE(PixelOf(right, QPoint(2, 2)), testSkin.FrameColour(QStringLiteral("updownh.bmp"), 5));
 }
 
 void TestSkinTabs::pagesTakeFaceColour() {

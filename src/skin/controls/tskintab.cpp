@@ -1,6 +1,7 @@
 #include "skin/controls/tskintab.h"
 
 #include "skin/controls/controldraw.h"
+#include "skin/controls/tskinupdown.h"
 #include "skin/draw/bitmaputils.h"
 #include "skin/draw/drawprimitives.h"
 #include "skin/window/skinmessageevent.h"
@@ -11,6 +12,7 @@
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QToolButton>
 
 namespace skin {
 
@@ -90,6 +92,18 @@ void TSkinTab::InitSkin(TWinSkinForm *form, TSkinData *data, bool colour) {
         bar->update();
     }
     PrepareImages();
+    SkinScrollArrows();
+}
+
+void TSkinTab::SkinScrollArrows() {
+    QTabBar *bar = Bar();
+    if (!bar)
+        return;
+    for (QToolButton *arrow : bar->findChildren<QToolButton *>(Qt::FindDirectChildrenOnly)) {
+        auto *skin = new TSkinUpDown(arrow);
+        skin->InitSkin(SkinForm(), skinData, false);
+        arrowSkins.append(skin);
+    }
 }
 
 void TSkinTab::Restore() {
@@ -97,6 +111,13 @@ void TSkinTab::Restore() {
         bar->removeEventFilter(this);
         bar->update();
     }
+    for (const QPointer<TSkinControl> &arrow : std::as_const(arrowSkins))
+        if (arrow) {
+            arrow->Restore();
+            arrow->RefreshControl();
+            delete arrow;
+        }
+    arrowSkins.clear();
     TSkinControl::Restore();
 }
 

@@ -15,8 +15,9 @@ namespace skin {
 // the left or right are composed as a horizontal strip and turned, the pane image turned
 // with them. A tab widget tagged CloseTabTag with its tabs at the top draws a close box on
 // each tab; a click on one asks the window (SM_SKINTABCLOSE) and, unless it refuses, removes
-// the tab and deletes its page once the click is over. Without a Tabs image the tab bar paints
-// natively; without a pane image the widget paints its own pane.
+// the tab and deletes its page once the click is over. The bar's scroll arrows take the up-down
+// skin. Without a Tabs image the tab bar paints natively; without a pane image the widget
+// paints its own pane.
 class TSkinTab : public TSkinControl {
     Q_OBJECT
 
@@ -60,6 +61,8 @@ private:
     int CloseHit(const QPoint &barPos) const;
     void CloseTab(int index);
     bool BarPaintEaten() const;
+    // The up-down skin on each of the bar's scroll arrows.
+    void SkinScrollArrows();
 
     QImage tabImage;
     QImage paneImage;
@@ -68,6 +71,7 @@ private:
     std::weak_ptr<const SkinObjects> preparedFor;
     TabPosition preparedPosition = TabPosition::Top;
     bool closable = false;
+    QList<QPointer<TSkinControl>> arrowSkins;
 };
 
 // Tag of a tab widget whose tabs carry close boxes.

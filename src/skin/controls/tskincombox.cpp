@@ -1,0 +1,193 @@
+#include "skin/controls/tskincombox.h"
+
+#include "skin/controls/controldraw.h"
+#include "skin/controls/twscrollbar.h"
+#include "skin/data/skinmetrics.h"
+#include "skin/data/tdataskinborder.h"
+#include "skin/draw/drawprimitives.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QHoverEvent>
+#include <QLineEdit>
+#include <QPainter>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionComboBox>
+
+namespace skin {
+
+namespace {
+
+QStyleOptionComboBox ComboOption(const QComboBox *combo) {
+    QStyleOptionComboBox option;
+    option.initFrom(combo);
+    option.editable = combo->isEditable();
+    option.frame = combo->hasFrame();
+    option.iconSize = combo->iconSize();
+    option.subControls = QStyle::SC_All;
+    if (combo->currentIndex() >= 0) {
+        option.currentText = combo->currentText();
+        option.currentIcon = combo->itemIcon(combo->currentIndex());
+    } else {
+        option.currentText = combo->placeholderText();
+        option.palette.setColor(QPalette::ButtonText,
+                                option.palette.color(QPalette::PlaceholderText));
+    }
+    return option;
+}
+
+} // namespace
+
+int ComboStateFrame(bool enabled, bool focused, bool hot, bool pressed) {
+    if (!enabled)
+        return 3;
+    if (pressed)
+        return 2;
+    return hot || focused ? 4 : 1;
+}
+
+TSkinComBox::TSkinComBox(QComboBox *combo) : TSkinControl(combo) {}
+
+QComboBox *TSkinComBox::Combo() const {
+    return qobject_cast<QComboBox *>(control);
+}
+
+void TSkinComBox::InitSkin(TWinSkinForm *form, TSkinData *data, bool colour) {
+    if (initialized)
+        return;
+    TSkinControl::InitSkin(form, data, colour);
+    QComboBox *combo = Combo();
+    if (!combo)
+        return;
+    if (QLineEdit *edit = combo->lineEdit())
+        edit->installEventFilter(this);
+    popup = combo->view()->window();
+    popup->installEventFilter(this);
+    dropList = new TWScrollbar(this, combo->view()->verticalScrollBar(), TSkinData::xcCombo, false);
+}
+
+bool TSkinComBox::HasComboImage() const {
+    const std::shared_ptr<const SkinObjects> skin = Skin();
+    return skin && skin->ComboButton && skin->ComboButton->HasImage();
+}
+
+QRect TSkinComBox::ButtonZone() const {
+    const QComboBox *combo = Combo();
+    const QStyleOptionComboBox option = ComboOption(combo);
+    return combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow,
+                                          combo);
+}
+
+void TSkinComBox::SetMouse(int state) {
+    if (state == mouseState)
+        return;
+    mouseState = state;
+    RefreshControl();
+}
+
+bool TSkinComBox::eventFilter(QObject *watched, QEvent *event) {
+    QComboBox *combo = Combo();
+    if (combo && watched != control) {
+        const QEvent::Type type = event->type();
+        if (watched == popup && type == QEvent::Hide)
+            SetMouse(mouseState & ~msPressed); // the list took the release
+        else if (watched == combo->lineEdit() &&
+                 (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick))
+            SetMouse(mouseState | msPressed);
+        else if (watched == combo->lineEdit() && type == QEvent::MouseButtonRelease)
+            SetMouse(mouseState & ~msPressed);
+        return false;
+    }
+    return TSkinControl::eventFilter(watched, event);
+}
+
+bool TSkinComBox::BeforeMessage(QEvent *event) {
+    const QComboBox *combo = Combo();
+    if (event->type() == QEvent::Paint && combo && !combo->isEditable() && HasComboImage()) {
+        PaintMessage(); // a drop-down list: the skin and the style's label
+        return false;
+    }
+    return TSkinControl::BeforeMessage(event);
+}
+
+void TSkinComBox::AfterMessage(QEvent *event) {
+    switch (event->type()) {
+    case QEvent::HoverEnter:
+    case QEvent::HoverMove: {
+        const QPoint at = static_cast<QHoverEvent *>(event)->position().toPoint();
+        const bool hot = control->isEnabled() && ButtonZone().contains(at);
+        SetMouse(hot ? mouseState | msHot : mouseState & ~msHot);
+        break;
+    }
+    case QEvent::HoverLeave:
+    case QEvent::Leave:
+        SetMouse(mouseState & ~msHot);
+        break;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        SetMouse(mouseState | msPressed);
+        break;
+    case QEvent::MouseButtonRelease:
+        SetMouse(mouseState & ~msPressed);
+        break;
+    default:
+        TSkinControl::AfterMessage(event);
+        break;
+    }
+}
+
+void TSkinComBox::DrawBorder(QImage &image, const SkinObjects &skin, int frame, bool rtl) const {
+    const TDataSkinBorder &button = *skin.ComboButton;
+    const QRect r = image.rect();
+    // The mirrored strips hold their frames in reverse order.
+    const auto mirrored = [rtl, frame](int count) { return rtl ? count + 1 - frame : frame; };
+    QPainter p(&image);
+    if (button.Style == 2) {
+        const TDataSkinObject *whole = rtl ? skin.SunkEdge.get() : &button;
+        if (whole && whole->HasImage())
+            DrawPart(p, r, whole->Image, false, false, true, whole->FrameCount(),
+                     mirrored(whole->FrameCount()), whole->Margins());
+        return;
+    }
+    const int w = kArrowSize, W = r.width(), H = r.height();
+    if (skin.SunkEdge && skin.SunkEdge->HasImage())
+        DrawSkinPart(p, r, skin.SunkEdge->FrameCount(), frame, *skin.SunkEdge);
+    const QRect buttonRect = rtl ? QRect(0, 0, w + 2, H) : QRect(W - w - 2, 0, w + 2, H);
+    const QRect glyphArea = rtl ? QRect(2, 0, w, H) : QRect(W - w - 2, 0, w, H);
+    DrawStripToDC(p, buttonRect, button.FrameCount(), mirrored(button.FrameCount()),
+                  rtl ? button.Image2 : button.Image);
+    if (skin.ExtraImages && skin.ExtraImages->HasImage())
+        DrawFrameCentered(p, glyphArea, skin.ExtraImages->Image, true,
+                          skin.ExtraImages->FrameCount(), frame);
+    // The text field stays the combo's.
+    p.setCompositionMode(QPainter::CompositionMode_Clear);
+    p.fillRect(rtl ? QRect(w + 4, 2, W - w - 6, H - 4) : QRect(2, 2, W - w - 6, H - 4),
+               Qt::transparent);
+}
+
+void TSkinComBox::DrawCurrentItem(QPainter &dc) const {
+    const QComboBox *combo = Combo();
+    const QStyleOptionComboBox option = ComboOption(combo);
+    // Under the border's open middle: the window colour, as behind an edit's text.
+    dc.fillRect(combo->rect().adjusted(2, 2, -2, -2), combo->palette().color(QPalette::Base));
+    dc.setPen(combo->palette().color(QPalette::Text));
+    combo->style()->drawControl(QStyle::CE_ComboBoxLabel, &option, &dc, combo);
+}
+
+void TSkinComBox::DrawControl(QPainter &dc, const QRect &rect) {
+    const std::shared_ptr<const SkinObjects> skin = Skin();
+    QComboBox *combo = Combo();
+    if (!combo || !HasComboImage() || rect.isEmpty())
+        return;
+    ReadControlState();
+    const int frame = ComboStateFrame(enabled, focused, mouseState & msHot, mouseState & msPressed);
+    const bool rtl = combo->layoutDirection() == Qt::RightToLeft;
+    if (!combo->isEditable())
+        DrawCurrentItem(dc);
+    dc.drawImage(rect.topLeft(),
+                 cache.Get(skin, rect.size(), quint64(frame) << 1 | rtl,
+                           [&](QImage &image) { DrawBorder(image, *skin, frame, rtl); }));
+}
+
+} // namespace skin
