@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # End-to-end run of the real program's skinned controls on a virtual display: after sign-up and
 # login, the income page's list (tool buttons, period radios) and its entry form (check box,
-# push buttons) are shown with their skins and a record is saved through the skinned buttons.
+# push buttons) are shown with their skins and a record is saved through the skinned buttons;
+# then the statistics and the savings calculator show their skinned tabs, switched by a click.
 # Screenshots of the main window with each go into $E2E_SHOTS; none may show the key colour.
 # Usage: e2e_controls.sh <kexbora> <init.db> <1.html>
 set -euo pipefail
@@ -38,4 +39,26 @@ ok_box saved
 shoot_main income-next # continuous adding: the form again, emptied
 row=$(sqlcipher "$work/Data/Kexbora.db" "PRAGMA key='plovk'; select staffname||'|'||FundsNum from kx_InAndOut;" | tail -1)
 [ "$row" = "张三|88.0" ] || [ "$row" = "张三|88" ] || fail "stored row: $row"
+
+# Skinned tab widgets: a click on a tab switches the page, and the strip shows the new tab.
+# Fails unless the main window's region x y w h differs between two of its shots.
+region_changed() {
+    local a="${E2E_SHOTS:-$work}/controls-$1.png" b="${E2E_SHOTS:-$work}/controls-$2.png" n
+    n=$(compare -metric AE -extract "$5x$6+$3+$4" "$a" "$b" null: 2>&1 || true)
+    [ "${n%% *}" -gt 50 ] 2>/dev/null || fail "$7 (changed pixels: $n)"
+}
+click "$main" 111 277 # 统计分析
+sleep 1
+shoot_main stats-tabs
+click "$main" 382 85 # 支出分析
+sleep 1
+shoot_main stats-expense-tab
+region_changed stats-tabs stats-expense-tab 370 100 300 30 "the statistics tabs did not switch"
+click "$main" 429 33 # 利息计算器
+sleep 1
+shoot_main savings-tabs
+click "$main" 462 85 # 整存零取
+sleep 1
+shoot_main savings-lump-sum-tab
+region_changed savings-tabs savings-lump-sum-tab 215 100 380 30 "the savings tabs did not switch"
 echo "e2e controls: ok"
