@@ -1,5 +1,6 @@
-// Size grips, tool bars and nested dialogs on the skin's face colour, and the glyph strips
-// handed to vendor check and radio controls.
+// Size grips, tool bars and nested dialogs on the skin's face colour, and the glyph strips and
+// tab backgrounds handed to vendor controls.
+#include "skin/controls/tskinadvpage.h"
 #include "skin/controls/tskinboxh.h"
 #include "skin/controls/tskinobjimage.h"
 #include "skin/controls/tskinsizer.h"
@@ -33,6 +34,16 @@ public:
     int transparentColor = 0;
 };
 
+// Stands in for a vendor page control that draws its tabs from two image properties.
+class TAdvPageControl : public QWidget {
+    Q_OBJECT
+    Q_PROPERTY(QImage TabBackGround MEMBER normal)
+    Q_PROPERTY(QImage TabBackGroundActive MEMBER active)
+
+public:
+    QImage normal, active;
+};
+
 // A strip of `frames` frames 2 pixels wide, frame k all of colour k.
 QImage Numbered(int frames) {
     QImage image(frames * 2, 13, QImage::Format_RGB32);
@@ -62,6 +73,7 @@ private slots:
     void gripAndBoxesTakeFace();
     void glyphSlots();
     void glyphsHandedToTheControl();
+    void tabBackgroundsHanded();
 };
 
 void TestSkinFaceFill::gripAndBoxesTakeFace() {
@@ -117,6 +129,18 @@ void TestSkinFaceFill::glyphsHandedToTheControl() {
     QVERIFY(box.dynamicPropertyNames().isEmpty()); // nothing written that it lacks
     skin->Restore();
     QVERIFY(!box.useCustomGlyphs);
+}
+
+void TestSkinFaceFill::tabBackgroundsHanded() {
+    TAdvPageControl pages;
+    auto *skin = new TSkinAdvPage(&pages);
+    skin->InitSkin(nullptr, data.get(), false);
+    const QString tabs = QStringLiteral("tabs.bmp");
+    QCOMPARE(pages.normal.size(), QSize(100, 21));
+    QCOMPARE(pages.normal.pixel(50, 10), testSkin.FrameColour(tabs, 1));
+    QCOMPARE(pages.active.pixel(50, 10), testSkin.FrameColour(tabs, 2));
+    skin->Restore();
+    QVERIFY(pages.normal.isNull() && pages.active.isNull());
 }
 
 QTEST_MAIN(TestSkinFaceFill)

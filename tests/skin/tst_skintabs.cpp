@@ -1,5 +1,6 @@
 // Tab widgets and their pages painted from the colour-coded test skin, and closing tabs.
 #include "skin/controls/tskintab.h"
+#include "skin/controls/tskintabbtn.h"
 #include "skin/controls/tskintabsheet.h"
 #include "skin/window/skinmessageevent.h"
 #include "support/skin/skinnedwidgets.h"
@@ -78,6 +79,7 @@ private slots:
     void paneFromEitherImage();
     void closeBoxes();
     void scrollArrowsSkinned();
+    void buttonTabs();
     void pagesTakeFaceColour();
     void missingTabsPaintNatively();
 };
@@ -186,6 +188,31 @@ void TestSkinTabs::scrollArrowsSkinned() {
     QVERIFY(right && right->isVisible());
     // The right button of UpDown.Horz, normal: frame 4 + 1.
     QCOMPARE(PixelOf(right, QPoint(2, 2)), testSkin.FrameColour(QStringLiteral("updownh.bmp"), 5));
+}
+
+void TestSkinTabs::buttonTabs() {
+    // [Buttons] frames for button-styled tabs, on the face colour, without a pane; natively
+    // without a [Buttons] image.
+    TTestSkin noButtons = testSkin;
+    noButtons.RemoveKey(QStringLiteral("Buttons"), QStringLiteral("Bitmap"));
+    const auto plain = LoadedSkinData(noButtons);
+    QTabWidget native, skinned, unskinnable;
+    for (QTabWidget *tabs : {&native, &skinned, &unskinnable}) {
+        tabs->resize(200, 120);
+        tabs->setProperty("tabStyle", QStringLiteral("buttons"));
+        tabs->addTab(new QWidget, QStringLiteral("      "));
+        tabs->addTab(new QWidget, QStringLiteral("      "));
+        tabs->show();
+    }
+    (new TSkinTabBtn(&skinned))->InitSkin(nullptr, data.get(), false);
+    (new TSkinTabBtn(&unskinnable))->InitSkin(nullptr, plain.get(), false);
+    const QRect t = skinned.tabBar()->tabRect(1);
+    const QString buttons = QStringLiteral("buttons.bmp");
+    QCOMPARE(PixelOf(&skinned, skinned.tabBar()->tabRect(0).center()),
+             testSkin.FrameColour(buttons, 2));
+    QCOMPARE(PixelOf(&skinned, t.center()), testSkin.FrameColour(buttons, 1));
+    QCOMPARE(PixelOf(&skinned, QPoint(t.right() + 3, t.center().y())), Face);
+    QCOMPARE(Grab(&unskinnable), Grab(&native));
 }
 
 void TestSkinTabs::pagesTakeFaceColour() {

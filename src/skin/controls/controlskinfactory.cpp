@@ -1,5 +1,6 @@
 #include "skin/controls/controlskinfactory.h"
 
+#include "skin/controls/tskinadvpage.h"
 #include "skin/controls/tskinbitbutton.h"
 #include "skin/controls/tskinbox.h"
 #include "skin/controls/tskinboxh.h"
@@ -20,6 +21,7 @@
 #include "skin/controls/tskinspeedbutton.h"
 #include "skin/controls/tskinstatusbar.h"
 #include "skin/controls/tskintab.h"
+#include "skin/controls/tskintabbtn.h"
 #include "skin/controls/tskintabsheet.h"
 #include "skin/controls/tskintrackbar.h"
 #include "skin/controls/tskinupdown.h"
@@ -114,8 +116,10 @@ TSkinControl *CreateControlSkin(ControlKind kind, QWidget *control) {
     case ControlKind::ListView:
         return Make<TSkinListView, QAbstractScrollArea>(control);
     case ControlKind::TabBtn:
-    case ControlKind::Tab31:
+        return Make<TSkinTabBtn, QTabWidget>(control);
     case ControlKind::AdvPage:
+        return new TSkinAdvPage(control);
+    case ControlKind::Tab31:
         return nullptr; // not built
     }
     return nullptr;

@@ -4,6 +4,7 @@
 #include "skin/controls/propbyname.h"
 #include "skin/controls/tskinbitbutton.h"
 #include "skin/controls/tskincontrol.h"
+#include "skin/controls/tskintabbtn.h"
 #include "skin/window/skinmessageevent.h"
 #include "skin/window/twinskinform.h"
 #include "skin/window/windowfacts.h"
@@ -242,7 +243,7 @@ void TControlWalk::ClassTests(QWidget *control) {
     };
     if (Is<QTabWidget>(control) || Is<QTabBar>(control)) {
         if (tabs)
-            Attach(ControlKind::Tab, control);
+            Attach(HasButtonTabs(control) ? ControlKind::TabBtn : ControlKind::Tab, control);
     } else if (tabs && IsTabPage(control)) {
         Attach(ControlKind::TabSheet, control);
     } else if (vendor({"TMEDIAPLAYER"})) {

@@ -161,7 +161,7 @@ void TSkinTab::PrepareImages() {
 }
 
 bool TSkinTab::BarPaintEaten() const {
-    return skinEnabled && KindSwitchedOn() && !tabImage.isNull();
+    return skinEnabled && KindSwitchedOn() && HasTabFace();
 }
 
 bool TSkinTab::eventFilter(QObject *watched, QEvent *event) {
@@ -194,7 +194,7 @@ bool TSkinTab::BeforeMessage(QEvent *event) {
         if (skin && (preparedFor.lock() != skin || preparedPosition != Position()))
             PrepareImages();
         // Without a pane image the widget paints its own, and the strip is drawn over it.
-        if (!paneImage.isNull() || (!Widget() && !tabImage.isNull())) {
+        if (PaintsWhole()) {
             PaintMessage();
             return false;
         }
@@ -304,10 +304,41 @@ void TSkinTab::DrawControl(QPainter &dc, const QRect &rect) {
         return;
     ReadControlState();
     const QRect pane = PaneRect(rect);
-    if (!tabImage.isNull() && Bar()->isVisibleTo(control))
+    if (HasTabFace() && Bar()->isVisibleTo(control))
         DrawStrip(dc, rect, pane, *skin);
-    if (!paneImage.isNull())
+    if (ShowsPane())
         DrawPane(dc, pane, *skin);
+}
+
+bool TSkinTab::ShowsPane() const {
+    return !paneImage.isNull();
+}
+
+QColor TSkinTab::StripFill(const SkinObjects &) const {
+    return Qt::transparent; // the parent shows around the tabs
+}
+
+bool TSkinTab::HasTabFace() const {
+    return !tabImage.isNull();
+}
+
+bool TSkinTab::PaintsWhole() const {
+    return ShowsPane() || (!Widget() && HasTabFace());
+}
+
+void TSkinTab::DrawTab(QPainter &canvas, const QRect &t, int state, const SkinObjects &skin) {
+    const TDataSkinBorder &tabs = *skin.Tabs;
+    DrawPart(canvas, t, tabImage, false, tabs.Tile != 0, tabs.Trans == 1, tabs.FrameCount(), state,
+             tabs.Margins());
+    if (Closable()) {
+        canvas.setPen(Qt::black);
+        const int x0 = Right(t) - 8, y0 = t.top() + 2;
+        DrawPolyline(canvas,
+                     {QPoint(x0, y0), QPoint(Right(t) - 2, y0), QPoint(Right(t) - 2, y0 + 6),
+                      QPoint(x0, t.top() + 8), QPoint(x0, y0), QPoint(x0 + 6, y0 + 6)});
+        DrawPolyline(canvas, {QPoint(Right(t) - 2, y0), QPoint(x0, t.top() + 8)});
+    }
+    canvas.setPen(SystemColour(state == 1 ? tabs.NormalColour2 : tabs.MouseOverColour2));
 }
 
 void TSkinTab::DrawStrip(QPainter &dc, const QRect &rect, const QRect &pane,
@@ -320,10 +351,7 @@ void TSkinTab::DrawStrip(QPainter &dc, const QRect &rect, const QRect &pane,
     const QSize size = turned ? s.size().transposed() : s.size();
     if (stripImage.size() != size)
         stripImage = QImage(size, QImage::Format_ARGB32_Premultiplied);
-    // Clear: the parent shows around the tabs.
-    stripImage.fill(Qt::transparent);
-
-    const TDataSkinBorder &tabs = *skin.Tabs;
+    stripImage.fill(StripFill(skin));
     const QTabBar *bar = Bar();
     QPainter canvas(&stripImage);
     canvas.setFont(bar->font());
@@ -333,17 +361,7 @@ void TSkinTab::DrawStrip(QPainter &dc, const QRect &rect, const QRect &pane,
             continue;
         const QRect t = TabInStrip(i, rect, pane, size);
         const int state = i == current ? 2 : 1;
-        DrawPart(canvas, t, tabImage, false, tabs.Tile != 0, tabs.Trans == 1, tabs.FrameCount(),
-                 state, tabs.Margins());
-        if (Closable()) {
-            canvas.setPen(Qt::black);
-            const int x0 = Right(t) - 8, y0 = t.top() + 2;
-            DrawPolyline(canvas,
-                         {QPoint(x0, y0), QPoint(Right(t) - 2, y0), QPoint(Right(t) - 2, y0 + 6),
-                          QPoint(x0, t.top() + 8), QPoint(x0, y0), QPoint(x0 + 6, y0 + 6)});
-            DrawPolyline(canvas, {QPoint(Right(t) - 2, y0), QPoint(x0, t.top() + 8)});
-        }
-        canvas.setPen(SystemColour(state == 1 ? tabs.NormalColour2 : tabs.MouseOverColour2));
+        DrawTab(canvas, t, state, skin);
         const QIcon icon = bar->tabIcon(i);
         DrawImageText(bar, canvas, t, 1, bar->tabText(i),
                       icon.isNull() ? QPixmap() : icon.pixmap(bar->iconSize()),

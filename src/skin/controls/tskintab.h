@@ -43,6 +43,16 @@ protected:
     TSkinData::TSkinControlTypes KindSwitch() const override { return TSkinData::xcTab; }
     bool eventFilter(QObject *watched, QEvent *event) override;
     bool BeforeMessage(QEvent *event) override;
+    // The skin has what the tabs are drawn from; else the bar paints natively.
+    virtual bool HasTabFace() const;
+    // The pane is drawn from the skin.
+    virtual bool ShowsPane() const;
+    // The widget's own paint is eaten (else the strip is drawn over it).
+    virtual bool PaintsWhole() const;
+    // The strip's background around the tabs.
+    virtual QColor StripFill(const SkinObjects &skin) const;
+    // Tab t of the strip in state 1 (normal) or 2 (current); leaves the text colour in the pen.
+    virtual void DrawTab(QPainter &canvas, const QRect &t, int state, const SkinObjects &skin);
 
 private:
     QTabBar *Bar() const;
