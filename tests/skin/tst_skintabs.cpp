@@ -62,6 +62,16 @@ struct CloseAnswer : QObject {
     }
 };
 
+// A page that refuses to close.
+struct RefuseClose : QObject {
+    bool eventFilter(QObject *, QEvent *event) override {
+        if (event->type() != QEvent::Close)
+            return false;
+        event->ignore();
+        return true;
+    }
+};
+
 } // namespace
 
 class TestSkinTabs : public QObject {
@@ -146,23 +156,27 @@ void TestSkinTabs::paneFromEitherImage() {
 }
 
 void TestSkinTabs::closeBoxes() {
-    for (bool refuse : {false, true}) {
+    for (const char *refusing : {"", "window", "page"}) {
         TabWindow w(data.get(), QTabWidget::North, CloseTabTag);
         CloseAnswer answer;
-        answer.refuse = refuse;
+        answer.refuse = refusing == QLatin1String("window");
         w.window.installEventFilter(&answer);
-        // A boxed cross at the tab's top right: its corner is black, its middle is not.
+        RefuseClose pageRefusal;
+        QPointer<QWidget> page = w.tabs->widget(2);
+        if (refusing == QLatin1String("page"))
+            page->installEventFilter(&pageRefusal);
+        const bool closes = !*refusing;
+        // A boxed cross at the tab's top right: its corner and its diagonals' crossing black.
         const QRect t = w.Tab(2);
         QCOMPARE(w.At(QPoint(t.right() + 1 - 8, t.top() + 3)), Black);
-        QCOMPARE(w.At(QPoint(t.right() - 3, t.top() + 5)), Black); // the diagonal's centre
-        QPointer<QWidget> page = w.tabs->widget(2);
+        QCOMPARE(w.At(QPoint(t.right() - 3, t.top() + 5)), Black);
         QTest::mouseClick(w.tabs->tabBar(), Qt::LeftButton, {}, w.Close(2));
         QCOMPARE(answer.asked, QList<qintptr>({2}));
         QCOMPARE(w.tabs->currentIndex(), 1); // the click selected nothing
-        QCOMPARE(w.tabs->count(), refuse ? 3 : 2);
+        QCOMPARE(w.tabs->count(), closes ? 2 : 3);
         QVERIFY(page); // not yet: the page goes after the click
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCOMPARE(page.isNull(), !refuse);
+        QCOMPARE(page.isNull(), closes);
         // Away from the box the click selects the tab.
         QTest::mouseClick(w.tabs->tabBar(), Qt::LeftButton, {},
                           w.tabs->tabBar()->tabRect(0).center());

@@ -7,6 +7,8 @@
 #include "skin/window/skinmessageevent.h"
 #include "skin/window/windowfacts.h"
 
+#include <QCloseEvent>
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStackedWidget>
@@ -291,8 +293,15 @@ void TSkinTab::CloseTab(int index) {
                                            reinterpret_cast<qintptr>(widget), index);
     if (answer != 0 || !control)
         return;
-    // The page goes after the click has been handled to its end.
+    // The page may refuse as well, as it would refuse to close.
     QWidget *page = widget->widget(index);
+    if (page) {
+        QCloseEvent close;
+        QCoreApplication::sendEvent(page, &close);
+        if (!close.isAccepted())
+            return;
+    }
+    // The page goes after the click has been handled to its end.
     widget->removeTab(index);
     if (page)
         page->deleteLater();

@@ -14,10 +14,10 @@ namespace skin {
 // image (Style 0) or Tab.Pane (Style 1). Tabs at the bottom use the images flipped; tabs on
 // the left or right are composed as a horizontal strip and turned, the pane image turned
 // with them. A tab widget tagged CloseTabTag with its tabs at the top draws a close box on
-// each tab; a click on one asks the window (SM_SKINTABCLOSE) and, unless it refuses, removes
-// the tab and deletes its page once the click is over. The bar's scroll arrows take the up-down
-// skin. Without a Tabs image the tab bar paints natively; without a pane image the widget
-// paints its own pane.
+// each tab; a click on one asks the window (SM_SKINTABCLOSE) and the page (a close event) and,
+// unless either refuses, removes the tab and deletes its page once the click is over. The bar's
+// scroll arrows take the up-down skin. Without a Tabs image the tab bar paints natively; without a
+// pane image the widget paints its own pane.
 class TSkinTab : public TSkinControl {
     Q_OBJECT
 
