@@ -51,7 +51,6 @@ private slots:
     void channelBands();
     void thumbFrameEverywhere();
     void ticksStayTheStyles();
-    void thumbWithoutImage();
 };
 
 void TestSkinTrackBar::initTestCase() {
@@ -101,6 +100,7 @@ void TestSkinTrackBar::channelBands() {
 }
 
 void TestSkinTrackBar::thumbFrameEverywhere() {
+    // Frame 2 of the thumb strip at every position and while pressed.
     const auto data = LoadedSkinData(testSkin);
     const QRgb frame2 = testSkin.FrameColour(QStringLiteral("thumbh.bmp"), 2);
     Slider slider(Qt::Horizontal);
@@ -115,6 +115,19 @@ void TestSkinTrackBar::thumbFrameEverywhere() {
     QVERIFY(slider.isSliderDown());
     QCOMPARE(PixelOf(&slider, handle.center()), frame2);
     QTest::mouseRelease(&slider, Qt::LeftButton, {}, handle.center());
+
+    // Without thumb images: a white rectangle outlined in ButtonShadow.
+    TTestSkin noThumb = testSkin;
+    noThumb.RemoveSection(QStringLiteral("Trackbar.ThumbHorz"));
+    const auto plain = LoadedSkinData(noThumb);
+    Slider outlined(Qt::Horizontal);
+    outlined.resize(160, 30);
+    (new TSkinTrackBar(&outlined))->InitSkin(nullptr, plain.get(), false);
+    const QRect t = outlined.Part(QStyle::SC_SliderHandle);
+    const QImage image = Grab(&outlined);
+    QCOMPARE(QList<QRgb>({PixelAt(image, t.left(), t.top()), PixelAt(image, t.right(), t.bottom()),
+                          PixelAt(image, t.left() + 1, t.top() + 1)}),
+             QList<QRgb>({Shadow, Shadow, QColor(Qt::white).rgb()}));
 }
 
 void TestSkinTrackBar::ticksStayTheStyles() {
@@ -134,21 +147,6 @@ void TestSkinTrackBar::ticksStayTheStyles() {
     const QImage n = Grab(&native).copy(ticks), s = Grab(&skinned).copy(ticks);
     QCOMPARE(s, n);
     QVERIFY(n != QImage(n.size(), n.format())); // there are ticks to compare
-}
-
-void TestSkinTrackBar::thumbWithoutImage() {
-    TTestSkin skin = testSkin;
-    skin.RemoveSection(QStringLiteral("Trackbar.ThumbHorz"));
-    const auto data = LoadedSkinData(skin);
-    Slider slider(Qt::Horizontal);
-    slider.resize(160, 30);
-    slider.setValue(50);
-    (new TSkinTrackBar(&slider))->InitSkin(nullptr, data.get(), false);
-    const QRect t = slider.Part(QStyle::SC_SliderHandle);
-    const QImage image = Grab(&slider);
-    QCOMPARE(PixelAt(image, t.left(), t.top()), Shadow);
-    QCOMPARE(PixelAt(image, t.right(), t.bottom()), Shadow);
-    QCOMPARE(PixelAt(image, t.left() + 1, t.top() + 1), QColor(Qt::white).rgb());
 }
 
 QTEST_MAIN(TestSkinTrackBar)
