@@ -89,6 +89,13 @@ void TestSkinFaceFill::gripAndBoxesTakeFace() {
         f.fill(Face);
         return f;
     }());
+    // Over a frame drawn inside the window (its contents margins) the grip leaves it showing.
+    dialog.setContentsMargins(0, 0, 4, 4);
+    dialog.show();
+    QCoreApplication::processEvents();
+    const QImage framed = Grab(grip);
+    QCOMPARE(PixelAt(framed, 0, 0), Face);
+    QVERIFY(PixelAt(framed, framed.width() - 1, framed.height() - 1) != Face);
 
     QWidget window;
     auto *bar = new QToolBar(&window);
