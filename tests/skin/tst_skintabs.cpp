@@ -88,6 +88,7 @@ private slots:
     void framesPerPosition();
     void paneFromEitherImage();
     void closeBoxes();
+    void tabBarAlone();
     void scrollArrowsSkinned();
     void buttonTabs();
     void pagesTakeFaceColour();
@@ -188,6 +189,24 @@ void TestSkinTabs::closeBoxes() {
     QVERIFY(south.tabs->findChild<TSkinTab *>()->CloseRect(0).isEmpty());
     const QRect t = south.Tab(0);
     QCOMPARE(south.At(QPoint(t.right() - 3, t.bottom() - 5)), Frame(1));
+}
+
+void TestSkinTabs::tabBarAlone() {
+    // A tab bar on its own is all strip, whichever side its tabs face.
+    for (QTabBar::Shape shape : {QTabBar::RoundedNorth, QTabBar::RoundedSouth, QTabBar::RoundedWest,
+                                 QTabBar::RoundedEast}) {
+        QTabBar bar;
+        bar.setShape(shape);
+        bar.addTab(QStringLiteral("      "));
+        bar.addTab(QStringLiteral("      "));
+        bar.resize(bar.sizeHint());
+        (new TSkinTab(&bar))->InitSkin(nullptr, data.get(), false);
+        const QImage image = Grab(&bar);
+        QCOMPARE(PixelAt(image, bar.tabRect(0).center().x(), bar.tabRect(0).center().y()),
+                 Frame(2));
+        QCOMPARE(PixelAt(image, bar.tabRect(1).center().x(), bar.tabRect(1).center().y()),
+                 Frame(1));
+    }
 }
 
 void TestSkinTabs::scrollArrowsSkinned() {

@@ -162,6 +162,11 @@ void TSkinTab::PrepareImages() {
     }
 }
 
+bool TSkinTab::BarShown() const {
+    const QTabBar *bar = Bar();
+    return bar && (bar == control || bar->isVisibleTo(control));
+}
+
 bool TSkinTab::BarPaintEaten() const {
     return skinEnabled && KindSwitchedOn() && HasTabFace();
 }
@@ -209,8 +214,19 @@ QRect TSkinTab::PaneRect(const QRect &rect) const {
     const auto *stack =
         widget ? widget->findChild<QStackedWidget *>(QString(), Qt::FindDirectChildrenOnly)
                : nullptr;
-    if (!stack) // a tab bar alone is all strip
+    if (!stack) { // a tab bar alone is all strip: its pane is a line on the far side
+        switch (Position()) {
+        case TabPosition::Bottom:
+            return FromEdges(rect.left(), rect.top(), Right(rect), rect.top());
+        case TabPosition::Left:
+            return FromEdges(Right(rect), rect.top(), Right(rect), Bottom(rect));
+        case TabPosition::Right:
+            return FromEdges(rect.left(), rect.top(), rect.left(), Bottom(rect));
+        case TabPosition::Top:
+            break;
+        }
         return FromEdges(rect.left(), Bottom(rect), Right(rect), Bottom(rect));
+    }
     // The pages sit 4 pixels inside the pane.
     QRect d = stack->geometry().adjusted(-4, -4, 4, 4);
     switch (Position()) {
@@ -264,7 +280,7 @@ QRect TSkinTab::TabInStrip(int index, const QRect &r, const QRect &d, const QSiz
 
 QRect TSkinTab::CloseRect(int index) const {
     const QTabBar *bar = Bar();
-    if (!Closable() || !bar || index < 0 || index >= bar->count() || !bar->isVisibleTo(control))
+    if (!Closable() || !bar || index < 0 || index >= bar->count() || !BarShown())
         return {};
     // At the top the strip and the widget share their coordinates.
     const QRect r = control->rect();
@@ -313,7 +329,7 @@ void TSkinTab::DrawControl(QPainter &dc, const QRect &rect) {
         return;
     ReadControlState();
     const QRect pane = PaneRect(rect);
-    if (HasTabFace() && Bar()->isVisibleTo(control))
+    if (HasTabFace() && BarShown())
         DrawStrip(dc, rect, pane, *skin);
     if (ShowsPane())
         DrawPane(dc, pane, *skin);

@@ -71,6 +71,8 @@ private:
     int CloseHit(const QPoint &barPos) const;
     void CloseTab(int index);
     bool BarPaintEaten() const;
+    // The tab bar is not hidden inside its tab widget.
+    bool BarShown() const;
     // The up-down skin on each of the bar's scroll arrows.
     void SkinScrollArrows();
 
