@@ -4,6 +4,7 @@
 #include "ledger/mainwindow/webenginemodule.h"
 #include "skin/controls/skinstyle.h"
 #include "skin/controls/tskincontrollayer.h"
+#include "skin/menus/tskinmenulayer.h"
 #include "skin/window/tskinmanage.h"
 
 #include <QApplication>
@@ -43,6 +44,7 @@ int main(int argc, char *argv[]) {
     if (qEnvironmentVariableIntValue("KEXBORA_UNSKINNED") != 1) {
         skin::InstallSkinManager();
         skin::InstallControlLayer();
+        skin::InstallMenuLayer();
     }
 
     ledger::Startup startup(ledger::DataPaths::forRunningProgram(),
