@@ -1,10 +1,9 @@
 #include "skin/menus/menuitempainter.h"
 
-#include "skin/controls/controldraw.h"
 #include "skin/data/skinobjects.h"
-#include "skin/draw/keyedblit.h"
 #include "skin/draw/skincolor.h"
 #include "skin/draw/skindrawtext.h"
+#include "skin/menus/menuimagecache.h"
 
 #include <QPainter>
 #include <QStyleOptionMenuItem>
@@ -17,8 +16,6 @@ namespace {
 constexpr int GlyphSize = 16;
 constexpr int SelectedFrame = 4;
 constexpr int NormalFrame = 1;
-constexpr int SeparatorFrame = 2;
-constexpr int ItemFrames = 5;
 constexpr unsigned ItemFormat = DT_SINGLELINE | DT_EXPANDTABS;
 
 bool IsSeparator(const QStyleOptionMenuItem &option) {
@@ -43,29 +40,6 @@ void DrawItemBackground(QPainter &painter, const QRect &rect, const SkinObjects 
         painter.drawImage(rect.topLeft(), background, rect);
     else
         painter.fillRect(rect, SkinToQColor(skin.Menu, palette));
-}
-
-// Frame 2 of the MenuItem strip in three pieces across the item, its bottom rows when the
-// frame is taller than the item; magenta stays transparent.
-void DrawMenuSeparator(QPainter &painter, const QRect &rect, const TDataSkinObject &item) {
-    const QRect frame = item.FrameRect(SeparatorFrame);
-    if (frame.isEmpty() || rect.isEmpty())
-        return;
-    const int w = rect.width(), h = rect.height();
-    const int top = frame.height() > h ? frame.height() - h : 0;
-    const QRect source(frame.left(), frame.top() + top, frame.width(), frame.height() - top);
-    const int lw = std::clamp(item.LeftWidth, 0, std::min(source.width(), w));
-    const int rw = std::clamp(item.RightWidth, 0, std::min(source.width() - lw, w - lw));
-    QImage work(w, h, QImage::Format_RGB32);
-    work.fill(KeyColor);
-    {
-        QPainter p(&work);
-        p.drawImage(QRect(0, 0, lw, h), item.Image, source.adjusted(0, 0, lw - source.width(), 0));
-        p.drawImage(QRect(w - rw, 0, rw, h), item.Image,
-                    source.adjusted(source.width() - rw, 0, 0, 0));
-        p.drawImage(QRect(lw, 0, w - lw - rw, h), item.Image, source.adjusted(lw, 0, -rw, 0));
-    }
-    BlitKeyed(painter, rect, work);
 }
 
 // A tick of the text colour centred in box.
@@ -167,24 +141,25 @@ void DrawPlainMenuItem(QPainter &painter, const QStyleOptionMenuItem &option,
 
 } // namespace
 
-void DrawSkinMenuItem(QPainter &painter, const QStyleOptionMenuItem &option,
-                      const SkinObjects &skin, const QImage &background) {
+void DrawSkinMenuItem(QPainter &painter, const QStyleOptionMenuItem &option, const SkinRef &skin,
+                      const QImage &background, TMenuImageCache &images) {
     const QRect &r = option.rect;
-    if (r.isEmpty())
+    if (r.isEmpty() || !skin)
         return;
-    const TDataSkinObject *item = skin.MenuItem.get();
+    const TDataSkinObject *item = skin->MenuItem.get();
     if (!item || !item->HasImage()) {
-        DrawPlainMenuItem(painter, option, skin);
+        DrawPlainMenuItem(painter, option, *skin);
         return;
     }
-    DrawItemBackground(painter, r, skin, background, option.palette);
+    DrawItemBackground(painter, r, *skin, background, option.palette);
+    using TPart = TMenuImageCache::TPart;
     if (IsSeparator(option)) {
-        DrawMenuSeparator(painter, r, *item);
+        painter.drawImage(r.topLeft(), images.Image(skin, TPart::Separator, r.size()));
         return;
     }
-    const bool selected = option.state & QStyle::State_Selected;
-    DrawSkinPart(painter, r, ItemFrames, selected ? SelectedFrame : NormalFrame, *item);
-    DrawMenuItemContent(painter, option, skin, item->LeftWidth);
+    const int frame = option.state & QStyle::State_Selected ? SelectedFrame : NormalFrame;
+    painter.drawImage(r.topLeft(), images.Image(skin, TPart::ItemFrame, r.size(), frame));
+    DrawMenuItemContent(painter, option, *skin, item->LeftWidth);
 }
 
 int MenuItemExtraWidth(const SkinObjects &skin, bool hasImages, bool systemMenu) {

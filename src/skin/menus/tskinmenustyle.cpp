@@ -29,18 +29,30 @@ const TWinSkinPopMenu *WrapperWithBackground(const QWidget *widget) {
     return wrapper && wrapper->HasBackground() ? wrapper : nullptr;
 }
 
-// The composed background, or the Menu colour, over rect (the painter's clip limits it).
-void FillFromBackground(QPainter &painter, const TWinSkinPopMenu &wrapper, const QRect &rect) {
-    if (wrapper.Background().isNull())
-        painter.fillRect(rect, SkinToQColor(wrapper.Skin()->Menu));
-    else
-        painter.drawImage(rect.topLeft(), wrapper.Background(), rect);
+// The background's pieces over the rectangles (or the Menu colour without one).
+void DrawBackground(QPainter &painter, const TWinSkinPopMenu &wrapper,
+                    std::initializer_list<QRect> rects) {
+    const QImage &background = wrapper.Background();
+    for (const QRect &r : rects) {
+        if (background.isNull())
+            painter.fillRect(r, SkinToQColor(wrapper.Skin()->Menu));
+        else
+            painter.drawImage(r.topLeft(), background, r);
+    }
+}
+
+// The 3-pixel ring of the background around the menu.
+void DrawBorder(QPainter &painter, const TWinSkinPopMenu &wrapper, const QRect &all) {
+    const int w = all.width(), h = all.height(), b = MenuBorder;
+    DrawBackground(painter, wrapper,
+                   {QRect(0, 0, w, b), QRect(0, h - b, w, b), QRect(0, b, b, h - 2 * b),
+                    QRect(w - b, b, b, h - 2 * b)});
 }
 
 // Inside the border: the background itself with xoMenuBG, else the Menu colour.
 void FillInside(QPainter &painter, const TWinSkinPopMenu &wrapper, const QRect &rect) {
     if (wrapper.BackgroundUnderItems())
-        FillFromBackground(painter, wrapper, rect);
+        DrawBackground(painter, wrapper, {rect});
     else
         painter.fillRect(rect, SkinToQColor(wrapper.Skin()->Menu));
 }
@@ -56,13 +68,15 @@ const QStyle *TSkinMenuStyle::App() const {
 
 void TSkinMenuStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *option,
                                    QPainter *painter, const QWidget *widget) const {
+    // The panel is painted first, border included; the menu's frame then has nothing to add.
     if (element == PE_PanelMenu || element == PE_FrameMenu) {
         if (const TWinSkinPopMenu *wrapper = WrapperWithBackground(widget)) {
-            const QRect all = widget->rect();
-            FillFromBackground(*painter, *wrapper, all);
-            if (element == PE_PanelMenu)
+            if (element == PE_PanelMenu) {
+                const QRect all = widget->rect();
+                DrawBorder(*painter, *wrapper, all);
                 FillInside(*painter, *wrapper,
                            all.adjusted(MenuBorder, MenuBorder, -MenuBorder, -MenuBorder));
+            }
             return;
         }
     }
@@ -74,14 +88,11 @@ void TSkinMenuStyle::drawControl(ControlElement element, const QStyleOption *opt
     if (element == CE_MenuItem) {
         const auto *item = qstyleoption_cast<const QStyleOptionMenuItem *>(option);
         if (const TWinSkinPopMenu *wrapper = SkinnedWrapper(widget); wrapper && item) {
-            DrawSkinMenuItem(*painter, *item, *wrapper->Skin(), wrapper->Background());
+            DrawSkinMenuItem(*painter, *item, wrapper->Skin(), wrapper->Background(), images);
             return;
         }
-    } else if (element == CE_MenuEmptyArea) {
-        if (const TWinSkinPopMenu *wrapper = WrapperWithBackground(widget)) {
-            FillInside(*painter, *wrapper, option->rect);
-            return;
-        }
+    } else if (element == CE_MenuEmptyArea && WrapperWithBackground(widget)) {
+        return; // the panel filled it
     }
     App()->drawControl(element, option, painter, widget);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "skin/menus/menuimagecache.h"
+
 #include <QProxyStyle>
 
 namespace skin {
@@ -34,9 +36,14 @@ public:
     QRect subControlRect(ComplexControl control, const QStyleOptionComplex *option, SubControl sub,
                          const QWidget *widget) const override;
 
+    // The images of the menus it paints, shared by all of them.
+    TMenuImageCache &Images() const { return images; }
+
 private:
     // The application's style (this style's base while this is the application style).
     const QStyle *App() const;
+
+    mutable TMenuImageCache images;
 };
 
 } // namespace skin

@@ -1,7 +1,7 @@
 #include "skin/menus/twinskinpopmenu.h"
 
 #include "skin/data/tskindata.h"
-#include "skin/draw/drawprimitives.h"
+#include "skin/menus/tskinmenustyle.h"
 #include "skin/window/skinmessageevent.h"
 #include "skin/window/tskinmanage.h"
 
@@ -19,15 +19,16 @@ QHash<const QObject *, TWinSkinPopMenu *> &Wrappers() {
 
 } // namespace
 
-TWinSkinPopMenu::TWinSkinPopMenu(QMenu *menu, TSkinData *data, QStyle *menuStyle)
-    : menu(menu), skinData(data), skin(SkinObjectsOf(data)),
+TWinSkinPopMenu::TWinSkinPopMenu(QMenu *menu, TSkinData *data, TSkinMenuStyle *menuStyle)
+    : menu(menu), style(menuStyle), skinData(data), skin(SkinObjectsOf(data)),
       menuBG(data && data->Options().testFlag(TSkinData::xoMenuBG)) {
     if (!menu)
         return;
     hooked = true;
     Wrappers().insert(menu, this);
     menu->installEventFilter(this);
-    menu->setStyle(menuStyle);
+    if (menu->style() != menuStyle)
+        menu->setStyle(menuStyle);
     // A menu shown before keeps its size until it is resized; a new one gets its size first.
     if (menu->testAttribute(Qt::WA_Resized))
         ComposeBackground();
@@ -47,31 +48,26 @@ void TWinSkinPopMenu::UnhookMenuWindow() {
     hooked = false;
     Wrappers().removeIf([this](const auto &entry) { return entry.value() == this; });
     background = QImage();
-    if (menu) {
+    if (menu)
         menu->removeEventFilter(this);
-        menu->setStyle(nullptr);
-    }
 }
 
-const SkinObjects *TWinSkinPopMenu::Skin() const {
+SkinRef TWinSkinPopMenu::Skin() const {
     const TSkinManage *manager = SkinManager();
     if (!hooked || !skin || !skinData || !manager || !manager->SkinningActive)
         return nullptr;
-    return skin.get();
+    return skin;
 }
 
 bool TWinSkinPopMenu::HasBackground() const {
-    const SkinObjects *objects = Skin();
+    const SkinRef objects = Skin();
     return objects && objects->MenuBackground && objects->MenuBackground->HasImage();
 }
 
 void TWinSkinPopMenu::ComposeBackground() {
-    background = QImage();
-    const TDataSkinObject *image = skin ? skin->MenuBackground.get() : nullptr;
-    if (!menu || !image || !image->HasImage())
-        return;
-    background = BuildPartBitmap(menu->rect(), image->Image, image->Margins(), false,
-                                 image->Tile == 1, 1, 1);
+    background = menu
+                     ? style->Images().Image(skin, TMenuImageCache::TPart::Background, menu->size())
+                     : QImage();
 }
 
 bool TWinSkinPopMenu::eventFilter(QObject *watched, QEvent *event) {
