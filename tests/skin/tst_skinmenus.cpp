@@ -131,6 +131,7 @@ void TestSkinMenus::borderAndItemFrames() {
     QCOMPARE(frameAt(open), skin.FrameColour(item, 1));
     QCOMPARE(frameAt(last), skin.FrameColour(item, 4));
     const QRect line = menu.actionGeometry(separator);
+    QCOMPARE(line.height(), 8);
     QCOMPARE(PixelAt(image, line.center().x(), line.center().y()), skin.FrameColour(item, 2));
 
     const QRgb shadow =

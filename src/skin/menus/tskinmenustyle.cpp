@@ -17,6 +17,7 @@ namespace {
 
 constexpr int MenuBorder = 3;
 constexpr int SystemMenuTag = 33333;
+constexpr int SeparatorHeight = 8;
 
 // The wrapper of a menu that has a skin to paint with, or nullptr.
 const TWinSkinPopMenu *SkinnedWrapper(const QWidget *widget) {
@@ -107,9 +108,13 @@ QSize TSkinMenuStyle::sizeFromContents(ContentsType type, const QStyleOption *op
     QSize result = App()->sizeFromContents(type, option, size, widget);
     if (type == CT_MenuItem) {
         const auto *item = qstyleoption_cast<const QStyleOptionMenuItem *>(option);
-        if (const TWinSkinPopMenu *wrapper = SkinnedWrapper(widget); wrapper && item)
+        if (const TWinSkinPopMenu *wrapper = SkinnedWrapper(widget); wrapper && item) {
             result.rwidth() += MenuItemExtraWidth(*wrapper->Skin(), item->maxIconWidth > 0,
                                                   TagOf(widget) == SystemMenuTag);
+            // Separators are as high as the system's, so the separator frame's line shows.
+            if (item->menuItemType == QStyleOptionMenuItem::Separator)
+                result.setHeight(SeparatorHeight);
+        }
     }
     return result;
 }
