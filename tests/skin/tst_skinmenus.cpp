@@ -1,10 +1,10 @@
 // Skinned popup menus: borders and item frames from the skin, item widths, the system menu
 // and what it does, presses that close a menu over a skinned frame, keyboard move and size.
 #include "skin/draw/skincolor.h"
-#include "skin/menus/keyboardmovesize.h"
 #include "skin/menus/tskinmenulayer.h"
 #include "skin/menus/twinskinpopmenu.h"
 #include "skin/window/skinmessageevent.h"
+#include "skin/window/tkeyboardmovesize.h"
 #include "skin/window/twinskinform.h"
 #include "skin/window/twinsysbutton.h"
 #include "support/skin/skinnedwidgets.h"
@@ -143,7 +143,7 @@ void TestSkinMenus::borderAndItemFrames() {
 
     menu.hide();
     QVERIFY(!s.fixture.Manager().IsMenuWrapped(&menu));
-    QCOMPARE(s.fixture.Manager().MenuKind, 0);
+    QCOMPARE(s.fixture.Manager().MenuKind(), TSkinManage::TMenuKind::Popup);
     // Unwrapped, the menu paints as the application's style does.
     QCOMPARE(PixelAt(Grab(&menu), 0, 0), PixelAt(QMenu(s.window.get()).grab().toImage(), 0, 0));
 }
@@ -201,14 +201,14 @@ void TestSkinMenus::menuDestroyedWhileOpen() {
     MenuSetup s;
     auto *menu = new QMenu(s.window.get());
     menu->addAction(QStringLiteral("Open"));
-    s.fixture.Manager().MenuKind = 1;
+    s.fixture.Manager().SetMenuKind(TSkinManage::TMenuKind::MenuBar);
     menu->popup(s.window->mapToGlobal(QPoint(40, 60)));
     QTRY_VERIFY(menu->isVisible());
     QPointer<TWinSkinPopMenu> wrapper = TWinSkinPopMenu::Find(menu);
     QVERIFY(wrapper);
     delete menu;
     QVERIFY(!wrapper);
-    QCOMPARE(s.fixture.Manager().MenuKind, 0);
+    QCOMPARE(s.fixture.Manager().MenuKind(), TSkinManage::TMenuKind::Popup);
     QVERIFY(!TWinSkinPopMenu::Find(menu));
 }
 
@@ -232,13 +232,13 @@ void TestSkinMenus::systemMenuFollowsWindowState() {
     QMenu *menu = RightClickCaption(s.window.get());
     QVERIFY(menu);
     QCOMPARE(menu->property("tag").toInt(), 33333);
-    QCOMPARE(s.fixture.Manager().MenuKind, 2);
+    QCOMPARE(s.fixture.Manager().MenuKind(), TSkinManage::TMenuKind::SystemMenu);
     QVERIFY(TWinSkinPopMenu::Find(menu));
     QCOMPARE(EnabledItems(menu), QStringLiteral("移动 大小 最小化 最大化 关闭"));
     QTest::keyClick(menu, Qt::Key_X);
     QTRY_VERIFY(s.window->isMaximized());
-    QTRY_COMPARE(s.form->ShowState, int(TWinSkinForm::ShowMaximized));
-    QCOMPARE(s.fixture.Manager().MenuKind, 0);
+    QTRY_COMPARE(s.form->ShowState(), TShowState::Maximized);
+    QCOMPARE(s.fixture.Manager().MenuKind(), TSkinManage::TMenuKind::Popup);
 
     QTest::qWait(QApplication::doubleClickInterval() + 20);
     QTest::keyClick(s.window.get(), Qt::Key_Space, Qt::AltModifier);
@@ -262,9 +262,9 @@ void TestSkinMenus::pressClosingMenuActsOnCaptionButtons() {
         TWinSysButton *icon = VisibleButton(s.form, 3);
         QVERIFY(icon);
         QWindow *handle = s.window->windowHandle();
-        QTest::mouseClick(handle, Qt::LeftButton, {}, icon->Rect.center());
+        QTest::mouseClick(handle, Qt::LeftButton, {}, icon->Rect().center());
         QTRY_VERIFY(OpenPopup());
-        QTest::mouseClick(handle, Qt::LeftButton, {}, icon->Rect.center());
+        QTest::mouseClick(handle, Qt::LeftButton, {}, icon->Rect().center());
         QTRY_VERIFY(!s.window->isVisible());
         QVERIFY(!OpenPopup());
     }
@@ -273,7 +273,7 @@ void TestSkinMenus::pressClosingMenuActsOnCaptionButtons() {
         MenuSetup s;
         QVERIFY(RightClickCaption(s.window.get()));
         QTest::mouseClick(s.window->windowHandle(), Qt::LeftButton, {},
-                          VisibleButton(s.form, 0)->Rect.center());
+                          VisibleButton(s.form, 0)->Rect().center());
         QTRY_VERIFY(!s.window->isVisible());
     }
 }

@@ -1,7 +1,5 @@
 #include "skin/menus/systemmenu.h"
 
-#include "skin/window/windowcodes.h"
-
 #include <QAction>
 #include <QMenu>
 #include <QPixmap>
@@ -26,16 +24,18 @@ QIcon GlyphIcon(const QImage &glyphs, int glyph) {
 
 QList<TSystemMenuItem> SystemMenuItems(const TSystemMenuState &s) {
     const bool normal = !s.Maximized && !s.Minimized;
-    const TSystemMenuItem restore{SC_RESTORE, QStringLiteral("还原(&R)"), GlyphRestore,
+    using C = WindowCommand;
+    const TSystemMenuItem restore{false, C::Restore, QStringLiteral("还原(&R)"), GlyphRestore,
                                   s.Maximized || s.Minimized};
-    const TSystemMenuItem move{SC_MOVE, QStringLiteral("移动(&M)"), -1, normal};
-    const TSystemMenuItem size{SC_SIZE, QStringLiteral("大小(&S)"), -1, normal && s.Sizable};
-    const TSystemMenuItem minimize{SC_MINIMIZE, QStringLiteral("最小化(&N)"), GlyphMinimize,
+    const TSystemMenuItem move{false, C::Move, QStringLiteral("移动(&M)"), -1, normal};
+    const TSystemMenuItem size{false, C::Size, QStringLiteral("大小(&S)"), -1, normal && s.Sizable};
+    const TSystemMenuItem minimize{false, C::Minimize, QStringLiteral("最小化(&N)"), GlyphMinimize,
                                    !s.Minimized && s.HasMinimize};
-    const TSystemMenuItem maximize{SC_MAXIMIZE, QStringLiteral("最大化(&X)"), GlyphMaximize,
+    const TSystemMenuItem maximize{false, C::Maximize, QStringLiteral("最大化(&X)"), GlyphMaximize,
                                    !s.Maximized && s.HasMaximize};
-    const TSystemMenuItem separator{};
-    const TSystemMenuItem close{SC_CLOSE, QStringLiteral("关闭(&C)"), GlyphClose, s.HasClose};
+    const TSystemMenuItem separator{true, C::Close, QString(), -1, true};
+    const TSystemMenuItem close{false, C::Close, QStringLiteral("关闭(&C)"), GlyphClose,
+                                s.HasClose};
     if (s.DialogFrame) {
         QList<TSystemMenuItem> items{move};
         if (s.Sizable)
@@ -46,21 +46,22 @@ QList<TSystemMenuItem> SystemMenuItems(const TSystemMenuState &s) {
 }
 
 void BuildSystemMenu(QMenu &menu, const QList<TSystemMenuItem> &items, const QImage &glyphs,
-                     const std::function<void(int)> &command) {
+                     const std::function<void(WindowCommand)> &command) {
     menu.setProperty("tag", SystemMenuTag);
     for (const TSystemMenuItem &item : items) {
-        if (item.Command == 0) {
+        if (item.Separator) {
             menu.addSeparator();
             continue;
         }
         // Close shows its key as text: the window manager owns Alt+F4.
-        const QString text =
-            item.Command == SC_CLOSE ? item.Caption + QStringLiteral("\tAlt+F4") : item.Caption;
+        const QString text = item.Command == WindowCommand::Close
+                                 ? item.Caption + QStringLiteral("\tAlt+F4")
+                                 : item.Caption;
         QAction *action = menu.addAction(GlyphIcon(glyphs, item.Glyph), text);
         action->setEnabled(item.Enabled);
-        action->setData(item.Command);
-        const int sc = item.Command;
-        QObject::connect(action, &QAction::triggered, &menu, [command, sc] { command(sc); });
+        const WindowCommand chosen = item.Command;
+        QObject::connect(action, &QAction::triggered, &menu,
+                         [command, chosen] { command(chosen); });
     }
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "skin/window/windowcodes.h"
+
 #include <QImage>
 #include <QList>
 #include <QString>
@@ -20,10 +22,11 @@ struct TSystemMenuState {
     bool DialogFrame = false; // dialogs offer moving, sizing when sizable, and closing only
 };
 
-// One entry of the system menu: a window command (0 for the separator), the caption, the glyph
+// One entry of the system menu: a separator, or a window command with its caption, the glyph
 // of the system-menu glyph strip (-1 for none) and whether the window's state allows it.
 struct TSystemMenuItem {
-    int Command = 0;
+    bool Separator = false;
+    WindowCommand Command = WindowCommand::Close;
     QString Caption;
     int Glyph = -1;
     bool Enabled = true;
@@ -35,6 +38,6 @@ QList<TSystemMenuItem> SystemMenuItems(const TSystemMenuState &state);
 // Fills `menu` (tag 33333) with the items; glyphs come from a strip of 16x16 glyphs (0 restore,
 // 1 maximize, 2 minimize, 3 close). Choosing an item calls `command` with its window command.
 void BuildSystemMenu(QMenu &menu, const QList<TSystemMenuItem> &items, const QImage &glyphs,
-                     const std::function<void(int)> &command);
+                     const std::function<void(WindowCommand)> &command);
 
 } // namespace skin

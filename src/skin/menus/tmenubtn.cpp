@@ -1,22 +1,14 @@
 #include "skin/menus/tmenubtn.h"
 
-#include "skin/window/twinskinform.h"
-
-#include <QAction>
-#include <QMenu>
-#include <QWidget>
-
 namespace skin {
 
-TMenuBtn::TMenuBtn(TWinSkinForm *form, QAction *item, int index)
-    : TNCObject(form), Item(item), Index(index), Caption(item->text()), Submenu(item->menu()) {
-    Visible = item->isVisible();
-    Enabled = item->isEnabled();
-}
+TMenuBtn::TMenuBtn(TNCTracker &tracker, QAction *item, int index, TRepaint repaint)
+    : TNCObject(tracker), Item(item), Index(index), Caption(item->text()), Submenu(item->menu()),
+      repaint(std::move(repaint)) {}
 
 void TMenuBtn::PaintNC() {
-    if (Form && Form->Handle && !Rect.isEmpty())
-        Form->Handle->update(Rect);
+    if (repaint && !Rect().isEmpty())
+        repaint(Rect());
 }
 
 } // namespace skin

@@ -65,8 +65,7 @@ bool TMenuClickThrough::eventFilter(QObject *watched, QEvent *event) {
     if (!form)
         return false;
     const QPoint local = window->mapFromGlobal(global);
-    const int hit = form->NCHitTest(local);
-    if (hit == HTCLIENT || hit == HTNOWHERE)
+    if (!IsFrameHit(form->NCHitTest(local)))
         return false;
     closingMenu = menu;
     CloseAllPopups();

@@ -1,12 +1,11 @@
 #include "skin/menus/tskinmenulayer.h"
 
 #include "skin/data/tskindata.h"
-#include "skin/menus/keyboardmovesize.h"
 #include "skin/menus/systemmenu.h"
+#include "skin/menus/twinskinmenu.h"
 #include "skin/menus/twinskinpopmenu.h"
 #include "skin/window/tskinmanage.h"
 #include "skin/window/twinskinform.h"
-#include "skin/window/windowcodes.h"
 #include "skin/window/windowfacts.h"
 
 #include <QMenu>
@@ -21,34 +20,29 @@ TSkinMenuLayer::~TSkinMenuLayer() {
 
 TSystemMenuState TSkinMenuLayer::SystemMenuState(const TWinSkinForm &form) {
     TSystemMenuState state;
-    state.Maximized = form.ShowState == TWinSkinForm::ShowMaximized;
-    state.Minimized = form.ShowState == TWinSkinForm::ShowMinimized;
-    state.HasMinimize = FlagsHaveMinimize(form.StyleAtAttach);
-    state.HasMaximize = FlagsHaveMaximize(form.StyleAtAttach);
-    state.HasClose = FlagsHaveClose(form.StyleAtAttach);
-    state.Sizable = form.Handle && IsSizableWindow(form.Handle);
-    state.DialogFrame = form.FrameKind == TWinSkinForm::FrameDialog;
+    state.Maximized = form.ShowState() == TShowState::Maximized;
+    state.Minimized = form.ShowState() == TShowState::Minimized;
+    state.HasMinimize = FlagsHaveMinimize(form.StyleAtAttach());
+    state.HasMaximize = FlagsHaveMaximize(form.StyleAtAttach());
+    state.HasClose = FlagsHaveClose(form.StyleAtAttach());
+    state.Sizable = form.Handle() && IsSizableWindow(form.Handle());
+    state.DialogFrame = form.FrameKind() == TFrameKind::Dialog;
     return state;
 }
 
 void TSkinMenuLayer::OpenSystemMenu(TWinSkinForm &form, const QPoint &globalPos) {
-    if (!form.Handle)
+    if (!form.Handle())
         return;
     delete systemMenu.data();
-    auto *menu = new QMenu(form.Handle);
+    auto *menu = new QMenu(form.Handle());
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    const QImage glyphs = form.SkinData ? form.SkinData->SysMenuGlyphs : QImage();
+    const QImage glyphs = form.SkinData() ? form.SkinData()->SysMenuGlyphs : QImage();
     QPointer<TWinSkinForm> target(&form);
-    BuildSystemMenu(*menu, SystemMenuItems(SystemMenuState(form)), glyphs, [target](int command) {
-        if (!target || !target->Handle)
-            return;
-        if (command == SC_MOVE || command == SC_SIZE)
-            TKeyboardMoveSize::Start(target->Handle, command == SC_MOVE
-                                                         ? TKeyboardMoveSize::TMode::Move
-                                                         : TKeyboardMoveSize::TMode::Size);
-        else
-            target->PostSysCommand(command);
-    });
+    BuildSystemMenu(*menu, SystemMenuItems(SystemMenuState(form)), glyphs,
+                    [target](WindowCommand command) {
+                        if (target)
+                            target->Commands().Post(command);
+                    });
     systemMenu = menu;
     menu->popup(globalPos);
 }
@@ -62,6 +56,13 @@ QObject *TSkinMenuLayer::WrapPopupMenu(QMenu *menu, TSkinData *data) {
         QObject::connect(menu, &QObject::destroyed, wrapper,
                          [manager, menu] { manager->ReleasePopupMenu(menu); });
     return wrapper;
+}
+
+std::unique_ptr<TFrameMenuBar> TSkinMenuLayer::CreateMenuBar(TWinSkinForm &form) {
+    QMenuBar *bar = TWinSkinMenu::NativeMenuOf(form.Handle());
+    if (!bar || bar->actions().isEmpty())
+        return nullptr;
+    return std::make_unique<TWinSkinMenu>(form, bar, form.SkinData());
 }
 
 TSkinMenuLayer &MenuLayerInstance() {

@@ -21,6 +21,7 @@ public:
 
     void OpenSystemMenu(TWinSkinForm &form, const QPoint &globalPos) override;
     QObject *WrapPopupMenu(QMenu *menu, TSkinData *data) override;
+    std::unique_ptr<TFrameMenuBar> CreateMenuBar(TWinSkinForm &form) override;
 
     // The system menu open now (rebuilt at each opening), or nullptr.
     QMenu *SystemMenuPopup() const { return systemMenu; }

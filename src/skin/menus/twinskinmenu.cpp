@@ -13,22 +13,14 @@
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMainWindow>
-#include <QMenu>
-#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QShortcutEvent>
+#include <utility>
 
 namespace skin {
 
 namespace {
-
-enum class TMenuKind { Popup = 0, MenuBar = 1 };
-
-void SetMenuKind(TMenuKind kind) {
-    if (TSkinManage *manager = SkinManager())
-        manager->MenuKind = int(kind);
-}
 
 QAction *FirstEnabledAction(const QMenu *menu) {
     for (QAction *action : menu->actions())
@@ -39,15 +31,15 @@ QAction *FirstEnabledAction(const QMenu *menu) {
 
 } // namespace
 
-TWinSkinMenu::TWinSkinMenu(TWinSkinForm *form, QMenuBar *menuBar, TSkinData *data)
+TWinSkinMenu::TWinSkinMenu(TWinSkinForm &form, QMenuBar *menuBar, TSkinData *data)
     : form(form), menuBar(menuBar), skinData(data), skin(SkinObjectsOf(data)),
       font(QApplication::font("QMenuBar")) {
     if (menuBar) {
         height = menuBar->sizeHint().height();
         menuBar->installEventFilter(this);
     }
-    if (form && form->Handle)
-        form->Handle->installEventFilter(this);
+    if (QWidget *window = form.Handle())
+        window->installEventFilter(this);
     RebuildMenuButtons();
 }
 
@@ -69,17 +61,27 @@ void TWinSkinMenu::RebuildMenuButtons() {
     if (!menuBar)
         return;
     const QList<QAction *> actions = menuBar->actions();
+    QPointer<QWidget> window = form.Handle();
     for (int i = 0; i < actions.size(); ++i)
-        buttons.push_back(std::make_unique<TMenuBtn>(form, actions.at(i), i));
+        buttons.push_back(std::make_unique<TMenuBtn>(form.Tracker(), actions.at(i), i,
+                                                     [window](const QRect &rect) {
+                                                         if (window)
+                                                             window->update(rect);
+                                                     }));
     if (!buttons.empty() && !nativeHidden) {
         menuBar->hide();
         nativeHidden = true;
     }
     GrabAccelerators();
-    LayoutMenuButtons(barRect);
+    Layout(barRect);
 }
 
-void TWinSkinMenu::RestoreNativeMenu() {
+void TWinSkinMenu::SetSkin(const SkinRef &newSkin) {
+    skin = newSkin;
+    Layout(barRect);
+}
+
+void TWinSkinMenu::Restore() {
     EndMenuTracking();
     ReleaseAccelerators();
     if (menuBar && nativeHidden)
@@ -98,35 +100,42 @@ int TWinSkinMenu::TextWidth(const QString &caption) const {
     return r.width();
 }
 
-void TWinSkinMenu::LayoutMenuButtons(const QRect &bar) {
-    barRect = bar;
-    if (!skin || bar.width() < 1 || bar.height() < 1)
+void TWinSkinMenu::Layout(const QRect &strip) {
+    barRect = strip;
+    if (!skin || strip.width() < 1 || strip.height() < 1)
         return;
-    const bool rtl = form && form->RightToLeft;
+    const bool rtl = form.RightToLeft();
     QList<int> widths;
-    for (const auto &button : buttons)
-        widths.append(button->Visible ? TextWidth(button->Caption) : -1);
+    for (const auto &button : buttons) {
+        const bool shown = button->Item && button->Item->isVisible();
+        widths.append(shown ? TextWidth(button->Caption) : -1);
+    }
     const QList<QRect> rects =
-        skin::LayoutMenuButtons(widths, bar, MenuBarStart(*skin, bar.width(), rtl), rtl);
-    for (std::size_t i = 0; i < buttons.size(); ++i)
-        buttons[i]->Rect = rects.at(qsizetype(i));
+        LayoutMenuButtons(widths, strip, MenuBarStart(*skin, strip.width(), rtl), rtl);
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+        TMenuBtn &button = *buttons[i];
+        const QRect &rect = rects.at(qsizetype(i));
+        button.SetPlace(rect, !rect.isNull(), button.Item && button.Item->isEnabled());
+    }
 }
 
-void TWinSkinMenu::PaintMenuBar(QPainter &painter, bool active) const {
+void TWinSkinMenu::Paint(QPainter &painter, bool active) const {
     if (!skin || barRect.isEmpty())
         return;
     PaintMenuBarBackground(painter, barRect, *skin, active);
     painter.save();
     painter.setFont(font);
     for (const auto &button : buttons) {
-        if (button->Rect.isEmpty())
+        const QRect rect = button->Rect();
+        if (rect.isEmpty())
             continue;
         painter.setPen(SkinToQColor(skin->MenuBarText));
-        DrawCaptionText(painter, button->Rect, button->Caption, DT_CENTER, button->Enabled);
-        if (button->State == TNCObject::Pressed || button->State == TNCObject::Hot) {
+        DrawCaptionText(painter, rect, button->Caption, DT_CENTER, button->Enabled());
+        // Hot, or pressed while its drop-down is open: a frame in the highlight colour.
+        if (button->Index == trackedIndex || button->State() != TNCObject::TState::Normal) {
             painter.setPen(SkinToQColor(skin->ButtonHilight));
             painter.setBrush(Qt::NoBrush);
-            painter.drawRect(button->Rect.adjusted(0, 0, -1, -1));
+            painter.drawRect(rect.adjusted(0, 0, -1, -1));
         }
     }
     painter.restore();
@@ -134,7 +143,7 @@ void TWinSkinMenu::PaintMenuBar(QPainter &painter, bool active) const {
 
 TMenuBtn *TWinSkinMenu::MenuButtonAt(QPoint windowPos) const {
     for (const auto &button : buttons)
-        if (!button->Caption.isEmpty() && button->Rect.contains(windowPos))
+        if (!button->Caption.isEmpty() && button->Rect().contains(windowPos))
             return button.get();
     return nullptr;
 }
@@ -147,7 +156,7 @@ TMenuBtn *TWinSkinMenu::NextMenuButton(bool forward) const {
     return buttons[std::size_t((from + (forward ? 1 : count - 1)) % count)].get();
 }
 
-bool TWinSkinMenu::MousePress(QPoint windowPos) {
+bool TWinSkinMenu::Press(QPoint windowPos) {
     TMenuBtn *button = MenuButtonAt(windowPos);
     if (!button)
         return false;
@@ -159,7 +168,8 @@ bool TWinSkinMenu::MousePress(QPoint windowPos) {
 }
 
 bool TWinSkinMenu::TrackMenuButton(TMenuBtn *button) {
-    if (!button || !button->Visible || !button->Enabled || !form || !form->Handle)
+    QWidget *window = form.Handle();
+    if (!button || !button->Visible() || !button->Enabled() || !window)
         return false;
     if (!button->Submenu) {
         QPointer<QAction> action = button->Item;
@@ -175,15 +185,15 @@ bool TWinSkinMenu::TrackMenuButton(TMenuBtn *button) {
     QMenu *menu = button->Submenu;
     trackedIndex = button->Index;
     trackedMenu = menu;
-    form->MenuTracking = true;
-    button->MouseDown();
-    SetMenuKind(TMenuKind::MenuBar);
-    const QRect r = button->Rect;
-    const QPoint corner = form->RightToLeft ? QPoint(r.left() + r.width(), r.top() + r.height())
-                                            : QPoint(r.left(), r.top() + r.height());
+    button->PaintNC();
+    if (TSkinManage *manager = SkinManager())
+        manager->SetMenuKind(TSkinManage::TMenuKind::MenuBar);
+    const QRect r = button->Rect();
+    const QPoint corner = form.RightToLeft() ? QPoint(r.left() + r.width(), r.top() + r.height())
+                                             : QPoint(r.left(), r.top() + r.height());
     qApp->installEventFilter(this);
     connect(menu, &QMenu::aboutToHide, this, &TWinSkinMenu::DropDownClosing, Qt::UniqueConnection);
-    menu->popup(form->Handle->mapToGlobal(corner));
+    menu->popup(window->mapToGlobal(corner));
     if (QAction *first = FirstEnabledAction(menu))
         menu->setActiveAction(first);
     return true;
@@ -217,32 +227,29 @@ void TWinSkinMenu::EndMenuTracking() {
         disconnect(trackedMenu, &QMenu::aboutToHide, this, &TWinSkinMenu::DropDownClosing);
     if (qApp)
         qApp->removeEventFilter(this);
-    if (trackedIndex >= 0 && trackedIndex < int(buttons.size())) {
-        TMenuBtn *button = buttons[std::size_t(trackedIndex)].get();
-        if (button->State != TNCObject::Normal)
-            button->MouseLeave();
-    }
-    trackedIndex = -1;
+    const int index = std::exchange(trackedIndex, -1);
+    if (index >= 0 && index < int(buttons.size()))
+        buttons[std::size_t(index)]->PaintNC();
     trackedMenu = nullptr;
-    if (form)
-        form->MenuTracking = false;
 }
 
 void TWinSkinMenu::GrabAccelerators() {
-    if (!form || !form->Handle)
+    QWidget *window = form.Handle();
+    if (!window)
         return;
     for (const auto &button : buttons) {
         const QKeySequence keys = QKeySequence::mnemonic(button->Caption);
-        if (button->Visible && button->Enabled && !keys.isEmpty())
-            accelerators.emplace_back(form->Handle->grabShortcut(keys, Qt::WindowShortcut),
+        if (button->Item && button->Item->isVisible() && button->Item->isEnabled() &&
+            !keys.isEmpty())
+            accelerators.emplace_back(window->grabShortcut(keys, Qt::WindowShortcut),
                                       button->Index);
     }
 }
 
 void TWinSkinMenu::ReleaseAccelerators() {
-    if (form && form->Handle)
+    if (QWidget *window = form.Handle())
         for (const auto &[id, index] : accelerators)
-            form->Handle->releaseShortcut(id);
+            window->releaseShortcut(id);
     accelerators.clear();
 }
 
@@ -256,14 +263,14 @@ bool TWinSkinMenu::eventFilter(QObject *watched, QEvent *event) {
                 this,
                 [this] {
                     RebuildMenuButtons();
-                    if (form && form->Handle)
-                        form->Handle->update(barRect);
+                    if (QWidget *window = form.Handle())
+                        window->update(barRect);
                 },
                 Qt::QueuedConnection);
         }
         return false;
     }
-    if (form && watched == form->Handle.data()) {
+    if (watched == form.Handle()) {
         if (event->type() != QEvent::Shortcut)
             return false;
         const int id = static_cast<QShortcutEvent *>(event)->shortcutId();
@@ -279,13 +286,14 @@ bool TWinSkinMenu::eventFilter(QObject *watched, QEvent *event) {
 
 bool TWinSkinMenu::FilterTracking(QObject *watched, QEvent *event) {
     auto *menu = qobject_cast<QMenu *>(watched);
-    if (!menu || !form || !form->Handle)
+    QWidget *window = form.Handle();
+    if (!menu || !window)
         return false;
     TMenuBtn *target = nullptr;
     bool eat = false;
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
-        const bool rtl = form->RightToLeft;
+        const bool rtl = form.RightToLeft();
         if (key == Qt::Key_Right || key == Qt::Key_Left) {
             const QAction *active = menu->activeAction();
             const bool opensSubmenu = active && active->menu() && (key == Qt::Key_Right) != rtl;
@@ -297,7 +305,7 @@ bool TWinSkinMenu::FilterTracking(QObject *watched, QEvent *event) {
         }
     } else if (event->type() == QEvent::MouseMove) {
         const QPoint global = static_cast<QMouseEvent *>(event)->globalPosition().toPoint();
-        target = MenuButtonAt(form->Handle->mapFromGlobal(global));
+        target = MenuButtonAt(window->mapFromGlobal(global));
     }
     if (target && target->Index != trackedIndex && !switching)
         OpenMenuButtonLater(target);

@@ -2,6 +2,7 @@
 
 #include "skin/menus/tmenubtn.h"
 #include "skin/window/skinref.h"
+#include "skin/window/tframemenubar.h"
 
 #include <QFont>
 #include <QMenu>
@@ -25,33 +26,35 @@ class TWinSkinForm;
 // client. A button opens its drop-down at its bottom-left corner; while one is open, Left and
 // Right (and the mouse over another button) move to the neighbouring drop-down; Alt plus a
 // caption's mnemonic opens that button's.
-class TWinSkinMenu : public QObject {
+class TWinSkinMenu : public QObject, public TFrameMenuBar {
     Q_OBJECT
 
 public:
-    TWinSkinMenu(TWinSkinForm *form, QMenuBar *menuBar, TSkinData *data);
+    TWinSkinMenu(TWinSkinForm &form, QMenuBar *menuBar, TSkinData *data);
     ~TWinSkinMenu() override;
 
     // The window's native bar: a QMainWindow's menu widget or its layout's menu bar; nullptr.
     static QMenuBar *NativeMenuOf(const QWidget *window);
 
     // The strip's height: the native bar's before it was hidden.
-    int Height() const { return height; }
+    int Height() const override { return height; }
+    void SetSkin(const SkinRef &skin) override;
+    // Lays the buttons out in the strip (window coordinates).
+    void Layout(const QRect &strip) override;
+    void Paint(QPainter &painter, bool active) const override;
+    TNCObject *ObjectAt(QPoint windowPos) const override { return MenuButtonAt(windowPos); }
+    // A press on the strip: opens the button's drop-down, unless the press just closed it.
+    bool Press(QPoint windowPos) override;
+    // Shows the native bar again (the window is unskinned).
+    void Restore() override;
+
     // The buttons again from the bar's actions (hides the native bar when it has any).
     void RebuildMenuButtons();
-    // Lays the buttons out in the strip (window coordinates).
-    void LayoutMenuButtons(const QRect &bar);
     QRect BarRect() const { return barRect; }
-    void PaintMenuBar(QPainter &painter, bool active) const;
-    // Shows the native bar again (the window is unskinned).
-    void RestoreNativeMenu();
-
     // The first button under a window point whose caption is not empty, or nullptr.
     TMenuBtn *MenuButtonAt(QPoint windowPos) const;
     // The button after (before) the tracked one, wrapping around.
     TMenuBtn *NextMenuButton(bool forward) const;
-    // A press on the strip: opens the button's drop-down, unless the press just closed it.
-    bool MousePress(QPoint windowPos);
     // Opens the drop-down of a button (a button without one triggers its action); a disabled
     // button does nothing. True when a drop-down opened.
     bool TrackMenuButton(TMenuBtn *button);
@@ -72,7 +75,7 @@ private:
     void ReleaseAccelerators();
     int TextWidth(const QString &caption) const;
 
-    TWinSkinForm *form;
+    TWinSkinForm &form;
     QPointer<QMenuBar> menuBar;
     QPointer<TSkinData> skinData;
     SkinRef skin;

@@ -54,7 +54,7 @@ void TWinSkinPopMenu::UnhookMenuWindow() {
 
 SkinRef TWinSkinPopMenu::Skin() const {
     const TSkinManage *manager = SkinManager();
-    if (!hooked || !skin || !skinData || !manager || !manager->SkinningActive)
+    if (!hooked || !skin || !skinData || !manager || !manager->SkinningActive())
         return nullptr;
     return skin;
 }

@@ -1,4 +1,4 @@
-#include "skin/menus/keyboardmovesize.h"
+#include "skin/window/tkeyboardmovesize.h"
 
 #include <QKeyEvent>
 #include <QWidget>
