@@ -88,6 +88,7 @@ kexbora_add_tests(skin kexbora_skin
     tst_skindata
     tst_skindrawtext
     tst_skinmanage
+    tst_skinmenubar
     tst_skinmenus
     tst_skinobjects
     tst_skinreader

@@ -52,6 +52,19 @@ void DrawTick(QPainter &painter, const QRect &box, const QColor &colour) {
     painter.restore();
 }
 
+// The arrow of an item that opens a submenu: at the right end, at the left when right to left.
+void DrawSubmenuArrow(QPainter &painter, const QRect &r, bool rtl, const QColor &colour) {
+    const int y = r.center().y();
+    const int x = rtl ? r.left() + 8 : r.right() - 8;
+    const int tip = rtl ? x - 4 : x + 4;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colour);
+    painter.drawPolygon(QPolygon({QPoint(x, y - 4), QPoint(tip, y), QPoint(x, y + 4)}));
+    painter.restore();
+}
+
 void DrawGlyph(QPainter &painter, const QStyleOptionMenuItem &option, QRect box, bool rtl) {
     const QRect &r = option.rect;
     const bool checked = option.checkType != QStyleOptionMenuItem::NotCheckable && option.checked;
@@ -93,9 +106,12 @@ void DrawMenuItemContent(QPainter &painter, const QStyleOptionMenuItem &option,
     const QString shortcut = tab < 0 ? QString() : option.text.mid(tab + 1);
     QFont font = option.font;
     font.setBold(option.menuItemType == QStyleOptionMenuItem::DefaultItem);
+    const QColor colour = TextColour(option, skin);
+    if (option.menuItemType == QStyleOptionMenuItem::SubMenu)
+        DrawSubmenuArrow(painter, r, rtl, colour);
     painter.save();
     painter.setFont(font);
-    painter.setPen(TextColour(option, skin));
+    painter.setPen(colour);
     const QRect area =
         rtl ? QRect(QPoint(r.left() + 1, r.top()), QPoint(box.left() - 4, r.bottom()))
             : QRect(QPoint(box.left() + GlyphSize + 3, r.top()), QPoint(r.right() - 1, r.bottom()));
