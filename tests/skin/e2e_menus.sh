@@ -2,8 +2,8 @@
 # End-to-end run of the skinned menus of the real program on a virtual display under openbox,
 # driven with xdotool as a person would: the context menu of the login window's name field
 # (skinned border, closed by Esc), then on the main window the system menu by a right click on
-# the caption ("最大化(&X)" maximizes) and by Alt+Space ("还原(&R)" restores). Screenshots of
-# both menus go into the screenshot folder.
+# the caption ("最大化(&X)" maximizes), by Alt+Space ("还原(&R)" restores), and "移动(&M)"
+# moving the window with the arrow keys. Screenshots of the menus go into the screenshot folder.
 #
 # Under openbox, Alt+Space opens the window manager's own menu; the run leaves that binding out.
 #
@@ -131,5 +131,22 @@ xprop -id "$main" _NET_WM_STATE 2>/dev/null | grep -q MAXIMIZED && fail "还原 
 read -r x y w2 h2 < <(geometry "$main")
 [ "$w2" -eq "$w" ] && [ "$h2" -eq "$h" ] || fail "restored to ${w2}x${h2}, was ${w}x${h}"
 echo "ok: Alt+Space opens the system menu; 还原 restores"
+
+# 移动 by keyboard: two steps right and one down, kept with Enter.
+sleep 0.8
+focus "$main"
+read -r x y w h < <(geometry "$main")
+xdotool mousemove $((x + 300)) $((y + 14)) click 3
+wait_pixel $((x + 300)) $((y + 14)) "$ring" || fail "no system menu for moving"
+xdotool key m
+sleep 0.3
+xdotool key Right Right Down Return
+for ((i = 0; i < 50; i++)); do
+  read -r x2 y2 w2 h2 < <(geometry "$main")
+  [ "$x2" -eq $((x + 16)) ] && [ "$y2" -eq $((y + 8)) ] && break
+  sleep 0.1
+done
+[ "$x2" -eq $((x + 16)) ] && [ "$y2" -eq $((y + 8)) ] || fail "移动 by keyboard: at $x2,$y2, was $x,$y"
+echo "ok: 移动 moves the window by keyboard"
 kill "$pid"; wait "$pid" 2>/dev/null || true; pid=""
 echo "e2e menus: passed"
