@@ -8,7 +8,6 @@ namespace skin {
 
 namespace {
 
-constexpr int SystemMenuTag = 33333;
 constexpr int GlyphSize = 16;
 
 enum TGlyph { GlyphRestore = 0, GlyphMaximize = 1, GlyphMinimize = 2, GlyphClose = 3 };

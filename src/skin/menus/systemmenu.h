@@ -11,6 +11,9 @@ class QMenu;
 
 namespace skin {
 
+// The tag of the system menu (its items are measured a little wider).
+inline constexpr int SystemMenuTag = 33333;
+
 // What a window's system menu offers, read from the window.
 struct TSystemMenuState {
     bool Maximized = false;

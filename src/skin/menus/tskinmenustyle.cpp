@@ -3,6 +3,7 @@
 #include "skin/data/skinobjects.h"
 #include "skin/draw/skincolor.h"
 #include "skin/menus/menuitempainter.h"
+#include "skin/menus/systemmenu.h"
 #include "skin/menus/twinskinpopmenu.h"
 #include "skin/window/windowfacts.h"
 
@@ -16,7 +17,6 @@ namespace skin {
 namespace {
 
 constexpr int MenuBorder = 3;
-constexpr int SystemMenuTag = 33333;
 constexpr int SeparatorHeight = 8;
 
 // The wrapper of a menu that has a skin to paint with, or nullptr.
