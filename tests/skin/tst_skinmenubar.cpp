@@ -40,6 +40,8 @@ struct BarSetup {
         view->addAction(QStringLiteral("Zoom"));
         window.setCentralWidget(new QLabel(QStringLiteral("client")));
         window.resize(400, 300);
+        window.show();
+        clientBefore = window.centralWidget()->size();
         data = fixture.AddSkinData(TTestSkin(), &window);
         form = fixture.Show(&window);
         ShowActive(&window);
@@ -57,6 +59,7 @@ struct BarSetup {
     TSkinData *data = nullptr;
     TWinSkinForm *form = nullptr;
     TWinSkinMenu *bar = nullptr;
+    QSize clientBefore;
 };
 
 QMenu *OpenPopup() {
@@ -93,6 +96,8 @@ void TestSkinMenuBar::barInTheFrame() {
     BarSetup s;
     QVERIFY(s.bar);
     QVERIFY(s.window.menuBar()->isHidden());
+    // The strip takes the native bar's place: the client keeps its size.
+    QCOMPARE(s.window.centralWidget()->size(), s.clientBefore);
     QCOMPARE(s.window.contentsMargins().top(), 28 + s.bar->Height());
     QCOMPARE(s.bar->BarRect(), QRect(4, 28, s.window.width() - 8, s.bar->Height()));
     const TTestSkin skin;
@@ -184,9 +189,11 @@ void TestSkinMenuBar::barFollowsItsActionsAndUnskin() {
     s.window.menuBar()->addMenu(QStringLiteral("&Help"))->addAction(QStringLiteral("About"));
     QTRY_COMPARE(s.bar->Buttons().size(), std::size_t(5));
     QVERIFY(s.ButtonRect(4).left() > s.ButtonRect(3).right());
+    const QSize client = s.window.centralWidget()->size();
     s.data->SetActive(false);
     QTRY_VERIFY(!s.window.menuBar()->isHidden());
     QVERIFY(!s.fixture.Manager().FindSkinnedWindow(&s.window));
+    QTRY_COMPARE(s.window.centralWidget()->size(), client);
 }
 
 void TestSkinMenuBar::layoutRules() {

@@ -195,7 +195,10 @@ void TWinSkinForm::FixWindowSize(bool useClientRect) {
     const QSize client = ClientSize();
     const QMargins &m = layout.Metrics();
     int width = client.width() + m.left() + m.right();
-    const int height = client.height() + m.top() + m.bottom() + menuBarHeight;
+    // Before the frame is first applied the client still holds the native menu bar, which the
+    // frame's strip replaces.
+    const int nativeBar = menuBar && appliedFrame.isNull() ? menuBarHeight : 0;
+    const int height = client.height() + m.top() + m.bottom() + menuBarHeight - nativeBar;
     if (isDialog && !useClientRect) {
         captionTextWidth = QFontMetrics(captionFont).horizontalAdvance(ShownWindowTitle(handle));
         const int needed = skin->Title->LeftWidth + captionTextWidth + skin->Title->RightWidth;
@@ -253,6 +256,8 @@ void TWinSkinForm::ReleaseWindow() {
 void TWinSkinForm::UnskinWindow() {
     ReleaseWindow();
     buttons.clear();
+    // The native menu bar comes back inside the client.
+    const int nativeBar = menuBar ? menuBarHeight : 0;
     if (menuBar) {
         menuBar->Restore();
         menuBar.reset();
@@ -279,7 +284,7 @@ void TWinSkinForm::UnskinWindow() {
             sizeFixed = false;
         }
         if (state != TFormState::Detaching && !isChild && !commands.IsMaximized())
-            handle->resize(client);
+            handle->resize(client + QSize(0, nativeBar));
         ClearFormRegion();
     }
     handle->update();
