@@ -2,6 +2,7 @@
 
 #include "ledger/app/paths.h"
 #include "ledger/core/moneytext.h"
+#include "ledger/core/texttools.h"
 #include "ledger/core/untvar.h"
 #include "ledger/data/tfrmdm.h"
 #include "ledger/data/transfers.h"
@@ -143,8 +144,9 @@ bool TransferPage::checkFields(Transfer *t) {
     const QString cash = QStringLiteral("现金");
     if (t->outFundsType == cash && t->inFundsType == cash)
         return rejectField(QStringLiteral("转出和转入不能同为现金。"), m_inFundsType);
-    if (!t->outAccount.isEmpty() && t->outFundsType == t->inFundsType &&
-        t->outAccount == t->inAccount)
+    // Accounts are matched as the database matches them.
+    if (!t->outAccount.isEmpty() && equalsNoCase(t->outFundsType, t->inFundsType) &&
+        equalsNoCase(t->outAccount, t->inAccount))
         return rejectField(QStringLiteral("转出和转入不能为同一账户。"), m_inAccount);
     return true;
 }
