@@ -23,10 +23,10 @@ using Choices = QStringList; // "kind objectName", in the order the walk asks fo
 // A walk whose factory also notes every kind it is asked for, built or not.
 TControlWalk *RecordingWalk(TWinSkinForm *form, TSkinData *data, Choices *choices) {
     TControlWalk *walk = TControlWalk::Of(form, data);
-    walk->Factory = [choices](const QString &kind, QWidget *control) {
-        choices->append(kind + QLatin1Char(' ') + control->objectName());
+    walk->SetFactory([choices](ControlKind kind, QWidget *control) {
+        choices->append(kindName(kind) + QLatin1Char(' ') + control->objectName());
         return CreateControlSkin(kind, control);
-    };
+    });
     return walk;
 }
 
@@ -41,7 +41,7 @@ QStringList KindsOf(const TWinSkinForm &form) {
     QStringList kinds;
     for (const QPointer<QObject> &c : form.Controls)
         if (const auto *skin = qobject_cast<const TSkinControl *>(c))
-            kinds << skin->Kind() + QLatin1Char(' ') + skin->Control()->objectName();
+            kinds << kindName(skin->Kind()) + QLatin1Char(' ') + skin->Control()->objectName();
     return kinds;
 }
 
@@ -55,12 +55,38 @@ private:
     std::unique_ptr<TSkinData> data = LoadedSkinData(testSkin);
 
 private slots:
+    void factoryMakesTheKindAsked();
     void everyKind();
     void skin3rdAndGates_data();
     void skin3rdAndGates();
     void controlsAddedLater();
     void standardDialogByWidgetClass();
 };
+
+void TestTControlWalk::factoryMakesTheKindAsked() {
+    QWidget form;
+    auto *button = new QPushButton(&form);
+    const QList<std::pair<ControlKind, QWidget *>> built = {
+        {ControlKind::Button, button},
+        {ControlKind::BitButton, button},
+        {ControlKind::MenuButton, button},
+        {ControlKind::SpeedButton, new QToolButton(&form)},
+        {ControlKind::CheckBox, new QCheckBox(&form)},
+        {ControlKind::RadioButton, new QRadioButton(&form)},
+        {ControlKind::GroupBox, new QGroupBox(&form)},
+        {ControlKind::StatusBar, new QStatusBar(&form)},
+        {ControlKind::Box, new QFrame(&form)}};
+    for (const auto &[kind, widget] : built) {
+        std::unique_ptr<TSkinControl> skin(CreateControlSkin(kind, widget));
+        QVERIFY2(skin && skin->Kind() == kind, kindName(kind).data());
+    }
+    // A skin for a widget it cannot paint, and a kind not built, give nothing.
+    auto *label = new QLabel(&form);
+    for (const ControlKind kind :
+         {ControlKind::Button, ControlKind::GroupBox, ControlKind::StatusBar, ControlKind::Edit})
+        QVERIFY2(!CreateControlSkin(kind, label), kindName(kind).data());
+    QVERIFY(!CreateControlSkin(ControlKind::Button, nullptr));
+}
 
 void TestTControlWalk::everyKind() {
     QWidget form;

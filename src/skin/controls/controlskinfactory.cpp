@@ -14,33 +14,62 @@
 #include <QGroupBox>
 #include <QStatusBar>
 
+// Every kind is decided here: a kind added without a case must not build.
+#pragma GCC diagnostic error "-Wswitch"
+
 namespace skin {
 
-TSkinControl *CreateControlSkin(const QString &kind, QWidget *control) {
+namespace {
+
+// The skin for a widget of the class it paints; none for any other widget.
+template <class Skin, class Widget> TSkinControl *Make(QWidget *control) {
+    auto *widget = qobject_cast<Widget *>(control);
+    return widget ? new Skin(widget) : nullptr;
+}
+
+} // namespace
+
+TSkinControl *CreateControlSkin(ControlKind kind, QWidget *control) {
     if (!control)
         return nullptr;
-    if (auto *button = qobject_cast<QAbstractButton *>(control)) {
-        if (kind == QLatin1String("TSkinButton"))
-            return new TSkinButton(button);
-        if (kind == QLatin1String("TSkinBitButton"))
-            return new TSkinBitButton(button);
-        if (kind == QLatin1String("TSkinMenuButton"))
-            return new TSkinMenuButton(button);
-        if (kind == QLatin1String("TSkinSpeedButton"))
-            return new TSkinSpeedButton(button);
-        if (kind == QLatin1String("TSkinCheckBox"))
-            return new TSkinCheckBox(button);
-        if (kind == QLatin1String("TSkinRadioButton"))
-            return new TSkinRadioButton(button);
-    }
-    if (auto *box = qobject_cast<QGroupBox *>(control);
-        box && kind == QLatin1String("TSkinGroupBox"))
-        return new TSkinGroupBox(box);
-    if (auto *bar = qobject_cast<QStatusBar *>(control);
-        bar && kind == QLatin1String("TSkinStatusBar"))
-        return new TSkinStatusBar(bar);
-    if (kind == QLatin1String("TSkinBox"))
+    switch (kind) {
+    case ControlKind::Button:
+        return Make<TSkinButton, QAbstractButton>(control);
+    case ControlKind::BitButton:
+        return Make<TSkinBitButton, QAbstractButton>(control);
+    case ControlKind::MenuButton:
+        return Make<TSkinMenuButton, QAbstractButton>(control);
+    case ControlKind::SpeedButton:
+        return Make<TSkinSpeedButton, QAbstractButton>(control);
+    case ControlKind::CheckBox:
+        return Make<TSkinCheckBox, QAbstractButton>(control);
+    case ControlKind::RadioButton:
+        return Make<TSkinRadioButton, QAbstractButton>(control);
+    case ControlKind::GroupBox:
+        return Make<TSkinGroupBox, QGroupBox>(control);
+    case ControlKind::StatusBar:
+        return Make<TSkinStatusBar, QStatusBar>(control);
+    case ControlKind::Box:
         return new TSkinBox(control);
+    case ControlKind::ObjImage:
+    case ControlKind::BoxH:
+    case ControlKind::Tab:
+    case ControlKind::TabBtn:
+    case ControlKind::Tab31:
+    case ControlKind::TabSheet:
+    case ControlKind::AdvPage:
+    case ControlKind::UpDown:
+    case ControlKind::Progress:
+    case ControlKind::TrackBar:
+    case ControlKind::ComBox:
+    case ControlKind::DateTime:
+    case ControlKind::Edit:
+    case ControlKind::Scrollbar:
+    case ControlKind::ListView:
+    case ControlKind::MediaPlayer:
+    case ControlKind::Sizer:
+        return nullptr; // not built
+    }
     return nullptr;
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
-#include <QString>
+#include "skin/controls/controlkind.h"
+
+#include <functional>
 
 class QWidget;
 
@@ -8,9 +10,11 @@ namespace skin {
 
 class TSkinControl;
 
-// Creates the skin object of a kind ("TSkinButton", "TSkinCheckBox", ...) for a widget, not yet
-// attached. Returns nullptr for a kind this program does not build and for a widget the kind's
-// skin cannot paint (a button skin for a widget that is no button).
-TSkinControl *CreateControlSkin(const QString &kind, QWidget *control);
+// Creates the skin object of a kind for a widget, not yet attached. Returns nullptr for a kind
+// this program does not build and for a widget the kind's skin cannot paint (a button skin for
+// a widget that is no button).
+TSkinControl *CreateControlSkin(ControlKind kind, QWidget *control);
+
+using ControlSkinFactory = std::function<TSkinControl *(ControlKind kind, QWidget *control)>;
 
 } // namespace skin

@@ -96,7 +96,7 @@ bool HasOwnScrollbars(const QWidget *control) {
 }
 
 TControlWalk::TControlWalk(TWinSkinForm *form, TSkinData *skinData)
-    : QObject(form), Factory(CreateControlSkin), skinForm(form), data(skinData) {}
+    : QObject(form), factory(CreateControlSkin), skinForm(form), data(skinData) {}
 
 TControlWalk *TControlWalk::Of(TWinSkinForm *form, TSkinData *skinData) {
     if (!form)
@@ -174,8 +174,8 @@ bool TControlWalk::Gate(TSkinData::TSkinControlType type) const {
     return data && data->SkinControls().testFlag(type);
 }
 
-TSkinControl *TControlWalk::Attach(const QString &kind, QWidget *control, bool changeColor) {
-    TSkinControl *skin = Factory ? Factory(kind, control) : nullptr;
+TSkinControl *TControlWalk::Attach(ControlKind kind, QWidget *control, bool changeColor) {
+    TSkinControl *skin = factory ? factory(kind, control) : nullptr;
     if (skin)
         skin->InitSkin(skinForm, data, changeColor);
     return skin;
@@ -233,54 +233,51 @@ void TControlWalk::ClassTests(QWidget *control) {
     auto *pushButton = qobject_cast<QPushButton *>(control);
     if (Is<QTabWidget>(control) || Is<QTabBar>(control)) {
         if (tabs)
-            Attach(QStringLiteral("TSkinTab"), control);
+            Attach(ControlKind::Tab, control);
     } else if (tabs && IsTabPage(control)) {
-        Attach(QStringLiteral("TSkinTabSheet"), control);
+        Attach(ControlKind::TabSheet, control);
     } else if (Is<QCheckBox>(control) && Gate(TSkinData::xcCheckBox)) {
-        Attach(QStringLiteral("TSkinCheckBox"), control);
+        Attach(ControlKind::CheckBox, control);
     } else if (Is<QAbstractSpinBox>(control) && !Is<QDateTimeEdit>(control) &&
                Gate(TSkinData::xcSpin)) {
-        Attach(QStringLiteral("TSkinUpDown"), control);
+        Attach(ControlKind::UpDown, control);
     } else if (Is<QGroupBox>(control) && Gate(TSkinData::xcPanel)) {
         SkinChildControls(control);
-        Attach(QStringLiteral("TSkinGroupBox"), control);
+        Attach(ControlKind::GroupBox, control);
     } else if (Is<QRadioButton>(control) && Gate(TSkinData::xcRadioButton)) {
-        Attach(QStringLiteral("TSkinRadioButton"), control);
+        Attach(ControlKind::RadioButton, control);
     } else if (Is<QStatusBar>(control) && Gate(TSkinData::xcStatusBar)) {
-        Attach(QStringLiteral("TSkinStatusBar"), control);
+        Attach(ControlKind::StatusBar, control);
     } else if (Is<QProgressBar>(control) && Gate(TSkinData::xcProgress)) {
-        Attach(QStringLiteral("TSkinProgress"), control);
+        Attach(ControlKind::Progress, control);
     } else if (Is<QComboBox>(control) && Gate(TSkinData::xcCombo)) {
-        Attach(QStringLiteral("TSkinComBox"), control);
+        Attach(ControlKind::ComBox, control);
     } else if (auto *date = qobject_cast<QDateTimeEdit *>(control);
                date && Gate(TSkinData::xcEdit)) {
-        Attach(IsDropDownDate(date) ? QStringLiteral("TSkinDateTime") : QStringLiteral("TSkinEdit"),
-               control);
+        Attach(IsDropDownDate(date) ? ControlKind::DateTime : ControlKind::Edit, control);
     } else if ((Is<QTextEdit>(control) || Is<QPlainTextEdit>(control)) &&
                Gate(TSkinData::xcScrollbar)) {
-        Attach(QStringLiteral("TSkinScrollbar"), control);
+        Attach(ControlKind::Scrollbar, control);
     } else if (pushButton && !pushButton->icon().isNull()) {
         // A glyph button without its gate stays as it is: it is no plain button either.
         if (Gate(TSkinData::xcBitBtn))
-            Attach(QStringLiteral("TSkinBitButton"), control);
+            Attach(ControlKind::BitButton, control);
     } else if (Is<QToolButton>(control) && Gate(TSkinData::xcSpeedButton)) {
-        Attach(QStringLiteral("TSkinSpeedButton"), control);
+        Attach(ControlKind::SpeedButton, control);
     } else if (control->metaObject() == &QFrame::staticMetaObject && Gate(TSkinData::xcPanel)) {
         SkinChildControls(control);
-        Attach(QStringLiteral("TSkinBox"), control, true);
+        Attach(ControlKind::Box, control, true);
     } else if (IsReportList(control) && Gate(TSkinData::xcScrollbar)) {
-        Attach(QStringLiteral("TSkinListView"), control);
+        Attach(ControlKind::ListView, control);
     } else if (HasOwnScrollbars(control) && Gate(TSkinData::xcScrollbar)) {
-        Attach(QStringLiteral("TSkinScrollbar"), control);
+        Attach(ControlKind::Scrollbar, control);
     } else if (pushButton && Gate(TSkinData::xcButton)) {
-        Attach(pushButton->menu() ? QStringLiteral("TSkinMenuButton")
-                                  : QStringLiteral("TSkinButton"),
-               control);
+        Attach(pushButton->menu() ? ControlKind::MenuButton : ControlKind::Button, control);
     } else if (Is<QLineEdit>(control) && Gate(TSkinData::xcEdit)) {
-        Attach(QStringLiteral("TSkinEdit"), control);
+        Attach(ControlKind::Edit, control);
     } else if (Is<QDialog>(control) || Is<QMainWindow>(control)) {
         // A window embedded in the window.
-        Attach(QStringLiteral("TSkinBox"), control, true);
+        Attach(ControlKind::Box, control, true);
     }
 }
 
@@ -288,7 +285,7 @@ void TControlWalk::SkinEditIfBordered(QWidget *control) {
     const auto *edit = qobject_cast<const QLineEdit *>(control);
     const auto *frame = qobject_cast<const QFrame *>(control);
     if ((edit && edit->hasFrame()) || (frame && frame->frameWidth() > 0))
-        Attach(QStringLiteral("TSkinEdit"), control);
+        Attach(ControlKind::Edit, control);
 }
 
 bool TControlWalk::FindSkin3rdKind(const QString &className, QWidget *control) {
@@ -299,55 +296,53 @@ bool TControlWalk::FindSkin3rdKind(const QString &className, QWidget *control) {
     const auto is = [&kind](const char *name) { return kind == QLatin1String(name); };
     const std::shared_ptr<const SkinObjects> skin = data->Objects();
     if (is("combobox") && Gate(TSkinData::xcCombo)) {
-        Attach(QStringLiteral("TSkinComBox"), control);
+        Attach(ControlKind::ComBox, control);
     } else if (is("edit") && Gate(TSkinData::xcEdit)) {
         SkinEditIfBordered(control);
     } else if (is("radiobutton") && Gate(TSkinData::xcRadioButton)) {
-        Attach(QStringLiteral("TSkinRadioButton"), control);
+        Attach(ControlKind::RadioButton, control);
     } else if (is("panel") && Gate(TSkinData::xcPanel)) {
         SetPropByName(control, QStringLiteral("Transparent"), QStringLiteral("True"));
-        Attach(QStringLiteral("TSkinBox"), control, true);
+        Attach(ControlKind::Box, control, true);
     } else if (is("trackbar") && Gate(TSkinData::xcTrackBar)) {
         SetPropByName(control, QStringLiteral("Transparent"), QStringLiteral("True"));
-        Attach(QStringLiteral("TSkinTrackBar"), control);
+        Attach(ControlKind::TrackBar, control);
     } else if (is("button") && Gate(TSkinData::xcButton)) {
-        Attach(QStringLiteral("TSkinButton"), control);
+        Attach(ControlKind::Button, control);
     } else if (is("datetimepicker") && Gate(TSkinData::xcCombo)) {
-        Attach(QStringLiteral("TSkinDateTime"), control);
+        Attach(ControlKind::DateTime, control);
     } else if (is("mediaplayer") && Gate(TSkinData::xcButton)) {
-        Attach(QStringLiteral("TSkinMP"), control);
+        Attach(ControlKind::MediaPlayer, control);
     } else if (is("bitbtn") && Gate(TSkinData::xcButton)) {
         const bool dropDown = className.toLower() == QLatin1String("tcxbutton") &&
                               GetEnumPropByName(control, QStringLiteral("Kind")) ==
                                   QLatin1String("cxbkDropDownButton");
-        Attach(dropDown ? QStringLiteral("TSkinMenuButton") : QStringLiteral("TSkinBitButton"),
-               control);
+        Attach(dropDown ? ControlKind::MenuButton : ControlKind::BitButton, control);
     } else if (is("pngbitbtn") && Gate(TSkinData::xcButton)) {
-        if (auto *button =
-                qobject_cast<TSkinBitButton *>(Attach(QStringLiteral("TSkinBitButton"), control)))
+        if (auto *button = qobject_cast<TSkinBitButton *>(Attach(ControlKind::BitButton, control)))
             button->GlyphPropName = QStringLiteral("PngImage");
     } else if (is("menubtn") && Gate(TSkinData::xcButton)) {
-        Attach(QStringLiteral("TSkinMenuButton"), control);
+        Attach(ControlKind::MenuButton, control);
     } else if (is("speedbutton") && Gate(TSkinData::xcSpeedButton)) {
-        Attach(QStringLiteral("TSkinSpeedButton"), control);
+        Attach(ControlKind::SpeedButton, control);
     } else if (is("tab") && Gate(TSkinData::xcTab) && skin && skin->Tabs) {
-        Attach(QStringLiteral("TSkinTab"), control);
+        Attach(ControlKind::Tab, control);
     } else if (is("progress") && Gate(TSkinData::xcProgress)) {
-        Attach(QStringLiteral("TSkinProgress"), control);
+        Attach(ControlKind::Progress, control);
     } else if ((is("scrollbar") || is("singlescrollbar")) && Gate(TSkinData::xcScrollbar)) {
-        Attach(QStringLiteral("TSkinScrollbar"), control);
+        Attach(ControlKind::Scrollbar, control);
         if (is("scrollbar"))
             SkinChildControls(control);
     } else if (is("embedscrollbar") && Gate(TSkinData::xcScrollbar)) {
         for (QObject *child : control->children())
             if (auto *w = qobject_cast<QWidget *>(child); w && HasOwnScrollbars(w))
-                Attach(QStringLiteral("TSkinScrollbar"), w);
+                Attach(ControlKind::Scrollbar, w);
     } else if (is("container")) {
         SkinChildControls(control);
     } else if (is("groupbox") && Gate(TSkinData::xcGroupBox)) {
-        Attach(QStringLiteral("TSkinGroupBox"), control, true);
+        Attach(ControlKind::GroupBox, control, true);
     } else if (is("advpagecontrol") && Gate(TSkinData::xcTab)) {
-        Attach(QStringLiteral("TSkinAdvPage"), control, true);
+        Attach(ControlKind::AdvPage, control, true);
     } else if ((is("radiogroup") && Gate(TSkinData::xcGroupBox)) ||
                (is("checkgroup") && Gate(TSkinData::xcPanel))) {
         const bool radio = is("radiogroup");
@@ -355,15 +350,15 @@ bool TControlWalk::FindSkin3rdKind(const QString &className, QWidget *control) {
             for (QObject *child : control->children())
                 if (auto *w = qobject_cast<QWidget *>(child)) {
                     const bool vendor = ClassName(w).toUpper().contains(QLatin1String("TRZ"));
-                    Attach(vendor  ? QStringLiteral("TSkinObjImage")
-                           : radio ? QStringLiteral("TSkinRadioButton")
-                                   : QStringLiteral("TSkinCheckBox"),
+                    Attach(vendor  ? ControlKind::ObjImage
+                           : radio ? ControlKind::RadioButton
+                                   : ControlKind::CheckBox,
                            w, vendor);
                 }
         if (radio || Gate(TSkinData::xcGroupBox))
-            Attach(QStringLiteral("TSkinGroupBox"), control, true);
+            Attach(ControlKind::GroupBox, control, true);
     } else if (is("checkbox") && Gate(TSkinData::xcCheckBox)) {
-        Attach(QStringLiteral("TSkinCheckBox"), control);
+        Attach(ControlKind::CheckBox, control);
     }
     return true;
 }
@@ -373,33 +368,31 @@ void TControlWalk::SkinNativeWindow(QWidget *control) {
         return;
     if (auto *button = qobject_cast<QPushButton *>(control)) {
         if (Gate(TSkinData::xcButton) && !button->text().isEmpty())
-            Attach(button->icon().isNull() ? QStringLiteral("TSkinButton")
-                                           : QStringLiteral("TSkinBitButton"),
-                   control);
+            Attach(button->icon().isNull() ? ControlKind::Button : ControlKind::BitButton, control);
     } else if (Is<QCheckBox>(control)) {
         if (Gate(TSkinData::xcCheckBox))
-            Attach(QStringLiteral("TSkinCheckBox"), control);
+            Attach(ControlKind::CheckBox, control);
     } else if (Is<QRadioButton>(control)) {
         if (Gate(TSkinData::xcRadioButton))
-            Attach(QStringLiteral("TSkinRadioButton"), control);
+            Attach(ControlKind::RadioButton, control);
     } else if (Is<QComboBox>(control)) {
         if (Gate(TSkinData::xcCombo))
-            Attach(QStringLiteral("TSkinComBox"), control);
+            Attach(ControlKind::ComBox, control);
     } else if (Is<QSizeGrip>(control)) {
-        Attach(QStringLiteral("TSkinSizer"), control);
+        Attach(ControlKind::Sizer, control);
     } else if (Is<QDialog>(control)) {
         Walk(control);
-        Attach(QStringLiteral("TSkinBoxH"), control);
+        Attach(ControlKind::BoxH, control);
     } else if (Is<QProgressBar>(control)) {
-        Attach(QStringLiteral("TSkinProgress"), control);
+        Attach(ControlKind::Progress, control);
     } else if (Is<QTabBar>(control)) {
         if (Gate(TSkinData::xcTab))
-            Attach(QStringLiteral("TSkinTab"), control);
+            Attach(ControlKind::Tab, control);
     } else if (Is<QToolBar>(control)) {
-        Attach(QStringLiteral("TSkinBoxH"), control);
+        Attach(ControlKind::BoxH, control);
     } else if (Is<QLineEdit>(control)) {
         if (Gate(TSkinData::xcEdit))
-            Attach(QStringLiteral("TSkinEdit"), control);
+            Attach(ControlKind::Edit, control);
     }
 }
 

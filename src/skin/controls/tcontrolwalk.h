@@ -1,12 +1,12 @@
 #pragma once
 
+#include "skin/controls/controlskinfactory.h"
 #include "skin/data/tskindata.h"
 
 #include <QHash>
 #include <QObject>
 #include <QPointer>
 #include <QString>
-#include <functional>
 
 class QWidget;
 
@@ -28,8 +28,8 @@ class TControlWalk : public QObject {
 public:
     static TControlWalk *Of(TWinSkinForm *skinForm, TSkinData *skinData);
 
-    // Creates the skin objects; CreateControlSkin unless replaced.
-    std::function<TSkinControl *(const QString &kind, QWidget *control)> Factory;
+    // Replaces CreateControlSkin as the maker of the skin objects.
+    void SetFactory(ControlSkinFactory make) { factory = std::move(make); }
 
     // An application window: each control decided by the component's OnSkinControl, its
     // Skin3rd table, then by its widget class, each kind gated by SkinControls.
@@ -57,10 +57,11 @@ private:
     void Visit(QWidget *control);
     void ClassTests(QWidget *control);
     bool Gate(TSkinData::TSkinControlType type) const;
-    TSkinControl *Attach(const QString &kind, QWidget *control, bool changeColor = false);
+    TSkinControl *Attach(ControlKind kind, QWidget *control, bool changeColor = false);
     void SkinEditIfBordered(QWidget *control);
     void ReadSkin3rd();
 
+    ControlSkinFactory factory;
     TWinSkinForm *skinForm;
     QPointer<TSkinData> data;
     QHash<QString, QString> skin3rdKinds; // lower-cased class name -> kind

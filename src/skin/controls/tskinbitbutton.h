@@ -35,6 +35,7 @@ class TSkinBitButton : public TSkinButton {
 
 public:
     explicit TSkinBitButton(QAbstractButton *button);
+    ControlKind Kind() const override { return ControlKind::BitButton; }
 
     QString GlyphPropName;
 

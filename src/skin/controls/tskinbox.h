@@ -11,6 +11,7 @@ class TSkinBox : public TSkinControl {
 
 public:
     explicit TSkinBox(QWidget *panel);
+    ControlKind Kind() const override { return ControlKind::Box; }
 
 protected:
     bool HooksEvents() const override { return false; }

@@ -15,6 +15,7 @@ class TSkinButton : public TSkinControl {
 
 public:
     explicit TSkinButton(QAbstractButton *button);
+    ControlKind Kind() const override { return ControlKind::Button; }
 
     void InitSkin(TWinSkinForm *skinForm, TSkinData *skinData, bool changeColor) override;
     void DrawControl(QPainter &dc, const QRect &rect) override;

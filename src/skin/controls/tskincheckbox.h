@@ -19,6 +19,7 @@ class TSkinCheckBox : public TSkinControl {
 
 public:
     explicit TSkinCheckBox(QAbstractButton *button);
+    ControlKind Kind() const override { return ControlKind::CheckBox; }
 
     void InitSkin(TWinSkinForm *skinForm, TSkinData *skinData, bool changeColor) override;
     void DrawControl(QPainter &dc, const QRect &rect) override;

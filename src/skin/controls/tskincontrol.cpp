@@ -26,11 +26,6 @@ TWinSkinForm *TSkinControl::SkinForm() const {
     return skinForm;
 }
 
-QString TSkinControl::Kind() const {
-    const QString name = QString::fromLatin1(metaObject()->className());
-    return name.mid(name.lastIndexOf(QLatin1Char(':')) + 1);
-}
-
 void TSkinControl::InitSkin(TWinSkinForm *form, TSkinData *data, bool colour) {
     if (initialized || !control)
         return;

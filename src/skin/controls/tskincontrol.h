@@ -1,5 +1,6 @@
 #pragma once
 
+#include "skin/controls/controlkind.h"
 #include "skin/data/tskindata.h"
 #include "skin/draw/skindrawtext.h"
 
@@ -52,8 +53,8 @@ public:
     // Schedules a repaint of the widget.
     void RefreshControl();
 
-    // The skin's class name ("TSkinButton").
-    QString Kind() const;
+    // The kind of skin this is (its name: kindName).
+    virtual ControlKind Kind() const = 0;
     QWidget *Control() const { return control; }
     TWinSkinForm *SkinForm() const;
     TSkinData *SkinData() const { return skinData; }

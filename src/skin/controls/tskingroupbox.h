@@ -15,6 +15,7 @@ class TSkinGroupBox : public TSkinControl {
 
 public:
     explicit TSkinGroupBox(QGroupBox *box);
+    ControlKind Kind() const override { return ControlKind::GroupBox; }
 
     void InitSkin(TWinSkinForm *skinForm, TSkinData *skinData, bool changeColor) override;
     void DrawControl(QPainter &dc, const QRect &rect) override;

@@ -11,6 +11,7 @@ class TSkinMenuButton : public TSkinButton {
 
 public:
     explicit TSkinMenuButton(QAbstractButton *button);
+    ControlKind Kind() const override { return ControlKind::MenuButton; }
 
 protected:
     TSkinData::TSkinControlTypes KindSwitch() const override { return TSkinData::xcButton; }

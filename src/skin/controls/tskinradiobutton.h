@@ -14,6 +14,7 @@ class TSkinRadioButton : public TSkinCheckBox {
 
 public:
     explicit TSkinRadioButton(QAbstractButton *button);
+    ControlKind Kind() const override { return ControlKind::RadioButton; }
 
 protected:
     TSkinData::TSkinControlTypes KindSwitch() const override { return TSkinData::xcRadioButton; }

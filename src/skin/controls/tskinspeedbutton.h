@@ -13,6 +13,7 @@ class TSkinSpeedButton : public TSkinBitButton {
 
 public:
     explicit TSkinSpeedButton(QAbstractButton *button);
+    ControlKind Kind() const override { return ControlKind::SpeedButton; }
 
 protected:
     TSkinData::TSkinControlTypes KindSwitch() const override { return TSkinData::xcSpeedButton; }

@@ -22,6 +22,7 @@ class TSkinStatusBar : public TSkinControl {
 
 public:
     explicit TSkinStatusBar(QStatusBar *bar);
+    ControlKind Kind() const override { return ControlKind::StatusBar; }
 
     void InitSkin(TWinSkinForm *skinForm, TSkinData *skinData, bool changeColor) override;
     void DrawControl(QPainter &dc, const QRect &rect) override;
