@@ -2,6 +2,7 @@
 #include "ledger/mainwindow/tfrmmain.h"
 
 #include "ledger/accounts/bankpage.h"
+#include "ledger/core/formtools.h"
 #include "ledger/loans/loanpage.h"
 #include "ledger/records/inoutpage.h"
 #include "ledger/transfers/transferpage.h"
@@ -9,18 +10,10 @@
 
 #include <QRadioButton>
 #include <QStackedWidget>
-#include <QVBoxLayout>
 
 namespace ledger {
 
 namespace {
-
-void placePage(QWidget *sheet, QWidget *page) {
-    auto *layout = sheet->layout() ? sheet->layout() : new QVBoxLayout(sheet);
-    layout->setContentsMargins(0, 0, 0, 0);
-    page->setParent(sheet);
-    layout->addWidget(page);
-}
 
 RecordPage *pageOn(QWidget *sheet) {
     return sheet->findChild<RecordPage *>();
@@ -29,12 +22,12 @@ RecordPage *pageOn(QWidget *sheet) {
 } // namespace
 
 void TfrmMain::createRecordPages() {
-    placePage(ui->tbsIncome, new InOutPage(InOutKind::income()));
-    placePage(ui->tbsOut, new InOutPage(InOutKind::expense()));
+    placeOnSheet(ui->tbsIncome, new InOutPage(InOutKind::income()));
+    placeOnSheet(ui->tbsOut, new InOutPage(InOutKind::expense()));
     // Qualified: the page indexes BankPage and TransferPage hide the class names here.
-    placePage(ui->tbsBank, new ledger::BankPage);
-    placePage(ui->tbsTransfer, new ledger::TransferPage);
-    placePage(ui->tbsBorrow, new LoanPage);
+    placeOnSheet(ui->tbsBank, new ledger::BankPage);
+    placeOnSheet(ui->tbsTransfer, new ledger::TransferPage);
+    placeOnSheet(ui->tbsBorrow, new LoanPage);
 }
 
 void TfrmMain::openRecordPage(int pageIndex) {

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QList>
+#include <QWidget>
+
+class QKeyEvent;
+
+namespace ledger {
+
+// A form that is walked with the keyboard alone: Tab and Shift+Tab go round its visible,
+// enabled controls in focus-chain order and never leave it or land on a hidden control; Enter
+// on a focused button presses it, as Space does.
+class FormPanel : public QWidget {
+    Q_OBJECT
+public:
+    explicit FormPanel(QWidget *parent = nullptr);
+
+    // The focus chain follows the widgets in this order (the visual order of a form).
+    static void setTabChain(const QList<QWidget *> &widgets);
+    // Enter or Return on a focused push or tool button inside scope: the button is clicked.
+    // False when the event is something else.
+    static bool pressFocusedButton(QKeyEvent *event, const QWidget *scope);
+
+protected:
+    bool focusNextPrevChild(bool next) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    bool takesTab(const QWidget *widget) const;
+};
+
+} // namespace ledger
