@@ -35,6 +35,7 @@ kexbora_add_tests(ledger kexbora_ledger
     tst_investcalc
     tst_login
     tst_lookuplists
+    tst_maintenanceforms
     tst_mainwindow
     tst_modifypwd
     tst_moneytext

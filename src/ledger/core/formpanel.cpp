@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QKeyEvent>
 #include <QRadioButton>
+#include <QTabBar>
 
 namespace ledger {
 
@@ -46,6 +47,21 @@ bool FormPanel::focusNextPrevChild(bool next) {
             return true;
         }
     }
+}
+
+void FormPanel::focusFirstField() {
+    for (QWidget *w = nextInFocusChain(); w != this; w = w->nextInFocusChain()) {
+        if (takesTab(w) && !qobject_cast<QTabBar *>(w)) {
+            w->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+}
+
+void FormPanel::showEvent(QShowEvent *event) {
+    QWidget::showEvent(event);
+    if (!isAncestorOf(QApplication::focusWidget()))
+        focusFirstField();
 }
 
 void FormPanel::keyPressEvent(QKeyEvent *event) {

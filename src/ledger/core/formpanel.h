@@ -9,7 +9,8 @@ namespace ledger {
 
 // A form that is walked with the keyboard alone: Tab and Shift+Tab go round its visible,
 // enabled controls in focus-chain order and never leave it or land on a hidden control; Enter
-// on a focused button presses it, as Space does.
+// on a focused button presses it, as Space does; when it is shown, its first field has the
+// focus.
 class FormPanel : public QWidget {
     Q_OBJECT
 public:
@@ -21,9 +22,13 @@ public:
     // False when the event is something else.
     static bool pressFocusedButton(QKeyEvent *event, const QWidget *scope);
 
+    // Focuses the first control Tab would reach (tab bars aside).
+    void focusFirstField();
+
 protected:
     bool focusNextPrevChild(bool next) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     bool takesTab(const QWidget *widget) const;

@@ -122,6 +122,7 @@ void TfrmParam::FormShow() {
     guardDb("list editor load",
             [&] { entries.append(LookupLists(ledgerDb()).values(m_listName)); });
     m_entries->setStringList(entries);
+    ui->lvList->setFocus(Qt::OtherFocusReason);
 }
 
 QStringList TfrmParam::entries() const {
