@@ -11,6 +11,7 @@
 #include "skin/window/twinskinform.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QImage>
 #include <QPushButton>
 #include <QStackedWidget>
@@ -66,7 +67,7 @@ void SkinPagePaint(benchmark::State &state) {
     QImage image;
     for (auto _ : state)
         Render(maintenance, image);
-    state.counters["skinned"] = double(form.Controls.size());
+    state.counters["skinned"] = double(form.Controls().size());
 }
 
 void ControlDiscovery(benchmark::State &state) {
@@ -81,8 +82,9 @@ void ControlDiscovery(benchmark::State &state) {
         auto form = std::make_unique<skin::TWinSkinForm>(nullptr, nullptr);
         skin::TControlWalk::Of(form.get(), data)->SkinFormControls(&main);
         state.PauseTiming();
-        skinned = form->Controls.size();
-        form.reset(); // the skins go with the window's object
+        skinned = form->Controls().size();
+        form.reset(); // the skins go with the window's object (deleted later)
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         state.ResumeTiming();
     }
     state.counters["widgets"] = double(main.findChildren<QWidget *>().size());

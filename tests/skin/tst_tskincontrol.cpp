@@ -76,9 +76,9 @@ void TestTSkinControl::lifetimes() {
     auto *skin = new TSkinButton(button);
     skin->InitSkin(form.get(), data.get(), false);
     skin->InitSkin(form.get(), data.get(), false);
-    QCOMPARE(form->Controls, QList<QPointer<QObject>>{skin});
+    QCOMPARE(form->Controls(), QList<QPointer<QObject>>{skin});
     delete button;
-    QVERIFY(form->Controls.isEmpty());
+    QVERIFY(form->Controls().isEmpty());
     // Gone with the window's object: the widget is its own again.
     QPushButton other;
     QPointer<TSkinControl> otherSkin = new TSkinButton(&other);
