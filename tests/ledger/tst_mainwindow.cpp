@@ -118,6 +118,12 @@ private slots:
         QCOMPARE(page(*w), int(TfrmMain::OutPage));
         QTest::keyClick(tv1, Qt::Key_Up);
         QCOMPARE(page(*w), int(TfrmMain::IncomePage));
+        // Tab goes on from the tree into the page shown (never onto the hidden tabs), and Space
+        // there opens the form on its first field.
+        QTest::keyClick(tv1, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("sbtn_in_Add"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cbb_In_staffname"));
         QTest::mouseClick(tv1->viewport(), Qt::LeftButton, {},
                           tv1->visualItemRect(node(*w, 6)).center());
         QCOMPARE(page(*w), int(TfrmMain::StatPage));

@@ -152,6 +152,9 @@ void TfrmMain::buildTree() {
 void TfrmMain::FormCreate() {
     resize(970, 670);
     ui->PageControl1->tabBar()->hide();
+    // Its hidden tabs never take the focus: Tab goes from the tree on into the page shown.
+    ui->PageControl1->setFocusPolicy(Qt::NoFocus);
+    ui->PageControl1->tabBar()->setFocusPolicy(Qt::NoFocus);
     setTreePosition();
     ui->tv1->setCurrentItem(ui->tv1->topLevelItem(0)->child(0));
     showPage(HomePage);
