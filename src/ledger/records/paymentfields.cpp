@@ -84,6 +84,8 @@ void PaymentFields::formChange() {
     const QString form = m_form->currentText().trimmed();
     guardDb("account list",
             [&] { fillComboItems(m_account, Cards(ledgerDb()).validAccounts(form), true, false); });
+    // No account chosen yet: the Down key picks the first.
+    setComboText(m_account, QString());
 }
 
 QString PaymentFields::form() {

@@ -76,8 +76,8 @@ void RecordPage::buildQueryPage(const RecordPageNames &names) {
     auto *actions = new QGroupBox(page);
     auto *actionRow = new QHBoxLayout(actions);
     actionRow->setContentsMargins(6, 2, 6, 2);
-    auto *add = makeToolButton(names.addButton, QStringLiteral("添加"),
-                               QStyle::SP_FileDialogNewFolder, actions);
+    auto *add = m_addButton = makeToolButton(names.addButton, QStringLiteral("添加"),
+                                             QStyle::SP_FileDialogNewFolder, actions);
     auto *edit = makeToolButton(names.editButton, QStringLiteral("修改"),
                                 QStyle::SP_FileDialogDetailedView, actions);
     auto *del =
@@ -314,6 +314,8 @@ void RecordPage::exportClick() {
 
 void RecordPage::showQueryPage() {
     m_pages->setCurrentIndex(0);
+    // The keyboard goes on from "添加" (the form's controls are gone from sight).
+    m_addButton->setFocus(Qt::OtherFocusReason);
 }
 
 void RecordPage::saveRecord(const std::function<bool(Db &)> &save) {

@@ -18,6 +18,7 @@ class QHBoxLayout;
 class QLabel;
 class QPushButton;
 class QStackedWidget;
+class QToolButton;
 
 namespace ledger {
 
@@ -164,6 +165,7 @@ private:
     std::function<QDate()> m_today;
     QStackedWidget *m_pages = nullptr;
     QHBoxLayout *m_toolBar = nullptr;
+    QToolButton *m_addButton = nullptr;
     QButtonGroup *m_periods = nullptr;
     RecordList *m_list = nullptr;
     QLabel *m_countLabel = nullptr;
