@@ -118,8 +118,10 @@ private slots:
         QCOMPARE(page(*w), int(TfrmMain::OutPage));
         QTest::keyClick(tv1, Qt::Key_Up);
         QCOMPARE(page(*w), int(TfrmMain::IncomePage));
-        // Tab goes on from the tree into the page shown (never onto the hidden tabs), and Space
-        // there opens the form on its first field.
+        // Tab goes on from the tree into the page shown (never onto the hidden tabs nor into the
+        // browser pane under the tree), and Space there opens the form on its first field.
+        for (WebPaneStub *pane : panes)
+            pane->setFocusPolicy(Qt::StrongFocus);
         QTest::keyClick(tv1, Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("sbtn_in_Add"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);

@@ -29,8 +29,8 @@ bool FormPanel::pressFocusedButton(QKeyEvent *event, const QWidget *scope) {
     return true;
 }
 
-bool FormPanel::takesTab(const QWidget *widget) const {
-    return isAncestorOf(widget) && widget->isVisible() && widget->isEnabled() &&
+bool FormPanel::takesTab(const QWidget *scope, const QWidget *widget) {
+    return scope->isAncestorOf(widget) && widget->isVisible() && widget->isEnabled() &&
            (widget->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && !widget->focusProxy();
 }
 
@@ -42,7 +42,7 @@ bool FormPanel::focusNextPrevChild(bool next) {
         w = next ? w->nextInFocusChain() : w->previousInFocusChain();
         if (w == current)
             return true;
-        if (takesTab(w)) {
+        if (takesTab(this, w)) {
             w->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
             return true;
         }
@@ -50,12 +50,17 @@ bool FormPanel::focusNextPrevChild(bool next) {
 }
 
 void FormPanel::focusFirstField() {
-    for (QWidget *w = nextInFocusChain(); w != this; w = w->nextInFocusChain()) {
-        if (takesTab(w) && !qobject_cast<QTabBar *>(w)) {
-            w->setFocus(Qt::OtherFocusReason);
-            return;
+    focusFirstControl(this);
+}
+
+bool FormPanel::focusFirstControl(QWidget *scope) {
+    for (QWidget *w = scope->nextInFocusChain(); w != scope; w = w->nextInFocusChain()) {
+        if (takesTab(scope, w) && !qobject_cast<QTabBar *>(w)) {
+            w->setFocus(Qt::TabFocusReason);
+            return true;
         }
     }
+    return false;
 }
 
 void FormPanel::showEvent(QShowEvent *event) {

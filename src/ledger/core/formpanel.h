@@ -24,6 +24,8 @@ public:
 
     // Focuses the first control Tab would reach (tab bars aside).
     void focusFirstField();
+    // The same inside any widget: false when it holds no such control.
+    static bool focusFirstControl(QWidget *scope);
 
 protected:
     bool focusNextPrevChild(bool next) override;
@@ -31,7 +33,8 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    bool takesTab(const QWidget *widget) const;
+    // Shown, enabled, inside scope and taking the focus by Tab itself (no proxy).
+    static bool takesTab(const QWidget *scope, const QWidget *widget);
 };
 
 } // namespace ledger
