@@ -16,11 +16,8 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QRadioButton>
 #include <QStyle>
 #include <QToolButton>
 
@@ -69,30 +66,17 @@ void BankPage::buildQueryTools() {
     reconcile->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
     disconnect(reconcile, &QToolButton::clicked, this, &RecordPage::deleteClick);
     connect(reconcile, &QToolButton::clicked, this, &BankPage::sbtn_bank_delClick);
-    auto *history = new QToolButton(reconcile->parentWidget());
-    history->setObjectName(QStringLiteral("sbtn_bank_hislist"));
-    history->setText(QStringLiteral("查看明细账"));
-    history->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
-    history->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    history->setAutoRaise(true);
-    reconcile->parentWidget()->layout()->addWidget(history);
-    connect(history, &QToolButton::clicked, this, &BankPage::sbtn_bank_hislistClick);
+    connect(addActionButton(QStringLiteral("sbtn_bank_hislist"), QStringLiteral("查看明细账"),
+                            QStyle::SP_FileDialogContentsView),
+            &QToolButton::clicked, this, &BankPage::sbtn_bank_hislistClick);
+    m_statusRadios = addRadioGroup({{QStringLiteral("rdb_bank_valid"), QStringLiteral("在用")},
+                                    {QStringLiteral("rdb_bank_invalid"), QStringLiteral("废卡")},
+                                    {QStringLiteral("rdb_bank_all"), QStringLiteral("全部")}},
+                                   0);
+}
 
-    auto *group = new QGroupBox(this);
-    auto *row = new QHBoxLayout(group);
-    row->setContentsMargins(6, 2, 6, 2);
-    m_statusRadios = new QButtonGroup(this);
-    const std::pair<const char *, const char *> radios[] = {
-        {"rdb_bank_valid", "在用"}, {"rdb_bank_invalid", "废卡"}, {"rdb_bank_all", "全部"}};
-    for (const auto &[name, caption] : radios) {
-        auto *radio = new QRadioButton(QString::fromUtf8(caption), group);
-        radio->setObjectName(QLatin1String(name));
-        m_statusRadios->addButton(radio, int(m_statusRadios->buttons().size()));
-        row->addWidget(radio);
-        connect(radio, &QRadioButton::clicked, this, &BankPage::showList);
-    }
-    m_statusRadios->button(0)->setChecked(true);
-    toolBar()->insertWidget(1, group);
+void BankPage::showValid() {
+    selectRadio(m_statusRadios, 0);
 }
 
 void BankPage::buildFields() {

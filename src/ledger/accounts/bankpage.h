@@ -26,6 +26,8 @@ public:
     void sbtn_bank_hislistClick();
 
     Cards::Filter status() const;
+    // "在用" checked and listed (the list is read once).
+    void showValid();
 
 protected:
     // The accounts of the checked status (showList is showBank).

@@ -8,7 +8,6 @@
 #include "ledger/transfers/transferpage.h"
 #include "ui_tfrmmain.h"
 
-#include <QRadioButton>
 #include <QStackedWidget>
 
 namespace ledger {
@@ -44,8 +43,7 @@ void TfrmMain::openRecordPage(int pageIndex) {
         page->pages()->setCurrentIndex(0);
     }
     if (auto *bank = qobject_cast<ledger::BankPage *>(page)) {
-        bank->findChild<QRadioButton *>(QStringLiteral("rdb_bank_valid"))->setChecked(true);
-        bank->showList();
+        bank->showValid();
         return;
     }
     // This month, or everything when the month has no rows.

@@ -85,6 +85,7 @@ void RecordPage::buildQueryPage(const RecordPageNames &names) {
     actionRow->addWidget(add);
     actionRow->addWidget(edit);
     actionRow->addWidget(del);
+    m_actions = actionRow;
     m_toolBar->addWidget(actions);
     m_toolBar->addStretch(1);
     layout->addLayout(m_toolBar);
@@ -172,39 +173,59 @@ std::optional<QDate> RecordPage::periodStart(Period period, const QDate &today) 
     return std::nullopt;
 }
 
+QToolButton *RecordPage::addActionButton(const QString &name, const QString &caption,
+                                         QStyle::StandardPixmap icon) {
+    QToolButton *button = makeToolButton(name, caption, icon, m_actions->parentWidget());
+    m_actions->addWidget(button);
+    return button;
+}
+
 void RecordPage::setListColumns(const QStringList &captions, const QList<int> &widths) {
     m_list->setColumns(captions, widths);
 }
 
-void RecordPage::createPeriodRadios(const QString &word) {
-    auto *group = new QGroupBox(this);
-    auto *row = new QHBoxLayout(group);
+QButtonGroup *RecordPage::addRadioGroup(const QList<std::pair<QString, QString>> &radios,
+                                        int checked) {
+    auto *box = new QGroupBox(this);
+    auto *row = new QHBoxLayout(box);
     row->setContentsMargins(6, 2, 6, 2);
-    m_periods = new QButtonGroup(this);
-    static const struct {
-        const char *suffix;
-        const char *caption;
-        Period period;
-    } radios[] = {{"today", "显示今日数据", Period::Today},
-                  {"month", "显示本月数据", Period::Month},
-                  {"year", "显示本年数据", Period::Year},
-                  {"all", "显示全部数据", Period::All}};
-    for (const auto &r : radios) {
-        auto *radio = new QRadioButton(QString::fromUtf8(r.caption), group);
-        radio->setObjectName(QStringLiteral("rdb_%1_%2").arg(word, QLatin1String(r.suffix)));
-        m_periods->addButton(radio, int(r.period));
+    auto *group = new QButtonGroup(this);
+    for (const auto &[name, caption] : radios) {
+        auto *radio = new QRadioButton(caption, box);
+        radio->setObjectName(name);
+        group->addButton(radio, int(group->buttons().size()));
         row->addWidget(radio);
-        // Checking a radio in code reloads the list as a click does.
-        connect(radio, &QRadioButton::toggled, this, [this](bool on) {
-            if (on)
-                showList();
-        });
     }
     {
-        const QSignalBlocker blocker(m_periods->button(int(Period::Month)));
-        m_periods->button(int(Period::Month))->setChecked(true);
+        const QSignalBlocker blocker(group->button(checked));
+        group->button(checked)->setChecked(true);
     }
-    m_toolBar->insertWidget(1, group);
+    // Checking a radio in code reloads the list as a click does.
+    connect(group, &QButtonGroup::idToggled, this, [this](int, bool on) {
+        if (on)
+            showList();
+    });
+    m_toolBar->insertWidget(1, box);
+    return group;
+}
+
+void RecordPage::selectRadio(QButtonGroup *group, int id) {
+    QAbstractButton *radio = group ? group->button(id) : nullptr;
+    if (!radio || radio->isChecked())
+        showList();
+    else
+        radio->setChecked(true);
+}
+
+void RecordPage::createPeriodRadios(const QString &word) {
+    const auto radio = [&word](const char *suffix, const char *caption) {
+        return std::pair(QStringLiteral("rdb_%1_%2").arg(word, QLatin1String(suffix)),
+                         QString::fromUtf8(caption));
+    };
+    // In the order of Period.
+    m_periods = addRadioGroup({radio("today", "显示今日数据"), radio("month", "显示本月数据"),
+                               radio("year", "显示本年数据"), radio("all", "显示全部数据")},
+                              int(Period::Month));
 }
 
 RecordPage::Period RecordPage::period() const {
@@ -214,11 +235,7 @@ RecordPage::Period RecordPage::period() const {
 }
 
 void RecordPage::selectPeriod(Period period) {
-    QAbstractButton *radio = m_periods ? m_periods->button(int(period)) : nullptr;
-    if (!radio || radio->isChecked())
-        showList();
-    else
-        radio->setChecked(true);
+    selectRadio(m_periods, int(period));
 }
 
 void RecordPage::showCurrentPeriod() {

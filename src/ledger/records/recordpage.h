@@ -6,6 +6,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QStyle>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -113,7 +114,14 @@ protected:
     // Query page pieces for subclasses.
     void setListColumns(const QStringList &captions, const QList<int> &widths);
     void createPeriodRadios(const QString &word);
-    QHBoxLayout *toolBar() const { return m_toolBar; }
+    // A group of radios (name, caption) beside the tool buttons, ids in order, one checked;
+    // checking one reloads the list.
+    QButtonGroup *addRadioGroup(const QList<std::pair<QString, QString>> &radios, int checked);
+    // Checks the radio and loads the list once.
+    void selectRadio(QButtonGroup *group, int id);
+    // A tool button after "删除".
+    QToolButton *addActionButton(const QString &name, const QString &caption,
+                                 QStyle::StandardPixmap icon);
     // The maintenance page's fields.
     RecordForm *form() const { return m_form; }
 
@@ -166,6 +174,7 @@ private:
     QStackedWidget *m_pages = nullptr;
     QHBoxLayout *m_toolBar = nullptr;
     QToolButton *m_addButton = nullptr;
+    QHBoxLayout *m_actions = nullptr;
     QButtonGroup *m_periods = nullptr;
     RecordList *m_list = nullptr;
     QLabel *m_countLabel = nullptr;
