@@ -89,12 +89,16 @@ kexbora_add_tests(skin kexbora_skin
     tst_skindata
     tst_skindrawtext
     tst_skinedits
+    tst_skinfacefill
     tst_skinlists
     tst_skinmanage
+    tst_skinmediaplayer
     tst_skinobjects
     tst_skinreader
     tst_skinstyle
     tst_skinsweep
+    tst_skintabs
+    tst_skintrackbar
     tst_tcontrolwalk
     tst_tskincontrol
     tst_winskinform
