@@ -50,7 +50,7 @@ void TFrameMouse::Hover(QHoverEvent *event) {
     if (!drag.Active())
         UpdateCursor(hit, p);
     if (form.IsActive())
-        tracker.Hover(IsFrameHit(hit) ? form.ObjectAt(p) : nullptr);
+        tracker.Hover(IsFrameHit(hit) ? ObjectAt(p, hit) : nullptr);
 }
 
 bool TFrameMouse::Move(QMouseEvent *event) {
@@ -66,6 +66,11 @@ bool TFrameMouse::Press(QMouseEvent *event) {
         return false;
     if (event->button() != Qt::LeftButton)
         return true; // a right press on the caption is followed by its context-menu event
+    if (hit == FrameHit::MenuBar) {
+        if (TFrameMenuBar *bar = form.MenuBar())
+            bar->Press(p);
+        return true;
+    }
     if (TWinSysButton *object = form.ObjectAt(p)) {
         if (!form.IsActive())
             form.Handle()->activateWindow();
@@ -108,6 +113,12 @@ bool TFrameMouse::DoubleClick(QMouseEvent *event) {
     if (hit == FrameHit::Caption)
         form.CaptionDoubleClicked();
     return true;
+}
+
+TNCObject *TFrameMouse::ObjectAt(QPoint p, FrameHit hit) const {
+    if (hit == FrameHit::MenuBar)
+        return form.MenuBar() ? form.MenuBar()->ObjectAt(p) : nullptr;
+    return form.ObjectAt(p);
 }
 
 void TFrameMouse::Leave() {
