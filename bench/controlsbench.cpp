@@ -11,6 +11,7 @@
 #include "skin/window/twinskinform.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QImage>
 #include <QPushButton>
 #include <QStackedWidget>
@@ -66,7 +67,7 @@ void SkinPagePaint(benchmark::State &state) {
     QImage image;
     for (auto _ : state)
         Render(maintenance, image);
-    state.counters["skinned"] = double(form.Controls.size());
+    state.counters["skinned"] = double(form.ControlSkins().size());
 }
 
 void ControlDiscovery(benchmark::State &state) {
@@ -81,8 +82,9 @@ void ControlDiscovery(benchmark::State &state) {
         auto form = std::make_unique<skin::TWinSkinForm>(nullptr, nullptr);
         skin::TControlWalk::Of(form.get(), data)->SkinFormControls(&main);
         state.PauseTiming();
-        skinned = form->Controls.size();
+        skinned = form->ControlSkins().size();
         form.reset(); // the skins go with the window's object
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         state.ResumeTiming();
     }
     state.counters["widgets"] = double(main.findChildren<QWidget *>().size());

@@ -151,7 +151,8 @@ void TestSkinBoxes::panelTakesFaceColour() {
         skin->InitSkin(nullptr, &local, true);
         QCOMPARE(panel.autoFillBackground(), !keepParentBackground);
         QCOMPARE(panel.palette().color(QPalette::Window).rgb(), Face);
-        QCOMPARE(skin->BackgroundMode(), keepParentBackground ? 0 : 1);
+        QCOMPARE(skin->Background(), keepParentBackground ? TSkinControl::BackgroundMode::Native
+                                                          : TSkinControl::BackgroundMode::Skin);
         skin->Restore();
         QCOMPARE(panel.autoFillBackground(), false);
         QVERIFY(!panel.testAttribute(Qt::WA_SetPalette));

@@ -203,7 +203,7 @@ void TestSkinManage::controlLayerSeam() {
     TSkinData *data = fixture.AddSkinData(TTestSkin());
     auto window = Window();
     TWinSkinForm *form = fixture.Show(window.get());
-    QCOMPARE(form->Controls.size(), 1);
+    QCOMPARE(form->ControlSkins().size(), 1);
     QMessageBox box;
     fixture.Show(&box);
     SendSkinMessage(window.get(), SM_SKINCOLORS);

@@ -41,13 +41,15 @@ public:
 
 protected:
     TSkinData::TSkinControlTypes KindSwitch() const override { return TSkinData::xcBitBtn; }
-    void DrawContent(QPainter &canvas, const QRect &rect, int frame) override;
+    void DrawContent(QPainter &canvas, const QRect &rect, int frame,
+                     const ControlState &state) override;
     // The glyph state of a frame: 2 clicked (3), 3 disabled (2), else up (1).
     virtual int GlyphState(int frame) const;
     virtual int Layout() const;
-    // Glyph and caption laid out on the button, the glyph through DrawGlyph.
+    // Glyph and caption laid out on the button, the glyph through DrawGlyph; a focus
+    // rectangle around the caption when focused.
     void DrawGlyphAndText(QPainter &canvas, const QRect &rect, const QPixmap &glyph, int numGlyphs,
-                          int glyphState, bool cells);
+                          int glyphState, bool cells, const QString &text, bool focused);
     QPixmap IconGlyph() const;
 
 private:

@@ -36,10 +36,10 @@ void TSkinControl::InitSkin(TWinSkinForm *form, TSkinData *data, bool colour) {
         control->installEventFilter(this);
     if (form) {
         form->RegisterSkinControl(this);
-        // The skin goes with the window's object: the widget gets its own look back.
+        // The window's object goes first: the widget gets its own look back.
         connect(form, &QObject::destroyed, this, [this] {
-            Restore();
-            delete this;
+            Detach();
+            deleteLater();
         });
     }
     if (changeColor) {
@@ -50,10 +50,10 @@ void TSkinControl::InitSkin(TWinSkinForm *form, TSkinData *data, bool colour) {
         ReapplyColor();
     }
     if (parentBackgroundWasOn)
-        backgroundMode = 1;
+        backgroundMode = BackgroundMode::Skin;
     control->update();
     initialized = true;
-    skinState = 1;
+    skinState = SkinState::Attached;
 }
 
 void TSkinControl::Restore() {
@@ -68,6 +68,21 @@ void TSkinControl::Restore() {
     SwitchParentBackground(false);
     control->setPalette(savedPaletteSet ? savedPalette : QPalette());
     colourSaved = false;
+}
+
+void TSkinControl::Detach() {
+    if (skinState == SkinState::Detached)
+        return;
+    if (skinState == SkinState::Attached)
+        Restore();
+    skinState = SkinState::Detached;
+    if (control) {
+        control->removeEventFilter(this);
+        control->update(); // the widget's own look, at once
+    }
+    if (skinForm)
+        skinForm->UnregisterSkinControl(this);
+    skinForm = nullptr;
 }
 
 void TSkinControl::ReapplyColor() {
@@ -96,7 +111,7 @@ void TSkinControl::SwitchParentBackground(bool on) {
 }
 
 bool TSkinControl::eventFilter(QObject *watched, QEvent *event) {
-    if (watched != control || inOldProc)
+    if (watched != control || inOldProc || skinState != SkinState::Attached)
         return false;
     if (event->type() == QEvent::Type(SM_SKINENABLE)) {
         skinEnabled = static_cast<SkinMessageEvent *>(event)->wParam > 0;
@@ -105,7 +120,7 @@ bool TSkinControl::eventFilter(QObject *watched, QEvent *event) {
     }
     if (!skinEnabled || !KindSwitchedOn())
         return false;
-    if (!BeforeMessage(event))
+    if (BeforeMessage(event) == Message::Eaten)
         return true;
     if (event->type() == QEvent::Paint) {
         CallOldProc(event);
@@ -121,12 +136,16 @@ bool TSkinControl::KindSwitchedOn() const {
     return !kind || (skinData && (skinData->SkinControls() & kind));
 }
 
-bool TSkinControl::BeforeMessage(QEvent *event) {
+bool TSkinControl::Active() const {
+    return skinState == SkinState::Attached && skinEnabled && KindSwitchedOn();
+}
+
+TSkinControl::Message TSkinControl::BeforeMessage(QEvent *event) {
     if (event->type() == QEvent::Type(SM_SKINQUERY)) {
         static_cast<SkinMessageEvent *>(event)->result = 1;
-        return false;
+        return Message::Eaten;
     }
-    return true;
+    return Message::PassOn;
 }
 
 void TSkinControl::AfterMessage(QEvent *event) {
@@ -152,16 +171,13 @@ bool TSkinControl::CallOldProc(QEvent *event) {
 void TSkinControl::Paint(QPainter *dc) {
     if (!control)
         return;
-    windowRect = control->rect();
-    try {
-        if (dc) {
-            DrawControl(*dc, windowRect);
-        } else {
-            QPainter painter(control);
-            DrawControl(painter, windowRect);
-        }
-    } catch (...) {
-        // Painting never raises: the control keeps what it showed.
+    const QRect rect = control->rect();
+    const ControlState state = ReadControlState();
+    if (dc) {
+        DrawControl(*dc, rect, state);
+    } else {
+        QPainter painter(control);
+        DrawControl(painter, rect, state);
     }
 }
 
@@ -169,18 +185,21 @@ void TSkinControl::PaintMessage() {
     Paint();
 }
 
-void TSkinControl::DrawControl(QPainter &, const QRect &) {}
+void TSkinControl::DrawControl(QPainter &, const QRect &, const ControlState &) {}
 
 void TSkinControl::RefreshControl() {
     if (control)
         control->update();
 }
 
-void TSkinControl::ReadControlState() {
-    if (!control)
-        return;
-    enabled = control->isEnabled();
-    focused = control->hasFocus();
+ControlState TSkinControl::ReadControlState() const {
+    ControlState state;
+    state.mouse = mouseState;
+    if (control) {
+        state.enabled = control->isEnabled();
+        state.focused = control->hasFocus();
+    }
+    return state;
 }
 
 std::shared_ptr<const SkinObjects> TSkinControl::Skin() const {
@@ -199,9 +218,10 @@ void TSkinControl::FillSkinColor(QPainter &dc, const QRect &rect, const SkinObje
     dc.fillRect(rect, FaceColour(skin));
 }
 
-void TSkinControl::DrawTextFocusRect(QPainter &dc, unsigned format, const QRect &rect) {
+void TSkinControl::DrawTextFocusRect(QPainter &dc, const QString &text, unsigned format,
+                                     const QRect &rect) {
     QRect r = rect;
-    SkinDrawText(dc, caption, r, format | DT_CALCRECT | DT_NOCLIP);
+    SkinDrawText(dc, text, r, format | DT_CALCRECT | DT_NOCLIP);
     if (format & DT_CENTER)
         r.translate((rect.width() - r.width()) / 2, (rect.height() - r.height()) / 2 - 1);
     else if (format & DT_RIGHT)

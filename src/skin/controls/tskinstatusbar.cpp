@@ -60,11 +60,11 @@ unsigned PanelAlignment(const QLabel *label) {
 TSkinStatusBar::TSkinStatusBar(QStatusBar *bar) : TSkinControl(bar) {}
 
 void TSkinStatusBar::InitSkin(TWinSkinForm *form, TSkinData *data, bool colour) {
-    if (initialized)
+    if (Initialized())
         return;
     TSkinControl::InitSkin(form, data, colour);
-    if (control)
-        for (QObject *child : control->children())
+    if (Control())
+        for (QObject *child : Control()->children())
             WatchChild(child);
 }
 
@@ -74,20 +74,20 @@ void TSkinStatusBar::WatchChild(QObject *child) {
 }
 
 bool TSkinStatusBar::eventFilter(QObject *watched, QEvent *event) {
-    if (control && watched != control && watched->parent() == control) {
+    if (Control() && watched != Control() && watched->parent() == Control()) {
         // The bar draws its labels and grip itself.
-        return event->type() == QEvent::Paint && skinEnabled && KindSwitchedOn() && Skin();
+        return event->type() == QEvent::Paint && Active() && Skin();
     }
     return TSkinControl::eventFilter(watched, event);
 }
 
-bool TSkinStatusBar::BeforeMessage(QEvent *event) {
+TSkinControl::Message TSkinStatusBar::BeforeMessage(QEvent *event) {
     switch (event->type()) {
     case QEvent::Paint:
-        if (!Skin() || !qobject_cast<QStatusBar *>(control))
+        if (!Skin() || !qobject_cast<QStatusBar *>(Control()))
             break;
         PaintMessage();
-        return false;
+        return Message::Eaten;
     case QEvent::ChildPolished:
         WatchChild(static_cast<QChildEvent *>(event)->child());
         break;
@@ -101,6 +101,7 @@ bool TSkinStatusBar::BeforeMessage(QEvent *event) {
 }
 
 QList<QWidget *> TSkinStatusBar::Panels() const {
+    QWidget *control = Control();
     QList<QWidget *> panels;
     for (QObject *child : control->children()) {
         auto *w = qobject_cast<QWidget *>(child);
@@ -112,8 +113,9 @@ QList<QWidget *> TSkinStatusBar::Panels() const {
     return panels;
 }
 
-void TSkinStatusBar::DrawControl(QPainter &dc, const QRect &rect) {
+void TSkinStatusBar::DrawControl(QPainter &dc, const QRect &rect, const ControlState &) {
     const std::shared_ptr<const SkinObjects> skin = Skin();
+    QWidget *control = Control();
     const auto *bar = qobject_cast<const QStatusBar *>(control);
     if (!skin || !bar || rect.isEmpty())
         return;

@@ -25,12 +25,12 @@ public:
     ControlKind Kind() const override { return ControlKind::StatusBar; }
 
     void InitSkin(TWinSkinForm *skinForm, TSkinData *skinData, bool changeColor) override;
-    void DrawControl(QPainter &dc, const QRect &rect) override;
+    void DrawControl(QPainter &dc, const QRect &rect, const ControlState &state) override;
 
 protected:
     TSkinData::TSkinControlTypes KindSwitch() const override { return TSkinData::xcStatusBar; }
     bool eventFilter(QObject *watched, QEvent *event) override;
-    bool BeforeMessage(QEvent *event) override;
+    Message BeforeMessage(QEvent *event) override;
 
 private:
     void WatchChild(QObject *child);

@@ -244,7 +244,7 @@ void TWinSkinForm::ReapplySkin() {
     palette.setColor(QPalette::Window, SkinToQColor(Skin->ButtonFace, palette));
     Handle->setPalette(palette);
     if (TControlLayer *layer = manager ? manager->ControlLayer() : nullptr)
-        for (const QPointer<QObject> &control : std::as_const(Controls))
+        for (const QPointer<QObject> &control : std::as_const(controlSkins))
             if (control)
                 layer->ReapplyColor(control);
     State = StateReapplying;
@@ -304,38 +304,39 @@ void TWinSkinForm::DetachWindow() {
         if (systemMenuShortcut)
             Handle->releaseShortcut(std::exchange(systemMenuShortcut, 0));
     }
-    const QList<QPointer<QObject>> controls = std::exchange(Controls, {});
+    const QList<QPointer<QObject>> controls = std::exchange(controlSkins, {});
     for (const QPointer<QObject> &control : controls)
-        delete control.data();
+        if (control)
+            control->deleteLater();
 }
 
 void TWinSkinForm::RegisterSkinControl(QObject *control) {
-    if (control && !Controls.contains(control))
-        Controls.append(control);
+    if (control && !controlSkins.contains(control))
+        controlSkins.append(control);
 }
 
 void TWinSkinForm::UnregisterSkinControl(QObject *control) {
-    for (qsizetype i = Controls.size() - 1; i >= 0; --i)
-        if (Controls.at(i) == control) {
-            Controls.removeAt(i);
+    for (qsizetype i = controlSkins.size() - 1; i >= 0; --i)
+        if (controlSkins.at(i) == control) {
+            controlSkins.removeAt(i);
             return;
         }
 }
 
 void TWinSkinForm::FreeFinishedControls() {
-    Controls.removeIf([](const QPointer<QObject> &control) { return control.isNull(); });
+    controlSkins.removeIf([](const QPointer<QObject> &control) { return control.isNull(); });
 }
 
 void TWinSkinForm::FreeControlSkins() {
     TControlLayer *layer = manager ? manager->ControlLayer() : nullptr;
-    const QList<QPointer<QObject>> controls = std::exchange(Controls, {});
+    const QList<QPointer<QObject>> controls = std::exchange(controlSkins, {});
     for (const QPointer<QObject> &control : controls) {
         if (!control)
             continue;
         if (layer)
             layer->RestoreControl(control);
         else
-            delete control.data();
+            control->deleteLater();
     }
 }
 

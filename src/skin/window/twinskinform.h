@@ -77,6 +77,7 @@ public:
 
     // Skin objects of the window's controls (created by the control layer).
     void RegisterSkinControl(QObject *control);
+    const QList<QPointer<QObject>> &ControlSkins() const { return controlSkins; }
     void UnregisterSkinControl(QObject *control);
     void FreeFinishedControls();
     void FreeControlSkins();
@@ -144,7 +145,6 @@ public:
     TNCObject *HotObject = nullptr;
     bool HasRegion = false;
     std::vector<std::unique_ptr<TWinSysButton>> CaptionButtons;
-    QList<QPointer<QObject>> Controls;
     bool IsActive = true;
     int WindowKind = 0; // no MDI: always a normal window
     int FrameKind = FrameFixed;
@@ -190,6 +190,7 @@ private:
     QFont CaptionFont() const;
 
     TSkinManage *manager;
+    QList<QPointer<QObject>> controlSkins;
     TFrameImages frameImages;
     TFrameDrag drag;
     TNCObject *pressedObject = nullptr;
