@@ -44,9 +44,6 @@ void TSkinControl::InitSkin(TWinSkinForm *form, TSkinData *data, bool colour) {
     }
     if (changeColor) {
         SwitchParentBackground(true);
-        savedPalette = control->palette();
-        savedPaletteSet = control->testAttribute(Qt::WA_SetPalette);
-        colourSaved = true;
         ReapplyColor();
     }
     if (parentBackgroundWasOn)
@@ -63,11 +60,25 @@ void TSkinControl::Restore() {
         control->setAutoFillBackground(true);
         autoFillSwitched = false;
     }
-    if (!changeColor || !colourSaved)
+    if (changeColor)
+        SwitchParentBackground(false);
+    if (colourSaved) {
+        control->setPalette(savedPaletteSet ? savedPalette : QPalette());
+        colourSaved = false;
+    }
+}
+
+void TSkinControl::SetPaletteColour(QPalette::ColorRole role, const QColor &colour) {
+    if (!control)
         return;
-    SwitchParentBackground(false);
-    control->setPalette(savedPaletteSet ? savedPalette : QPalette());
-    colourSaved = false;
+    if (!colourSaved) {
+        savedPalette = control->palette();
+        savedPaletteSet = control->testAttribute(Qt::WA_SetPalette);
+        colourSaved = true;
+    }
+    QPalette p = control->palette();
+    p.setColor(role, colour);
+    control->setPalette(p);
 }
 
 void TSkinControl::Detach() {
@@ -86,13 +97,9 @@ void TSkinControl::Detach() {
 }
 
 void TSkinControl::ReapplyColor() {
-    if (changeColor && control) {
-        if (const auto skin = Skin()) {
-            QPalette p = control->palette();
-            p.setColor(control->backgroundRole(), FaceColour(*skin));
-            control->setPalette(p);
-        }
-    }
+    if (changeColor && control)
+        if (const auto skin = Skin())
+            SetPaletteColour(control->backgroundRole(), FaceColour(*skin));
     RefreshControl();
 }
 

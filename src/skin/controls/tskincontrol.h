@@ -94,6 +94,8 @@ protected:
     virtual ControlState ReadControlState() const;
     void SetMouseState(MouseStates state) { mouseState = state; }
     void SetBackgroundMode(BackgroundMode mode) { backgroundMode = mode; }
+    // Sets one colour of the widget's palette while skinned; Restore gives the palette back.
+    void SetPaletteColour(QPalette::ColorRole role, const QColor &colour);
     // The widget shows its parent's background under the skin (see InitTransparent).
     bool Transparent() const { return transparent; }
 
