@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ledger/data/tfrmdm.h"
+#include "ledger/datamodule/tfrmdm.h"
 
 #include <QString>
 #include <functional>

@@ -11,7 +11,7 @@
 #include "skin/window/twinskinform.h"
 
 #include <QApplication>
-#include <QEvent>
+#include <QCoreApplication>
 #include <QImage>
 #include <QPushButton>
 #include <QStackedWidget>
@@ -67,7 +67,7 @@ void SkinPagePaint(benchmark::State &state) {
     QImage image;
     for (auto _ : state)
         Render(maintenance, image);
-    state.counters["skinned"] = double(form.ControlSkins().size());
+    state.counters["skinned"] = double(form.Controls().size());
 }
 
 void ControlDiscovery(benchmark::State &state) {
@@ -82,8 +82,8 @@ void ControlDiscovery(benchmark::State &state) {
         auto form = std::make_unique<skin::TWinSkinForm>(nullptr, nullptr);
         skin::TControlWalk::Of(form.get(), data)->SkinFormControls(&main);
         state.PauseTiming();
-        skinned = form->ControlSkins().size();
-        form.reset(); // the skins go with the window's object
+        skinned = form->Controls().size();
+        form.reset(); // the skins go with the window's object (deleted later)
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         state.ResumeTiming();
     }

@@ -37,7 +37,7 @@ struct SkinnedWindow {
 };
 
 void PrintFrame(QWidget &window, QPainter &painter) {
-    SendSkinMessage(&window, SM_SKINPRINTFRAME, reinterpret_cast<qintptr>(&painter), SkinSignature);
+    SendSkinMessage(&window, SM_SKINPRINTFRAME, painter, SkinSignature);
 }
 
 // Every paint after the first: the border images of this size are built already.
@@ -81,8 +81,8 @@ void SkinRegion(benchmark::State &state, int w, int h) {
     const QSize size(w, h);
     for (auto _ : state) {
         TFrameImages images;
-        benchmark::DoNotOptimize(
-            BuildFormRegion(skinned.form->Skin, images, size, skinned.form->FrameMetrics, true));
+        benchmark::DoNotOptimize(BuildFormRegion(*skinned.form->Skin(), images, size,
+                                                 skinned.form->Layout().Metrics(), true));
     }
 }
 

@@ -82,10 +82,6 @@ foreach(tool KEXBORA_PYTHON3 KEXBORA_XVFB_RUN KEXBORA_XDOTOOL KEXBORA_SQLCIPHER_
   endif()
 endforeach()
 
-# The include graph: nothing in src/ includes from tools/, no cycle between the ledger's folders.
-add_test(NAME ledger/include_graph
-         COMMAND ${KEXBORA_PYTHON3} ${CMAKE_CURRENT_LIST_DIR}/check_includes.py ${PROJECT_SOURCE_DIR})
-
 # Sign-up and login; income records (add, list, total, CSV export); the three calculator pages
 # from the top bar with screenshots of each into build/screenshots/; accounts (two accounts,
 # an income, a transfer, a loan, a reconciliation, the history and the summary) with

@@ -1,6 +1,6 @@
 #include "common/gbktext.h"
 #include "ledger/app/paths.h"
-#include "ledger/crypto/untdes.h"
+#include "ledger/crypto/des.h"
 
 #include <QProcess>
 #include <QRandomGenerator>

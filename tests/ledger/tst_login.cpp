@@ -1,4 +1,4 @@
-#include "ledger/core/untvar.h"
+#include "ledger/core/currentuser.h"
 #include "ledger/users/loginkeyfilter.h"
 #include "ledger/users/tfrmlogin.h"
 #include "support/ledger/recordingprompter.h"

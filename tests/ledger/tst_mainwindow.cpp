@@ -1,4 +1,4 @@
-#include "ledger/core/untvar.h"
+#include "ledger/core/currentuser.h"
 #include "ledger/mainwindow/navtree.h"
 #include "ledger/mainwindow/tfrmmain.h"
 #include "ledger/records/recordlist.h"

@@ -1,6 +1,6 @@
 #include "ledger/app/paths.h"
-#include "ledger/core/untvar.h"
-#include "ledger/crypto/untdes.h"
+#include "ledger/core/currentuser.h"
+#include "ledger/crypto/des.h"
 #include "ledger/users/tfrmlogin.h"
 #include "ledger/users/tfrmmodifypwd.h"
 #include "support/ledger/recordingprompter.h"

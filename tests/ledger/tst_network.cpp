@@ -1,4 +1,4 @@
-#include "ledger/net/untpubnet.h"
+#include "ledger/net/reachability.h"
 #include "support/ledger/loopbackserver.h"
 #include "support/ledger/templedger.h"
 #include "support/ledger/webpanestub.h"

@@ -1,5 +1,5 @@
 #include "ledger/app/paths.h"
-#include "ledger/crypto/untdes.h"
+#include "ledger/crypto/des.h"
 #include "ledger/users/tfrmreg.h"
 #include "support/ledger/recordingprompter.h"
 #include "support/ledger/templedger.h"

@@ -1,4 +1,4 @@
-#include "ledger/core/untvar.h"
+#include "ledger/core/currentuser.h"
 #include "ledger/core/webpane.h"
 #include "ledger/mainwindow/startup.h"
 #include "ledger/mainwindow/tfrmmain.h"

@@ -98,7 +98,7 @@ kexbora_add_tests(skin kexbora_skin
 )
 
 if(TARGET tst_ourskin)
-  target_link_libraries(tst_ourskin PRIVATE kexbora_skin_package)
+  target_link_libraries(tst_ourskin PRIVATE kexbora_skin_resource)
   target_compile_definitions(tst_ourskin PRIVATE SKINPACK_EXECUTABLE="$<TARGET_FILE:skinpack>")
   add_dependencies(tst_ourskin skinpack)
 endif()

@@ -28,7 +28,7 @@ QImage Printed(QWidget *window) {
     QImage image(window->size(), QImage::Format_RGB32);
     image.fill(Qt::black);
     QPainter painter(&image);
-    SendSkinMessage(window, SM_SKINPRINTFRAME, reinterpret_cast<qintptr>(&painter), SkinSignature);
+    SendSkinMessage(window, SM_SKINPRINTFRAME, painter, SkinSignature);
     return image;
 }
 
@@ -78,7 +78,7 @@ void TestFramePaint::activeAndInactiveFrames() {
     QVERIFY(form);
     fixture.Show(other.get());
     QApplication::setActiveWindow(active ? window.get() : other.get());
-    QTRY_COMPARE(form->IsActive, active);
+    QTRY_COMPARE(form->IsActive(), active);
 
     const QImage image = Grab(window.get());
     const int w = window->width(), h = window->height();
@@ -89,14 +89,14 @@ void TestFramePaint::activeAndInactiveFrames() {
     QCOMPARE(PixelAt(image, w - 2, h / 2), frame("right.bmp", border));
     QCOMPARE(PixelAt(image, w / 2, h - 2), frame("bottom.bmp", border));
     QCOMPARE(PixelAt(image, 5, 1), frame("top.bmp", border));
-    QCOMPARE(PixelAt(image, VisibleButton(form, 0)->Rect.center().x(), 10),
+    QCOMPARE(PixelAt(image, VisibleButton(form, 0)->Rect().center().x(), 10),
              frame("btnclose.bmp", button));
-    QCOMPARE(PixelAt(image, VisibleButton(form, 2)->Rect.center().x(), 10),
+    QCOMPARE(PixelAt(image, VisibleButton(form, 2)->Rect().center().x(), 10),
              frame("btnmin.bmp", button));
     QCOMPARE(PixelAt(image, w / 2, 30), PixelAt(image, w / 2, 100)); // client right below
     const QRgb text = SkinColorToQRgb(active ? data->Objects()->TitleTextActive
                                              : data->Objects()->TitleTextNoActive);
-    QVERIFY(CountColour(image, form->TextRect, text) > 5);
+    QVERIFY(CountColour(image, form->Layout().TextRect(), text) > 5);
 }
 
 void TestFramePaint::buttonStates() {
@@ -108,7 +108,7 @@ void TestFramePaint::buttonStates() {
     QApplication::setActiveWindow(window.get());
     Grab(window.get());
     TWinSysButton *close = VisibleButton(form, 0);
-    const QPoint at = close->Rect.center();
+    const QPoint at = close->Rect().center();
     const auto shown = [&] { return PixelAt(Printed(window.get()), at.x(), at.y()); };
     const auto frame = [&skin](int n) {
         return skin.FrameColour(QStringLiteral("btnclose.bmp"), n);
@@ -123,8 +123,11 @@ void TestFramePaint::buttonStates() {
     QTest::mouseRelease(handle, Qt::LeftButton, {}, QPoint(150, 14));
     QTest::mouseMove(handle, at);
     QCOMPARE(shown(), frame(3));
-    QCursor::setPos(window->mapToGlobal(QPoint(150, 100))); // away, without a move event
-    form->HotTrackTimer();
+    QTest::mouseMove(handle, QPoint(150, 100)); // into the client
+    QCOMPARE(shown(), frame(1));
+    QTest::mouseMove(handle, at);
+    QCOMPARE(shown(), frame(3));
+    QTest::mouseMove(handle, QPoint(-20, -20)); // out of the window
     QCOMPARE(shown(), frame(1));
 }
 
@@ -169,7 +172,7 @@ void TestFramePaint::maskFollowsKeyPixels() {
     TWinSkinForm *form = fixture.Show(window.get());
     fixture.Show(other.get());
     QApplication::setActiveWindow(active ? window.get() : other.get());
-    QTRY_COMPARE(form->IsActive, active);
+    QTRY_COMPARE(form->IsActive(), active);
     QRegion expected(window->rect());
     for (const QRect &r : cut)
         expected -= r;
@@ -181,15 +184,15 @@ void TestFramePaint::regionRebuiltOnlyWhenItChanges() {
     fixture.AddSkinData(TTestSkin());
     auto window = Window();
     TWinSkinForm *form = fixture.Show(window.get());
-    const int built = form->RegionBuildCount;
+    const int built = form->RegionBuildCount();
     QCOMPARE(built, 1);
     window->move(window->pos() + QPoint(10, 10));
     window->resize(window->size());
     QApplication::processEvents();
-    QCOMPARE(form->RegionBuildCount, built);
+    QCOMPARE(form->RegionBuildCount(), built);
     window->resize(window->size() + QSize(1, 0));
     QApplication::processEvents();
-    QCOMPARE(form->RegionBuildCount, built + 1);
+    QCOMPARE(form->RegionBuildCount(), built + 1);
     QCOMPARE(window->mask(), QRegion(window->rect()));
 }
 

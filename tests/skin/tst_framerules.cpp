@@ -1,18 +1,23 @@
-// The frame's rules as functions: caption-button visibility and frames, title placement, hit
-// tests and manual dragging.
+// The frame's rules as functions: caption-button visibility and frames, title placement, the
+// frame layout, hit tests and manual dragging.
 #include "skin/data/tdataskinsysbutton.h"
 #include "skin/data/tdataskintitle.h"
+#include "skin/data/tskindata.h"
 #include "skin/window/captionbuttons.h"
 #include "skin/window/captiontext.h"
 #include "skin/window/framedrag.h"
 #include "skin/window/framehittest.h"
+#include "skin/window/tframelayout.h"
 #include "skin/window/windowcodes.h"
+
+#include "support/skin/testskin.h"
 
 #include <QtTest>
 
 using namespace skin;
 
 Q_DECLARE_METATYPE(skin::TCaptionFacts)
+Q_DECLARE_METATYPE(skin::FrameHit)
 
 class TestFrameRules : public QObject {
     Q_OBJECT
@@ -24,6 +29,8 @@ private slots:
     void buttonFrame();
     void captionTextRect_data();
     void captionTextRect();
+    void frameLayout_data();
+    void frameLayout();
     void hitTest_data();
     void hitTest();
     void draggedGeometry_data();
@@ -41,8 +48,8 @@ TCaptionFacts Facts(const char *flags, int showState = 0, int frameKind = 0, boo
     facts.Minimize = f.contains('N');
     facts.Maximize = f.contains('X');
     facts.Active = f.contains('a');
-    facts.ShowState = showState;
-    facts.FrameKind = frameKind;
+    facts.ShowState = TShowState(showState);
+    facts.FrameKind = TFrameKind(frameKind);
     facts.IsDialog = dialog;
     return facts;
 }
@@ -195,42 +202,101 @@ void TestFrameRules::captionTextRect() {
     QTEST(CalcCaptionTextRect(title, place), "expected");
 }
 
+void TestFrameRules::frameLayout_data() {
+    QTest::addColumn<QString>("facts");
+    QTest::addColumn<int>("showState");
+    QTest::addColumn<int>("frameKind");
+    QTest::addColumn<int>("menuBar");
+    QTest::addColumn<QList<QRect>>("buttons"); // close, maximize, restore, minimize, menu, help
+    QTest::addColumn<QRect>("client");
+    // A 300 x 200 window of the test skin: borders 4, caption 28; the buttons from the right
+    // edge at 36, 64 and 92, the system-menu button (the 16-px icon) at (6, 6).
+    const QRect close(264, 4, 30, 20), max(236, 4, 28, 20), min(208, 4, 28, 20);
+    const QRect menu(6, 6, 16, 16), none;
+    QTest::newRow("normal") << "SNXa" << 0 << 0 << 0
+                            << QList<QRect>{close, max, none, min, menu, none}
+                            << QRect(4, 28, 292, 168);
+    QTest::newRow("maximized: restore instead of maximize")
+        << "SNXa" << 1 << 0 << 0 << QList<QRect>{close, none, max, min, menu, none}
+        << QRect(4, 28, 292, 168);
+    QTest::newRow("dialog frame: no system-menu button")
+        << "SXa" << 0 << 3 << 0 << QList<QRect>{close, max, none, min, none, none}
+        << QRect(4, 28, 292, 168);
+    QTest::newRow("no system menu: no close, no minimize")
+        << "NXa" << 0 << 0 << 0 << QList<QRect>{none, max, none, none, menu, none}
+        << QRect(4, 28, 292, 168);
+    QTest::newRow("menu-bar strip")
+        << "SNXa" << 0 << 0 << 20 << QList<QRect>{close, max, none, min, menu, none}
+        << QRect(4, 48, 292, 148);
+    QTest::newRow("no caption") << "SNXa" << 0 << 2 << 20 << QList<QRect>{}
+                                << QRect(0, 0, 300, 200);
+}
+
+void TestFrameRules::frameLayout() {
+    QFETCH(QString, facts);
+    QFETCH(int, menuBar);
+    QFETCH(QList<QRect>, buttons);
+    TSkinData data;
+    data.SetSkinStream(skin::test::TTestSkin().Packed());
+    TFrameInputs in;
+    in.Size = QSize(300, 200);
+    in.Title = QStringLiteral("Title");
+    in.CaptionFont = TFrameLayout::CaptionFont(*data.Objects());
+    QFETCH(int, showState);
+    QFETCH(int, frameKind);
+    in.Facts = Facts(facts.toLatin1().constData(), showState, frameKind);
+    in.MenuBarHeight = menuBar;
+    const TFrameLayout layout(*data.Objects(), in, [](int, int) { return qintptr(0); });
+    QTEST(layout.ClientRect(), "client");
+    if (buttons.isEmpty())
+        return;
+    QCOMPARE(int(layout.Buttons().size()), buttons.size() + 3); // and the hidden MDI buttons
+    for (qsizetype i = 0; i < buttons.size(); ++i) {
+        const TCaptionButtonPlace &place = layout.Buttons()[size_t(i)];
+        QCOMPARE(place.Visible ? place.Rect : QRect(), buttons.at(i));
+        if (place.Visible) // a click finds the button where the layout put it
+            QCOMPARE(layout.ButtonAt(place.Rect.center()), int(i));
+    }
+    QCOMPARE(layout.ButtonAt(QPoint(150, 14)), -1);
+    QCOMPARE(layout.HitTest(QPoint(150, 14), true), FrameHit::Caption);
+}
+
 void TestFrameRules::hitTest_data() {
     QTest::addColumn<QPoint>("point");
     QTest::addColumn<bool>("sizable");
     QTest::addColumn<int>("menuBar");
-    QTest::addColumn<int>("code");
+    QTest::addColumn<FrameHit>("code");
     // A 300 x 200 window; borders 4, caption 28.
     const struct {
         const char *name;
         QPoint p;
-        int sizable, fixed;
+        FrameHit sizable, fixed;
     } grid[] = {
-        {"client", {150, 100}, HTCLIENT, HTCLIENT},
-        {"caption", {150, 14}, HTCAPTION, HTCAPTION},
-        {"caption's first row below the edge", {150, 4}, HTCAPTION, HTCAPTION},
-        {"top edge", {150, 1}, HTTOP, HTBORDER},
-        {"left", {1, 100}, HTLEFT, HTBORDER},
-        {"right", {298, 100}, HTRIGHT, HTBORDER},
-        {"bottom", {150, 198}, HTBOTTOM, HTBORDER},
-        {"top-left", {1, 1}, HTTOPLEFT, HTBORDER},
-        {"top-right", {298, 2}, HTTOPRIGHT, HTBORDER},
-        {"bottom-left", {1, 198}, HTBOTTOMLEFT, HTBORDER},
-        {"bottom-right", {298, 198}, HTBOTTOMRIGHT, HTBORDER},
-        {"left border near the top", {2, 10}, HTTOPLEFT, HTBORDER},
-        {"bottom border near the right", {290, 198}, HTBOTTOMRIGHT, HTBORDER},
-        {"outside", {-1, 5}, HTNOWHERE, HTNOWHERE},
-        {"past the right", {300, 5}, HTNOWHERE, HTNOWHERE},
+        {"client", {150, 100}, FrameHit::Client, FrameHit::Client},
+        {"caption", {150, 14}, FrameHit::Caption, FrameHit::Caption},
+        {"caption's first row below the edge", {150, 4}, FrameHit::Caption, FrameHit::Caption},
+        {"top edge", {150, 1}, FrameHit::Top, FrameHit::Border},
+        {"left", {1, 100}, FrameHit::Left, FrameHit::Border},
+        {"right", {298, 100}, FrameHit::Right, FrameHit::Border},
+        {"bottom", {150, 198}, FrameHit::Bottom, FrameHit::Border},
+        {"top-left", {1, 1}, FrameHit::TopLeft, FrameHit::Border},
+        {"top-right", {298, 2}, FrameHit::TopRight, FrameHit::Border},
+        {"bottom-left", {1, 198}, FrameHit::BottomLeft, FrameHit::Border},
+        {"bottom-right", {298, 198}, FrameHit::BottomRight, FrameHit::Border},
+        {"left border near the top", {2, 10}, FrameHit::TopLeft, FrameHit::Border},
+        {"bottom border near the right", {290, 198}, FrameHit::BottomRight, FrameHit::Border},
+        {"outside", {-1, 5}, FrameHit::Nowhere, FrameHit::Nowhere},
+        {"past the right", {300, 5}, FrameHit::Nowhere, FrameHit::Nowhere},
     };
     for (const auto &g : grid) {
         QTest::newRow((QByteArray(g.name) + ", sizable").constData())
             << g.p << true << 0 << g.sizable;
         QTest::newRow((QByteArray(g.name) + ", fixed").constData()) << g.p << false << 0 << g.fixed;
     }
-    QTest::newRow("menu bar strip") << QPoint(150, 35) << true << 20 << int(HTMENU);
-    QTest::newRow("client below the bar") << QPoint(150, 50) << true << 20 << int(HTCLIENT);
-    QTest::newRow("caption above the bar") << QPoint(150, 20) << true << 20 << int(HTCAPTION);
-    QTest::newRow("side border beside the bar") << QPoint(1, 35) << false << 20 << int(HTBORDER);
+    QTest::newRow("menu bar strip") << QPoint(150, 35) << true << 20 << FrameHit::MenuBar;
+    QTest::newRow("client below the bar") << QPoint(150, 50) << true << 20 << FrameHit::Client;
+    QTest::newRow("caption above the bar") << QPoint(150, 20) << true << 20 << FrameHit::Caption;
+    QTest::newRow("side border beside the bar") << QPoint(1, 35) << false << 20 << FrameHit::Border;
 }
 
 void TestFrameRules::hitTest() {
@@ -241,30 +307,30 @@ void TestFrameRules::hitTest() {
 }
 
 void TestFrameRules::draggedGeometry_data() {
-    QTest::addColumn<int>("hit");
+    QTest::addColumn<FrameHit>("hit");
     QTest::addColumn<QPoint>("delta");
     QTest::addColumn<QRect>("expected");
     // From (100, 100, 300 x 200); minimum 200 x 150, maximum 400 x 260.
-    QTest::newRow("move") << int(HTCAPTION) << QPoint(-30, 12) << QRect(70, 112, 300, 200);
-    QTest::newRow("right") << int(HTRIGHT) << QPoint(50, 9) << QRect(100, 100, 350, 200);
+    QTest::newRow("move") << FrameHit::Caption << QPoint(-30, 12) << QRect(70, 112, 300, 200);
+    QTest::newRow("right") << FrameHit::Right << QPoint(50, 9) << QRect(100, 100, 350, 200);
     QTest::newRow("right past the maximum")
-        << int(HTRIGHT) << QPoint(500, 0) << QRect(100, 100, 400, 200);
+        << FrameHit::Right << QPoint(500, 0) << QRect(100, 100, 400, 200);
     QTest::newRow("left keeps the right edge")
-        << int(HTLEFT) << QPoint(40, 0) << QRect(140, 100, 260, 200);
+        << FrameHit::Left << QPoint(40, 0) << QRect(140, 100, 260, 200);
     QTest::newRow("left stops at the minimum")
-        << int(HTLEFT) << QPoint(250, 0) << QRect(200, 100, 200, 200);
-    QTest::newRow("top-left") << int(HTTOPLEFT) << QPoint(-20, -30) << QRect(80, 70, 320, 230);
+        << FrameHit::Left << QPoint(250, 0) << QRect(200, 100, 200, 200);
+    QTest::newRow("top-left") << FrameHit::TopLeft << QPoint(-20, -30) << QRect(80, 70, 320, 230);
     QTest::newRow("bottom-right at both limits")
-        << int(HTBOTTOMRIGHT) << QPoint(-500, 500) << QRect(100, 100, 200, 260);
+        << FrameHit::BottomRight << QPoint(-500, 500) << QRect(100, 100, 200, 260);
 }
 
 void TestFrameRules::draggedGeometry() {
-    QFETCH(int, hit);
+    QFETCH(FrameHit, hit);
     QFETCH(QPoint, delta);
     QTEST(TFrameDrag::DraggedGeometry(QRect(100, 100, 300, 200), hit, delta, QSize(200, 150),
                                       QSize(400, 260)),
           "expected");
 }
 
-QTEST_APPLESS_MAIN(TestFrameRules)
+QTEST_MAIN(TestFrameRules)
 #include "tst_framerules.moc"

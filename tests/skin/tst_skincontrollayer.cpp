@@ -40,7 +40,7 @@ void TestSkinControlLayer::controlsFollowTheWindow() {
     TSkinData *data = fixture.AddSkinData(testSkin, &window);
     TWinSkinForm *form = fixture.Show(&window);
     QVERIFY(form);
-    QCOMPARE(form->ControlSkins().size(), 2);
+    QCOMPARE(form->Controls().size(), 2);
     const auto query = [](QWidget *w) { return SendSkinMessage(w, SM_SKINQUERY); };
     QCOMPARE(QList<qintptr>({query(button), query(check), query(status)}),
              QList<qintptr>({1, 1, 0}));

@@ -3,39 +3,34 @@
 #include "skin/data/tskinmanagerhook.h"
 #include "skin/package/lzhencoder.h"
 #include "skin/package/versionreporter.h"
+#include "skin/window/skinmessageevent.h"
+#include "skin/window/tskinmanage.h"
+#include "skin/window/twinskinform.h"
 #include "support/skin/testskin.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <optional>
 
 using namespace skin;
 using skin::test::TTestSkin;
 
 namespace {
 
-// A manager that records what the component asks of it.
-class RecordingManager : public TSkinManagerHook {
-public:
-    QStringList calls;
-    int started = 0;
-    QList<TSkinData *> registered;
+// A window of the test, shown.
+std::unique_ptr<QWidget> Shown() {
+    auto window = std::make_unique<QWidget>();
+    window->resize(200, 120);
+    window->show();
+    QApplication::processEvents();
+    QApplication::processEvents();
+    return window;
+}
 
-    void AddSkinData(TSkinData *data) override { registered << data, calls << "add"; }
-    void RemoveSkinData(TSkinData *data) override { registered.removeAll(data), calls << "remove"; }
-    void InstallHook() override { calls << "hook"; }
-    void SetPendingSkinData(TSkinData *) override { calls << "pending"; }
-    void RequestAction(TSkinAction action, int ms) override {
-        calls << QString("action%1/%2").arg(int(action)).arg(ms);
-    }
-    int Started() const override { return started; }
-    void SetStarted(int value) override {
-        started = value, calls << QString("started%1").arg(value);
-    }
-    void SetSkinningActive(bool active) override { calls << QString("skinning%1").arg(active); }
-    void SkinWindow(QObject *) override { calls << "skinwindow"; }
-    void RefreshSkinData() override { calls << "refresh"; }
-};
+bool IsSkinned(QWidget *window) {
+    return SendSkinMessage(window, SM_SKINQUERY) == 1;
+}
 
 const QByteArray &Packed() {
     static const QByteArray packed = TTestSkin().Packed();
@@ -62,12 +57,11 @@ private slots:
     void formSkinDecision();
 
 private:
-    RecordingManager *manager = nullptr;
+    TSkinManage *manager = nullptr;
 };
 
 void TestSkinData::init() {
-    manager = new RecordingManager;
-    TSkinManagerHook::SetInstance(manager);
+    manager = new TSkinManage;
 }
 
 void TestSkinData::cleanup() {
@@ -88,7 +82,7 @@ void TestSkinData::streamingLoadsSkinBeforeLoaded() {
     d.SetSkinStream(QByteArray()); // an empty stream keeps the skin held
     QCOMPARE(d.SkinStream(), Packed());
     QVERIFY(!d.SkinLoading());
-    QVERIFY(manager->calls.isEmpty());
+    QVERIFY(!manager->HasSkinData(&d) && !manager->ActionPending());
 
     TSkinData trailing; // bytes after the complete stream are ignored
     trailing.SetSkinStream(Packed() + QByteArray(300, '\x7F'));
@@ -96,24 +90,22 @@ void TestSkinData::streamingLoadsSkinBeforeLoaded() {
 }
 
 void TestSkinData::loadedRegistersAndStarts() {
-    {
-        TSkinData d;
-        d.SetSkinStream(Packed());
-        d.SetActive(true);
-        d.Loaded();
-        QVERIFY(!d.IsReading() && d.Active());
-        QCOMPARE(manager->calls, QStringList({"add", "hook", "action1/250"}));
-        QCOMPARE(manager->registered, QList<TSkinData *>{&d});
-    }
-    QCOMPARE(manager->calls.last(), QStringLiteral("remove")); // destruction unregisters
-    QVERIFY(manager->registered.isEmpty());
+    std::optional<TSkinData> d(std::in_place);
+    d->SetSkinStream(Packed());
+    d->SetActive(true);
+    d->Loaded();
+    QVERIFY(!d->IsReading() && d->Active());
+    const TSkinData *registered = &*d;
+    QVERIFY(manager->HasSkinData(registered));
+    QVERIFY(IsSkinned(Shown().get())); // before the first window skinning is switched on at once
+    d.reset();
+    QVERIFY(!manager->HasSkinData(registered)); // destruction unregisters
 
-    manager->calls.clear();
-    TSkinData empty; // no skin read: Active switches off, no action queued
+    TSkinData empty; // no skin read: Active switches off, no window takes it
     empty.SetActive(true);
     empty.Loaded();
-    QVERIFY(!empty.Active());
-    QCOMPARE(manager->calls, QStringList({"add", "hook"}));
+    QVERIFY(!empty.Active() && manager->HasSkinData(&empty));
+    QVERIFY(!IsSkinned(Shown().get()));
 
     TSkinData menu; // the menu-item switch becomes the main-menu one
     menu.SetSkinControls(menu.SkinControls() | TSkinData::xcMenuItem);
@@ -126,13 +118,16 @@ void TestSkinData::loadedRegistersAndStarts() {
     noMenu.Loaded();
     QVERIFY(!noMenu.SkinControls().testFlag(TSkinData::xcSystemMenu));
 
-    QObject owner; // another form type skins its owner at once and counts as started
-    TSkinData dialog(&owner);
-    dialog.SetSkinFormtype(TSkinData::sfDialog);
-    dialog.SetActive(true);
-    manager->calls.clear();
-    dialog.Loaded();
-    QCOMPARE(manager->calls, QStringList({"add", "skinning1", "started1"}));
+    QWidget owner; // another form type skins its owner at once and counts as started
+    owner.resize(200, 120);
+    owner.show();
+    TSkinData only(&owner);
+    only.SetSkinFormtype(TSkinData::sfOnlyThisForm);
+    only.SetSkinStream(Packed());
+    only.SetActive(true);
+    only.Loaded();
+    QCOMPARE(manager->Phase(), TSkinManage::TPhase::Running);
+    QTRY_VERIFY(IsSkinned(&owner));
 }
 
 void TestSkinData::activeSetterByFormType() {
@@ -144,28 +139,25 @@ void TestSkinData::activeSetterByFormType() {
     };
     TSkinData d;
     loaded(d, TSkinData::sfMainform, true);
-    manager->calls.clear();
+    const auto window = Shown();
+    QVERIFY(!IsSkinned(window.get()));
     d.SetActive(false); // unchanged: nothing
-    QVERIFY(manager->calls.isEmpty());
-    d.SetActive(true);
-    QCOMPARE(manager->calls, QStringList({"pending", "action1/250", "started1"}));
-    manager->calls.clear();
+    QVERIFY(!manager->ActionPending());
+    d.SetActive(true); // skinned, unskinned and skinned again by the manager's actions
+    QTRY_VERIFY(IsSkinned(window.get()));
     d.SetActive(false);
-    QCOMPARE(manager->calls, QStringList({"pending", "action2/250"}));
+    QTRY_VERIFY(!IsSkinned(window.get()));
+    d.SetActive(true);
+    QTRY_VERIFY(IsSkinned(window.get()));
 
-    TSkinData only;
+    TSkinData only, main, dialog; // without a skin, and dialogs: no action
     loaded(only, TSkinData::sfOnlyThisForm, false);
-    manager->calls.clear();
-    only.SetActive(true); // no skin read: pending only
-    QCOMPARE(manager->calls, QStringList({"pending"}));
-
-    TSkinData main, dialog;
     loaded(main, TSkinData::sfMainform, false);
     loaded(dialog, TSkinData::sfDialog, true);
-    manager->calls.clear();
-    main.SetActive(true); // main form without a skin, and dialogs: nothing
+    only.SetActive(true);
+    main.SetActive(true);
     dialog.SetActive(true);
-    QVERIFY(manager->calls.isEmpty());
+    QVERIFY(!manager->ActionPending());
 
     TSkinManagerHook::SetInstance(nullptr); // without any manager nothing breaks
     TSkinData alone;
@@ -178,19 +170,19 @@ void TestSkinData::activeSetterByFormType() {
 }
 
 void TestSkinData::activeCreatesManagerWhenNeeded() {
-    TSkinManagerHook::SetInstance(nullptr);
-    RecordingManager *created = nullptr;
-    TSkinManagerHook::SetFactory([&created]() { return created = new RecordingManager; });
+    delete std::exchange(manager, nullptr);
+    QVERIFY(!TSkinManagerHook::Instance()); // a destroyed manager is no longer current
+    TSkinManage *created = nullptr;
+    TSkinManagerHook::SetFactory([&created]() { return created = new TSkinManage; });
     {
         TSkinData d;
         d.SetSkinStream(Packed());
         d.Loaded(); // creates it through the factory
         QVERIFY(created);
         QCOMPARE(TSkinManagerHook::Instance(), created);
-        QCOMPARE(created->registered.size(), 1);
+        QVERIFY(created->HasSkinData(&d));
     }
     delete created;
-    QVERIFY(!TSkinManagerHook::Instance()); // a destroyed manager is no longer current
 
     // A component that left "being read" without a manager: Active creates and joins one.
     created = nullptr;
@@ -202,10 +194,8 @@ void TestSkinData::activeCreatesManagerWhenNeeded() {
     QVERIFY(!created);
     late.SetActive(true);
     QVERIFY(created);
-    QCOMPARE(created->registered, QList<TSkinData *>{&late});
-    QVERIFY(created->calls.contains(QStringLiteral("action1/250")));
-    TSkinManagerHook::SetInstance(nullptr);
-    delete created;
+    QVERIFY(created->HasSkinData(&late) && created->SkinningActive());
+    manager = created;
 }
 
 void TestSkinData::refusedPackagesChangeNothing_data() {
@@ -235,20 +225,19 @@ void TestSkinData::refusedPackagesChangeNothing() {
     fresh.Loaded();
     QVERIFY(fresh.SkinLoading() && !fresh.Objects() && fresh.SkinStream().isEmpty());
     QVERIFY(!fresh.Active());
-    QVERIFY(!manager->calls.contains(QStringLiteral("action1/250")));
+    QVERIFY(!manager->SkinningActive());
 
     TSkinData d; // a skin in use stays in use, unannounced
     d.SetSkinStream(Packed());
     d.Loaded();
     const auto before = d.Objects();
     QSignalSpy changed(&d, &TSkinData::OnSkinChanged);
-    manager->calls.clear();
     d.SetSkinStream(packed);
     SetVersionReporter(previous);
     QCOMPARE(d.Objects(), before);
     QCOMPARE(d.Objects()->ButtonFace, SkinRgb(236, 240, 245));
     QCOMPARE(d.SkinStream(), Packed());
-    QVERIFY(!d.SkinLoading() && changed.isEmpty() && manager->calls.isEmpty());
+    QVERIFY(!d.SkinLoading() && changed.isEmpty() && !manager->ActionPending());
     const bool version = QByteArray(QTest::currentDataTag()) == "unknown version";
     QCOMPARE(messages, version ? QStringList(2, UnknownVersionMessage()) : QStringList());
 }
@@ -256,9 +245,11 @@ void TestSkinData::refusedPackagesChangeNothing() {
 void TestSkinData::reloadWhileHeld() {
     TSkinData d;
     d.SetSkinStream(Packed());
+    d.SetActive(true);
     d.Loaded();
-    manager->started = 1;
-    manager->calls.clear();
+    const auto window = Shown();
+    TWinSkinForm *form = manager->FindSkinnedWindow(window.get());
+    QVERIFY(form);
     QSignalSpy changed(&d, &TSkinData::OnSkinChanged);
     const std::shared_ptr<const SkinObjects> held = d.Objects(); // a window painting from it
     const TDataSkinObject *heldTabs = held->Tabs.get();
@@ -273,7 +264,9 @@ void TestSkinData::reloadWhileHeld() {
     d.SetSkinStream(second.Packed());
 
     QCOMPARE(changed.size(), 1);
-    QCOMPARE(manager->calls, QStringList({"pending", "refresh", "action3/250"}));
+    // The window is skinned again with the new set (no top border: no caption height).
+    QTRY_COMPARE(form->Skin(), d.Objects());
+    QCOMPARE(window->contentsMargins().top(), 0);
     // The holder's set is untouched and alive.
     QCOMPARE(held->Tabs.get(), heldTabs);
     QCOMPARE(held->Tabs->Image.size(), QSize(200, 24));
@@ -299,25 +292,23 @@ void TestSkinData::skinFileLoadsAndReapplies() {
     f.close();
     TSkinData d;
     d.Loaded();
-    manager->started = 1;
-    manager->calls.clear();
+    const auto window = Shown(); // the manager has started
     d.SetSkinFile(dir.filePath(QStringLiteral("missing.skn")));
     QVERIFY(d.SkinLoading());
-    QVERIFY(manager->calls.isEmpty());
+    QVERIFY(!manager->ActionPending());
     d.SetSkinFile(path);
     QVERIFY(!d.SkinLoading() && d.Objects()->Tabs);
-    QCOMPARE(manager->calls, QStringList({"pending", "refresh", "action3/250"}));
+    QVERIFY(manager->ActionPending()); // the windows take the new skin
+    QTRY_VERIFY(!manager->ActionPending());
     const auto held = d.Objects(); // a missing file later keeps the skin in use
-    manager->calls.clear();
     d.SetSkinFile(dir.filePath(QStringLiteral("missing.skn")));
     QCOMPARE(d.Objects(), held);
-    QVERIFY(manager->calls.isEmpty());
+    QVERIFY(!manager->ActionPending());
 
     TSkinData reading; // while being read: loads, but asks nothing of the manager
-    manager->calls.clear();
     reading.SetSkinFile(path);
     QVERIFY(!reading.SkinLoading());
-    QVERIFY(manager->calls.isEmpty());
+    QVERIFY(!manager->ActionPending() && !manager->HasSkinData(&reading));
 }
 
 void TestSkinData::storedSkinStreamForm() {

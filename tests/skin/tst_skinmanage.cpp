@@ -36,7 +36,7 @@ public:
     QStringList calls;
     void SkinFormControls(TWinSkinForm &form) override {
         calls << QStringLiteral("form");
-        form.RegisterSkinControl(new QObject(form.Handle));
+        form.RegisterSkinControl(new QObject(form.Handle()));
     }
     void SkinNativeChildren(TWinSkinForm &) override { calls << QStringLiteral("native"); }
     void SkinNativeWindow(TWinSkinForm &, QWidget *) override {}
@@ -76,11 +76,11 @@ private slots:
 void TestSkinManage::actionsBeforeTheFirstWindowOnlySwitch() {
     TSkinManage manager;
     manager.RequestAction(TSkinManage::SkinAllAction, 250);
-    QVERIFY(manager.SkinningActive);
-    QVERIFY(!manager.ActionTimerObj.isActive());
+    QVERIFY(manager.SkinningActive());
+    QVERIFY(!manager.ActionPending());
     manager.RequestAction(TSkinManage::UnskinAllAction, 250);
-    QVERIFY(!manager.SkinningActive);
-    QVERIFY(!manager.ActionTimerObj.isActive());
+    QVERIFY(!manager.SkinningActive());
+    QVERIFY(!manager.ActionPending());
 }
 
 void TestSkinManage::onlyTheLastRequestRuns() {
@@ -94,7 +94,8 @@ void TestSkinManage::onlyTheLastRequestRuns() {
     fixture.Manager().SetPendingSkinData(data);
     fixture.Manager().RequestAction(TSkinManage::SkinChangedAction, 50);
     QTRY_COMPARE(changed.count(), 1);
-    QTest::qWait(120);
+    QVERIFY(!fixture.Manager().ActionPending()); // nothing left to run
+    QCoreApplication::sendPostedEvents();
     QCOMPARE(changed.count(), 1);
     QVERIFY(IsSkinned(window.get())); // re-applied, not unskinned
 }
@@ -146,7 +147,7 @@ void TestSkinManage::componentForEachWindow() {
     QCOMPARE(manager.FindSkinDataFor(&box), last);
     QCOMPARE(manager.FindSkinDataFor(plain.get()), last);
     QCOMPARE(manager.FindSkinDataFor(own.get()), mine);
-    QCOMPARE(manager.MainSkinData, first);
+    QCOMPARE(manager.MainSkinData(), first);
     TSkinData *dialogs = fixture.AddSkinData(skin, nullptr, TSkinData::sfDialog);
     QCOMPARE(manager.FindSkinDataFor(&box), dialogs);
     QCOMPARE(manager.FindSkinDataFor(plain.get()), last);
@@ -160,11 +161,11 @@ void TestSkinManage::removedComponentsAreNotUsed() {
     auto other = Window();
     auto *second = fixture.AddSkinData(skin, other.get());
     TWinSkinForm *form = fixture.Show(window.get());
-    QCOMPARE(form->SkinData, second); // the last main component
+    QCOMPARE(form->SkinData(), second); // the last main component
     delete second;
-    QCOMPARE(fixture.Manager().MainSkinData, first);
-    QTRY_COMPARE(form->SkinData, first);
-    QVERIFY(form->Skin);
+    QCOMPARE(fixture.Manager().MainSkinData(), first);
+    QTRY_COMPARE(form->SkinData(), first);
+    QVERIFY(form->Skin());
     QVERIFY(!Grab(window.get()).isNull());
 
     delete first; // no component left: the window goes back to its own frame
@@ -172,14 +173,14 @@ void TestSkinManage::removedComponentsAreNotUsed() {
     QVERIFY(!window->windowFlags().testFlag(Qt::FramelessWindowHint));
     auto later = Window();
     QVERIFY(!fixture.Show(later.get()));
-    QVERIFY(!fixture.Manager().MainSkinData);
+    QVERIFY(!fixture.Manager().MainSkinData());
 
     // A window destroyed with its component leaves no entry behind.
     auto *login = new QWidget;
     fixture.AddSkinData(skin, login);
     QVERIFY(fixture.Show(login));
     delete login;
-    QTRY_VERIFY(fixture.Manager().Windows.isEmpty());
+    QTRY_VERIFY(fixture.Manager().WindowCount() == 0);
 }
 
 void TestSkinManage::componentLoadedBeforeTheManagerRegisters() {
@@ -190,8 +191,8 @@ void TestSkinManage::componentLoadedBeforeTheManagerRegisters() {
     data->SetSkinStream(TTestSkin().Packed());
     data->Loaded(); // no manager yet: nothing registered
     TSkinManage manager;
-    QVERIFY(manager.SkinDatas.contains(data));
-    QCOMPARE(manager.MainSkinData, data);
+    QVERIFY(manager.HasSkinData(data));
+    QCOMPARE(manager.MainSkinData(), data);
     window->show();
     QTRY_VERIFY(IsSkinned(window.get()));
 }
@@ -203,12 +204,12 @@ void TestSkinManage::controlLayerSeam() {
     TSkinData *data = fixture.AddSkinData(TTestSkin());
     auto window = Window();
     TWinSkinForm *form = fixture.Show(window.get());
-    QCOMPARE(form->ControlSkins().size(), 1);
+    QCOMPARE(form->Controls().size(), 1);
     QMessageBox box;
     fixture.Show(&box);
     SendSkinMessage(window.get(), SM_SKINCOLORS);
     data->SetActive(false);
-    QTRY_VERIFY(fixture.Manager().Windows.isEmpty());
+    QTRY_VERIFY(fixture.Manager().WindowCount() == 0);
     QCOMPARE(layer.calls, QStringList({"form", "native", "colour", "restore"}));
 }
 
@@ -227,11 +228,11 @@ void TestSkinManage::popupMenuGate() {
 
     // A menu-bar drop-down is not wrapped without the menu kinds; the kind does not outlive it.
     data->SetSkinControls(data->SkinControls() & ~TSkinData::xcMainMenu);
-    fixture.Manager().MenuKind = 1;
+    fixture.Manager().SetMenuKind(TSkinManage::TMenuKind::MenuBar);
     menu.popup(QPoint(10, 10));
     QCOMPARE(layer.wrapped, 1);
     menu.hide();
-    QCOMPARE(fixture.Manager().MenuKind, 0);
+    QCOMPARE(fixture.Manager().MenuKind(), TSkinManage::TMenuKind::Popup);
 }
 
 QTEST_MAIN(TestSkinManage)

@@ -69,7 +69,7 @@ void TestSkinSweep::windowsStayUsable() {
         ExerciseWindow(window.get());
     }
     data->SetActive(false);
-    QTRY_VERIFY(fixture.Manager().Windows.isEmpty());
+    QTRY_VERIFY(fixture.Manager().WindowCount() == 0);
     for (size_t i = 0; i < windows.size(); ++i) {
         QCOMPARE(windows[i]->windowFlags(), flags.at(int(i)));
         ExerciseWindow(windows[i].get());

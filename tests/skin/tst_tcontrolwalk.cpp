@@ -39,7 +39,7 @@ template <class T> T *Add(QWidget *parent, const char *name, QLayout *layout = n
 
 QStringList KindsOf(const TWinSkinForm &form) {
     QStringList kinds;
-    for (const QPointer<QObject> &c : form.ControlSkins())
+    for (const QPointer<QObject> &c : form.Controls())
         if (const auto *skin = qobject_cast<const TSkinControl *>(c))
             kinds << kindName(skin->Kind()) + QLatin1Char(' ') + skin->Control()->objectName();
     return kinds;

@@ -77,9 +77,9 @@ void TestTSkinControl::lifetimes() {
     auto *skin = new TSkinButton(button);
     skin->InitSkin(form.get(), data.get(), false);
     skin->InitSkin(form.get(), data.get(), false);
-    QCOMPARE(form->ControlSkins(), QList<QPointer<QObject>>{skin});
+    QCOMPARE(form->Controls(), QList<QPointer<QObject>>{skin});
     delete button;
-    QVERIFY(form->ControlSkins().isEmpty());
+    QVERIFY(form->Controls().isEmpty());
     // The window's object goes: the widget is its own again at once, the skin object goes
     // with the deferred deletions, and a new walk skins the widget again meanwhile.
     QWidget window;
@@ -90,7 +90,7 @@ void TestTSkinControl::lifetimes() {
     QCOMPARE(SendSkinMessage(other, SM_SKINQUERY), qintptr(0));
     TWinSkinForm again(nullptr, nullptr);
     TControlWalk::Of(&again, data.get())->SkinFormControls(&window);
-    QCOMPARE(again.ControlSkins().size(), 1);
+    QCOMPARE(again.Controls().size(), 1);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(otherSkin.isNull());
     QCOMPARE(SendSkinMessage(other, SM_SKINQUERY), qintptr(1));

@@ -2,12 +2,12 @@
 
 #include "ledger/accounts/movementlist.h"
 #include "ledger/accounts/reconciler.h"
+#include "ledger/core/dbguard.h"
 #include "ledger/core/moneytext.h"
 #include "ledger/core/prompter.h"
 #include "ledger/data/balances.h"
 #include "ledger/data/checkpoints.h"
-#include "ledger/data/dbguard.h"
-#include "ledger/data/tfrmdm.h"
+#include "ledger/datamodule/tfrmdm.h"
 #include "ledger/records/amountfilter.h"
 #include "ledger/records/recordlist.h"
 

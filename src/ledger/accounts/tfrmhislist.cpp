@@ -1,10 +1,10 @@
 #include "ledger/accounts/tfrmhislist.h"
 
 #include "ledger/accounts/movementlist.h"
+#include "ledger/core/dbguard.h"
 #include "ledger/core/moneytext.h"
 #include "ledger/data/balances.h"
-#include "ledger/data/dbguard.h"
-#include "ledger/data/tfrmdm.h"
+#include "ledger/datamodule/tfrmdm.h"
 #include "ledger/records/csvexport.h"
 #include "ledger/records/recordlist.h"
 #include "ledger/records/recordlistmodel.h"

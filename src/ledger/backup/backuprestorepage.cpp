@@ -1,9 +1,9 @@
 #include "ledger/backup/backuprestorepage.h"
 
+#include "ledger/core/dbguard.h"
 #include "ledger/core/prompter.h"
 #include "ledger/data/dbbackup.h"
-#include "ledger/data/dbguard.h"
-#include "ledger/data/tfrmdm.h"
+#include "ledger/datamodule/tfrmdm.h"
 
 #include <QCoreApplication>
 #include <QGroupBox>
@@ -64,7 +64,7 @@ QString BackupRestorePage::restoreFailedText() {
 }
 
 bool BackupRestorePage::runCopy(QProgressBar *bar, const char *what,
-                         const std::function<void(const std::function<void(int)> &)> &copy) {
+                                const std::function<void(const std::function<void(int)> &)> &copy) {
     m_backup->setEnabled(false);
     m_restore->setEnabled(false);
     bar->setValue(0);

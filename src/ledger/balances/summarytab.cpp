@@ -1,9 +1,9 @@
 #include "ledger/balances/summarytab.h"
 
+#include "ledger/core/dbguard.h"
 #include "ledger/core/moneytext.h"
 #include "ledger/data/balances.h"
-#include "ledger/data/dbguard.h"
-#include "ledger/data/tfrmdm.h"
+#include "ledger/datamodule/tfrmdm.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

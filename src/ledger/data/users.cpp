@@ -1,7 +1,7 @@
 #include "ledger/data/users.h"
 
 #include "ledger/app/paths.h"
-#include "ledger/crypto/untdes.h"
+#include "ledger/crypto/des.h"
 #include "ledger/data/db.h"
 
 namespace ledger {

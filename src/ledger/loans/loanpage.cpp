@@ -1,10 +1,10 @@
 #include "ledger/loans/loanpage.h"
 
 #include "ledger/app/paths.h"
+#include "ledger/core/currentuser.h"
 #include "ledger/core/moneytext.h"
-#include "ledger/core/untvar.h"
 #include "ledger/data/loans.h"
-#include "ledger/data/tfrmdm.h"
+#include "ledger/datamodule/tfrmdm.h"
 #include "ledger/params/tfrmparam.h"
 #include "ledger/records/amountfilter.h"
 

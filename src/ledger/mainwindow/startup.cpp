@@ -1,6 +1,6 @@
 #include "ledger/mainwindow/startup.h"
 
-#include "ledger/data/tfrmdm.h"
+#include "ledger/datamodule/tfrmdm.h"
 #include "ledger/mainwindow/firstpaint.h"
 #include "ledger/mainwindow/startuptiming.h"
 #include "ledger/mainwindow/tfrmmain.h"

@@ -5,7 +5,7 @@
 #include "ledger/backup/backuprestorepage.h"
 #include "ledger/calc/calcform.h"
 #include "ledger/core/exeversion.h"
-#include "ledger/data/tfrmdm.h"
+#include "ledger/datamodule/tfrmdm.h"
 #include "ledger/stats/statisticspage.h"
 #include "ledger/tools/externaltools.h"
 #include "ledger/tools/updatechecker.h"

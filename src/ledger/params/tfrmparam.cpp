@@ -1,11 +1,11 @@
 #include "ledger/params/tfrmparam.h"
 
 #include "ledger/core/comboitems.h"
+#include "ledger/core/dbguard.h"
 #include "ledger/core/prompter.h"
 #include "ledger/core/standardicons.h"
-#include "ledger/data/dbguard.h"
 #include "ledger/data/lookuplists.h"
-#include "ledger/data/tfrmdm.h"
+#include "ledger/datamodule/tfrmdm.h"
 #include "ui_tfrmparam.h"
 
 #include <QComboBox>

@@ -2,15 +2,15 @@
 
 #include "ledger/app/paths.h"
 #include "ledger/core/comboitems.h"
+#include "ledger/core/currentuser.h"
 #include "ledger/core/datetext.h"
+#include "ledger/core/dbguard.h"
 #include "ledger/core/moneytext.h"
-#include "ledger/core/untvar.h"
 #include "ledger/data/cards.h"
 #include "ledger/data/db.h"
-#include "ledger/data/dbguard.h"
 #include "ledger/data/inoutrecords.h"
 #include "ledger/data/lookuplists.h"
-#include "ledger/data/tfrmdm.h"
+#include "ledger/datamodule/tfrmdm.h"
 #include "ledger/params/tfrmparam.h"
 #include "ledger/records/amountfilter.h"
 

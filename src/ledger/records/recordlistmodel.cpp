@@ -1,6 +1,6 @@
 #include "ledger/records/recordlistmodel.h"
 
-#include "ledger/data/dbguard.h"
+#include "ledger/core/dbguard.h"
 
 namespace ledger {
 

@@ -2,7 +2,7 @@
 
 #include "ledger/core/moneytext.h"
 #include "ledger/data/statsqueries.h"
-#include "ledger/data/tfrmdm.h"
+#include "ledger/datamodule/tfrmdm.h"
 
 #include <QChart>
 #include <QChartView>

@@ -1,7 +1,7 @@
 #include "ledger/stats/stattab.h"
 
 #include "ledger/app/paths.h"
-#include "ledger/data/dbguard.h"
+#include "ledger/core/dbguard.h"
 
 #include <QDateEdit>
 #include <QHBoxLayout>

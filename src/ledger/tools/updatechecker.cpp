@@ -1,6 +1,6 @@
 #include "ledger/tools/updatechecker.h"
 
-#include "ledger/data/tfrmdm.h"
+#include "ledger/datamodule/tfrmdm.h"
 #include "ledger/tools/versionnumber.h"
 
 #include <QNetworkAccessManager>

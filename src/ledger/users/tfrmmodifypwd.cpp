@@ -1,10 +1,10 @@
 #include "ledger/users/tfrmmodifypwd.h"
 
+#include "ledger/core/currentuser.h"
+#include "ledger/core/dbguard.h"
 #include "ledger/core/prompter.h"
-#include "ledger/core/untvar.h"
-#include "ledger/data/dbguard.h"
-#include "ledger/data/tfrmdm.h"
 #include "ledger/data/users.h"
+#include "ledger/datamodule/tfrmdm.h"
 #include "ui_tfrmmodifypwd.h"
 
 #include <QScreen>

@@ -8,17 +8,17 @@
 namespace skin {
 
 void TSkinControlLayer::SkinFormControls(TWinSkinForm &form) {
-    if (TControlWalk *walk = TControlWalk::Of(&form, form.SkinData))
-        walk->SkinFormControls(form.Form);
+    if (TControlWalk *walk = TControlWalk::Of(&form, form.SkinData()))
+        walk->SkinFormControls(form.Form());
 }
 
 void TSkinControlLayer::SkinNativeChildren(TWinSkinForm &form) {
-    if (TControlWalk *walk = TControlWalk::Of(&form, form.SkinData))
-        walk->SkinNativeChildren(form.Handle);
+    if (TControlWalk *walk = TControlWalk::Of(&form, form.SkinData()))
+        walk->SkinNativeChildren(form.Handle());
 }
 
 void TSkinControlLayer::SkinNativeWindow(TWinSkinForm &form, QWidget *widget) {
-    if (TControlWalk *walk = TControlWalk::Of(&form, form.SkinData); walk && widget)
+    if (TControlWalk *walk = TControlWalk::Of(&form, form.SkinData()); walk && widget)
         walk->SkinNativeWindow(widget);
 }
 

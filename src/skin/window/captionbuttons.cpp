@@ -6,8 +6,6 @@ namespace skin {
 
 namespace {
 
-constexpr int DialogFrame = 3;
-
 bool IsSystemMenuAction(int action) {
     return action == cbaSystemMenu || action == cbaSystemMenu2 || action == cbaSystemMenu3;
 }
@@ -16,7 +14,7 @@ bool IsSystemMenuAction(int action) {
 
 bool CaptionVisibilityRule(int value, bool first, const TCaptionFacts &f,
                            const TAskButtonEnabled &askWindow) {
-    const bool maximized = f.ShowState == 1;
+    const bool maximized = f.ShowState == TShowState::Maximized;
     switch (value) {
     case -1:
     case 5:
@@ -43,7 +41,7 @@ bool CaptionVisibilityRule(int value, bool first, const TCaptionFacts &f,
     case MDIButtonPlacement:
         return false; // no MDI child is ever maximized here
     case 200:
-        return f.FrameKind == DialogFrame && !f.IsDialog;
+        return f.FrameKind == TFrameKind::Dialog && !f.IsDialog;
     default:
         break;
     }
@@ -73,7 +71,7 @@ TCaptionButtonFlags CaptionButtonVisible(const TDataSkinSysButton &button,
         flags.Enabled = facts.Minimize && facts.SystemMenu;
         break;
     default:
-        if (IsSystemMenuAction(button.Action) && facts.FrameKind == DialogFrame)
+        if (IsSystemMenuAction(button.Action) && facts.FrameKind == TFrameKind::Dialog)
             flags.Visible = false;
         break;
     }

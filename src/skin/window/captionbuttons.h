@@ -1,5 +1,7 @@
 #pragma once
 
+#include "skin/window/windowkinds.h"
+
 #include <QRect>
 #include <QSize>
 #include <QtGlobal>
@@ -15,8 +17,8 @@ struct TCaptionFacts {
     bool Minimize = false;   // N: a minimize box
     bool Maximize = false;   // X: a maximize box or a context-help button
     bool Active = true;
-    int ShowState = 0; // 0 normal, 1 maximized, 2 minimized
-    int FrameKind = 0; // 3 = dialog frame
+    TShowState ShowState = TShowState::Normal;
+    TFrameKind FrameKind = TFrameKind::Sizable;
     bool IsDialog = false;
 };
 

@@ -1,5 +1,7 @@
 #include "skin/window/formregion.h"
 
+#include "skin/data/skinobjects.h"
+#include "skin/data/tdataskinborder.h"
 #include "skin/draw/keyedblit.h"
 #include "skin/window/frameimages.h"
 
@@ -17,11 +19,11 @@ QRegion PartRegion(const QImage &drawn, const QRect &at) {
 
 } // namespace
 
-QRegion BuildFormRegion(const SkinRef &skin, TFrameImages &images, QSize size,
+QRegion BuildFormRegion(const SkinObjects &skin, TFrameImages &images, QSize size,
                         const QMargins &frame, bool active) {
     const int w = size.width(), h = size.height();
     const int l = frame.left(), t = frame.top(), r = frame.right(), b = frame.bottom();
-    if (skin->Left->Trans + skin->Right->Trans + skin->Top->Trans + skin->Bottom->Trans == 0)
+    if (skin.Left->Trans + skin.Right->Trans + skin.Top->Trans + skin.Bottom->Trans == 0)
         return QRegion(0, 0, w, h);
 
     const QRect leftRect(0, 0, l, h), rightRect(w - r, 0, r, h);
@@ -33,10 +35,10 @@ QRegion BuildFormRegion(const SkinRef &skin, TFrameImages &images, QSize size,
         return PartRegion(images.Border(border, which, rect.size(), active), rect);
     };
     QRegion region(l, t, w - l - r, h - t - b);
-    region += part(*skin->Left, P::PartLeft, leftRect, skin->Left->Trans == 1 && h >= 2);
-    region += part(*skin->Right, P::PartRight, rightRect, skin->Right->Trans == 1 && h >= 2);
-    region += part(*skin->Top, P::PartTop, topRect, skin->Top->Trans == 1 && t >= 2);
-    region += part(*skin->Bottom, P::PartBottom, bottomRect, skin->Bottom->Trans == 1 && b >= 2);
+    region += part(*skin.Left, P::PartLeft, leftRect, skin.Left->Trans == 1 && h >= 2);
+    region += part(*skin.Right, P::PartRight, rightRect, skin.Right->Trans == 1 && h >= 2);
+    region += part(*skin.Top, P::PartTop, topRect, skin.Top->Trans == 1 && t >= 2);
+    region += part(*skin.Bottom, P::PartBottom, bottomRect, skin.Bottom->Trans == 1 && b >= 2);
     return region;
 }
 

@@ -1,7 +1,5 @@
 #include "skin/window/framedrag.h"
 
-#include "skin/window/windowcodes.h"
-
 #include <QApplication>
 #include <QWidget>
 #include <QWindow>
@@ -10,29 +8,6 @@
 namespace skin {
 
 namespace {
-
-Qt::Edges EdgesOf(int hit) {
-    switch (hit) {
-    case HTLEFT:
-        return Qt::LeftEdge;
-    case HTRIGHT:
-        return Qt::RightEdge;
-    case HTTOP:
-        return Qt::TopEdge;
-    case HTBOTTOM:
-        return Qt::BottomEdge;
-    case HTTOPLEFT:
-        return Qt::TopEdge | Qt::LeftEdge;
-    case HTTOPRIGHT:
-        return Qt::TopEdge | Qt::RightEdge;
-    case HTBOTTOMLEFT:
-        return Qt::BottomEdge | Qt::LeftEdge;
-    case HTBOTTOMRIGHT:
-        return Qt::BottomEdge | Qt::RightEdge;
-    default:
-        return {};
-    }
-}
 
 // One axis of a sizing drag: [low, high) with `low` moving when `lowEdge`, `high` when
 // `highEdge`, the length kept within [minimum, maximum].
@@ -46,11 +21,11 @@ void SizeAxis(int &low, int &high, bool lowEdge, bool highEdge, int delta, int m
 
 } // namespace
 
-QRect TFrameDrag::DraggedGeometry(const QRect &start, int hit, QPoint delta, QSize minimum,
+QRect TFrameDrag::DraggedGeometry(const QRect &start, FrameHit hit, QPoint delta, QSize minimum,
                                   QSize maximum) {
-    if (hit == HTCAPTION)
+    if (hit == FrameHit::Caption)
         return start.translated(delta);
-    const Qt::Edges edges = EdgesOf(hit);
+    const Qt::Edges edges = SizingEdges(hit);
     int left = start.left(), right = start.left() + start.width();
     int top = start.top(), bottom = start.top() + start.height();
     SizeAxis(left, right, edges & Qt::LeftEdge, edges & Qt::RightEdge, delta.x(), minimum.width(),
@@ -60,34 +35,35 @@ QRect TFrameDrag::DraggedGeometry(const QRect &start, int hit, QPoint delta, QSi
     return QRect(left, top, right - left, bottom - top);
 }
 
-void TFrameDrag::Press(const QWidget *window, int code, QPointF globalPos) {
-    hit = code == HTCAPTION || IsSizingHit(code) ? code : 0;
+bool TFrameDrag::CompositorPlacesWindows() {
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+void TFrameDrag::Press(const QWidget *window, FrameHit code, QPointF globalPos) {
+    hit = code == FrameHit::Caption || SizingEdges(code) ? code : FrameHit::Nowhere;
     started = false;
-    triedSystem = false;
     pressGlobal = globalPos;
     startGeometry = window->geometry();
 }
 
 bool TFrameDrag::Move(QWidget *window, QPointF globalPos) {
-    if (!hit)
+    if (!Active())
         return false;
     const QPoint delta = (globalPos - pressGlobal).toPoint();
     if (!started) {
-        // The window manager takes over at the first move (its move starts where the pointer is
-        // now, so waiting would leave the window behind); a release without a move stays a
-        // click, so double-clicks still reach the caption.
-        QWindow *handle = window->windowHandle();
-        if (!triedSystem && handle) {
-            triedSystem = true;
-            if (hit == HTCAPTION ? handle->startSystemMove()
-                                 : handle->startSystemResize(EdgesOf(hit))) {
-                hit = 0;
-                return true;
-            }
-        }
         if (delta.manhattanLength() < QApplication::startDragDistance())
             return true;
         started = true;
+        QWindow *handle = window->windowHandle();
+        if (CompositorPlacesWindows() && handle) {
+            const bool handed = hit == FrameHit::Caption
+                                    ? handle->startSystemMove()
+                                    : handle->startSystemResize(SizingEdges(hit));
+            if (handed) {
+                hit = FrameHit::Nowhere;
+                return true;
+            }
+        }
     }
     window->setGeometry(
         DraggedGeometry(startGeometry, hit, delta, window->minimumSize(), window->maximumSize()));
@@ -95,9 +71,8 @@ bool TFrameDrag::Move(QWidget *window, QPointF globalPos) {
 }
 
 void TFrameDrag::Release() {
-    hit = 0;
+    hit = FrameHit::Nowhere;
     started = false;
-    triedSystem = false;
 }
 
 } // namespace skin

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "skin/window/windowcodes.h"
+
 #include <QPointF>
 #include <QRect>
 
@@ -7,29 +9,31 @@ class QWidget;
 
 namespace skin {
 
-// Moving a window by its caption and sizing it by its borders. At the first move with the button
-// down the drag is handed to the window manager when the platform can (startSystemMove/Resize);
-// otherwise it is done here once the mouse has moved the drag distance, keeping the window within
-// its minimum and maximum size. A press and release without a move stays a click, so
-// double-clicks still reach the caption.
+// Moving a window by its caption and sizing it by its borders. The window follows the pointer
+// from the point pressed: the pressed point of the caption (or the pressed edge) stays under the
+// pointer however the pointer moves, with a window manager or without one. Where a client cannot
+// place its own windows (Wayland) the drag is handed to the compositor at the first move. A
+// press and release without a move of the drag distance stays a click, so double-clicks still
+// reach the caption.
 class TFrameDrag {
 public:
-    // A left press at a frame point answering `hit` (HTCAPTION or a sizing code).
-    void Press(const QWidget *window, int hit, QPointF globalPos);
+    // A left press at a frame point that answered `hit` (the caption or a sizing edge).
+    void Press(const QWidget *window, FrameHit hit, QPointF globalPos);
     // The mouse moved with the button down. True while the drag is under way (or pending).
     bool Move(QWidget *window, QPointF globalPos);
     void Release();
-    bool Active() const { return hit != 0; }
+    bool Active() const { return hit != FrameHit::Nowhere; }
 
-    // The geometry a manual drag gives: `start` moved (HTCAPTION) or sized at the edges of `hit`
-    // by `delta`, each size kept within [minimum, maximum] with the opposite edge fixed.
-    static QRect DraggedGeometry(const QRect &start, int hit, QPoint delta, QSize minimum,
+    // The geometry a drag gives: `start` moved (caption) or sized at the edges of `hit` by
+    // `delta`, each size kept within [minimum, maximum] with the opposite edge fixed.
+    static QRect DraggedGeometry(const QRect &start, FrameHit hit, QPoint delta, QSize minimum,
                                  QSize maximum);
+    // Whether the windows of this platform are placed by the compositor alone.
+    static bool CompositorPlacesWindows();
 
 private:
-    int hit = 0;
+    FrameHit hit = FrameHit::Nowhere;
     bool started = false;
-    bool triedSystem = false;
     QPointF pressGlobal;
     QRect startGeometry;
 };

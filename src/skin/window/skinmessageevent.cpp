@@ -8,6 +8,9 @@ namespace skin {
 SkinMessageEvent::SkinMessageEvent(int message, qintptr wParam, qintptr lParam)
     : QEvent(static_cast<QEvent::Type>(message)), wParam(wParam), lParam(lParam) {}
 
+SkinMessageEvent::SkinMessageEvent(int message, QPainter &target, qintptr lParam)
+    : QEvent(static_cast<QEvent::Type>(message)), wParam(0), lParam(lParam), painter(&target) {}
+
 bool SkinMessageEvent::isSkinMessage(QEvent::Type type) {
     switch (static_cast<int>(type)) {
     case SM_SKINCOLORS:
@@ -35,6 +38,14 @@ qintptr SendSkinMessage(QObject *receiver, int message, qintptr wParam, qintptr 
     if (!receiver)
         return 0;
     SkinMessageEvent event(message, wParam, lParam);
+    QCoreApplication::sendEvent(receiver, &event);
+    return event.result;
+}
+
+qintptr SendSkinMessage(QObject *receiver, int message, QPainter &painter, qintptr lParam) {
+    if (!receiver)
+        return 0;
+    SkinMessageEvent event(message, painter, lParam);
     QCoreApplication::sendEvent(receiver, &event);
     return event.result;
 }

@@ -4,6 +4,7 @@
 #include <QtGlobal>
 
 class QObject;
+class QPainter;
 
 namespace skin {
 
@@ -30,22 +31,29 @@ enum SkinMsg : int {
 // Carried in LParam of the 0xBC4x messages and answered by them.
 inline constexpr qintptr SkinSignature = 16802;
 
-// One private message: two parameters in, one result out. Pointers travel as qintptr.
+// One private message: two numbers in (or a painter for the printing messages), one result out.
 class SkinMessageEvent : public QEvent {
 public:
     SkinMessageEvent(int message, qintptr wParam = 0, qintptr lParam = 0);
+    // SM_SKINPRINTFRAME and SM_SKINPRINTCLIENT: paint into `painter`.
+    SkinMessageEvent(int message, QPainter &painter, qintptr lParam);
 
     int message() const { return static_cast<int>(type()); }
+    QPainter *Painter() const { return painter; }
     qintptr wParam;
     qintptr lParam;
     qintptr result = 0;
 
     // True for the event types of the private messages above.
     static bool isSkinMessage(QEvent::Type type);
+
+private:
+    QPainter *painter = nullptr;
 };
 
 // Delivers the message at once and returns its result (0 when nobody answered).
 qintptr SendSkinMessage(QObject *receiver, int message, qintptr wParam = 0, qintptr lParam = 0);
+qintptr SendSkinMessage(QObject *receiver, int message, QPainter &painter, qintptr lParam);
 // Queues the message; its result is dropped.
 void PostSkinMessage(QObject *receiver, int message, qintptr wParam = 0, qintptr lParam = 0);
 

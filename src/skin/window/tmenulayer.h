@@ -17,8 +17,8 @@ public:
     virtual ~TMenuLayer();
 
     // Opens the window's skinned system menu at a global point (caption button, right click on
-    // the caption, Alt+Space). The manager's MenuKind is 2 meanwhile; the menu's commands go to
-    // TWinSkinForm::PostSysCommand.
+    // the caption, Alt+Space). The manager's menu kind is the system menu's meanwhile; the
+    // menu's commands go to TWinSkinForm::Commands().
     virtual void OpenSystemMenu(TWinSkinForm &form, const QPoint &globalPos) = 0;
     // A popup menu about to show that passed the manager's rules: wrap it with the skin of
     // `data`. Returns the wrapper, which the manager deletes when the menu hides, or nullptr.

@@ -1,53 +1,35 @@
 #include "skin/window/tncobject.h"
 
-#include "skin/window/twinskinform.h"
+#include "skin/window/tnctracker.h"
 
 namespace skin {
 
-TNCObject::TNCObject(TWinSkinForm *form) : Form(form) {}
+TNCObject::TNCObject(TNCTracker &owner) : tracker(owner) {}
 
 TNCObject::~TNCObject() {
-    if (Form && Form->HotObject == this)
-        Form->HotObject = nullptr;
+    tracker.Forget(this);
 }
 
 void TNCObject::MouseDown() {
-    if (Form->HotObject && Form->HotObject != this)
-        Form->HotObject->MouseLeave();
-    if (!Visible)
-        return;
-    Form->HotObject = this;
-    State = Pressed;
-    PaintNC();
+    tracker.Down(*this);
 }
 
 void TNCObject::MouseUp() {
-    if (!Visible)
-        return;
-    State = Hot;
-    PaintNC();
+    tracker.Up(*this);
 }
 
 void TNCObject::MouseEnter() {
-    if (Form->HotObject == this)
-        return;
-    if (Form->HotObject)
-        Form->HotObject->MouseLeave();
-    if (!Visible)
-        return;
-    Form->HotObject = this;
-    State = Hot;
-    PaintNC();
+    tracker.Enter(*this);
 }
 
 void TNCObject::MouseLeave() {
-    if (!Visible)
-        return;
-    Form->HotObject = nullptr;
-    State = Normal;
-    PaintNC();
+    tracker.Exit(*this);
 }
 
-void TNCObject::PaintNC() {}
+void TNCObject::SetPlace(const QRect &place, bool isVisible, bool isEnabled) {
+    rect = place;
+    visible = isVisible;
+    enabled = isEnabled;
+}
 
 } // namespace skin

@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QSizeGrip>
 #include <QWidget>
+#include <algorithm>
 
 namespace skin {
 
@@ -51,9 +52,8 @@ void ShowVersionMessage(const QString &message) {
 } // namespace
 
 TSkinManage::TSkinManage(QObject *parent) : QObject(parent) {
-    ActionTimerObj.setInterval(100);
-    ActionTimerObj.setSingleShot(false);
-    connect(&ActionTimerObj, &QTimer::timeout, this, &TSkinManage::ActionTimer);
+    actionTimer.setInterval(100);
+    connect(&actionTimer, &QTimer::timeout, this, &TSkinManage::ActionTimer);
     if (!TSkinManagerHook::Instance())
         TSkinManagerHook::SetInstance(this);
     AdoptLoadedSkinData();
@@ -62,18 +62,15 @@ TSkinManage::TSkinManage(QObject *parent) : QObject(parent) {
 TSkinManage::~TSkinManage() {
     if (TSkinManagerHook::Instance() == this)
         TSkinManagerHook::SetInstance(nullptr);
-    started = 4;
-    SkinningActive = false;
-    ActionTimerObj.stop();
-    while (!Windows.isEmpty()) {
-        TWinSkinForm *form = Windows.takeLast();
-        form->DetachWindow();
-        delete form;
+    phase = TPhase::ShuttingDown;
+    skinningActive = false;
+    actionTimer.stop();
+    while (!windows.empty()) {
+        windows.back()->DetachWindow();
+        windows.pop_back();
     }
-    for (const PopupEntry &entry : std::as_const(PopupMenus))
-        delete entry.wrapper;
-    PopupMenus.clear();
-    SkinDatas.clear();
+    popupMenus.clear();
+    skinDatas.clear();
     if (qApp)
         qApp->removeEventFilter(this);
 }
@@ -84,36 +81,45 @@ void TSkinManage::AdoptLoadedSkinData() {
         return;
     for (QWidget *window : QApplication::topLevelWidgets())
         for (TSkinData *data : window->findChildren<TSkinData *>())
-            if (!data->IsReading() && !SkinDatas.contains(data))
+            if (!data->IsReading() && !skinDatas.contains(data))
                 data->Loaded();
 }
 
+TSkinData *TSkinManage::MainSkinData() const {
+    return mainSkinData;
+}
+
+bool TSkinManage::HasSkinData(const TSkinData *data) const {
+    return std::any_of(skinDatas.begin(), skinDatas.end(),
+                       [data](const QPointer<TSkinData> &entry) { return entry == data; });
+}
+
 void TSkinManage::AddSkinData(TSkinData *data) {
-    if (!data || SkinDatas.contains(data))
+    if (!data || skinDatas.contains(data))
         return;
-    SkinDatas.append(data);
-    if (!MainSkinData && data->SkinFormtype() == TSkinData::sfMainform)
-        MainSkinData = data;
+    skinDatas.append(data);
+    if (!mainSkinData && data->SkinFormtype() == TSkinData::sfMainform)
+        mainSkinData = data;
 }
 
 void TSkinManage::RemoveSkinData(TSkinData *data) {
-    SkinDatas.removeIf(
+    skinDatas.removeIf(
         [data](const QPointer<TSkinData> &entry) { return entry.isNull() || entry == data; });
-    if (PendingSkinData == data)
-        PendingSkinData = nullptr;
-    if (MainSkinData == data) {
-        MainSkinData = nullptr;
-        for (const QPointer<TSkinData> &entry : std::as_const(SkinDatas))
+    if (pendingSkinData == data)
+        pendingSkinData = nullptr;
+    if (mainSkinData == data) {
+        mainSkinData = nullptr;
+        for (const QPointer<TSkinData> &entry : std::as_const(skinDatas))
             if (entry->SkinFormtype() == TSkinData::sfMainform) {
-                MainSkinData = entry;
+                mainSkinData = entry;
                 break;
             }
     }
     // Its windows drop what they took from it at once; whether they take another component or
     // lose their skin is settled once the component (and perhaps its window) is gone.
     bool orphans = false;
-    for (TWinSkinForm *form : std::as_const(Windows))
-        if (form->SkinData == data) {
+    for (const auto &form : windows)
+        if (form->SkinData() == data) {
             form->DropSkin();
             orphans = true;
         }
@@ -124,14 +130,14 @@ void TSkinManage::RemoveSkinData(TSkinData *data) {
 
 void TSkinManage::RebindOrphanedWindows() {
     PurgeWindows();
-    const QList<TWinSkinForm *> forms = Windows;
-    for (TWinSkinForm *form : forms) {
-        if (form->Skin || form->State == TWinSkinForm::StateFinished || !form->Handle)
-            continue;
-        TSkinData *data = FindSkinDataFor(form->Handle);
+    std::vector<TWinSkinForm *> orphans;
+    for (const auto &form : windows)
+        if (!form->Skin() && form->State() != TFormState::Finished && form->Handle())
+            orphans.push_back(form.get());
+    for (TWinSkinForm *form : orphans) {
+        TSkinData *data = FindSkinDataFor(form->Handle());
         if (data && !data->SkinLoading()) {
-            form->SkinData = data;
-            form->CalcFrameMetrics();
+            form->SetSkin(data);
             form->ReapplySkin();
         } else {
             UnskinEntry(form);
@@ -140,7 +146,7 @@ void TSkinManage::RebindOrphanedWindows() {
 }
 
 void TSkinManage::SetPendingSkinData(TSkinData *data) {
-    PendingSkinData = data;
+    pendingSkinData = data;
 }
 
 void TSkinManage::InstallHook() {
@@ -149,89 +155,83 @@ void TSkinManage::InstallHook() {
 }
 
 void TSkinManage::SetStarted(int value) {
-    started = value;
+    if (phase != TPhase::ShuttingDown)
+        phase = value > 0 ? TPhase::Running : TPhase::Waiting;
 }
 
 void TSkinManage::RequestAction(TSkinAction action, int delayMs) {
-    PendingAction = action;
-    ActionTimerObj.setInterval(delayMs);
-    if (started == 0) {
+    pendingAction = action;
+    actionTimer.setInterval(delayMs);
+    if (phase == TPhase::Waiting) {
         if (action == SkinAllAction)
-            SkinningActive = true;
+            skinningActive = true;
         else if (action == UnskinAllAction)
-            SkinningActive = false;
+            skinningActive = false;
         return;
     }
-    ActionTimerObj.start();
+    actionTimer.start();
 }
 
 void TSkinManage::ActionTimer() {
-    ActionTimerObj.stop();
-    TSkinData *pending = PendingSkinData;
+    actionTimer.stop();
+    TSkinData *pending = pendingSkinData;
     if (!pending)
         return;
     const bool onlyThisForm = pending->SkinFormtype() == TSkinData::sfOnlyThisForm;
-    switch (PendingAction) {
+    PurgeWindows();
+    switch (pendingAction) {
     case SkinAllAction: {
-        SkinningActive = true;
-        SkinAllRunning = true;
-        PurgeWindows();
+        skinningActive = true;
+        skinAllRunning = true;
         if (onlyThisForm) {
             if (const QWidget *owner = OwnerWindowOf(pending))
                 SkinFormIfVisible(const_cast<QWidget *>(owner));
         } else {
-            const QWidgetList windows = QApplication::topLevelWidgets();
-            for (qsizetype i = windows.size() - 1; i >= 0; --i)
-                SkinFormIfVisible(windows.at(i));
+            const QWidgetList all = QApplication::topLevelWidgets();
+            for (qsizetype i = all.size() - 1; i >= 0; --i)
+                SkinFormIfVisible(all.at(i));
         }
-        SkinAllRunning = false;
+        skinAllRunning = false;
         break;
     }
     case UnskinAllAction:
-        SkinningActive = false;
-        PurgeWindows();
+        skinningActive = false;
         if (onlyThisForm) {
-            for (qsizetype i = Windows.size() - 1; i >= 0; --i)
-                if (Windows.at(i)->SkinData == pending) {
-                    UnskinEntry(Windows.at(i));
+            for (auto it = windows.rbegin(); it != windows.rend(); ++it)
+                if ((*it)->SkinData() == pending) {
+                    UnskinEntry(it->get());
                     break;
                 }
         } else {
-            while (!Windows.isEmpty())
-                UnskinEntry(Windows.first());
+            while (!windows.empty())
+                UnskinEntry(windows.front().get());
         }
         break;
     case SkinChangedAction: {
-        PurgeWindows();
-        QList<TWinSkinForm *> changed;
-        for (TWinSkinForm *form : std::as_const(Windows))
-            if (form->SkinData == pending) {
-                changed.append(form);
+        std::vector<TWinSkinForm *> changed;
+        for (const auto &form : windows)
+            if (form->SkinData() == pending) {
+                changed.push_back(form.get());
                 if (onlyThisForm)
                     break;
             }
-        for (TWinSkinForm *form : std::as_const(changed)) {
-            form->FreeNCObjects();
-            form->CalcFrameMetrics();
-        }
-        for (TWinSkinForm *form : std::as_const(changed))
+        for (TWinSkinForm *form : changed) {
+            form->SetSkin();
             form->ReapplySkin();
+        }
         break;
     }
-    default:
-        break;
     }
-    if (PendingSkinData)
-        PendingSkinData->DoSkinChanged();
-    PendingSkinData = nullptr;
+    if (pendingSkinData)
+        pendingSkinData->DoSkinChanged();
+    pendingSkinData = nullptr;
 }
 
 void TSkinManage::UnskinEntry(TWinSkinForm *form) {
     form->UnskinWindow();
-    if (form->Handle)
-        form->Handle->repaint();
-    Windows.removeAll(form);
-    delete form;
+    if (QWidget *window = form->Handle())
+        window->repaint();
+    std::erase_if(windows, [form](const auto &entry) { return entry.get() == form; });
 }
 
 void TSkinManage::SkinFormIfVisible(QWidget *window) {
@@ -245,12 +245,12 @@ void TSkinManage::SkinWindow(QObject *form) {
 }
 
 bool TSkinManage::SkinWindow(QWidget *window) {
-    if (!window || !SkinningActive)
+    if (!window || !skinningActive)
         return false;
     PurgeWindows();
     if (SendSkinMessage(window, SM_SKINQUERY) == 1 || FindSkinnedWindow(window))
         return false;
-    if (!SkinAllRunning && !window->isWindow())
+    if (!skinAllRunning && !window->isWindow())
         return false;
     if (window->width() * window->height() == 0)
         return false;
@@ -262,34 +262,28 @@ bool TSkinManage::SkinWindow(QWidget *window) {
     TSkinData *data = FindSkinDataFor(window);
     if (!data || data->SkinLoading())
         return false;
-    auto *form = new TWinSkinForm(window, this);
-    form->WindowClass = className;
+    auto form = std::make_unique<TWinSkinForm>(window, this, className);
     if (IsSystemDialogClass(window))
         form->InitSkinWindow(data);
     else
         form->InitSkinForm(data, window);
-    Windows.append(form);
+    windows.push_back(std::move(form));
     QCoreApplication::postEvent(window, new SkinMessageEvent(SM_SKINACTIVE, 0, 1000),
                                 Qt::HighEventPriority);
     return true;
 }
 
-void TSkinManage::RemoveWindow(TWinSkinForm *form) {
-    if (started != 4)
-        Windows.removeAll(form);
-}
-
 TWinSkinForm *TSkinManage::FindSkinnedWindow(const QWidget *window) const {
-    for (TWinSkinForm *form : Windows)
-        if (form->Handle == window)
-            return form;
+    for (const auto &form : windows)
+        if (form->Handle() == window)
+            return form.get();
     return nullptr;
 }
 
 TSkinData *TSkinManage::FindSkinDataFor(const QWidget *window) const {
     const auto lastOf = [this](auto matches) -> TSkinData * {
         TSkinData *found = nullptr;
-        for (const QPointer<TSkinData> &data : SkinDatas)
+        for (const QPointer<TSkinData> &data : skinDatas)
             if (data && matches(data.data()))
                 found = data;
         return found;
@@ -305,89 +299,81 @@ TSkinData *TSkinManage::FindSkinDataFor(const QWidget *window) const {
     if (TSkinData *main =
             lastOf([](const TSkinData *d) { return d->SkinFormtype() == TSkinData::sfMainform; }))
         return main;
-    for (const QPointer<TSkinData> &data : SkinDatas)
+    for (const QPointer<TSkinData> &data : skinDatas)
         if (data)
             return data;
     return nullptr;
 }
 
 bool TSkinManage::CanSkinWindow(const QWidget *window, const QString &className) const {
-    if (!MainSkinData)
+    if (!mainSkinData)
         return true;
     bool verdict = true;
-    if (!MainSkinData->Options().testFlag(TSkinData::xoPreview) &&
+    if (!mainSkinData->Options().testFlag(TSkinData::xoPreview) &&
         className.toLower().contains(QLatin1String("preview")))
         verdict = false;
     // Month calendars shown as windows go by the system's class name.
     const QString decisionName =
         window->inherits("QCalendarWidget") ? QStringLiteral("SysMonthCal32") : className;
-    MainSkinData->FormSkinDecision(const_cast<QWidget *>(window), decisionName, verdict);
+    mainSkinData->FormSkinDecision(const_cast<QWidget *>(window), decisionName, verdict);
     return verdict;
 }
 
 void TSkinManage::PurgeWindows() {
     purgeScheduled = false;
-    if (started == 4)
+    if (phase == TPhase::ShuttingDown)
         return;
-    for (qsizetype i = Windows.size() - 1; i >= 0; --i)
-        if (Windows.at(i)->State == TWinSkinForm::StateFinished)
-            delete Windows.takeAt(i);
+    std::erase_if(windows, [](const auto &form) { return form->State() == TFormState::Finished; });
 }
 
 void TSkinManage::SchedulePurge() {
-    if (purgeScheduled || started == 4)
+    if (purgeScheduled || phase == TPhase::ShuttingDown)
         return;
     purgeScheduled = true;
     QMetaObject::invokeMethod(this, &TSkinManage::PurgeWindows, Qt::QueuedConnection);
 }
 
-void TSkinManage::RefreshSkinData() {
-    for (TWinSkinForm *form : std::as_const(Windows))
-        if (form->SkinData == PendingSkinData)
-            form->FreeNCObjects();
-}
+// The windows keep the skin objects they were built from until the skin-changed action gives
+// them the new ones, so nothing they paint from goes away in between.
+void TSkinManage::RefreshSkinData() {}
 
 void TSkinManage::SkinPopupMenu(QMenu *menu) {
-    if (!menuLayer || !menu || !SkinningActive || IsMenuWrapped(menu) ||
+    if (!menuLayer || !menu || !skinningActive || IsMenuWrapped(menu) ||
         SendSkinMessage(menu, SM_SKINQUERY) == 1)
         return;
     TSkinData *data = FindSkinDataFor(menu);
     if (!data || data->SkinLoading())
         return;
-    const TSkinData::TSkinControlTypes controls = data->SkinControls();
-    const bool enabled = MenuKind == 0   ? controls.testFlag(TSkinData::xcPopupMenu)
-                         : MenuKind == 1 ? controls.testFlag(TSkinData::xcMainMenu) ||
-                                               controls.testFlag(TSkinData::xcMenuItem)
-                         : MenuKind == 2 ? controls.testFlag(TSkinData::xcSystemMenu)
-                                         : true;
+    const TSkinData::TSkinControlTypes kinds = data->SkinControls();
+    bool enabled = true;
+    switch (menuKind) {
+    case TMenuKind::Popup:
+        enabled = kinds.testFlag(TSkinData::xcPopupMenu);
+        break;
+    case TMenuKind::MenuBar:
+        enabled = kinds.testFlag(TSkinData::xcMainMenu) || kinds.testFlag(TSkinData::xcMenuItem);
+        break;
+    case TMenuKind::SystemMenu:
+        enabled = kinds.testFlag(TSkinData::xcSystemMenu);
+        break;
+    }
     if (!enabled)
         return;
     if (QObject *wrapper = menuLayer->WrapPopupMenu(menu, data))
-        PopupMenus.append(PopupEntry{menu, wrapper});
+        popupMenus.push_back(PopupEntry{menu, std::unique_ptr<QObject>(wrapper)});
 }
 
 void TSkinManage::ReleasePopupMenu(QMenu *menu) {
-    for (qsizetype i = 0; i < PopupMenus.size(); ++i)
-        if (PopupMenus.at(i).menu == menu) {
-            delete PopupMenus.takeAt(i).wrapper;
-            break;
-        }
-    PopupMenus.removeIf([](const PopupEntry &entry) {
-        if (entry.menu)
-            return false;
-        delete entry.wrapper;
-        return true;
-    });
+    std::erase_if(popupMenus,
+                  [menu](const PopupEntry &entry) { return !entry.menu || entry.menu == menu; });
     // The kind was set for the menu that just closed, wrapped or not.
-    if (PopupMenus.isEmpty())
-        MenuKind = 0;
+    if (popupMenus.empty())
+        menuKind = TMenuKind::Popup;
 }
 
 bool TSkinManage::IsMenuWrapped(const QMenu *menu) const {
-    for (const PopupEntry &entry : PopupMenus)
-        if (entry.menu == menu)
-            return true;
-    return false;
+    return std::any_of(popupMenus.begin(), popupMenus.end(),
+                       [menu](const PopupEntry &entry) { return entry.menu == menu; });
 }
 
 bool TSkinManage::eventFilter(QObject *watched, QEvent *event) {
@@ -395,8 +381,7 @@ bool TSkinManage::eventFilter(QObject *watched, QEvent *event) {
     case QEvent::Show:
     case QEvent::WindowActivate:
         if (watched->isWidgetType() && static_cast<QWidget *>(watched)->isWindow()) {
-            if (started == 0)
-                started = 1;
+            SetStarted(1);
             SkinWindow(static_cast<QWidget *>(watched));
         }
         break;

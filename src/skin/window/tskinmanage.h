@@ -6,6 +6,8 @@
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
+#include <memory>
+#include <vector>
 
 class QMenu;
 class QWidget;
@@ -28,6 +30,12 @@ class TSkinManage : public QObject, public TSkinManagerHook {
     Q_OBJECT
 
 public:
+    // Waiting for the first window, running, or shutting down (nothing is purged then).
+    enum class TPhase { Waiting, Running, ShuttingDown };
+    // What the next popup menu to show is: a plain popup menu, a menu-bar drop-down or a
+    // system menu (its opener sets it; it falls back to a popup menu when that menu closes).
+    enum class TMenuKind { Popup, MenuBar, SystemMenu };
+
     explicit TSkinManage(QObject *parent = nullptr);
     ~TSkinManage() override;
 
@@ -37,17 +45,16 @@ public:
     void InstallHook() override;
     void SetPendingSkinData(TSkinData *data) override;
     void RequestAction(TSkinAction action, int delayMs) override;
-    int Started() const override { return started; }
+    int Started() const override { return phase == TPhase::Running ? 1 : 0; }
     void SetStarted(int value) override;
-    void SetSkinningActive(bool active) override { SkinningActive = active; }
+    void SetSkinningActive(bool active) override { skinningActive = active; }
     void SkinWindow(QObject *form) override;
     void RefreshSkinData() override;
 
     // Skins the window when the rules allow; true when a skin object was made for it.
     bool SkinWindow(QWidget *window);
-    // Takes the entry out of Windows (does not free it).
-    void RemoveWindow(TWinSkinForm *form);
     TWinSkinForm *FindSkinnedWindow(const QWidget *window) const;
+    qsizetype WindowCount() const { return qsizetype(windows.size()); }
     // The component whose skin the window gets: its own sfOnlyThisForm component, else the last
     // sfDialog one for dialogs, else the last sfMainform one, else the first registered.
     TSkinData *FindSkinDataFor(const QWidget *window) const;
@@ -57,7 +64,15 @@ public:
     // Purges soon (a window was destroyed).
     void SchedulePurge();
 
+    bool SkinningActive() const { return skinningActive; }
+    TPhase Phase() const { return phase; }
+    bool ActionPending() const { return actionTimer.isActive(); }
+    TSkinData *MainSkinData() const;
+    bool HasSkinData(const TSkinData *data) const;
+
     // Popup menus: wrapped through the menu layer when their kind is enabled.
+    void SetMenuKind(TMenuKind kind) { menuKind = kind; }
+    TMenuKind MenuKind() const { return menuKind; }
     void SkinPopupMenu(QMenu *menu);
     void ReleasePopupMenu(QMenu *menu);
     bool IsMenuWrapped(const QMenu *menu) const;
@@ -66,16 +81,6 @@ public:
     TControlLayer *ControlLayer() const { return controlLayer; }
     void SetMenuLayer(TMenuLayer *layer) { menuLayer = layer; }
     TMenuLayer *MenuLayer() const { return menuLayer; }
-
-    QTimer ActionTimerObj;
-    QList<TWinSkinForm *> Windows; // owned, in the order of skinning
-    QList<QPointer<TSkinData>> SkinDatas;
-    bool SkinningActive = false;
-    bool SkinAllRunning = false;
-    int MenuKind = 0; // 0 popup menu, 1 menu-bar drop-down, 2 system menu
-    TSkinAction PendingAction = SkinAllAction;
-    QPointer<TSkinData> PendingSkinData;
-    QPointer<TSkinData> MainSkinData;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -90,10 +95,19 @@ private:
 
     struct PopupEntry {
         QPointer<QMenu> menu;
-        QObject *wrapper;
+        std::unique_ptr<QObject> wrapper;
     };
-    QList<PopupEntry> PopupMenus;
-    int started = 0;
+    QTimer actionTimer;
+    std::vector<std::unique_ptr<TWinSkinForm>> windows; // in the order of skinning
+    QList<QPointer<TSkinData>> skinDatas;
+    std::vector<PopupEntry> popupMenus;
+    bool skinningActive = false;
+    bool skinAllRunning = false;
+    TMenuKind menuKind = TMenuKind::Popup;
+    TSkinAction pendingAction = SkinAllAction;
+    QPointer<TSkinData> pendingSkinData;
+    QPointer<TSkinData> mainSkinData;
+    TPhase phase = TPhase::Waiting;
     bool purgeScheduled = false;
     TControlLayer *controlLayer = nullptr;
     TMenuLayer *menuLayer = nullptr;

@@ -3,7 +3,6 @@
 #include "skin/data/tskindata.h"
 #include "skin/draw/keyedblit.h"
 #include "skin/draw/skincolor.h"
-#include "skin/window/keyedframes.h"
 #include "skin/window/skinmessageevent.h"
 #include "skin/window/tcontrollayer.h"
 #include "skin/window/tskinmanage.h"
@@ -23,154 +22,130 @@
 
 namespace skin {
 
-namespace {
-
-// A border thicker than this is no frame; the skin is taken at this thickness.
-constexpr int MaxFrameThickness = 256;
-
-int Thickness(int length, int frameCount) {
-    return std::clamp(length / std::max(1, frameCount), 0, MaxFrameThickness);
-}
-
-} // namespace
-
-TWinSkinForm::TWinSkinForm(QWidget *window, TSkinManage *owner) : Handle(window), manager(owner) {
-    HotTimer.setInterval(250);
-    connect(&HotTimer, &QTimer::timeout, this, &TWinSkinForm::HotTrackTimer);
-    DoubleClickTime = QApplication::doubleClickInterval();
+TWinSkinForm::TWinSkinForm(QWidget *window, TSkinManage *owner, const QString &className)
+    : handle(window), manager(owner), windowClass(className), commands(window), mouse(*this) {
+    connect(&commands, &TWindowCommands::ShowStateChanged, this, [this] {
+        UpdateWindowState();
+        UpdateLayout();
+        RepaintFrame();
+    });
     if (window)
         connect(window, &QObject::destroyed, this, [this] {
-            State = StateDetaching;
+            state = TFormState::Detaching;
             DetachWindow();
-            State = StateFinished;
+            state = TFormState::Finished;
             if (manager)
                 manager->SchedulePurge();
         });
 }
 
 TWinSkinForm::~TWinSkinForm() {
-    if (Handle)
-        Handle->removeEventFilter(this);
-    FreeNCObjects();
-    if (manager)
-        manager->RemoveWindow(this);
+    ReleaseWindow();
+    const QList<QPointer<QObject>> owned = std::exchange(controls, {});
+    for (const QPointer<QObject> &control : owned)
+        if (control)
+            control->deleteLater();
 }
 
-void TWinSkinForm::InitSkinForm(TSkinData *data, QWidget *form) {
-    Form = form;
+void TWinSkinForm::InitSkinForm(TSkinData *data, QWidget *window) {
+    form = window;
     if (data)
-        emit data->OnBeforeSkinForm(form, WindowClass);
+        emit data->OnBeforeSkinForm(window, windowClass);
     InitSkinWindow(data);
 }
 
 void TWinSkinForm::InitSkinWindow(TSkinData *data) {
-    if (!Handle || Finished || State != StateAttached || SkinData)
+    if (!handle || skinningFinished || state != TFormState::Attached || skinData)
         return;
     if (manager)
         manager->SetStarted(1);
-    SkinData = data;
-    Skin = SkinObjectsOf(data);
-    FrameSkinned = data && data->SkinControls().testFlag(TSkinData::xcMainMenu);
+    skinData = data;
+    frameSkinned = data && data->SkinControls().testFlag(TSkinData::xcMainMenu);
 
-    StyleAtAttach = Handle->windowFlags();
-    RightToLeft = Handle->layoutDirection() == Qt::RightToLeft;
-    IsChild = !Handle->isWindow();
-    OwnerWindow = Handle->parentWidget();
-    CaptionButtonSet = 0;
-    if (FlagsHaveSystemMenu(StyleAtAttach))
-        CaptionButtonSet |= cbClose;
-    if (FlagsHaveMinimize(StyleAtAttach))
-        CaptionButtonSet |= cbMinimize;
-    if (FlagsHaveMaximize(StyleAtAttach))
-        CaptionButtonSet |= cbMaximize;
-    SystemMenu = FlagsHaveSystemMenu(StyleAtAttach);
+    styleAtAttach = handle->windowFlags();
+    rightToLeft = handle->layoutDirection() == Qt::RightToLeft;
+    isChild = !handle->isWindow();
+    captionButtonSet = {};
+    captionButtonSet.setFlag(TCaptionButton::Close, FlagsHaveSystemMenu(styleAtAttach));
+    captionButtonSet.setFlag(TCaptionButton::Minimize, FlagsHaveMinimize(styleAtAttach));
+    captionButtonSet.setFlag(TCaptionButton::Maximize, FlagsHaveMaximize(styleAtAttach));
+    systemMenu = FlagsHaveSystemMenu(styleAtAttach);
     UpdateWindowState();
-    Sizable = IsSizableWindow(Handle);
-    FrameKind = !FlagsHaveCaption(StyleAtAttach) ? FrameNone : Sizable ? FrameSizable : FrameFixed;
-    if (IsDialogFrameForm(Handle))
-        FrameKind = FrameDialog;
-    IsDialog = IsSystemDialogClass(Handle);
-    if (IsDialog)
-        FrameKind = FrameDialog;
+    frameKind = !FlagsHaveCaption(styleAtAttach) ? TFrameKind::NoCaption
+                : IsSizableWindow(handle)        ? TFrameKind::Sizable
+                                                 : TFrameKind::Fixed;
+    isDialog = IsSystemDialogClass(handle);
+    if (isDialog || IsDialogFrameForm(handle))
+        frameKind = TFrameKind::Dialog;
 
-    savedMargins = Handle->contentsMargins();
-    savedMouseTracking = Handle->hasMouseTracking();
-    savedOwnPalette = Handle->testAttribute(Qt::WA_SetPalette);
-    savedPalette = Handle->palette();
-    Handle->installEventFilter(this);
-    Handle->setMouseTracking(true);
+    savedMargins = handle->contentsMargins();
+    savedHover = handle->testAttribute(Qt::WA_Hover);
+    savedOwnPalette = handle->testAttribute(Qt::WA_SetPalette);
+    savedPalette = handle->palette();
+    handle->installEventFilter(this);
+    handle->setAttribute(Qt::WA_Hover);
     systemMenuShortcut =
-        Handle->grabShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), Qt::WindowShortcut);
-    if (Skin) {
-        QPalette palette = Handle->palette();
-        palette.setColor(QPalette::Window, SkinToQColor(Skin->ButtonFace, palette));
-        Handle->setPalette(palette);
+        handle->grabShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), Qt::WindowShortcut);
+    SetSkin(data);
+    if (skin) {
+        QPalette palette = handle->palette();
+        palette.setColor(QPalette::Window, SkinToQColor(skin->ButtonFace, palette));
+        handle->setPalette(palette);
     }
-
-    if (!FrameSkinned) {
-        State = StateSkinned;
+    if (!frameSkinned) {
+        state = TFormState::Skinned;
         return;
     }
-    SetCaptionStyle(false);
-    CalcFrameMetrics();
-    if (FrameKind != FrameNone) {
-        const Qt::WindowFlags frameless = StyleAtAttach | Qt::FramelessWindowHint;
-        Handle->overrideWindowFlags(frameless);
-        if (QWindow *window = Handle->windowHandle())
+    if (frameKind != TFrameKind::NoCaption) {
+        const Qt::WindowFlags frameless = styleAtAttach | Qt::FramelessWindowHint;
+        handle->overrideWindowFlags(frameless);
+        if (QWindow *window = handle->windowHandle())
             window->setFlags(frameless);
     }
 }
 
-void TWinSkinForm::CalcFrameMetrics() {
-    Skin = SkinObjectsOf(SkinData);
-    if (!Skin)
+void TWinSkinForm::SetSkin(TSkinData *data) {
+    if (data)
+        skinData = data;
+    skin = SkinObjectsOf(skinData);
+    mouse.Reset();
+    buttons.clear();
+    painter.Clear();
+    if (!skin) {
+        layout = TFrameLayout();
         return;
-    frameImages.Clear();
-    if (FrameKind == FrameNone) {
-        FrameMetrics = QMargins();
-        MenuBarHeight = 0;
-    } else {
-        FrameMetrics = QMargins(Thickness(Skin->Left->Image.width(), Skin->Left->Frame),
-                                Thickness(Skin->Top->Image.height(), Skin->Top->Frame),
-                                Thickness(Skin->Right->Image.width(), Skin->Right->Frame),
-                                Thickness(Skin->Bottom->Image.height(), Skin->Bottom->Frame));
     }
-    FreeNCObjects();
-    CaptionButtonCount = int(Skin->TitleButtons.size());
-    for (const auto &button : Skin->TitleButtons) {
-        CaptionButtons.push_back(std::make_unique<TWinSysButton>(this, button.get()));
-        if (CaptionButtons.back()->ShowsWindowIcon())
-            BuildIconImage();
-    }
-}
-
-void TWinSkinForm::FreeNCObjects() {
-    HotObject = nullptr;
-    pressedObject = nullptr;
-    CaptionButtons.clear();
+    captionFont = TFrameLayout::CaptionFont(*skin);
+    for (const auto &button : skin->TitleButtons)
+        buttons.push_back(
+            std::make_unique<TWinSysButton>(mouse.Tracker(), *button, [this](const QRect &rect) {
+                if (CanPaintFrame())
+                    handle->update(rect);
+            }));
+    BuildIconImage();
+    UpdateLayout();
 }
 
 void TWinSkinForm::DropSkin() {
-    Skin = nullptr;
-    FreeNCObjects();
-    frameImages.Clear();
+    skinData = nullptr;
+    SetSkin();
+}
+
+bool TWinSkinForm::IsSizable() const {
+    return handle && showState == TShowState::Normal && IsSizableWindow(handle);
 }
 
 QSize TWinSkinForm::ClientSize() const {
-    if (!Handle)
+    if (!handle)
         return QSize();
-    return Handle->size() - QSize(appliedFrame.left() + appliedFrame.right(),
+    return handle->size() - QSize(appliedFrame.left() + appliedFrame.right(),
                                   appliedFrame.top() + appliedFrame.bottom());
 }
 
-void TWinSkinForm::StoreClientRect() {
-    ClientRect = ClientSize();
-}
-
 void TWinSkinForm::ShiftUnmanagedChildren(QPoint by) {
-    if (!Handle || by.isNull() || Handle->layout())
+    if (!handle || by.isNull() || handle->layout())
         return;
-    for (QObject *child : Handle->children())
+    for (QObject *child : handle->children())
         if (child->isWidgetType()) {
             auto *widget = static_cast<QWidget *>(child);
             if (!widget->isWindow())
@@ -179,158 +154,155 @@ void TWinSkinForm::ShiftUnmanagedChildren(QPoint by) {
 }
 
 void TWinSkinForm::ApplyClientMargins() {
-    if (!Handle)
+    if (!handle)
         return;
-    const QMargins extra = FrameKind == FrameNone
+    const QMargins &m = layout.Metrics();
+    const QMargins extra = frameKind == TFrameKind::NoCaption || !skin
                                ? QMargins()
-                               : QMargins(FrameMetrics.left(), FrameMetrics.top() + MenuBarHeight,
-                                          FrameMetrics.right(), FrameMetrics.bottom());
+                               : QMargins(m.left(), m.top() + menuBarHeight, m.right(), m.bottom());
     ShiftUnmanagedChildren(
         QPoint(extra.left() - appliedFrame.left(), extra.top() - appliedFrame.top()));
-    Handle->setContentsMargins(savedMargins + extra);
+    handle->setContentsMargins(savedMargins + extra);
     appliedFrame = extra;
 }
 
-void TWinSkinForm::FrameChanged() {
-    ApplyClientMargins();
-    if (Handle)
-        Handle->update();
+void TWinSkinForm::SetMenuBarHeight(int height) {
+    if (menuBarHeight == height)
+        return;
+    menuBarHeight = height;
+    UpdateLayout();
+    if (state != TFormState::Attached && frameSkinned) {
+        FixWindowSize(true);
+        RepaintFrame();
+    }
 }
 
 void TWinSkinForm::FixWindowSize(bool useClientRect) {
-    if (!Handle)
+    if (!handle || !skin)
         return;
-    if (ShowState == ShowMaximized) {
-        FrameChanged();
+    if (showState == TShowState::Maximized) {
+        ApplyClientMargins();
+        handle->update();
         return;
     }
-    ClientRect = ClientSize();
-    int width = ClientRect.width() + FrameMetrics.left() + FrameMetrics.right();
-    const int height =
-        ClientRect.height() + FrameMetrics.top() + FrameMetrics.bottom() + MenuBarHeight;
-    if (IsDialog && !useClientRect && Skin) {
-        CaptionText = ShownWindowTitle(Handle);
-        CaptionTextWidth = QFontMetrics(CaptionFont()).horizontalAdvance(CaptionText);
-        const int needed = Skin->Title->LeftWidth + CaptionTextWidth + Skin->Title->RightWidth;
+    const QSize client = ClientSize();
+    const QMargins &m = layout.Metrics();
+    int width = client.width() + m.left() + m.right();
+    const int height = client.height() + m.top() + m.bottom() + menuBarHeight;
+    if (isDialog && !useClientRect) {
+        captionTextWidth = QFontMetrics(captionFont).horizontalAdvance(ShownWindowTitle(handle));
+        const int needed = skin->Title->LeftWidth + captionTextWidth + skin->Title->RightWidth;
         if (width < needed) {
             ShiftUnmanagedChildren(QPoint((needed - width) / 2, 0));
             width = needed;
         }
     }
     ApplyClientMargins();
-    // A window that fits itself to its layout (a message box) does so now, not after the size
-    // below is set.
-    QCoreApplication::sendPostedEvents(Handle, QEvent::LayoutRequest);
     const QSize size(width, height);
-    if (Handle->minimumSize() == Handle->maximumSize()) {
+    if (handle->minimumSize() == handle->maximumSize()) {
         if (!sizeFixed) {
-            savedMinimumSize = Handle->minimumSize();
-            savedMaximumSize = Handle->maximumSize();
+            savedMinimumSize = handle->minimumSize();
+            savedMaximumSize = handle->maximumSize();
             sizeFixed = true;
         }
-        Handle->setFixedSize(size);
+        handle->setFixedSize(size);
     } else {
-        Handle->resize(size);
+        handle->resize(size);
     }
 }
 
 void TWinSkinForm::ReapplySkin() {
-    if (!Handle)
+    if (!handle || !skin)
         return;
-    Skin = SkinObjectsOf(SkinData);
-    if (!Skin)
-        return;
-    QPalette palette = Handle->palette();
-    palette.setColor(QPalette::Window, SkinToQColor(Skin->ButtonFace, palette));
-    Handle->setPalette(palette);
+    QPalette palette = handle->palette();
+    palette.setColor(QPalette::Window, SkinToQColor(skin->ButtonFace, palette));
+    handle->setPalette(palette);
     if (TControlLayer *layer = manager ? manager->ControlLayer() : nullptr)
-        for (const QPointer<QObject> &control : std::as_const(controlSkins))
+        for (const QPointer<QObject> &control : std::as_const(controls))
             if (control)
                 layer->ReapplyColor(control);
-    State = StateReapplying;
-    if (FrameSkinned && FrameKind != FrameNone) {
+    state = TFormState::Reapplying;
+    if (frameSkinned && frameKind != TFrameKind::NoCaption) {
         FixWindowSize(true);
-        if (QLayout *layout = Handle->layout())
-            layout->activate();
+        if (QLayout *own = handle->layout())
+            own->activate();
+        UpdateLayout();
         UpdateFormRegion();
     }
-    Handle->update();
+    handle->update();
     FireAfterSkin();
-    State = StateSkinned;
+    state = TFormState::Skinned;
+}
+
+void TWinSkinForm::ReleaseWindow() {
+    mouse.Reset();
+    if (!handle)
+        return;
+    handle->removeEventFilter(this);
+    if (systemMenuShortcut)
+        handle->releaseShortcut(std::exchange(systemMenuShortcut, 0));
 }
 
 void TWinSkinForm::UnskinWindow() {
-    HotTimer.stop();
-    drag.Release();
-    FreeNCObjects();
-    if (Handle) {
-        Handle->removeEventFilter(this);
-        if (systemMenuShortcut)
-            Handle->releaseShortcut(std::exchange(systemMenuShortcut, 0));
-    }
+    ReleaseWindow();
+    buttons.clear();
     FreeControlSkins();
-    if (!Handle)
+    if (!handle)
         return;
-    if (State != StateDetaching)
-        Handle->setPalette(savedOwnPalette ? savedPalette : QPalette());
-    Handle->setMouseTracking(savedMouseTracking);
-    if (FrameSkinned && FrameKind != FrameNone) {
+    if (state != TFormState::Detaching)
+        handle->setPalette(savedOwnPalette ? savedPalette : QPalette());
+    handle->setAttribute(Qt::WA_Hover, savedHover);
+    if (frameSkinned && frameKind != TFrameKind::NoCaption) {
         const QSize client = ClientSize();
-        Handle->overrideWindowFlags(StyleAtAttach);
-        if (QWindow *window = Handle->windowHandle()) {
-            window->setFlags(StyleAtAttach);
+        handle->overrideWindowFlags(styleAtAttach);
+        if (QWindow *window = handle->windowHandle()) {
+            window->setFlags(styleAtAttach);
             window->unsetCursor();
         }
         ShiftUnmanagedChildren(-QPoint(appliedFrame.left(), appliedFrame.top()));
-        Handle->setContentsMargins(savedMargins);
+        handle->setContentsMargins(savedMargins);
         appliedFrame = QMargins();
         if (sizeFixed) {
-            Handle->setMinimumSize(savedMinimumSize);
-            Handle->setMaximumSize(savedMaximumSize);
+            handle->setMinimumSize(savedMinimumSize);
+            handle->setMaximumSize(savedMaximumSize);
             sizeFixed = false;
         }
-        if (State != StateDetaching && !IsChild && !Handle->isMaximized())
-            Handle->resize(client);
+        if (state != TFormState::Detaching && !isChild && !commands.IsMaximized())
+            handle->resize(client);
         ClearFormRegion();
     }
-    Handle->update();
+    handle->update();
 }
 
 void TWinSkinForm::DetachWindow() {
-    HotTimer.stop();
-    drag.Release();
-    if (Handle) {
-        Handle->removeEventFilter(this);
-        if (systemMenuShortcut)
-            Handle->releaseShortcut(std::exchange(systemMenuShortcut, 0));
-    }
-    const QList<QPointer<QObject>> controls = std::exchange(controlSkins, {});
-    for (const QPointer<QObject> &control : controls)
+    ReleaseWindow();
+    const QList<QPointer<QObject>> owned = std::exchange(controls, {});
+    for (const QPointer<QObject> &control : owned)
         if (control)
             control->deleteLater();
 }
 
 void TWinSkinForm::RegisterSkinControl(QObject *control) {
-    if (control && !controlSkins.contains(control))
-        controlSkins.append(control);
+    if (control && !controls.contains(control))
+        controls.append(control);
 }
 
 void TWinSkinForm::UnregisterSkinControl(QObject *control) {
-    for (qsizetype i = controlSkins.size() - 1; i >= 0; --i)
-        if (controlSkins.at(i) == control) {
-            controlSkins.removeAt(i);
+    for (qsizetype i = controls.size() - 1; i >= 0; --i)
+        if (controls.at(i) == control) {
+            controls.removeAt(i);
             return;
         }
 }
 
 void TWinSkinForm::FreeFinishedControls() {
-    controlSkins.removeIf([](const QPointer<QObject> &control) { return control.isNull(); });
+    controls.removeIf([](const QPointer<QObject> &control) { return control.isNull(); });
 }
 
 void TWinSkinForm::FreeControlSkins() {
     TControlLayer *layer = manager ? manager->ControlLayer() : nullptr;
-    const QList<QPointer<QObject>> controls = std::exchange(controlSkins, {});
-    for (const QPointer<QObject> &control : controls) {
+    const QList<QPointer<QObject>> owned = std::exchange(controls, {});
+    for (const QPointer<QObject> &control : owned) {
         if (!control)
             continue;
         if (layer)
@@ -341,27 +313,22 @@ void TWinSkinForm::FreeControlSkins() {
 }
 
 void TWinSkinForm::FireAfterSkin() {
-    SendSkinMessage(Handle, SM_SKINAPPLIED, 0, SkinSignature);
-    if (SkinData)
-        emit SkinData->OnAfterSkinForm(Form, WindowClass);
+    SendSkinMessage(handle, SM_SKINAPPLIED, 0, SkinSignature);
+    if (skinData)
+        emit skinData->OnAfterSkinForm(form, windowClass);
 }
 
 void TWinSkinForm::BuildIconImage() {
-    IconSize = Handle ? std::max(1, Handle->style()->pixelMetric(QStyle::PM_SmallIconSize)) : 16;
-    IconHandle = Handle ? Handle->windowIcon() : QIcon();
-    IconImage = QImage(IconSize, IconSize, QImage::Format_RGB32);
-    IconImage.fill(KeyColor);
-    if (!IconHandle.isNull()) {
-        QPainter painter(&IconImage);
-        IconHandle.paint(&painter, IconImage.rect());
+    iconSize = handle ? std::max(1, handle->style()->pixelMetric(QStyle::PM_SmallIconSize)) : 16;
+    icon = handle ? handle->windowIcon() : QIcon();
+    iconImage = QImage(iconSize, iconSize, QImage::Format_RGB32);
+    iconImage.fill(KeyColor);
+    if (!icon.isNull()) {
+        QPainter iconPainter(&iconImage);
+        icon.paint(&iconPainter, iconImage.rect());
+    } else if (skinData && !skinData->CaptionIcon.isNull()) {
+        iconImage = skinData->CaptionIcon.scaled(iconSize, iconSize);
     }
-}
-
-void TWinSkinForm::DrawWindowIcon(QPainter &painter, const QRect &rect) const {
-    if (!IconHandle.isNull())
-        IconHandle.paint(&painter, QRect(rect.topLeft(), QSize(IconSize, IconSize)));
-    else if (!IconImage.isNull())
-        painter.drawImage(rect.topLeft(), KeyedFrame(IconImage, 1, 1, false));
 }
 
 } // namespace skin

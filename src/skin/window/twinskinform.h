@@ -1,8 +1,11 @@
 #pragma once
 
-#include "skin/window/framedrag.h"
-#include "skin/window/frameimages.h"
 #include "skin/window/skinref.h"
+#include "skin/window/tframelayout.h"
+#include "skin/window/tframemouse.h"
+#include "skin/window/tframepainter.h"
+#include "skin/window/twindowcommands.h"
+#include "skin/window/windowkinds.h"
 
 #include <QElapsedTimer>
 #include <QIcon>
@@ -12,18 +15,15 @@
 #include <QObject>
 #include <QPalette>
 #include <QPointer>
-#include <QRect>
-#include <QTimer>
+#include <QWidget>
 #include <memory>
 #include <vector>
 
-class QMouseEvent;
 class QPainter;
-class QWidget;
 
 namespace skin {
 
-class TNCObject;
+class SkinMessageEvent;
 class TSkinData;
 class TSkinManage;
 class TWinSysButton;
@@ -34,130 +34,81 @@ class TWinSysButton;
 //
 // Attaching makes the window frameless (unless it has no caption) and adds the frame's
 // thickness to its contents margins, so layouts keep the client inside the frame at its old
-// size; the frame is painted in the window's paint event and the window's mask follows the
-// transparent corners of the border images. Its event filter stands in for the window
-// procedures: hit tests, caption buttons, moving and sizing, the private messages.
+// size. The frame's layout is computed whenever the size, the title, the active or show state
+// or the skin change; painting (TFramePainter) and the mouse on the frame (TFrameMouse) read it,
+// window commands go through TWindowCommands. The window's mask follows the transparent pixels
+// of the border images.
 class TWinSkinForm : public QObject {
     Q_OBJECT
 
 public:
-    enum TState {
-        StateAttached = 0,
-        StateSkinned = 1,
-        StateReapplying = 3,
-        StateDetaching = 4,
-        StateFixingSize = 5,
-        StateFinished = 6,
-    };
-    enum TFrameKind { FrameSizable = 0, FrameFixed = 1, FrameNone = 2, FrameDialog = 3 };
-    enum TShowState { ShowNormal = 0, ShowMaximized = 1, ShowMinimized = 2 };
-    // CaptionButtonSet bits.
-    enum TCaptionButton { cbMaximize = 1 << 0, cbMinimize = 1 << 1, cbClose = 1 << 3 };
+    // Which caption styles the window has.
+    enum class TCaptionButton { Maximize = 1 << 0, Minimize = 1 << 1, Close = 1 << 3 };
+    Q_DECLARE_FLAGS(TCaptionButtons, TCaptionButton)
 
-    TWinSkinForm(QWidget *window, TSkinManage *manager);
+    TWinSkinForm(QWidget *window, TSkinManage *manager, const QString &windowClass = QString());
     ~TWinSkinForm() override;
 
     // Attaching: an application window (`form` is the window) or a standard dialog.
     void InitSkinForm(TSkinData *data, QWidget *form);
     void InitSkinWindow(TSkinData *data);
-    // Caption-strip and system-menu styles: a frameless window draws no caption of its own, so
-    // there is nothing to switch.
-    void SetCaptionStyle(bool) {}
-    void SetSysMenuStyle(bool) {}
-
-    void CalcFrameMetrics();
-    void FreeNCObjects();
-    void StoreClientRect();
+    // Takes the skin from the component (`data`, or the one it has): frame metrics, caption
+    // buttons, caption font, layout. Without a skin everything taken from the old one goes.
+    void SetSkin(TSkinData *data = nullptr);
+    // The component is going: everything taken from it goes too.
+    void DropSkin();
     void FixWindowSize(bool useClientRect);
     void ReapplySkin();
     void UnskinWindow();
     void DetachWindow();
-    // Drops everything taken from the skin component (it is going away).
-    void DropSkin();
 
-    // Skin objects of the window's controls (created by the control layer).
+    // Skin objects of the window's controls (the control layer creates them).
     void RegisterSkinControl(QObject *control);
-    const QList<QPointer<QObject>> &ControlSkins() const { return controlSkins; }
     void UnregisterSkinControl(QObject *control);
     void FreeFinishedControls();
-    void FreeControlSkins();
+    const QList<QPointer<QObject>> &Controls() const { return controls; }
 
-    void FireAfterSkin();
-    // The contents margins follow the frame metrics again and the frame is repainted.
-    void FrameChanged();
-    void BuildIconImage();
-    void DrawWindowIcon(QPainter &painter, const QRect &rect) const;
-
-    // Painting (twinskinform_paint.cpp). PaintFrame without a painter repaints the frame.
-    void PaintFrame(QPainter *painter, bool fullPaint = true);
-    void PaintCaptionButton(TWinSysButton *button);
-    void LayoutCaptionButtons();
-    void UpdateFormRegion();
-    void ClearFormRegion();
-    // The frame's area of the window: everything outside the client.
-    QRegion FrameRegion() const;
-
-    // Window procedures (twinskinform_proc.cpp).
-    int NCHitTest(QPoint windowPos) const;
-    // The caption button (visible, Action 0 or more) under a window point, or none.
-    TNCObject *ObjectAt(QPoint windowPos) const;
+    // The system menu: the caption's icon button, a right click on the caption and Alt+Space
+    // all open it here (through the manager's menu layer); a second click within the
+    // double-click time closes the window.
     void OpenSystemMenu(QPoint globalPos);
-    void DoCaptionButtonAction(TWinSysButton *button, QPoint globalPos);
-    void Maximize();
-    void Minimize();
-    // Carries out a window command now; PostSysCommand queues it.
-    void SysCommand(int command);
-    void PostSysCommand(int command);
-    void HotTrackTimer();
-    void UpdateWindowState();
-    // The client area's size: the window less the frame applied so far.
-    QSize ClientSize() const;
+    // A caption button was clicked.
+    void DoCaptionButtonAction(const TWinSysButton &button, QPoint globalPos);
+    // A double-click on the caption: restore, or maximize a window with a maximize box.
+    void CaptionDoubleClicked();
+    TWindowCommands &Commands() { return commands; }
+    // The strip a menu bar takes below the caption (0: none).
+    void SetMenuBarHeight(int height);
 
+    // Paints the frame (the paint event and SM_SKINPRINTFRAME); RepaintFrame asks for a paint.
+    void PaintFrame(QPainter &painter);
+    void RepaintFrame();
+
+    QWidget *Handle() const { return handle; }
+    QWidget *Form() const { return form; }
+    TSkinData *SkinData() const { return skinData; }
+    const SkinRef &Skin() const { return skin; }
     TSkinManage *Manager() const { return manager; }
-
-    // Fields (see the skinned-window description).
-    QPointer<QWidget> Handle;
-    QPointer<QWidget> Form; // the window for application windows, none for standard dialogs
-    QPointer<TSkinData> SkinData;
-    SkinRef Skin{};
-    QString WindowClass;
-    bool Finished = false;
-    QTimer HotTimer;
-    bool FrameSkinned = false;
-    QSize ClientRect;
-    int DoubleClickTime = 0;
-    int CaptionTextWidth = 0;
-    QPointer<QWidget> OwnerWindow;
-    QIcon IconHandle;
-    int IconSize = 16;
-    QImage IconImage; // the icon on the key colour, one frame
-    QString CaptionText;
-    QMargins FrameMetrics;
-    int MenuBarHeight = 0; // the menu bar belongs to the menu layer; none here
-    int CaptionButtonCount = 0;
-    bool MenuTracking = false;
-    bool RightToLeft = false;
-    bool Sizable = false;
-    bool IsDialog = false;
-    bool IsChild = false;
-    bool SystemMenu = false;
-    Qt::WindowFlags StyleAtAttach;
-    TNCObject *HotObject = nullptr;
-    bool HasRegion = false;
-    std::vector<std::unique_ptr<TWinSysButton>> CaptionButtons;
-    bool IsActive = true;
-    int WindowKind = 0; // no MDI: always a normal window
-    int FrameKind = FrameFixed;
-    int CaptionButtonSet = 0;
-    int ShowState = ShowNormal;
-    int State = StateAttached;
-    QPointer<QWidget> HotControl;
-    QElapsedTimer LastMenuTick;
-    // The title's rectangle of the last caption paint, and the largest left edge of the
-    // right-aligned caption buttons of the last layout (0 when there is none).
-    QRect TextRect;
-    int RightButtonsLeft = 0;
-    int RegionBuildCount = 0; // how often the region was built
+    const QString &WindowClass() const { return windowClass; }
+    TFormState State() const { return state; }
+    TFrameKind FrameKind() const { return frameKind; }
+    TShowState ShowState() const { return showState; }
+    bool IsActive() const { return active; }
+    bool IsDialog() const { return isDialog; }
+    bool IsSizable() const;
+    bool FrameSkinned() const { return frameSkinned; }
+    const TFrameLayout &Layout() const { return layout; }
+    QFont CaptionFont() const { return captionFont; }
+    // The window's icon as the system-menu button shows it without one (one frame, key colour).
+    const QImage &IconImage() const { return iconImage; }
+    const std::vector<std::unique_ptr<TWinSysButton>> &CaptionButtons() const { return buttons; }
+    // The width of the title in the caption font, as the sizing of a dialog measured it.
+    int CaptionTextWidth() const { return captionTextWidth; }
+    // How often the window's outline was built.
+    int RegionBuildCount() const { return regionBuilds; }
+    FrameHit NCHitTest(QPoint windowPos) const;
+    // The caption button (visible, Action 0 or more) under a window point, or none.
+    TWinSysButton *ObjectAt(QPoint windowPos) const;
 
 signals:
     // The window finished being skinned (SM_SKINACTIVE handled).
@@ -167,46 +118,71 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    // twinskinform_proc.cpp
-    bool FormWndProc(QEvent *event);
-    bool FormWindowProc(QEvent *event);
+    bool SkinMessage(SkinMessageEvent &message);
+    bool FrameEvent(QEvent *event);
     void FinishSkinning();
+    void FireAfterSkin();
     void OnSize();
     void OnActivationChange();
-    bool NCMouseMove(QMouseEvent *event);
-    bool NCMousePress(QMouseEvent *event);
-    bool NCMouseRelease(QMouseEvent *event);
-    bool NCMouseDoubleClick(QMouseEvent *event);
-    void UpdateCursor(int hit);
+    void UpdateWindowState();
+    void UpdateLayout();
+    void UpdateFormRegion();
+    void ClearFormRegion();
     void ApplyClientMargins();
     void ShiftUnmanagedChildren(QPoint by);
-    void RestoreManualMaximize();
-    // twinskinform_paint.cpp
-    void PaintCaption(QPainter &painter, bool fullPaint);
-    void PaintCaptionText(QPainter &painter, const QRect &area);
-    void PaintCaptionButtons(QPainter &painter);
-    void DrawBorder(QPainter &painter, int part, const QRect &rect);
+    void BuildIconImage();
+    void FreeControlSkins();
+    void ReleaseWindow();
+    QSize ClientSize() const;
     bool CanPaintFrame() const;
-    QFont CaptionFont() const;
 
+    QPointer<QWidget> handle;
+    QPointer<QWidget> form; // the window for application windows, none for standard dialogs
+    QPointer<TSkinData> skinData;
+    SkinRef skin;
     TSkinManage *manager;
-    QList<QPointer<QObject>> controlSkins;
-    TFrameImages frameImages;
-    TFrameDrag drag;
-    TNCObject *pressedObject = nullptr;
+    QString windowClass;
+    TFormState state = TFormState::Attached;
+    TFrameKind frameKind = TFrameKind::Fixed;
+    TShowState showState = TShowState::Normal;
+    TCaptionButtons captionButtonSet;
+    bool frameSkinned = false;
+    bool skinningFinished = false;
+    bool active = true;
+    bool isDialog = false;
+    bool isChild = false;
+    bool systemMenu = false;
+    bool rightToLeft = false;
+    int menuBarHeight = 0;
+    Qt::WindowFlags styleAtAttach;
+
+    QFont captionFont;
+    QIcon icon;
+    QImage iconImage;
+    int iconSize = 16;
+    int captionTextWidth = 0;
+    TFrameLayout layout;
+    TFramePainter painter;
+    TWindowCommands commands;
+    TFrameMouse mouse; // before the buttons: they leave its tracker when they go
+    std::vector<std::unique_ptr<TWinSysButton>> buttons;
+    QList<QPointer<QObject>> controls;
+    QElapsedTimer lastMenuTick;
+
     QMargins appliedFrame;
     QMargins savedMargins;
     QPalette savedPalette;
     bool savedOwnPalette = false;
-    bool savedMouseTracking = false;
+    bool savedHover = false;
     QSize savedMinimumSize, savedMaximumSize;
     bool sizeFixed = false;
     int systemMenuShortcut = 0;
+    bool hasRegion = false;
     QSize regionSize;
     bool regionActive = true;
-    bool manualMaximize = false;
-    QRect normalGeometry;
-    QPointer<QObject> destroyedWatch;
+    int regionBuilds = 0;
 };
+
+Q_DECLARE_OPERATORS_FOR_FLAGS(TWinSkinForm::TCaptionButtons)
 
 } // namespace skin

@@ -1,31 +1,26 @@
 #include "skin/window/twinsysbutton.h"
 
 #include "skin/data/tdataskinsysbutton.h"
-#include "skin/window/twinskinform.h"
+
+#include <utility>
 
 namespace skin {
 
-TWinSysButton::TWinSysButton(TWinSkinForm *form, const TDataSkinSysButton *button)
-    : TNCObject(form), Button(button) {}
+TWinSysButton::TWinSysButton(TNCTracker &tracker, const TDataSkinSysButton &data,
+                             TRepaint repaintRect)
+    : TNCObject(tracker), button(data), repaint(std::move(repaintRect)) {}
 
 void TWinSysButton::PaintNC() {
-    Form->PaintCaptionButton(this);
+    if (repaint)
+        repaint(Rect());
+}
+
+int TWinSysButton::Action() const {
+    return button.Action;
 }
 
 bool TWinSysButton::ShowsWindowIcon() const {
-    return Button->ShowsWindowIcon();
-}
-
-QImage TWinSysButton::Image() const {
-    if (ShowsWindowIcon() && !Button->HasImage())
-        return Form->IconImage;
-    return Button->Image;
-}
-
-int TWinSysButton::FrameCount() const {
-    if (ShowsWindowIcon())
-        return 1;
-    return Button->FrameCount();
+    return button.ShowsWindowIcon();
 }
 
 } // namespace skin

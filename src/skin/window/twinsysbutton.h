@@ -2,7 +2,7 @@
 
 #include "skin/window/tncobject.h"
 
-#include <QImage>
+#include <functional>
 
 namespace skin {
 
@@ -11,18 +11,19 @@ class TDataSkinSysButton;
 // One caption button of a skinned window, shown from one caption-button section of the skin.
 class TWinSysButton : public TNCObject {
 public:
-    TWinSysButton(TWinSkinForm *form, const TDataSkinSysButton *button);
+    using TRepaint = std::function<void(const QRect &)>;
+    TWinSysButton(TNCTracker &tracker, const TDataSkinSysButton &button, TRepaint repaint);
 
     void PaintNC() override;
 
+    const TDataSkinSysButton &Button() const { return button; }
+    int Action() const;
     // The system-menu buttons (Action 3 and 11) show the window's icon.
     bool ShowsWindowIcon() const;
-    // The strip the button shows and its frame count: a system-menu button without an image of
-    // its own shows the window's icon image (one frame).
-    QImage Image() const;
-    int FrameCount() const;
 
-    const TDataSkinSysButton *Button;
+private:
+    const TDataSkinSysButton &button;
+    TRepaint repaint;
 };
 
 } // namespace skin

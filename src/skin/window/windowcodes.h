@@ -1,41 +1,57 @@
 #pragma once
 
+#include <Qt>
+
 namespace skin {
 
-// Hit-test codes of the skinned frame (the answers a frame gives for a point in it).
-enum HitCode : int {
-    HTNOWHERE = 0,
-    HTCLIENT = 1,
-    HTCAPTION = 2,
-    HTMENU = 5,
-    HTLEFT = 10,
-    HTRIGHT = 11,
-    HTTOP = 12,
-    HTTOPLEFT = 13,
-    HTTOPRIGHT = 14,
-    HTBOTTOM = 15,
-    HTBOTTOMLEFT = 16,
-    HTBOTTOMRIGHT = 17,
-    HTBORDER = 18,
+// What a point of a skinned window is: outside it, in the client, on the caption, on the menu
+// bar strip, on one of the sizing edges or corners, or on a border that does not size.
+enum class FrameHit {
+    Nowhere,
+    Client,
+    Caption,
+    MenuBar,
+    Left,
+    Right,
+    Top,
+    TopLeft,
+    TopRight,
+    Bottom,
+    BottomLeft,
+    BottomRight,
+    Border,
 };
 
-// Window commands (system-menu items, caption buttons, caption double-clicks).
-enum SysCommandCode : int {
-    SC_SIZE = 0xF000,
-    SC_MOVE = 0xF010,
-    SC_MINIMIZE = 0xF020,
-    SC_MAXIMIZE = 0xF030,
-    SC_NEXTWINDOW = 0xF040,
-    SC_PREVWINDOW = 0xF050,
-    SC_CLOSE = 0xF060,
-    SC_KEYMENU = 0xF100,
-    SC_RESTORE = 0xF120,
-    SC_CONTEXTHELP = 0xF180,
-};
-
-// Whether a hit code is one of the sizing edges or corners.
-constexpr bool IsSizingHit(int code) {
-    return code >= HTLEFT && code <= HTBOTTOMRIGHT;
+// The edges a sizing hit moves; none for the other hits.
+constexpr Qt::Edges SizingEdges(FrameHit hit) {
+    switch (hit) {
+    case FrameHit::Left:
+        return Qt::LeftEdge;
+    case FrameHit::Right:
+        return Qt::RightEdge;
+    case FrameHit::Top:
+        return Qt::TopEdge;
+    case FrameHit::Bottom:
+        return Qt::BottomEdge;
+    case FrameHit::TopLeft:
+        return Qt::TopEdge | Qt::LeftEdge;
+    case FrameHit::TopRight:
+        return Qt::TopEdge | Qt::RightEdge;
+    case FrameHit::BottomLeft:
+        return Qt::BottomEdge | Qt::LeftEdge;
+    case FrameHit::BottomRight:
+        return Qt::BottomEdge | Qt::RightEdge;
+    default:
+        return {};
+    }
 }
+
+// A point of the frame itself (not the client, not outside).
+constexpr bool IsFrameHit(FrameHit hit) {
+    return hit != FrameHit::Client && hit != FrameHit::Nowhere;
+}
+
+// The commands a window takes from its caption buttons, caption double-clicks and system menu.
+enum class WindowCommand { Size, Move, Minimize, Maximize, Restore, Close, ContextHelp };
 
 } // namespace skin

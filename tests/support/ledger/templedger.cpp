@@ -1,7 +1,7 @@
 #include "support/ledger/templedger.h"
 
-#include "ledger/core/untvar.h"
-#include "ledger/crypto/untdes.h"
+#include "ledger/core/currentuser.h"
+#include "ledger/crypto/des.h"
 #include "ledger/data/schema.h"
 #include "support/ledger/recordingprompter.h"
 

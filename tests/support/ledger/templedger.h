@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ledger/app/paths.h"
-#include "ledger/data/tfrmdm.h"
+#include "ledger/datamodule/tfrmdm.h"
 
 #include <QTemporaryDir>
 #include <QVariant>

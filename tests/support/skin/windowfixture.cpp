@@ -99,7 +99,7 @@ void ExerciseWindow(QWidget *window) {
     }
     QImage printed(window->size(), QImage::Format_RGB32);
     QPainter painter(&printed);
-    SendSkinMessage(window, SM_SKINPRINTFRAME, reinterpret_cast<qintptr>(&painter), SkinSignature);
+    SendSkinMessage(window, SM_SKINPRINTFRAME, painter, SkinSignature);
     painter.end();
     window->resize(window->size() + QSize(7, 5));
     QApplication::setActiveWindow(nullptr);
@@ -108,8 +108,8 @@ void ExerciseWindow(QWidget *window) {
 }
 
 TWinSysButton *VisibleButton(const TWinSkinForm *form, int action) {
-    for (const auto &button : form->CaptionButtons)
-        if (button->Button->Action == action && button->Visible)
+    for (const auto &button : form->CaptionButtons())
+        if (button->Action() == action && button->Visible())
             return button.get();
     return nullptr;
 }

@@ -1,4 +1,4 @@
-#include "ledger/data/dbguard.h"
+#include "ledger/core/dbguard.h"
 
 #include "ledger/core/prompter.h"
 #include "ledger/data/db.h"

@@ -1,4 +1,4 @@
-#include "ledger/crypto/untdes.h"
+#include "ledger/crypto/des.h"
 
 #include "common/gbktext.h"
 

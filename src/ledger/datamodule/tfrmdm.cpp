@@ -1,4 +1,4 @@
-#include "ledger/data/tfrmdm.h"
+#include "ledger/datamodule/tfrmdm.h"
 
 #include "ledger/core/files.h"
 #include "ledger/core/prompter.h"

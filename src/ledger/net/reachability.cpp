@@ -1,7 +1,7 @@
-#include "ledger/net/untpubnet.h"
+#include "ledger/net/reachability.h"
 
 #include "ledger/core/webpane.h"
-#include "ledger/data/tfrmdm.h"
+#include "ledger/datamodule/tfrmdm.h"
 
 #include <QNetworkAccessManager>
 #include <QNetworkReply>

@@ -1,7 +1,7 @@
-#include "ledger/data/untpubdb.h"
+#include "ledger/datamodule/dbstatements.h"
 
 #include "ledger/core/comboitems.h"
-#include "ledger/data/tfrmdm.h"
+#include "ledger/datamodule/tfrmdm.h"
 
 #include <QRegularExpression>
 #include <QStringList>

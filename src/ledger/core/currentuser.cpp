@@ -1,4 +1,4 @@
-#include "ledger/core/untvar.h"
+#include "ledger/core/currentuser.h"
 
 namespace ledger {
 

@@ -1,0 +1,123 @@
+#include "skin/window/tframemouse.h"
+
+#include "skin/window/twinskinform.h"
+#include "skin/window/twinsysbutton.h"
+
+#include <QCursor>
+#include <QHoverEvent>
+#include <QMouseEvent>
+#include <QWidget>
+#include <QWindow>
+
+namespace skin {
+
+namespace {
+
+Qt::CursorShape SizingCursor(Qt::Edges edges) {
+    if (edges == Qt::LeftEdge || edges == Qt::RightEdge)
+        return Qt::SizeHorCursor;
+    if (edges == Qt::TopEdge || edges == Qt::BottomEdge)
+        return Qt::SizeVerCursor;
+    if (edges == (Qt::TopEdge | Qt::LeftEdge) || edges == (Qt::BottomEdge | Qt::RightEdge))
+        return Qt::SizeFDiagCursor;
+    return Qt::SizeBDiagCursor;
+}
+
+} // namespace
+
+TFrameMouse::TFrameMouse(TWinSkinForm &owner) : form(owner) {}
+
+void TFrameMouse::UpdateCursor(FrameHit hit, QPoint p) {
+    QWidget *window = form.Handle();
+    QWindow *handle = window ? window->windowHandle() : nullptr;
+    if (!handle)
+        return;
+    const Qt::Edges edges = SizingEdges(hit);
+    if (edges) {
+        sizingCursor = true;
+        handle->setCursor(SizingCursor(edges));
+    } else if (sizingCursor) {
+        // Back to the cursor of what is under the pointer (children keep their own).
+        sizingCursor = false;
+        QWidget *under = window->childAt(p);
+        handle->setCursor((under ? under : window)->cursor());
+    }
+}
+
+bool TFrameMouse::Hover(QHoverEvent *event) {
+    const QPoint p = event->position().toPoint();
+    const FrameHit hit = form.NCHitTest(p);
+    if (!drag.Active())
+        UpdateCursor(hit, p);
+    if (form.IsActive())
+        tracker.Hover(IsFrameHit(hit) ? form.ObjectAt(p) : nullptr);
+    return false;
+}
+
+bool TFrameMouse::Move(QMouseEvent *event) {
+    if (drag.Active() && event->buttons().testFlag(Qt::LeftButton))
+        return drag.Move(form.Handle(), event->globalPosition());
+    return tracker.Pressed() || IsFrameHit(form.NCHitTest(event->position().toPoint()));
+}
+
+bool TFrameMouse::Press(QMouseEvent *event) {
+    const QPoint p = event->position().toPoint();
+    const FrameHit hit = form.NCHitTest(p);
+    if (!IsFrameHit(hit))
+        return false;
+    if (event->button() != Qt::LeftButton)
+        return true; // a right press on the caption is followed by its context-menu event
+    if (TWinSysButton *object = form.ObjectAt(p)) {
+        if (!form.IsActive())
+            form.Handle()->activateWindow();
+        tracker.Press(object);
+        return true;
+    }
+    if (hit == FrameHit::Caption && form.ShowState() == TShowState::Maximized)
+        return true; // a maximized window is not dragged
+    drag.Press(form.Handle(), hit, event->globalPosition());
+    return true;
+}
+
+bool TFrameMouse::Release(QMouseEvent *event) {
+    const QPoint p = event->position().toPoint();
+    if (event->button() != Qt::LeftButton)
+        return IsFrameHit(form.NCHitTest(p));
+    const bool dragging = drag.Active();
+    drag.Release();
+    if (tracker.Pressed()) {
+        // The press and the release must both be on the button, as with any push button.
+        if (auto *clicked = dynamic_cast<TWinSysButton *>(tracker.Release(form.ObjectAt(p))))
+            form.DoCaptionButtonAction(*clicked, event->globalPosition().toPoint());
+        return true;
+    }
+    return dragging || IsFrameHit(form.NCHitTest(p));
+}
+
+bool TFrameMouse::DoubleClick(QMouseEvent *event) {
+    const QPoint p = event->position().toPoint();
+    const FrameHit hit = form.NCHitTest(p);
+    if (!IsFrameHit(hit))
+        return false;
+    if (event->button() != Qt::LeftButton)
+        return true;
+    if (TWinSysButton *object = form.ObjectAt(p)) {
+        if (object->ShowsWindowIcon())
+            form.Commands().Post(WindowCommand::Close);
+        return true;
+    }
+    if (hit == FrameHit::Caption)
+        form.CaptionDoubleClicked();
+    return true;
+}
+
+void TFrameMouse::Leave() {
+    tracker.Leave();
+}
+
+void TFrameMouse::Reset() {
+    drag.Release();
+    tracker.Release(nullptr);
+}
+
+} // namespace skin

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "skin/window/framedrag.h"
+#include "skin/window/tnctracker.h"
+
+#include <QPoint>
+
+class QHoverEvent;
+class QMouseEvent;
+
+namespace skin {
+
+class TWinSkinForm;
+
+// The mouse on a skinned window's frame: hot and pressed caption buttons (hover events), clicks
+// on them, caption double-clicks, moving by the caption and sizing by the borders, and the
+// sizing cursors. Reads the window's frame layout; a click works before any paint.
+class TFrameMouse {
+public:
+    explicit TFrameMouse(TWinSkinForm &form);
+
+    TNCTracker &Tracker() { return tracker; }
+    // Each returns true when the event was the frame's (the window does not see it).
+    bool Hover(QHoverEvent *event);
+    bool Move(QMouseEvent *event);
+    bool Press(QMouseEvent *event);
+    bool Release(QMouseEvent *event);
+    bool DoubleClick(QMouseEvent *event);
+    void Leave();
+    // Ends a drag and forgets the pressed object (the skin is going).
+    void Reset();
+
+private:
+    void UpdateCursor(FrameHit hit, QPoint p);
+
+    TWinSkinForm &form;
+    TNCTracker tracker;
+    TFrameDrag drag;
+    bool sizingCursor = false;
+};
+
+} // namespace skin

@@ -1,0 +1,361 @@
+// The skinned window's events: private messages, the frame's own events (size, activation,
+// title, paint, mouse), the system menu and the caption buttons' actions.
+#include "skin/data/tdataskinsysbutton.h"
+#include "skin/data/tskindata.h"
+#include "skin/window/skinmessageevent.h"
+#include "skin/window/tcontrollayer.h"
+#include "skin/window/tmenulayer.h"
+#include "skin/window/tskinmanage.h"
+#include "skin/window/twinskinform.h"
+#include "skin/window/twinsysbutton.h"
+#include "skin/window/windowfacts.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QHoverEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QShortcutEvent>
+#include <QWidget>
+
+namespace skin {
+
+bool TWinSkinForm::eventFilter(QObject *watched, QEvent *event) {
+    if (watched != handle.data())
+        return false;
+    if (SkinMessageEvent::isSkinMessage(event->type()))
+        return SkinMessage(*static_cast<SkinMessageEvent *>(event));
+    return frameSkinned && FrameEvent(event);
+}
+
+bool TWinSkinForm::SkinMessage(SkinMessageEvent &message) {
+    switch (message.message()) {
+    case SM_SKINACTIVE:
+        FinishSkinning();
+        return true;
+    case SM_SKINQUERY:
+        message.result = 1;
+        PostSkinMessage(handle, SM_SKINAPPLIED, 0, SkinSignature);
+        return true;
+    case SM_SKINNCPAINT:
+        RepaintFrame();
+        return true;
+    case SM_SKINMENUPOPUP:
+        message.result = 0; // no menu bar of ours to open
+        return frameSkinned;
+    default:
+        break;
+    }
+    // The messages an application window answers once its frame is skinned.
+    if (!form || !frameSkinned)
+        return false;
+    switch (message.message()) {
+    case SM_SKINCOLORS:
+        ReapplySkin();
+        return true;
+    case SM_SKINPRINTFRAME:
+        if (message.lParam == SkinSignature) {
+            if (QPainter *target = message.Painter())
+                PaintFrame(*target);
+            message.result = SkinSignature;
+        }
+        return true;
+    case SM_SKINPRESENT:
+        message.result = message.lParam == SkinSignature ? SkinSignature : 1;
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool TWinSkinForm::FrameEvent(QEvent *event) {
+    switch (event->type()) {
+    case QEvent::Resize:
+        OnSize();
+        return false;
+    case QEvent::ActivationChange:
+        OnActivationChange();
+        return false;
+    case QEvent::WindowStateChange:
+        UpdateWindowState();
+        UpdateLayout();
+        return false;
+    case QEvent::WindowTitleChange:
+        UpdateLayout();
+        RepaintFrame();
+        return false;
+    case QEvent::Shortcut:
+        if (static_cast<QShortcutEvent *>(event)->shortcutId() != systemMenuShortcut)
+            return false;
+        OpenSystemMenu(handle->mapToGlobal(handle->contentsRect().topLeft()));
+        return true;
+    case QEvent::LayoutRequest:
+        if (!isDialog || state == TFormState::Attached)
+            return false;
+        // A standard dialog sizes itself in its own layout pass; the frame's size follows it.
+        static_cast<QObject *>(handle.data())->event(event);
+        FixWindowSize(false);
+        QCoreApplication::removePostedEvents(handle, QEvent::LayoutRequest);
+        return true;
+    default:
+        break;
+    }
+    if (state == TFormState::Attached)
+        return false;
+    switch (event->type()) {
+    case QEvent::Paint: {
+        // The frame goes under whatever the window paints itself.
+        const QRegion exposed = static_cast<QPaintEvent *>(event)->region();
+        if (CanPaintFrame() && exposed.intersects(layout.FrameRegion())) {
+            QPainter target(handle);
+            PaintFrame(target);
+        }
+        return false;
+    }
+    case QEvent::HoverEnter:
+    case QEvent::HoverMove:
+        return mouse.Hover(static_cast<QHoverEvent *>(event));
+    case QEvent::HoverLeave:
+        mouse.Leave();
+        return false;
+    case QEvent::MouseMove:
+        return mouse.Move(static_cast<QMouseEvent *>(event));
+    case QEvent::MouseButtonPress:
+        return mouse.Press(static_cast<QMouseEvent *>(event));
+    case QEvent::MouseButtonRelease:
+        return mouse.Release(static_cast<QMouseEvent *>(event));
+    case QEvent::MouseButtonDblClick:
+        return mouse.DoubleClick(static_cast<QMouseEvent *>(event));
+    case QEvent::ContextMenu: {
+        auto *menuEvent = static_cast<QContextMenuEvent *>(event);
+        if (menuEvent->reason() != QContextMenuEvent::Mouse ||
+            NCHitTest(menuEvent->pos()) != FrameHit::Caption)
+            return false;
+        OpenSystemMenu(menuEvent->globalPos());
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+void TWinSkinForm::FinishSkinning() {
+    if (!handle || skinningFinished)
+        return;
+    skinningFinished = true;
+    systemMenu = FlagsHaveSystemMenu(styleAtAttach);
+    BuildIconImage();
+    if (TControlLayer *layer = manager ? manager->ControlLayer() : nullptr) {
+        if (form)
+            layer->SkinFormControls(*this);
+        else
+            layer->SkinNativeChildren(*this);
+    }
+    if (state == TFormState::Attached && frameSkinned && !isChild &&
+        frameKind != TFrameKind::NoCaption) {
+        if (showState == TShowState::Minimized) {
+            ApplyClientMargins();
+        } else {
+            state = TFormState::FixingSize;
+            FixWindowSize(false);
+            // A dialog that fits itself to its layout does so now; its size then follows.
+            QCoreApplication::sendPostedEvents(handle, QEvent::LayoutRequest);
+            state = TFormState::Skinned;
+            UpdateLayout();
+            if (showState == TShowState::Normal)
+                UpdateFormRegion();
+        }
+    }
+    FireAfterSkin();
+    state = TFormState::Skinned;
+    UpdateLayout();
+    handle->update();
+    emit Skinned();
+}
+
+void TWinSkinForm::OnSize() {
+    UpdateWindowState();
+    UpdateLayout();
+    if (showState != TShowState::Minimized &&
+        (state == TFormState::Skinned || state == TFormState::Reapplying))
+        UpdateFormRegion();
+}
+
+void TWinSkinForm::OnActivationChange() {
+    active = handle->isActiveWindow();
+    UpdateLayout();
+    RepaintFrame();
+    UpdateFormRegion();
+}
+
+void TWinSkinForm::UpdateWindowState() {
+    if (!handle)
+        return;
+    const Qt::WindowStates states = handle->windowState();
+    if (states.testFlag(Qt::WindowMinimized))
+        showState = TShowState::Minimized;
+    else if (commands.IsMaximized() || states.testFlag(Qt::WindowFullScreen))
+        showState = TShowState::Maximized;
+    else
+        showState = TShowState::Normal;
+}
+
+void TWinSkinForm::UpdateLayout() {
+    if (!handle || !skin) {
+        layout = TFrameLayout();
+        return;
+    }
+    TFrameInputs in;
+    in.Size = handle->size();
+    in.Title = ShownWindowTitle(handle);
+    in.CaptionFont = captionFont;
+    in.Facts.SystemMenu = systemMenu;
+    in.Facts.Minimize = captionButtonSet.testFlag(TCaptionButton::Minimize);
+    in.Facts.Maximize = captionButtonSet.testFlag(TCaptionButton::Maximize);
+    in.Facts.Active = active;
+    in.Facts.ShowState = showState;
+    in.Facts.FrameKind = frameKind;
+    in.Facts.IsDialog = isDialog;
+    in.RightToLeft = rightToLeft;
+    in.Popup = handle->windowType() == Qt::Dialog;
+    in.MenuBarHeight = menuBarHeight;
+    in.IconSize = iconSize;
+    QPointer<QWidget> window = handle;
+    layout = TFrameLayout(*skin, in, [window](int visibility, int action) {
+        return SendSkinMessage(window, SM_SKINBUTTONENABLED, visibility, action);
+    });
+    const std::vector<TCaptionButtonPlace> &places = layout.Buttons();
+    for (size_t i = 0; i < buttons.size() && i < places.size(); ++i)
+        buttons[i]->SetPlace(places[i].Rect, places[i].Visible, places[i].Enabled);
+}
+
+bool TWinSkinForm::CanPaintFrame() const {
+    return handle && (state == TFormState::Skinned || state == TFormState::Reapplying) &&
+           frameKind != TFrameKind::NoCaption && frameSkinned && skin && skinData &&
+           skinData->FramePainting;
+}
+
+void TWinSkinForm::PaintFrame(QPainter &target) {
+    if (!CanPaintFrame())
+        return;
+    TFrameLook look;
+    look.Active = active;
+    look.RightToLeft = rightToLeft;
+    look.ShowState = showState;
+    look.CaptionFont = captionFont;
+    look.Palette = handle->palette();
+    look.Icon = icon;
+    look.IconImage = iconImage;
+    look.IconSize = iconSize;
+    painter.Paint(target, *skin, layout, look, buttons);
+}
+
+void TWinSkinForm::RepaintFrame() {
+    if (!CanPaintFrame())
+        return;
+    // A whole frame shows every caption button at rest.
+    mouse.Tracker().Rest(buttons);
+    handle->update(layout.FrameRegion());
+}
+
+// The outline is also rebuilt when the window turns active or inactive: the two frames of a
+// border may have their key-coloured pixels in different places, and the outline of the other
+// frame would show the key colour.
+void TWinSkinForm::UpdateFormRegion() {
+    if (state == TFormState::Finished || !frameSkinned || frameKind == TFrameKind::NoCaption ||
+        !skin || !handle)
+        return;
+    const QSize size = handle->size();
+    if (size.isEmpty() || layout.Size() != size)
+        return;
+    if (hasRegion && size == regionSize && active == regionActive &&
+        state != TFormState::Reapplying)
+        return;
+    const QRegion region = painter.Outline(*skin, layout, active);
+    ++regionBuilds;
+    regionSize = size;
+    regionActive = active;
+    if (!hasRegion || handle->mask() != region)
+        handle->setMask(region);
+    hasRegion = true;
+}
+
+void TWinSkinForm::ClearFormRegion() {
+    if (hasRegion && handle)
+        handle->clearMask();
+    hasRegion = false;
+    regionSize = QSize();
+}
+
+FrameHit TWinSkinForm::NCHitTest(QPoint windowPos) const {
+    if (!handle || !frameSkinned || frameKind == TFrameKind::NoCaption || !skin)
+        return handle && handle->rect().contains(windowPos) ? FrameHit::Client : FrameHit::Nowhere;
+    return layout.HitTest(windowPos, IsSizable());
+}
+
+TWinSysButton *TWinSkinForm::ObjectAt(QPoint windowPos) const {
+    const int index = layout.ButtonAt(windowPos);
+    return index >= 0 && size_t(index) < buttons.size() ? buttons[size_t(index)].get() : nullptr;
+}
+
+void TWinSkinForm::OpenSystemMenu(QPoint globalPos) {
+    if (!lastMenuTick.isValid() || lastMenuTick.elapsed() > QApplication::doubleClickInterval()) {
+        lastMenuTick.start();
+        if (TMenuLayer *layer = manager ? manager->MenuLayer() : nullptr) {
+            manager->SetMenuKind(TSkinManage::TMenuKind::SystemMenu);
+            layer->OpenSystemMenu(*this, globalPos);
+        }
+    } else if (mouse.Tracker().Hot()) {
+        commands.Post(WindowCommand::Close); // the second click on the system-menu button
+    }
+}
+
+void TWinSkinForm::DoCaptionButtonAction(const TWinSysButton &button, QPoint globalPos) {
+    const int action = button.Action();
+    switch (action) {
+    case cbaClose:
+        if (FlagsHaveClose(styleAtAttach))
+            commands.Post(WindowCommand::Close);
+        break;
+    case cbaMaximize:
+    case cbaMaximize2:
+        if (button.Enabled())
+            commands.Post(showState == TShowState::Maximized ? WindowCommand::Restore
+                                                             : WindowCommand::Maximize);
+        break;
+    case cbaMinimize:
+    case cbaMinimize2:
+        if (button.Enabled())
+            commands.Post(showState == TShowState::Minimized ? WindowCommand::Restore
+                                                             : WindowCommand::Minimize);
+        break;
+    case cbaSystemMenu:
+    case cbaSystemMenu2:
+    case cbaSystemMenu3:
+        OpenSystemMenu(globalPos + QPoint(1, 1));
+        break;
+    case cbaHelp:
+        commands.Post(WindowCommand::ContextHelp);
+        break;
+    case cbaMDIMinimize:
+    case cbaMDIRestore:
+    case cbaMDIClose:
+    case cbaMDIMinimize2:
+    case cbaMDIRestore2:
+    case cbaMDIClose2:
+        break; // the buttons of maximized MDI children: no MDI here
+    default:
+        PostSkinMessage(handle, SM_SKINBUTTONACTION, action, 0);
+        break;
+    }
+}
+
+void TWinSkinForm::CaptionDoubleClicked() {
+    if (showState != TShowState::Normal)
+        commands.Post(WindowCommand::Restore);
+    else if (captionButtonSet.testFlag(TCaptionButton::Maximize))
+        commands.Post(WindowCommand::Maximize);
+}
+
+} // namespace skin
