@@ -326,7 +326,7 @@ bool TControlWalk::FindSkin3rdKind(const QString &className, QWidget *control) {
         Attach(dropDown ? ControlKind::MenuButton : ControlKind::BitButton, control);
     } else if (is("pngbitbtn") && Gate(TSkinData::xcButton)) {
         if (auto *button = qobject_cast<TSkinBitButton *>(Attach(ControlKind::BitButton, control)))
-            button->GlyphPropName = QStringLiteral("PngImage");
+            button->SetGlyphPropName(QStringLiteral("PngImage"));
     } else if (is("menubtn") && Gate(TSkinData::xcButton)) {
         Attach(ControlKind::MenuButton, control);
     } else if (is("speedbutton") && Gate(TSkinData::xcSpeedButton)) {

@@ -129,7 +129,7 @@ QPixmap TSkinBitButton::IconGlyph() const {
 }
 
 QPixmap TSkinBitButton::PropertyPicture() const {
-    const QVariant v = Control()->property(GlyphPropName.toLatin1().constData());
+    const QVariant v = Control()->property(glyphPropName.toLatin1().constData());
     if (v.canConvert<QPixmap>())
         return v.value<QPixmap>();
     if (v.canConvert<QIcon>()) {
@@ -142,7 +142,7 @@ QPixmap TSkinBitButton::PropertyPicture() const {
 
 void TSkinBitButton::DrawContent(QPainter &canvas, const QRect &rect, int frame,
                                  const ControlState &state) {
-    if (GlyphPropName.isEmpty())
+    if (glyphPropName.isEmpty())
         DrawGlyphAndText(canvas, rect, IconGlyph(), NumGlyphsOf(Control()), GlyphState(frame), true,
                          state.caption, state.focused);
     else

@@ -28,7 +28,7 @@ void DrawGlyph(QPainter &canvas, const QPoint &pos, int numGlyphs, int state, co
 
 // A push button with a glyph: the button's icon, a strip of `NumGlyphs` cells (dynamic
 // property, 1 by default), placed by the dynamic properties `Layout` ("blGlyphLeft" ...),
-// `Margin` (-1) and `Spacing` (4). With GlyphPropName set, the picture in that property is
+// `Margin` (-1) and `Spacing` (4). With a glyph property name set, the picture in that property is
 // drawn whole instead.
 class TSkinBitButton : public TSkinButton {
     Q_OBJECT
@@ -37,7 +37,8 @@ public:
     explicit TSkinBitButton(QAbstractButton *button);
     ControlKind Kind() const override { return ControlKind::BitButton; }
 
-    QString GlyphPropName;
+    // The property holding the picture to draw whole (none: the icon strip).
+    void SetGlyphPropName(const QString &name) { glyphPropName = name; }
 
 protected:
     TSkinData::TSkinControlTypes KindSwitch() const override { return TSkinData::xcBitBtn; }
@@ -54,6 +55,8 @@ protected:
 
 private:
     QPixmap PropertyPicture() const;
+
+    QString glyphPropName;
 };
 
 } // namespace skin
