@@ -11,7 +11,7 @@ class TWinSkinForm;
 // the manager (TSkinManage::SetControlLayer); without one, windows get their frames only.
 //
 // Control skin objects are QObjects owned by their controls; the window keeps them in
-// TWinSkinForm::ControlSkins (RegisterSkinControl from their attach, UnregisterSkinControl from
+// TWinSkinForm::Controls (RegisterSkinControl from their attach, UnregisterSkinControl from
 // their destructor).
 class TControlLayer {
 public:
