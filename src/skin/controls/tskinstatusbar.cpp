@@ -71,13 +71,6 @@ void TSkinStatusBar::InitSkin(TWinSkinForm *form, TSkinData *data, bool colour) 
     UpdatePanels();
 }
 
-void TSkinStatusBar::Restore() {
-    if (Control())
-        for (QObject *child : Control()->children())
-            child->removeEventFilter(this);
-    TSkinControl::Restore();
-}
-
 void TSkinStatusBar::ReapplyColor() {
     ApplyTextColour();
     TSkinControl::ReapplyColor();
@@ -98,6 +91,8 @@ bool TSkinStatusBar::eventFilter(QObject *watched, QEvent *event) {
     QWidget *bar = Control();
     if (!bar || watched == bar || watched->parent() != bar)
         return TSkinControl::eventFilter(watched, event);
+    if (State() != SkinState::Attached)
+        return false; // a detached skin's filters go with it
     switch (event->type()) {
     case QEvent::Move:
     case QEvent::Resize:

@@ -28,7 +28,6 @@ public:
     ControlKind Kind() const override { return ControlKind::StatusBar; }
 
     void InitSkin(TWinSkinForm *skinForm, TSkinData *skinData, bool changeColor) override;
-    void Restore() override;
     void ReapplyColor() override;
     void DrawControl(QPainter &dc, const QRect &rect, const ControlState &state) override;
 
