@@ -1,4 +1,5 @@
-// Makes an empty keyed ledger database from the schema: ledgermkdb <output file>.
+// Makes the keyed ledger template from the schema, with the starting choice lists:
+// ledgermkdb <output file>.
 // An existing output file is replaced only once the new one is complete.
 #include "ledger/app/paths.h"
 #include "ledger/data/db.h"
@@ -30,6 +31,7 @@ int main(int argc, char *argv[]) {
         }
         try {
             ledger::createSchema(db);
+            ledger::createStarterLists(db);
         } catch (const ledger::DbError &e) {
             std::fprintf(stderr, "ledgermkdb: %s\n", e.what());
             db.close();
