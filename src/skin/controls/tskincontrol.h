@@ -82,7 +82,7 @@ protected:
     void PaintMessage();
 
     void SwitchParentBackground(bool on);
-    // Refreshes Enabled, Focused and Caption from the widget.
+    // Refreshes enabled and focused from the widget.
     void ReadControlState();
     // The skin in use now (hold it for one paint only); null when there is none.
     std::shared_ptr<const SkinObjects> Skin() const;

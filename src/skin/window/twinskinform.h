@@ -15,11 +15,11 @@
 #include <QObject>
 #include <QPalette>
 #include <QPointer>
+#include <QWidget>
 #include <memory>
 #include <vector>
 
 class QPainter;
-class QWidget;
 
 namespace skin {
 
