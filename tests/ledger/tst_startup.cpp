@@ -93,16 +93,19 @@ private slots:
         TempLedger ledger(TempLedger::Layout::TemplateOnly);
         int warmUps = 0;
         int beforeShow = -1;
+        bool warmedUpWhileShown = false;
         Run run(ledger.paths(), [&](TfrmLogin &dialog) {
             QCoreApplication::processEvents();
             beforeShow = warmUps;
             dialog.show();
-            QTest::qWait(50); // painted, and the next pass of the event loop
+            // The warm-up comes once the login has been painted.
+            warmedUpWhileShown = QTest::qWaitFor([&] { return warmUps == 1; });
             return int(TfrmLogin::Cancelled);
         });
         run.startup.warmUp = [&] { ++warmUps; };
         QCOMPARE(run.startup.begin(), std::optional<int>(0));
         QCOMPARE(beforeShow, 0);
+        QVERIFY(warmedUpWhileShown);
         QCOMPARE(warmUps, 1);
     }
 
