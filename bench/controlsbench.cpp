@@ -1,21 +1,34 @@
-// Benchmarks of the control skins with the program's own skin: one push button painted, the
-// income page's maintenance form painted with its controls skinned, and the control walk over
-// the main window with all its pages.
+// Benchmarks of the control skins with the program's own skin: one push button, scroll bar,
+// combo box and edit painted, the income page's maintenance form painted with its controls
+// skinned, the income list of 100,000 records scrolled by a page skinned and unskinned, and the
+// control walk over the main window with all its pages.
+#include "benchledger.h"
 #include "ledger/app/programskin.h"
 #include "ledger/core/webpane.h"
 #include "ledger/mainwindow/tfrmmain.h"
 #include "ledger/records/inoutpage.h"
+#include "ledger/records/recordlist.h"
 #include "skin/controls/skinstyle.h"
 #include "skin/controls/tcontrolwalk.h"
 #include "skin/controls/tskinbutton.h"
+#include "skin/controls/tskincombox.h"
+#include "skin/controls/tskinedit.h"
+#include "skin/controls/tskinlistview.h"
+#include "skin/controls/tskinscrollbar.h"
 #include "skin/window/twinskinform.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QImage>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
 #include <QStackedWidget>
 #include <benchmark/benchmark.h>
+#include <functional>
 #include <memory>
 
 namespace {
@@ -40,17 +53,89 @@ public:
     void navigate(const QUrl &) override {}
 };
 
-void SkinButtonPaint(benchmark::State &state) {
+// Paints one control of 160 x 22 (or the given geometry) skinned by a new Skin with the
+// program's skin, as the screen gets it; `before` runs ahead of each paint.
+template <class Skin, class Widget>
+void PaintSkinned(benchmark::State &state, Widget *control, QWidget *painted = nullptr,
+                  QRect geometry = QRect(10, 10, 160, 22),
+                  const std::function<void()> &before = {}) {
     UseSkinStyle();
     QWidget window;
     skin::TSkinData *data = ledger::attachProgramSkin(&window);
-    auto *button = new QPushButton(QStringLiteral("保存(&S)"), &window);
-    button->setGeometry(10, 10, 75, 25);
+    control->setParent(&window);
+    control->setGeometry(geometry);
     skin::TWinSkinForm form(nullptr, nullptr);
-    (new skin::TSkinButton(button))->InitSkin(&form, data, false);
+    (new Skin(control))->InitSkin(&form, data, false);
+    window.resize(geometry.right() + 20, geometry.bottom() + 20);
+    window.show();
     QImage image;
-    for (auto _ : state)
-        Render(button, image);
+    for (auto _ : state) {
+        if (before)
+            before();
+        Render(painted ? painted : control, image);
+    }
+}
+
+void SkinButtonPaint(benchmark::State &state) {
+    PaintSkinned<skin::TSkinButton>(state, new QPushButton(QStringLiteral("保存(&S)")), nullptr,
+                                    QRect(10, 10, 75, 25));
+}
+
+void SkinScrollBarPaint(benchmark::State &state) {
+    auto *memo = new QPlainTextEdit(QStringLiteral("行\n").repeated(400));
+    QScrollBar *bar = memo->verticalScrollBar();
+    int step = 0;
+    // The thumb moves at every paint.
+    PaintSkinned<skin::TSkinScrollbar>(state, memo, bar, QRect(0, 0, 300, 400), [&] {
+        bar->setValue(++step % std::max(1, bar->maximum()));
+    });
+}
+
+void SkinComboPaint(benchmark::State &state) {
+    auto *combo = new QComboBox;
+    combo->addItems({QStringLiteral("工资"), QStringLiteral("奖金")});
+    PaintSkinned<skin::TSkinComBox>(state, combo);
+}
+
+void SkinEditPaint(benchmark::State &state) {
+    PaintSkinned<skin::TSkinEdit>(state, new QLineEdit(QStringLiteral("张三 88.00")));
+}
+
+// The income list of state.range(0) records showing every period, paged down (and back up at
+// the end) and painted with its bars and header, as the screen gets it.
+void ListScroll(benchmark::State &state, bool skinned) {
+    UseSkinStyle();
+    ledger::bench::openIncomeLedger(int(state.range(0)));
+    QWidget window;
+    skin::TSkinData *data = ledger::attachProgramSkin(&window);
+    auto *page = new ledger::InOutPage(ledger::InOutKind::income(), &window);
+    page->findChild<QRadioButton *>(QStringLiteral("rdb_in_all"))->setChecked(true);
+    window.resize(750, 560);
+    page->resize(window.size());
+    window.show();
+    page->showList();
+    skin::TWinSkinForm form(nullptr, nullptr);
+    ledger::RecordList *list = page->list();
+    if (skinned)
+        (new skin::TSkinListView(list))->InitSkin(&form, data, false);
+    QScrollBar *bar = list->verticalScrollBar();
+    QImage image;
+    Render(list, image);
+    for (auto _ : state) {
+        if (bar->value() >= bar->maximum())
+            bar->setValue(0);
+        bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+        Render(list, image);
+    }
+    state.counters["listed"] = double(list->count());
+}
+
+void SkinListScroll(benchmark::State &state) {
+    ListScroll(state, true);
+}
+
+void PlainListScroll(benchmark::State &state) {
+    ListScroll(state, false);
 }
 
 void SkinPagePaint(benchmark::State &state) {
@@ -94,5 +179,10 @@ void ControlDiscovery(benchmark::State &state) {
 } // namespace
 
 BENCHMARK(SkinButtonPaint)->Unit(benchmark::kMicrosecond);
+BENCHMARK(SkinScrollBarPaint)->Unit(benchmark::kMicrosecond);
+BENCHMARK(SkinComboPaint)->Unit(benchmark::kMicrosecond);
+BENCHMARK(SkinEditPaint)->Unit(benchmark::kMicrosecond);
+BENCHMARK(PlainListScroll)->Arg(100000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(SkinListScroll)->Arg(100000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(SkinPagePaint)->Unit(benchmark::kMillisecond);
 BENCHMARK(ControlDiscovery)->Unit(benchmark::kMillisecond);

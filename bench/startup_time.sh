@@ -8,10 +8,8 @@
 #   bench/startup_time.sh [build dir] [runs]
 set -euo pipefail
 
-if [ -z "${KEXBORA_BENCH_INNER:-}" ]; then
-  export KEXBORA_BENCH_INNER=1
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
-fi
+source "$(dirname "$0")/programrun.sh"
+on_virtual_display "$@"
 
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-$top/build}" && pwd)
@@ -21,39 +19,18 @@ pid=""
 trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; rm -rf "$work"' EXIT
 export QT_QPA_PLATFORM=xcb KEXBORA_TIMING=1
 
-mkdir -p "$work/bin" "$work/Data" "$work/other"
-cp "$build/bin/kexbora" "$build/bin/kexbora-webpane.so" "$work/bin/"
-cp "$build/Data/init.db" "$work/Data/Kexbora.db"
-cp "$build/other/1.html" "$work/other/"
-sqlcipher "$work/Data/Kexbora.db" "PRAGMA key='plovk'; insert into kx_user(LogName, LogPwd)
-  values('admin', 'B506197FFA00C7F5B346682FF251E1E0');" >/dev/null
-
-# Prints the epoch-ms value of mark $1 from log $2, waiting up to 30 s.
-mark() {
-  local i v
-  for ((i = 0; i < 300; i++)); do
-    v=$(grep -a "^kexbora-timing $1 " "$2" 2>/dev/null | awk '{print $3}' | head -n1)
-    if [ -n "$v" ]; then echo "$v"; return 0; fi
-    sleep 0.1
-  done
-  return 1
-}
+install_program "$build" "$work"
 
 median() { sort -n | awk '{a[NR]=$1} END {print (NR % 2) ? a[(NR+1)/2] : int((a[NR/2]+a[NR/2+1])/2)}'; }
 
 # One start of the program: prints "<start -> login ms> <login -> main ms>".
 measure() {
-  local log=$1 start shown login accepted main
+  local log=$1 start shown accepted main
   start=$(date +%s%3N)
   "$work/bin/kexbora" 2>"$log" &
   pid=$!
   shown=$(mark login-shown "$log")
-  login=$(xdotool search --onlyvisible --name '^用户登录$' | head -n1)
-  xdotool windowfocus --sync "$login"
-  xdotool type --delay 5 admin
-  xdotool key Return
-  xdotool type --delay 5 123456
-  xdotool key Return
+  log_in
   accepted=$(mark login-accepted "$log")
   main=$(mark main-shown "$log")
   kill "$pid"; wait "$pid" 2>/dev/null || true; pid=""

@@ -49,7 +49,7 @@ void Backup(benchmark::State &state) {
     const QDateTime time = QDateTime::currentDateTime();
     qint64 bytes = 0;
     for (auto _ : state) {
-        const QString file = DbBackup::backup(db, dir.path(), time);
+        const QString file = DbBackup::backup(db.path(), db.key(), dir.path(), time);
         state.PauseTiming();
         bytes = QFileInfo(file).size();
         QFile::remove(file);

@@ -1,4 +1,6 @@
 #include "ledger/app/paths.h"
+#include "ledger/app/qttranslations.h"
+#include "ledger/mainwindow/lazywebpane.h"
 #include "ledger/mainwindow/startup.h"
 #include "ledger/mainwindow/startuptiming.h"
 #include "ledger/mainwindow/webenginemodule.h"
@@ -36,6 +38,7 @@ int main(int argc, char *argv[]) {
     allowBrowserAsRoot();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kexbora"));
+    ledger::installQtTranslations(ledger::qtTranslationsFolder());
     // The metrics the skins are drawn to, skinned or not.
     QApplication::setStyle(new skin::SkinStyle);
     // Skinning starts before any window loads its skin; the start-up benchmark measures the
@@ -45,9 +48,9 @@ int main(int argc, char *argv[]) {
         skin::InstallControlLayer();
     }
 
+    // Local pages show without the web engine; it is loaded for the first remote page.
     ledger::Startup startup(ledger::DataPaths::forRunningProgram(),
-                            &ledger::WebEngineModule::create);
-    startup.warmUp = [] { ledger::WebEngineModule::preload(); };
+                            ledger::LazyWebPane::factory(&ledger::WebEngineModule::create));
     if (const std::optional<int> code = startup.begin())
         return *code;
     return QApplication::exec();

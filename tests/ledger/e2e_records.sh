@@ -46,6 +46,6 @@ assert rows[0] == ['编号', '收入者', '收款日期', '收入来源', '收�
 assert len(rows) == 2, rows
 r = rows[1]
 assert r[1:5] == ['张三', r[2], '工资', '1234.5'] and r[5] == '现金', r
-assert r[7] == 'memo with comma' and r[8] == '', r
+assert r[7] == 'memo, with comma' and r[8] == '', r
 PY
 echo "e2e records: ok"

@@ -17,18 +17,6 @@ db="$work/Data/Kexbora.db"
 sql() { sqlcipher "$db" "PRAGMA key='plovk'; $1" | tail -1; }
 today=$(date +%F)
 
-# Adds an income record through the income page: source, amount, screenshot name.
-add_income() {
-    click "$main" 111 117
-    click "$main" 244 92
-    click "$main" 500 118; type_text "张三"
-    click "$main" 500 148; type_text "$1"
-    click "$main" 500 178; type_text "$2"
-    click "$main" 500 239; type_text "现金"
-    click "$main" 360 429
-    ok_box "$3"
-}
-
 # Records: one typed in, more of both kinds written beside the running program.
 add_income "工资" 5000 record-saved
 sql "insert into kx_InAndOut(staffname, ProjectName, FundsNum, FundsType, EventDate, myType, UserId)

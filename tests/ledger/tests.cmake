@@ -29,10 +29,12 @@ kexbora_add_tests(ledger kexbora_ledger
     tst_dbbackup
     tst_des
     tst_externaltools
+    tst_firststart
     tst_gbktext
     tst_inoutpage
     tst_inoutrecords
     tst_investcalc
+    tst_lazywebpane
     tst_login
     tst_lookuplists
     tst_mainwindow
@@ -44,6 +46,7 @@ kexbora_add_tests(ledger kexbora_ledger
     tst_pagetour
     tst_paramedit
     tst_programskin
+    tst_qttranslations
     tst_recordlist
     tst_recordpage
     tst_reg
@@ -68,8 +71,9 @@ set_tests_properties(ledger/tst_pagetour PROPERTIES ENVIRONMENT
 # Sign-up and login; income records (add, list, total, CSV export); the three calculator pages
 # from the top bar with screenshots of each into build/screenshots/; accounts (two accounts,
 # an income, a transfer, a loan, a reconciliation, the history and the summary) with
-# screenshots into build/screenshots/accounts/; statistics, backup and restore.
-foreach(run e2e_login e2e_records e2e_calculators e2e_accounts e2e_stats)
+# screenshots into build/screenshots/accounts/; statistics, backup and restore; a refused
+# restore through the real dialogs (its file dialog shot into build/screenshots/restore/).
+foreach(run e2e_login e2e_records e2e_calculators e2e_accounts e2e_stats e2e_restore)
   add_test(NAME ledger/${run}
            COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/${run}.sh $<TARGET_FILE:kexbora>
                    ${KEXBORA_DATA_DIR}/init.db ${KEXBORA_OTHER_DIR}/1.html)
@@ -77,5 +81,7 @@ foreach(run e2e_login e2e_records e2e_calculators e2e_accounts e2e_stats)
 endforeach()
 set_tests_properties(ledger/e2e_calculators ledger/e2e_stats PROPERTIES
                      ENVIRONMENT "E2E_SHOTS=${CMAKE_BINARY_DIR}/screenshots")
+set_tests_properties(ledger/e2e_restore PROPERTIES
+                     ENVIRONMENT "E2E_SHOTS=${CMAKE_BINARY_DIR}/screenshots/restore")
 set_tests_properties(ledger/e2e_accounts PROPERTIES TIMEOUT 200
                      ENVIRONMENT "E2E_SHOTS=${CMAKE_BINARY_DIR}/screenshots/accounts")

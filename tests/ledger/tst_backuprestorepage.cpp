@@ -4,22 +4,36 @@
 #include "support/ledger/testfiles.h"
 
 #include <QProgressBar>
-#include <QTimer>
 #include <QToolButton>
 #include <QtTest>
 
 using namespace ledger;
 
+namespace {
+
+// Counts the paint events of a widget.
+struct PaintCounter : QObject {
+    int paints = 0;
+    bool eventFilter(QObject *, QEvent *event) override {
+        paints += event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+} // namespace
+
 class TestBackupRestorePage : public QObject {
     Q_OBJECT
 
-    // Clicks the button; true when its progress bar showed while the copy ran.
-    static bool click(BackupRestorePage &page, const char *button, const char *bar) {
-        bool barShown = false;
-        QTimer::singleShot(0, &page,
-                           [&] { barShown = page.findChild<QProgressBar *>(bar)->isVisible(); });
-        page.findChild<QToolButton *>(button)->click();
-        return barShown && !page.findChild<QProgressBar *>(bar)->isVisible();
+    // Clicks the button and waits for the copy to end; true when, after the click, its progress
+    // bar showed and the buttons were locked until then.
+    static bool run(BackupRestorePage &page, const char *button, const char *bar) {
+        auto *clicked = page.findChild<QToolButton *>(button);
+        auto *progress = page.findChild<QProgressBar *>(bar);
+        clicked->click();
+        const bool ran = page.isBusy() && progress->isVisible() && !clicked->isEnabled();
+        return QTest::qWaitFor([&] { return !page.isBusy(); }) && ran && !progress->isVisible() &&
+               clicked->isEnabled();
     }
 
 private slots:
@@ -33,33 +47,65 @@ private slots:
         };
         BackupRestorePage page;
         page.setClock([] { return QDateTime(QDate(2026, 12, 6), QTime(12, 55)); });
+        QSignalSpy busy(&page, &BackupRestorePage::busyChanged);
         page.show();
         QVERIFY(QTest::qWaitForWindowExposed(&page));
 
+        // While the copy's connection waits for a lock held here, the page keeps painting.
+        PaintCounter counter;
+        page.installEventFilter(&counter);
+        const auto paintsWhileWaiting = [&](Db &locked, const char *button) {
+            locked.exec("BEGIN EXCLUSIVE");
+            counter.paints = 0;
+            page.findChild<QToolButton *>(button)->click();
+            page.update();
+            QTRY_VERIFY(counter.paints > 0);
+            QVERIFY(page.isBusy());
+            locked.exec("COMMIT");
+            QTRY_VERIFY(!page.isBusy());
+        };
         addRecord();
-        QVERIFY(click(page, "sbtn_db_bak", "pbr_db_bak"));
+        paintsWhileWaiting(ledger.db(), "sbtn_db_bak");
+        QCOMPARE(prompter->infos(), QStringList{"备份成功。"});
+        QCOMPARE(busy.size(), 2);
         const QString file = ledger.paths().backupDir + "20261206125500.db";
         QVERIFY(QFileInfo::exists(file));
         addRecord();
 
         const QString junk = ledger.paths().dataDir + "junk.db";
         QVERIFY(test::writeFile(junk, "not a database"));
-        prompter->queueConfirm(false);                        // not backed up yet: stop
-        for (const QString &chosen : {QString(), junk, file}) // "" cancels the dialog
-            prompter->queueOpenFile(chosen);
-        for (int i = 0; i < 3; ++i)
-            click(page, "sbtn_db_restore", "pbr_db_restore");
+        prompter->clear();
+        prompter->queueConfirm(false); // not backed up yet: stop
+        for (const QString &chosen : {QString(), junk, ledger.db().path(), file})
+            prompter->queueOpenFile(chosen); // "" cancels the dialog
+        for (int i = 0; i < 2; ++i)
+            page.findChild<QToolButton *>("sbtn_db_restore")->click();
+        QVERIFY(!page.isBusy());
+        QVERIFY(run(page, "sbtn_db_restore", "pbr_db_restore"));
+        QVERIFY(run(page, "sbtn_db_restore", "pbr_db_restore"));
         QCOMPARE(ledger.rowCount("kx_InAndOut"), 2);
-        QVERIFY(click(page, "sbtn_db_restore", "pbr_db_restore"));
+        Db chosen;
+        QVERIFY(chosen.open(file, kDatabaseKey));
+        paintsWhileWaiting(chosen, "sbtn_db_restore");
+        chosen.close();
         QCOMPARE(ledger.rowCount("kx_InAndOut"), 1);
-        QCOMPARE(prompter->calls().at(3).filter, QString("备份文件 (*.db)"));
-        QCOMPARE(prompter->infos(),
-                 QStringList({"备份成功。", BackupRestorePage::restoreFailedText(), "还原成功。"}));
+        QCOMPARE(prompter->calls().at(2).filter, QString("备份文件 (*.db)"));
+        const QString refused = BackupRestorePage::restoreRefusedText();
+        QCOMPARE(prompter->infos(), QStringList({refused, refused, "还原成功。"}));
+        addRecord(); // the restored ledger takes writes
 
         prompter->clear();
         ledger.db().close();
-        click(page, "sbtn_db_bak", "pbr_db_bak");
+        page.findChild<QToolButton *>("sbtn_db_bak")->click();
         QCOMPARE(prompter->infos(), QStringList{"备份失败。"});
+    }
+
+    void manualRecoveryNamesTheRealFolders() {
+        const QString text = BackupRestorePage::restoreFailedText("/opt/kx/bin/../Data/backup/",
+                                                                  "/opt/kx/bin/../Data/");
+        QVERIFY2(text.contains("从/opt/kx/Data/backup/目录下") &&
+                     text.contains("到/opt/kx/Data/下"),
+                 qPrintable(text));
     }
 };
 

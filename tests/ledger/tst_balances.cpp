@@ -139,6 +139,102 @@ private slots:
         QCOMPARE(b.getSumCard(), 92.0 + 45.0);
     }
 
+    // Accounts reconciled, names typed in another case, invalid rows and hand-typed forms:
+    // the summary's figures against a computation made here from the movements as recorded.
+    void summaryCountsEveryMovementOnce() {
+        struct Move {
+            QString form, account;
+            double amount;
+            bool valid;
+        };
+        struct Account {
+            QString form, account;
+            double sealed;  // balance at the newest checkpoint
+            qsizetype seen; // movements recorded up to it
+            qint64 id;
+        };
+        test::AccountLedger l;
+        QList<Move> moves, loans;
+        QList<Account> accounts;
+        // The names here differ in ASCII case only, which the database ignores.
+        const auto owner = [&](const Move &m) -> Account * {
+            for (Account &a : accounts)
+                if (!a.form.compare(m.form, Qt::CaseInsensitive) &&
+                    !a.account.compare(m.account, Qt::CaseInsensitive))
+                    return &a;
+            return nullptr;
+        };
+        const auto balance = [&](const Account &a) {
+            double sum = a.sealed;
+            for (qsizetype i = a.seen; i < moves.size(); ++i)
+                if (owner(moves[i]) == &a)
+                    sum += moves[i].amount;
+            return sum;
+        };
+        const auto inOut = [&](int sign, double amount, const QString &form, const QString &acc,
+                               bool valid = true) {
+            const qint64 id = l.addInOut("2024-03-01", sign, amount, form, acc);
+            if (!valid)
+                l.db().exec("update kx_InAndOut set IsValid='0' where id=?", {id});
+            moves.append({form, acc, sign * amount, valid});
+        };
+        const auto transfer = [&](double amount, const QString &of, const QString &oa,
+                                  const QString &inf, const QString &ia) {
+            l.addTransfer("2024-03-02", amount, of, oa, inf, ia);
+            moves.append({of, oa, -amount, true});
+            moves.append({inf, ia, amount, true});
+        };
+        const auto loan = [&](int sign, double amount, const QString &form, const QString &acc) {
+            l.addLoan("2024-03-03", sign, amount, form, acc);
+            moves.append({form, acc, sign * amount, true});
+            loans.append(moves.last());
+        };
+
+        accounts.append({"储蓄卡", "A1", 1000, 0, l.addCard("储蓄卡", "A1", 1000)});
+        accounts.append({"信用卡", "C1", 0, 0, l.addCard("信用卡", "C1", 0)});
+        inOut(1, 5000, "储蓄卡", "A1");
+        inOut(-1, 300.5, "储蓄卡", "a1");
+        transfer(100.25, "储蓄卡", "A1", "支付宝", "");
+        loan(-1, 200, "储蓄卡", "A1");
+        accounts[0].sealed = balance(accounts[0]);
+        accounts[0].seen = moves.size();
+        Checkpoints(l.db()).reconcile(accounts[0].id, accounts[0].sealed);
+        inOut(1, 88, "支付宝", "");
+        inOut(-1, 12.34, "储蓄卡", "a1");
+        inOut(-1, 20, "信用卡", "C1", false);
+        inOut(-1, 7.5, "微信", "w1", false);
+        inOut(-1, 3, "现金", "", false);
+        inOut(-1, 45.6, "现金", "");
+        transfer(50, "现金", "", "信用卡", "c1");
+        transfer(30, "微信", "w1", "现金", "");
+        loan(1, 60, "支付宝", "");
+        loan(1, 10, "现金", "");
+        // Written without a form or an account.
+        l.db().exec("insert into kx_InAndOut(FundsType, Account, FundsNum, myType)"
+                    " values(NULL, 'x', 5, 1), ('储蓄卡', NULL, 2.5, -1)");
+        moves.append({QString(), "x", 5, true});
+        moves.append({"储蓄卡", QString(), -2.5, true});
+
+        double cash = 0, cards = 0, borrowed = 0;
+        for (const Move &m : moves) {
+            if (m.form == "现金")
+                cash += m.valid ? m.amount : 0;
+            else if (!owner(m))
+                cards += m.amount;
+        }
+        for (const Account &a : accounts)
+            cards += balance(a);
+        for (const Move &m : loans)
+            borrowed += m.amount;
+        const auto cents = [](double v) { return qRound64(v * 100); };
+        Balances b(l.db());
+        QCOMPARE(cents(b.getSumCash()), cents(cash));
+        QCOMPARE(cents(b.getSumCard()), cents(cards));
+        QCOMPARE(cents(b.getSumBorrow()), cents(borrowed));
+        // By hand: A1 5386.91, C1 30, 支付宝 248.25, 微信 -37.5, no form 5, no account -2.5.
+        QCOMPARE(cents(cards), 563016);
+    }
+
     void emptyLedgerSummary() {
         test::ScopedPrompter prompter;
         test::AccountLedger l;

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QMap>
 #include <QProcess>
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -41,15 +42,15 @@ private slots:
         const QByteArray header = listCsvText(*model(captions));
         QCOMPARE(header, QStringEncoder("GBK").encode(captions.join(',') + ",\r\n"));
         QVERIFY(header.startsWith("\xB1\xE0"));
-        // Commas are removed from values, not from captions.
-        QCOMPARE(listCsvText(*model({"a,b", "c"}, {{"a,b", "1,234.50"}, {",,", ""}})),
-                 QByteArray("a,b,c,\r\nab,1234.50,\r\n,,\r\n"));
+        // Amounts lose their separators; text with a comma is quoted; captions stay as they are.
+        QCOMPARE(listCsvText(*model({"a,b", "c"}, {{"a,b", "-1,234,567.50"}, {",,", "1,23"}})),
+                 QByteArray("a,b,c,\r\n\"a,b\",-1234567.50,\r\n\",,\",\"1,23\",\r\n"));
         // Values that would break a row are quoted with doubled quotes.
         QCOMPARE(listCsvText(*model({"k", "memo"}, {{"1", "line1\nline2"},
                                                     {"2", "say \"hi\", ok"},
                                                     {"3", "cr\rhere"},
                                                     {"4", "plain 'quote'"}})),
-                 QByteArray("k,memo,\r\n1,\"line1\nline2\",\r\n2,\"say \"\"hi\"\" ok\",\r\n"
+                 QByteArray("k,memo,\r\n1,\"line1\nline2\",\r\n2,\"say \"\"hi\"\", ok\",\r\n"
                             "3,\"cr\rhere\",\r\n4,plain 'quote',\r\n"));
         // Characters outside GBK are kept (GB18030 reads them back), not turned into "?".
         const QString memo = QStringLiteral("a😀 𠮷野家 café");
@@ -124,8 +125,10 @@ private slots:
         QVERIFY2(ledger.isOpen(), qPrintable(ledger.error()));
         const QString sql = "insert into kx_InAndOut(staffname, ProjectName, FundsNum, FundsType, "
                             "Account, Memo, EventDate, myType) values(?,?,?,?,?,?,?,1)";
+        ledger.db().exec(sql, {"张三", "工资, 年终", 1234.5, "CCB", "6222", "多行\n备注, \"引号\"",
+                               "2024-03-01"});
         ledger.db().exec(
-            sql, {"张三", "工资", 1234.5, "CCB", "6222", "多行\n备注, \"引号\"", "2024-03-01"});
+            sql, {"王五", "工资", 1000.0, "CCB", "6222", "1,000 元 给小王, 小李", "2024-03-03"});
         ledger.db().exec(sql, {"李四", "奖金", 100.0, "现金", "", "", "2024-03-02"});
         InOutPage page(InOutKind::income());
         page.showCurrentPeriod();
@@ -143,17 +146,21 @@ private slots:
         QVERIFY(python.waitForFinished(20000));
         QCOMPARE(python.exitCode(), 0);
         const QJsonArray rows = QJsonDocument::fromJson(python.readAllStandardOutput()).array();
-        QCOMPARE(rows.size(), 3);
+        QCOMPARE(rows.size(), 4);
         QCOMPARE(rows.at(0).toArray().size(), 9); // eight columns and the trailing comma's field
         QCOMPARE(rows.at(0).toArray().at(1).toString(), QString("收入者"));
-        const QJsonArray first = rows.at(1).toArray();
+        QMap<QString, QJsonArray> byName;
+        for (const QJsonValue &row : rows)
+            byName[row.toArray().at(1).toString()] = row.toArray();
+        const QJsonArray first = byName["张三"];
         QCOMPARE(first.size(), 9);
         QVERIFY(first.at(0).toString().toInt() > 0); // the hidden key column is exported
-        QCOMPARE(first.at(1).toString(), QString("张三"));
+        QCOMPARE(first.at(3).toString(), QString("工资, 年终"));
         QCOMPARE(first.at(4).toString(), QString("1234.5"));
         QCOMPARE(first.at(6).toString(), QString("6222"));
-        QCOMPARE(first.at(7).toString(), QString("多行\n备注 \"引号\""));
-        QCOMPARE(rows.at(2).toArray().at(4).toString(), QString("100"));
+        QCOMPARE(first.at(7).toString(), QString("多行\n备注, \"引号\""));
+        QCOMPARE(byName["李四"].at(4).toString(), QString("100"));
+        QCOMPARE(byName["王五"].at(7).toString(), QString("1,000 元 给小王, 小李"));
     }
 };
 

@@ -15,7 +15,7 @@ class TestDbBackup : public QObject {
 
     Db &db() { return m_ledger->db(); }
     QString backupDir() const { return m_ledger->paths().backupDir; }
-    QString backup() { return DbBackup::backup(db(), backupDir(), m_time); }
+    QString backup() { return DbBackup::backup(db().path(), db().key(), backupDir(), m_time); }
 
     // Every row of every ledger table as text; empty when the ledger does not answer.
     QStringList dump() {
@@ -70,8 +70,8 @@ private slots:
     void backupThenRestoreReturnsTheDataExactly() {
         const QStringList before = dump();
         QList<int> progress;
-        const QString file =
-            DbBackup::backup(db(), backupDir(), m_time, [&](int p) { progress << p; });
+        const QString file = DbBackup::backup(db().path(), db().key(), backupDir(), m_time,
+                                              [&](int p) { progress << p; });
         QVERIFY(std::is_sorted(progress.begin(), progress.end()) && !progress.isEmpty());
         change();
         const QString second = backup(); // same second: a new name, the first stays
@@ -92,7 +92,24 @@ private slots:
         }
         QCOMPARE(files(backupDir()), QStringList());
         db().close();
+        QFile::rename(db().path(), db().path() + ".moved");
         QVERIFY_THROWS_EXCEPTION(DbError, backup());
+    }
+
+    // What a backup cut short by a crash leaves is gone at the next backup; backups and other
+    // files stay.
+    void interruptedBackupLeavesNothingBehind() {
+        const QString kept = backup();
+        QStringList leftovers = {"20261205101010.db.part", "20261205101010.db.part-journal",
+                                 "20261205101011-2.db.part"};
+        for (const QString &name : leftovers + QStringList{"notes.part", "20261205.db.part"})
+            QVERIFY(test::writeFile(backupDir() + name, "x"));
+        DbBackup::removeLeftovers(backupDir());
+        QCOMPARE(files(backupDir()),
+                 QStringList({"20261205.db.part", QFileInfo(kept).fileName(), "notes.part"}));
+        QVERIFY(test::writeFile(backupDir() + leftovers[0], "x"));
+        backup();
+        QVERIFY(!QFileInfo::exists(backupDir() + leftovers[0]));
     }
 
     // Each bad source or failure midway leaves the ledger as it was, open and writable.
@@ -140,6 +157,30 @@ private slots:
         QCOMPARE(dump(), before);
         change(); // still takes writes
         QCOMPARE(files(m_ledger->paths().dataDir), QStringList({"init.db", "Kexbora.db"}));
+    }
+
+    // Only a restore that cannot put the previous ledger back says so by its code.
+    void lostPreviousLedgerIsTold() {
+        const QString source = backup();
+        const QString kept = db().path() + ".restore-old";
+        DbBackup::Progress loseKeptCopy = [&](int percent) {
+            if (percent >= 90) {
+                QFile::remove(kept);
+                throw DbError("simulated failure", DbError::Code::File);
+            }
+        };
+        try {
+            DbBackup::restore(db(), source, loseKeptCopy);
+            QFAIL("restore reported success");
+        } catch (const DbError &e) {
+            QCOMPARE(e.code(), DbError::Code::LedgerLost);
+        }
+        try {
+            DbBackup::restore(db(), backupDir() + "missing.db");
+            QFAIL("restore reported success");
+        } catch (const DbError &e) {
+            QVERIFY(e.code() != DbError::Code::LedgerLost);
+        }
     }
 };
 

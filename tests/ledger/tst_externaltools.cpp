@@ -28,6 +28,12 @@ private slots:
                  QStringList{m_host + "/forum.php?mod=forumdisplay&fid=48"});
         QCOMPARE(prompter->calls().first().text,
                  QString("有问题请联系我(kexbora@users.example)！\n是否进入专题讨论板块？"));
+        QVERIFY(prompter->infos().isEmpty());
+        // No browser to hand the address to: the user is told, for help as for feedback.
+        m_catcher.reset();
+        askFeedback(m_host);
+        QVERIFY(!openInBrowser(forumAddress(m_host)));
+        QCOMPARE(prompter->infos(), QStringList(2, noBrowserText()));
     }
 
     void updateResultsAreTold() {

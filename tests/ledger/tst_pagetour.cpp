@@ -1,6 +1,7 @@
 // Every window and page of the program painted as a user sees it, first with the desktop's look
-// and then with the program's own skin: each shot has content, and no skinned shot shows the
-// skin's key colour. With KEXBORA_SHOTS set, the shots are saved there (tour-*.png) to look at.
+// and then with the program's own skin: each shot has content, no skinned shot shows the skin's
+// key colour, and no field in a skinned shot is left to the desktop's look. With KEXBORA_SHOTS set,
+// the shots are saved there (tour-*.png) to look at.
 #include "ledger/accounts/tfrmduizhang.h"
 #include "ledger/accounts/tfrmhislist.h"
 #include "ledger/mainwindow/tfrmmain.h"
@@ -10,11 +11,18 @@
 #include "ledger/users/tfrmreg.h"
 #include "skin/controls/skinstyle.h"
 #include "skin/controls/tskincontrollayer.h"
+#include "skin/window/skinmessageevent.h"
 #include "skin/window/tskinmanage.h"
 #include "support/ledger/accountledger.h"
 #include "support/ledger/webpanestub.h"
 
+#include <QAbstractSpinBox>
+#include <QComboBox>
 #include <QDir>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QtTest>
 #include <memory>
@@ -44,6 +52,25 @@ bool hasContent(const QImage &image) {
             if (image.pixel(x, y) != first)
                 return true;
     return false;
+}
+
+// Whether a field shown in a skinned window has a skin: line edits (those of combos and spin
+// boxes are their parents' part), combo and spin boxes, scroll areas, scroll bars, headers and
+// progress bars. Controls carrying the disable tag are meant to keep the desktop's look.
+bool isFieldSkinned(QWidget *w) {
+    const QWidget *parent = w->parentWidget();
+    if (!w->isVisible() || w->property("tag").toInt() == 99 ||
+        (qobject_cast<QLineEdit *>(w) && (qobject_cast<const QComboBox *>(parent) ||
+                                          qobject_cast<const QAbstractSpinBox *>(parent))))
+        return true;
+    QWidget *painted = w;
+    if (auto *header = qobject_cast<QHeaderView *>(w))
+        painted = header->viewport();
+    else if (!qobject_cast<QLineEdit *>(w) && !qobject_cast<QComboBox *>(w) &&
+             !qobject_cast<QAbstractSpinBox *>(w) && !qobject_cast<QAbstractScrollArea *>(w) &&
+             !qobject_cast<QScrollBar *>(w) && !qobject_cast<QProgressBar *>(w))
+        return true;
+    return skin::SendSkinMessage(painted, skin::SM_SKINQUERY) == 1;
 }
 
 } // namespace
@@ -94,6 +121,13 @@ void TstPageTour::shoot(QWidget *window, const QString &name) {
         m_failures << shot + QStringLiteral(": blank");
     if (const int pink = keyPixels(image, window->mask()); m_skinned && pink > 0)
         m_failures << shot + QStringLiteral(": %1 key-colour pixels").arg(pink);
+    if (!m_skinned)
+        return;
+    for (QWidget *w : window->findChildren<QWidget *>())
+        if (!isFieldSkinned(w))
+            m_failures << shot + QStringLiteral(": %1 %2 not skinned")
+                                     .arg(QString::fromLatin1(w->metaObject()->className()),
+                                          w->objectName());
 }
 
 void TstPageTour::tour() {

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # End-to-end run of the real program's skinned controls on a virtual display: after sign-up and
-# login, the income page's list (tool buttons, period radios) and its entry form (check box,
-# push buttons) are shown with their skins and a record is saved through the skinned buttons.
+# login, the income page's list (tool buttons, period radios, header) and its entry form (check
+# box, push buttons, editable combos, edit, date picker) are shown with their skins, and a record
+# is saved through them: Chinese typed into the editable combos, the date picked from the date
+# picker's calendar (opened with its skinned arrow button).
 # Screenshots of the main window with each go into $E2E_SHOTS; none may show the key colour.
 # Usage: e2e_controls.sh <kexbora> <init.db> <1.html>
 set -euo pipefail
@@ -30,12 +32,17 @@ click "$main" 244 92 # 添加
 click "$main" 500 118; type_text "张三"
 click "$main" 500 148; type_text "工资"
 click "$main" 500 178; type_text "88"
+click "$main" 776 209 # the date picker's arrow button opens its calendar
+sleep 0.5
+shoot_main income-calendar
+xdotool key Left Return # the day before, picked in the calendar
 click "$main" 500 239; type_text "现金"
 click "$main" 232 433 # 连续添加
 shoot_main income-form
 click "$main" 360 429 # 保存
 ok_box saved
 shoot_main income-next # continuous adding: the form again, emptied
-row=$(sqlcipher "$work/Data/Kexbora.db" "PRAGMA key='plovk'; select staffname||'|'||FundsNum from kx_InAndOut;" | tail -1)
-[ "$row" = "张三|88.0" ] || [ "$row" = "张三|88" ] || fail "stored row: $row"
+row=$(sqlcipher "$work/Data/Kexbora.db" "PRAGMA key='plovk'; select staffname||'|'||ProjectName||'|'||FundsNum||'|'||EventDate from kx_InAndOut;" | tail -1)
+day=$(date -d yesterday +%F)
+[ "$row" = "张三|工资|88.0|$day" ] || [ "$row" = "张三|工资|88|$day" ] || fail "stored row: $row"
 echo "e2e controls: ok"

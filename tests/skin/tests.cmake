@@ -84,9 +84,12 @@ kexbora_add_tests(skin kexbora_skin
     tst_skinboxes
     tst_skinbuttons
     tst_skincheckradio
+    tst_skincombos
     tst_skincontrollayer
     tst_skindata
     tst_skindrawtext
+    tst_skinedits
+    tst_skinlists
     tst_skinmanage
     tst_skinobjects
     tst_skinreader

@@ -132,7 +132,7 @@ void TestTControlWalk::everyKind() {
         "TSkinButton push",      "TSkinBitButton glyph",   "TSkinMenuButton menu",
         "TSkinSpeedButton tool", "TSkinCheckBox check",    "TSkinRadioButton radio",
         "TSkinCheckBox inGroup", "TSkinGroupBox group",    "TSkinEdit edit",
-        "TSkinComBox combo",     "TSkinUpDown spin",       "TSkinDateTime date",
+        "TSkinComBox combo",     "TSkinEdit spin",         "TSkinDateTime date",
         "TSkinEdit time",        "TSkinScrollbar memo",    "TSkinListView report",
         "TSkinScrollbar list",   "TSkinProgress progress", "TSkinBox panel",
         "TSkinTab tabs",         "TSkinTabSheet page",     "TSkinScrollbar area",
@@ -140,10 +140,17 @@ void TestTControlWalk::everyKind() {
     QCOMPARE(choices, expected);
     // The kinds this program builds are attached and listed.
     QCOMPARE(KindsOf(skinForm),
-             (QStringList{"TSkinButton push", "TSkinBitButton glyph", "TSkinMenuButton menu",
-                          "TSkinSpeedButton tool", "TSkinCheckBox check", "TSkinRadioButton radio",
-                          "TSkinCheckBox inGroup", "TSkinGroupBox group", "TSkinBox panel",
-                          "TSkinButton inArea", "TSkinStatusBar status"}));
+             (QStringList{"TSkinButton push",      "TSkinBitButton glyph",
+                          "TSkinMenuButton menu",  "TSkinSpeedButton tool",
+                          "TSkinCheckBox check",   "TSkinRadioButton radio",
+                          "TSkinCheckBox inGroup", "TSkinGroupBox group",
+                          "TSkinEdit edit",        "TSkinComBox combo",
+                          "TSkinEdit spin",        "TSkinDateTime date",
+                          "TSkinEdit time",        "TSkinScrollbar memo",
+                          "TSkinListView report",  "TSkinListView qt_scrollarea_viewport",
+                          "TSkinScrollbar list",   "TSkinProgress progress",
+                          "TSkinBox panel",        "TSkinScrollbar area",
+                          "TSkinButton inArea",    "TSkinStatusBar status"}));
     QCOMPARE(radios->findChild<QRadioButton *>()->property("tag").toInt(), 99);
     for (const QWidget *w : form.findChildren<QWidget *>())
         QVERIFY2(!w->testAttribute(Qt::WA_NativeWindow), qPrintable(w->objectName()));

@@ -1,6 +1,6 @@
-// Makes an empty keyed ledger database from the schema: ledgermkdb <output file>.
-// The database is made beside the output file and renamed over it once complete, so the output
-// is the old file or the whole new one.
+// Makes the keyed ledger template from the schema, with the starting choice lists:
+// ledgermkdb <output file>. The database is made beside the output file and renamed over it
+// once complete, so the output is the old file or the whole new one.
 #include "ledger/app/paths.h"
 #include "ledger/data/db.h"
 #include "ledger/data/schema.h"
@@ -32,6 +32,7 @@ int main(int argc, char *argv[]) {
         }
         try {
             ledger::createSchema(db);
+            ledger::createStarterLists(db);
         } catch (const ledger::DbError &e) {
             std::fprintf(stderr, "ledgermkdb: %s\n", e.what());
             db.close();

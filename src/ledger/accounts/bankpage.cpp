@@ -215,7 +215,8 @@ bool BankPage::checkFields(Card *card) {
         return rejectField(QStringLiteral("请选择账户类型。"), m_fundsType);
     if (!isEntry(m_company))
         return rejectField(QStringLiteral("请选择发卡单位。"), m_company);
-    if (!isEntry(m_staff))
+    // A new ledger's people list is empty: the holder is then not asked for.
+    if (m_staff->count() > 0 && !isEntry(m_staff))
         return rejectField(QStringLiteral("请选择所属人。"), m_staff);
     if (!parseAmount(m_balance->text(), &card->initBalance))
         return rejectField(QStringLiteral("请正确填写账户余额。"), m_balance);

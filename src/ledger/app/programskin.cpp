@@ -26,7 +26,7 @@ skin::TSkinData *attachProgramSkin(QWidget *window) {
     auto *data = new TSkinData(window);
     data->setObjectName(QStringLiteral("SkinData1"));
     data->SetActive(true);
-    data->SetDisableTag(99);
+    data->SetDisableTag(kDisableTag);
     data->SetSkinFormtype(TSkinData::sfMainform);
     data->SetOptions(TSkinData::xoPreview | TSkinData::xoToolbarBK);
     TSkinData::TSkinControlTypes controls =

@@ -1,17 +1,20 @@
 #include "ledger/backup/backuprestorepage.h"
 
-#include "ledger/core/dbguard.h"
 #include "ledger/core/prompter.h"
 #include "ledger/data/dbbackup.h"
 #include "ledger/datamodule/tfrmdm.h"
 
-#include <QCoreApplication>
+#include <QDir>
+#include <QFutureWatcher>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QProgressBar>
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QtConcurrent/QtConcurrentRun>
+#include <atomic>
+#include <memory>
 
 namespace ledger {
 
@@ -58,40 +61,89 @@ BackupRestorePage::BackupRestorePage(QWidget *parent)
     connect(m_restore, &QToolButton::clicked, this, &BackupRestorePage::sbtn_db_restoreClick);
 }
 
-QString BackupRestorePage::restoreFailedText() {
-    return QStringLiteral("还原失败! 手工从\\data\\backup\\目录下拷贝最新数据库到\\data\\下，"
-                          "并更名为Kexbora.db。");
+BackupRestorePage::~BackupRestorePage() {
+    // The worker reports through queued calls only; it must not outlive the connection.
+    if (m_watcher)
+        m_watcher->waitForFinished();
 }
 
-bool BackupRestorePage::runCopy(QProgressBar *bar, const char *what,
-                                const std::function<void(const std::function<void(int)> &)> &copy) {
+QString BackupRestorePage::restoreRefusedText() {
+    return QStringLiteral("还原失败：所选文件不是可用的备份，当前数据未改变。");
+}
+
+QString BackupRestorePage::restoreFailedText(const QString &backupDir, const QString &dataDir) {
+    const auto folder = [](const QString &path) {
+        return QDir::toNativeSeparators(QDir::cleanPath(path)) + QDir::separator();
+    };
+    return QStringLiteral("还原失败! 手工从") + folder(backupDir) +
+           QStringLiteral("目录下拷贝最新数据库到") + folder(dataDir) +
+           QStringLiteral("下，并更名为Kexbora.db。");
+}
+
+void BackupRestorePage::runInBackground(QProgressBar *bar, const char *what, Work work,
+                                        std::function<void(const Failure &)> done) {
     m_backup->setEnabled(false);
     m_restore->setEnabled(false);
     bar->setValue(0);
     bar->setVisible(true);
-    const bool ok = guardDb(what, [&] {
-        copy([bar](int percent) {
-            bar->setValue(percent);
-            // Repaint the bar; the window takes no input until the copy is done.
-            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-        });
-        bar->setValue(100);
+    emit busyChanged(true);
+    m_watcher = new QFutureWatcher<Failure>(this);
+    connect(m_watcher, &QFutureWatcher<Failure>::finished, this, [this, bar, what, done] {
+        const Failure failure = m_watcher->result();
+        m_watcher->deleteLater();
+        m_watcher = nullptr;
+        if (failure)
+            qWarning("%s: %s", what, failure->what());
+        bar->setVisible(false);
+        m_backup->setEnabled(true);
+        m_restore->setEnabled(true);
+        emit busyChanged(false);
+        done(failure);
     });
-    bar->setVisible(false);
-    m_backup->setEnabled(true);
-    m_restore->setEnabled(true);
-    return ok;
+    m_watcher->setFuture(QtConcurrent::run([bar, work = std::move(work)]() -> Failure {
+        auto shown = std::make_shared<std::atomic<int>>(-1);
+        try {
+            work([bar, shown](int percent) {
+                if (shown->exchange(percent) != percent)
+                    QMetaObject::invokeMethod(
+                        bar, [bar, percent] { bar->setValue(percent); }, Qt::QueuedConnection);
+            });
+            return std::nullopt;
+        } catch (const DbError &e) {
+            return e;
+        } catch (const std::exception &e) { // nothing may reach the future's result()
+            return DbError(QString::fromUtf8(e.what()), DbError::Code::File);
+        }
+    }));
 }
 
 void BackupRestorePage::sbtn_db_bakClick() {
-    const bool ok = runCopy(m_backupBar, "backup", [this](const auto &progress) {
-        Db &db = ledgerDb();
-        DbBackup::backup(db, frmDM->paths().backupDir, m_clock(), progress);
-    });
-    showInfo(ok ? QStringLiteral("备份成功。") : QStringLiteral("备份失败。"));
+    if (isBusy())
+        return;
+    QString file;
+    QByteArray key;
+    try {
+        const Db &db = ledgerDb();
+        file = db.path();
+        key = db.key();
+    } catch (const DbError &e) {
+        qWarning("backup: %s", e.what());
+        showInfo(QStringLiteral("备份失败。"));
+        return;
+    }
+    const QString folder = frmDM->paths().backupDir;
+    const QDateTime time = m_clock();
+    runInBackground(
+        m_backupBar, "backup",
+        [=](const auto &progress) { DbBackup::backup(file, key, folder, time, progress); },
+        [](const Failure &failure) {
+            showInfo(failure ? QStringLiteral("备份失败。") : QStringLiteral("备份成功。"));
+        });
 }
 
 void BackupRestorePage::sbtn_db_restoreClick() {
+    if (isBusy())
+        return;
     Prompter &prompter = Prompter::instance();
     if (!prompter.confirm(QStringLiteral("是否已做好当前数据库备份工作?"), QStringLiteral("提示")))
         return;
@@ -100,13 +152,38 @@ void BackupRestorePage::sbtn_db_restoreClick() {
                                                QStringLiteral("备份文件 (*.db)"));
     if (file.isEmpty())
         return;
-    const bool ok = runCopy(m_restoreBar, "restore", [&file](const auto &progress) {
-        // The connection may be closed after an earlier failure; the restore reopens it.
-        if (!frmDM)
-            throw DbError(QStringLiteral("no data module"), DbError::Code::NoConnection);
-        DbBackup::restore(frmDM->adoConn(), file, progress);
-    });
-    showInfo(ok ? QStringLiteral("还原成功。") : restoreFailedText());
+    if (!frmDM) {
+        showInfo(restoreRefusedText());
+        return;
+    }
+    // The connection may be closed after an earlier failure; its path and key stay.
+    const QString ledgerFile = frmDM->adoConn().path();
+    const QByteArray key = frmDM->adoConn().key();
+    auto staged = std::make_shared<QString>();
+    runInBackground(
+        m_restoreBar, "restore",
+        [=](const auto &progress) {
+            *staged = DbBackup::stageRestore(ledgerFile, key, file, progress);
+        },
+        [this, staged](const Failure &failure) {
+            if (failure)
+                showInfo(restoreRefusedText());
+            else
+                finishRestore(*staged);
+        });
+}
+
+void BackupRestorePage::finishRestore(const QString &staged) {
+    try {
+        DbBackup::swapIn(frmDM->adoConn(), staged);
+        showInfo(QStringLiteral("还原成功。"));
+    } catch (const DbError &e) {
+        qWarning("restore: %s", e.what());
+        const DataPaths &paths = frmDM->paths();
+        showInfo(e.code() == DbError::Code::LedgerLost
+                     ? restoreFailedText(paths.backupDir, paths.dataDir)
+                     : restoreRefusedText());
+    }
 }
 
 } // namespace ledger

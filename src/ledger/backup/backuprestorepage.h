@@ -1,38 +1,56 @@
 #pragma once
 
+#include "ledger/data/db.h"
+
 #include <QDateTime>
 #include <QWidget>
 #include <functional>
+#include <optional>
 
 class QProgressBar;
 class QToolButton;
+template <typename T> class QFutureWatcher;
 
 namespace ledger {
 
 // The page "备份还原" (content of TabSheet18): a verified backup of the database file into
-// Data/backup/, and the restore of a chosen backup, each with a progress bar while it runs.
+// Data/backup/, and the restore of a chosen backup. The copies and their checks run on a worker
+// thread with a progress bar shown; the window keeps painting meanwhile, with busyChanged
+// telling it to lock its controls. The ledger is closed only while a restore swaps the files.
 class BackupRestorePage : public QWidget {
     Q_OBJECT
 public:
     explicit BackupRestorePage(QWidget *parent = nullptr);
+    ~BackupRestorePage() override;
 
     void sbtn_db_bakClick();
     void sbtn_db_restoreClick();
 
     // The clock that names backups (tests fix it).
     void setClock(std::function<QDateTime()> clock) { m_clock = std::move(clock); }
+    bool isBusy() const { return m_watcher != nullptr; }
 
-    static QString restoreFailedText();
+    static QString restoreRefusedText();
+    // For a restore that could not put the previous ledger back: where to copy by hand.
+    static QString restoreFailedText(const QString &backupDir, const QString &dataDir);
+
+signals:
+    void busyChanged(bool busy);
 
 private:
-    // Runs one copy with its progress bar shown and both buttons locked; true on success.
-    bool runCopy(QProgressBar *bar, const char *what,
-                 const std::function<void(const std::function<void(int)> &)> &copy);
+    using Failure = std::optional<DbError>;
+    using Work = std::function<void(const std::function<void(int)> &progress)>;
+    // Runs work on a worker thread with bar showing its progress and both buttons locked,
+    // then done on this thread with the failure, if any.
+    void runInBackground(QProgressBar *bar, const char *what, Work work,
+                         std::function<void(const Failure &)> done);
+    void finishRestore(const QString &staged);
 
     QToolButton *m_backup;
     QToolButton *m_restore;
     QProgressBar *m_backupBar;
     QProgressBar *m_restoreBar;
+    QFutureWatcher<Failure> *m_watcher = nullptr;
     std::function<QDateTime()> m_clock;
 };
 

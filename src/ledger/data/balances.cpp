@@ -59,8 +59,12 @@ double Balances::getSumCash() const {
 }
 
 double Balances::getSumCard() const {
-    return singleNumber(m_db, QStringLiteral("SELECT total(") + balancesql::computedBalance() +
-                                  QStringLiteral(") FROM ") + balancesql::cardsWithCheckpoint());
+    double sum =
+        singleNumber(m_db, QStringLiteral("SELECT total(") + balancesql::computedBalance() +
+                               QStringLiteral(") FROM ") + balancesql::cardsWithCheckpoint());
+    for (const QString &side : balancesql::unmatchedMovementSides())
+        sum += singleNumber(m_db, side, {cashForm()});
+    return sum;
 }
 
 double Balances::getSumBorrow() const {

@@ -30,7 +30,8 @@ public:
     double getCardCurNumber(qint64 cardid, const QString &fundsType, const QString &account) const;
     // The valid cash movements.
     double getSumCash() const;
-    // The accounts of every status: the sum of their computed balances.
+    // The accounts of every status: the sum of their computed balances, plus the non-cash
+    // movements of any validity whose form and account match no account.
     double getSumCard() const;
     // Every loan movement, whatever its form: positive when more came in than went out.
     double getSumBorrow() const;

@@ -23,6 +23,7 @@ public:
         MissingSchema, // the ledger's table definitions are not in the program
         RecordMissing, // the record to change or delete does not exist (any more)
         File,          // a database file could not be read, written or renamed, or is refused
+        LedgerLost,    // a failed restore could not put the previous ledger back or open it
     };
 
     DbError(const QString &message, Code code, int sqliteCode = 0);

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <filesystem>
 #include <memory>
 #include <sqlcipher/sqlite3.h>
@@ -16,6 +17,8 @@ namespace {
 
 constexpr int kPagesPerStep = 4096;
 constexpr int kMaxBackupsPerSecond = 999;
+// Appended to a backup's name while it is being written.
+const QString kPartSuffix = QStringLiteral(".part");
 
 void report(const DbBackup::Progress &progress, int percent) {
     if (progress)
@@ -144,21 +147,36 @@ QString DbBackup::backupFileName(const QDateTime &time, int n) {
     return n <= 1 ? stamp + QStringLiteral(".db") : QStringLiteral("%1-%2.db").arg(stamp).arg(n);
 }
 
-QString DbBackup::backup(Db &live, const QString &folder, const QDateTime &time,
-                         const Progress &progress) {
-    if (!live.isOpen())
-        throw DbError(QStringLiteral("the ledger is not open"), DbError::Code::NoConnection);
+void DbBackup::removeLeftovers(const QString &folder) {
+    static const QRegularExpression unfinished(
+        QStringLiteral("^\\d{14}(-\\d+)?\\.db\\.part(-journal)?$"));
+    QDir dir(folder);
+    const QStringList names =
+        dir.entryList({QStringLiteral("*") + kPartSuffix + QStringLiteral("*")}, QDir::Files);
+    for (const QString &name : names)
+        if (unfinished.match(name).hasMatch())
+            dir.remove(name);
+}
+
+QString DbBackup::backup(const QString &ledgerFile, const QByteArray &key, const QString &folder,
+                         const QDateTime &time, const Progress &progress) {
+    Db source;
+    QString error;
+    if (!source.open(ledgerFile, key, &error))
+        throw DbError(QStringLiteral("cannot open the ledger: ") + error,
+                      DbError::Code::NoConnection);
     if (!QDir().mkpath(folder))
         fileFailure(QStringLiteral("cannot create the folder"), folder);
+    removeLeftovers(folder);
     const QString dir = QDir(folder).absolutePath() + QLatin1Char('/');
-    const QString temp = dir + backupFileName(time) + QStringLiteral(".part");
+    const QString temp = dir + backupFileName(time) + kPartSuffix;
     removeDatabaseFile(temp);
     try {
         report(progress, 0);
-        onlineCopy(live, temp, live.key(), progress, 0, 80);
+        onlineCopy(source, temp, key, progress, 0, 80);
         // Written page by page by SQLite itself: opening it with the key and finding the
         // ledger's tables is its check (a restore reads every page of what it takes in).
-        verifyLedgerFile(temp, live.key(), false);
+        verifyLedgerFile(temp, key, false);
         report(progress, 95);
         for (int n = 1; n <= kMaxBackupsPerSecond; ++n) {
             const QString target = dir + backupFileName(time, n);
@@ -176,23 +194,21 @@ QString DbBackup::backup(Db &live, const QString &folder, const QDateTime &time,
     }
 }
 
-void DbBackup::restore(Db &live, const QString &source, const Progress &progress) {
-    const QString target = live.path();
-    const QByteArray key = live.key();
-    if (target.isEmpty())
+QString DbBackup::stageRestore(const QString &ledgerFile, const QByteArray &key,
+                               const QString &source, const Progress &progress) {
+    if (ledgerFile.isEmpty())
         throw DbError(QStringLiteral("no ledger was opened"), DbError::Code::NoConnection);
     const QFileInfo chosen(source);
     if (!chosen.isFile())
         fileFailure(QStringLiteral("not a file:"), source);
-    if (chosen.canonicalFilePath() == QFileInfo(target).canonicalFilePath())
+    if (chosen.canonicalFilePath() == QFileInfo(ledgerFile).canonicalFilePath())
         fileFailure(QStringLiteral("the chosen file is the open ledger itself:"), source);
 
     // The chosen file, copied beside the ledger and checked page by page; the ledger is not
     // touched until this copy proves good.
     report(progress, 0);
     verifyLedgerFile(source, key, false);
-    const QString incoming = target + QStringLiteral(".restore-new");
-    const QString kept = target + QStringLiteral(".restore-old");
+    const QString incoming = ledgerFile + QStringLiteral(".restore-new");
     removeDatabaseFile(incoming);
     try {
         copyFileBytes(source, incoming, progress, 5, 60);
@@ -202,15 +218,22 @@ void DbBackup::restore(Db &live, const QString &source, const Progress &progress
         removeDatabaseFile(incoming);
         throw;
     }
+    return incoming;
+}
 
+void DbBackup::swapIn(Db &live, const QString &staged, const Progress &progress) {
+    const QString target = live.path();
+    const QString kept = target + QStringLiteral(".restore-old");
     live.close();
+    bool swapped = false;
     try {
         if (QFileInfo::exists(target + QStringLiteral("-journal")) ||
             QFileInfo::exists(target + QStringLiteral("-wal")))
             fileFailure(QStringLiteral("an unfinished transaction is left beside"), target);
         keepCopy(target, kept);
         report(progress, 85);
-        replaceFile(incoming, target);
+        replaceFile(staged, target);
+        swapped = true;
         report(progress, 90);
         QString error;
         if (!live.reopen(&error))
@@ -220,25 +243,36 @@ void DbBackup::restore(Db &live, const QString &source, const Progress &progress
     } catch (const std::exception &e) {
         live.close();
         QString why = QString::fromUtf8(e.what());
+        bool putBack = !swapped;
         if (QFileInfo::exists(kept)) {
             try {
                 replaceFile(kept, target);
                 // A rename between two links of one file leaves both names.
                 QFile::remove(kept);
+                putBack = true;
             } catch (const DbError &undo) {
                 why += QStringLiteral("; ") + QString::fromUtf8(undo.what());
+                putBack = false;
             }
         }
-        removeDatabaseFile(incoming);
+        removeDatabaseFile(staged);
         QString error;
-        if (!live.reopen(&error))
+        if (!live.reopen(&error)) {
             why += QStringLiteral("; the previous ledger cannot be opened: ") + error;
+            putBack = false;
+        }
         const auto *dbError = dynamic_cast<const DbError *>(&e);
         throw DbError(QStringLiteral("restore failed: ") + why,
-                      dbError ? dbError->code() : DbError::Code::File,
+                      !putBack  ? DbError::Code::LedgerLost
+                      : dbError ? dbError->code()
+                                : DbError::Code::File,
                       dbError ? dbError->sqliteCode() : 0);
     }
     removeDatabaseFile(kept);
+}
+
+void DbBackup::restore(Db &live, const QString &source, const Progress &progress) {
+    swapIn(live, stageRestore(live.path(), live.key(), source, progress), progress);
 }
 
 } // namespace ledger

@@ -26,18 +26,28 @@ public:
 
     // The backup file's name for a local time and the n-th backup within that second.
     static QString backupFileName(const QDateTime &time, int n = 1);
-    // Copies the open ledger (its online-backup path, keyed like the ledger) into folder,
-    // created when missing, under the first free backupFileName for time; the copy must open
-    // with the key and hold the ledger's tables before it takes that name. Returns the new
-    // file's path. Throws DbError and leaves no new file then.
-    static QString backup(Db &live, const QString &folder, const QDateTime &time,
-                          const Progress &progress = {});
+    // Removes what an interrupted backup left in folder (its unfinished copy and journal).
+    static void removeLeftovers(const QString &folder);
+    // Copies the ledger file (through a connection of its own, online-backup path, keyed like
+    // the ledger) into folder, created when missing, under the first free backupFileName for
+    // time; the copy must open with the key and hold the ledger's tables before it takes that
+    // name. Returns the new file's path. Safe on any thread. Throws DbError and leaves no new
+    // file then.
+    static QString backup(const QString &ledgerFile, const QByteArray &key, const QString &folder,
+                          const QDateTime &time, const Progress &progress = {});
 
-    // Replaces the open ledger's file by the ledger in source and reopens the connection. The
-    // source must not be the ledger's own file and must be an intact ledger with the same key;
-    // it is copied beside the ledger and verified, then swapped in while a copy of the current
-    // file is kept until the reopened ledger proves good. Throws DbError; the current file is
-    // then in place and open again (unless even that fails, which the message says).
+    // Restore, first half: copies source beside ledgerFile and verifies the copy page by page;
+    // the source must not be the ledger itself and must be an intact ledger with the key.
+    // Touches neither the ledger nor any connection, so it may run on any thread. Returns the
+    // copy's path. Throws DbError and leaves no copy then.
+    static QString stageRestore(const QString &ledgerFile, const QByteArray &key,
+                                const QString &source, const Progress &progress = {});
+    // Restore, second half: closes the open ledger, swaps the staged copy in while a copy of
+    // the current file is kept until the reopened ledger proves good, and reopens. Throws
+    // DbError; the current file is then in place and open again, unless even that fails:
+    // the code is then LedgerLost.
+    static void swapIn(Db &live, const QString &staged, const Progress &progress = {});
+    // Both halves in a row on the caller's thread.
     static void restore(Db &live, const QString &source, const Progress &progress = {});
 };
 

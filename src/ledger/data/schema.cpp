@@ -11,22 +11,38 @@ static void initSchemaResource() {
 
 namespace ledger {
 
-QString schemaScript() {
+namespace {
+
+QString resourceText(const QString &name) {
     initSchemaResource();
-    QFile file(QStringLiteral(":/ledger/schema.sql"));
+    QFile file(QStringLiteral(":/ledger/") + name);
     if (!file.open(QIODevice::ReadOnly))
         return QString();
     return QString::fromUtf8(file.readAll());
 }
 
-void createSchema(Db &db) {
-    const QString script = schemaScript();
+void runScript(Db &db, const QString &name) {
+    const QString script = resourceText(name);
     if (script.isEmpty())
-        throw DbError(QStringLiteral("schema script missing from resources"),
+        throw DbError(name + QStringLiteral(" missing from resources"),
                       DbError::Code::MissingSchema);
     Transaction transaction(db);
     db.execScript(script);
     transaction.commit();
+}
+
+} // namespace
+
+QString schemaScript() {
+    return resourceText(QStringLiteral("schema.sql"));
+}
+
+void createSchema(Db &db) {
+    runScript(db, QStringLiteral("schema.sql"));
+}
+
+void createStarterLists(Db &db) {
+    runScript(db, QStringLiteral("starterlists.sql"));
 }
 
 } // namespace ledger

@@ -1,18 +1,12 @@
 #include "ledger/mainwindow/firstpaint.h"
 
 #include <QEvent>
-#include <QTimer>
 
 namespace ledger {
 
 void FirstPaint::watch(QObject *widget, std::function<void()> action) {
     if (widget && action)
         new FirstPaint(widget, std::move(action));
-}
-
-void FirstPaint::after(QObject *widget, std::function<void()> action) {
-    if (action)
-        watch(widget, [action = std::move(action)] { QTimer::singleShot(0, action); });
 }
 
 FirstPaint::FirstPaint(QObject *widget, std::function<void()> action)

@@ -12,9 +12,6 @@ class FirstPaint : public QObject {
 public:
     // The action runs inside the paint event, before the window reaches the screen.
     static void watch(QObject *widget, std::function<void()> action);
-    // The action runs once the painted window is on the screen (the next pass of the event
-    // loop), for work that must not delay the window.
-    static void after(QObject *widget, std::function<void()> action);
 
     bool eventFilter(QObject *watched, QEvent *event) override;
 

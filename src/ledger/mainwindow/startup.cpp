@@ -1,7 +1,7 @@
 #include "ledger/mainwindow/startup.h"
 
+#include "ledger/data/dbbackup.h"
 #include "ledger/datamodule/tfrmdm.h"
-#include "ledger/mainwindow/firstpaint.h"
 #include "ledger/mainwindow/startuptiming.h"
 #include "ledger/mainwindow/tfrmmain.h"
 #include "ledger/users/tfrmlogin.h"
@@ -21,12 +21,12 @@ std::optional<int> Startup::begin() {
     m_dm = std::make_unique<TfrmDM>(m_paths);
     if (m_dm->DataModuleCreate() != TfrmDM::OpenResult::Opened)
         return 1; // the data module has said why
+    DbBackup::removeLeftovers(m_paths.backupDir);
 
     int result = 0;
     {
         TfrmLogin login;
         StartupTiming::watchFirstPaint(&login, QStringLiteral("login-shown"));
-        FirstPaint::after(&login, warmUp);
         result = runLogin(login);
     }
     if (result != TfrmLogin::LoggedIn)

@@ -32,9 +32,6 @@ public:
 
     // Runs the login dialog and returns its result (tests drive it instead of exec()).
     std::function<int(TfrmLogin &)> runLogin;
-    // Runs once the login window is on the screen, while it waits for the user: work the main
-    // window will need (the program starts its web engine there).
-    std::function<void()> warmUp;
 
 private:
     DataPaths m_paths;

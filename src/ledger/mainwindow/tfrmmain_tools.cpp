@@ -18,7 +18,13 @@ namespace ledger {
 
 void TfrmMain::createToolPages() {
     placeOnSheet(ui->tbsStat, new StatisticsPage);
-    placeOnSheet(ui->TabSheet18, new BackupRestorePage);
+    auto *backup = new BackupRestorePage;
+    placeOnSheet(ui->TabSheet18, backup);
+    // While a copy runs the window paints and moves, but nothing else can be started.
+    connect(backup, &BackupRestorePage::busyChanged, this, [this](bool busy) {
+        ui->pnlTop->setEnabled(!busy);
+        ui->pnlMiddleLeft->setEnabled(!busy);
+    });
     connect(ui->SpeedButton3, &QToolButton::clicked, this, &TfrmMain::SpeedButton3Click);
     connect(ui->SpeedButton7, &QToolButton::clicked, this, &TfrmMain::SpeedButton7Click);
     connect(ui->SpeedButton8, &QToolButton::clicked, this, &TfrmMain::SpeedButton8Click);

@@ -31,11 +31,15 @@ public:
     void navigate(const QUrl &) override {}
 };
 
-// The web engine composes its pages with OpenGL contexts that share one global context. A
-// program linked with the web engine has Qt make that context while the application starts;
-// this program makes it when the web engine is loaded, and frees it after the engine has
-// shut down (post routines run last in, first out).
-void ensureShareContext() {
+} // namespace
+
+// The web engine composes its pages with OpenGL contexts that share one global context. The
+// public way to have it, Qt::AA_ShareOpenGLContexts, makes it while the application starts and
+// so loads OpenGL into every run; Qt offers no public call that makes it later. The program
+// sets it through Qt GUI's exported setter when the web engine is loaded (checked on Qt 6.4.2;
+// tst_startup fails when Qt stops taking it) and frees it after the engine has shut down (post
+// routines run last in, first out).
+void WebEngineModule::ensureShareContext() {
 #ifndef QT_NO_OPENGL
     if (QOpenGLContext::globalShareContext())
         return;
@@ -52,8 +56,6 @@ void ensureShareContext() {
     });
 #endif
 }
-
-} // namespace
 
 bool WebEngineModule::preload() {
     if (g_tried)

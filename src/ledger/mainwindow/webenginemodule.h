@@ -15,6 +15,9 @@ public:
     // A browser pane under parent; an empty pane that navigates nowhere when the web engine
     // cannot be loaded.
     static WebPaneWidget create(QWidget *parent);
+    // Makes Qt's global OpenGL context, which the web engine's contexts share, unless it
+    // exists; it is freed after the web engine has shut down.
+    static void ensureShareContext();
 };
 
 } // namespace ledger

@@ -7,15 +7,25 @@
 
 #include <QAbstractItemModel>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 namespace ledger {
 
 namespace {
 
+// A number as the lists show it, thousands separators included ("-1,234.50").
+bool isFormattedNumber(const QString &value) {
+    static const QRegularExpression number(
+        QStringLiteral("^-?(\\d{1,3}(,\\d{3})+|\\d+)(\\.\\d+)?$"));
+    return number.match(value).hasMatch();
+}
+
+// Amounts lose their thousands separators, so that spreadsheets read them as numbers; any other
+// value holding a separator, a quote or a line break is quoted with its quotes doubled.
 void appendValue(QString &line, const QString &raw) {
-    QString value = removeAll(QStringLiteral(","), raw);
-    if (value.contains(QLatin1Char('\r')) || value.contains(QLatin1Char('\n')) ||
-        value.contains(QLatin1Char('"'))) {
+    QString value = isFormattedNumber(raw) ? removeAll(QStringLiteral(","), raw) : raw;
+    if (value.contains(QLatin1Char(',')) || value.contains(QLatin1Char('\r')) ||
+        value.contains(QLatin1Char('\n')) || value.contains(QLatin1Char('"'))) {
         value.replace(QLatin1Char('"'), QStringLiteral("\"\""));
         value = QLatin1Char('"') + value + QLatin1Char('"');
     }

@@ -7,10 +7,10 @@ class QAbstractItemModel;
 
 namespace ledger {
 
-// The file text of a list: each caption followed by ",", then one line per row with every
-// value's commas removed and each value followed by ","; CR LF after every line; encoded with
-// common::toGbkText. A value holding CR, LF or '"' is quoted with its quotes doubled so that
-// the row stays one record.
+// The file text of a list: each caption followed by ",", then one line per row with each value
+// followed by ","; CR LF after every line; encoded with common::toGbkText. Amounts are written
+// without their thousands separators; any other value holding ',', CR, LF or '"' is quoted with
+// its quotes doubled, so that it reads back exactly.
 QByteArray listCsvText(const QAbstractItemModel &model);
 // Writes the list's model (all rows and columns, hidden ones included) to the file, replacing
 // it atomically: on failure the previous file is left as it was.

@@ -19,7 +19,14 @@ QString downloadAddress(const QString &host) {
 
 bool openInBrowser(const QString &address) {
     // fromEncoded keeps "%3D" as it stands.
-    return QDesktopServices::openUrl(QUrl::fromEncoded(address.toLatin1()));
+    if (QDesktopServices::openUrl(QUrl::fromEncoded(address.toLatin1())))
+        return true;
+    showInfo(noBrowserText());
+    return false;
+}
+
+QString noBrowserText() {
+    return QStringLiteral("无法启动网页浏览器，请先安装一个网页浏览器。");
 }
 
 void askFeedback(const QString &host) {

@@ -10,8 +10,10 @@ namespace ledger {
 // Addresses on the developer's web server (host kHomeHost unless given).
 QString forumAddress(const QString &host);    // help and feedback section
 QString downloadAddress(const QString &host); // the download page
-// Opens an address in the desktop's default web browser; false when nothing could open it.
+// Opens an address in the desktop's default web browser; when nothing could open it, says so
+// (noBrowserText) and returns false.
 bool openInBrowser(const QString &address);
+QString noBrowserText();
 // The feedback question; on OK the forum section opens.
 void askFeedback(const QString &host);
 // Tells the result of an update check; when a newer version exists, offers the download page.

@@ -4,14 +4,27 @@
 #include "skin/controls/tskinbox.h"
 #include "skin/controls/tskinbutton.h"
 #include "skin/controls/tskincheckbox.h"
+#include "skin/controls/tskincombox.h"
+#include "skin/controls/tskindatetime.h"
+#include "skin/controls/tskinedit.h"
 #include "skin/controls/tskingroupbox.h"
+#include "skin/controls/tskinlistview.h"
 #include "skin/controls/tskinmenubutton.h"
+#include "skin/controls/tskinprogress.h"
 #include "skin/controls/tskinradiobutton.h"
+#include "skin/controls/tskinscrollbar.h"
 #include "skin/controls/tskinspeedbutton.h"
 #include "skin/controls/tskinstatusbar.h"
+#include "skin/controls/tskinupdown.h"
 
 #include <QAbstractButton>
+#include <QAbstractScrollArea>
+#include <QAbstractSpinBox>
+#include <QComboBox>
+#include <QDateTimeEdit>
 #include <QGroupBox>
+#include <QLineEdit>
+#include <QProgressBar>
 #include <QStatusBar>
 
 // Every kind is decided here: a kind added without a case must not build.
@@ -25,6 +38,13 @@ namespace {
 template <class Skin, class Widget> TSkinControl *Make(QWidget *control) {
     auto *widget = qobject_cast<Widget *>(control);
     return widget ? new Skin(widget) : nullptr;
+}
+
+// The skin for an edit: a line edit, or a spin box (an edit with its up-down buttons).
+template <class Skin> TSkinControl *MakeForEdit(QWidget *control) {
+    return qobject_cast<QLineEdit *>(control) || qobject_cast<QAbstractSpinBox *>(control)
+               ? new Skin(control)
+               : nullptr;
 }
 
 } // namespace
@@ -59,13 +79,22 @@ TSkinControl *CreateControlSkin(ControlKind kind, QWidget *control) {
     case ControlKind::TabSheet:
     case ControlKind::AdvPage:
     case ControlKind::UpDown:
+        // A spin box's buttons, or a tab bar's scroll arrow.
+        return qobject_cast<QAbstractButton *>(control) ? new TSkinUpDown(control)
+                                                        : MakeForEdit<TSkinUpDown>(control);
     case ControlKind::Progress:
-    case ControlKind::TrackBar:
+        return Make<TSkinProgress, QProgressBar>(control);
     case ControlKind::ComBox:
+        return Make<TSkinComBox, QComboBox>(control);
     case ControlKind::DateTime:
+        return Make<TSkinDateTime, QDateTimeEdit>(control);
     case ControlKind::Edit:
+        return MakeForEdit<TSkinEdit>(control);
     case ControlKind::Scrollbar:
+        return Make<TSkinScrollbar, QAbstractScrollArea>(control);
     case ControlKind::ListView:
+        return Make<TSkinListView, QAbstractScrollArea>(control);
+    case ControlKind::TrackBar:
     case ControlKind::MediaPlayer:
     case ControlKind::Sizer:
         return nullptr; // not built

@@ -239,8 +239,9 @@ void TControlWalk::ClassTests(QWidget *control) {
     } else if (Is<QCheckBox>(control) && Gate(TSkinData::xcCheckBox)) {
         Attach(ControlKind::CheckBox, control);
     } else if (Is<QAbstractSpinBox>(control) && !Is<QDateTimeEdit>(control) &&
-               Gate(TSkinData::xcSpin)) {
-        Attach(ControlKind::UpDown, control);
+               Gate(TSkinData::xcEdit)) {
+        // An edit with its up-down buddy: the edit skin skins the buttons (xcSpin).
+        Attach(ControlKind::Edit, control);
     } else if (Is<QGroupBox>(control) && Gate(TSkinData::xcPanel)) {
         SkinChildControls(control);
         Attach(ControlKind::GroupBox, control);

@@ -3,6 +3,7 @@
 #include "skin/data/tskindata.h"
 
 #include <QApplication>
+#include <QHoverEvent>
 #include <QTest>
 #include <QWidget>
 
@@ -24,6 +25,11 @@ void UseCrispFont() {
 
 QRgb PixelOf(QWidget *widget, const QPoint &at) {
     return PixelAt(Grab(widget), at.x(), at.y());
+}
+
+void HoverAt(QWidget *widget, const QPoint &at) {
+    QHoverEvent e(QEvent::HoverMove, at, widget->mapToGlobal(at), at);
+    QApplication::sendEvent(widget, &e);
 }
 
 bool ShowActive(QWidget *window) {

@@ -24,6 +24,9 @@ void UseCrispFont();
 // One pixel of the widget as it paints (through its event filters).
 QRgb PixelOf(QWidget *widget, const QPoint &at);
 
+// A hover move to `at` sent to the widget (hot parts follow it).
+void HoverAt(QWidget *widget, const QPoint &at);
+
 // Shows the window and waits until it is the active window (focus then works).
 bool ShowActive(QWidget *window);
 

@@ -1,0 +1,27 @@
+#include "skin/controls/tskinlistview.h"
+
+#include "skin/controls/tskinheader.h"
+
+#include <QHeaderView>
+#include <QTableView>
+#include <QTreeView>
+
+namespace skin {
+
+TSkinListView::TSkinListView(QAbstractScrollArea *list) : TSkinScrollbar(list) {}
+
+void TSkinListView::InitScrollbars() {
+    TSkinScrollbar::InitScrollbars();
+    QHeaderView *header = nullptr;
+    if (auto *tree = qobject_cast<QTreeView *>(control))
+        header = tree->isHeaderHidden() ? nullptr : tree->header();
+    else if (auto *table = qobject_cast<QTableView *>(control))
+        header = table->horizontalHeader()->isHidden() ? nullptr : table->horizontalHeader();
+    if (!header || headerSkin)
+        return;
+    headerSkin = new TSkinHeader(header);
+    headerSkin->setParent(this);
+    headerSkin->InitSkin(SkinForm(), SkinData(), false);
+}
+
+} // namespace skin

@@ -1,0 +1,56 @@
+#include "skin/controls/tskinscrollbar.h"
+
+#include "skin/controls/tskinedit.h"
+#include "skin/controls/twscrollbar.h"
+
+#include <QAbstractScrollArea>
+#include <QPainter>
+#include <QScrollBar>
+
+namespace skin {
+
+TSkinScrollbar::TSkinScrollbar(QAbstractScrollArea *area) : TSkinControl(area) {}
+
+QAbstractScrollArea *TSkinScrollbar::Area() const {
+    return qobject_cast<QAbstractScrollArea *>(control);
+}
+
+void TSkinScrollbar::InitSkin(TWinSkinForm *form, TSkinData *data, bool colour) {
+    if (initialized)
+        return;
+    TSkinControl::InitSkin(form, data, colour);
+    InitScrollbars();
+}
+
+void TSkinScrollbar::InitScrollbars() {
+    QAbstractScrollArea *area = Area();
+    if (!area || horz)
+        return;
+    horz = new TWScrollbar(this, area->horizontalScrollBar(), TSkinData::xcScrollbar);
+    vert = new TWScrollbar(this, area->verticalScrollBar(), TSkinData::xcScrollbar);
+}
+
+bool TSkinScrollbar::DrawsBorder() const {
+    const QAbstractScrollArea *area = Area();
+    return area && backgroundMode != 1 && area->frameShape() != QFrame::NoFrame &&
+           area->frameWidth() > 0;
+}
+
+void TSkinScrollbar::DrawControl(QPainter &dc, const QRect &rect) {
+    const std::shared_ptr<const SkinObjects> skin = Skin();
+    QAbstractScrollArea *area = Area();
+    if (!skin || !area)
+        return;
+    const QColor face = FaceColour(*skin);
+    const QScrollBar *h = area->horizontalScrollBar();
+    const QScrollBar *v = area->verticalScrollBar();
+    if (h->isVisible() && v->isVisible()) {
+        const QPoint hAt = h->mapTo(area, QPoint(0, 0));
+        const QPoint vAt = v->mapTo(area, QPoint(0, 0));
+        dc.fillRect(QRect(vAt.x(), hAt.y(), v->width(), h->height()), face);
+    }
+    if (DrawsBorder())
+        DrawSunkenRings(dc, rect, SystemColour(skin->ButtonShadow), face, 1);
+}
+
+} // namespace skin
