@@ -1,6 +1,7 @@
 // Benchmarks of the control skins with the program's own skin: one push button, scroll bar,
 // combo box and edit painted, the income page's maintenance form painted with its controls
-// skinned, the income list of 100,000 records scrolled by a page skinned and unskinned, and the
+// skinned, the income list of 100,000 records scrolled by a page skinned and unskinned, the
+// statistics page's tab widget painted and switched (skinned and not, in the same run), and the
 // control walk over the main window with all its pages.
 #include "benchledger.h"
 #include "ledger/app/programskin.h"
@@ -8,6 +9,7 @@
 #include "ledger/mainwindow/tfrmmain.h"
 #include "ledger/records/inoutpage.h"
 #include "ledger/records/recordlist.h"
+#include "ledger/stats/statisticspage.h"
 #include "skin/controls/skinstyle.h"
 #include "skin/controls/tcontrolwalk.h"
 #include "skin/controls/tskinbutton.h"
@@ -27,6 +29,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QStackedWidget>
+#include <QTabWidget>
 #include <benchmark/benchmark.h>
 #include <functional>
 #include <memory>
@@ -155,6 +158,45 @@ void SkinPagePaint(benchmark::State &state) {
     state.counters["skinned"] = double(form.Controls().size());
 }
 
+// The statistics page in a window, its controls skinned when `skinned`.
+struct StatsWindow {
+    QWidget window;
+    skin::TWinSkinForm form{nullptr, nullptr};
+    ledger::StatisticsPage *page = new ledger::StatisticsPage(&window);
+    explicit StatsWindow(bool skinned) {
+        skin::TSkinData *data = ledger::attachProgramSkin(&window);
+        window.resize(760, 480);
+        page->resize(window.size());
+        if (skinned)
+            skin::TControlWalk::Of(&form, data)->SkinFormControls(&window);
+    }
+};
+
+// The tab bar and pane alone (the tab widget's own paint, without its pages).
+void SkinTabPaint(benchmark::State &state) {
+    UseSkinStyle();
+    StatsWindow stats(state.range(0) != 0);
+    QTabWidget *tabs = stats.page->pclStat();
+    QImage image(tabs->size(), QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state)
+        tabs->render(&image, QPoint(), QRegion(), QWidget::DrawWindowBackground);
+    state.counters["skinned"] = double(stats.form.Controls().size());
+}
+
+// A switch to the next tab, painted with its page.
+void SkinTabSwitch(benchmark::State &state) {
+    UseSkinStyle();
+    StatsWindow stats(state.range(0) != 0);
+    QTabWidget *tabs = stats.page->pclStat();
+    QImage image;
+    int next = 0;
+    for (auto _ : state) {
+        next = (next + 1) % tabs->count();
+        tabs->setCurrentIndex(next);
+        Render(tabs, image);
+    }
+}
+
 void ControlDiscovery(benchmark::State &state) {
     UseSkinStyle();
     ledger::TfrmMain main([](QWidget *parent) {
@@ -185,4 +227,6 @@ BENCHMARK(SkinEditPaint)->Unit(benchmark::kMicrosecond);
 BENCHMARK(PlainListScroll)->Arg(100000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(SkinListScroll)->Arg(100000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(SkinPagePaint)->Unit(benchmark::kMillisecond);
+BENCHMARK(SkinTabPaint)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(SkinTabSwitch)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(ControlDiscovery)->Unit(benchmark::kMillisecond);

@@ -3,7 +3,7 @@
 
 - Nothing in src/ includes a file of tools/.
 - The libraries stack as common < skin < ledger: none includes a library above it.
-- The skin's layers stack as package < draw < data < window < controls, and the ledger's
+- The skin's layers stack as package < draw < data < window < controls < menus, and the ledger's
   database library (the files its CMake lists give kexbora_ledger_data) includes nothing of
   the program library: a file includes only its own layer and the layers below.
 - The ledger's folders (src/ledger/<folder>/) include each other without a cycle."""
@@ -14,7 +14,7 @@ import sys
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.MULTILINE)
 TARGET_SOURCES = re.compile(r'target_sources\((\w+)\s+PRIVATE\s+([^)]*)\)')
 LIBRARIES = ['common', 'skin', 'ledger']
-SKIN_LAYERS = ['package', 'draw', 'data', 'window', 'controls']
+SKIN_LAYERS = ['package', 'draw', 'data', 'window', 'controls', 'menus']
 LEDGER_LAYERS = ['kexbora_ledger_data', 'kexbora_ledger']
 
 

@@ -6,6 +6,7 @@
 #include "ledger/mainwindow/webenginemodule.h"
 #include "skin/controls/skinstyle.h"
 #include "skin/controls/tskincontrollayer.h"
+#include "skin/menus/tskinmenulayer.h"
 #include "skin/window/tskinmanage.h"
 
 #include <QApplication>
@@ -46,6 +47,7 @@ int main(int argc, char *argv[]) {
     if (qEnvironmentVariableIntValue("KEXBORA_UNSKINNED") != 1) {
         skin::InstallSkinManager();
         skin::InstallControlLayer();
+        skin::InstallMenuLayer();
     }
 
     // Local pages show without the web engine; it is loaded for the first remote page.

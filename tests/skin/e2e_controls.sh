@@ -3,7 +3,8 @@
 # login, the income page's list (tool buttons, period radios, header) and its entry form (check
 # box, push buttons, editable combos, edit, date picker) are shown with their skins, and a record
 # is saved through them: Chinese typed into the editable combos, the date picked from the date
-# picker's calendar (opened with its skinned arrow button).
+# picker's calendar (opened with its skinned arrow button); then the statistics and the savings
+# calculator show their skinned tabs, switched by a click.
 # Screenshots of the main window with each go into $E2E_SHOTS; none may show the key colour.
 # Usage: e2e_controls.sh <kexbora> <init.db> <1.html>
 set -euo pipefail
@@ -45,4 +46,26 @@ shoot_main income-next # continuous adding: the form again, emptied
 row=$(sqlcipher "$work/Data/Kexbora.db" "PRAGMA key='plovk'; select staffname||'|'||ProjectName||'|'||FundsNum||'|'||EventDate from kx_InAndOut;" | tail -1)
 day=$(date -d yesterday +%F)
 [ "$row" = "张三|工资|88.0|$day" ] || [ "$row" = "张三|工资|88|$day" ] || fail "stored row: $row"
+
+# Skinned tab widgets: a click on a tab switches the page, and the strip shows the new tab.
+# Fails unless the main window's region x y w h differs between two of its shots.
+region_changed() {
+    local a="${E2E_SHOTS:-$work}/controls-$1.png" b="${E2E_SHOTS:-$work}/controls-$2.png" n
+    n=$(compare -metric AE -extract "$5x$6+$3+$4" "$a" "$b" null: 2>&1 || true)
+    [ "${n%% *}" -gt 50 ] 2>/dev/null || fail "$7 (changed pixels: $n)"
+}
+click "$main" 111 277 # 统计分析
+sleep 1
+shoot_main stats-tabs
+click "$main" 382 85 # 支出分析
+sleep 1
+shoot_main stats-expense-tab
+region_changed stats-tabs stats-expense-tab 370 100 300 30 "the statistics tabs did not switch"
+click "$main" 429 33 # 利息计算器
+sleep 1
+shoot_main savings-tabs
+click "$main" 462 85 # 整存零取
+sleep 1
+shoot_main savings-lump-sum-tab
+region_changed savings-tabs savings-lump-sum-tab 215 100 380 30 "the savings tabs did not switch"
 echo "e2e controls: ok"

@@ -89,12 +89,18 @@ kexbora_add_tests(skin kexbora_skin
     tst_skindata
     tst_skindrawtext
     tst_skinedits
+    tst_skinfacefill
     tst_skinlists
     tst_skinmanage
+    tst_skinmediaplayer
+    tst_skinmenubar
+    tst_skinmenus
     tst_skinobjects
     tst_skinreader
     tst_skinstyle
     tst_skinsweep
+    tst_skintabs
+    tst_skintrackbar
     tst_tcontrolwalk
     tst_tskincontrol
     tst_winskinform
@@ -126,6 +132,17 @@ add_test(NAME skin/e2e_window
                  ${KEXBORA_DATA_DIR}/init.db ${KEXBORA_OTHER_DIR}/1.html
                  ${CMAKE_BINARY_DIR}/screenshots)
 set_tests_properties(skin/e2e_window PROPERTIES TIMEOUT 180 RUN_SERIAL TRUE)
+
+# The skinned menus of the real program end to end under openbox: a text field's context menu
+# and the main window's system menu, screenshots into build/screenshots/.
+if(TARGET kexbora AND KEXBORA_XVFB_RUN AND KEXBORA_XDOTOOL AND KEXBORA_SQLCIPHER_CLI
+   AND KEXBORA_OPENBOX AND KEXBORA_XPROP AND KEXBORA_IMPORT)
+  add_test(NAME skin/e2e_menus
+           COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/e2e_menus.sh $<TARGET_FILE:kexbora>
+                   ${KEXBORA_DATA_DIR}/init.db ${KEXBORA_OTHER_DIR}/1.html
+                   ${CMAKE_BINARY_DIR}/screenshots)
+  set_tests_properties(skin/e2e_menus PROPERTIES TIMEOUT 120 RUN_SERIAL TRUE)
+endif()
 
 # The skinned controls of the real program end to end: the income page's list and entry form
 # with their skins, screenshots into build/screenshots/.

@@ -2,6 +2,7 @@
 // that come and go, and the seams of the control and menu layers.
 #include "skin/window/skinmessageevent.h"
 #include "skin/window/tcontrollayer.h"
+#include "skin/window/tframemenubar.h"
 #include "skin/window/tmenulayer.h"
 #include "skin/window/twinskinform.h"
 #include "support/skin/windowfixture.h"
@@ -55,6 +56,7 @@ public:
         ++wrapped;
         return new QObject;
     }
+    std::unique_ptr<TFrameMenuBar> CreateMenuBar(TWinSkinForm &) override { return nullptr; }
 };
 
 } // namespace

@@ -112,6 +112,7 @@ void TestTControlWalk::everyKind() {
     Add<QTreeWidget>(&form, "report");
     Add<QListWidget>(&form, "list");
     Add<QProgressBar>(&form, "progress");
+    Add<QSlider>(&form, "slider");
     Add<QFrame>(&form, "panel");
     Add<QLabel>(&form, "label");
     auto *tabs = Add<QTabWidget>(&form, "tabs");
@@ -134,23 +135,38 @@ void TestTControlWalk::everyKind() {
         "TSkinCheckBox inGroup", "TSkinGroupBox group",    "TSkinEdit edit",
         "TSkinComBox combo",     "TSkinEdit spin",         "TSkinDateTime date",
         "TSkinEdit time",        "TSkinScrollbar memo",    "TSkinListView report",
-        "TSkinScrollbar list",   "TSkinProgress progress", "TSkinBox panel",
-        "TSkinTab tabs",         "TSkinTabSheet page",     "TSkinScrollbar area",
-        "TSkinButton inArea",    "TSkinStatusBar status"};
+        "TSkinScrollbar list",   "TSkinProgress progress", "TSkinTrackBar slider",
+        "TSkinBox panel",        "TSkinTab tabs",          "TSkinTabSheet page",
+        "TSkinScrollbar area",   "TSkinButton inArea",     "TSkinStatusBar status"};
     QCOMPARE(choices, expected);
     // The kinds this program builds are attached and listed.
-    QCOMPARE(KindsOf(skinForm),
-             (QStringList{"TSkinButton push",      "TSkinBitButton glyph",
-                          "TSkinMenuButton menu",  "TSkinSpeedButton tool",
-                          "TSkinCheckBox check",   "TSkinRadioButton radio",
-                          "TSkinCheckBox inGroup", "TSkinGroupBox group",
-                          "TSkinEdit edit",        "TSkinComBox combo",
-                          "TSkinEdit spin",        "TSkinDateTime date",
-                          "TSkinEdit time",        "TSkinScrollbar memo",
-                          "TSkinListView report",  "TSkinListView qt_scrollarea_viewport",
-                          "TSkinScrollbar list",   "TSkinProgress progress",
-                          "TSkinBox panel",        "TSkinScrollbar area",
-                          "TSkinButton inArea",    "TSkinStatusBar status"}));
+    QCOMPARE(KindsOf(skinForm), (QStringList{"TSkinButton push",
+                                             "TSkinBitButton glyph",
+                                             "TSkinMenuButton menu",
+                                             "TSkinSpeedButton tool",
+                                             "TSkinCheckBox check",
+                                             "TSkinRadioButton radio",
+                                             "TSkinCheckBox inGroup",
+                                             "TSkinGroupBox group",
+                                             "TSkinEdit edit",
+                                             "TSkinComBox combo",
+                                             "TSkinEdit spin",
+                                             "TSkinDateTime date",
+                                             "TSkinEdit time",
+                                             "TSkinScrollbar memo",
+                                             "TSkinListView report",
+                                             "TSkinListView qt_scrollarea_viewport",
+                                             "TSkinScrollbar list",
+                                             "TSkinProgress progress",
+                                             "TSkinTrackBar slider",
+                                             "TSkinBox panel",
+                                             "TSkinTab tabs",
+                                             "TSkinUpDown ScrollLeftButton",
+                                             "TSkinUpDown ScrollRightButton",
+                                             "TSkinTabSheet page",
+                                             "TSkinScrollbar area",
+                                             "TSkinButton inArea",
+                                             "TSkinStatusBar status"}));
     QCOMPARE(radios->findChild<QRadioButton *>()->property("tag").toInt(), 99);
     for (const QWidget *w : form.findChildren<QWidget *>())
         QVERIFY2(!w->testAttribute(Qt::WA_NativeWindow), qPrintable(w->objectName()));

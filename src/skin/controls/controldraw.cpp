@@ -48,16 +48,19 @@ void LineTo(QPainter &dc, QPoint from, QPoint to) {
         dc.drawPoint(from.x() + along(dx, i), from.y() + along(dy, i));
 }
 
-void Polyline(QPainter &dc, std::initializer_list<QPoint> points) {
+} // namespace
+
+void DrawPolyline(QPainter &dc, std::initializer_list<QPoint> points) {
+    dc.save();
+    dc.setRenderHint(QPainter::Antialiasing, false);
     const QPoint *prev = nullptr;
     for (const QPoint &p : points) {
         if (prev)
             LineTo(dc, *prev, p);
         prev = &p;
     }
+    dc.restore();
 }
-
-} // namespace
 
 void DrawSkinPart(QPainter &dc, const QRect &rect, int frameCount, int frame,
                   const TDataSkinObject &obj) {
@@ -170,10 +173,10 @@ void DrawArrowLines(QPainter &dc, int x, int y, int direction) {
         LineTo(dc, P(0, 1), P(-2, 0));
         break;
     case 2:
-        Polyline(dc, {P(0, 0), P(1, 2), P(1, -2), P(-1, 0), P(1, 2)});
+        DrawPolyline(dc, {P(0, 0), P(1, 2), P(1, -2), P(-1, 0), P(1, 2)});
         break;
     case 3:
-        Polyline(dc, {P(0, 0), P(-1, 2), P(-1, -2), P(1, 0), P(-1, 2)});
+        DrawPolyline(dc, {P(0, 0), P(-1, 2), P(-1, -2), P(1, 0), P(-1, 2)});
         break;
     default:
         break;

@@ -2,8 +2,10 @@
 
 #include <QImage>
 #include <QPixmap>
+#include <QPoint>
 #include <QRect>
 #include <QString>
+#include <initializer_list>
 
 class QPainter;
 class QWidget;
@@ -43,6 +45,9 @@ void DrawCaptionText(QPainter &dc, const QRect &rect, const QString &text, unsig
 // A small arrow drawn with the pen at (x, y): 0 up, 1 down, 2 left and 3 right outlines.
 // Other directions draw nothing.
 void DrawArrowLines(QPainter &dc, int x, int y, int direction);
+// Lines through the points with the pen, each without its end point (the last point stays
+// undrawn); no anti-aliasing.
+void DrawPolyline(QPainter &dc, std::initializer_list<QPoint> points);
 // A dotted rectangle just inside rect.
 void DrawFocusRect(QPainter &dc, const QRect &rect);
 

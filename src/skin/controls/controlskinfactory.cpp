@@ -1,7 +1,9 @@
 #include "skin/controls/controlskinfactory.h"
 
+#include "skin/controls/tskinadvpage.h"
 #include "skin/controls/tskinbitbutton.h"
 #include "skin/controls/tskinbox.h"
+#include "skin/controls/tskinboxh.h"
 #include "skin/controls/tskinbutton.h"
 #include "skin/controls/tskincheckbox.h"
 #include "skin/controls/tskincombox.h"
@@ -10,11 +12,18 @@
 #include "skin/controls/tskingroupbox.h"
 #include "skin/controls/tskinlistview.h"
 #include "skin/controls/tskinmenubutton.h"
+#include "skin/controls/tskinmp.h"
+#include "skin/controls/tskinobjimage.h"
 #include "skin/controls/tskinprogress.h"
 #include "skin/controls/tskinradiobutton.h"
 #include "skin/controls/tskinscrollbar.h"
+#include "skin/controls/tskinsizer.h"
 #include "skin/controls/tskinspeedbutton.h"
 #include "skin/controls/tskinstatusbar.h"
+#include "skin/controls/tskintab.h"
+#include "skin/controls/tskintabbtn.h"
+#include "skin/controls/tskintabsheet.h"
+#include "skin/controls/tskintrackbar.h"
 #include "skin/controls/tskinupdown.h"
 
 #include <QAbstractButton>
@@ -25,7 +34,10 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QSlider>
 #include <QStatusBar>
+#include <QTabBar>
+#include <QTabWidget>
 
 // Every kind is decided here: a kind added without a case must not build.
 #pragma GCC diagnostic error "-Wswitch"
@@ -72,12 +84,21 @@ TSkinControl *CreateControlSkin(ControlKind kind, QWidget *control) {
     case ControlKind::Box:
         return new TSkinBox(control);
     case ControlKind::ObjImage:
+        return new TSkinObjImage(control);
     case ControlKind::BoxH:
+        return new TSkinBoxH(control);
     case ControlKind::Tab:
-    case ControlKind::TabBtn:
-    case ControlKind::Tab31:
+        if (qobject_cast<QTabWidget *>(control) || qobject_cast<QTabBar *>(control))
+            return new TSkinTab(control);
+        return nullptr;
     case ControlKind::TabSheet:
-    case ControlKind::AdvPage:
+        return new TSkinTabSheet(control);
+    case ControlKind::TrackBar:
+        return Make<TSkinTrackBar, QSlider>(control);
+    case ControlKind::MediaPlayer:
+        return new TSkinMP(control);
+    case ControlKind::Sizer:
+        return new TSkinSizer(control);
     case ControlKind::UpDown:
         // A spin box's buttons, or a tab bar's scroll arrow.
         return qobject_cast<QAbstractButton *>(control) ? new TSkinUpDown(control)
@@ -94,9 +115,11 @@ TSkinControl *CreateControlSkin(ControlKind kind, QWidget *control) {
         return Make<TSkinScrollbar, QAbstractScrollArea>(control);
     case ControlKind::ListView:
         return Make<TSkinListView, QAbstractScrollArea>(control);
-    case ControlKind::TrackBar:
-    case ControlKind::MediaPlayer:
-    case ControlKind::Sizer:
+    case ControlKind::TabBtn:
+        return Make<TSkinTabBtn, QTabWidget>(control);
+    case ControlKind::AdvPage:
+        return new TSkinAdvPage(control);
+    case ControlKind::Tab31:
         return nullptr; // not built
     }
     return nullptr;

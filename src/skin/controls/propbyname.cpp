@@ -1,7 +1,9 @@
 #include "skin/controls/propbyname.h"
 
+#include <QImage>
 #include <QMetaProperty>
 #include <QObject>
+#include <QPixmap>
 #include <QVariant>
 
 namespace skin {
@@ -135,6 +137,32 @@ bool SetPropByName(QObject *obj, const QString &name, const QString &text) {
     if (p.meta.isValid())
         return p.meta.write(obj, value);
     obj->setProperty(p.dynamicName.constData(), value); // false for a dynamic one, yet written
+    return true;
+}
+
+QObject *GetObjectPropByName(const QObject *obj, const QString &name) {
+    const QVariant v = ReadProperty(obj, FindProperty(obj, name));
+    return v.canConvert<QObject *>() ? v.value<QObject *>() : nullptr;
+}
+
+bool SetImagePropByName(QObject *obj, const QString &name, const QImage &image) {
+    const FoundProperty p = FindProperty(obj, name);
+    if (!p.found)
+        return false;
+    QVariant value;
+    switch (ReadProperty(obj, p).metaType().id()) {
+    case QMetaType::QImage:
+        value = image;
+        break;
+    case QMetaType::QPixmap:
+        value = QPixmap::fromImage(image);
+        break;
+    default:
+        return false;
+    }
+    if (p.meta.isValid())
+        return p.meta.write(obj, value);
+    obj->setProperty(p.dynamicName.constData(), value);
     return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class QImage;
 class QObject;
 
 namespace skin {
@@ -21,5 +22,9 @@ QString GetStrPropByName(const QObject *obj, const QString &name);
 // for a boolean), an integer from decimal text, a text as it is. Never creates a property;
 // text that is not valid for the kind changes nothing. True when a value was written.
 bool SetPropByName(QObject *obj, const QString &name, const QString &text);
+// The object held by an object property; null otherwise.
+QObject *GetObjectPropByName(const QObject *obj, const QString &name);
+// Writes an image to an existing image or pixmap property. True when it was written.
+bool SetImagePropByName(QObject *obj, const QString &name, const QImage &image);
 
 } // namespace skin

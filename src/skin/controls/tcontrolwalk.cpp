@@ -4,6 +4,7 @@
 #include "skin/controls/propbyname.h"
 #include "skin/controls/tskinbitbutton.h"
 #include "skin/controls/tskincontrol.h"
+#include "skin/controls/tskintabbtn.h"
 #include "skin/window/skinmessageevent.h"
 #include "skin/window/twinskinform.h"
 #include "skin/window/windowfacts.h"
@@ -28,6 +29,7 @@
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QSizeGrip>
+#include <QSlider>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTabBar>
@@ -37,6 +39,8 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QTreeView>
+
+#include <algorithm>
 
 namespace skin {
 
@@ -231,11 +235,26 @@ void TControlWalk::ClassTests(QWidget *control) {
     const std::shared_ptr<const SkinObjects> skin = data->Objects();
     const bool tabs = Gate(TSkinData::xcTab) && skin && skin->Tabs;
     auto *pushButton = qobject_cast<QPushButton *>(control);
+    const QString vendorClass = ClassName(control).section(QLatin1String("::"), -1).toUpper();
+    const auto vendor = [&vendorClass](std::initializer_list<const char *> names) {
+        return std::any_of(names.begin(), names.end(), [&vendorClass](const char *n) {
+            return vendorClass == QLatin1String(n);
+        });
+    };
     if (Is<QTabWidget>(control) || Is<QTabBar>(control)) {
         if (tabs)
-            Attach(ControlKind::Tab, control);
+            Attach(HasButtonTabs(control) ? ControlKind::TabBtn : ControlKind::Tab, control);
     } else if (tabs && IsTabPage(control)) {
         Attach(ControlKind::TabSheet, control);
+    } else if (vendor({"TMEDIAPLAYER"})) {
+        if (Gate(TSkinData::xcButton))
+            Attach(ControlKind::MediaPlayer, control);
+    } else if (vendor({"TRZDBCHECKBOX", "TRZCHECKBOX", "TCXDBCHECKBOX", "TCXCHECKBOX"})) {
+        if (Gate(TSkinData::xcCheckBox))
+            Attach(ControlKind::ObjImage, control, true);
+    } else if (vendor({"TRZRADIOBUTTON", "TRZDBRADIOBUTTON"})) {
+        if (Gate(TSkinData::xcRadioButton))
+            Attach(ControlKind::ObjImage, control, true);
     } else if (Is<QCheckBox>(control) && Gate(TSkinData::xcCheckBox)) {
         Attach(ControlKind::CheckBox, control);
     } else if (Is<QAbstractSpinBox>(control) && !Is<QDateTimeEdit>(control) &&
@@ -251,6 +270,8 @@ void TControlWalk::ClassTests(QWidget *control) {
         Attach(ControlKind::StatusBar, control);
     } else if (Is<QProgressBar>(control) && Gate(TSkinData::xcProgress)) {
         Attach(ControlKind::Progress, control);
+    } else if (Is<QSlider>(control) && Gate(TSkinData::xcTrackBar)) {
+        Attach(ControlKind::TrackBar, control);
     } else if (Is<QComboBox>(control) && Gate(TSkinData::xcCombo)) {
         Attach(ControlKind::ComBox, control);
     } else if (auto *date = qobject_cast<QDateTimeEdit *>(control);

@@ -50,7 +50,7 @@ bool TFrameMouse::Hover(QHoverEvent *event) {
     if (!drag.Active())
         UpdateCursor(hit, p);
     if (form.IsActive())
-        tracker.Hover(IsFrameHit(hit) ? form.ObjectAt(p) : nullptr);
+        tracker.Hover(IsFrameHit(hit) ? ObjectAt(p, hit) : nullptr);
     return false;
 }
 
@@ -67,6 +67,11 @@ bool TFrameMouse::Press(QMouseEvent *event) {
         return false;
     if (event->button() != Qt::LeftButton)
         return true; // a right press on the caption is followed by its context-menu event
+    if (hit == FrameHit::MenuBar) {
+        if (TFrameMenuBar *bar = form.MenuBar())
+            bar->Press(p);
+        return true;
+    }
     if (TWinSysButton *object = form.ObjectAt(p)) {
         if (!form.IsActive())
             form.Handle()->activateWindow();
@@ -109,6 +114,12 @@ bool TFrameMouse::DoubleClick(QMouseEvent *event) {
     if (hit == FrameHit::Caption)
         form.CaptionDoubleClicked();
     return true;
+}
+
+TNCObject *TFrameMouse::ObjectAt(QPoint p, FrameHit hit) const {
+    if (hit == FrameHit::MenuBar)
+        return form.MenuBar() ? form.MenuBar()->ObjectAt(p) : nullptr;
+    return form.ObjectAt(p);
 }
 
 void TFrameMouse::Leave() {

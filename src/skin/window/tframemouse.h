@@ -32,6 +32,8 @@ public:
 
 private:
     void UpdateCursor(FrameHit hit, QPoint p);
+    // The caption or menu-bar button at a frame point, or nullptr.
+    TNCObject *ObjectAt(QPoint p, FrameHit hit) const;
 
     TWinSkinForm &form;
     TNCTracker tracker;

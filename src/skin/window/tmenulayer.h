@@ -1,17 +1,20 @@
 #pragma once
 
+#include <memory>
+
 class QMenu;
 class QObject;
 class QPoint;
 
 namespace skin {
 
+class TFrameMenuBar;
 class TSkinData;
 class TWinSkinForm;
 
-// The menu layer's part: the skinned system menu and the borders of popup menus. Registered
-// with the manager (TSkinManage::SetMenuLayer); without one, no system menu opens and popup
-// menus keep the application style.
+// The menu layer's part: the skinned system menu, the borders of popup menus and the menu bar.
+// Registered with the manager (TSkinManage::SetMenuLayer); without one, no system menu opens and
+// popup menus keep the application style.
 class TMenuLayer {
 public:
     virtual ~TMenuLayer();
@@ -23,6 +26,9 @@ public:
     // A popup menu about to show that passed the manager's rules: wrap it with the skin of
     // `data`. Returns the wrapper, which the manager deletes when the menu hides, or nullptr.
     virtual QObject *WrapPopupMenu(QMenu *menu, TSkinData *data) = 0;
+    // The skinned menu bar of a window that has a QMenuBar (the native bar is hidden until
+    // Restore), or nullptr.
+    virtual std::unique_ptr<TFrameMenuBar> CreateMenuBar(TWinSkinForm &form) = 0;
 };
 
 } // namespace skin

@@ -150,8 +150,31 @@ void TSkinManage::SetPendingSkinData(TSkinData *data) {
 }
 
 void TSkinManage::InstallHook() {
-    if (qApp)
-        qApp->installEventFilter(this);
+    if (!qApp)
+        return;
+    qApp->installEventFilter(this);
+    WatchExistingMenus();
+}
+
+void TSkinManage::SetMenuLayer(TMenuLayer *layer) {
+    menuLayer = layer;
+    WatchExistingMenus();
+}
+
+void TSkinManage::WatchMenu(QMenu *menu) {
+    static const char *const watchedBy = "skinMenuWatchedBy";
+    if (!menuLayer || menu->property(watchedBy).value<QObject *>() == this)
+        return;
+    menu->setProperty(watchedBy, QVariant::fromValue<QObject *>(this));
+    connect(menu, &QMenu::aboutToShow, this, [this, menu] { SkinPopupMenu(menu); });
+}
+
+void TSkinManage::WatchExistingMenus() {
+    if (!qApp || !menuLayer)
+        return;
+    for (QWidget *widget : QApplication::allWidgets())
+        if (auto *menu = qobject_cast<QMenu *>(widget))
+            WatchMenu(menu);
 }
 
 void TSkinManage::SetStarted(int value) {
@@ -389,8 +412,8 @@ bool TSkinManage::eventFilter(QObject *watched, QEvent *event) {
         if (auto *grip = qobject_cast<QSizeGrip *>(watched)) {
             if (TWinSkinForm *form = FindSkinnedWindow(grip->window()); form && controlLayer)
                 controlLayer->SkinNativeWindow(*form, grip);
-        } else if (auto *menu = qobject_cast<QMenu *>(watched); menu && menuLayer) {
-            connect(menu, &QMenu::aboutToShow, this, [this, menu] { SkinPopupMenu(menu); });
+        } else if (auto *menu = qobject_cast<QMenu *>(watched)) {
+            WatchMenu(menu);
         }
         break;
     case QEvent::Hide:

@@ -79,7 +79,8 @@ public:
 
     void SetControlLayer(TControlLayer *layer) { controlLayer = layer; }
     TControlLayer *ControlLayer() const { return controlLayer; }
-    void SetMenuLayer(TMenuLayer *layer) { menuLayer = layer; }
+    // Registering the menu layer also watches the menus that exist already.
+    void SetMenuLayer(TMenuLayer *layer);
     TMenuLayer *MenuLayer() const { return menuLayer; }
 
 protected:
@@ -92,6 +93,10 @@ private:
     // Windows that lost their component take the one the rules give now, or are unskinned.
     void RebindOrphanedWindows();
     void AdoptLoadedSkinData();
+    // Wraps the menu each time it is about to show (once per menu).
+    void WatchMenu(QMenu *menu);
+    // Menus polished before the hook or the menu layer was in place.
+    void WatchExistingMenus();
 
     struct PopupEntry {
         QPointer<QMenu> menu;

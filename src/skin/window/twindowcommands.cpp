@@ -1,5 +1,7 @@
 #include "skin/window/twindowcommands.h"
 
+#include "skin/window/tkeyboardmovesize.h"
+
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWhatsThis>
@@ -66,7 +68,6 @@ void TWindowCommands::Post(WindowCommand command) {
 void TWindowCommands::Run(WindowCommand command) {
     if (!window)
         return;
-    QWindow *handle = window->windowHandle();
     switch (command) {
     case WindowCommand::Close:
         window->close();
@@ -80,13 +81,12 @@ void TWindowCommands::Run(WindowCommand command) {
     case WindowCommand::Restore:
         Restore();
         break;
+    // Moving and sizing from a menu are done with the keyboard (the mouse is not down).
     case WindowCommand::Move:
-        if (handle)
-            handle->startSystemMove();
+        TKeyboardMoveSize::Start(window, TKeyboardMoveSize::TMode::Move);
         break;
     case WindowCommand::Size:
-        if (handle)
-            handle->startSystemResize(Qt::RightEdge | Qt::BottomEdge);
+        TKeyboardMoveSize::Start(window, TKeyboardMoveSize::TMode::Size);
         break;
     case WindowCommand::ContextHelp:
         QWhatsThis::enterWhatsThisMode();

@@ -13,6 +13,7 @@ namespace skin {
 
 // The window commands of a skinned window: minimize, maximize, restore, close, move, size and
 // context help. Caption buttons, caption double-clicks and the system menu all come here.
+// Moving and sizing run from the keyboard (TKeyboardMoveSize).
 //
 // Maximizing and restoring are the window manager's where there is one; without one the window
 // is maximized here to the screen's available area and restored to its old geometry.

@@ -5,6 +5,7 @@
 #include "skin/draw/skincolor.h"
 #include "skin/window/skinmessageevent.h"
 #include "skin/window/tcontrollayer.h"
+#include "skin/window/tmenulayer.h"
 #include "skin/window/tskinmanage.h"
 #include "skin/window/twinsysbutton.h"
 #include "skin/window/windowfacts.h"
@@ -101,6 +102,10 @@ void TWinSkinForm::InitSkinWindow(TSkinData *data) {
         handle->overrideWindowFlags(frameless);
         if (QWindow *window = handle->windowHandle())
             window->setFlags(frameless);
+        if (TMenuLayer *layer = manager ? manager->MenuLayer() : nullptr)
+            menuBar = layer->CreateMenuBar(*this);
+        if (menuBar)
+            SetMenuBarHeight(menuBar->Height());
     }
 }
 
@@ -111,6 +116,8 @@ void TWinSkinForm::SetSkin(TSkinData *data) {
     mouse.Reset();
     buttons.clear();
     painter.Clear();
+    if (menuBar)
+        menuBar->SetSkin(skin);
     if (!skin) {
         layout = TFrameLayout();
         return;
@@ -188,7 +195,10 @@ void TWinSkinForm::FixWindowSize(bool useClientRect) {
     const QSize client = ClientSize();
     const QMargins &m = layout.Metrics();
     int width = client.width() + m.left() + m.right();
-    const int height = client.height() + m.top() + m.bottom() + menuBarHeight;
+    // Before the frame is first applied the client still holds the native menu bar, which the
+    // frame's strip replaces.
+    const int nativeBar = menuBar && appliedFrame.isNull() ? menuBarHeight : 0;
+    const int height = client.height() + m.top() + m.bottom() + menuBarHeight - nativeBar;
     if (isDialog && !useClientRect) {
         captionTextWidth = QFontMetrics(captionFont).horizontalAdvance(ShownWindowTitle(handle));
         const int needed = skin->Title->LeftWidth + captionTextWidth + skin->Title->RightWidth;
@@ -246,6 +256,12 @@ void TWinSkinForm::ReleaseWindow() {
 void TWinSkinForm::UnskinWindow() {
     ReleaseWindow();
     buttons.clear();
+    // The native menu bar comes back inside the client.
+    const int nativeBar = menuBar ? menuBarHeight : 0;
+    if (menuBar) {
+        menuBar->Restore();
+        menuBar.reset();
+    }
     FreeControlSkins();
     if (!handle)
         return;
@@ -268,7 +284,7 @@ void TWinSkinForm::UnskinWindow() {
             sizeFixed = false;
         }
         if (state != TFormState::Detaching && !isChild && !commands.IsMaximized())
-            handle->resize(client);
+            handle->resize(client + QSize(0, nativeBar));
         ClearFormRegion();
     }
     handle->update();
@@ -276,6 +292,7 @@ void TWinSkinForm::UnskinWindow() {
 
 void TWinSkinForm::DetachWindow() {
     ReleaseWindow();
+    menuBar.reset();
     const QList<QPointer<QObject>> owned = std::exchange(controls, {});
     for (const QPointer<QObject> &control : owned)
         if (control)

@@ -2,6 +2,7 @@
 
 #include "skin/window/skinref.h"
 #include "skin/window/tframelayout.h"
+#include "skin/window/tframemenubar.h"
 #include "skin/window/tframemouse.h"
 #include "skin/window/tframepainter.h"
 #include "skin/window/twindowcommands.h"
@@ -79,6 +80,10 @@ public:
     TWindowCommands &Commands() { return commands; }
     // The strip a menu bar takes below the caption (0: none).
     void SetMenuBarHeight(int height);
+    // The skinned menu bar in that strip (the menu layer's), or nullptr.
+    TFrameMenuBar *MenuBar() const { return menuBar.get(); }
+    // The hot and pressed objects of the frame (caption and menu-bar buttons).
+    TNCTracker &Tracker() { return mouse.Tracker(); }
 
     // Paints the frame (the paint event and SM_SKINPRINTFRAME); RepaintFrame asks for a paint.
     void PaintFrame(QPainter &painter);
@@ -94,6 +99,9 @@ public:
     TFrameKind FrameKind() const { return frameKind; }
     TShowState ShowState() const { return showState; }
     bool IsActive() const { return active; }
+    bool RightToLeft() const { return rightToLeft; }
+    // The window's flags before it was skinned (its caption styles).
+    Qt::WindowFlags StyleAtAttach() const { return styleAtAttach; }
     bool IsDialog() const { return isDialog; }
     bool IsSizable() const;
     bool FrameSkinned() const { return frameSkinned; }
@@ -166,6 +174,7 @@ private:
     TWindowCommands commands;
     TFrameMouse mouse; // before the buttons: they leave its tracker when they go
     std::vector<std::unique_ptr<TWinSysButton>> buttons;
+    std::unique_ptr<TFrameMenuBar> menuBar; // after the mouse: its buttons leave its tracker
     QList<QPointer<QObject>> controls;
     QElapsedTimer lastMenuTick;
 

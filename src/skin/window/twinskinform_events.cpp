@@ -42,7 +42,12 @@ bool TWinSkinForm::SkinMessage(SkinMessageEvent &message) {
         RepaintFrame();
         return true;
     case SM_SKINMENUPOPUP:
-        message.result = 0; // no menu bar of ours to open
+        // A screen point packed as x in the low and y in the high 16 bits: the menu-bar button
+        // there opens.
+        if (menuBar)
+            menuBar->Press(handle->mapFromGlobal(
+                QPoint(qint16(message.lParam & 0xFFFF), qint16((message.lParam >> 16) & 0xFFFF))));
+        message.result = 0;
         return frameSkinned;
     default:
         break;
@@ -228,6 +233,8 @@ void TWinSkinForm::UpdateLayout() {
     const std::vector<TCaptionButtonPlace> &places = layout.Buttons();
     for (size_t i = 0; i < buttons.size() && i < places.size(); ++i)
         buttons[i]->SetPlace(places[i].Rect, places[i].Visible, places[i].Enabled);
+    if (menuBar)
+        menuBar->Layout(layout.MenuBarRect());
 }
 
 bool TWinSkinForm::CanPaintFrame() const {
@@ -249,6 +256,8 @@ void TWinSkinForm::PaintFrame(QPainter &target) {
     look.IconImage = iconImage;
     look.IconSize = iconSize;
     painter.Paint(target, *skin, layout, look, buttons);
+    if (menuBar && showState != TShowState::Minimized && menuBarHeight > 0)
+        menuBar->Paint(target, active);
 }
 
 void TWinSkinForm::RepaintFrame() {

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QWidget>
+
+class QMenu;
+class QMouseEvent;
+
+namespace skin {
+
+// Qt closes a popup menu on a press outside it and drops the press (it replays it only on
+// Windows). A press that closes a skinned menu over the frame of a skinned window (a caption
+// button, the menu bar, the caption) is handed to that window after the menus close, so it
+// acts as the user meant: a second click on the system-menu button closes the window, a click
+// on the close button closes it.
+class TMenuClickThrough : public QObject {
+    Q_OBJECT
+
+public:
+    TMenuClickThrough();
+    ~TMenuClickThrough() override;
+
+    // While a handed-on press is delivered: the menu it closed (the menu bar does not reopen
+    // the drop-down a press on its own button closed); nullptr otherwise.
+    static QMenu *ClosingMenu();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    bool HandOnRelease(QObject *watched, QMouseEvent *release);
+
+    QPointer<QWidget> pressedWindow;
+};
+
+} // namespace skin

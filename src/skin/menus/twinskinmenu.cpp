@@ -1,0 +1,315 @@
+#include "skin/menus/twinskinmenu.h"
+
+#include "skin/controls/controldraw.h"
+#include "skin/data/tskindata.h"
+#include "skin/draw/skincolor.h"
+#include "skin/draw/skindrawtext.h"
+#include "skin/menus/menubarlayout.h"
+#include "skin/menus/tmenuclickthrough.h"
+#include "skin/window/tskinmanage.h"
+#include "skin/window/twinskinform.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLayout>
+#include <QMainWindow>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QShortcutEvent>
+#include <utility>
+
+namespace skin {
+
+namespace {
+
+QAction *FirstEnabledAction(const QMenu *menu) {
+    for (QAction *action : menu->actions())
+        if (action->isVisible() && action->isEnabled() && !action->isSeparator())
+            return action;
+    return nullptr;
+}
+
+} // namespace
+
+TWinSkinMenu::TWinSkinMenu(TWinSkinForm &form, QMenuBar *menuBar, TSkinData *data)
+    : form(form), menuBar(menuBar), skinData(data), skin(SkinObjectsOf(data)),
+      font(QApplication::font("QMenuBar")) {
+    if (menuBar) {
+        height = menuBar->sizeHint().height();
+        menuBar->installEventFilter(this);
+    }
+    if (QWidget *window = form.Handle())
+        window->installEventFilter(this);
+    RebuildMenuButtons();
+}
+
+TWinSkinMenu::~TWinSkinMenu() {
+    EndMenuTracking();
+    ReleaseAccelerators();
+}
+
+QMenuBar *TWinSkinMenu::NativeMenuOf(const QWidget *window) {
+    if (const auto *main = qobject_cast<const QMainWindow *>(window))
+        return qobject_cast<QMenuBar *>(main->menuWidget());
+    const QLayout *layout = window ? window->layout() : nullptr;
+    return layout ? qobject_cast<QMenuBar *>(layout->menuBar()) : nullptr;
+}
+
+void TWinSkinMenu::RebuildMenuButtons() {
+    ReleaseAccelerators();
+    buttons.clear();
+    if (!menuBar)
+        return;
+    const QList<QAction *> actions = menuBar->actions();
+    QPointer<QWidget> window = form.Handle();
+    for (int i = 0; i < actions.size(); ++i)
+        buttons.push_back(std::make_unique<TMenuBtn>(form.Tracker(), actions.at(i), i,
+                                                     [window](const QRect &rect) {
+                                                         if (window)
+                                                             window->update(rect);
+                                                     }));
+    if (!buttons.empty() && !nativeHidden) {
+        menuBar->hide();
+        nativeHidden = true;
+    }
+    GrabAccelerators();
+    Layout(barRect);
+}
+
+void TWinSkinMenu::SetSkin(const SkinRef &newSkin) {
+    skin = newSkin;
+    Layout(barRect);
+}
+
+void TWinSkinMenu::Restore() {
+    EndMenuTracking();
+    ReleaseAccelerators();
+    if (menuBar && nativeHidden)
+        menuBar->show();
+    nativeHidden = false;
+}
+
+int TWinSkinMenu::TextWidth(const QString &caption) const {
+    if (caption.isEmpty())
+        return 0;
+    QImage scratch(1, 1, QImage::Format_RGB32);
+    QPainter painter(&scratch);
+    painter.setFont(font);
+    QRect r;
+    SkinDrawText(painter, caption, r, DT_SINGLELINE | DT_EXPANDTABS | DT_CALCRECT | DT_NOCLIP);
+    return r.width();
+}
+
+void TWinSkinMenu::Layout(const QRect &strip) {
+    barRect = strip;
+    if (!skin || strip.width() < 1 || strip.height() < 1)
+        return;
+    const bool rtl = form.RightToLeft();
+    QList<int> widths;
+    for (const auto &button : buttons) {
+        const bool shown = button->Item && button->Item->isVisible();
+        widths.append(shown ? TextWidth(button->Caption) : -1);
+    }
+    const QList<QRect> rects =
+        LayoutMenuButtons(widths, strip, MenuBarStart(*skin, strip.width(), rtl), rtl);
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+        TMenuBtn &button = *buttons[i];
+        const QRect &rect = rects.at(qsizetype(i));
+        button.SetPlace(rect, !rect.isNull(), button.Item && button.Item->isEnabled());
+    }
+}
+
+void TWinSkinMenu::Paint(QPainter &painter, bool active) const {
+    if (!skin || barRect.isEmpty())
+        return;
+    PaintMenuBarBackground(painter, barRect, *skin, active);
+    painter.save();
+    painter.setFont(font);
+    for (const auto &button : buttons) {
+        const QRect rect = button->Rect();
+        if (rect.isEmpty())
+            continue;
+        painter.setPen(SkinToQColor(skin->MenuBarText));
+        DrawCaptionText(painter, rect, button->Caption, DT_CENTER, button->Enabled());
+        // Hot, or pressed while its drop-down is open: a frame in the highlight colour.
+        if (button->Index == trackedIndex || button->State() != TNCObject::TState::Normal) {
+            painter.setPen(SkinToQColor(skin->ButtonHilight));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawRect(rect.adjusted(0, 0, -1, -1));
+        }
+    }
+    painter.restore();
+}
+
+TMenuBtn *TWinSkinMenu::MenuButtonAt(QPoint windowPos) const {
+    for (const auto &button : buttons)
+        if (!button->Caption.isEmpty() && button->Rect().contains(windowPos))
+            return button.get();
+    return nullptr;
+}
+
+TMenuBtn *TWinSkinMenu::NextMenuButton(bool forward) const {
+    const int count = int(buttons.size());
+    if (count == 0)
+        return nullptr;
+    const int from = trackedIndex < 0 ? 0 : trackedIndex;
+    return buttons[std::size_t((from + (forward ? 1 : count - 1)) % count)].get();
+}
+
+bool TWinSkinMenu::Press(QPoint windowPos) {
+    TMenuBtn *button = MenuButtonAt(windowPos);
+    if (!button)
+        return false;
+    // A press on the button whose drop-down it just closed only closes it.
+    if (button->Submenu && button->Submenu == TMenuClickThrough::ClosingMenu())
+        return true;
+    TrackMenuButton(button);
+    return true;
+}
+
+bool TWinSkinMenu::TrackMenuButton(TMenuBtn *button) {
+    QWidget *window = form.Handle();
+    if (!button || !button->Visible() || !button->Enabled() || !window)
+        return false;
+    if (!button->Submenu) {
+        QPointer<QAction> action = button->Item;
+        QMetaObject::invokeMethod(
+            this,
+            [action] {
+                if (action)
+                    action->trigger();
+            },
+            Qt::QueuedConnection);
+        return false;
+    }
+    QMenu *menu = button->Submenu;
+    trackedIndex = button->Index;
+    trackedMenu = menu;
+    button->PaintNC();
+    if (TSkinManage *manager = SkinManager())
+        manager->SetMenuKind(TSkinManage::TMenuKind::MenuBar);
+    const QRect r = button->Rect();
+    const QPoint corner = form.RightToLeft() ? QPoint(r.left() + r.width(), r.top() + r.height())
+                                             : QPoint(r.left(), r.top() + r.height());
+    qApp->installEventFilter(this);
+    connect(menu, &QMenu::aboutToHide, this, &TWinSkinMenu::DropDownClosing, Qt::UniqueConnection);
+    menu->popup(window->mapToGlobal(corner));
+    if (QAction *first = FirstEnabledAction(menu))
+        menu->setActiveAction(first);
+    return true;
+}
+
+void TWinSkinMenu::OpenMenuButtonLater(TMenuBtn *button) {
+    if (!button)
+        return;
+    switching = true;
+    const int index = button->Index;
+    QMetaObject::invokeMethod(
+        this,
+        [this, index] {
+            if (trackedMenu && trackedMenu->isVisible())
+                trackedMenu->hide();
+            switching = false;
+            EndMenuTracking();
+            if (index < int(buttons.size()))
+                TrackMenuButton(buttons[std::size_t(index)].get());
+        },
+        Qt::QueuedConnection);
+}
+
+void TWinSkinMenu::DropDownClosing() {
+    if (!switching)
+        QMetaObject::invokeMethod(this, &TWinSkinMenu::EndMenuTracking, Qt::QueuedConnection);
+}
+
+void TWinSkinMenu::EndMenuTracking() {
+    if (trackedMenu)
+        disconnect(trackedMenu, &QMenu::aboutToHide, this, &TWinSkinMenu::DropDownClosing);
+    if (qApp)
+        qApp->removeEventFilter(this);
+    const int index = std::exchange(trackedIndex, -1);
+    if (index >= 0 && index < int(buttons.size()))
+        buttons[std::size_t(index)]->PaintNC();
+    trackedMenu = nullptr;
+}
+
+void TWinSkinMenu::GrabAccelerators() {
+    QWidget *window = form.Handle();
+    if (!window)
+        return;
+    for (const auto &button : buttons) {
+        const QKeySequence keys = QKeySequence::mnemonic(button->Caption);
+        if (button->Item && button->Item->isVisible() && button->Item->isEnabled() &&
+            !keys.isEmpty())
+            accelerators.emplace_back(window->grabShortcut(keys, Qt::WindowShortcut),
+                                      button->Index);
+    }
+}
+
+void TWinSkinMenu::ReleaseAccelerators() {
+    if (QWidget *window = form.Handle())
+        for (const auto &[id, index] : accelerators)
+            window->releaseShortcut(id);
+    accelerators.clear();
+}
+
+bool TWinSkinMenu::eventFilter(QObject *watched, QEvent *event) {
+    if (menuBar && watched == menuBar.data()) {
+        const QEvent::Type type = event->type();
+        if ((type == QEvent::ActionAdded || type == QEvent::ActionRemoved ||
+             type == QEvent::ActionChanged) &&
+            (!skinData || skinData->MenuUpdate())) {
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    RebuildMenuButtons();
+                    if (QWidget *window = form.Handle())
+                        window->update(barRect);
+                },
+                Qt::QueuedConnection);
+        }
+        return false;
+    }
+    if (watched == form.Handle()) {
+        if (event->type() != QEvent::Shortcut)
+            return false;
+        const int id = static_cast<QShortcutEvent *>(event)->shortcutId();
+        for (const auto &[grabbed, index] : accelerators)
+            if (grabbed == id && index < int(buttons.size())) {
+                OpenMenuButtonLater(buttons[std::size_t(index)].get());
+                return true;
+            }
+        return false;
+    }
+    return trackedMenu && FilterTracking(watched, event);
+}
+
+bool TWinSkinMenu::FilterTracking(QObject *watched, QEvent *event) {
+    auto *menu = qobject_cast<QMenu *>(watched);
+    QWidget *window = form.Handle();
+    if (!menu || !window)
+        return false;
+    TMenuBtn *target = nullptr;
+    bool eat = false;
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        const bool rtl = form.RightToLeft();
+        if (key == Qt::Key_Right || key == Qt::Key_Left) {
+            const QAction *active = menu->activeAction();
+            const bool opensSubmenu = active && active->menu() && (key == Qt::Key_Right) != rtl;
+            const bool closesSubmenu = menu != trackedMenu && (key == Qt::Key_Left) != rtl;
+            if (!opensSubmenu && !closesSubmenu) {
+                target = NextMenuButton((key == Qt::Key_Right) != rtl);
+                eat = true;
+            }
+        }
+    } else if (event->type() == QEvent::MouseMove) {
+        const QPoint global = static_cast<QMouseEvent *>(event)->globalPosition().toPoint();
+        target = MenuButtonAt(window->mapFromGlobal(global));
+    }
+    if (target && target->Index != trackedIndex && !switching)
+        OpenMenuButtonLater(target);
+    return eat;
+}
+
+} // namespace skin

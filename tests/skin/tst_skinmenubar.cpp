@@ -1,0 +1,214 @@
+// The skinned menu bar of a window with a QMenuBar: its strip in the frame, the buttons' look,
+// opening drop-downs by mouse and keyboard and walking between them, the bar's layout rules.
+#include "skin/data/tskindata.h"
+#include "skin/draw/skincolor.h"
+#include "skin/menus/menubarlayout.h"
+#include "skin/menus/tskinmenulayer.h"
+#include "skin/menus/twinskinmenu.h"
+#include "skin/menus/twinskinpopmenu.h"
+#include "skin/window/twinskinform.h"
+#include "support/skin/skinnedwidgets.h"
+#include "support/skin/windowfixture.h"
+
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QSignalSpy>
+#include <QtTest>
+
+using namespace skin;
+using namespace skin::test;
+
+namespace {
+
+// A main window with File (Open, Recent > one.db, Quit), Edit, a disabled Tools and View.
+struct BarSetup {
+    BarSetup() {
+        fixture.Manager().SetMenuLayer(&layer);
+        QMenuBar *native = window.menuBar();
+        file = native->addMenu(QStringLiteral("&File"));
+        file->addAction(QStringLiteral("Open"));
+        recent = file->addMenu(QStringLiteral("Recent"));
+        recent->addAction(QStringLiteral("one.db"));
+        file->addAction(QStringLiteral("Quit"));
+        edit = native->addMenu(QStringLiteral("&Edit"));
+        edit->addAction(QStringLiteral("Cut"));
+        tools = native->addMenu(QStringLiteral("&Tools"));
+        tools->addAction(QStringLiteral("Options"));
+        tools->menuAction()->setEnabled(false);
+        view = native->addMenu(QStringLiteral("&View"));
+        view->addAction(QStringLiteral("Zoom"));
+        window.setCentralWidget(new QLabel(QStringLiteral("client")));
+        window.resize(400, 300);
+        window.show();
+        clientBefore = window.centralWidget()->size();
+        data = fixture.AddSkinData(TTestSkin(), &window);
+        form = fixture.Show(&window);
+        ShowActive(&window);
+        bar = form ? dynamic_cast<TWinSkinMenu *>(form->MenuBar()) : nullptr;
+    }
+    QRect ButtonRect(int index) const { return bar->Buttons().at(std::size_t(index))->Rect(); }
+    void Click(int index) {
+        QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, ButtonRect(index).center());
+    }
+
+    TWindowFixture fixture;
+    TSkinMenuLayer layer;
+    QMainWindow window;
+    QMenu *file, *recent, *edit, *tools, *view;
+    TSkinData *data = nullptr;
+    TWinSkinForm *form = nullptr;
+    TWinSkinMenu *bar = nullptr;
+    QSize clientBefore;
+};
+
+QMenu *OpenPopup() {
+    return qobject_cast<QMenu *>(QApplication::activePopupWidget());
+}
+
+bool HasColour(const QImage &image, const QRect &rect, QRgb colour) {
+    for (int y = rect.top(); y <= rect.bottom(); ++y)
+        for (int x = rect.left(); x <= rect.right(); ++x)
+            if (PixelAt(image, x, y) == (colour | 0xFF000000u))
+                return true;
+    return false;
+}
+
+void Flush() {
+    for (int i = 0; i < 3; ++i)
+        QCoreApplication::processEvents();
+}
+
+} // namespace
+
+class TestSkinMenuBar : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { UseCrispFont(); }
+    void barInTheFrame();
+    void dropDownsByMouse();
+    void keyboardWalk();
+    void barFollowsItsActionsAndUnskin();
+    void layoutRules();
+};
+
+void TestSkinMenuBar::barInTheFrame() {
+    BarSetup s;
+    QVERIFY(s.bar);
+    QVERIFY(s.window.menuBar()->isHidden());
+    // The strip takes the native bar's place: the client keeps its size.
+    QCOMPARE(s.window.centralWidget()->size(), s.clientBefore);
+    QCOMPARE(s.window.contentsMargins().top(), 28 + s.bar->Height());
+    QCOMPARE(s.bar->BarRect(), QRect(4, 28, s.window.width() - 8, s.bar->Height()));
+    const TTestSkin skin;
+    const QRgb text = qRgb(30, 40, 60);
+    QImage image = Grab(&s.window);
+    const QRect strip = s.bar->BarRect();
+    QCOMPARE(PixelAt(image, strip.left() + 1, strip.top() + 1),
+             skin.FrameColour(QStringLiteral("menubar.bmp"), 1));
+    QCOMPARE(s.ButtonRect(0).left(), strip.left() + 2 + 4);
+    QVERIFY(HasColour(image, s.ButtonRect(0), text));
+    // The disabled button's caption is in the shadow colour.
+    QVERIFY(!HasColour(image, s.ButtonRect(2), text));
+    QVERIFY(HasColour(image, s.ButtonRect(2), SkinToQColor(clBtnShadow).rgb()));
+
+    // Hot: a frame in the highlight colour.
+    QTest::mouseMove(s.window.windowHandle(), s.ButtonRect(1).center());
+    QTRY_COMPARE(PixelAt(Grab(&s.window), s.ButtonRect(1).left(), s.ButtonRect(1).top()),
+                 qRgb(255, 255, 254));
+
+    QWidget other;
+    ShowActive(&other);
+    QTRY_COMPARE(PixelAt(Grab(&s.window), strip.left() + 1, strip.top() + 1),
+                 skin.FrameColour(QStringLiteral("menubar.bmp"), 2));
+}
+
+void TestSkinMenuBar::dropDownsByMouse() {
+    BarSetup s;
+    QSignalSpy toolsTriggered(s.tools->menuAction(), &QAction::triggered);
+    s.Click(0);
+    QTRY_COMPARE(OpenPopup(), s.file);
+    const QRect r = s.ButtonRect(0);
+    QCOMPARE(s.file->pos(), s.window.mapToGlobal(QPoint(r.left(), r.bottom() + 1)));
+    QCOMPARE(s.fixture.Manager().MenuKind(), TSkinManage::TMenuKind::MenuBar);
+    QVERIFY(TWinSkinPopMenu::Find(s.file));
+    QCOMPARE(s.bar->TrackedIndex(), 0);
+
+    // The mouse over another button switches drop-downs; over the same one it does not.
+    QTest::mouseMove(s.window.windowHandle(), s.ButtonRect(1).center());
+    QTRY_COMPARE(OpenPopup(), s.edit);
+    QCOMPARE(s.bar->TrackedIndex(), 1);
+
+    // A click on the open drop-down's button closes it and opens nothing.
+    s.Click(1);
+    QTRY_VERIFY(!OpenPopup());
+    Flush();
+    QVERIFY(!OpenPopup());
+    QTRY_COMPARE(s.bar->TrackedIndex(), -1);
+    QCOMPARE(s.fixture.Manager().MenuKind(), TSkinManage::TMenuKind::Popup);
+
+    // A disabled button opens nothing and triggers nothing.
+    s.Click(2);
+    Flush();
+    QVERIFY(!OpenPopup());
+    QCOMPARE(toolsTriggered.count(), 0);
+}
+
+void TestSkinMenuBar::keyboardWalk() {
+    BarSetup s;
+    QTest::keyClick(&s.window, Qt::Key_F, Qt::AltModifier);
+    QTRY_COMPARE(OpenPopup(), s.file);
+    // Left from the first drop-down opens the last; Right from the last, the first.
+    QTest::keyClick(s.file, Qt::Key_Left);
+    QTRY_COMPARE(OpenPopup(), s.view);
+    QTest::keyClick(s.view, Qt::Key_Right);
+    QTRY_COMPARE(OpenPopup(), s.file);
+    // Right on a submenu item opens it; Left there closes only the submenu.
+    s.file->setActiveAction(s.recent->menuAction());
+    QTest::keyClick(s.file, Qt::Key_Right);
+    QTRY_COMPARE(OpenPopup(), s.recent);
+    QTest::keyClick(s.recent, Qt::Key_Left);
+    QTRY_COMPARE(OpenPopup(), s.file);
+    QTest::keyClick(s.file, Qt::Key_Escape);
+    QTRY_VERIFY(!OpenPopup());
+
+    // The offscreen platform activates popups and may leave a closed one active.
+    QVERIFY(ShowActive(&s.window));
+    // Alt with Ctrl is no accelerator.
+    QTest::keyClick(&s.window, Qt::Key_E, Qt::AltModifier | Qt::ControlModifier);
+    Flush();
+    QVERIFY(!OpenPopup());
+    QTest::keyClick(&s.window, Qt::Key_E, Qt::AltModifier);
+    QTRY_COMPARE(OpenPopup(), s.edit);
+    QTest::keyClick(s.edit, Qt::Key_Escape);
+    QTRY_VERIFY(!OpenPopup());
+}
+
+void TestSkinMenuBar::barFollowsItsActionsAndUnskin() {
+    BarSetup s;
+    s.window.menuBar()->addMenu(QStringLiteral("&Help"))->addAction(QStringLiteral("About"));
+    QTRY_COMPARE(s.bar->Buttons().size(), std::size_t(5));
+    QVERIFY(s.ButtonRect(4).left() > s.ButtonRect(3).right());
+    const QSize client = s.window.centralWidget()->size();
+    s.data->SetActive(false);
+    QTRY_VERIFY(!s.window.menuBar()->isHidden());
+    QVERIFY(!s.fixture.Manager().FindSkinnedWindow(&s.window));
+    QTRY_COMPARE(s.window.centralWidget()->size(), client);
+}
+
+void TestSkinMenuBar::layoutRules() {
+    const QRect strip(4, 28, 300, 20);
+    // Text widths 30 and 12, an empty caption and a hidden button, from x = 6.
+    QCOMPARE(LayoutMenuButtons({30, 0, -1, 12}, strip, 6, false),
+             QList<QRect>(
+                 {QRect(10, 28, 40, 19), QRect(50, 28, 0, 19), QRect(), QRect(50, 28, 22, 19)}));
+    QCOMPARE(LayoutMenuButtons({30, 12}, strip, 10, true),
+             QList<QRect>({QRect(4 + 290 - 40, 28, 40, 19), QRect(4 + 250 - 22, 28, 22, 19)}));
+    const std::shared_ptr<const SkinObjects> skin = TTestSkin().Read();
+    QCOMPARE(MenuBarStart(*skin, 300, false), 2 + 4);
+    QCOMPARE(MenuBarStart(*skin, 300, true), 2 + 8);
+    QCOMPARE(MenuBarStart(*skin, 5, false), 12);
+}
+
+QTEST_MAIN(TestSkinMenuBar)
+#include "tst_skinmenubar.moc"
