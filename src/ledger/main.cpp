@@ -1,5 +1,6 @@
 #include "ledger/app/paths.h"
 #include "ledger/app/qttranslations.h"
+#include "ledger/mainwindow/artwork.h"
 #include "ledger/mainwindow/lazywebpane.h"
 #include "ledger/mainwindow/startup.h"
 #include "ledger/mainwindow/startuptiming.h"
@@ -40,6 +41,8 @@ int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kexbora"));
     ledger::installQtTranslations(ledger::qtTranslationsFolder());
+    // Every window shows it, the skinned caption's system-menu button included.
+    QApplication::setWindowIcon(ledger::programIcon());
     // The metrics the skins are drawn to, skinned or not.
     QApplication::setStyle(new skin::SkinStyle);
     // Skinning starts before any window loads its skin; the start-up benchmark measures the

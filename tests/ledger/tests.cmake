@@ -37,6 +37,7 @@ kexbora_add_tests(ledger kexbora_ledger
     tst_lazywebpane
     tst_login
     tst_lookuplists
+    tst_maintenanceforms
     tst_mainwindow
     tst_modifypwd
     tst_moneytext
@@ -72,8 +73,9 @@ set_tests_properties(ledger/tst_pagetour PROPERTIES ENVIRONMENT
 # from the top bar with screenshots of each into build/screenshots/; accounts (two accounts,
 # an income, a transfer, a loan, a reconciliation, the history and the summary) with
 # screenshots into build/screenshots/accounts/; statistics, backup and restore; a refused
-# restore through the real dialogs (its file dialog shot into build/screenshots/restore/).
-foreach(run e2e_login e2e_records e2e_calculators e2e_accounts e2e_stats e2e_restore)
+# restore through the real dialogs (its file dialog shot into build/screenshots/restore/); an
+# expense, an account and a transfer entered with the keyboard alone (build/screenshots/keyboard/).
+foreach(run e2e_login e2e_records e2e_calculators e2e_accounts e2e_stats e2e_restore e2e_keyboard)
   add_test(NAME ledger/${run}
            COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/${run}.sh $<TARGET_FILE:kexbora>
                    ${KEXBORA_DATA_DIR}/init.db ${KEXBORA_OTHER_DIR}/1.html)
@@ -85,3 +87,5 @@ set_tests_properties(ledger/e2e_restore PROPERTIES
                      ENVIRONMENT "E2E_SHOTS=${CMAKE_BINARY_DIR}/screenshots/restore")
 set_tests_properties(ledger/e2e_accounts PROPERTIES TIMEOUT 200
                      ENVIRONMENT "E2E_SHOTS=${CMAKE_BINARY_DIR}/screenshots/accounts")
+set_tests_properties(ledger/e2e_keyboard PROPERTIES
+                     ENVIRONMENT "E2E_SHOTS=${CMAKE_BINARY_DIR}/screenshots/keyboard")

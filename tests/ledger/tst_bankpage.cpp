@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+#include <QToolButton>
 
 using namespace ledger;
 
@@ -140,6 +141,41 @@ private slots:
         f.list()->selectRow(0);
         f.list()->doubleClicked(f.list()->model()->index(0, 1));
         QVERIFY(!f.find<QPushButton>("btn_bank_submit")->isEnabled()); // browse
+    }
+
+    // The list editor's save refills each combo as its own page fills it: the account types
+    // never offer cash (no cash "account" can be made), a payment form offers it first.
+    void listEditorRefillsEachComboAsItsPage() {
+        Fixture f;
+        TransferPage transfers;
+        transfers.setState(RecordPage::Mode::Add);
+        f.click("sbtn_bank_Add");
+        QComboBox *types = f.combo("cbb_bank_FundsType");
+        QComboBox *forms = transfers.findChild<QComboBox *>("cbb_transfer_inFundsType");
+        const QList<std::pair<QComboBox *, QStringList>> cases = {
+            {types, {"储蓄卡", "信用卡"}}, {forms, {"现金", "储蓄卡", "信用卡"}}};
+        for (const auto &[combo, expected] : cases) {
+            combo->setEditText("储");
+            QTimer::singleShot(0, [] {
+                auto *editor = QApplication::activeModalWidget();
+                QVERIFY(editor);
+                editor->findChild<QPushButton *>("btnSubmit")->click();
+            });
+            combo->parentWidget()
+                ->findChild<QToolButton *>(combo == types ? "sbtn_bank_FundsType_mgn"
+                                                          : "sbtn_transfer_inFundsType_mgn")
+                ->click();
+            QStringList items;
+            for (int i = 0; i < combo->count(); ++i)
+                items << combo->itemText(i);
+            QCOMPARE(items, expected);
+            QCOMPARE(combo->currentText(), QString("储")); // the text typed stays
+        }
+        QCOMPARE(f.ledger
+                     .scalar("select group_concat(keyvalue) from kx_hash "
+                             "where keyname='FundsType'")
+                     .toString(),
+                 QString("储蓄卡,信用卡"));
     }
 
     void reconcileAndHistoryFromTheList() {

@@ -84,6 +84,22 @@ private slots:
         QCOMPARE(f.text("lbl_transfer_sum"), QString("转账总额：12.50 元"));
     }
 
+    // One account on both sides is refused exactly when the database would match the two
+    // account texts (ASCII letters regardless of case, nothing else).
+    void transferSameAccountAsTheDatabaseMatches() {
+        Transfers f;
+        for (const char *in : {"Ab1", "aB1", "Äb1", "ａB1", "Ab1 x"}) {
+            f.find<QLineEdit>("edt_transfer_FundsNum")->setText("5");
+            f.side("out", "储蓄卡", "Ab1");
+            f.side("in", "储蓄卡", in);
+            const bool same = f.ledger.scalar("select ? = ? collate nocase", {"Ab1", in}).toBool();
+            const QStringList said = f.save();
+            QCOMPARE(said, QStringList{same ? "转出和转入不能为同一账户。" : "保存成功!"});
+            f.click("sbtn_transfer_Add");
+        }
+        QCOMPARE(f.ledger.rowCount("kx_Transfer"), 3);
+    }
+
     void transferEditDeleteAndFreeForms() {
         Transfers f;
         f.side("out", "支付宝"); // typed, not listed: no account needed

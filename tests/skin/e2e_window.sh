@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # End-to-end run of the real program's skinned windows on a virtual display, driven with
-# xdotool as a person would. Run 1, under the openbox window manager: the skinned login window,
-# sign-up by keyboard, login by mouse and keyboard, a skinned message box, then the main window
-# dragged by its caption, sized by its bottom-right corner, maximized and restored by its
-# caption button, minimized and brought back, and closed with Alt+F4. Run 2, without a window
-# manager: the same moves done by the skin itself. Screenshots of the login window, the message
-# box and the main window go into the screenshot folder.
+# xdotool as a person would. Run 1, under the openbox window manager: the skinned login window
+# dragged by its caption by (100, 60) in one motion and in two (the pressed point stays under
+# the pointer: it moves by exactly that), sign-up by keyboard, login by mouse and keyboard, a
+# skinned message box, then the main window dragged by its caption, sized by its bottom-right
+# corner by exactly the pointer's way, maximized and restored by its caption button and by a
+# caption double-click, minimized and brought back, and closed with Alt+F4. Run 2, without a
+# window manager: the same drags and moves done by the skin itself. Screenshots of the login
+# window, the message box and the main window go into the screenshot folder.
 #
 #   e2e_window.sh <kexbora binary> <Data/init.db> <other/1.html> <screenshot folder>
 set -euo pipefail
@@ -54,18 +56,29 @@ wait_geometry() {
 }
 # Mouse actions at window-relative points.
 click_at() { xdotool mousemove --window "$1" "$2" "$3" click 1; sleep 0.4; }
-# Drags from window point ($2,$3) by ($4,$5) in small steps with the left button down.
+# Drags from window point ($2,$3) by ($4,$5) with the left button down, in $6 motions.
 drag() {
-  local win=$1 x=$2 y=$3 dx=$4 dy=$5 i wx wy ww wh
+  local win=$1 x=$2 y=$3 dx=$4 dy=$5 steps=$6 i wx wy ww wh
   read -r wx wy ww wh < <(geometry "$win")
   xdotool mousemove $((wx + x)) $((wy + y)); sleep 0.2
   xdotool mousedown 1; sleep 0.2
-  xdotool mousemove $((wx + x + 1)) $((wy + y)); sleep 0.2 # a hand starts with a pixel
-  for ((i = 1; i <= 10; i++)); do
-    xdotool mousemove $((wx + x + dx * i / 10)) $((wy + y + dy * i / 10)); sleep 0.05
+  for ((i = 1; i <= steps; i++)); do
+    xdotool mousemove $((wx + x + dx * i / steps)) $((wy + y + dy * i / steps)); sleep 0.05
   done
   sleep 0.2
   xdotool mouseup 1; sleep 0.4
+}
+# Checks that dragging window $1 by its caption point ($2,$3) by (100, 60) in one motion and in
+# two moves it by exactly that; $4 names the run.
+caption_drags_exact() {
+  local win=$1 steps x0 y0 w0 h0
+  for steps in 1 2; do
+    read -r x0 y0 w0 h0 < <(geometry "$win")
+    drag "$win" "$2" "$3" 100 60 "$steps"
+    wait_geometry "$win" "[ \$x -eq $((x0 + 100)) ] && [ \$y -eq $((y0 + 60)) ] && [ \$w -eq $w0 ] && [ \$h -eq $h0 ]" >/dev/null ||
+      fail "$4: a drag by (100, 60) in $steps motion(s) moved the window to $(geometry "$win"), was $x0 $y0"
+  done
+  echo "ok: $4: caption drags by (100, 60) in one motion and in two are exact"
 }
 # Saves window $1 (with a 12 px margin of the screen around it) as $2.
 shoot() {
@@ -73,46 +86,38 @@ shoot() {
   read -r x y w h < <(geometry "$1")
   import -window root -crop "$((w + 24))x$((h + 24))+$((x - 12 < 0 ? 0 : x - 12))+$((y - 12 < 0 ? 0 : y - 12))" "$2"
 }
-# No pixel of the key colour (magenta) shows in screenshot $1.
-no_key_colour() {
-  local n
-  n=$(convert "$1" -fill black +opaque "#FF00FF" -fill white -opaque "#FF00FF" -format '%[fx:int(mean*w*h+0.5)]' info:)
-  [ "$n" -eq 0 ] || fail "$n key-coloured pixels visible in $(basename "$1")"
-}
 # Colour of screen pixel ($1,$2) as "r,g,b".
 screen_pixel() {
   import -window root -crop "1x1+$1+$2" -depth 8 txt:- | tail -n1 | sed -E 's/.*\(([0-9]+),([0-9]+),([0-9]+).*/\1,\2,\3/'
 }
 
-# Lays out an installed program under $1 with a fresh database.
-layout() {
-  mkdir -p "$1/bin" "$1/Data" "$1/other"
-  cp "$program" "$1/bin/kexbora"
-  cp "$(dirname "$program")/kexbora-webpane.so" "$1/bin/"
-  cp "$page" "$1/other/1.html"
-  cp "$template" "$1/Data/init.db"
-}
-
 # Checks the main window $1 moves, sizes, maximizes and restores; $2 names the run.
 main_window_moves() {
   local main=$1 x0 y0 w0 h0 x y w h
-  read -r x0 y0 w0 h0 < <(geometry "$main")
-  drag "$main" 300 14 120 60
-  wait_geometry "$main" '[ $((x - x0 - 120)) -le 4 ] && [ $((x0 + 120 - x)) -le 4 ] && [ $((y - y0 - 60)) -le 4 ] && [ $((y0 + 60 - y)) -le 4 ]' >/dev/null ||
-    fail "$2: main window not moved by its caption: $(geometry "$main"), was $x0 $y0"
-  read -r x0 y0 w0 h0 < <(geometry "$main")
-  drag "$main" $((w0 - 2)) $((h0 - 2)) 80 50
-  read -r x y w h < <(wait_geometry "$main" '[ $w -ge $((w0 + 70)) ] && [ $h -ge $((h0 + 40)) ]') ||
-    fail "$2: main window not sized by its corner: $w x $h, was $w0 x $h0"
-  [ "$x" -eq "$x0" ] && [ "$y" -eq "$y0" ] || fail "$2: sizing moved the window"
+  caption_drags_exact "$main" 300 14 "$2: main window"
+  read -r x0 y0 w0 h0 < <(geometry "$main") # back, so that it can grow within the screen
+  drag "$main" 300 14 -200 -120 4
+  read -r x0 y0 w0 h0 < <(wait_geometry "$main" "[ \$x -eq $((x0 - 200)) ] && [ \$y -eq $((y0 - 120)) ]") ||
+    fail "$2: main window not dragged back by (-200, -120): $x0 $y0"
+  drag "$main" $((w0 - 2)) $((h0 - 2)) 40 30 1
+  read -r x y w h < <(wait_geometry "$main" "[ \$w -eq $((w0 + 40)) ] && [ \$h -eq $((h0 + 30)) ]") ||
+    fail "$2: main window not sized by exactly (40, 30) by its corner: $w x $h, was $w0 x $h0"
+  [ "$x" -eq "$x0" ] && [ "$y" -eq "$y0" ] || fail "$2: sizing moved the window: $x $y, was $x0 $y0"
+  echo "ok: $2: sized by its corner by exactly (40, 30)"
   # The maximize button sits 64 px from the right edge; the restore button takes its place.
   click_at "$main" $((w - 50)) 14
   wait_geometry "$main" '[ $w -eq 1280 ] && [ $h -eq 1024 ]' >/dev/null ||
     fail "$2: not maximized by the button: $(geometry "$main")"
   click_at "$main" $((1280 - 50)) 14
-  wait_geometry "$main" "[ \$w -eq $w ] && [ \$h -eq $h ]" >/dev/null ||
-    fail "$2: not restored by the button: $(geometry "$main"), was $w x $h"
-  echo "ok: $2: main window moved, sized, maximized and restored"
+  wait_geometry "$main" "[ \$x -eq $x ] && [ \$y -eq $y ] && [ \$w -eq $w ] && [ \$h -eq $h ]" >/dev/null ||
+    fail "$2: not restored by the button: $(geometry "$main"), was $x $y $w $h"
+  xdotool mousemove --window "$main" 300 14 click --repeat 2 --delay 80 1; sleep 0.4
+  wait_geometry "$main" '[ $w -eq 1280 ] && [ $h -eq 1024 ]' >/dev/null ||
+    fail "$2: not maximized by a caption double-click: $(geometry "$main")"
+  xdotool mousemove --window "$main" 300 14 click --repeat 2 --delay 80 1; sleep 0.4
+  wait_geometry "$main" "[ \$x -eq $x ] && [ \$y -eq $y ] && [ \$w -eq $w ] && [ \$h -eq $h ]" >/dev/null ||
+    fail "$2: not restored by a caption double-click: $(geometry "$main"), was $x $y $w $h"
+  echo "ok: $2: main window moved, sized, maximized and restored by button and double-click"
 }
 
 # --- 1. Under openbox -----------------------------------------------------------------------
@@ -123,7 +128,7 @@ for ((i = 0; i < 50; i++)); do
   sleep 0.1
 done
 root=$work/run1
-layout "$root"
+install_program "$root"
 "$root/bin/kexbora" &
 pid=$!
 login=$(wait_window "用户登录" 15) || fail "no login window"
@@ -133,6 +138,8 @@ read -r x y w h < <(geometry "$login")
 sleep 0.5
 shoot "$login" "$shots/window_login.png"
 no_key_colour "$shots/window_login.png"
+caption_drags_exact "$login" 140 14 "openbox: login window"
+read -r x y w h < <(geometry "$login")
 [ "$(screen_pixel $((x + w / 2)) $((y + frame_y + 2)))" = "236,240,245" ] ||
   fail "gap between the caption and the client of the login window"
 
@@ -193,13 +200,14 @@ kill "$wm"; wait "$wm" 2>/dev/null || true; wm=""
 
 # --- 2. Without a window manager: the skin moves, sizes and maximizes itself ----------------
 root=$work/run2
-layout "$root"
+install_program "$root"
 cp "$template" "$root/Data/Kexbora.db"
 sql "$root/Data/Kexbora.db" "insert into kx_user(LogName, LogPwd)
   values('admin', 'B506197FFA00C7F5B346682FF251E1E0');" >/dev/null
 "$root/bin/kexbora" &
 pid=$!
 login=$(wait_window "用户登录" 15) || fail "no login window without a window manager"
+caption_drags_exact "$login" 140 14 "no window manager: login window"
 focus "$login"
 xdotool type --delay 30 "admin"; xdotool key Return
 xdotool type --delay 30 "123456"; xdotool key Return

@@ -52,6 +52,7 @@ private slots:
     void activeAndInactiveFrames_data();
     void activeAndInactiveFrames();
     void buttonStates();
+    void systemMenuButtonShowsTheProgramIcon();
     void maskFollowsKeyPixels_data();
     void maskFollowsKeyPixels();
     void regionRebuiltOnlyWhenItChanges();
@@ -129,6 +130,21 @@ void TestFramePaint::buttonStates() {
     QCOMPARE(shown(), frame(3));
     QTest::mouseMove(handle, QPoint(-20, -20)); // out of the window
     QCOMPARE(shown(), frame(1));
+}
+
+void TestFramePaint::systemMenuButtonShowsTheProgramIcon() {
+    QPixmap coin(16, 16);
+    coin.fill(QColor(214, 152, 24));
+    QApplication::setWindowIcon(QIcon(coin)); // a window without an icon of its own shows it
+    TWindowFixture fixture;
+    fixture.AddSkinData(TTestSkin());
+    auto window = Window();
+    TWinSkinForm *form = fixture.Show(window.get());
+    QApplication::setWindowIcon(QIcon());
+    TWinSysButton *menu = VisibleButton(form, 3);
+    QVERIFY(menu);
+    QCOMPARE(PixelAt(Grab(window.get()), menu->Rect().center().x(), menu->Rect().center().y()),
+             qRgb(214, 152, 24));
 }
 
 void TestFramePaint::maskFollowsKeyPixels_data() {

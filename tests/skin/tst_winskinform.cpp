@@ -1,6 +1,7 @@
 // Skinned windows: attaching, the client kept at its size, unskinning, the private messages and
 // the mouse on the frame (offscreen: moving and sizing take the manual path).
 #include "skin/window/skinmessageevent.h"
+#include "skin/window/twindowcommands.h"
 #include "skin/window/twinskinform.h"
 #include "skin/window/twinsysbutton.h"
 #include "support/skin/windowfixture.h"
@@ -8,6 +9,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPainter>
+#include <QScreen>
 #include <QVBoxLayout>
 #include <QtTest>
 
@@ -70,6 +72,7 @@ private slots:
     void newPackageRedrawsOpenWindows();
     void captionDoubleClickMaximizes();
     void dragMovesAndSizes();
+    void maximizedHereOnlyWithoutWindowManager();
 };
 
 void TestWinSkinForm::attach_data() {
@@ -295,6 +298,27 @@ void TestWinSkinForm::dragMovesAndSizes() {
         drag(QPoint(before.width() - 2, 100), QPoint(30, 0));
         QCOMPARE(window->width(), before.width() + (window == sizable.get() ? 30 : 0));
     }
+}
+
+void TestWinSkinForm::maximizedHereOnlyWithoutWindowManager() {
+    QWidget window;
+    window.resize(300, 200);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QRect normal = window.geometry();
+    TWindowCommands alone(&window, [] { return false; });
+    alone.Run(WindowCommand::Maximize);
+    QCOMPARE(window.geometry(), window.screen()->availableGeometry());
+    QVERIFY(alone.IsMaximized() && !window.isMaximized());
+    alone.Run(WindowCommand::Restore);
+    QCOMPARE(window.geometry(), normal);
+    QVERIFY(!alone.IsMaximized());
+
+    TWindowCommands managed(&window, [] { return true; }); // the window manager's to do
+    managed.Run(WindowCommand::Maximize);
+    QVERIFY(window.windowState().testFlag(Qt::WindowMaximized));
+    managed.Run(WindowCommand::Restore);
+    QVERIFY(!window.windowState().testFlag(Qt::WindowMaximized));
 }
 
 QTEST_MAIN(TestWinSkinForm)

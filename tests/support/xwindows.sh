@@ -23,3 +23,20 @@ wait_gone() {
 }
 
 focus() { xdotool windowfocus --sync "$1" 2>/dev/null || xdotool windowfocus "$1"; sleep 0.2; }
+
+# Lays out an installed program under $1 (bin/, Data/ with a fresh database, other/) from
+# $program, $template and $page.
+install_program() {
+  mkdir -p "$1/bin" "$1/Data" "$1/other"
+  cp "$program" "$1/bin/kexbora"
+  cp "$(dirname "$program")/kexbora-webpane.so" "$1/bin/"
+  cp "$page" "$1/other/1.html"
+  cp "$template" "$1/Data/init.db"
+}
+
+# Fails unless screenshot $1 shows no pixel of the key colour (magenta).
+no_key_colour() {
+  local n
+  n=$(convert "$1" -fill black +opaque "#FF00FF" -fill white -opaque "#FF00FF" -format '%[fx:int(mean*w*h+0.5)]' info:)
+  [ "$n" -eq 0 ] || fail "$n key-coloured pixels visible in $(basename "$1")"
+}

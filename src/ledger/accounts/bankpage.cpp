@@ -2,27 +2,22 @@
 
 #include "ledger/accounts/tfrmduizhang.h"
 #include "ledger/accounts/tfrmhislist.h"
-#include "ledger/core/currentuser.h"
+#include "ledger/core/comboitems.h"
 #include "ledger/core/dbguard.h"
+#include "ledger/core/fieldstyle.h"
+#include "ledger/core/formtools.h"
 #include "ledger/core/moneytext.h"
 #include "ledger/core/prompter.h"
-#include "ledger/datamodule/tfrmdm.h"
-#include "ledger/params/tfrmparam.h"
-#include "ledger/records/amountfilter.h"
+#include "ledger/data/lookuplists.h"
+#include "ledger/records/recordform.h"
 #include "ledger/records/recordlist.h"
 #include "ledger/records/recordlistmodel.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGridLayout>
-#include <QGroupBox>
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QStyle>
 #include <QToolButton>
 
@@ -44,6 +39,8 @@ constexpr int kAccountColumn = 3;
 // Columns holding the balance at the newest checkpoint and the computed balance.
 constexpr int kBalanceColumn = 4;
 constexpr int kComputedColumn = 5;
+
+const QString kStaffList = QStringLiteral("StaffName");
 
 // An entry of the combo's list, as typed or picked.
 bool isEntry(const QComboBox *combo) {
@@ -69,73 +66,37 @@ void BankPage::buildQueryTools() {
     reconcile->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
     disconnect(reconcile, &QToolButton::clicked, this, &RecordPage::deleteClick);
     connect(reconcile, &QToolButton::clicked, this, &BankPage::sbtn_bank_delClick);
-    auto *history = new QToolButton(reconcile->parentWidget());
-    history->setObjectName(QStringLiteral("sbtn_bank_hislist"));
-    history->setText(QStringLiteral("查看明细账"));
-    history->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
-    history->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    history->setAutoRaise(true);
-    reconcile->parentWidget()->layout()->addWidget(history);
-    connect(history, &QToolButton::clicked, this, &BankPage::sbtn_bank_hislistClick);
+    connect(addActionButton(QStringLiteral("sbtn_bank_hislist"), QStringLiteral("查看明细账"),
+                            QStyle::SP_FileDialogContentsView),
+            &QToolButton::clicked, this, &BankPage::sbtn_bank_hislistClick);
+    m_statusRadios = addRadioGroup({{QStringLiteral("rdb_bank_valid"), QStringLiteral("在用")},
+                                    {QStringLiteral("rdb_bank_invalid"), QStringLiteral("废卡")},
+                                    {QStringLiteral("rdb_bank_all"), QStringLiteral("全部")}},
+                                   0);
+}
 
-    auto *group = new QGroupBox(this);
-    auto *row = new QHBoxLayout(group);
-    row->setContentsMargins(6, 2, 6, 2);
-    m_statusRadios = new QButtonGroup(this);
-    const std::pair<const char *, const char *> radios[] = {
-        {"rdb_bank_valid", "在用"}, {"rdb_bank_invalid", "废卡"}, {"rdb_bank_all", "全部"}};
-    for (const auto &[name, caption] : radios) {
-        auto *radio = new QRadioButton(QString::fromUtf8(caption), group);
-        radio->setObjectName(QLatin1String(name));
-        m_statusRadios->addButton(radio, int(m_statusRadios->buttons().size()));
-        row->addWidget(radio);
-        connect(radio, &QRadioButton::clicked, this, &BankPage::showList);
-    }
-    m_statusRadios->button(0)->setChecked(true);
-    toolBar()->insertWidget(1, group);
+void BankPage::showValid() {
+    selectRadio(m_statusRadios, 0);
 }
 
 void BankPage::buildFields() {
-    QWidget *box = form()->parentWidget();
-    const QString editHint = QStringLiteral("编辑下拉列表");
-    m_fundsType = makeCombo(QStringLiteral("cbb_bank_FundsType"));
-    addFormRow(QStringLiteral("账户类型："), m_fundsType, true);
-    auto *typeButton =
-        addListButton(m_fundsType, QStringLiteral("sbtn_bank_FundsType_mgn"), editHint);
-    m_company = makeCombo(QStringLiteral("cbb_bank_CardCompany"));
-    addFormRow(QStringLiteral("发卡单位："), m_company, true);
-    m_companyButton =
-        addListButton(m_company, QStringLiteral("sbtn_bank_CardCompany_mgn"), editHint);
-    m_staff = makeCombo(QStringLiteral("cbb_bank_StaffName"));
-    addFormRow(QStringLiteral("所属人："), m_staff, true);
-    auto *staffButton = addListButton(m_staff, QStringLiteral("sbtn_bank_StaffName_mgn"), editHint);
-
-    m_account = new QLineEdit(box);
-    m_account->setObjectName(QStringLiteral("edt_bank_Account"));
-    addFormRow(QStringLiteral("账户号："), m_account, true);
-    m_balance = new QLineEdit(box);
-    m_balance->setObjectName(QStringLiteral("edt_bank_Balance"));
-    installAmountFilter(m_balance);
-    addFormRow(QStringLiteral("初始余额："), m_balance, true,
-               new QLabel(QStringLiteral("元"), box));
-
-    m_status = new QComboBox(box);
+    RecordForm *f = form();
+    m_fundsType = f->addCombo(QStringLiteral("cbb_bank_FundsType"), QStringLiteral("账户类型："));
+    // The account types are the payment-form list without cash.
+    f->addListEditor(m_fundsType, QStringLiteral("sbtn_bank_FundsType_mgn"),
+                     LookupLists::fundsTypeList());
+    m_company = f->addCombo(QStringLiteral("cbb_bank_CardCompany"), QStringLiteral("发卡单位："));
+    m_companyButton = f->addListEditor(m_company, QStringLiteral("sbtn_bank_CardCompany_mgn"),
+                                       QStringLiteral("CardCompany"));
+    m_staff = f->addCombo(QStringLiteral("cbb_bank_StaffName"), QStringLiteral("所属人："));
+    f->addListEditor(m_staff, QStringLiteral("sbtn_bank_StaffName_mgn"), kStaffList);
+    m_account = f->addEdit(QStringLiteral("edt_bank_Account"), QStringLiteral("账户号："));
+    m_balance = f->addEdit(QStringLiteral("edt_bank_Balance"), QStringLiteral("初始余额："), true);
+    m_status = new QComboBox(f->box());
     m_status->setObjectName(QStringLiteral("cbb_bank_status"));
     m_status->addItems({QStringLiteral("在用"), QStringLiteral("废卡")});
-    addFormRow(QStringLiteral("账户状态："), m_status, false);
-
-    m_memo = addMemoRow(QStringLiteral("mm_bank_memo"));
-
-    const std::pair<QToolButton *, QComboBox *> editors[] = {
-        {typeButton, m_fundsType}, {m_companyButton, m_company}, {staffButton, m_staff}};
-    const QString lists[] = {QStringLiteral("FundsType"), QStringLiteral("CardCompany"),
-                             QStringLiteral("StaffName")};
-    for (int i = 0; i < 3; ++i) {
-        QComboBox *combo = editors[i].second;
-        connect(editors[i].first, &QToolButton::clicked, this, [this, combo, list = lists[i]] {
-            TfrmParam::showParamEditor(combo, list, window());
-        });
-    }
+    f->addRow(QStringLiteral("账户状态："), m_status, false);
+    m_memo = f->addMemo(QStringLiteral("mm_bank_memo"));
 }
 
 Cards::Filter BankPage::status() const {
@@ -162,12 +123,6 @@ void BankPage::formatListRows(RecordRows *rows) const {
     }
 }
 
-void BankPage::fillLookupLists() {
-    fillLookupList(m_fundsType, QStringLiteral("FundsType"));
-    fillLookupList(m_company, QStringLiteral("CardCompany"));
-    fillLookupList(m_staff, QStringLiteral("StaffName"));
-}
-
 void BankPage::lockIdentity(bool locked) {
     for (QWidget *field :
          std::initializer_list<QWidget *>{m_fundsType, m_company, m_staff, m_account, m_balance}) {
@@ -176,38 +131,28 @@ void BankPage::lockIdentity(bool locked) {
     }
 }
 
-void BankPage::stateRoutine(Mode mode, qint64 key) {
-    if (mode == Mode::Add) {
-        fillLookupLists();
-        m_balance->clear();
-        m_account->clear();
-        m_memo->clear();
-        lockIdentity(false);
-        submitButton()->setEnabled(true);
-        idLabel()->clear();
-        m_status->setCurrentIndex(0);
-        continueBox()->show();
-        showEditPage();
-        m_fundsType->setFocus(Qt::OtherFocusReason);
-        return;
-    }
-    const std::optional<Card> card = Cards(ledgerDb()).find(key);
+bool BankPage::stateRoutine(Mode mode, qint64 key) {
+    const std::optional<Card> card = recordFor<Cards, Card>(mode, key);
     if (!card)
-        return;
-    fillLookupLists();
+        return false;
+    const LookupLists lists(ledgerDb());
+    const std::pair<QComboBox *, QString> combos[] = {{m_fundsType, LookupLists::fundsTypeList()},
+                                                      {m_company, QStringLiteral("CardCompany")},
+                                                      {m_staff, kStaffList}};
+    for (const auto &[combo, list] : combos)
+        fillComboItems(combo, lists.values(list), true, false);
     setComboText(m_fundsType, card->fundsType);
     setComboText(m_company, card->cardCompany);
     setComboText(m_staff, card->staffName);
-    m_balance->setText(formatPlain(card->initBalance));
+    m_balance->setText(mode == Mode::Add ? QString() : formatPlain(card->initBalance));
     m_account->setText(card->account);
     m_memo->setPlainText(card->memo);
-    lockIdentity(true);
+    // Once saved, an account changes only its status and memo.
+    lockIdentity(mode != Mode::Add);
     m_status->setCurrentIndex(card->valid ? 0 : 1);
-    continueBox()->hide();
-    showEditPage();
+    continueBox()->setVisible(mode == Mode::Add);
     m_companyButton->hide();
-    submitButton()->setEnabled(mode == Mode::Edit);
-    idLabel()->setText(mode == Mode::Edit ? QString::number(key) : QString());
+    return true;
 }
 
 bool BankPage::checkFields(Card *card) {
@@ -233,12 +178,10 @@ bool BankPage::checkFields(Card *card) {
 
 void BankPage::submitClick() {
     Card card;
-    qint64 cardid = 0;
-    const bool editing = editingKey(&cardid);
-    if (editing) {
+    if (const std::optional<qint64> cardid = editKey()) {
         // Only the status and the memo change once an account is saved.
         saveRecord([&](Db &db) {
-            Cards(db).updateStatusMemo(cardid, m_status->currentIndex() != 1,
+            Cards(db).updateStatusMemo(*cardid, m_status->currentIndex() != 1,
                                        m_memo->toPlainText());
             return true;
         });

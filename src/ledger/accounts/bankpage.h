@@ -26,6 +26,8 @@ public:
     void sbtn_bank_hislistClick();
 
     Cards::Filter status() const;
+    // "在用" checked and listed (the list is read once).
+    void showValid();
 
 protected:
     // The accounts of the checked status (showList is showBank).
@@ -33,12 +35,11 @@ protected:
     QString totalPrefix() const override { return QStringLiteral("当前余额："); }
     // Both balances as money texts.
     void formatListRows(RecordRows *rows) const override;
-    void stateRoutine(Mode mode, qint64 key) override;
+    bool stateRoutine(Mode mode, qint64 key) override;
 
 private:
     void buildQueryTools();
     void buildFields();
-    void fillLookupLists();
     void lockIdentity(bool locked);
     bool checkFields(Card *card);
     // Type, number and cardid of the selected row; false without a selection.

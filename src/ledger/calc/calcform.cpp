@@ -10,7 +10,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
 
@@ -62,13 +61,8 @@ void CalcForm::addRow(const QString &caption, QWidget *field, const QString &uni
     m_grid->addWidget(field, row, FieldColumn);
     if (!unit.isEmpty())
         m_grid->addWidget(new QLabel(unit, m_box), row, UnitColumn);
-    if (required) {
-        auto *must = new QLabel(QStringLiteral("*"), m_box);
-        QPalette red = must->palette();
-        red.setColor(QPalette::WindowText, Qt::red);
-        must->setPalette(red);
-        m_grid->addWidget(must, row, RequiredColumn);
-    }
+    if (required)
+        m_grid->addWidget(makeRequiredMark(m_box), row, RequiredColumn);
     if (beside)
         m_grid->addWidget(beside, row, BesideColumn);
 }
@@ -99,12 +93,6 @@ void onFirstShow(QWidget *widget, std::function<void()> routine) {
     widget->installEventFilter(new FirstShowFilter(widget, std::move(routine)));
 }
 
-void placeOnSheet(QWidget *sheet, QWidget *page) {
-    auto *layout = sheet->layout() ? sheet->layout() : new QVBoxLayout(sheet);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(page);
-}
-
 QWidget *makeCalcButtons(QWidget *parent, const QString &okName, const QString &resetName,
                          QPushButton **ok, QPushButton **reset) {
     auto *row = new QWidget(parent);
@@ -120,12 +108,6 @@ QWidget *makeCalcButtons(QWidget *parent, const QString &okName, const QString &
     }
     layout->addStretch(1);
     return row;
-}
-
-bool rejectField(const QString &message, QWidget *field) {
-    showInfo(message);
-    field->setFocus(Qt::OtherFocusReason);
-    return false;
 }
 
 void refuseOutOfRange() {

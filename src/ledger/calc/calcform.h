@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ledger/core/formtools.h"
+
 #include <QList>
 #include <QString>
 #include <functional>
@@ -40,15 +42,9 @@ private:
 // Runs the routine once, when the widget is first shown (before it paints).
 void onFirstShow(QWidget *widget, std::function<void()> routine);
 
-// Fills a tab sheet of the main window with a calculator page, edge to edge.
-void placeOnSheet(QWidget *sheet, QWidget *page);
-
 // "计算" and "重置" of a calculator, side by side in one widget.
 QWidget *makeCalcButtons(QWidget *parent, const QString &okName, const QString &resetName,
                          QPushButton **ok, QPushButton **reset);
-
-// Shows the message and moves the focus to the field. Always false.
-bool rejectField(const QString &message, QWidget *field);
 
 // Says that a result is too large to show.
 void refuseOutOfRange();

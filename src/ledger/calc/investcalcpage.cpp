@@ -71,7 +71,7 @@ QLineEdit *makeNumberEdit(const char *name, int maxDigits, QWidget *parent) {
 
 } // namespace
 
-InvestCalcPage::InvestCalcPage(QWidget *parent) : QWidget(parent) {
+InvestCalcPage::InvestCalcPage(QWidget *parent) : FormPanel(parent) {
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(16, 12, 16, 12);
     layout->addWidget(buildInputs(), 1);
@@ -111,6 +111,7 @@ QWidget *InvestCalcPage::buildInputs() {
     m_result->setObjectName(QStringLiteral("mm_shenqi_result"));
     m_result->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_result->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_result->setTabChangesFocus(true);
     column->addWidget(m_result, 1);
 
     connect(ok, &QPushButton::clicked, this, &InvestCalcPage::btn_shenqi_okClick);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ledger/core/formpanel.h"
+
 #include <QWidget>
 
 class QComboBox;
@@ -11,7 +13,7 @@ namespace ledger {
 // The page "本站工具": a long-term projection of a yearly (or single) payment growing at a
 // yearly yield, listed year by year, with seven preset scenarios that explain themselves and
 // calculate. The first display resets the page and lists the default projection.
-class InvestCalcPage : public QWidget {
+class InvestCalcPage : public FormPanel {
     Q_OBJECT
 public:
     explicit InvestCalcPage(QWidget *parent = nullptr);

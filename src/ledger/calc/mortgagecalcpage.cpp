@@ -62,7 +62,7 @@ QGroupBox *buildResults(QWidget *parent, const QString &title, const QList<Resul
 
 } // namespace
 
-MortgageCalcPage::MortgageCalcPage(QWidget *parent) : QWidget(parent) {
+MortgageCalcPage::MortgageCalcPage(QWidget *parent) : FormPanel(parent) {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(16, 12, 16, 12);
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ledger/core/formpanel.h"
+
 #include <QWidget>
 
 class QComboBox;
@@ -11,7 +13,7 @@ namespace ledger {
 // The page "房贷计算": a loan's amount, term and rate, and side by side the repayment by equal
 // monthly instalments and by equal principal. The rate comes from the term table of the
 // checked loan type and can be overwritten. The first display resets the page.
-class MortgageCalcPage : public QWidget {
+class MortgageCalcPage : public FormPanel {
     Q_OBJECT
 public:
     explicit MortgageCalcPage(QWidget *parent = nullptr);

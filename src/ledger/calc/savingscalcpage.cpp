@@ -28,7 +28,7 @@ SavingsOutcome values(const QVariantList &values) {
 
 } // namespace
 
-SavingsCalcPage::SavingsCalcPage(QWidget *parent) : QWidget(parent) {
+SavingsCalcPage::SavingsCalcPage(QWidget *parent) : FormPanel(parent) {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
     m_products = new QTabWidget(this);

@@ -1,6 +1,7 @@
 #include "ledger/calc/savingstab.h"
 
 #include "ledger/app/paths.h"
+#include "ledger/core/datefield.h"
 #include "ledger/core/moneytext.h"
 #include "ledger/core/prompter.h"
 
@@ -28,11 +29,8 @@ SavingsTab::SavingsTab(const QString &sheetName, const QString &word, QWidget *p
 }
 
 QDateEdit *SavingsTab::addDate(const QString &suffix, const QString &caption) {
-    auto *date = new QDateEdit(m_form.box());
+    auto *date = new DateField(m_form.box());
     date->setObjectName(QStringLiteral("dtp_%1_%2").arg(m_word, suffix));
-    date->setDisplayFormat(QLatin1String(kDateFmt));
-    date->setCalendarPopup(true);
-    date->setDate(QDate::currentDate());
     m_form.addRow(caption, date);
     m_dates.append(date);
     return date;
@@ -48,9 +46,7 @@ QLineEdit *SavingsTab::addAmount(const QString &caption, double minimum,
         QPalette palette = m_hint->palette();
         palette.setColor(QPalette::WindowText, Qt::blue);
         m_hint->setPalette(palette);
-        QSizePolicy keep = m_hint->sizePolicy();
-        keep.setRetainSizeWhenHidden(true);
-        m_hint->setSizePolicy(keep);
+        keepPlaceWhenHidden(m_hint);
         m_hint->hide();
     }
     m_amount = m_form.addAmount(QStringLiteral("edt_%1_fundsnum").arg(m_word), caption,

@@ -26,4 +26,19 @@ void fillComboItems(QComboBox *combo, const QStringList &values, bool clearFirst
     }
 }
 
+void setComboText(QComboBox *combo, const QString &text) {
+    const QSignalBlocker blocker(combo);
+    combo->setCurrentIndex(-1);
+    combo->setEditText(text);
+}
+
+QString trimmedText(QComboBox *combo) {
+    const QString text = combo->currentText().trimmed();
+    if (text != combo->currentText()) {
+        const QSignalBlocker blocker(combo);
+        combo->setEditText(text);
+    }
+    return text;
+}
+
 } // namespace ledger

@@ -37,4 +37,17 @@ QString removeAll(const QString &sub, const QString &text) {
     return result;
 }
 
+bool equalsNoCase(const QString &a, const QString &b) {
+    if (a.size() != b.size())
+        return false;
+    const auto fold = [](QChar c) {
+        return c >= u'A' && c <= u'Z' ? QChar(c.unicode() + (u'a' - u'A')) : c;
+    };
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        if (fold(a.at(i)) != fold(b.at(i)))
+            return false;
+    }
+    return true;
+}
+
 } // namespace ledger

@@ -11,5 +11,8 @@ qint64 hexToInt(const QString &text);
 bool isFloat(const QString &text);
 // The text with every occurrence of sub removed.
 QString removeAll(const QString &sub, const QString &text);
+// Equal as the database compares text (COLLATE NOCASE): only the ASCII letters A-Z and a-z
+// match regardless of case.
+bool equalsNoCase(const QString &a, const QString &b);
 
 } // namespace ledger

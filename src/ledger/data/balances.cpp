@@ -4,6 +4,7 @@
 #include "ledger/data/cards.h"
 #include "ledger/data/checkpoints.h"
 #include "ledger/data/db.h"
+#include "ledger/data/lookuplists.h"
 
 namespace ledger {
 
@@ -55,7 +56,7 @@ double Balances::getSumCash() const {
             " + (SELECT total(FundsNum) FROM kx_Transfer WHERE inFundsType=?1 AND IsValid='1')"
             " + (SELECT total(myType*FundsNum) FROM kx_Borrow WHERE FundsType=?1 AND "
             "IsValid='1')"),
-        {cashForm()});
+        {LookupLists::cashEntry()});
 }
 
 double Balances::getSumCard() const {
@@ -63,7 +64,7 @@ double Balances::getSumCard() const {
         singleNumber(m_db, QStringLiteral("SELECT total(") + balancesql::computedBalance() +
                                QStringLiteral(") FROM ") + balancesql::cardsWithCheckpoint());
     for (const QString &side : balancesql::unmatchedMovementSides())
-        sum += singleNumber(m_db, side, {cashForm()});
+        sum += singleNumber(m_db, side, {LookupLists::cashEntry()});
     return sum;
 }
 

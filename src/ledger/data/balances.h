@@ -23,8 +23,6 @@ class Balances {
 public:
     explicit Balances(Db &db) : m_db(db) {}
 
-    static QString cashForm() { return QStringLiteral("现金"); }
-
     // One account's computed balance: the balance of its newest checkpoint plus its movements
     // with keys above that checkpoint's ids (all of them without a checkpoint).
     double getCardCurNumber(qint64 cardid, const QString &fundsType, const QString &account) const;

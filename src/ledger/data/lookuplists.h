@@ -20,6 +20,12 @@ class LookupLists {
 public:
     explicit LookupLists(Db &db);
 
+    // The payment-form list, which also holds the account types.
+    static QString fundsTypeList() { return QStringLiteral("FundsType"); }
+    // The payment form that is no account: shown first in every payment-form choice, never
+    // stored in the list.
+    static QString cashEntry() { return QStringLiteral("现金"); }
+
     QStringList values(const QString &keyName) const;
     // Replaces the whole list in one transaction: on failure the stored list stays as it was.
     void replace(const QString &keyName, const QList<LookupEntry> &entries);

@@ -3,13 +3,13 @@
 #include "ledger/records/recordpage.h"
 
 class QComboBox;
-class QDateEdit;
-class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 
 namespace ledger {
 
+class DateField;
+class PaymentFields;
 struct Loan;
 
 // "借支": money lent and borrowed (rows of kx_Borrow) with the net amount others owe.
@@ -25,19 +25,16 @@ public:
 protected:
     std::unique_ptr<RecordSource> recordSource() const override;
     QString totalPrefix() const override { return QStringLiteral("净资产："); }
-    void stateRoutine(Mode mode, qint64 key) override;
+    bool stateRoutine(Mode mode, qint64 key) override;
 
 private:
-    void buildFields();
     bool checkFields(Loan *loan);
 
     QComboBox *m_direction = nullptr;
     QLineEdit *m_name = nullptr;
     QLineEdit *m_amount = nullptr;
-    QComboBox *m_fundsType = nullptr;
-    QComboBox *m_account = nullptr;
-    QLabel *m_accountMust = nullptr;
-    QDateEdit *m_date = nullptr;
+    PaymentFields *m_payment = nullptr;
+    DateField *m_date = nullptr;
     QPlainTextEdit *m_memo = nullptr;
 };
 

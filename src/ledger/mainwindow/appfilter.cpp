@@ -46,7 +46,7 @@ bool AppFilter::eventFilter(QObject *watched, QEvent *event) {
         break;
     case QEvent::KeyPress:
     case QEvent::ShortcutOverride:
-        if (isBlockedShortcut(event)) {
+        if (isBlockedShortcut(event) && isInBrowser(watched)) {
             // Accepting the override keeps the key from becoming a shortcut as well.
             event->accept();
             return true;

@@ -8,13 +8,15 @@
 namespace ledger {
 
 // The program-wide input filter of the main window: no right-button input (hence no context
-// menu) reaches the browser panes, and Ctrl+N, Ctrl+F and Ctrl+A do nothing in any window.
+// menu) reaches the browser panes, and neither do Ctrl+N, Ctrl+F and Ctrl+A (no new window, no
+// search, no select-all there). Everywhere else these keys do what Qt does.
 class AppFilter : public QObject {
     Q_OBJECT
 public:
     explicit AppFilter(QObject *parent = nullptr);
 
-    // Right-button input is swallowed inside this widget and its descendants.
+    // Right-button input and the three keys are swallowed inside this widget and its
+    // descendants.
     void addBrowser(QWidget *browser);
     bool isInBrowser(const QObject *receiver) const;
     static bool isBlockedShortcut(const QEvent *event);

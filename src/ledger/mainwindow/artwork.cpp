@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <algorithm>
 
 namespace ledger {
 
@@ -28,23 +29,16 @@ void drawArrow(QPainter &p, QPointF from, QPointF to) {
     p.drawPolygon(head);
 }
 
-} // namespace
-
-QPixmap paintLogo(const QSize &size, qreal dpr) {
-    QPixmap pm = blankPixmap(size, dpr);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-
-    // A gold coin with a ledger line across it.
-    const qreal d = size.height() * 0.68;
-    const QRectF coin(14, (size.height() - d) / 2, d, d);
+// A gold coin with a ledger line across it, filling `coin`.
+void drawCoin(QPainter &p, const QRectF &coin) {
+    const qreal d = coin.height();
     QRadialGradient gold(coin.center() - QPointF(d / 5, d / 5), d * 0.75);
     gold.setColorAt(0, QColor(255, 226, 120));
     gold.setColorAt(1, QColor(214, 152, 24));
-    p.setPen(QPen(QColor(160, 105, 10), 2));
+    p.setPen(QPen(QColor(160, 105, 10), std::max(1.0, d / 20)));
     p.setBrush(gold);
     p.drawEllipse(coin);
-    p.setPen(QPen(QColor(255, 250, 225), 2.5, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(QColor(255, 250, 225), std::max(1.0, d / 16), Qt::SolidLine, Qt::RoundCap));
     const QRectF inner = coin.adjusted(d * 0.28, d * 0.26, -d * 0.28, -d * 0.26);
     p.drawLine(inner.topLeft(), QPointF(inner.center().x(), inner.center().y()));
     p.drawLine(inner.topRight(), QPointF(inner.center().x(), inner.center().y()));
@@ -54,6 +48,30 @@ QPixmap paintLogo(const QSize &size, qreal dpr) {
                QPointF(inner.right() - 2, inner.center().y() + d * 0.14));
     p.drawLine(QPointF(inner.center().x(), inner.center().y()),
                QPointF(inner.center().x(), inner.bottom()));
+}
+
+} // namespace
+
+QIcon programIcon() {
+    QIcon icon;
+    for (const int side : {16, 24, 32, 48}) {
+        QPixmap pm = blankPixmap(QSize(side, side), 1.0);
+        QPainter p(&pm);
+        p.setRenderHint(QPainter::Antialiasing);
+        drawCoin(p, QRectF(0.5, 0.5, side - 1.0, side - 1.0));
+        p.end();
+        icon.addPixmap(pm);
+    }
+    return icon;
+}
+
+QPixmap paintLogo(const QSize &size, qreal dpr) {
+    QPixmap pm = blankPixmap(size, dpr);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    const qreal d = size.height() * 0.68;
+    const QRectF coin(14, (size.height() - d) / 2, d, d);
+    drawCoin(p, coin);
 
     // The name and a line under it.
     const qreal textLeft = coin.right() + 12;

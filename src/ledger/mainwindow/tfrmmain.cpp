@@ -7,6 +7,7 @@
 #include "ledger/calc/mortgagecalcpage.h"
 #include "ledger/calc/savingscalcpage.h"
 #include "ledger/core/currentuser.h"
+#include "ledger/core/formpanel.h"
 #include "ledger/core/webpane.h"
 #include "ledger/datamodule/tfrmdm.h"
 #include "ledger/mainwindow/appfilter.h"
@@ -17,6 +18,7 @@
 
 #include <QApplication>
 #include <QDateTime>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QScreen>
 #include <QTabBar>
@@ -77,6 +79,7 @@ TfrmMain::TfrmMain(WebPaneFactory webPanes, QWidget *parent)
     m_wbFunAds.widget->setPalette(left);
     ui->pnlMiddleLeft->installEventFilter(this);
     ui->tv1->viewport()->installEventFilter(this);
+    ui->tv1->installEventFilter(this);
     buildTree();
     connect(ui->tv1, &QTreeWidget::currentItemChanged, this, &TfrmMain::showTreePage);
     connect(ui->tv1, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem *item) {
@@ -152,6 +155,9 @@ void TfrmMain::buildTree() {
 void TfrmMain::FormCreate() {
     resize(970, 670);
     ui->PageControl1->tabBar()->hide();
+    // Its hidden tabs never take the focus.
+    ui->PageControl1->setFocusPolicy(Qt::NoFocus);
+    ui->PageControl1->tabBar()->setFocusPolicy(Qt::NoFocus);
     setTreePosition();
     ui->tv1->setCurrentItem(ui->tv1->topLevelItem(0)->child(0));
     showPage(HomePage);
@@ -193,6 +199,11 @@ bool TfrmMain::eventFilter(QObject *watched, QEvent *event) {
         setTreePosition();
     } else if (watched == ui->tv1->viewport() && event->type() == QEvent::MouseButtonPress) {
         m_currentAtPress = ui->tv1->currentItem();
+    } else if (watched == ui->tv1 && event->type() == QEvent::KeyPress &&
+               static_cast<QKeyEvent *>(event)->key() == Qt::Key_Tab) {
+        // Tab goes from the tree into the page shown, not into the pane under the tree.
+        if (FormPanel::focusFirstControl(ui->PageControl1->currentWidget()))
+            return true;
     }
     return QMainWindow::eventFilter(watched, event);
 }

@@ -2,25 +2,17 @@
 #include "ledger/mainwindow/tfrmmain.h"
 
 #include "ledger/accounts/bankpage.h"
+#include "ledger/core/formtools.h"
 #include "ledger/loans/loanpage.h"
 #include "ledger/records/inoutpage.h"
 #include "ledger/transfers/transferpage.h"
 #include "ui_tfrmmain.h"
 
-#include <QRadioButton>
 #include <QStackedWidget>
-#include <QVBoxLayout>
 
 namespace ledger {
 
 namespace {
-
-void placePage(QWidget *sheet, QWidget *page) {
-    auto *layout = sheet->layout() ? sheet->layout() : new QVBoxLayout(sheet);
-    layout->setContentsMargins(0, 0, 0, 0);
-    page->setParent(sheet);
-    layout->addWidget(page);
-}
 
 RecordPage *pageOn(QWidget *sheet) {
     return sheet->findChild<RecordPage *>();
@@ -29,12 +21,12 @@ RecordPage *pageOn(QWidget *sheet) {
 } // namespace
 
 void TfrmMain::createRecordPages() {
-    placePage(ui->tbsIncome, new InOutPage(InOutKind::income()));
-    placePage(ui->tbsOut, new InOutPage(InOutKind::expense()));
+    placeOnSheet(ui->tbsIncome, new InOutPage(InOutKind::income()));
+    placeOnSheet(ui->tbsOut, new InOutPage(InOutKind::expense()));
     // Qualified: the page indexes BankPage and TransferPage hide the class names here.
-    placePage(ui->tbsBank, new ledger::BankPage);
-    placePage(ui->tbsTransfer, new ledger::TransferPage);
-    placePage(ui->tbsBorrow, new LoanPage);
+    placeOnSheet(ui->tbsBank, new ledger::BankPage);
+    placeOnSheet(ui->tbsTransfer, new ledger::TransferPage);
+    placeOnSheet(ui->tbsBorrow, new LoanPage);
 }
 
 void TfrmMain::openRecordPage(int pageIndex) {
@@ -51,8 +43,7 @@ void TfrmMain::openRecordPage(int pageIndex) {
         page->pages()->setCurrentIndex(0);
     }
     if (auto *bank = qobject_cast<ledger::BankPage *>(page)) {
-        bank->findChild<QRadioButton *>(QStringLiteral("rdb_bank_valid"))->setChecked(true);
-        bank->showList();
+        bank->showValid();
         return;
     }
     // This month, or everything when the month has no rows.

@@ -2,6 +2,7 @@
 
 #include "ledger/core/comboitems.h"
 #include "ledger/core/dbguard.h"
+#include "ledger/core/formpanel.h"
 #include "ledger/core/prompter.h"
 #include "ledger/core/standardicons.h"
 #include "ledger/data/lookuplists.h"
@@ -11,7 +12,6 @@
 #include <QComboBox>
 #include <QFont>
 #include <QHeaderView>
-#include <QSignalBlocker>
 #include <QStringListModel>
 #include <QStyle>
 
@@ -19,8 +19,6 @@ namespace ledger {
 
 namespace {
 
-const QString kCash = QStringLiteral("现金");
-const QString kFundsType = QStringLiteral("FundsType");
 const QString kPrompt = QStringLiteral("输入新项：    ");
 
 // Leading and trailing blanks and control characters removed.
@@ -83,15 +81,16 @@ TfrmParam::TfrmParam(QWidget *parent)
 
 TfrmParam::~TfrmParam() = default;
 
-void TfrmParam::showParamEditor(QComboBox *combo, const QString &listName, QWidget *parent) {
+void TfrmParam::showParamEditor(QComboBox *combo, const QString &listName, QWidget *parent,
+                                const std::function<void()> &refill) {
     TfrmParam editor(parent);
-    editor.setTarget(combo, listName);
+    editor.setTarget(combo, listName, refill);
     editor.exec();
 }
 
 QString TfrmParam::canonicalListName(const QString &listName) {
     static const QStringList names = {QStringLiteral("StaffName"), QStringLiteral("IncomeType"),
-                                      QStringLiteral("OutType"), kFundsType,
+                                      QStringLiteral("OutType"), LookupLists::fundsTypeList(),
                                       QStringLiteral("CardCompany")};
     for (const QString &name : names) {
         if (name.compare(listName, Qt::CaseInsensitive) == 0)
@@ -100,8 +99,10 @@ QString TfrmParam::canonicalListName(const QString &listName) {
     return listName;
 }
 
-void TfrmParam::setTarget(QComboBox *combo, const QString &listName) {
+void TfrmParam::setTarget(QComboBox *combo, const QString &listName,
+                          const std::function<void()> &refill) {
     m_combo = combo;
+    m_refill = refill;
     ui->lblFunId->setText(combo ? combo->objectName() : QString());
     ui->lblKeyname->setText(canonicalListName(listName));
 }
@@ -117,10 +118,11 @@ void TfrmParam::FormShow() {
     m_listName = ui->lblKeyname->text();
     QStringList entries;
     if (isFundsTypeList())
-        entries.append(kCash);
+        entries.append(LookupLists::cashEntry());
     guardDb("list editor load",
             [&] { entries.append(LookupLists(ledgerDb()).values(m_listName)); });
     m_entries->setStringList(entries);
+    ui->lvList->setFocus(Qt::OtherFocusReason);
 }
 
 QStringList TfrmParam::entries() const {
@@ -141,11 +143,11 @@ void TfrmParam::selectRow(int row) {
 }
 
 bool TfrmParam::isFundsTypeList() const {
-    return m_listName == kFundsType;
+    return m_listName == LookupLists::fundsTypeList();
 }
 
 bool TfrmParam::isCashRow(int row) const {
-    return isFundsTypeList() && m_entries->index(row).data().toString() == kCash;
+    return isFundsTypeList() && m_entries->index(row).data().toString() == LookupLists::cashEntry();
 }
 
 void TfrmParam::appendRow(const QString &text) {
@@ -264,21 +266,17 @@ void TfrmParam::refillCombo() {
     if (!m_combo)
         return;
     guardDb("list editor refill", [this] {
-        const QStringList values = LookupLists(ledgerDb()).values(m_listName);
-        if (!isFundsTypeList()) {
-            fillComboItems(m_combo, values, true, false);
-            return;
-        }
-        const QString text = m_combo->currentText();
-        {
-            const QSignalBlocker blocker(m_combo.data());
-            m_combo->clear();
-            m_combo->addItem(kCash);
-            m_combo->setCurrentIndex(-1);
-            m_combo->setEditText(text);
-        }
-        fillComboItems(m_combo, values, false, false);
+        if (m_refill)
+            m_refill();
+        else
+            fillComboItems(m_combo, LookupLists(ledgerDb()).values(m_listName), true, false);
     });
+}
+
+void TfrmParam::keyPressEvent(QKeyEvent *event) {
+    // Enter acts on the focused button, never on the dialog's default one behind it.
+    if (!FormPanel::pressFocusedButton(event, this))
+        QDialog::keyPressEvent(event);
 }
 
 void TfrmParam::btnCancelClick() {

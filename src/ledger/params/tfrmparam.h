@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QPointer>
 #include <QStringList>
+#include <functional>
 #include <memory>
 
 class QComboBox;
@@ -22,12 +23,15 @@ public:
     explicit TfrmParam(QWidget *parent = nullptr);
     ~TfrmParam() override;
 
-    // Opens the editor modally for the list and refills the combo after a save.
-    static void showParamEditor(QComboBox *combo, const QString &listName, QWidget *parent);
+    // Opens the editor modally for the list. After a save the combo is refilled by refill, as
+    // its page fills it; without one it gets the list's entries.
+    static void showParamEditor(QComboBox *combo, const QString &listName, QWidget *parent,
+                                const std::function<void()> &refill = {});
     // The stored spelling of a list name ("staffname" -> "StaffName"); unknown names as given.
     static QString canonicalListName(const QString &listName);
 
-    void setTarget(QComboBox *combo, const QString &listName);
+    void setTarget(QComboBox *combo, const QString &listName,
+                   const std::function<void()> &refill = {});
     QString listName() const { return m_listName; }
     // Entry texts in the order they will be saved.
     QStringList entries() const;
@@ -48,6 +52,7 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     bool isFundsTypeList() const;
@@ -60,6 +65,7 @@ private:
     std::unique_ptr<Ui::TfrmParam> ui;
     QStringListModel *m_entries;
     QPointer<QComboBox> m_combo;
+    std::function<void()> m_refill;
     QString m_listName;
     bool m_loaded = false;
 };

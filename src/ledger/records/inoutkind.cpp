@@ -3,35 +3,13 @@
 namespace ledger {
 
 InOutKind InOutKind::income() {
-    return {
+    InOutKind kind{
         .myType = 1,
         .word = QStringLiteral("in"),
-        .names = {.pageControl = QStringLiteral("pclIncome"),
-                  .queryCaption = QStringLiteral("收入信息查询"),
-                  .editCaption = QStringLiteral("收入信息维护"),
-                  .addButton = QStringLiteral("sbtn_in_Add"),
-                  .editButton = QStringLiteral("sbtn_in_Edit"),
-                  .deleteButton = QStringLiteral("sbtn_In_del"),
-                  .list = QStringLiteral("lv_in"),
-                  .countLabel = QStringLiteral("lbl_in_recordcount"),
-                  .sumLabel = QStringLiteral("lbl_in_sum"),
-                  .csvButton = QStringLiteral("sbtn_income_cvs"),
-                  .idLabel = QStringLiteral("lbl_in_id"),
-                  .continueBox = QStringLiteral("ckb_in_continue"),
-                  .submitButton = QStringLiteral("btn_in_Submit"),
-                  .cancelButton = QStringLiteral("btn_in_Cancel")},
+        .names = RecordPageNames::forWord(QStringLiteral("in"), QStringLiteral("pclIncome"),
+                                          QStringLiteral("收入信息查询"),
+                                          QStringLiteral("收入信息维护")),
         .staffCombo = QStringLiteral("cbb_In_staffname"),
-        .projectCombo = QStringLiteral("cbb_in_ProjectName"),
-        .amountEdit = QStringLiteral("edt_in_FundsNum"),
-        .dateEdit = QStringLiteral("dtp_in_EventDate"),
-        .fundsTypeCombo = QStringLiteral("cbb_in_FundsType"),
-        .accountCombo = QStringLiteral("cbb_in_Account"),
-        .memo = QStringLiteral("mm_in_Memo"),
-        .accountMust = QStringLiteral("lbl_in_account_must"),
-        .staffButton = QStringLiteral("sbtn_in_StaffName_mgn"),
-        .projectButton = QStringLiteral("sbtn_in_ProjectName_mgn"),
-        .fundsTypeButton = QStringLiteral("sbtn_in_fundstype_mgn"),
-        .accountButton = QStringLiteral("sbtn_in_account_mgn"),
         .staffLabel = QStringLiteral("收入者："),
         .projectLabel = QStringLiteral("收入来源："),
         .amountLabel = QStringLiteral("收入金额："),
@@ -49,38 +27,22 @@ InOutKind InOutKind::income() {
         .zeroMessage = QStringLiteral("收入金额不能为0。"),
         .fundsTypeMessage = QStringLiteral("请选择收入形式。"),
     };
+    // The names off the page word's pattern.
+    kind.names.editButton = QStringLiteral("sbtn_in_Edit");
+    kind.names.deleteButton = QStringLiteral("sbtn_In_del");
+    kind.names.csvButton = QStringLiteral("sbtn_income_cvs");
+    kind.names.cancelButton = QStringLiteral("btn_in_Cancel");
+    return kind;
 }
 
 InOutKind InOutKind::expense() {
-    return {
+    InOutKind kind{
         .myType = -1,
         .word = QStringLiteral("out"),
-        .names = {.pageControl = QStringLiteral("pclOut"),
-                  .queryCaption = QStringLiteral("支出信息查询"),
-                  .editCaption = QStringLiteral("支出信息维护"),
-                  .addButton = QStringLiteral("sbtn_out_Add"),
-                  .editButton = QStringLiteral("sbtn_out_Edit"),
-                  .deleteButton = QStringLiteral("sbtn_out_del"),
-                  .list = QStringLiteral("lv_out"),
-                  .countLabel = QStringLiteral("lbl_out_recordcount"),
-                  .sumLabel = QStringLiteral("lbl_out_sum"),
-                  .csvButton = QStringLiteral("sbtn_out_cvs"),
-                  .idLabel = QStringLiteral("lbl_out_id"),
-                  .continueBox = QStringLiteral("ckb_out_continue"),
-                  .submitButton = QStringLiteral("btn_out_Submit"),
-                  .cancelButton = QStringLiteral("btn_out_Cancel")},
+        .names = RecordPageNames::forWord(QStringLiteral("out"), QStringLiteral("pclOut"),
+                                          QStringLiteral("支出信息查询"),
+                                          QStringLiteral("支出信息维护")),
         .staffCombo = QStringLiteral("cbb_out_staffname"),
-        .projectCombo = QStringLiteral("cbb_out_ProjectName"),
-        .amountEdit = QStringLiteral("edt_out_FundsNum"),
-        .dateEdit = QStringLiteral("dtp_out_EventDate"),
-        .fundsTypeCombo = QStringLiteral("cbb_out_FundsType"),
-        .accountCombo = QStringLiteral("cbb_out_Account"),
-        .memo = QStringLiteral("mm_out_Memo"),
-        .accountMust = QStringLiteral("lbl_out_account_must"),
-        .staffButton = QStringLiteral("sbtn_out_StaffName_mgn"),
-        .projectButton = QStringLiteral("sbtn_out_ProjectName_mgn"),
-        .fundsTypeButton = QStringLiteral("sbtn_out_fundstype_mgn"),
-        .accountButton = QStringLiteral("sbtn_out_account_mgn"),
         .staffLabel = QStringLiteral("支出者："),
         .projectLabel = QStringLiteral("支出项目："),
         .amountLabel = QStringLiteral("支出金额："),
@@ -98,6 +60,9 @@ InOutKind InOutKind::expense() {
         .zeroMessage = QStringLiteral("支出金额不能为0。"),
         .fundsTypeMessage = QStringLiteral("请选择支出形式。"),
     };
+    kind.names.editButton = QStringLiteral("sbtn_out_Edit");
+    kind.names.cancelButton = QStringLiteral("btn_out_Cancel");
+    return kind;
 }
 
 } // namespace ledger

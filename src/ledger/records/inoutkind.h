@@ -11,10 +11,7 @@ struct InOutKind {
     int myType = 1;
     QString word; // "in" / "out"
     RecordPageNames names;
-    // Component names of the maintenance page.
-    QString staffCombo, projectCombo, amountEdit, dateEdit, fundsTypeCombo, accountCombo, memo;
-    QString accountMust;
-    QString staffButton, projectButton, fundsTypeButton, accountButton;
+    QString staffCombo; // cbb_In_staffname: the one name off the page word's pattern
     // Captions of the fields.
     QString staffLabel, projectLabel, amountLabel, dateLabel, fundsTypeLabel;
     QStringList listCaptions; // "编号" first
@@ -22,6 +19,9 @@ struct InOutKind {
     QString totalPrefix;
     // Messages of the save checks.
     QString staffMessage, projectMessage, amountMessage, zeroMessage, fundsTypeMessage;
+
+    // A component name of the page: the pattern with the page word for %1.
+    QString name(const char *pattern) const { return QString::fromLatin1(pattern).arg(word); }
 
     static InOutKind income();
     static InOutKind expense();

@@ -3,131 +3,73 @@
 #include "ledger/app/datetext.h"
 #include "ledger/app/paths.h"
 #include "ledger/core/comboitems.h"
-#include "ledger/core/currentuser.h"
-#include "ledger/core/dbguard.h"
+#include "ledger/core/datefield.h"
+#include "ledger/core/formtools.h"
 #include "ledger/core/moneytext.h"
 #include "ledger/data/cards.h"
-#include "ledger/data/db.h"
 #include "ledger/data/inoutrecords.h"
 #include "ledger/data/lookuplists.h"
 #include "ledger/datamodule/tfrmdm.h"
-#include "ledger/params/tfrmparam.h"
-#include "ledger/records/amountfilter.h"
+#include "ledger/records/paymentfields.h"
+#include "ledger/records/recordform.h"
 
 #include <QComboBox>
-#include <QDateEdit>
-#include <QGridLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
-#include <QSignalBlocker>
-#include <QToolButton>
 
 namespace ledger {
+
+namespace {
+
+const QString kStaffList = QStringLiteral("StaffName");
+
+} // namespace
 
 InOutPage::InOutPage(const InOutKind &kind, QWidget *parent)
     : RecordPage(kind.names, parent), m_kind(kind) {
     createPeriodRadios(kind.word);
     setListColumns(kind.listCaptions, {0, 60, 100, 65, 65, 70, 140, 400});
-    buildFields();
-}
-
-void InOutPage::buildFields() {
-    QWidget *box = form()->parentWidget();
-    const QString editHint = QStringLiteral("编辑下拉列表");
-
-    m_staff = makeCombo(m_kind.staffCombo);
-    addFormRow(m_kind.staffLabel, m_staff, true);
-    auto *staffButton = addListButton(m_staff, m_kind.staffButton, editHint);
-
-    m_project = makeCombo(m_kind.projectCombo);
-    addFormRow(m_kind.projectLabel, m_project, true);
-    auto *projectButton = addListButton(m_project, m_kind.projectButton, editHint);
-
-    m_amount = new QLineEdit(box);
-    m_amount->setObjectName(m_kind.amountEdit);
-    installAmountFilter(m_amount);
-    addFormRow(m_kind.amountLabel, m_amount, true, new QLabel(QStringLiteral("元"), box));
-
-    m_date = addDateRow(m_kind.dateLabel, m_kind.dateEdit);
-
-    m_fundsType = makeCombo(m_kind.fundsTypeCombo);
-    addFormRow(m_kind.fundsTypeLabel, m_fundsType, true);
-    auto *fundsTypeButton = addListButton(m_fundsType, m_kind.fundsTypeButton, editHint);
-
-    m_account = makeCombo(m_kind.accountCombo);
-    m_accountMust = addFormRow(QStringLiteral("金融账户："), m_account, true);
-    m_accountMust->setObjectName(m_kind.accountMust);
-    auto *accountButton =
-        addListButton(m_account, m_kind.accountButton, QStringLiteral("刷新列表"));
-
-    m_memo = addMemoRow(m_kind.memo);
-
-    watchPaymentForm(m_fundsType, [this] { fundsTypeChange(); });
-    connect(staffButton, &QToolButton::clicked, this,
-            [this] { openListEditor(m_staff, QStringLiteral("staffname")); });
-    connect(projectButton, &QToolButton::clicked, this,
-            [this] { openListEditor(m_project, m_kind.projectList); });
-    connect(fundsTypeButton, &QToolButton::clicked, this,
-            [this] { openListEditor(m_fundsType, QStringLiteral("FundsType")); });
-    connect(accountButton, &QToolButton::clicked, this, &InOutPage::fundsTypeChange);
-}
-
-void InOutPage::openListEditor(QComboBox *combo, const QString &listName) {
-    TfrmParam::showParamEditor(combo, listName, window());
-}
-
-void InOutPage::fundsTypeChange() {
-    applyAccountRule(m_fundsType, m_account, m_accountMust);
+    RecordForm *f = form();
+    m_staff = f->addCombo(kind.staffCombo, kind.staffLabel);
+    f->addListEditor(m_staff, kind.name("sbtn_%1_StaffName_mgn"), QStringLiteral("staffname"));
+    m_project = f->addCombo(kind.name("cbb_%1_ProjectName"), kind.projectLabel);
+    f->addListEditor(m_project, kind.name("sbtn_%1_ProjectName_mgn"), kind.projectList);
+    m_amount = f->addEdit(kind.name("edt_%1_FundsNum"), kind.amountLabel, true);
+    m_date = f->addDate(kind.name("dtp_%1_EventDate"), kind.dateLabel);
+    m_payment = new PaymentFields(
+        f, {kind.name("cbb_%1_FundsType"), kind.fundsTypeLabel, kind.name("sbtn_%1_fundstype_mgn"),
+            kind.name("cbb_%1_Account"), QStringLiteral("金融账户："),
+            kind.name("lbl_%1_account_must"), kind.name("sbtn_%1_account_mgn")});
+    m_memo = f->addMemo(kind.name("mm_%1_Memo"));
 }
 
 std::unique_ptr<RecordSource> InOutPage::recordSource() const {
     return std::make_unique<InOutRecords>(ledgerDb(), m_kind.myType);
 }
 
-void InOutPage::fillLookupLists() {
-    fillLookupList(m_staff, QStringLiteral("StaffName"));
-    fillLookupList(m_project, m_kind.projectList);
-}
-
-void InOutPage::stateRoutine(Mode mode, qint64 key) {
-    if (mode == Mode::Add) {
-        fillLookupLists();
-        fillFundsTypes(m_fundsType);
-        m_amount->clear();
-        m_date->setDisplayFormat(QLatin1String(kDateFmt));
-        m_date->setDate(today());
-        m_memo->clear();
-        fundsTypeChange();
-        idLabel()->clear();
-        submitButton()->setEnabled(true);
-        showEditPage();
-        m_staff->setFocus(Qt::OtherFocusReason);
-        return;
+bool InOutPage::stateRoutine(Mode mode, qint64 key) {
+    InOutRecord record;
+    if (mode != Mode::Add) {
+        const std::optional<InOutRecord> stored = InOutRecords(ledgerDb(), m_kind.myType).load(key);
+        if (!stored)
+            return false;
+        record = *stored;
     }
-    const std::optional<InOutRecord> record = InOutRecords(ledgerDb(), m_kind.myType).load(key);
-    if (!record)
-        return;
-    fillLookupLists();
-    setComboText(m_staff, record->staffName);
-    setComboText(m_project, record->projectName);
-    m_amount->setText(numberText(record->fundsNum));
-    resetFundsTypes(m_fundsType);
-    fillComboItems(m_fundsType, Cards(ledgerDb()).validFundsTypes(), false, false);
-    setComboText(m_fundsType, record->fundsType);
-    fundsTypeChange();
-    setComboText(m_account, record->account);
-    m_date->setDate(parseDateTime(record->eventDate).date());
-    m_memo->setPlainText(record->memo);
-    showEditPage();
-    if (mode == Mode::Browse) {
-        submitButton()->setEnabled(false);
-        idLabel()->clear();
-    } else {
-        submitButton()->setEnabled(true);
-        idLabel()->setText(QString::number(key));
-    }
+    const LookupLists lists(ledgerDb());
+    fillComboItems(m_staff, lists.values(kStaffList), true, false);
+    setComboText(m_staff, record.staffName);
+    fillComboItems(m_project, lists.values(m_kind.projectList), true, false);
+    setComboText(m_project, record.projectName);
+    m_amount->setText(mode == Mode::Add ? QString() : numberText(record.fundsNum));
+    // A stored record is offered the forms of the accounts in use, a new one the list.
+    if (mode == Mode::Add)
+        m_payment->offerListedForms();
+    else
+        m_payment->offerForms(Cards(ledgerDb()).validFundsTypes());
+    m_payment->showRecord(record.fundsType, record.account);
+    m_date->setDate(mode == Mode::Add ? today() : parseDateTime(record.eventDate).date());
+    m_memo->setPlainText(record.memo);
+    return true;
 }
 
 bool InOutPage::readFields(InOutRecord *record) {
@@ -141,12 +83,12 @@ bool InOutPage::readFields(InOutRecord *record) {
         return rejectField(m_kind.amountMessage, m_amount);
     if (record->fundsNum == 0)
         return rejectField(m_kind.zeroMessage, m_amount);
-    record->fundsType = trimmedText(m_fundsType);
+    record->fundsType = m_payment->form();
     if (record->fundsType.isEmpty())
-        return rejectField(m_kind.fundsTypeMessage, m_fundsType);
-    record->account = trimmedText(m_account);
-    if (needsAccount(m_fundsType) && record->account.isEmpty())
-        return rejectField(QStringLiteral("请选择金融账户。"), m_account);
+        return rejectField(m_kind.fundsTypeMessage, m_payment->formCombo());
+    record->account = m_payment->account();
+    if (m_payment->needsAccount() && record->account.isEmpty())
+        return rejectField(QStringLiteral("请选择金融账户。"), m_payment->accountCombo());
     record->memo = m_memo->toPlainText();
     record->eventDate = m_date->date().toString(QLatin1String(kDateFmt));
     return true;
@@ -156,14 +98,14 @@ void InOutPage::submitClick() {
     InOutRecord record;
     if (!readFields(&record))
         return;
-    finishSave(guardDb("record save", [&] {
-        InOutRecords records(ledgerDb(), m_kind.myType);
-        qint64 key = 0;
-        if (editingKey(&key))
-            records.update(key, record);
+    saveRecord([&](Db &db) {
+        InOutRecords records(db, m_kind.myType);
+        if (const std::optional<qint64> key = editKey())
+            records.update(*key, record);
         else
             records.insert(record, currentUserId);
-    }));
+        return true;
+    });
 }
 
 } // namespace ledger

@@ -4,13 +4,13 @@
 #include "ledger/records/recordpage.h"
 
 class QComboBox;
-class QDateEdit;
-class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 
 namespace ledger {
 
+class DateField;
+class PaymentFields;
 struct InOutRecord;
 
 // The income page and its expense twin: rows of kx_InAndOut with myType 1 or -1.
@@ -21,30 +21,23 @@ public:
 
     const InOutKind &kind() const { return m_kind; }
     void submitClick() override;
-    // Payment-form change: the account combo rule.
-    void fundsTypeChange();
 
 protected:
     std::unique_ptr<RecordSource> recordSource() const override;
     QString totalPrefix() const override { return m_kind.totalPrefix; }
-    void stateRoutine(Mode mode, qint64 key) override;
+    bool stateRoutine(Mode mode, qint64 key) override;
 
 private:
-    void buildFields();
-    void fillLookupLists();
     // The maintenance page's fields, checked in order; false (after the message) on the first
     // field that fails.
     bool readFields(InOutRecord *record);
-    void openListEditor(QComboBox *combo, const QString &listName);
 
     InOutKind m_kind;
     QComboBox *m_staff = nullptr;
     QComboBox *m_project = nullptr;
     QLineEdit *m_amount = nullptr;
-    QDateEdit *m_date = nullptr;
-    QComboBox *m_fundsType = nullptr;
-    QComboBox *m_account = nullptr;
-    QLabel *m_accountMust = nullptr;
+    DateField *m_date = nullptr;
+    PaymentFields *m_payment = nullptr;
     QPlainTextEdit *m_memo = nullptr;
 };
 

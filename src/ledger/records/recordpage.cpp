@@ -1,31 +1,22 @@
 #include "ledger/records/recordpage.h"
 
-#include "ledger/core/comboitems.h"
 #include "ledger/core/dbguard.h"
-#include "ledger/core/fieldstyle.h"
+#include "ledger/core/formpanel.h"
+#include "ledger/core/formtools.h"
 #include "ledger/core/moneytext.h"
 #include "ledger/core/prompter.h"
 #include "ledger/core/standardicons.h"
-#include "ledger/data/cards.h"
-#include "ledger/data/lookuplists.h"
 #include "ledger/datamodule/tfrmdm.h"
 #include "ledger/records/csvexport.h"
+#include "ledger/records/recordform.h"
 #include "ledger/records/recordlist.h"
 #include "ledger/records/recordlistmodel.h"
 
-#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QComboBox>
-#include <QDateEdit>
-#include <QEvent>
-#include <QFocusEvent>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -38,9 +29,6 @@ namespace ledger {
 
 namespace {
 
-const char kListButtonProperty[] = "listButton";
-const char kFormRowProperty[] = "formRow";
-
 QToolButton *makeToolButton(const QString &name, const QString &caption,
                             QStyle::StandardPixmap icon, QWidget *parent) {
     auto *button = new QToolButton(parent);
@@ -50,10 +38,6 @@ QToolButton *makeToolButton(const QString &name, const QString &caption,
     button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     button->setAutoRaise(true);
     return button;
-}
-
-bool isInside(const QWidget *widget, const QWidget *container) {
-    return widget && (widget == container || container->isAncestorOf(widget));
 }
 
 } // namespace
@@ -92,8 +76,8 @@ void RecordPage::buildQueryPage(const RecordPageNames &names) {
     auto *actions = new QGroupBox(page);
     auto *actionRow = new QHBoxLayout(actions);
     actionRow->setContentsMargins(6, 2, 6, 2);
-    auto *add = makeToolButton(names.addButton, QStringLiteral("添加"),
-                               QStyle::SP_FileDialogNewFolder, actions);
+    auto *add = m_addButton = makeToolButton(names.addButton, QStringLiteral("添加"),
+                                             QStyle::SP_FileDialogNewFolder, actions);
     auto *edit = makeToolButton(names.editButton, QStringLiteral("修改"),
                                 QStyle::SP_FileDialogDetailedView, actions);
     auto *del =
@@ -101,6 +85,7 @@ void RecordPage::buildQueryPage(const RecordPageNames &names) {
     actionRow->addWidget(add);
     actionRow->addWidget(edit);
     actionRow->addWidget(del);
+    m_actions = actionRow;
     m_toolBar->addWidget(actions);
     m_toolBar->addStretch(1);
     layout->addLayout(m_toolBar);
@@ -136,7 +121,7 @@ void RecordPage::buildQueryPage(const RecordPageNames &names) {
 }
 
 void RecordPage::buildEditPage(const RecordPageNames &names) {
-    auto *page = new QWidget(m_pages);
+    auto *page = new FormPanel(m_pages);
     page->setWindowTitle(names.editCaption);
     auto *layout = new QVBoxLayout(page);
     layout->setContentsMargins(12, 12, 12, 12);
@@ -144,39 +129,34 @@ void RecordPage::buildEditPage(const RecordPageNames &names) {
     auto *row = new QHBoxLayout;
     auto *box = new QGroupBox(names.editCaption, page);
     box->setMaximumWidth(620);
-    m_form = new QGridLayout(box);
-    m_form->setHorizontalSpacing(6);
-    m_form->setVerticalSpacing(8);
-    m_form->setColumnMinimumWidth(1, 260);
-    m_form->setColumnStretch(1, 1);
+    m_form = new RecordForm(box);
     row->addWidget(box, 1);
     row->addStretch(0);
     layout->addLayout(row);
 
-    auto *buttons = new QHBoxLayout;
     m_idLabel = new QLabel(page);
     m_idLabel->setObjectName(names.idLabel);
     m_idLabel->hide();
+    auto *buttons = new QHBoxLayout;
     m_continue = new QCheckBox(QStringLiteral("连续添加"), page);
     m_continue->setObjectName(names.continueBox);
+    // Hidden or shown, the box keeps its place: the buttons beside it never move.
+    keepPlaceWhenHidden(m_continue);
     m_submit = new QPushButton(QStringLiteral("保存"), page);
     m_submit->setObjectName(names.submitButton);
-    auto *cancel = new QPushButton(QStringLiteral("取消"), page);
-    cancel->setObjectName(names.cancelButton);
-    m_submit->setAutoDefault(false);
-    cancel->setAutoDefault(false);
-    buttons->addWidget(m_idLabel);
+    m_cancel = new QPushButton(QStringLiteral("取消"), page);
+    m_cancel->setObjectName(names.cancelButton);
     buttons->addWidget(m_continue);
     buttons->addSpacing(24);
     buttons->addWidget(m_submit);
-    buttons->addWidget(cancel);
+    buttons->addWidget(m_cancel);
     buttons->addStretch(1);
     layout->addLayout(buttons);
     layout->addStretch(1);
     m_pages->addWidget(page);
 
     connect(m_submit, &QPushButton::clicked, this, [this] { submitClick(); });
-    connect(cancel, &QPushButton::clicked, this, &RecordPage::cancelClick);
+    connect(m_cancel, &QPushButton::clicked, this, &RecordPage::cancelClick);
 }
 
 std::optional<QDate> RecordPage::periodStart(Period period, const QDate &today) {
@@ -193,39 +173,59 @@ std::optional<QDate> RecordPage::periodStart(Period period, const QDate &today) 
     return std::nullopt;
 }
 
+QToolButton *RecordPage::addActionButton(const QString &name, const QString &caption,
+                                         QStyle::StandardPixmap icon) {
+    QToolButton *button = makeToolButton(name, caption, icon, m_actions->parentWidget());
+    m_actions->addWidget(button);
+    return button;
+}
+
 void RecordPage::setListColumns(const QStringList &captions, const QList<int> &widths) {
     m_list->setColumns(captions, widths);
 }
 
-void RecordPage::createPeriodRadios(const QString &word) {
-    auto *group = new QGroupBox(this);
-    auto *row = new QHBoxLayout(group);
+QButtonGroup *RecordPage::addRadioGroup(const QList<std::pair<QString, QString>> &radios,
+                                        int checked) {
+    auto *box = new QGroupBox(this);
+    auto *row = new QHBoxLayout(box);
     row->setContentsMargins(6, 2, 6, 2);
-    m_periods = new QButtonGroup(this);
-    static const struct {
-        const char *suffix;
-        const char *caption;
-        Period period;
-    } radios[] = {{"today", "显示今日数据", Period::Today},
-                  {"month", "显示本月数据", Period::Month},
-                  {"year", "显示本年数据", Period::Year},
-                  {"all", "显示全部数据", Period::All}};
-    for (const auto &r : radios) {
-        auto *radio = new QRadioButton(QString::fromUtf8(r.caption), group);
-        radio->setObjectName(QStringLiteral("rdb_%1_%2").arg(word, QLatin1String(r.suffix)));
-        m_periods->addButton(radio, int(r.period));
+    auto *group = new QButtonGroup(this);
+    for (const auto &[name, caption] : radios) {
+        auto *radio = new QRadioButton(caption, box);
+        radio->setObjectName(name);
+        group->addButton(radio, int(group->buttons().size()));
         row->addWidget(radio);
-        // Checking a radio in code reloads the list as a click does.
-        connect(radio, &QRadioButton::toggled, this, [this](bool on) {
-            if (on)
-                showList();
-        });
     }
     {
-        const QSignalBlocker blocker(m_periods->button(int(Period::Month)));
-        m_periods->button(int(Period::Month))->setChecked(true);
+        const QSignalBlocker blocker(group->button(checked));
+        group->button(checked)->setChecked(true);
     }
-    m_toolBar->insertWidget(1, group);
+    // Checking a radio in code reloads the list as a click does.
+    connect(group, &QButtonGroup::idToggled, this, [this](int, bool on) {
+        if (on)
+            showList();
+    });
+    m_toolBar->insertWidget(1, box);
+    return group;
+}
+
+void RecordPage::selectRadio(QButtonGroup *group, int id) {
+    QAbstractButton *radio = group ? group->button(id) : nullptr;
+    if (!radio || radio->isChecked())
+        showList();
+    else
+        radio->setChecked(true);
+}
+
+void RecordPage::createPeriodRadios(const QString &word) {
+    const auto radio = [&word](const char *suffix, const char *caption) {
+        return std::pair(QStringLiteral("rdb_%1_%2").arg(word, QLatin1String(suffix)),
+                         QString::fromUtf8(caption));
+    };
+    // In the order of Period.
+    m_periods = addRadioGroup({radio("today", "显示今日数据"), radio("month", "显示本月数据"),
+                               radio("year", "显示本年数据"), radio("all", "显示全部数据")},
+                              int(Period::Month));
 }
 
 RecordPage::Period RecordPage::period() const {
@@ -235,11 +235,7 @@ RecordPage::Period RecordPage::period() const {
 }
 
 void RecordPage::selectPeriod(Period period) {
-    QAbstractButton *radio = m_periods ? m_periods->button(int(period)) : nullptr;
-    if (!radio || radio->isChecked())
-        showList();
-    else
-        radio->setChecked(true);
+    selectRadio(m_periods, int(period));
 }
 
 void RecordPage::showCurrentPeriod() {
@@ -285,7 +281,20 @@ void RecordPage::showList() {
 void RecordPage::setState(Mode mode, qint64 key) {
     if (mode == Mode::Del)
         return;
-    guardDb("record page state", [&] { stateRoutine(mode, key); });
+    guardDb("record page state", [&] {
+        if (stateRoutine(mode, key))
+            showRecordForm(mode, key);
+    });
+}
+
+void RecordPage::showRecordForm(Mode mode, qint64 key) {
+    m_submit->setEnabled(mode != Mode::Browse);
+    m_editKey = mode == Mode::Edit ? std::optional<qint64>(key) : std::nullopt;
+    m_idLabel->setText(m_editKey ? QString::number(*m_editKey) : QString());
+    FormPanel::setTabChain(m_form->fields() + QList<QWidget *>{m_continue, m_submit, m_cancel});
+    m_pages->setCurrentIndex(1);
+    if (QWidget *first = m_form->firstField())
+        first->setFocus(Qt::OtherFocusReason);
 }
 
 void RecordPage::editClick() {
@@ -322,213 +331,8 @@ void RecordPage::exportClick() {
 
 void RecordPage::showQueryPage() {
     m_pages->setCurrentIndex(0);
-}
-
-void RecordPage::showEditPage() {
-    m_pages->setCurrentIndex(1);
-}
-
-bool RecordPage::editingKey(qint64 *key) const {
-    bool ok = false;
-    *key = m_idLabel->text().toLongLong(&ok);
-    return ok && !m_idLabel->text().isEmpty();
-}
-
-QLabel *RecordPage::addFormRow(const QString &caption, QWidget *field, bool required,
-                               QWidget *besideField) {
-    const int row = m_form->rowCount();
-    auto *label = new QLabel(caption, field->parentWidget());
-    label->setBuddy(field);
-    const bool tall = field->sizeHint().height() > 40;
-    label->setAlignment(Qt::AlignRight | (tall ? Qt::AlignTop : Qt::AlignVCenter));
-    m_form->addWidget(label, row, 0);
-    if (besideField) {
-        auto *pair = new QHBoxLayout;
-        pair->setSpacing(4);
-        pair->addWidget(field, 1);
-        pair->addWidget(besideField);
-        m_form->addLayout(pair, row, 1);
-    } else {
-        m_form->addWidget(field, row, 1);
-    }
-    field->setProperty(kFormRowProperty, row);
-    auto *must = new QLabel(QStringLiteral("*"), field->parentWidget());
-    QPalette red = must->palette();
-    red.setColor(QPalette::WindowText, Qt::red);
-    must->setPalette(red);
-    must->setAlignment(tall ? Qt::AlignLeft | Qt::AlignTop : Qt::AlignLeft | Qt::AlignVCenter);
-    QSizePolicy keep = must->sizePolicy();
-    keep.setRetainSizeWhenHidden(true);
-    must->setSizePolicy(keep);
-    must->setVisible(required);
-    m_form->addWidget(must, row, 2);
-    return must;
-}
-
-QComboBox *RecordPage::makeCombo(const QString &name) {
-    auto *combo = new QComboBox(m_form->parentWidget());
-    combo->setObjectName(name);
-    combo->setEditable(true);
-    combo->setInsertPolicy(QComboBox::NoInsert);
-    combo->setMaxVisibleItems(20);
-    return combo;
-}
-
-QDateEdit *RecordPage::addDateRow(const QString &caption, const QString &name) {
-    auto *date = new QDateEdit(m_form->parentWidget());
-    date->setObjectName(name);
-    date->setDisplayFormat(QLatin1String(kDateFmt));
-    date->setCalendarPopup(true);
-    date->setDate(today());
-    addFormRow(caption, date, true);
-    return date;
-}
-
-QPlainTextEdit *RecordPage::addMemoRow(const QString &name) {
-    auto *memo = new QPlainTextEdit(m_form->parentWidget());
-    memo->setObjectName(name);
-    memo->setTabChangesFocus(true);
-    memo->setFixedHeight(110);
-    addFormRow(QStringLiteral("备注："), memo, false);
-    return memo;
-}
-
-QToolButton *RecordPage::addListButton(QComboBox *combo, const QString &name, const QString &hint) {
-    auto *button = new QToolButton(combo->parentWidget());
-    button->setObjectName(name);
-    button->setToolTip(hint);
-    button->setAutoRaise(true);
-    button->setFocusPolicy(Qt::NoFocus);
-    button->setFixedSize(23, 21);
-    const bool refresh = hint == QStringLiteral("刷新列表");
-    button->setIcon(
-        standardIcon(this, refresh ? QStyle::SP_BrowserReload : QStyle::SP_FileDialogListView));
-    QSizePolicy keep = button->sizePolicy();
-    keep.setRetainSizeWhenHidden(true);
-    button->setSizePolicy(keep);
-    button->hide();
-    m_form->addWidget(button, combo->property(kFormRowProperty).toInt(), 3);
-    combo->setProperty(kListButtonProperty, QVariant::fromValue<QObject *>(button));
-    combo->installEventFilter(this);
-    if (combo->lineEdit())
-        combo->lineEdit()->installEventFilter(this);
-    return button;
-}
-
-bool RecordPage::eventFilter(QObject *watched, QEvent *event) {
-    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
-        QObject *object = watched;
-        auto *combo = qobject_cast<QComboBox *>(object);
-        if (!combo && object->parent())
-            combo = qobject_cast<QComboBox *>(object->parent());
-        if (combo) {
-            auto *button =
-                qobject_cast<QWidget *>(combo->property(kListButtonProperty).value<QObject *>());
-            if (button) {
-                if (event->type() == QEvent::FocusIn) {
-                    button->show();
-                } else {
-                    const auto reason = static_cast<QFocusEvent *>(event)->reason();
-                    const bool keep = reason == Qt::PopupFocusReason ||
-                                      reason == Qt::ActiveWindowFocusReason ||
-                                      isInside(QApplication::focusWidget(), combo);
-                    if (!keep)
-                        button->hide();
-                }
-            }
-        }
-    }
-    return QWidget::eventFilter(watched, event);
-}
-
-bool RecordPage::needsAccount(const QComboBox *fundsType) {
-    const QString text = fundsType->currentText().trimmed();
-    return !text.isEmpty() && fundsType->findText(text, Qt::MatchFixedString) >= 1;
-}
-
-void RecordPage::resetFundsTypes(QComboBox *combo) {
-    const QSignalBlocker blocker(combo);
-    combo->clear();
-    combo->addItem(QStringLiteral("现金"));
-    combo->setCurrentIndex(-1);
-    combo->setEditText(QString());
-}
-
-namespace {
-
-void appendLookupList(QComboBox *combo, const QString &listName, bool clearFirst) {
-    fillComboItems(combo, LookupLists(ledgerDb()).values(listName), clearFirst, false);
-}
-
-} // namespace
-
-void RecordPage::fillLookupList(QComboBox *combo, const QString &listName) {
-    appendLookupList(combo, listName, true);
-    setComboText(combo, QString());
-}
-
-void RecordPage::fillFundsTypes(QComboBox *combo) {
-    resetFundsTypes(combo);
-    appendLookupList(combo, QStringLiteral("FundsType"), false);
-    setComboText(combo, QString());
-}
-
-QString RecordPage::trimmedText(QComboBox *combo) {
-    const QString text = combo->currentText().trimmed();
-    if (text != combo->currentText()) {
-        const QSignalBlocker blocker(combo);
-        combo->setEditText(text);
-    }
-    return text;
-}
-
-void RecordPage::setComboText(QComboBox *combo, const QString &text) {
-    const QSignalBlocker blocker(combo);
-    combo->setCurrentIndex(-1);
-    combo->setEditText(text);
-}
-
-void RecordPage::setFieldLocked(QWidget *field, bool locked) {
-    ledger::setFieldLocked(field, locked);
-}
-
-void RecordPage::watchPaymentForm(QComboBox *fundsType, const std::function<void()> &rule) {
-    connect(fundsType, &QComboBox::editTextChanged, this, [rule] { rule(); });
-    QLineEdit *edit = fundsType->lineEdit();
-    connect(edit, &QLineEdit::editingFinished, this, [edit] {
-        const QString text = edit->text().trimmed();
-        if (text != edit->text())
-            edit->setText(text);
-    });
-}
-
-void RecordPage::applyAccountRule(QComboBox *fundsType, QComboBox *account, QLabel *must) {
-    // The text is looked up trimmed but left as typed: "Bank of China" keeps its blanks.
-    const QString text = fundsType->currentText().trimmed();
-    {
-        const QSignalBlocker blocker(account);
-        account->clear();
-        account->setCurrentIndex(-1);
-        account->setEditText(QString());
-    }
-    if (!needsAccount(fundsType)) {
-        setFieldLocked(account, true);
-        account->setEnabled(false);
-        must->hide();
-        return;
-    }
-    setFieldLocked(account, false);
-    account->setEnabled(true);
-    must->show();
-    guardDb("account list",
-            [&] { fillComboItems(account, Cards(ledgerDb()).validAccounts(text), true, false); });
-}
-
-bool RecordPage::rejectField(const QString &message, QWidget *field) {
-    showInfo(message);
-    if (field)
-        field->setFocus(Qt::OtherFocusReason);
-    return false;
+    // The keyboard goes on from "添加" (the form's controls are gone from sight).
+    m_addButton->setFocus(Qt::OtherFocusReason);
 }
 
 void RecordPage::saveRecord(const std::function<bool(Db &)> &save) {

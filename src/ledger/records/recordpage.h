@@ -1,29 +1,29 @@
 #pragma once
 
+#include "ledger/core/currentuser.h"
 #include "ledger/data/recordsource.h"
+#include "ledger/datamodule/tfrmdm.h"
 
 #include <QDate>
 #include <QString>
+#include <QStyle>
 #include <QWidget>
 #include <functional>
 #include <memory>
 #include <optional>
+#include <type_traits>
 
 class QButtonGroup;
 class QCheckBox;
-class QComboBox;
-class QDateEdit;
-class QGridLayout;
 class QHBoxLayout;
 class QLabel;
-class QPlainTextEdit;
 class QPushButton;
-class QRadioButton;
 class QStackedWidget;
 class QToolButton;
 
 namespace ledger {
 
+class RecordForm;
 class RecordList;
 
 // Component names of one record page (the page word differs, and so does the spelling of a
@@ -107,81 +107,84 @@ protected:
     // Turns the rows as read into the list's texts (money columns, for example); the rows
     // stay as they are unless a page says otherwise.
     virtual void formatListRows(RecordRows *rows) const { Q_UNUSED(rows); }
-    // The state routine proper; setState logs its DbError.
-    virtual void stateRoutine(Mode mode, qint64 key) = 0;
+    // Fills the maintenance page for the mode: empty fields to add, or the record of the key;
+    // false when there is no such record. setState logs its DbError.
+    virtual bool stateRoutine(Mode mode, qint64 key) = 0;
 
     // Query page pieces for subclasses.
     void setListColumns(const QStringList &captions, const QList<int> &widths);
     void createPeriodRadios(const QString &word);
-    QHBoxLayout *toolBar() const { return m_toolBar; }
+    // A group of radios (name, caption) beside the tool buttons, ids in order, one checked;
+    // checking one reloads the list.
+    QButtonGroup *addRadioGroup(const QList<std::pair<QString, QString>> &radios, int checked);
+    // Checks the radio and loads the list once.
+    void selectRadio(QButtonGroup *group, int id);
+    // A tool button after "删除".
+    QToolButton *addActionButton(const QString &name, const QString &caption,
+                                 QStyle::StandardPixmap icon);
+    // The maintenance page's fields.
+    RecordForm *form() const { return m_form; }
 
-    // Maintenance page pieces. addFormRow returns the "*" label of a required field.
-    QLabel *addFormRow(const QString &caption, QWidget *field, bool required,
-                       QWidget *besideField = nullptr);
-    QToolButton *addListButton(QComboBox *combo, const QString &name, const QString &hint);
-    QComboBox *makeCombo(const QString &name);
-    // A required "yyyy-MM-dd" date row showing today, and the optional memo row.
-    QDateEdit *addDateRow(const QString &caption, const QString &name);
-    QPlainTextEdit *addMemoRow(const QString &name);
-    QGridLayout *form() const { return m_form; }
-
-    // Account combo rule: the account list of the chosen payment form, or a locked, empty
-    // account combo for cash and forms not in the list.
-    void applyAccountRule(QComboBox *fundsType, QComboBox *account, QLabel *must);
-    // Runs rule (the account combo rule) whenever the user changes the payment form's text:
-    // typed, completed by the combo or chosen from its list. The text is trimmed when the
-    // user leaves the field, never while typing.
-    void watchPaymentForm(QComboBox *fundsType, const std::function<void()> &rule);
-    // True when the payment-form text names a listed form other than cash.
-    static bool needsAccount(const QComboBox *fundsType);
-    // Fills a payment-form combo with "现金" first; the text is left empty.
-    static void resetFundsTypes(QComboBox *combo);
-    // The entries of a lookup list ("StaffName", "FundsType", ...); the text is left empty.
-    // Throws DbError.
-    static void fillLookupList(QComboBox *combo, const QString &listName);
-    // "现金", then the "FundsType" lookup list; the text is left empty. Throws DbError.
-    static void fillFundsTypes(QComboBox *combo);
-    // The combo's text trimmed and written back.
-    static QString trimmedText(QComboBox *combo);
-    // Shows the text with no entry selected and no change signal.
-    static void setComboText(QComboBox *combo, const QString &text);
-    static void setFieldLocked(QWidget *field, bool locked);
-
-    // One failing check: its message, then the focus on the field. Always false.
-    bool rejectField(const QString &message, QWidget *field);
     // After a save ran: messages, continuous adding or back to the list, reload.
     void finishSave(bool ok);
     // Runs a save on the open ledger, then finishSave: a database error (logged) is a failed
     // save, as is a false result.
     void saveRecord(const std::function<bool(Db &)> &save);
+    // Saves a row through its table class: an update of the edited record (its key put into
+    // the row) or an insert for the logged-in user.
+    template <typename Table, typename Row> void saveRow(Row row, qint64 Row::*key) {
+        saveRecord([&](Db &db) {
+            Table table(db);
+            if (const std::optional<qint64> edited = editKey()) {
+                row.*key = *edited;
+                table.update(row);
+                return true;
+            }
+            return table.insert(row, currentUserId) > 0;
+        });
+    }
+
+    // The record a state routine shows: the stored one of the key, or a blank one (dated
+    // today) to add.
+    template <typename Table, typename Row>
+    std::optional<Row> recordFor(Mode mode, qint64 key) const {
+        if (mode != Mode::Add)
+            return Table(ledgerDb()).find(key);
+        Row blank;
+        if constexpr (std::is_same_v<decltype(blank.eventDate), QDate>)
+            blank.eventDate = today();
+        return blank;
+    }
 
     void showQueryPage();
-    void showEditPage();
-    QLabel *idLabel() const { return m_idLabel; }
     QCheckBox *continueBox() const { return m_continue; }
-    QPushButton *submitButton() const { return m_submit; }
-    // Key held by the id label; false when the label is empty (the save inserts).
-    bool editingKey(qint64 *key) const;
+    // Key of the record being edited; none when the next save inserts.
+    std::optional<qint64> editKey() const { return m_editKey; }
 
 private:
     std::optional<QDate> listedSince() const;
     void buildQueryPage(const RecordPageNames &names);
     void buildEditPage(const RecordPageNames &names);
     void exportClick();
-    bool eventFilter(QObject *watched, QEvent *event) override;
-    void updateListButton(QComboBox *combo);
+    // The end of every state routine: saving allowed unless browsing, the edited record's key
+    // kept, the maintenance page shown with the focus on its first field.
+    void showRecordForm(Mode mode, qint64 key);
 
     std::function<QDate()> m_today;
     QStackedWidget *m_pages = nullptr;
     QHBoxLayout *m_toolBar = nullptr;
+    QToolButton *m_addButton = nullptr;
+    QHBoxLayout *m_actions = nullptr;
     QButtonGroup *m_periods = nullptr;
     RecordList *m_list = nullptr;
     QLabel *m_countLabel = nullptr;
     QLabel *m_sumLabel = nullptr;
-    QGridLayout *m_form = nullptr;
-    QLabel *m_idLabel = nullptr;
+    RecordForm *m_form = nullptr;
+    QLabel *m_idLabel = nullptr; // mirrors m_editKey
+    std::optional<qint64> m_editKey;
     QCheckBox *m_continue = nullptr;
     QPushButton *m_submit = nullptr;
+    QPushButton *m_cancel = nullptr;
     int m_count = 0;
     double m_total = 0;
 };

@@ -2,14 +2,13 @@
 
 #include "ledger/records/recordpage.h"
 
-class QComboBox;
-class QDateEdit;
-class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 
 namespace ledger {
 
+class DateField;
+class PaymentFields;
 struct Transfer;
 
 // "转账": money moved between cash, payment forms and accounts (rows of kx_Transfer).
@@ -26,21 +25,16 @@ public:
 protected:
     std::unique_ptr<RecordSource> recordSource() const override;
     QString totalPrefix() const override { return QStringLiteral("转账总额："); }
-    void stateRoutine(Mode mode, qint64 key) override;
+    bool stateRoutine(Mode mode, qint64 key) override;
 
 private:
-    void buildFields();
     // The save checks in order; false after the first failing one has spoken.
     bool checkFields(Transfer *transfer);
 
-    QComboBox *m_outFundsType = nullptr;
-    QComboBox *m_outAccount = nullptr;
-    QLabel *m_outMust = nullptr;
+    PaymentFields *m_out = nullptr;
     QLineEdit *m_amount = nullptr;
-    QComboBox *m_inFundsType = nullptr;
-    QComboBox *m_inAccount = nullptr;
-    QLabel *m_inMust = nullptr;
-    QDateEdit *m_date = nullptr;
+    PaymentFields *m_in = nullptr;
+    DateField *m_date = nullptr;
     QPlainTextEdit *m_memo = nullptr;
 };
 

@@ -1,5 +1,7 @@
 #include "skin/window/framedrag.h"
 
+#include "skin/window/windowfacts.h"
+
 #include <QApplication>
 #include <QWidget>
 #include <QWindow>
@@ -35,15 +37,24 @@ QRect TFrameDrag::DraggedGeometry(const QRect &start, FrameHit hit, QPoint delta
     return QRect(left, top, right - left, bottom - top);
 }
 
-bool TFrameDrag::CompositorPlacesWindows() {
-    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
-}
-
-void TFrameDrag::Press(const QWidget *window, FrameHit code, QPointF globalPos) {
+void TFrameDrag::Press(QWidget *window, FrameHit code, QPointF globalPos) {
     hit = code == FrameHit::Caption || SizingEdges(code) ? code : FrameHit::Nowhere;
     started = false;
     pressGlobal = globalPos;
     startGeometry = window->geometry();
+    if (!Active() || !CompositorOwnsWindows())
+        return;
+    const bool secondClick =
+        lastPress.isValid() && lastPress.elapsed() <= QApplication::doubleClickInterval();
+    lastPress.start();
+    if (!secondClick && HandToCompositor(window))
+        hit = FrameHit::Nowhere;
+}
+
+bool TFrameDrag::HandToCompositor(QWidget *window) const {
+    QWindow *handle = window->windowHandle();
+    return handle && (hit == FrameHit::Caption ? handle->startSystemMove()
+                                               : handle->startSystemResize(SizingEdges(hit)));
 }
 
 bool TFrameDrag::Move(QWidget *window, QPointF globalPos) {
@@ -54,15 +65,9 @@ bool TFrameDrag::Move(QWidget *window, QPointF globalPos) {
         if (delta.manhattanLength() < QApplication::startDragDistance())
             return true;
         started = true;
-        QWindow *handle = window->windowHandle();
-        if (CompositorPlacesWindows() && handle) {
-            const bool handed = hit == FrameHit::Caption
-                                    ? handle->startSystemMove()
-                                    : handle->startSystemResize(SizingEdges(hit));
-            if (handed) {
-                hit = FrameHit::Nowhere;
-                return true;
-            }
+        if (CompositorOwnsWindows() && HandToCompositor(window)) {
+            hit = FrameHit::Nowhere;
+            return true;
         }
     }
     window->setGeometry(

@@ -2,6 +2,7 @@
 
 #include "skin/window/windowcodes.h"
 
+#include <QElapsedTimer>
 #include <QPointF>
 #include <QRect>
 
@@ -11,14 +12,14 @@ namespace skin {
 
 // Moving a window by its caption and sizing it by its borders. The window follows the pointer
 // from the point pressed: the pressed point of the caption (or the pressed edge) stays under the
-// pointer however the pointer moves, with a window manager or without one. Where a client cannot
-// place its own windows (Wayland) the drag is handed to the compositor at the first move. A
-// press and release without a move of the drag distance stays a click, so double-clicks still
-// reach the caption.
+// pointer however the pointer moves, with a window manager or without one. A press and release
+// without a move of the drag distance stays a click, so double-clicks still reach the caption.
+// Where a client cannot place its own windows (Wayland) the drag is the compositor's from the
+// press on (from the first move for the second press of a double-click).
 class TFrameDrag {
 public:
     // A left press at a frame point that answered `hit` (the caption or a sizing edge).
-    void Press(const QWidget *window, FrameHit hit, QPointF globalPos);
+    void Press(QWidget *window, FrameHit hit, QPointF globalPos);
     // The mouse moved with the button down. True while the drag is under way (or pending).
     bool Move(QWidget *window, QPointF globalPos);
     void Release();
@@ -28,14 +29,16 @@ public:
     // `delta`, each size kept within [minimum, maximum] with the opposite edge fixed.
     static QRect DraggedGeometry(const QRect &start, FrameHit hit, QPoint delta, QSize minimum,
                                  QSize maximum);
-    // Whether the windows of this platform are placed by the compositor alone.
-    static bool CompositorPlacesWindows();
 
 private:
+    // Starts the compositor's move or resize; false where it cannot.
+    bool HandToCompositor(QWidget *window) const;
+
     FrameHit hit = FrameHit::Nowhere;
     bool started = false;
     QPointF pressGlobal;
     QRect startGeometry;
+    QElapsedTimer lastPress;
 };
 
 } // namespace skin

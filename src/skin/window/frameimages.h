@@ -20,6 +20,9 @@ public:
     // while `active` and frame 2 otherwise (1 for a single-frame part); centre tiled unless the
     // border is stretched. A null image for an empty size or image.
     QImage Border(const TDataSkinBorder &border, TPart part, QSize size, bool active);
+    // The border as painted on a translucent window: the key-coloured pixels of a part whose
+    // Trans is set are transparent.
+    QImage PaintedBorder(const TDataSkinBorder &border, TPart part, QSize size, bool active);
     // The text plate (a vertical strip of 2 frames) at `size`, three parts with the title's
     // plate margins; key-coloured pixels transparent.
     QImage TextBack(const TDataSkinTitle &title, QSize size, bool active);
@@ -35,6 +38,7 @@ private:
         QSize size;
         int frame = 0;
         QImage image;
+        QImage keyed; // made from `image` when first painted keyed
     };
     Entry entries[PartCount];
 };

@@ -44,14 +44,13 @@ void TFrameMouse::UpdateCursor(FrameHit hit, QPoint p) {
     }
 }
 
-bool TFrameMouse::Hover(QHoverEvent *event) {
+void TFrameMouse::Hover(QHoverEvent *event) {
     const QPoint p = event->position().toPoint();
     const FrameHit hit = form.NCHitTest(p);
     if (!drag.Active())
         UpdateCursor(hit, p);
     if (form.IsActive())
         tracker.Hover(IsFrameHit(hit) ? ObjectAt(p, hit) : nullptr);
-    return false;
 }
 
 bool TFrameMouse::Move(QMouseEvent *event) {

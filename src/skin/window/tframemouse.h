@@ -20,8 +20,9 @@ public:
     explicit TFrameMouse(TWinSkinForm &form);
 
     TNCTracker &Tracker() { return tracker; }
+    // The pointer moved over the window (hot caption buttons, sizing cursors).
+    void Hover(QHoverEvent *event);
     // Each returns true when the event was the frame's (the window does not see it).
-    bool Hover(QHoverEvent *event);
     bool Move(QMouseEvent *event);
     bool Press(QMouseEvent *event);
     bool Release(QMouseEvent *event);

@@ -21,6 +21,7 @@ void TFramePainter::Paint(QPainter &painter, const SkinObjects &skin, const TFra
                           const std::vector<std::unique_ptr<TWinSysButton>> &buttons) {
     const int w = layout.Size().width(), h = layout.Size().height();
     const QMargins &m = layout.Metrics();
+    translucent = look.Translucent;
     painter.save();
     if (look.ShowState != TShowState::Minimized) {
         DrawBorder(painter, skin, TFrameImages::PartLeft, QRect(0, 0, m.left(), h), look.Active);
@@ -44,7 +45,9 @@ void TFramePainter::DrawBorder(QPainter &painter, const SkinObjects &skin, TFram
         return;
     const TDataSkinBorder *borders[] = {skin.Left.get(), skin.Right.get(), skin.Top.get(),
                                         skin.Bottom.get()};
-    const QImage image = images.Border(*borders[part], part, rect.size(), active);
+    const QImage image = translucent
+                             ? images.PaintedBorder(*borders[part], part, rect.size(), active)
+                             : images.Border(*borders[part], part, rect.size(), active);
     if (!image.isNull())
         painter.drawImage(rect.topLeft(), image);
 }

@@ -23,6 +23,7 @@ class TWinSysButton;
 struct TFrameLook {
     bool Active = true;
     bool RightToLeft = false;
+    bool Translucent = false; // key-coloured border pixels are see-through
     TShowState ShowState = TShowState::Normal;
     QFont CaptionFont;
     QPalette Palette;
@@ -53,6 +54,7 @@ private:
                           const TFrameLook &look);
 
     TFrameImages images;
+    bool translucent = false;
 };
 
 } // namespace skin

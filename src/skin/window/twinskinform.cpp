@@ -1,5 +1,6 @@
 #include "skin/window/twinskinform.h"
 
+#include "skin/data/tdataskinborder.h"
 #include "skin/data/tskindata.h"
 #include "skin/draw/keyedblit.h"
 #include "skin/draw/skincolor.h"
@@ -15,6 +16,7 @@
 #include <QKeySequence>
 #include <QLayout>
 #include <QPainter>
+#include <QScopedValueRollback>
 #include <QStyle>
 #include <QWidget>
 #include <QWindow>
@@ -22,6 +24,15 @@
 #include <utility>
 
 namespace skin {
+
+namespace {
+
+bool HasKeyedBorder(const SkinObjects &skin) {
+    return skin.Left->Trans == 1 || skin.Right->Trans == 1 || skin.Top->Trans == 1 ||
+           skin.Bottom->Trans == 1;
+}
+
+} // namespace
 
 TWinSkinForm::TWinSkinForm(QWidget *window, TSkinManage *owner, const QString &className)
     : handle(window), manager(owner), windowClass(className), commands(window), mouse(*this) {
@@ -46,6 +57,14 @@ TWinSkinForm::~TWinSkinForm() {
     for (const QPointer<QObject> &control : owned)
         if (control)
             control->deleteLater();
+}
+
+QWidget *TWinSkinForm::Handle() const {
+    return handle;
+}
+
+QWidget *TWinSkinForm::Form() const {
+    return form;
 }
 
 void TWinSkinForm::InitSkinForm(TSkinData *data, QWidget *window) {
@@ -102,6 +121,14 @@ void TWinSkinForm::InitSkinWindow(TSkinData *data) {
         handle->overrideWindowFlags(frameless);
         if (QWindow *window = handle->windowHandle())
             window->setFlags(frameless);
+        // Where the window has an alpha channel, or a compositor that does not shape windows
+        // gives it one, its key-coloured corners are see-through as well as cut by the mask.
+        const QWindow *window = handle->windowHandle();
+        translucent = skin && HasKeyedBorder(*skin) && window &&
+                      (window->format().hasAlpha() || CompositorOwnsWindows());
+        savedTranslucent = handle->testAttribute(Qt::WA_TranslucentBackground);
+        if (translucent)
+            handle->setAttribute(Qt::WA_TranslucentBackground);
         if (TMenuLayer *layer = manager ? manager->MenuLayer() : nullptr)
             menuBar = layer->CreateMenuBar(*this);
         if (menuBar)
@@ -209,6 +236,7 @@ void TWinSkinForm::FixWindowSize(bool useClientRect) {
     }
     ApplyClientMargins();
     const QSize size(width, height);
+    const QScopedValueRollback<bool> sizing(sizingHere, true);
     if (handle->minimumSize() == handle->maximumSize()) {
         if (!sizeFixed) {
             savedMinimumSize = handle->minimumSize();
@@ -268,6 +296,11 @@ void TWinSkinForm::UnskinWindow() {
     if (state != TFormState::Detaching)
         handle->setPalette(savedOwnPalette ? savedPalette : QPalette());
     handle->setAttribute(Qt::WA_Hover, savedHover);
+    if (translucent && !savedTranslucent) {
+        handle->setAttribute(Qt::WA_TranslucentBackground, false);
+        handle->setAttribute(Qt::WA_NoSystemBackground, false);
+    }
+    translucent = false;
     if (frameSkinned && frameKind != TFrameKind::NoCaption) {
         const QSize client = ClientSize();
         handle->overrideWindowFlags(styleAtAttach);

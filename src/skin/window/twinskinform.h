@@ -89,8 +89,8 @@ public:
     void PaintFrame(QPainter &painter);
     void RepaintFrame();
 
-    QWidget *Handle() const { return handle; }
-    QWidget *Form() const { return form; }
+    QWidget *Handle() const;
+    QWidget *Form() const;
     TSkinData *SkinData() const { return skinData; }
     const SkinRef &Skin() const { return skin; }
     TSkinManage *Manager() const { return manager; }
@@ -129,6 +129,7 @@ private:
     bool SkinMessage(SkinMessageEvent &message);
     bool FrameEvent(QEvent *event);
     void FinishSkinning();
+    void FitDialogToItsLayout(QEvent *layoutRequest);
     void FireAfterSkin();
     void OnSize();
     void OnActivationChange();
@@ -183,8 +184,11 @@ private:
     QPalette savedPalette;
     bool savedOwnPalette = false;
     bool savedHover = false;
+    bool savedTranslucent = false;
+    bool translucent = false;
     QSize savedMinimumSize, savedMaximumSize;
     bool sizeFixed = false;
+    bool sizingHere = false; // the window is being sized by the skin, not by itself
     int systemMenuShortcut = 0;
     bool hasRegion = false;
     QSize regionSize;

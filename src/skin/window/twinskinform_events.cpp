@@ -16,6 +16,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QScopedValueRollback>
 #include <QShortcutEvent>
 #include <QWidget>
 
@@ -96,12 +97,10 @@ bool TWinSkinForm::FrameEvent(QEvent *event) {
         OpenSystemMenu(handle->mapToGlobal(handle->contentsRect().topLeft()));
         return true;
     case QEvent::LayoutRequest:
-        if (!isDialog || state == TFormState::Attached)
+        if (!isDialog || state == TFormState::Attached ||
+            handle->minimumSize() != handle->maximumSize())
             return false;
-        // A standard dialog sizes itself in its own layout pass; the frame's size follows it.
-        static_cast<QObject *>(handle.data())->event(event);
-        FixWindowSize(false);
-        QCoreApplication::removePostedEvents(handle, QEvent::LayoutRequest);
+        FitDialogToItsLayout(event);
         return true;
     default:
         break;
@@ -112,18 +111,25 @@ bool TWinSkinForm::FrameEvent(QEvent *event) {
     case QEvent::Paint: {
         // The frame goes under whatever the window paints itself.
         const QRegion exposed = static_cast<QPaintEvent *>(event)->region();
-        if (CanPaintFrame() && exposed.intersects(layout.FrameRegion())) {
+        const bool frameExposed = exposed.intersects(layout.FrameRegion());
+        if (CanPaintFrame() && (frameExposed || translucent)) {
             QPainter target(handle);
-            PaintFrame(target);
+            if (translucent) // nothing else paints a translucent window's background
+                target.fillRect(layout.ClientRect(), handle->palette().window());
+            if (frameExposed)
+                PaintFrame(target);
         }
         return false;
     }
+    // Hover events are the frame's unless the window asked for them itself (the window would
+    // repaint itself whole at each entry and exit).
     case QEvent::HoverEnter:
     case QEvent::HoverMove:
-        return mouse.Hover(static_cast<QHoverEvent *>(event));
+        mouse.Hover(static_cast<QHoverEvent *>(event));
+        return !savedHover;
     case QEvent::HoverLeave:
         mouse.Leave();
-        return false;
+        return !savedHover;
     case QEvent::MouseMove:
         return mouse.Move(static_cast<QMouseEvent *>(event));
     case QEvent::MouseButtonPress:
@@ -143,6 +149,18 @@ bool TWinSkinForm::FrameEvent(QEvent *event) {
     default:
         return false;
     }
+}
+
+// A fixed-size standard dialog (a message box) sizes itself in its own layout pass, after the
+// skin's sizing: it does so without the frame, as it would unskinned, and the frame then goes
+// around that client again.
+void TWinSkinForm::FitDialogToItsLayout(QEvent *layoutRequest) {
+    const QScopedValueRollback<bool> sizing(sizingHere, true);
+    handle->setContentsMargins(savedMargins);
+    appliedFrame = QMargins();
+    static_cast<QObject *>(handle.data())->event(layoutRequest);
+    FixWindowSize(false);
+    QCoreApplication::removePostedEvents(handle, QEvent::LayoutRequest);
 }
 
 void TWinSkinForm::FinishSkinning() {
@@ -180,6 +198,18 @@ void TWinSkinForm::FinishSkinning() {
 }
 
 void TWinSkinForm::OnSize() {
+    // A fixed-size dialog that sized itself anew (a message box given a new text) is fitted
+    // again once its own layout has run.
+    if (isDialog && !sizingHere && state == TFormState::Skinned &&
+        handle->minimumSize() == handle->maximumSize())
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                QEvent layoutRequest(QEvent::LayoutRequest);
+                if (handle && state == TFormState::Skinned)
+                    FitDialogToItsLayout(&layoutRequest);
+            },
+            Qt::QueuedConnection);
     UpdateWindowState();
     UpdateLayout();
     if (showState != TShowState::Minimized &&
@@ -249,6 +279,7 @@ void TWinSkinForm::PaintFrame(QPainter &target) {
     TFrameLook look;
     look.Active = active;
     look.RightToLeft = rightToLeft;
+    look.Translucent = translucent;
     look.ShowState = showState;
     look.CaptionFont = captionFont;
     look.Palette = handle->palette();

@@ -1,6 +1,7 @@
 #include "skin/window/windowfacts.h"
 
 #include <QByteArray>
+#include <QGuiApplication>
 #include <QMetaObject>
 #include <QVariant>
 #include <QWidget>
@@ -71,6 +72,10 @@ bool IsSizableWindow(const QWidget *window) {
 
 bool IsDialogFrameForm(const QWidget *window) {
     return window && window->property("BorderStyle").toString() == QLatin1String("bsDialog");
+}
+
+bool CompositorOwnsWindows() {
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
 QString ShownWindowTitle(const QWidget *window) {

@@ -33,6 +33,9 @@ bool FlagsHaveClose(Qt::WindowFlags flags);
 bool IsSizableWindow(const QWidget *window);
 // A window marked as a dialog-frame form (dynamic property "BorderStyle" = "bsDialog").
 bool IsDialogFrameForm(const QWidget *window);
+// Whether a compositor places the windows and cannot shape them (Wayland): clients neither
+// move their own windows nor cut them with a mask.
+bool CompositorOwnsWindows();
 // The title as the window shows it: the "[*]" placeholder becomes "*" while the window is
 // modified and disappears otherwise.
 QString ShownWindowTitle(const QWidget *window);

@@ -46,22 +46,22 @@ QComboBox *InOutFixture::staff() {
     return find<QComboBox>(kind.staffCombo);
 }
 QComboBox *InOutFixture::project() {
-    return find<QComboBox>(kind.projectCombo);
+    return find<QComboBox>(kind.name("cbb_%1_ProjectName"));
 }
 QLineEdit *InOutFixture::amount() {
-    return find<QLineEdit>(kind.amountEdit);
+    return find<QLineEdit>(kind.name("edt_%1_FundsNum"));
 }
 QComboBox *InOutFixture::form() {
-    return find<QComboBox>(kind.fundsTypeCombo);
+    return find<QComboBox>(kind.name("cbb_%1_FundsType"));
 }
 QComboBox *InOutFixture::account() {
-    return find<QComboBox>(kind.accountCombo);
+    return find<QComboBox>(kind.name("cbb_%1_Account"));
 }
 QPlainTextEdit *InOutFixture::memo() {
-    return find<QPlainTextEdit>(kind.memo);
+    return find<QPlainTextEdit>(kind.name("mm_%1_Memo"));
 }
 QDateEdit *InOutFixture::date() {
-    return find<QDateEdit>(kind.dateEdit);
+    return find<QDateEdit>(kind.name("dtp_%1_EventDate"));
 }
 RecordList *InOutFixture::list() {
     return find<RecordList>(kind.names.list);

@@ -3,6 +3,7 @@
 #include "ledger/core/webpane.h"
 #include "ledger/mainwindow/webpanefactory.h"
 
+#include <QKeyEvent>
 #include <QList>
 #include <QMouseEvent>
 #include <QUrl>
@@ -10,8 +11,8 @@
 
 namespace ledger::test {
 
-// A browser pane for tests: records the addresses it is sent to and the mouse presses that
-// reach it. No browser process starts.
+// A browser pane for tests: records the addresses it is sent to and the mouse presses and keys
+// that reach it. No browser process starts.
 class WebPaneStub : public QWidget, public WebPane {
 public:
     using QWidget::QWidget;
@@ -20,6 +21,7 @@ public:
     QList<QUrl> urls;
     int rightPresses = 0;
     int leftPresses = 0;
+    QList<int> keys; // pressed, modifier keys included
 
     // A factory for TfrmMain; every pane it makes is appended to created.
     static WebPaneFactory factory(QList<WebPaneStub *> *created = nullptr) {
@@ -38,6 +40,10 @@ protected:
         else if (event->button() == Qt::LeftButton)
             ++leftPresses;
         QWidget::mousePressEvent(event);
+    }
+    void keyPressEvent(QKeyEvent *event) override {
+        keys.append(event->key());
+        QWidget::keyPressEvent(event);
     }
 };
 
