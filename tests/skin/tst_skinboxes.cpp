@@ -24,6 +24,7 @@ struct StatusWindow {
     QWidget window;
     QStatusBar *bar = new QStatusBar(&window);
     QList<QLabel *> labels;
+    TSkinStatusBar *skin = new TSkinStatusBar(bar);
     explicit StatusWindow(TSkinData *data) {
         window.resize(320, 40);
         bar->setGeometry(0, 0, 300, 24);
@@ -34,7 +35,7 @@ struct StatusWindow {
             labels.append(label);
             bar->addWidget(label, 1);
         }
-        (new TSkinStatusBar(bar))->InitSkin(nullptr, data, false);
+        skin->InitSkin(nullptr, data, false);
         window.show();
         QCoreApplication::processEvents();
     }
@@ -71,6 +72,7 @@ private slots:
     void initTestCase() { UseCrispFont(); }
     void statusPanels();
     void statusBevelsWithoutImage();
+    void statusLabelsPaintOnTheirPanels();
     void groupBoxLineAndCaption();
     void panelTakesFaceColour();
 };
@@ -115,6 +117,35 @@ void TestSkinBoxes::statusBevelsWithoutImage() {
                           Face}));
 }
 
+void TestSkinBoxes::statusLabelsPaintOnTheirPanels() {
+    // Two labels that stay while a message shows: a framed one with text, one with a picture.
+    StatusWindow w(data.get());
+    auto *text = new QLabel(QStringLiteral("MMMM"));
+    text->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    QPixmap picture(10, 10);
+    picture.fill(QColor(0x12, 0xAB, 0x34));
+    auto *pictureLabel = new QLabel;
+    pictureLabel->setPixmap(picture);
+    w.bar->addPermanentWidget(text);
+    w.bar->addPermanentWidget(pictureLabel);
+    w.bar->showMessage(QStringLiteral("x"));
+    QTRY_VERIFY(text->isVisible() && !w.labels.at(0)->isVisible());
+    const QImage image = Grab(w.bar);
+    const QRect t = text->geometry(), p = pictureLabel->geometry();
+    int textPixels = 0;
+    for (int x = t.left() + 1; x < t.right(); ++x)
+        for (int y = t.top() + 1; y < t.bottom(); ++y)
+            textPixels += image.pixel(x, y) == qRgb(40, 40, 40);
+    const QRgb lowered = testSkin.FrameColour(Edges, 1);
+    // The label's text in the edges' text colour, its own frame under the skin's edge; the
+    // picture drawn; the message's lowered edge only left of the labels.
+    QVERIFY(textPixels > 10);
+    QCOMPARE(
+        QList<QRgb>({image.pixel(t.left(), t.center().y()), image.pixel(p.center()),
+                     image.pixel(0, 12), image.pixel(t.left() - 2, 12)}),
+        QList<QRgb>({testSkin.FrameColour(Edges, 2), qRgb(0x12, 0xAB, 0x34), lowered, lowered}));
+}
+
 void TestSkinBoxes::groupBoxLineAndCaption() {
     QGroupBox box;
     box.resize(200, 100);
@@ -151,7 +182,8 @@ void TestSkinBoxes::panelTakesFaceColour() {
         skin->InitSkin(nullptr, &local, true);
         QCOMPARE(panel.autoFillBackground(), !keepParentBackground);
         QCOMPARE(panel.palette().color(QPalette::Window).rgb(), Face);
-        QCOMPARE(skin->BackgroundMode(), keepParentBackground ? 0 : 1);
+        QCOMPARE(skin->Background(), keepParentBackground ? TSkinControl::BackgroundMode::Native
+                                                          : TSkinControl::BackgroundMode::Skin);
         skin->Restore();
         QCOMPARE(panel.autoFillBackground(), false);
         QVERIFY(!panel.testAttribute(Qt::WA_SetPalette));

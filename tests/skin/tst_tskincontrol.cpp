@@ -1,6 +1,7 @@
 // The control skin base: private messages, attaching once, lifetimes, and the property
 // access by name.
 #include "skin/controls/propbyname.h"
+#include "skin/controls/tcontrolwalk.h"
 #include "skin/controls/tskinbutton.h"
 #include "skin/data/tskindata.h"
 #include "skin/window/skinmessageevent.h"
@@ -79,13 +80,20 @@ void TestTSkinControl::lifetimes() {
     QCOMPARE(form->Controls(), QList<QPointer<QObject>>{skin});
     delete button;
     QVERIFY(form->Controls().isEmpty());
-    // Gone with the window's object: the widget is its own again.
-    QPushButton other;
-    QPointer<TSkinControl> otherSkin = new TSkinButton(&other);
+    // The window's object goes: the widget is its own again at once, the skin object goes
+    // with the deferred deletions, and a new walk skins the widget again meanwhile.
+    QWidget window;
+    auto *other = new QPushButton(&window);
+    QPointer<TSkinControl> otherSkin = new TSkinButton(other);
     otherSkin->InitSkin(form.get(), data.get(), false);
     form.reset();
+    QCOMPARE(SendSkinMessage(other, SM_SKINQUERY), qintptr(0));
+    TWinSkinForm again(nullptr, nullptr);
+    TControlWalk::Of(&again, data.get())->SkinFormControls(&window);
+    QCOMPARE(again.Controls().size(), 1);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(otherSkin.isNull());
-    QCOMPARE(SendSkinMessage(&other, SM_SKINQUERY), qintptr(0));
+    QCOMPARE(SendSkinMessage(other, SM_SKINQUERY), qintptr(1));
 }
 
 void TestTSkinControl::propertiesByName_data() {

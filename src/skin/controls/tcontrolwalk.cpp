@@ -186,8 +186,14 @@ TSkinControl *TControlWalk::Attach(ControlKind kind, QWidget *control, bool chan
 }
 
 bool TControlWalk::IsControlSkinned(QWidget *control) const {
-    return SendSkinMessage(control, SM_SKINQUERY) == 1 ||
-           control->findChild<TSkinControl *>(QString(), Qt::FindDirectChildrenOnly);
+    if (SendSkinMessage(control, SM_SKINQUERY) == 1)
+        return true;
+    // A skin detached from the control waits to be deleted; it skins nothing.
+    for (const QObject *child : control->children())
+        if (const auto *skin = qobject_cast<const TSkinControl *>(child);
+            skin && skin->State() != TSkinControl::SkinState::Detached)
+            return true;
+    return false;
 }
 
 void TControlWalk::PropagateGroupTag(QWidget *control) const {
@@ -342,7 +348,7 @@ bool TControlWalk::FindSkin3rdKind(const QString &className, QWidget *control) {
         Attach(dropDown ? ControlKind::MenuButton : ControlKind::BitButton, control);
     } else if (is("pngbitbtn") && Gate(TSkinData::xcButton)) {
         if (auto *button = qobject_cast<TSkinBitButton *>(Attach(ControlKind::BitButton, control)))
-            button->GlyphPropName = QStringLiteral("PngImage");
+            button->SetGlyphPropName(QStringLiteral("PngImage"));
     } else if (is("menubtn") && Gate(TSkinData::xcButton)) {
         Attach(ControlKind::MenuButton, control);
     } else if (is("speedbutton") && Gate(TSkinData::xcSpeedButton)) {

@@ -13,7 +13,7 @@ const QRect TabBackgroundSize(0, 0, 100, 21);
 } // namespace
 
 void TSkinAdvPage::InitSkin(TWinSkinForm *form, TSkinData *data, bool colour) {
-    if (initialized)
+    if (Initialized())
         return;
     TSkinControl::InitSkin(form, data, colour);
     SetTabBackgrounds();
@@ -26,21 +26,21 @@ void TSkinAdvPage::ReapplyColor() {
 
 void TSkinAdvPage::SetTabBackgrounds() {
     const std::shared_ptr<const SkinObjects> skin = Skin();
-    if (!skin || !skin->Tabs || !control)
+    if (!skin || !skin->Tabs || !Control())
         return;
     const TDataSkinBorder &tabs = *skin->Tabs;
     const auto frame = [&tabs](int index) {
         return BuildPartBitmap(TabBackgroundSize, tabs.Image, tabs.Margins(), false, tabs.Tile != 0,
                                tabs.FrameCount(), index);
     };
-    SetImagePropByName(control, QStringLiteral("TabBackGround"), frame(1));
-    SetImagePropByName(control, QStringLiteral("TabBackGroundActive"), frame(2));
+    SetImagePropByName(Control(), QStringLiteral("TabBackGround"), frame(1));
+    SetImagePropByName(Control(), QStringLiteral("TabBackGroundActive"), frame(2));
 }
 
 void TSkinAdvPage::Restore() {
     TSkinControl::Restore();
-    SetImagePropByName(control, QStringLiteral("TabBackGround"), QImage());
-    SetImagePropByName(control, QStringLiteral("TabBackGroundActive"), QImage());
+    SetImagePropByName(Control(), QStringLiteral("TabBackGround"), QImage());
+    SetImagePropByName(Control(), QStringLiteral("TabBackGroundActive"), QImage());
 }
 
 } // namespace skin

@@ -108,9 +108,9 @@ int TSkinBitButton::GlyphState(int frame) const {
 }
 
 int TSkinBitButton::Layout() const {
-    QString name = GetEnumPropByName(control, QStringLiteral("Layout"));
+    QString name = GetEnumPropByName(Control(), QStringLiteral("Layout"));
     if (name.isEmpty())
-        name = GetStrPropByName(control, QStringLiteral("Layout"));
+        name = GetStrPropByName(Control(), QStringLiteral("Layout"));
     name = name.toLower();
     if (name == QLatin1String("blglyphright"))
         return blGlyphRight;
@@ -125,11 +125,11 @@ QPixmap TSkinBitButton::IconGlyph() const {
     const QAbstractButton *button = Button();
     if (!button || button->icon().isNull())
         return QPixmap();
-    return button->icon().pixmap(button->iconSize(), control->devicePixelRatioF());
+    return button->icon().pixmap(button->iconSize(), Control()->devicePixelRatioF());
 }
 
 QPixmap TSkinBitButton::PropertyPicture() const {
-    const QVariant v = control->property(GlyphPropName.toLatin1().constData());
+    const QVariant v = Control()->property(glyphPropName.toLatin1().constData());
     if (v.canConvert<QPixmap>())
         return v.value<QPixmap>();
     if (v.canConvert<QIcon>()) {
@@ -140,19 +140,23 @@ QPixmap TSkinBitButton::PropertyPicture() const {
     return QPixmap();
 }
 
-void TSkinBitButton::DrawContent(QPainter &canvas, const QRect &rect, int frame) {
-    if (GlyphPropName.isEmpty())
-        DrawGlyphAndText(canvas, rect, IconGlyph(), NumGlyphsOf(control), GlyphState(frame), true);
+void TSkinBitButton::DrawContent(QPainter &canvas, const QRect &rect, int frame,
+                                 const ControlState &state) {
+    if (glyphPropName.isEmpty())
+        DrawGlyphAndText(canvas, rect, IconGlyph(), NumGlyphsOf(Control()), GlyphState(frame), true,
+                         state.caption, state.focused);
     else
-        DrawGlyphAndText(canvas, rect, PropertyPicture(), 1, 1, false);
+        DrawGlyphAndText(canvas, rect, PropertyPicture(), 1, 1, false, state.caption,
+                         state.focused);
 }
 
 void TSkinBitButton::DrawGlyphAndText(QPainter &canvas, const QRect &rect, const QPixmap &glyph,
-                                      int numGlyphs, int glyphState, bool cells) {
+                                      int numGlyphs, int glyphState, bool cells,
+                                      const QString &text, bool focused) {
     const QSize pictureSize = glyph.isNull() ? QSize(0, 0) : glyph.deviceIndependentSize().toSize();
     const QSize glyphSize =
         cells ? QSize(pictureSize.width() / numGlyphs, pictureSize.height()) : pictureSize;
-    caption = ReplaceFirst(caption, QStringLiteral("||"), QStringLiteral("\r\n"));
+    const QString caption = ReplaceFirst(text, QStringLiteral("||"), QStringLiteral("\r\n"));
     const int layout = Layout();
     QRect bounds = rect.adjusted(2, 2, -2, -2);
     if (layout == blGlyphLeft || layout == blGlyphRight)
@@ -165,9 +169,9 @@ void TSkinBitButton::DrawGlyphAndText(QPainter &canvas, const QRect &rect, const
         SkinDrawText(canvas, caption, measured, DT_CALCRECT | DT_WORDBREAK);
         textSize = measured.size();
     }
-    const int margin = GetIntPropByName(control, QStringLiteral("Margin"), -1);
-    const int spacing = GetIntPropByName(control, QStringLiteral("Spacing"), 4);
-    const bool alignCentre = GetEnumPropByName(control, QStringLiteral("Alignment")).toLower() ==
+    const int margin = GetIntPropByName(Control(), QStringLiteral("Margin"), -1);
+    const int spacing = GetIntPropByName(Control(), QStringLiteral("Spacing"), 4);
+    const bool alignCentre = GetEnumPropByName(Control(), QStringLiteral("Alignment")).toLower() ==
                              QLatin1String("tacenter");
     const GlyphTextLayout at =
         LayoutGlyphText(rect.size(), glyphSize, textSize, layout, margin, spacing, alignCentre);
@@ -178,7 +182,7 @@ void TSkinBitButton::DrawGlyphAndText(QPainter &canvas, const QRect &rect, const
     if (caption.isEmpty())
         return;
     QRect textRect = at.text;
-    SkinDrawText(canvas, caption, textRect, AddRTLFlag(control, at.format));
+    SkinDrawText(canvas, caption, textRect, AddRTLFlag(Control(), at.format));
     if (focused)
         DrawFocusAround(canvas, at.text.adjusted(-2, -2, 2, 2));
 }

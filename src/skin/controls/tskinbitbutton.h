@@ -28,7 +28,7 @@ void DrawGlyph(QPainter &canvas, const QPoint &pos, int numGlyphs, int state, co
 
 // A push button with a glyph: the button's icon, a strip of `NumGlyphs` cells (dynamic
 // property, 1 by default), placed by the dynamic properties `Layout` ("blGlyphLeft" ...),
-// `Margin` (-1) and `Spacing` (4). With GlyphPropName set, the picture in that property is
+// `Margin` (-1) and `Spacing` (4). With a glyph property name set, the picture in that property is
 // drawn whole instead.
 class TSkinBitButton : public TSkinButton {
     Q_OBJECT
@@ -37,21 +37,26 @@ public:
     explicit TSkinBitButton(QAbstractButton *button);
     ControlKind Kind() const override { return ControlKind::BitButton; }
 
-    QString GlyphPropName;
+    // The property holding the picture to draw whole (none: the icon strip).
+    void SetGlyphPropName(const QString &name) { glyphPropName = name; }
 
 protected:
     TSkinData::TSkinControlTypes KindSwitch() const override { return TSkinData::xcBitBtn; }
-    void DrawContent(QPainter &canvas, const QRect &rect, int frame) override;
+    void DrawContent(QPainter &canvas, const QRect &rect, int frame,
+                     const ControlState &state) override;
     // The glyph state of a frame: 2 clicked (3), 3 disabled (2), else up (1).
     virtual int GlyphState(int frame) const;
     virtual int Layout() const;
-    // Glyph and caption laid out on the button, the glyph through DrawGlyph.
+    // Glyph and caption laid out on the button, the glyph through DrawGlyph; a focus
+    // rectangle around the caption when focused.
     void DrawGlyphAndText(QPainter &canvas, const QRect &rect, const QPixmap &glyph, int numGlyphs,
-                          int glyphState, bool cells);
+                          int glyphState, bool cells, const QString &text, bool focused);
     QPixmap IconGlyph() const;
 
 private:
     QPixmap PropertyPicture() const;
+
+    QString glyphPropName;
 };
 
 } // namespace skin

@@ -19,11 +19,11 @@ QString ReplaceFirst(const QString &text, const QString &pattern, const QString 
 TSkinButton::TSkinButton(QAbstractButton *button) : TSkinControl(button) {}
 
 QAbstractButton *TSkinButton::Button() const {
-    return qobject_cast<QAbstractButton *>(control);
+    return qobject_cast<QAbstractButton *>(Control());
 }
 
 void TSkinButton::InitSkin(TWinSkinForm *form, TSkinData *data, bool colour) {
-    if (initialized)
+    if (Initialized())
         return;
     TSkinControl::InitSkin(form, data, colour);
     InitTransparent();
@@ -33,10 +33,10 @@ bool TSkinButton::HasButtonImage(const std::shared_ptr<const SkinObjects> &skin)
     return skin && skin->Buttons && skin->Buttons->HasImage();
 }
 
-bool TSkinButton::BeforeMessage(QEvent *event) {
+TSkinControl::Message TSkinButton::BeforeMessage(QEvent *event) {
     if (event->type() == QEvent::Paint && HasButtonImage(Skin()) && Button()) {
         PaintMessage();
-        return false;
+        return Message::Eaten;
     }
     return TSkinControl::BeforeMessage(event);
 }
@@ -44,13 +44,13 @@ bool TSkinButton::BeforeMessage(QEvent *event) {
 void TSkinButton::AfterMessage(QEvent *event) {
     switch (event->type()) {
     case QEvent::Enter:
-        if (control && control->isEnabled() && !Hot()) {
-            mouseState |= msHot;
+        if (Control() && Control()->isEnabled() && !MouseState().testFlag(MouseFlag::Hot)) {
+            SetMouseState(MouseState() | MouseFlag::Hot);
             RefreshControl();
         }
         break;
     case QEvent::Leave:
-        mouseState &= ~(msHot | msPressed);
+        SetMouseState({});
         RefreshControl();
         break;
     default:
@@ -59,15 +59,24 @@ void TSkinButton::AfterMessage(QEvent *event) {
     }
 }
 
-int TSkinButton::ButtonFrame() const {
+ControlState TSkinButton::ReadControlState() const {
+    ControlState state = TSkinControl::ReadControlState();
+    if (const QAbstractButton *button = Button()) {
+        state.caption = button->text();
+        state.mouse.setFlag(MouseFlag::Pressed, button->isDown());
+    }
+    return state;
+}
+
+int TSkinButton::ButtonFrame(const ControlState &state) const {
     int frame = 1;
-    if (focused)
+    if (state.focused)
         frame = FocusedFrame();
-    if (Pressed())
+    if (state.mouse.testFlag(MouseFlag::Pressed))
         frame = 2;
-    else if (Hot())
+    else if (state.mouse.testFlag(MouseFlag::Hot))
         frame = 4;
-    if (!enabled)
+    if (!state.enabled)
         frame = 3;
     return frame;
 }
@@ -76,7 +85,7 @@ bool TSkinButton::DrawsFace(int) const {
     return true;
 }
 
-QColor TSkinButton::TextColour(const SkinObjects &skin, int frame) const {
+QColor TSkinButton::TextColour(const SkinObjects &skin, int frame, bool enabled) const {
     if (!enabled)
         return SystemColour(clBtnShadow);
     const TDataSkinButton &b = *skin.Buttons;
@@ -86,45 +95,41 @@ QColor TSkinButton::TextColour(const SkinObjects &skin, int frame) const {
         return SystemColour(b.MouseOverColour2);
     if (frame == 2 && b.PressedColour2Given)
         return SystemColour(b.PressedColour2);
-    return control->palette().color(QPalette::ButtonText);
+    return Control()->palette().color(QPalette::ButtonText);
 }
 
-void TSkinButton::DrawControl(QPainter &dc, const QRect &rect) {
+void TSkinButton::DrawControl(QPainter &dc, const QRect &rect, const ControlState &state) {
     const std::shared_ptr<const SkinObjects> skin = Skin();
-    QAbstractButton *button = Button();
-    if (!HasButtonImage(skin) || !button || rect.isEmpty())
+    if (!HasButtonImage(skin) || !Button() || rect.isEmpty())
         return;
-    ReadControlState();
-    caption = button->text();
-    mouseState = button->isDown() ? (mouseState | msPressed) : (mouseState & ~msPressed);
-    const int frame = ButtonFrame();
+    const int frame = ButtonFrame(state);
 
     QImage &image = WorkBitmap(rect.size());
     const QRect r(QPoint(0, 0), rect.size());
     QPainter canvas(&image);
-    if (!transparent)
+    if (!Transparent())
         FillSkinColor(canvas, r, *skin);
     if (DrawsFace(frame))
         DrawSkinPart(canvas, r, skin->Buttons->FrameCount(), frame, *skin->Buttons);
-    canvas.setFont(control->font());
-    canvas.setPen(TextColour(*skin, frame));
-    DrawContent(canvas, r, frame);
+    canvas.setFont(Control()->font());
+    canvas.setPen(TextColour(*skin, frame, state.enabled));
+    DrawContent(canvas, r, frame, state);
     canvas.end();
     dc.drawImage(rect.topLeft(), image);
 }
 
-void TSkinButton::DrawContent(QPainter &canvas, const QRect &rect, int) {
-    DrawButtonText(canvas, rect, DT_CENTER, caption);
+void TSkinButton::DrawContent(QPainter &canvas, const QRect &rect, int, const ControlState &state) {
+    DrawButtonText(canvas, rect, DT_CENTER, state.caption, state.focused);
 }
 
 void TSkinButton::DrawButtonText(QPainter &canvas, const QRect &rect, unsigned align,
-                                 const QString &text) {
-    caption = ReplaceFirst(text, QStringLiteral("||"), QStringLiteral("\r\n"));
+                                 const QString &text, bool focused) {
+    const QString caption = ReplaceFirst(text, QStringLiteral("||"), QStringLiteral("\r\n"));
     unsigned format = align | DT_WORDBREAK | DT_EXPANDTABS;
     QRect r = rect.adjusted(2, 2, -2, -2);
     SkinDrawText(canvas, caption, r, format | DT_CALCRECT | DT_NOCLIP);
     r.moveTo(0, 0);
-    format = AddRTLFlag(control, format);
+    format = AddRTLFlag(Control(), format);
     const int dy = (rect.height() - r.height()) / 2 - 1;
     if (align == DT_CENTER) {
         r.translate((rect.width() - r.width()) / 2, dy);
@@ -139,7 +144,7 @@ void TSkinButton::DrawButtonText(QPainter &canvas, const QRect &rect, unsigned a
 }
 
 void TSkinButton::DrawFocusAround(QPainter &canvas, const QRect &r) {
-    if (!skinData || !skinData->Options().testFlag(TSkinData::xoNoFocusRect))
+    if (!SkinData() || !SkinData()->Options().testFlag(TSkinData::xoNoFocusRect))
         DrawFocusRect(canvas, r);
 }
 

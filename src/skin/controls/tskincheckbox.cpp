@@ -26,10 +26,10 @@ int CheckBoxFrame(int frameCount, Qt::CheckState state, bool enabled) {
 TSkinCheckBox::TSkinCheckBox(QAbstractButton *button) : TSkinControl(button) {}
 
 void TSkinCheckBox::InitSkin(TWinSkinForm *form, TSkinData *data, bool colour) {
-    if (initialized)
+    if (Initialized())
         return;
     TSkinControl::InitSkin(form, data, colour);
-    backgroundMode = SkinStrip().isNull() ? 0 : 1;
+    SetBackgroundMode(SkinStrip().isNull() ? BackgroundMode::Native : BackgroundMode::Skin);
     InitTransparent();
 }
 
@@ -41,9 +41,9 @@ int TSkinCheckBox::StripCount(const TDataSkinButton &buttons) const {
     return buttons.CheckButtonFrame;
 }
 
-int TSkinCheckBox::StateFrame(int frameCount) const {
-    const auto *box = qobject_cast<const QCheckBox *>(control);
-    const auto *button = qobject_cast<const QAbstractButton *>(control);
+int TSkinCheckBox::StateFrame(int frameCount, bool enabled) const {
+    const auto *box = qobject_cast<const QCheckBox *>(Control());
+    const auto *button = qobject_cast<const QAbstractButton *>(Control());
     const Qt::CheckState state = box                             ? box->checkState()
                                  : button && button->isChecked() ? Qt::Checked
                                                                  : Qt::Unchecked;
@@ -58,28 +58,34 @@ QImage TSkinCheckBox::SkinStrip() const {
     return strip.width() > 0 && strip.height() > 0 ? strip : QImage();
 }
 
-bool TSkinCheckBox::BeforeMessage(QEvent *event) {
-    if (event->type() == QEvent::Paint && qobject_cast<QAbstractButton *>(control)) {
+TSkinControl::Message TSkinCheckBox::BeforeMessage(QEvent *event) {
+    if (event->type() == QEvent::Paint && qobject_cast<QAbstractButton *>(Control())) {
         // The strip is looked up at every paint: a skin without it leaves the native look.
-        backgroundMode = SkinStrip().isNull() ? 0 : 1;
-        if (backgroundMode == 1) {
+        SetBackgroundMode(SkinStrip().isNull() ? BackgroundMode::Native : BackgroundMode::Skin);
+        if (Background() == BackgroundMode::Skin) {
             PaintMessage();
-            return false;
+            return Message::Eaten;
         }
     }
     return TSkinControl::BeforeMessage(event);
 }
 
-void TSkinCheckBox::DrawControl(QPainter &dc, const QRect &rect) {
+ControlState TSkinCheckBox::ReadControlState() const {
+    ControlState state = TSkinControl::ReadControlState();
+    if (const auto *button = qobject_cast<const QAbstractButton *>(Control()))
+        state.caption = button->text();
+    return state;
+}
+
+void TSkinCheckBox::DrawControl(QPainter &dc, const QRect &rect, const ControlState &state) {
     const std::shared_ptr<const SkinObjects> skin = Skin();
-    const auto *button = qobject_cast<const QAbstractButton *>(control);
+    QWidget *control = Control();
     const QImage strip = SkinStrip();
-    if (!button || strip.isNull()) {
-        backgroundMode = 0;
+    if (!qobject_cast<const QAbstractButton *>(control) || strip.isNull()) {
+        SetBackgroundMode(BackgroundMode::Native);
         return;
     }
-    ReadControlState();
-    caption = button->text();
+    const bool whole = Background() == BackgroundMode::Skin;
     const int count = std::max(1, StripCount(*skin->Buttons));
     const QSize box(strip.width() / count, strip.height());
     const int top = rect.top() + (rect.height() - box.height()) / 2;
@@ -98,19 +104,19 @@ void TSkinCheckBox::DrawControl(QPainter &dc, const QRect &rect) {
     QImage &image = WorkBitmap(rect.size());
     QPainter canvas(&image);
     canvas.translate(-rect.topLeft());
-    if (backgroundMode == 1 && !transparent)
+    if (whole && !Transparent())
         FillSkinColor(canvas, rect, *skin);
-    DrawStripToDC(canvas, boxRect, count, StateFrame(count), strip);
-    if (backgroundMode == 1) {
+    DrawStripToDC(canvas, boxRect, count, StateFrame(count, state.enabled), strip);
+    if (whole) {
         canvas.setFont(control->font());
-        canvas.setPen(enabled ? control->palette().color(control->foregroundRole())
-                              : SystemColour(clBtnShadow));
+        canvas.setPen(state.enabled ? control->palette().color(control->foregroundRole())
+                                    : SystemColour(clBtnShadow));
         QRect measured = textRect;
-        SkinDrawText(canvas, caption, measured, format | DT_CALCRECT | DT_NOCLIP);
+        SkinDrawText(canvas, state.caption, measured, format | DT_CALCRECT | DT_NOCLIP);
         textRect.translate(0, (textRect.height() - measured.height()) / 2);
-        if (focused && !caption.isEmpty())
-            DrawTextFocusRect(canvas, format, textRect);
-        SkinDrawText(canvas, caption, textRect, format);
+        if (state.focused && !state.caption.isEmpty())
+            DrawTextFocusRect(canvas, state.caption, format, textRect);
+        SkinDrawText(canvas, state.caption, textRect, format);
     }
     canvas.end();
     dc.drawImage(rect.topLeft(), image);

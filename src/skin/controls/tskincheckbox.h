@@ -22,14 +22,15 @@ public:
     ControlKind Kind() const override { return ControlKind::CheckBox; }
 
     void InitSkin(TWinSkinForm *skinForm, TSkinData *skinData, bool changeColor) override;
-    void DrawControl(QPainter &dc, const QRect &rect) override;
+    void DrawControl(QPainter &dc, const QRect &rect, const ControlState &state) override;
 
 protected:
     TSkinData::TSkinControlTypes KindSwitch() const override { return TSkinData::xcCheckBox; }
-    bool BeforeMessage(QEvent *event) override;
+    Message BeforeMessage(QEvent *event) override;
+    ControlState ReadControlState() const override;
     virtual QImage Strip(const TDataSkinButton &buttons) const;
     virtual int StripCount(const TDataSkinButton &buttons) const;
-    virtual int StateFrame(int frameCount) const;
+    virtual int StateFrame(int frameCount, bool enabled) const;
 
 private:
     QImage SkinStrip() const;

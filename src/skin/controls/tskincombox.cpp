@@ -51,11 +51,11 @@ int ComboStateFrame(bool enabled, bool focused, bool hot, bool pressed, bool fla
 TSkinComBox::TSkinComBox(QComboBox *combo) : TSkinControl(combo) {}
 
 QComboBox *TSkinComBox::Combo() const {
-    return qobject_cast<QComboBox *>(control);
+    return qobject_cast<QComboBox *>(Control());
 }
 
 void TSkinComBox::InitSkin(TWinSkinForm *form, TSkinData *data, bool colour) {
-    if (initialized)
+    if (Initialized())
         return;
     TSkinControl::InitSkin(form, data, colour);
     QComboBox *combo = Combo();
@@ -80,34 +80,36 @@ QRect TSkinComBox::ButtonZone() const {
                                           combo);
 }
 
-void TSkinComBox::SetMouse(int state) {
-    if (state == mouseState)
+void TSkinComBox::SetMouse(MouseStates state) {
+    if (state == MouseState())
         return;
-    mouseState = state;
+    SetMouseState(state);
     RefreshControl();
 }
 
 bool TSkinComBox::eventFilter(QObject *watched, QEvent *event) {
     QComboBox *combo = Combo();
-    if (combo && watched != control) {
+    if (combo && watched != Control()) {
+        if (State() != SkinState::Attached)
+            return false;
         const QEvent::Type type = event->type();
         if (watched == popup && type == QEvent::Hide)
-            SetMouse(mouseState & ~msPressed); // the list took the release
+            SetMouse(MouseState() & ~MouseStates(MouseFlag::Pressed)); // the list took the release
         else if (watched == combo->lineEdit() &&
                  (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick))
-            SetMouse(mouseState | msPressed);
+            SetMouse(MouseState() | MouseFlag::Pressed);
         else if (watched == combo->lineEdit() && type == QEvent::MouseButtonRelease)
-            SetMouse(mouseState & ~msPressed);
+            SetMouse(MouseState() & ~MouseStates(MouseFlag::Pressed));
         return false;
     }
     return TSkinControl::eventFilter(watched, event);
 }
 
-bool TSkinComBox::BeforeMessage(QEvent *event) {
+TSkinControl::Message TSkinComBox::BeforeMessage(QEvent *event) {
     const QComboBox *combo = Combo();
     if (event->type() == QEvent::Paint && combo && !combo->isEditable() && HasComboImage()) {
         PaintMessage(); // a drop-down list: the skin and the style's label
-        return false;
+        return Message::Eaten;
     }
     return TSkinControl::BeforeMessage(event);
 }
@@ -117,20 +119,20 @@ void TSkinComBox::AfterMessage(QEvent *event) {
     case QEvent::HoverEnter:
     case QEvent::HoverMove: {
         const QPoint at = static_cast<QHoverEvent *>(event)->position().toPoint();
-        const bool hot = control->isEnabled() && ButtonZone().contains(at);
-        SetMouse(hot ? mouseState | msHot : mouseState & ~msHot);
+        const bool hot = Control()->isEnabled() && ButtonZone().contains(at);
+        SetMouse(MouseState().setFlag(MouseFlag::Hot, hot));
         break;
     }
     case QEvent::HoverLeave:
     case QEvent::Leave:
-        SetMouse(mouseState & ~msHot);
+        SetMouse(MouseState() & ~MouseStates(MouseFlag::Hot));
         break;
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
-        SetMouse(mouseState | msPressed);
+        SetMouse(MouseState() | MouseFlag::Pressed);
         break;
     case QEvent::MouseButtonRelease:
-        SetMouse(mouseState & ~msPressed);
+        SetMouse(MouseState() & ~MouseStates(MouseFlag::Pressed));
         break;
     default:
         TSkinControl::AfterMessage(event);
@@ -175,7 +177,7 @@ void TSkinComBox::DrawFlat(QPainter &p, const QRect &r, const SkinObjects &skin,
                            bool rtl) const {
     const TDataSkinBorder &button = *skin.ComboButton;
     const QSize glyph(button.Image.width() / button.FrameCount(), button.Image.height());
-    const QColor base = control->palette().color(QPalette::Base);
+    const QColor base = Control()->palette().color(QPalette::Base);
     const QRect inner = r.adjusted(2, 2, -2, -2);
     const int b = kArrowSize;
     DrawSunkenRings(p, r.adjusted(1, 1, -1, -1), base, base, 0);
@@ -204,14 +206,14 @@ void TSkinComBox::DrawCurrentItem(QPainter &dc) const {
     combo->style()->drawControl(QStyle::CE_ComboBoxLabel, &option, &dc, combo);
 }
 
-void TSkinComBox::DrawControl(QPainter &dc, const QRect &rect) {
+void TSkinComBox::DrawControl(QPainter &dc, const QRect &rect, const ControlState &state) {
     const std::shared_ptr<const SkinObjects> skin = Skin();
     QComboBox *combo = Combo();
     if (!combo || !HasComboImage() || rect.isEmpty())
         return;
-    ReadControlState();
-    const int frame = ComboStateFrame(enabled, focused, mouseState & msHot, mouseState & msPressed,
-                                      skin->ComboButton->Style == 1);
+    const int frame =
+        ComboStateFrame(state.enabled, state.focused, state.mouse.testFlag(MouseFlag::Hot),
+                        state.mouse.testFlag(MouseFlag::Pressed), skin->ComboButton->Style == 1);
     const bool rtl = combo->layoutDirection() == Qt::RightToLeft;
     if (!combo->isEditable())
         DrawCurrentItem(dc);

@@ -31,20 +31,20 @@ public:
     ControlKind Kind() const override { return ControlKind::ComBox; }
 
     void InitSkin(TWinSkinForm *skinForm, TSkinData *skinData, bool changeColor) override;
-    void DrawControl(QPainter &dc, const QRect &rect) override;
+    void DrawControl(QPainter &dc, const QRect &rect, const ControlState &state) override;
     TWScrollbar *DropListBar() const { return dropList; }
 
 protected:
     TSkinData::TSkinControlTypes KindSwitch() const override { return TSkinData::xcCombo; }
     bool eventFilter(QObject *watched, QEvent *event) override;
-    bool BeforeMessage(QEvent *event) override;
+    Message BeforeMessage(QEvent *event) override;
     void AfterMessage(QEvent *event) override;
 
 private:
     QComboBox *Combo() const;
     bool HasComboImage() const;
     QRect ButtonZone() const;
-    void SetMouse(int state);
+    void SetMouse(MouseStates state);
     void DrawBorder(QImage &image, const SkinObjects &skin, int frame, bool rtl) const;
     void DrawFlat(QPainter &p, const QRect &r, const SkinObjects &skin, int frame, bool rtl) const;
     void DrawCurrentItem(QPainter &dc) const;

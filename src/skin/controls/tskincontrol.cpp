@@ -36,24 +36,21 @@ void TSkinControl::InitSkin(TWinSkinForm *form, TSkinData *data, bool colour) {
         control->installEventFilter(this);
     if (form) {
         form->RegisterSkinControl(this);
-        // The skin goes with the window's object: the widget gets its own look back.
+        // The window's object goes first: the widget gets its own look back.
         connect(form, &QObject::destroyed, this, [this] {
-            Restore();
-            delete this;
+            Detach();
+            deleteLater();
         });
     }
     if (changeColor) {
         SwitchParentBackground(true);
-        savedPalette = control->palette();
-        savedPaletteSet = control->testAttribute(Qt::WA_SetPalette);
-        colourSaved = true;
         ReapplyColor();
     }
     if (parentBackgroundWasOn)
-        backgroundMode = 1;
+        backgroundMode = BackgroundMode::Skin;
     control->update();
     initialized = true;
-    skinState = 1;
+    skinState = SkinState::Attached;
 }
 
 void TSkinControl::Restore() {
@@ -63,21 +60,46 @@ void TSkinControl::Restore() {
         control->setAutoFillBackground(true);
         autoFillSwitched = false;
     }
-    if (!changeColor || !colourSaved)
+    if (changeColor)
+        SwitchParentBackground(false);
+    if (colourSaved) {
+        control->setPalette(savedPaletteSet ? savedPalette : QPalette());
+        colourSaved = false;
+    }
+}
+
+void TSkinControl::SetPaletteColour(QPalette::ColorRole role, const QColor &colour) {
+    if (!control)
         return;
-    SwitchParentBackground(false);
-    control->setPalette(savedPaletteSet ? savedPalette : QPalette());
-    colourSaved = false;
+    if (!colourSaved) {
+        savedPalette = control->palette();
+        savedPaletteSet = control->testAttribute(Qt::WA_SetPalette);
+        colourSaved = true;
+    }
+    QPalette p = control->palette();
+    p.setColor(role, colour);
+    control->setPalette(p);
+}
+
+void TSkinControl::Detach() {
+    if (skinState == SkinState::Detached)
+        return;
+    if (skinState == SkinState::Attached)
+        Restore();
+    skinState = SkinState::Detached;
+    if (control) {
+        control->removeEventFilter(this);
+        control->update(); // the widget's own look, at once
+    }
+    if (skinForm)
+        skinForm->UnregisterSkinControl(this);
+    skinForm = nullptr;
 }
 
 void TSkinControl::ReapplyColor() {
-    if (changeColor && control) {
-        if (const auto skin = Skin()) {
-            QPalette p = control->palette();
-            p.setColor(control->backgroundRole(), FaceColour(*skin));
-            control->setPalette(p);
-        }
-    }
+    if (changeColor && control)
+        if (const auto skin = Skin())
+            SetPaletteColour(control->backgroundRole(), FaceColour(*skin));
     RefreshControl();
 }
 
@@ -96,7 +118,7 @@ void TSkinControl::SwitchParentBackground(bool on) {
 }
 
 bool TSkinControl::eventFilter(QObject *watched, QEvent *event) {
-    if (watched != control || inOldProc)
+    if (watched != control || inOldProc || skinState != SkinState::Attached)
         return false;
     if (event->type() == QEvent::Type(SM_SKINENABLE)) {
         skinEnabled = static_cast<SkinMessageEvent *>(event)->wParam > 0;
@@ -105,7 +127,7 @@ bool TSkinControl::eventFilter(QObject *watched, QEvent *event) {
     }
     if (!skinEnabled || !KindSwitchedOn())
         return false;
-    if (!BeforeMessage(event))
+    if (BeforeMessage(event) == Message::Eaten)
         return true;
     if (event->type() == QEvent::Paint) {
         CallOldProc(event);
@@ -121,12 +143,16 @@ bool TSkinControl::KindSwitchedOn() const {
     return !kind || (skinData && (skinData->SkinControls() & kind));
 }
 
-bool TSkinControl::BeforeMessage(QEvent *event) {
+bool TSkinControl::Active() const {
+    return skinState == SkinState::Attached && skinEnabled && KindSwitchedOn();
+}
+
+TSkinControl::Message TSkinControl::BeforeMessage(QEvent *event) {
     if (event->type() == QEvent::Type(SM_SKINQUERY)) {
         static_cast<SkinMessageEvent *>(event)->result = 1;
-        return false;
+        return Message::Eaten;
     }
-    return true;
+    return Message::PassOn;
 }
 
 void TSkinControl::AfterMessage(QEvent *event) {
@@ -152,16 +178,13 @@ bool TSkinControl::CallOldProc(QEvent *event) {
 void TSkinControl::Paint(QPainter *dc) {
     if (!control)
         return;
-    windowRect = control->rect();
-    try {
-        if (dc) {
-            DrawControl(*dc, windowRect);
-        } else {
-            QPainter painter(control);
-            DrawControl(painter, windowRect);
-        }
-    } catch (...) {
-        // Painting never raises: the control keeps what it showed.
+    const QRect rect = control->rect();
+    const ControlState state = ReadControlState();
+    if (dc) {
+        DrawControl(*dc, rect, state);
+    } else {
+        QPainter painter(control);
+        DrawControl(painter, rect, state);
     }
 }
 
@@ -169,18 +192,21 @@ void TSkinControl::PaintMessage() {
     Paint();
 }
 
-void TSkinControl::DrawControl(QPainter &, const QRect &) {}
+void TSkinControl::DrawControl(QPainter &, const QRect &, const ControlState &) {}
 
 void TSkinControl::RefreshControl() {
     if (control)
         control->update();
 }
 
-void TSkinControl::ReadControlState() {
-    if (!control)
-        return;
-    enabled = control->isEnabled();
-    focused = control->hasFocus();
+ControlState TSkinControl::ReadControlState() const {
+    ControlState state;
+    state.mouse = mouseState;
+    if (control) {
+        state.enabled = control->isEnabled();
+        state.focused = control->hasFocus();
+    }
+    return state;
 }
 
 std::shared_ptr<const SkinObjects> TSkinControl::Skin() const {
@@ -199,9 +225,10 @@ void TSkinControl::FillSkinColor(QPainter &dc, const QRect &rect, const SkinObje
     dc.fillRect(rect, FaceColour(skin));
 }
 
-void TSkinControl::DrawTextFocusRect(QPainter &dc, unsigned format, const QRect &rect) {
+void TSkinControl::DrawTextFocusRect(QPainter &dc, const QString &text, unsigned format,
+                                     const QRect &rect) {
     QRect r = rect;
-    SkinDrawText(dc, caption, r, format | DT_CALCRECT | DT_NOCLIP);
+    SkinDrawText(dc, text, r, format | DT_CALCRECT | DT_NOCLIP);
     if (format & DT_CENTER)
         r.translate((rect.width() - r.width()) / 2, (rect.height() - r.height()) / 2 - 1);
     else if (format & DT_RIGHT)

@@ -23,11 +23,9 @@ void TSkinControlLayer::SkinNativeWindow(TWinSkinForm &form, QWidget *widget) {
 }
 
 void TSkinControlLayer::RestoreControl(QObject *controlSkin) {
-    if (auto *skin = qobject_cast<TSkinControl *>(controlSkin)) {
-        skin->Restore();
-        skin->RefreshControl(); // the widget's own look, at once
-    }
-    delete controlSkin;
+    if (auto *skin = qobject_cast<TSkinControl *>(controlSkin))
+        skin->Detach();
+    controlSkin->deleteLater();
 }
 
 void TSkinControlLayer::ReapplyColor(QObject *controlSkin) {

@@ -15,11 +15,11 @@ TArrowButton *TSkinDateTime::ArrowButton() const {
 }
 
 void TSkinDateTime::InitSkin(TWinSkinForm *form, TSkinData *data, bool colour) {
-    if (initialized)
+    if (Initialized())
         return;
     TSkinControl::InitSkin(form, data, colour);
-    if (control)
-        arrow = new TArrowButton(this, control);
+    if (Control())
+        arrow = new TArrowButton(this, Control());
 }
 
 void TSkinDateTime::Restore() {
@@ -34,9 +34,9 @@ void TSkinDateTime::AfterMessage(QEvent *event) {
     TSkinControl::AfterMessage(event);
 }
 
-void TSkinDateTime::DrawControl(QPainter &dc, const QRect &rect) {
+void TSkinDateTime::DrawControl(QPainter &dc, const QRect &rect, const ControlState &) {
     const std::shared_ptr<const SkinObjects> skin = Skin();
-    const auto *picker = qobject_cast<const QDateTimeEdit *>(control);
+    const auto *picker = qobject_cast<const QDateTimeEdit *>(Control());
     if (skin && picker && picker->hasFrame())
         DrawSunkenRings(dc, rect, SystemColour(skin->ButtonShadow), Qt::white, 1);
 }

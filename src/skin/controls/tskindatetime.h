@@ -23,7 +23,7 @@ public:
     void InitSkin(TWinSkinForm *skinForm, TSkinData *skinData, bool changeColor) override;
     // The arrow button goes: the picker's own button shows again.
     void Restore() override;
-    void DrawControl(QPainter &dc, const QRect &rect) override;
+    void DrawControl(QPainter &dc, const QRect &rect, const ControlState &state) override;
     TArrowButton *ArrowButton() const;
 
 protected:

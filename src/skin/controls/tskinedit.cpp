@@ -31,10 +31,10 @@ void DrawSunkenRings(QPainter &dc, const QRect &rect, const QColor &outer, const
 TSkinEdit::TSkinEdit(QWidget *edit) : TSkinControl(edit) {}
 
 void TSkinEdit::InitSkin(TWinSkinForm *form, TSkinData *data, bool colour) {
-    if (initialized)
+    if (Initialized())
         return;
     TSkinControl::InitSkin(form, data, colour);
-    auto *box = qobject_cast<QAbstractSpinBox *>(control);
+    auto *box = qobject_cast<QAbstractSpinBox *>(Control());
     if (box && data && data->SkinControls().testFlag(TSkinData::xcSpin)) {
         upDown = new TSkinUpDown(box);
         upDown->setParent(this);
@@ -44,9 +44,9 @@ void TSkinEdit::InitSkin(TWinSkinForm *form, TSkinData *data, bool colour) {
 }
 
 bool TSkinEdit::HasBorder() const {
-    if (const auto *edit = qobject_cast<const QLineEdit *>(control))
+    if (const auto *edit = qobject_cast<const QLineEdit *>(Control()))
         return edit->hasFrame();
-    if (const auto *box = qobject_cast<const QAbstractSpinBox *>(control))
+    if (const auto *box = qobject_cast<const QAbstractSpinBox *>(Control()))
         return box->hasFrame();
     return false;
 }
@@ -57,14 +57,14 @@ void TSkinEdit::AfterMessage(QEvent *event) {
     TSkinControl::AfterMessage(event);
 }
 
-void TSkinEdit::DrawControl(QPainter &dc, const QRect &rect) {
+void TSkinEdit::DrawControl(QPainter &dc, const QRect &rect, const ControlState &state) {
     const std::shared_ptr<const SkinObjects> skin = Skin();
-    if (!skin || !control)
+    if (!skin || !Control())
         return;
     if (HasBorder())
         DrawSunkenRings(dc, rect, SystemColour(skin->ButtonShadow), Qt::white, 2);
-    if (upDown && skinData->SkinControls().testFlag(TSkinData::xcSpin))
-        upDown->DrawControl(dc, rect);
+    if (upDown && SkinData()->SkinControls().testFlag(TSkinData::xcSpin))
+        upDown->DrawControl(dc, rect, state); // the same widget: the same state
 }
 
 } // namespace skin

@@ -20,7 +20,7 @@ public:
     ControlKind Kind() const override { return ControlKind::Edit; }
 
     void InitSkin(TWinSkinForm *skinForm, TSkinData *skinData, bool changeColor) override;
-    void DrawControl(QPainter &dc, const QRect &rect) override;
+    void DrawControl(QPainter &dc, const QRect &rect, const ControlState &state) override;
     TSkinUpDown *UpDown() const { return upDown; }
 
 protected:

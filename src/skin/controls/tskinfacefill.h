@@ -12,10 +12,10 @@ class TSkinFaceFill : public TSkinControl {
 public:
     explicit TSkinFaceFill(QWidget *control);
 
-    void DrawControl(QPainter &dc, const QRect &rect) override;
+    void DrawControl(QPainter &dc, const QRect &rect, const ControlState &state) override;
 
 protected:
-    bool BeforeMessage(QEvent *event) override;
+    Message BeforeMessage(QEvent *event) override;
     virtual bool Fills() const { return true; }
 };
 

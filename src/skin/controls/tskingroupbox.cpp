@@ -11,28 +11,36 @@ namespace skin {
 TSkinGroupBox::TSkinGroupBox(QGroupBox *box) : TSkinControl(box) {}
 
 void TSkinGroupBox::InitSkin(TWinSkinForm *form, TSkinData *data, bool colour) {
-    if (initialized)
+    if (Initialized())
         return;
     TSkinControl::InitSkin(form, data, colour);
-    backgroundMode = control ? 1 : 0;
+    SetBackgroundMode(Control() ? BackgroundMode::Skin : BackgroundMode::Native);
 }
 
-bool TSkinGroupBox::BeforeMessage(QEvent *event) {
-    const auto *box = qobject_cast<const QGroupBox *>(control);
-    if (event->type() == QEvent::Paint && backgroundMode == 1 && box && !box->isCheckable() &&
-        Skin()) {
+TSkinControl::Message TSkinGroupBox::BeforeMessage(QEvent *event) {
+    const auto *box = qobject_cast<const QGroupBox *>(Control());
+    if (event->type() == QEvent::Paint && Background() == BackgroundMode::Skin && box &&
+        !box->isCheckable() && Skin()) {
         PaintMessage();
-        return false;
+        return Message::Eaten;
     }
     return TSkinControl::BeforeMessage(event);
 }
 
-void TSkinGroupBox::DrawControl(QPainter &dc, const QRect &rect) {
+ControlState TSkinGroupBox::ReadControlState() const {
+    ControlState state = TSkinControl::ReadControlState();
+    if (const auto *box = qobject_cast<const QGroupBox *>(Control()))
+        state.caption = box->title();
+    return state;
+}
+
+void TSkinGroupBox::DrawControl(QPainter &dc, const QRect &rect, const ControlState &state) {
     const std::shared_ptr<const SkinObjects> skin = Skin();
+    QWidget *control = Control();
     const auto *box = qobject_cast<const QGroupBox *>(control);
     if (!skin || !box)
         return;
-    caption = box->title();
+    const QString &caption = state.caption;
     FillSkinColor(dc, rect, *skin);
     dc.save();
     dc.setFont(control->font());

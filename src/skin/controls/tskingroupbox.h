@@ -18,11 +18,12 @@ public:
     ControlKind Kind() const override { return ControlKind::GroupBox; }
 
     void InitSkin(TWinSkinForm *skinForm, TSkinData *skinData, bool changeColor) override;
-    void DrawControl(QPainter &dc, const QRect &rect) override;
+    void DrawControl(QPainter &dc, const QRect &rect, const ControlState &state) override;
 
 protected:
     TSkinData::TSkinControlTypes KindSwitch() const override { return TSkinData::xcPanel; }
-    bool BeforeMessage(QEvent *event) override;
+    Message BeforeMessage(QEvent *event) override;
+    ControlState ReadControlState() const override;
 };
 
 } // namespace skin

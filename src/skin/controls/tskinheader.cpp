@@ -36,7 +36,7 @@ QPixmap HeaderIcon(const QVariant &decoration, const QHeaderView *header) {
 TSkinHeader::TSkinHeader(QHeaderView *header) : TSkinControl(header->viewport()) {}
 
 QHeaderView *TSkinHeader::Header() const {
-    return control ? qobject_cast<QHeaderView *>(control->parentWidget()) : nullptr;
+    return Control() ? qobject_cast<QHeaderView *>(Control()->parentWidget()) : nullptr;
 }
 
 bool TSkinHeader::HasHeaderImage() const {
@@ -44,10 +44,10 @@ bool TSkinHeader::HasHeaderImage() const {
     return skin && skin->Headerbar && skin->Headerbar->HasImage();
 }
 
-bool TSkinHeader::BeforeMessage(QEvent *event) {
+TSkinControl::Message TSkinHeader::BeforeMessage(QEvent *event) {
     if (event->type() == QEvent::Paint && Header() && HasHeaderImage()) {
         PaintMessage();
-        return false;
+        return Message::Eaten;
     }
     return TSkinControl::BeforeMessage(event);
 }
@@ -90,12 +90,11 @@ int TSkinHeader::SectionAt(const QPoint &pos) const {
     return along >= start + DividerZone && along < end - DividerZone ? section : -1;
 }
 
-void TSkinHeader::DrawControl(QPainter &dc, const QRect &rect) {
+void TSkinHeader::DrawControl(QPainter &dc, const QRect &rect, const ControlState &state) {
     const std::shared_ptr<const SkinObjects> skin = Skin();
     QHeaderView *header = Header();
     if (!header || !HasHeaderImage())
         return;
-    ReadControlState();
     const TDataSkinObject &bar = *skin->Headerbar;
     const bool horizontal = header->orientation() == Qt::Horizontal;
     const auto sectionImage = [&](QSize size, int frame) -> const QImage & {
@@ -129,7 +128,7 @@ void TSkinHeader::DrawControl(QPainter &dc, const QRect &rect) {
             continue;
         DrawImageText(
             header, dc, r, HeaderAlign(model->headerData(section, o, Qt::TextAlignmentRole)), text,
-            HeaderIcon(model->headerData(section, o, Qt::DecorationRole), header), enabled);
+            HeaderIcon(model->headerData(section, o, Qt::DecorationRole), header), state.enabled);
     }
     const QRect rest = horizontal ? QRect(end, 0, rect.right() + 1 - end, rect.height())
                                   : QRect(0, end, rect.width(), rect.bottom() + 1 - end);

@@ -21,12 +21,12 @@ public:
     // Part of a list view's skin.
     ControlKind Kind() const override { return ControlKind::ListView; }
 
-    void DrawControl(QPainter &dc, const QRect &rect) override;
+    void DrawControl(QPainter &dc, const QRect &rect, const ControlState &state) override;
     // The logical index of the hot section; -1 for none.
     int HotSection() const { return hotSection; }
 
 protected:
-    bool BeforeMessage(QEvent *event) override;
+    Message BeforeMessage(QEvent *event) override;
     void AfterMessage(QEvent *event) override;
 
 private:

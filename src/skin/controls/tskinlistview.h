@@ -17,6 +17,8 @@ public:
 
     ControlKind Kind() const override { return ControlKind::ListView; }
 
+    // The header skin is detached with this one.
+    void Restore() override;
     TSkinHeader *HeaderSkin() const { return headerSkin; }
 
 protected:

@@ -11,14 +11,15 @@ constexpr int ArrowColumn = 17;
 
 TSkinMenuButton::TSkinMenuButton(QAbstractButton *button) : TSkinButton(button) {}
 
-void TSkinMenuButton::DrawContent(QPainter &canvas, const QRect &rect, int) {
+void TSkinMenuButton::DrawContent(QPainter &canvas, const QRect &rect, int,
+                                  const ControlState &state) {
     const int W = rect.width(), H = rect.height();
     QRect text = rect.adjusted(2, 2, -ArrowColumn - 2, -2);
-    SkinDrawText(canvas, caption, text, DT_CALCRECT | DT_WORDBREAK);
+    SkinDrawText(canvas, state.caption, text, DT_CALCRECT | DT_WORDBREAK);
     text.moveTo((W - ArrowColumn - text.width()) / 2 + 2, (H - text.height() + 1) / 2);
-    SkinDrawText(canvas, caption, text, DT_WORDBREAK);
+    SkinDrawText(canvas, state.caption, text, DT_WORDBREAK);
 
-    const QColor arrow = enabled ? SystemColour(clWindowText) : SystemColour(clBtnShadow);
+    const QColor arrow = state.enabled ? SystemColour(clWindowText) : SystemColour(clBtnShadow);
     canvas.save();
     canvas.setRenderHint(QPainter::Antialiasing, false);
     canvas.setPen(arrow);
@@ -26,7 +27,7 @@ void TSkinMenuButton::DrawContent(QPainter &canvas, const QRect &rect, int) {
     canvas.drawPolygon(
         QPolygon({QPoint(W - 12, H / 2 + 2), QPoint(W - 15, H / 2 - 1), QPoint(W - 9, H / 2 - 1)}));
     canvas.restore();
-    if (focused)
+    if (state.focused)
         DrawFocusAround(canvas, text.adjusted(-2, -2, 2, 2));
 }
 

@@ -16,7 +16,8 @@ public:
 protected:
     TSkinData::TSkinControlTypes KindSwitch() const override { return TSkinData::xcButton; }
     int FocusedFrame() const override { return 4; }
-    void DrawContent(QPainter &canvas, const QRect &rect, int frame) override;
+    void DrawContent(QPainter &canvas, const QRect &rect, int frame,
+                     const ControlState &state) override;
 };
 
 } // namespace skin

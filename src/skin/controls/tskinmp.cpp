@@ -13,11 +13,11 @@ TSkinMP::~TSkinMP() {
 }
 
 void TSkinMP::InitSkin(TWinSkinForm *form, TSkinData *data, bool colour) {
-    if (initialized || !control)
+    if (Initialized() || !Control())
         return;
     TSkinControl::InitSkin(form, data, colour);
     overlay = new TWMediaPlayer;
-    overlay->Attach(control, this, data);
+    overlay->Attach(Control(), this, data);
     ShowOverlay();
 }
 
@@ -34,10 +34,11 @@ void TSkinMP::ReapplyColor() {
 }
 
 void TSkinMP::ShowOverlay() {
+    const QWidget *control = Control();
     if (!overlay || !control)
         return;
     const std::shared_ptr<const SkinObjects> skin = Skin();
-    overlay->setVisible(control->isVisibleTo(control->parentWidget()) && skinEnabled && skin &&
+    overlay->setVisible(control->isVisibleTo(control->parentWidget()) && SkinEnabled() && skin &&
                         skin->Buttons->HasImage());
 }
 
@@ -46,7 +47,7 @@ void TSkinMP::AfterMessage(QEvent *event) {
     case QEvent::Move:
     case QEvent::Resize:
         if (overlay)
-            overlay->PlaceOver(control);
+            overlay->PlaceOver(Control());
         break;
     case QEvent::Show:
     case QEvent::Hide:

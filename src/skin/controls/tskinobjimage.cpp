@@ -68,7 +68,7 @@ TSkinObjImage::TSkinObjImage(QWidget *control) : TSkinControl(control) {
 }
 
 void TSkinObjImage::InitSkin(TWinSkinForm *form, TSkinData *data, bool colour) {
-    if (initialized)
+    if (Initialized())
         return;
     TSkinControl::InitSkin(form, data, colour);
     BuildGlyphs();
@@ -80,6 +80,7 @@ void TSkinObjImage::ReapplyColor() {
 }
 
 void TSkinObjImage::BuildGlyphs() {
+    QWidget *control = Control();
     const std::shared_ptr<const SkinObjects> skin = Skin();
     if (!skin || !control)
         return;
@@ -105,6 +106,7 @@ void TSkinObjImage::BuildGlyphs() {
 
 void TSkinObjImage::Restore() {
     TSkinControl::Restore();
+    QWidget *control = Control();
     if (!control)
         return;
     if (glyphKind == ObjGlyphKind::CxCheck)

@@ -28,11 +28,11 @@ int ProgressFill(int width, int minimum, int maximum, int value) {
 
 TSkinProgress::TSkinProgress(QProgressBar *bar) : TSkinControl(bar) {}
 
-bool TSkinProgress::BeforeMessage(QEvent *event) {
+TSkinControl::Message TSkinProgress::BeforeMessage(QEvent *event) {
     if (event->type() == QEvent::Paint && HasProgressImage(Skin()) &&
-        qobject_cast<QProgressBar *>(control)) {
+        qobject_cast<QProgressBar *>(Control())) {
         PaintMessage();
-        return false;
+        return Message::Eaten;
     }
     return TSkinControl::BeforeMessage(event);
 }
@@ -79,9 +79,9 @@ void TSkinProgress::DrawBar(QImage &image, const SkinObjects &skin, int fill) co
         tiles);
 }
 
-void TSkinProgress::DrawControl(QPainter &dc, const QRect &rect) {
+void TSkinProgress::DrawControl(QPainter &dc, const QRect &rect, const ControlState &) {
     const std::shared_ptr<const SkinObjects> skin = Skin();
-    const auto *bar = qobject_cast<const QProgressBar *>(control);
+    const auto *bar = qobject_cast<const QProgressBar *>(Control());
     if (!HasProgressImage(skin) || !bar || rect.isEmpty())
         return;
     const bool vertical = bar->orientation() == Qt::Vertical;

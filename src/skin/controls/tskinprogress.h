@@ -23,11 +23,11 @@ public:
 
     ControlKind Kind() const override { return ControlKind::Progress; }
 
-    void DrawControl(QPainter &dc, const QRect &rect) override;
+    void DrawControl(QPainter &dc, const QRect &rect, const ControlState &state) override;
 
 protected:
     TSkinData::TSkinControlTypes KindSwitch() const override { return TSkinData::xcProgress; }
-    bool BeforeMessage(QEvent *event) override;
+    Message BeforeMessage(QEvent *event) override;
 
 private:
     void DrawBar(QImage &image, const SkinObjects &skin, int fill) const;

@@ -25,8 +25,8 @@ int TSkinRadioButton::StripCount(const TDataSkinButton &buttons) const {
     return buttons.RadioButtonFrame;
 }
 
-int TSkinRadioButton::StateFrame(int frameCount) const {
-    const auto *button = qobject_cast<const QAbstractButton *>(control);
+int TSkinRadioButton::StateFrame(int frameCount, bool enabled) const {
+    const auto *button = qobject_cast<const QAbstractButton *>(Control());
     return RadioButtonFrame(frameCount, button && button->isChecked(), enabled);
 }
 

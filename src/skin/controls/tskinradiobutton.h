@@ -20,7 +20,7 @@ protected:
     TSkinData::TSkinControlTypes KindSwitch() const override { return TSkinData::xcRadioButton; }
     QImage Strip(const TDataSkinButton &buttons) const override;
     int StripCount(const TDataSkinButton &buttons) const override;
-    int StateFrame(int frameCount) const override;
+    int StateFrame(int frameCount, bool enabled) const override;
 };
 
 } // namespace skin

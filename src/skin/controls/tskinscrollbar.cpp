@@ -12,11 +12,11 @@ namespace skin {
 TSkinScrollbar::TSkinScrollbar(QAbstractScrollArea *area) : TSkinControl(area) {}
 
 QAbstractScrollArea *TSkinScrollbar::Area() const {
-    return qobject_cast<QAbstractScrollArea *>(control);
+    return qobject_cast<QAbstractScrollArea *>(Control());
 }
 
 void TSkinScrollbar::InitSkin(TWinSkinForm *form, TSkinData *data, bool colour) {
-    if (initialized)
+    if (Initialized())
         return;
     TSkinControl::InitSkin(form, data, colour);
     InitScrollbars();
@@ -32,11 +32,11 @@ void TSkinScrollbar::InitScrollbars() {
 
 bool TSkinScrollbar::DrawsBorder() const {
     const QAbstractScrollArea *area = Area();
-    return area && backgroundMode != 1 && area->frameShape() != QFrame::NoFrame &&
+    return area && Background() != BackgroundMode::Skin && area->frameShape() != QFrame::NoFrame &&
            area->frameWidth() > 0;
 }
 
-void TSkinScrollbar::DrawControl(QPainter &dc, const QRect &rect) {
+void TSkinScrollbar::DrawControl(QPainter &dc, const QRect &rect, const ControlState &) {
     const std::shared_ptr<const SkinObjects> skin = Skin();
     QAbstractScrollArea *area = Area();
     if (!skin || !area)

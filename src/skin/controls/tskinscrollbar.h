@@ -11,7 +11,7 @@ class TWScrollbar;
 // The skin of a control with scroll bars of its own (memos, lists, tables): each of its two
 // scroll bars painted from the skin (TWScrollbar), the box between them in the face colour, and
 // a two-ring border over its frame (shadow colour outside, face colour inside). A frameless
-// control, or one the discovery marked as a bare scroll bar holder (BackgroundMode 1), gets no
+// control, or one the discovery marked as a bare scroll bar holder (background mode Skin), gets no
 // border. The control paints its own content first.
 class TSkinScrollbar : public TSkinControl {
     Q_OBJECT
@@ -22,7 +22,7 @@ public:
     ControlKind Kind() const override { return ControlKind::Scrollbar; }
 
     void InitSkin(TWinSkinForm *skinForm, TSkinData *skinData, bool changeColor) override;
-    void DrawControl(QPainter &dc, const QRect &rect) override;
+    void DrawControl(QPainter &dc, const QRect &rect, const ControlState &state) override;
     TWScrollbar *HorzBar() const { return horz; }
     TWScrollbar *VertBar() const { return vert; }
 

@@ -2,12 +2,13 @@
 
 namespace skin {
 
-void TSkinSizer::DrawControl(QPainter &dc, const QRect &rect) {
+void TSkinSizer::DrawControl(QPainter &dc, const QRect &rect, const ControlState &state) {
+    const QWidget *control = Control();
     const QWidget *parent = control ? control->parentWidget() : nullptr;
     if (!parent)
-        return TSkinFaceFill::DrawControl(dc, rect);
+        return TSkinFaceFill::DrawControl(dc, rect, state);
     const QRect client = parent->contentsRect().translated(-control->pos());
-    TSkinFaceFill::DrawControl(dc, rect.intersected(client));
+    TSkinFaceFill::DrawControl(dc, rect.intersected(client), state);
 }
 
 } // namespace skin

@@ -14,7 +14,7 @@ public:
 
     ControlKind Kind() const override { return ControlKind::Sizer; }
 
-    void DrawControl(QPainter &dc, const QRect &rect) override;
+    void DrawControl(QPainter &dc, const QRect &rect, const ControlState &state) override;
 };
 
 } // namespace skin

@@ -14,12 +14,12 @@ bool IsDown(const QAbstractButton *button) {
 
 } // namespace
 
-int TSkinSpeedButton::ButtonFrame() const {
-    return IsDown(Button()) ? 2 : TSkinBitButton::ButtonFrame();
+int TSkinSpeedButton::ButtonFrame(const ControlState &state) const {
+    return IsDown(Button()) ? 2 : TSkinBitButton::ButtonFrame(state);
 }
 
 bool TSkinSpeedButton::DrawsFace(int frame) const {
-    const auto *tool = qobject_cast<const QToolButton *>(control);
+    const auto *tool = qobject_cast<const QToolButton *>(Control());
     const bool flat = tool && tool->autoRaise();
     return !(flat && (frame == 1 || frame == 3));
 }
@@ -31,23 +31,24 @@ int TSkinSpeedButton::GlyphState(int frame) const {
 }
 
 int TSkinSpeedButton::Layout() const {
-    const auto *tool = qobject_cast<const QToolButton *>(control);
+    const auto *tool = qobject_cast<const QToolButton *>(Control());
     if (tool && tool->toolButtonStyle() == Qt::ToolButtonTextUnderIcon)
         return blGlyphTop;
-    return control->layoutDirection() == Qt::RightToLeft ? blGlyphRight : blGlyphLeft;
+    return Control()->layoutDirection() == Qt::RightToLeft ? blGlyphRight : blGlyphLeft;
 }
 
-void TSkinSpeedButton::DrawContent(QPainter &canvas, const QRect &rect, int frame) {
-    const auto *tool = qobject_cast<const QToolButton *>(control);
+void TSkinSpeedButton::DrawContent(QPainter &canvas, const QRect &rect, int frame,
+                                   const ControlState &state) {
+    const auto *tool = qobject_cast<const QToolButton *>(Control());
     const Qt::ToolButtonStyle style = tool ? tool->toolButtonStyle() : Qt::ToolButtonTextOnly;
     const QPixmap glyph = style == Qt::ToolButtonTextOnly ? QPixmap() : IconGlyph();
     if (glyph.isNull()) {
-        DrawButtonText(canvas, rect, DT_CENTER, caption);
+        DrawButtonText(canvas, rect, DT_CENTER, state.caption, state.focused);
         return;
     }
-    if (style == Qt::ToolButtonIconOnly || style == Qt::ToolButtonFollowStyle)
-        caption.clear();
-    DrawGlyphAndText(canvas, rect, glyph, 1, GlyphState(frame), true);
+    const bool iconOnly = style == Qt::ToolButtonIconOnly || style == Qt::ToolButtonFollowStyle;
+    DrawGlyphAndText(canvas, rect, glyph, 1, GlyphState(frame), true,
+                     iconOnly ? QString() : state.caption, state.focused);
 }
 
 } // namespace skin

@@ -17,10 +17,11 @@ public:
 
 protected:
     TSkinData::TSkinControlTypes KindSwitch() const override { return TSkinData::xcSpeedButton; }
-    int ButtonFrame() const override;
+    int ButtonFrame(const ControlState &state) const override;
     int FocusedFrame() const override { return 1; }
     bool DrawsFace(int frame) const override;
-    void DrawContent(QPainter &canvas, const QRect &rect, int frame) override;
+    void DrawContent(QPainter &canvas, const QRect &rect, int frame,
+                     const ControlState &state) override;
     int GlyphState(int frame) const override;
     int Layout() const override;
 };

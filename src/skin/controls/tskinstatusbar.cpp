@@ -3,11 +3,12 @@
 #include "skin/controls/controldraw.h"
 #include "skin/draw/drawprimitives.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPainter>
+#include <QScopedValueRollback>
 #include <QSizeGrip>
 #include <QStatusBar>
-#include <QStyle>
 
 #include <algorithm>
 
@@ -48,51 +49,86 @@ int PanelBevel(const QWidget *panel) {
     }
 }
 
-unsigned PanelAlignment(const QLabel *label) {
-    const Qt::Alignment a = QStyle::visualAlignment(label->layoutDirection(), label->alignment());
-    if (a & Qt::AlignHCenter)
-        return DT_CENTER;
-    return (a & Qt::AlignRight) ? DT_RIGHT : DT_LEFT;
+bool IsPanel(const QWidget *child) {
+    return child && !child->isWindow() && !qobject_cast<const QSizeGrip *>(child);
 }
 
 } // namespace
 
-TSkinStatusBar::TSkinStatusBar(QStatusBar *bar) : TSkinControl(bar) {}
+TSkinStatusBar::TSkinStatusBar(QStatusBar *bar) : TSkinControl(bar) {
+    connect(bar, &QStatusBar::messageChanged, this, &TSkinStatusBar::UpdatePanels);
+}
 
 void TSkinStatusBar::InitSkin(TWinSkinForm *form, TSkinData *data, bool colour) {
-    if (initialized)
+    if (Initialized())
         return;
     TSkinControl::InitSkin(form, data, colour);
-    if (control)
-        for (QObject *child : control->children())
-            WatchChild(child);
+    if (!Control())
+        return;
+    for (QObject *child : Control()->children())
+        WatchChild(child);
+    ApplyTextColour();
+    UpdatePanels();
+}
+
+void TSkinStatusBar::ReapplyColor() {
+    ApplyTextColour();
+    TSkinControl::ReapplyColor();
+}
+
+void TSkinStatusBar::ApplyTextColour() {
+    const std::shared_ptr<const SkinObjects> skin = Skin();
+    if (skin && skin->StatusBarEdges)
+        SetPaletteColour(QPalette::WindowText, SystemColour(skin->StatusBarEdges->NormalColour2));
 }
 
 void TSkinStatusBar::WatchChild(QObject *child) {
-    if (qobject_cast<QLabel *>(child) || qobject_cast<QSizeGrip *>(child))
+    if (child->isWidgetType())
         child->installEventFilter(this);
 }
 
 bool TSkinStatusBar::eventFilter(QObject *watched, QEvent *event) {
-    if (control && watched != control && watched->parent() == control) {
-        // The bar draws its labels and grip itself.
-        return event->type() == QEvent::Paint && skinEnabled && KindSwitchedOn() && Skin();
+    QWidget *bar = Control();
+    if (!bar || watched == bar || watched->parent() != bar)
+        return TSkinControl::eventFilter(watched, event);
+    if (State() != SkinState::Attached)
+        return false; // a detached skin's filters go with it
+    switch (event->type()) {
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::Show:
+    case QEvent::Hide:
+        UpdatePanels();
+        break;
+    case QEvent::Paint:
+        if (inChildPaint || !Active() || !Skin())
+            break;
+        if (auto *label = qobject_cast<QLabel *>(watched)) {
+            PaintLabel(label, event);
+            return true;
+        }
+        return qobject_cast<QSizeGrip *>(watched) != nullptr; // the bar draws the grip
+    default:
+        break;
     }
-    return TSkinControl::eventFilter(watched, event);
+    return false;
 }
 
-bool TSkinStatusBar::BeforeMessage(QEvent *event) {
+TSkinControl::Message TSkinStatusBar::BeforeMessage(QEvent *event) {
     switch (event->type()) {
     case QEvent::Paint:
-        if (!Skin() || !qobject_cast<QStatusBar *>(control))
+        if (!Skin() || !qobject_cast<QStatusBar *>(Control()))
             break;
         PaintMessage();
-        return false;
+        return Message::Eaten;
     case QEvent::ChildPolished:
         WatchChild(static_cast<QChildEvent *>(event)->child());
+        UpdatePanels();
         break;
-    case QEvent::LayoutRequest:
-        RefreshControl();
+    case QEvent::ChildRemoved:
+    case QEvent::Resize:
+    case QEvent::LayoutDirectionChange:
+        UpdatePanels();
         break;
     default:
         break;
@@ -100,65 +136,93 @@ bool TSkinStatusBar::BeforeMessage(QEvent *event) {
     return TSkinControl::BeforeMessage(event);
 }
 
-QList<QWidget *> TSkinStatusBar::Panels() const {
-    QList<QWidget *> panels;
-    for (QObject *child : control->children()) {
-        auto *w = qobject_cast<QWidget *>(child);
-        if (w && !w->isWindow() && w->isVisibleTo(control) && !qobject_cast<QSizeGrip *>(w))
-            panels.append(w);
-    }
-    std::stable_sort(panels.begin(), panels.end(),
-                     [](const QWidget *a, const QWidget *b) { return a->x() < b->x(); });
-    return panels;
+ControlState TSkinStatusBar::ReadControlState() const {
+    ControlState state = TSkinControl::ReadControlState();
+    if (const auto *bar = qobject_cast<const QStatusBar *>(Control()))
+        state.caption = bar->currentMessage();
+    return state;
 }
 
-void TSkinStatusBar::DrawControl(QPainter &dc, const QRect &rect) {
+void TSkinStatusBar::UpdatePanels() {
+    const auto *bar = qobject_cast<const QStatusBar *>(Control());
+    if (!bar)
+        return;
+    panels.clear();
+    for (const QObject *child : bar->children()) {
+        const auto *w = qobject_cast<const QWidget *>(child);
+        if (IsPanel(w) && w->isVisibleTo(bar))
+            panels.append({w, w->geometry().adjusted(0, 0, 2, 0), PanelBevel(w)});
+    }
+    std::stable_sort(panels.begin(), panels.end(),
+                     [](const Panel &a, const Panel &b) { return a.rect.x() < b.rect.x(); });
+    const QRect whole = bar->rect();
+    const bool message = !bar->currentMessage().isEmpty();
+    if (panels.isEmpty()) {
+        messageRect = whole;
+    } else if (!message) {
+        panels.last().rect.setRight(whole.right());
+        messageRect = QRect();
+    } else if (bar->layoutDirection() == Qt::RightToLeft) {
+        // The widgets that stay while a message shows sit at the bar's left.
+        messageRect = whole;
+        messageRect.setLeft(panels.last().rect.right() + 1);
+    } else {
+        messageRect = whole;
+        messageRect.setRight(panels.first().rect.left() - 1);
+    }
+    RefreshControl();
+}
+
+void TSkinStatusBar::DrawEdge(QPainter &dc, const QRect &rect, int frame,
+                              const SkinObjects &skin) const {
+    const TDataSkinObject *edges = skin.StatusBarEdges.get();
+    if (edges && edges->HasImage())
+        DrawStatusEdge(dc, rect, frame, *edges);
+    else
+        DrawStatusBevel(dc, rect, frame, Control()->palette());
+}
+
+void TSkinStatusBar::PaintLabel(QLabel *label, QEvent *paint) {
+    {
+        const QScopedValueRollback<bool> guard(inChildPaint, true);
+        QCoreApplication::sendEvent(label, paint);
+    }
     const std::shared_ptr<const SkinObjects> skin = Skin();
+    const auto panel = std::find_if(panels.cbegin(), panels.cend(),
+                                    [label](const Panel &p) { return p.widget == label; });
+    const QRegion frameBand = QRegion(label->rect()) - label->contentsRect();
+    if (!skin || panel == panels.cend() || frameBand.isEmpty())
+        return;
+    QPainter painter(label);
+    painter.setClipRegion(frameBand);
+    painter.translate(-label->pos());
+    DrawEdge(painter, panel->rect, panel->frame, *skin);
+}
+
+void TSkinStatusBar::DrawControl(QPainter &dc, const QRect &rect, const ControlState &state) {
+    const std::shared_ptr<const SkinObjects> skin = Skin();
+    QWidget *control = Control();
     const auto *bar = qobject_cast<const QStatusBar *>(control);
     if (!skin || !bar || rect.isEmpty())
         return;
-    const TDataSkinObject *edges = skin->StatusBarEdges.get();
-    const bool edgeImage = edges && edges->HasImage();
-    const auto drawEdge = [&](QPainter &p, const QRect &r, int frame) {
-        if (edgeImage)
-            DrawStatusEdge(p, r, frame, *edges);
-        else
-            DrawStatusBevel(p, r, frame, control->palette());
-    };
-
     QImage &image = WorkBitmap(rect.size());
     QPainter canvas(&image);
     canvas.translate(-rect.topLeft());
     FillSkinColor(canvas, rect, *skin);
-    QFont font = control->font();
-    font.setBold(false);
-    font.setItalic(false);
-    font.setUnderline(false);
-    font.setStrikeOut(false);
-    canvas.setFont(font);
-    canvas.setPen(edges ? SystemColour(edges->NormalColour2)
-                        : control->palette().color(control->foregroundRole()));
-
-    const QString message = bar->currentMessage();
-    const QList<QWidget *> panels = message.isEmpty() ? Panels() : QList<QWidget *>();
-    if (!panels.isEmpty()) {
-        for (qsizetype i = 0; i < panels.size(); ++i) {
-            const QWidget *panel = panels.at(i);
-            QRect r = panel->geometry().adjusted(0, 0, 2, 0);
-            if (i == panels.size() - 1)
-                r.setRight(rect.right());
-            drawEdge(canvas, r, PanelBevel(panel));
-            if (const auto *label = qobject_cast<const QLabel *>(panel)) {
-                const QString text = label->text().isEmpty() ? QStringLiteral(" ") : label->text();
-                DrawPanelText(control, canvas, r.adjusted(2, 0, -2, 0), text, true,
-                              PanelAlignment(label));
-            }
-        }
-    } else {
-        drawEdge(canvas, rect, 1);
+    for (const Panel &panel : std::as_const(panels))
+        DrawEdge(canvas, panel.rect, panel.frame, *skin);
+    if (!messageRect.isNull()) {
+        DrawEdge(canvas, messageRect, 1, *skin);
+        QFont font = control->font();
+        font.setBold(false);
+        font.setItalic(false);
+        font.setUnderline(false);
+        font.setStrikeOut(false);
+        canvas.setFont(font);
+        canvas.setPen(control->palette().color(QPalette::WindowText));
         const unsigned align = control->layoutDirection() == Qt::RightToLeft ? DT_RIGHT : DT_LEFT;
-        DrawPanelText(control, canvas, rect.adjusted(2, 0, -2, 0),
-                      message.isEmpty() ? QStringLiteral(" ") : message, true, align);
+        DrawPanelText(control, canvas, messageRect.adjusted(2, 0, -2, 0),
+                      state.caption.isEmpty() ? QStringLiteral(" ") : state.caption, true, align);
     }
 
     const TDataSkinObject *extra = skin->ExtraImages.get();

@@ -55,13 +55,13 @@ QRect FromEdges(int left, int top, int right, int bottom) {
 TSkinTab::TSkinTab(QWidget *tabs) : TSkinControl(tabs) {}
 
 QTabWidget *TSkinTab::Widget() const {
-    return qobject_cast<QTabWidget *>(control);
+    return qobject_cast<QTabWidget *>(Control());
 }
 
 QTabBar *TSkinTab::Bar() const {
     if (QTabWidget *widget = Widget())
         return widget->tabBar();
-    return qobject_cast<QTabBar *>(control);
+    return qobject_cast<QTabBar *>(Control());
 }
 
 TSkinTab::TabPosition TSkinTab::Position() const {
@@ -85,11 +85,11 @@ bool TSkinTab::Closable() const {
 }
 
 void TSkinTab::InitSkin(TWinSkinForm *form, TSkinData *data, bool colour) {
-    if (initialized || !control)
+    if (Initialized() || !Control())
         return;
     TSkinControl::InitSkin(form, data, colour);
-    closable = TagOf(control) == CloseTabTag && Widget();
-    if (QTabBar *bar = Bar(); bar && bar != control) {
+    closable = TagOf(Control()) == CloseTabTag && Widget();
+    if (QTabBar *bar = Bar(); bar && bar != Control()) {
         bar->installEventFilter(this);
         bar->update();
     }
@@ -103,21 +103,20 @@ void TSkinTab::SkinScrollArrows() {
         return;
     for (QToolButton *arrow : bar->findChildren<QToolButton *>(Qt::FindDirectChildrenOnly)) {
         auto *skin = new TSkinUpDown(arrow);
-        skin->InitSkin(SkinForm(), skinData, false);
+        skin->InitSkin(SkinForm(), SkinData(), false);
         arrowSkins.append(skin);
     }
 }
 
 void TSkinTab::Restore() {
-    if (QTabBar *bar = Bar(); bar && bar != control) {
+    if (QTabBar *bar = Bar(); bar && bar != Control()) {
         bar->removeEventFilter(this);
         bar->update();
     }
     for (const QPointer<TSkinControl> &arrow : std::as_const(arrowSkins))
         if (arrow) {
-            arrow->Restore();
-            arrow->RefreshControl();
-            delete arrow;
+            arrow->Detach();
+            arrow->deleteLater();
         }
     arrowSkins.clear();
     TSkinControl::Restore();
@@ -164,17 +163,19 @@ void TSkinTab::PrepareImages() {
 
 bool TSkinTab::BarShown() const {
     const QTabBar *bar = Bar();
-    return bar && (bar == control || bar->isVisibleTo(control));
+    return bar && (bar == Control() || bar->isVisibleTo(Control()));
 }
 
 bool TSkinTab::BarPaintEaten() const {
-    return skinEnabled && KindSwitchedOn() && HasTabFace();
+    return Active() && HasTabFace();
 }
 
 bool TSkinTab::eventFilter(QObject *watched, QEvent *event) {
     QTabBar *bar = Bar();
-    if (!bar || watched != bar || bar == control)
+    if (!bar || watched != bar || bar == Control())
         return TSkinControl::eventFilter(watched, event);
+    if (State() != SkinState::Attached)
+        return false;
     switch (event->type()) {
     case QEvent::Paint:
         // The widget draws the strip under the bar.
@@ -182,7 +183,7 @@ bool TSkinTab::eventFilter(QObject *watched, QEvent *event) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick: {
         const auto *mouse = static_cast<QMouseEvent *>(event);
-        if (!skinEnabled || !KindSwitchedOn() || mouse->button() != Qt::LeftButton)
+        if (!Active() || mouse->button() != Qt::LeftButton)
             return false;
         const int hit = CloseHit(mouse->position().toPoint());
         if (hit < 0)
@@ -195,7 +196,7 @@ bool TSkinTab::eventFilter(QObject *watched, QEvent *event) {
     }
 }
 
-bool TSkinTab::BeforeMessage(QEvent *event) {
+TSkinControl::Message TSkinTab::BeforeMessage(QEvent *event) {
     if (event->type() == QEvent::Paint) {
         const std::shared_ptr<const SkinObjects> skin = Skin();
         if (skin && (preparedFor.lock() != skin || preparedPosition != Position()))
@@ -203,7 +204,7 @@ bool TSkinTab::BeforeMessage(QEvent *event) {
         // Without a pane image the widget paints its own, and the strip is drawn over it.
         if (PaintsWhole()) {
             PaintMessage();
-            return false;
+            return Message::Eaten;
         }
     }
     return TSkinControl::BeforeMessage(event);
@@ -263,7 +264,7 @@ QRect TSkinTab::StripRect(const QRect &r, const QRect &d) const {
 QRect TSkinTab::TabInStrip(int index, const QRect &r, const QRect &d, const QSize &strip) const {
     const QTabBar *bar = Bar();
     QRect t = bar->tabRect(index);
-    if (bar != control)
+    if (bar != Control())
         t.translate(bar->pos());
     switch (Position()) {
     case TabPosition::Bottom:
@@ -283,7 +284,7 @@ QRect TSkinTab::CloseRect(int index) const {
     if (!Closable() || !bar || index < 0 || index >= bar->count() || !BarShown())
         return {};
     // At the top the strip and the widget share their coordinates.
-    const QRect r = control->rect();
+    const QRect r = Control()->rect();
     const QRect t = TabInStrip(index, r, PaneRect(r), r.size());
     const int x0 = Right(t) - 8, y0 = t.top() + 2;
     return FromEdges(x0, y0, Right(t) - 2, t.top() + 8);
@@ -294,7 +295,7 @@ int TSkinTab::CloseHit(const QPoint &barPos) const {
     if (!Closable() || !bar)
         return -1;
     // The tabs as they stand now, not as last painted: an earlier close may have moved them.
-    const QPoint at = bar->mapTo(control, barPos);
+    const QPoint at = bar->mapTo(Control(), barPos);
     for (int i = 0; i < bar->count(); ++i)
         if (CloseRect(i).contains(at))
             return i;
@@ -305,9 +306,9 @@ void TSkinTab::CloseTab(int index) {
     QTabWidget *widget = Widget();
     if (!widget)
         return;
-    const qintptr answer = SendSkinMessage(control->window(), SM_SKINTABCLOSE,
+    const qintptr answer = SendSkinMessage(Control()->window(), SM_SKINTABCLOSE,
                                            reinterpret_cast<qintptr>(widget), index);
-    if (answer != 0 || !control)
+    if (answer != 0 || !Control())
         return;
     // The page may refuse as well, as it would refuse to close.
     QWidget *page = widget->widget(index);
@@ -323,14 +324,13 @@ void TSkinTab::CloseTab(int index) {
         page->deleteLater();
 }
 
-void TSkinTab::DrawControl(QPainter &dc, const QRect &rect) {
+void TSkinTab::DrawControl(QPainter &dc, const QRect &rect, const ControlState &state) {
     const std::shared_ptr<const SkinObjects> skin = Skin();
     if (!skin || !skin->Tabs || !Bar() || rect.isEmpty())
         return;
-    ReadControlState();
     const QRect pane = PaneRect(rect);
     if (HasTabFace() && BarShown())
-        DrawStrip(dc, rect, pane, *skin);
+        DrawStrip(dc, rect, pane, *skin, state.enabled);
     if (ShowsPane())
         DrawPane(dc, pane, *skin);
 }
@@ -367,7 +367,7 @@ void TSkinTab::DrawTab(QPainter &canvas, const QRect &t, int state, const SkinOb
 }
 
 void TSkinTab::DrawStrip(QPainter &dc, const QRect &rect, const QRect &pane,
-                         const SkinObjects &skin) {
+                         const SkinObjects &skin, bool enabled) {
     const QRect s = StripRect(rect, pane);
     if (s.width() < 1 || s.height() < 1)
         return;
@@ -399,7 +399,7 @@ void TSkinTab::DrawStrip(QPainter &dc, const QRect &rect, const QRect &pane,
         RotateBitmapRight(stripImage);
     dc.drawImage(s.topLeft(), stripImage);
     // The scroll arrows keep a plain face under them.
-    const QPoint barOrigin = bar->mapTo(control, QPoint(0, 0));
+    const QPoint barOrigin = bar->mapTo(Control(), QPoint(0, 0));
     for (const QObject *child : bar->children())
         if (const auto *button = qobject_cast<const QWidget *>(child);
             button && button->isVisible())

@@ -31,7 +31,7 @@ public:
     void InitSkin(TWinSkinForm *skinForm, TSkinData *skinData, bool changeColor) override;
     void Restore() override;
     void ReapplyColor() override;
-    void DrawControl(QPainter &dc, const QRect &rect) override;
+    void DrawControl(QPainter &dc, const QRect &rect, const ControlState &state) override;
 
     TabPosition Position() const;
     bool Closable() const;
@@ -42,7 +42,7 @@ public:
 protected:
     TSkinData::TSkinControlTypes KindSwitch() const override { return TSkinData::xcTab; }
     bool eventFilter(QObject *watched, QEvent *event) override;
-    bool BeforeMessage(QEvent *event) override;
+    Message BeforeMessage(QEvent *event) override;
     // The skin has what the tabs are drawn from; else the bar paints natively.
     virtual bool HasTabFace() const;
     // The pane is drawn from the skin.
@@ -65,7 +65,8 @@ private:
     QRect StripRect(const QRect &rect, const QRect &pane) const;
     // Tab `index` in the strip image's coordinates (horizontal, before turning).
     QRect TabInStrip(int index, const QRect &rect, const QRect &pane, const QSize &strip) const;
-    void DrawStrip(QPainter &dc, const QRect &rect, const QRect &pane, const SkinObjects &skin);
+    void DrawStrip(QPainter &dc, const QRect &rect, const QRect &pane, const SkinObjects &skin,
+                   bool enabled);
     void DrawPane(QPainter &dc, const QRect &pane, const SkinObjects &skin);
     // The tab whose close box holds the point (tab bar coordinates), or -1.
     int CloseHit(const QPoint &barPos) const;

@@ -5,7 +5,7 @@
 namespace skin {
 
 // A page of a tab widget filled with the skin's face colour; its children paint on it. A page
-// that showed its parent's background when skinned (BackgroundMode 1) keeps its own painting.
+// that showed its parent's background when skinned (background mode Skin) keeps its own painting.
 class TSkinTabSheet : public TSkinFaceFill {
     Q_OBJECT
 
@@ -16,7 +16,7 @@ public:
 
 protected:
     TSkinData::TSkinControlTypes KindSwitch() const override { return TSkinData::xcTab; }
-    bool Fills() const override { return backgroundMode == 0; }
+    bool Fills() const override { return Background() == BackgroundMode::Native; }
 };
 
 } // namespace skin

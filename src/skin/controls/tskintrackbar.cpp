@@ -37,13 +37,13 @@ void StretchBands(QPainter &dc, const QImage &image, const QRect &target, int he
 TSkinTrackBar::TSkinTrackBar(QSlider *slider) : TSkinControl(slider) {}
 
 QSlider *TSkinTrackBar::Slider() const {
-    return qobject_cast<QSlider *>(control);
+    return qobject_cast<QSlider *>(Control());
 }
 
-bool TSkinTrackBar::BeforeMessage(QEvent *event) {
+TSkinControl::Message TSkinTrackBar::BeforeMessage(QEvent *event) {
     if (event->type() == QEvent::Paint && Skin() && Slider()) {
         PaintMessage();
-        return false;
+        return Message::Eaten;
     }
     return TSkinControl::BeforeMessage(event);
 }
@@ -72,7 +72,7 @@ QStyleOptionSlider TSkinTrackBar::Option() const {
     return option;
 }
 
-void TSkinTrackBar::DrawControl(QPainter &dc, const QRect &rect) {
+void TSkinTrackBar::DrawControl(QPainter &dc, const QRect &rect, const ControlState &) {
     const std::shared_ptr<const SkinObjects> skin = Skin();
     const QSlider *slider = Slider();
     if (!skin || !slider || rect.isEmpty())

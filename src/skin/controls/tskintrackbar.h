@@ -20,11 +20,11 @@ public:
 
     ControlKind Kind() const override { return ControlKind::TrackBar; }
 
-    void DrawControl(QPainter &dc, const QRect &rect) override;
+    void DrawControl(QPainter &dc, const QRect &rect, const ControlState &state) override;
 
 protected:
     TSkinData::TSkinControlTypes KindSwitch() const override { return TSkinData::xcTrackBar; }
-    bool BeforeMessage(QEvent *event) override;
+    Message BeforeMessage(QEvent *event) override;
 
 private:
     QSlider *Slider() const;

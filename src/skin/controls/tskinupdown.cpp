@@ -75,7 +75,7 @@ void DrawUpDownButton(QPainter &dc, const QRect &rect, UpDownPart part, UpDownSt
 TSkinUpDown::TSkinUpDown(QWidget *control) : TSkinControl(control) {}
 
 QRect TSkinUpDown::ButtonArea(const QRect &rect) const {
-    const auto *box = qobject_cast<const QAbstractSpinBox *>(control);
+    const auto *box = qobject_cast<const QAbstractSpinBox *>(Control());
     if (!box)
         return rect;
     if (box->buttonSymbols() == QAbstractSpinBox::NoButtons)
@@ -95,28 +95,28 @@ QRect TSkinUpDown::ButtonArea(const QRect &rect) const {
 }
 
 void TSkinUpDown::InitSkin(TWinSkinForm *form, TSkinData *data, bool colour) {
-    if (initialized)
+    if (Initialized())
         return;
     TSkinControl::InitSkin(form, data, colour);
     PlaceButtons();
 }
 
 void TSkinUpDown::PlaceButtons() {
-    buttonArea = control ? ButtonArea(control->rect()) : QRect();
+    buttonArea = Control() ? ButtonArea(Control()->rect()) : QRect();
 }
 
 TSkinUpDown::Half TSkinUpDown::HalfAt(const QPoint &pos) const {
-    if (!control || !buttonArea.contains(pos))
+    if (!Control() || !buttonArea.contains(pos))
         return Half::None;
-    if (qobject_cast<const QAbstractButton *>(control))
+    if (qobject_cast<const QAbstractButton *>(Control()))
         return Half::First;
     return pos.y() - buttonArea.top() < buttonArea.height() / 2 ? Half::First : Half::Second;
 }
 
-UpDownState TSkinUpDown::StateOf(Half half) const {
+UpDownState TSkinUpDown::StateOf(Half half, Half pressed, bool enabled) const {
     if (!enabled)
         return UpDownState::Disabled;
-    if (half == pressedHalf)
+    if (half == pressed)
         return UpDownState::Pressed;
     if (half == hotHalf)
         return UpDownState::Hot;
@@ -128,11 +128,14 @@ void TSkinUpDown::SetHalves(Half hot, Half pressed) {
         return;
     hotHalf = hot;
     pressedHalf = pressed;
-    mouseState = (hot != Half::None ? msHot : 0) | (pressed != Half::None ? msPressed : 0);
+    SetMouseState(MouseStates()
+                      .setFlag(MouseFlag::Hot, hot != Half::None)
+                      .setFlag(MouseFlag::Pressed, pressed != Half::None));
     RefreshControl();
 }
 
 void TSkinUpDown::TrackMouse(QEvent *event) {
+    const QWidget *control = Control();
     if (!control)
         return;
     switch (event->type()) {
@@ -169,10 +172,10 @@ void TSkinUpDown::TrackMouse(QEvent *event) {
     }
 }
 
-bool TSkinUpDown::BeforeMessage(QEvent *event) {
-    if (event->type() == QEvent::Paint && qobject_cast<QAbstractButton *>(control) && Skin()) {
+TSkinControl::Message TSkinUpDown::BeforeMessage(QEvent *event) {
+    if (event->type() == QEvent::Paint && qobject_cast<QAbstractButton *>(Control()) && Skin()) {
         PaintMessage(); // an arrow button is all skin
-        return false;
+        return Message::Eaten;
     }
     return TSkinControl::BeforeMessage(event);
 }
@@ -182,37 +185,43 @@ void TSkinUpDown::AfterMessage(QEvent *event) {
     TSkinControl::AfterMessage(event);
 }
 
-void TSkinUpDown::DrawControl(QPainter &dc, const QRect &rect) {
+ControlState TSkinUpDown::ReadControlState() const {
+    ControlState state = TSkinControl::ReadControlState();
+    if (const auto *button = qobject_cast<const QAbstractButton *>(Control()))
+        state.mouse.setFlag(MouseFlag::Pressed, button->isDown());
+    return state;
+}
+
+void TSkinUpDown::DrawControl(QPainter &dc, const QRect &rect, const ControlState &state) {
     const std::shared_ptr<const SkinObjects> skin = Skin();
+    QWidget *control = Control();
     if (!skin || !control)
         return;
-    ReadControlState();
-    if (const auto *button = qobject_cast<const QAbstractButton *>(control))
-        pressedHalf = button->isDown() ? Half::First : Half::None;
+    const auto *button = qobject_cast<const QAbstractButton *>(control);
+    // An arrow button is one half, pressed while it is down.
+    const Half pressed = !button                                    ? pressedHalf
+                         : state.mouse.testFlag(MouseFlag::Pressed) ? Half::First
+                                                                    : Half::None;
     const QRect area = buttonArea.intersected(rect);
     if (area.isEmpty())
         return;
-    const bool arrowButton = qobject_cast<const QAbstractButton *>(control);
-    const quint64 state =
-        quint64(StateOf(Half::First)) | quint64(StateOf(Half::Second)) << 4 |
-        quint64(arrowButton ? ArrowPart(static_cast<QAbstractButton *>(control.data()))
-                            : UpDownPart::Up)
-            << 8;
+    const UpDownState first = StateOf(Half::First, pressed, state.enabled);
+    const UpDownState second = StateOf(Half::Second, pressed, state.enabled);
+    const quint64 key = quint64(first) | quint64(second) << 4 |
+                        quint64(button ? ArrowPart(button) : UpDownPart::Up) << 8;
     const QPalette palette = control->palette();
-    const QImage &image = cache.Get(skin, area.size(), state, [&](QImage &canvas) {
+    const QImage &image = cache.Get(skin, area.size(), key, [&](QImage &canvas) {
         QPainter p(&canvas);
         const QRect r(QPoint(0, 0), area.size());
-        if (arrowButton) {
-            const auto *button = static_cast<QAbstractButton *>(control.data());
+        if (button) {
             FillSkinColor(p, r, *skin);
-            DrawUpDownButton(p, r, ArrowPart(button), StateOf(Half::First), *skin, palette);
+            DrawUpDownButton(p, r, ArrowPart(button), first, *skin, palette);
             return;
         }
         const int half = r.height() / 2;
-        DrawUpDownButton(p, QRect(0, 0, r.width(), half), UpDownPart::Up, StateOf(Half::First),
+        DrawUpDownButton(p, QRect(0, 0, r.width(), half), UpDownPart::Up, first, *skin, palette);
+        DrawUpDownButton(p, QRect(0, half, r.width(), r.height() - half), UpDownPart::Down, second,
                          *skin, palette);
-        DrawUpDownButton(p, QRect(0, half, r.width(), r.height() - half), UpDownPart::Down,
-                         StateOf(Half::Second), *skin, palette);
     });
     if (buddy)
         dc.fillRect(area, Qt::white);

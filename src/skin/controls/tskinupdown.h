@@ -40,7 +40,7 @@ public:
     void SetBuddy(bool on) { buddy = on; }
     bool Buddy() const { return buddy; }
     void InitSkin(TWinSkinForm *skinForm, TSkinData *skinData, bool changeColor) override;
-    void DrawControl(QPainter &dc, const QRect &rect) override;
+    void DrawControl(QPainter &dc, const QRect &rect, const ControlState &state) override;
     // Follows the pointer over the halves (repainting when a half changed) and the widget's
     // size, style and direction (placing the halves again).
     void TrackMouse(QEvent *event);
@@ -48,8 +48,10 @@ public:
 protected:
     TSkinData::TSkinControlTypes KindSwitch() const override { return TSkinData::xcSpin; }
     bool HooksEvents() const override { return !buddy; }
-    bool BeforeMessage(QEvent *event) override;
+    Message BeforeMessage(QEvent *event) override;
     void AfterMessage(QEvent *event) override;
+    // An arrow button is pressed as it reports it.
+    ControlState ReadControlState() const override;
 
 private:
     enum class Half { None, First, Second };
@@ -57,7 +59,8 @@ private:
     QRect ButtonArea(const QRect &rect) const;
     void PlaceButtons();
     Half HalfAt(const QPoint &pos) const;
-    UpDownState StateOf(Half half) const;
+    // The state of a half in a paint where `pressed` is the pressed half.
+    UpDownState StateOf(Half half, Half pressed, bool enabled) const;
     void SetHalves(Half hot, Half pressed);
 
     bool buddy = false;

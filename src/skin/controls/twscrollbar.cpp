@@ -71,7 +71,9 @@ QScrollBar *TWScrollbar::Bar() const {
 }
 
 bool TWScrollbar::Active() const {
-    if (!creator || !bar || !creator->SkinEnabled() || !creator->SkinData() ||
+    // A detached creator skins nothing while it waits to be deleted.
+    if (!creator || !bar || creator->State() != TSkinControl::SkinState::Attached ||
+        !creator->SkinEnabled() || !creator->SkinData() ||
         !creator->SkinData()->SkinControls().testFlag(gate))
         return false;
     const std::shared_ptr<const SkinObjects> skin = creator->SkinData()->Objects();
