@@ -53,7 +53,7 @@ void fillMovements(Db &db, int movements, int accounts, bool withCash) {
                                                "values(?,?,?,?,'李四',?,1)"));
     const QDate first = QDate::currentDate().addYears(-10);
     for (int a = 0; a < accounts; ++a) {
-        card.insert({accountType(a), accountNumber(a), first.toString(kDateFmt)});
+        card.insert({accountType(a), accountNumber(a), first.toString(QLatin1String(kDateFmt))});
         checkpoint.insert({QVariant(), a + 1});
     }
     for (int i = 0; i < movements; ++i) {
@@ -66,7 +66,8 @@ void fillMovements(Db &db, int movements, int accounts, bool withCash) {
         const QString type = cash ? kCash : accountType(a);
         const QString number = cash ? QString() : accountNumber(a);
         const double amount = double(1 + (i * 37) % 100000) / 100.0;
-        const QString date = first.addDays((qint64(i) * 3650) / movements).toString(kDateFmt);
+        const QString date =
+            first.addDays((qint64(i) * 3650) / movements).toString(QLatin1String(kDateFmt));
         const int kind = i % 10;
         if (kind < 7) {
             inOut.insert({kind < 4 ? QStringLiteral("工资") : QStringLiteral("餐饮"), amount, type,

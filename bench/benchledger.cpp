@@ -73,7 +73,7 @@ void fillIncome(Db &db, int rows) {
                        double(1 + (i * 37) % 100000) / 100.0, QString::fromUtf8(forms[form]),
                        form == 0 ? QString() : QStringLiteral("6222%1").arg(i % 50),
                        i % 7 == 0 ? QStringLiteral("备注 %1, 第二项").arg(i) : QString(),
-                       first.addDays((qint64(i) * 3650) / total).toString(kDateFmt),
+                       first.addDays((qint64(i) * 3650) / total).toString(QLatin1String(kDateFmt)),
                        income ? 1 : -1});
     }
 }

@@ -59,6 +59,7 @@ def main():
     ledger_owner = ledger_library_of(ledger)
     problems = []
     edges = {}
+    unplaced = set()
 
     def layer(rel):
         """(library rank, layer rank, layer name) of a file relative to src/, or None."""
@@ -66,7 +67,10 @@ def main():
         if parts[0] not in LIBRARIES:
             return None
         library = LIBRARIES.index(parts[0])
-        if parts[0] == 'skin' and len(parts) > 2 and parts[1] in SKIN_LAYERS:
+        if parts[0] == 'skin' and len(parts) > 2:
+            if parts[1] not in SKIN_LAYERS:
+                unplaced.add('skin/' + parts[1])
+                return None
             return library, SKIN_LAYERS.index(parts[1]), 'skin/' + parts[1]
         if parts[0] == 'ledger':
             target = ledger_owner.get(rel, 'kexbora_ledger')
@@ -111,6 +115,7 @@ def main():
             problems.append('ledger folders include each other: ' + ' -> '.join(cycle))
             break
 
+    problems += [f'{folder} is in no layer of SKIN_LAYERS' for folder in sorted(unplaced)]
     for line in problems:
         print(line)
     if not problems:

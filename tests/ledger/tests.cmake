@@ -69,23 +69,6 @@ endif()
 set_tests_properties(ledger/tst_pagetour PROPERTIES ENVIRONMENT
                      "${KEXBORA_TEST_ENV};KEXBORA_SHOTS=${CMAKE_BINARY_DIR}/screenshots/tour")
 
-# The script-driven tests need python3, and the end-to-end runs of the real program under a
-# virtual display need xvfb-run, xdotool, the sqlcipher tool and ImageMagick's import and
-# compare. A missing tool stops the configuration.
-find_program(KEXBORA_PYTHON3 python3)
-find_program(KEXBORA_XVFB_RUN xvfb-run)
-find_program(KEXBORA_XDOTOOL xdotool)
-find_program(KEXBORA_SQLCIPHER_CLI sqlcipher)
-find_program(KEXBORA_IMPORT import)
-find_program(KEXBORA_COMPARE compare)
-foreach(tool KEXBORA_PYTHON3 KEXBORA_XVFB_RUN KEXBORA_XDOTOOL KEXBORA_SQLCIPHER_CLI KEXBORA_IMPORT
-             KEXBORA_COMPARE)
-  if(NOT ${tool})
-    message(FATAL_ERROR "${tool} not found: the ledger's tests need python3, xvfb-run, xdotool, "
-                        "sqlcipher and ImageMagick (scripts/setup installs them)")
-  endif()
-endforeach()
-
 # Sign-up and login; income records (add, list, total, CSV export); the three calculator pages
 # from the top bar with screenshots of each into build/screenshots/; accounts (two accounts,
 # an income, a transfer, a loan, a reconciliation, the history and the summary) with

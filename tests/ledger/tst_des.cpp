@@ -3,7 +3,6 @@
 #include "ledger/crypto/des.h"
 
 #include <QProcess>
-#include <QRandomGenerator>
 #include <QStandardPaths>
 #include <QtTest>
 
@@ -52,20 +51,6 @@ private slots:
         QFETCH(QByteArray, cipher);
         const DesSchedule schedule = desSetKey(fromHex<DesKey>(key));
         QCOMPARE(hexOf(desBlock(schedule, fromHex<DesBlockBytes>(plain))), cipher);
-    }
-
-    void decryptOrderUndoesEncryption() {
-        const DesKey key = fromHex<DesKey>(kFoldedProgramKey);
-        const DesSchedule encrypt = desSetKey(key, false);
-        const DesSchedule decrypt = desSetKey(key, true);
-        for (int i = 0; i < 50; ++i) {
-            DesBlockBytes plain{};
-            for (auto &byte : plain)
-                byte = std::uint8_t(QRandomGenerator::global()->bounded(256));
-            const DesBlockBytes cipher = desBlock(encrypt, plain);
-            QVERIFY(cipher != plain);
-            QCOMPARE(hexOf(desBlock(decrypt, cipher)), hexOf(plain));
-        }
     }
 
     void foldKeyAddsBytesModulo256_data() {

@@ -107,7 +107,11 @@ void TstPageTour::tour_data() {
 }
 
 void TstPageTour::shoot(QWidget *window, const QString &name) {
-    QTest::qWait(350); // the manager's delayed actions and the first paints
+    if (m_skinned) {
+        auto *manager = dynamic_cast<skin::TSkinManage *>(skin::TSkinManagerHook::Instance());
+        QTRY_VERIFY(manager && manager->FindSkinnedWindow(window));
+    }
+    QCoreApplication::sendPostedEvents(); // layouts and style changes before the shot
     const QImage image = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
     const QString shot = QStringLiteral("tour-%1-%2").arg(m_skinned ? "skinned" : "plain", name);
     const QString dir = qEnvironmentVariable("KEXBORA_SHOTS");

@@ -1,6 +1,7 @@
 // The login and main windows carry the program's skin component with the embedded skin.
 #include "ledger/app/programskin.h"
 #include "skin/data/tskindata.h"
+#include "skin/window/tskinmanage.h"
 
 #include <QWidget>
 #include <QtTest>
@@ -10,23 +11,19 @@ using skin::TSkinData;
 class TestProgramSkin : public QObject {
     Q_OBJECT
 private slots:
-    void windowCarriesTheLoadedSkin() {
+    void initTestCase() { skin::InstallSkinManager(); } // as the program starts
+
+    void shownWindowIsSkinned() {
         QWidget window;
+        window.resize(320, 240);
         TSkinData *data = ledger::attachProgramSkin(&window);
         QCOMPARE(window.findChild<TSkinData *>(QStringLiteral("SkinData1")), data);
-        // The embedded package was read: the component is no longer loading and holds objects.
-        QVERIFY(!data->IsReading());
-        QVERIFY(!data->SkinLoading());
-        QVERIFY(data->Objects() && data->Objects()->All().size() > 20);
-        QVERIFY(data->Active());
-        QCOMPARE(data->SkinFormtype(), TSkinData::sfMainform);
-        QCOMPARE(data->DisableTag(), 99);
-        const auto controls = data->SkinControls();
-        QVERIFY(!controls.testFlag(TSkinData::xcMenuItem));
-        QVERIFY(!controls.testFlag(TSkinData::xcFastReport));
-        QVERIFY(controls.testFlag(TSkinData::xcMainMenu));
-        QVERIFY(controls.testFlag(TSkinData::xcSystemMenu));
-        QVERIFY(controls.testFlag(TSkinData::xcTrackBar));
+        QVERIFY(data->Objects()); // the embedded package was read
+        window.show();
+        auto *manager = dynamic_cast<skin::TSkinManage *>(skin::TSkinManagerHook::Instance());
+        QVERIFY(manager);
+        QTRY_VERIFY(manager->FindSkinnedWindow(&window));
+        QVERIFY(window.windowFlags().testFlag(Qt::FramelessWindowHint)); // the skin draws it
     }
 
     void secondWindowGetsItsOwnCopy() {

@@ -56,7 +56,7 @@ private slots:
         if (kind == "key") {
             QVERIFY(TempLedger::makeLedgerFile(target, nullptr, "other"));
         } else if (kind == "text") {
-            QVERIFY(test::writeFile(target, "Standard Jet DB\n"));
+            QVERIFY(test::writeFile(target, "plain text, no database\n"));
         } else if (kind == "other") {
             Db db;
             QVERIFY(db.create(target, kDatabaseKey));

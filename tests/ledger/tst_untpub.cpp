@@ -1,4 +1,4 @@
-#include "ledger/core/datetext.h"
+#include "ledger/app/datetext.h"
 #include "ledger/core/exeversion.h"
 #include "ledger/core/files.h"
 #include "ledger/core/prompter.h"

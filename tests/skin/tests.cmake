@@ -131,64 +131,35 @@ set_tests_properties(skin/skinpack_roundtrip PROPERTIES ENVIRONMENT "${KEXBORA_T
                      TIMEOUT 300)
 
 # The skinned windows of the real program end to end, under openbox and without a window
-# manager (xvfb-run, openbox, xdotool, xprop, ImageMagick, sqlcipher); screenshots go into
-# build/screenshots/.
-find_program(KEXBORA_XVFB_RUN xvfb-run)
-find_program(KEXBORA_XDOTOOL xdotool)
-find_program(KEXBORA_SQLCIPHER_CLI sqlcipher)
-find_program(KEXBORA_OPENBOX openbox)
-find_program(KEXBORA_XPROP xprop)
-find_program(KEXBORA_IMPORT import)
-if(TARGET kexbora AND KEXBORA_XVFB_RUN AND KEXBORA_XDOTOOL AND KEXBORA_SQLCIPHER_CLI
-   AND KEXBORA_OPENBOX AND KEXBORA_XPROP AND KEXBORA_IMPORT)
-  add_test(NAME skin/e2e_window
-           COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/e2e_window.sh $<TARGET_FILE:kexbora>
-                   ${KEXBORA_DATA_DIR}/init.db ${KEXBORA_OTHER_DIR}/1.html
-                   ${CMAKE_BINARY_DIR}/screenshots)
-  set_tests_properties(skin/e2e_window PROPERTIES TIMEOUT 180 RUN_SERIAL TRUE)
-else()
-  message(STATUS "skin/e2e_window left out: needs xvfb-run, openbox, xdotool, xprop, ImageMagick and sqlcipher")
-endif()
+# manager; screenshots go into build/screenshots/.
+add_test(NAME skin/e2e_window
+         COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/e2e_window.sh $<TARGET_FILE:kexbora>
+                 ${KEXBORA_DATA_DIR}/init.db ${KEXBORA_OTHER_DIR}/1.html
+                 ${CMAKE_BINARY_DIR}/screenshots)
+set_tests_properties(skin/e2e_window PROPERTIES TIMEOUT 180 RUN_SERIAL TRUE)
 
 # The skinned login window under the Wayland compositor weston (headless, then inside Xvfb so
 # that xdotool's pointer drags it): no key colour, exact moves by the caption; screenshots go
 # into build/screenshots/.
-find_program(KEXBORA_WESTON weston)
-find_program(KEXBORA_WESTON_SCREENSHOOTER weston-screenshooter)
-find_program(KEXBORA_CONVERT convert)
-if(TARGET kexbora AND KEXBORA_XVFB_RUN AND KEXBORA_XDOTOOL AND KEXBORA_WESTON
-   AND KEXBORA_WESTON_SCREENSHOOTER AND KEXBORA_CONVERT)
-  add_test(NAME skin/e2e_wayland
-           COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/e2e_wayland.sh $<TARGET_FILE:kexbora>
-                   ${KEXBORA_DATA_DIR}/init.db ${KEXBORA_OTHER_DIR}/1.html
-                   ${CMAKE_BINARY_DIR}/screenshots)
-  set_tests_properties(skin/e2e_wayland PROPERTIES TIMEOUT 120 RUN_SERIAL TRUE)
-else()
-  message(STATUS "skin/e2e_wayland left out: needs xvfb-run, xdotool, weston, weston-screenshooter and ImageMagick")
-endif()
+add_test(NAME skin/e2e_wayland
+         COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/e2e_wayland.sh $<TARGET_FILE:kexbora>
+                 ${KEXBORA_DATA_DIR}/init.db ${KEXBORA_OTHER_DIR}/1.html
+                 ${CMAKE_BINARY_DIR}/screenshots)
+set_tests_properties(skin/e2e_wayland PROPERTIES TIMEOUT 120 RUN_SERIAL TRUE)
 
 # The skinned menus of the real program end to end under openbox: a text field's context menu
 # and the main window's system menu, screenshots into build/screenshots/.
-if(TARGET kexbora AND KEXBORA_XVFB_RUN AND KEXBORA_XDOTOOL AND KEXBORA_SQLCIPHER_CLI
-   AND KEXBORA_OPENBOX AND KEXBORA_XPROP AND KEXBORA_IMPORT)
-  add_test(NAME skin/e2e_menus
-           COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/e2e_menus.sh $<TARGET_FILE:kexbora>
-                   ${KEXBORA_DATA_DIR}/init.db ${KEXBORA_OTHER_DIR}/1.html
-                   ${CMAKE_BINARY_DIR}/screenshots)
-  set_tests_properties(skin/e2e_menus PROPERTIES TIMEOUT 120 RUN_SERIAL TRUE)
-endif()
+add_test(NAME skin/e2e_menus
+         COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/e2e_menus.sh $<TARGET_FILE:kexbora>
+                 ${KEXBORA_DATA_DIR}/init.db ${KEXBORA_OTHER_DIR}/1.html
+                 ${CMAKE_BINARY_DIR}/screenshots)
+set_tests_properties(skin/e2e_menus PROPERTIES TIMEOUT 120 RUN_SERIAL TRUE)
 
 # The skinned controls of the real program end to end: the income page's list and entry form
-# with their skins, screenshots into build/screenshots/ (xvfb-run, xdotool, sqlcipher,
-# ImageMagick).
-if(TARGET kexbora AND KEXBORA_XVFB_RUN AND KEXBORA_XDOTOOL AND KEXBORA_SQLCIPHER_CLI
-   AND KEXBORA_IMPORT AND KEXBORA_CONVERT)
-  add_test(NAME skin/e2e_controls
-           COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/e2e_controls.sh $<TARGET_FILE:kexbora>
-                   ${KEXBORA_DATA_DIR}/init.db ${KEXBORA_OTHER_DIR}/1.html)
-  set_tests_properties(skin/e2e_controls PROPERTIES
-                       TIMEOUT 150 RUN_SERIAL TRUE
-                       ENVIRONMENT "E2E_SHOTS=${CMAKE_BINARY_DIR}/screenshots")
-else()
-  message(STATUS "skin/e2e_controls left out: needs xvfb-run, xdotool, sqlcipher and ImageMagick")
-endif()
+# with their skins, screenshots into build/screenshots/.
+add_test(NAME skin/e2e_controls
+         COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/e2e_controls.sh $<TARGET_FILE:kexbora>
+                 ${KEXBORA_DATA_DIR}/init.db ${KEXBORA_OTHER_DIR}/1.html)
+set_tests_properties(skin/e2e_controls PROPERTIES
+                     TIMEOUT 150 RUN_SERIAL TRUE
+                     ENVIRONMENT "E2E_SHOTS=${CMAKE_BINARY_DIR}/screenshots")

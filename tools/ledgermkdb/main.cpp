@@ -1,6 +1,6 @@
 // Makes the keyed ledger template from the schema, with the starting choice lists:
-// ledgermkdb <output file>.
-// An existing output file is replaced only once the new one is complete.
+// ledgermkdb <output file>. The database is made beside the output file and renamed over it
+// once complete, so the output is the old file or the whole new one.
 #include "ledger/app/paths.h"
 #include "ledger/data/db.h"
 #include "ledger/data/schema.h"
@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <cstdio>
+#include <filesystem>
 
 int main(int argc, char *argv[]) {
     QCoreApplication app(argc, argv);
@@ -39,8 +40,11 @@ int main(int argc, char *argv[]) {
             return 1;
         }
     }
-    if ((QFileInfo::exists(output) && !QFile::remove(output)) || !QFile::rename(partial, output)) {
-        std::fprintf(stderr, "ledgermkdb: cannot write %s\n", qPrintable(output));
+    std::error_code error;
+    std::filesystem::rename(partial.toStdU16String(), output.toStdU16String(), error);
+    if (error) {
+        std::fprintf(stderr, "ledgermkdb: cannot write %s: %s\n", qPrintable(output),
+                     error.message().c_str());
         QFile::remove(partial);
         return 1;
     }

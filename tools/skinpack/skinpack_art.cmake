@@ -28,4 +28,4 @@ add_library(skinpack_art STATIC
 )
 target_include_directories(skinpack_art PUBLIC ${skinpack_dir})
 target_link_libraries(skinpack_art PUBLIC kexbora_skin kexbora_common Qt6::Core Qt6::Gui)
-target_compile_definitions(skinpack_art PRIVATE QT_NO_CAST_FROM_ASCII QT_NO_CAST_TO_ASCII)
+target_link_libraries(skinpack_art PRIVATE kexbora_code_rules)

@@ -7,17 +7,20 @@
 
 namespace ledger {
 
-QString versionFromText(const QString &projectVersion) {
-    const QString text = projectVersion.trimmed();
+QList<int> versionParts(const QString &dotted) {
+    const QString text = dotted.trimmed();
     qsizetype end = 0;
-    const QVersionNumber version = QVersionNumber::fromString(text, &end);
-    const QList<int> numbers = version.segments();
+    const QList<int> numbers = QVersionNumber::fromString(text, &end).segments();
     const bool valid =
         end == text.size() && !numbers.isEmpty() && numbers.size() <= 4 &&
         std::all_of(numbers.begin(), numbers.end(), [](int n) { return n >= 0 && n <= 0xFFFF; });
-    if (!valid)
+    return valid ? numbers : QList<int>();
+}
+
+QString versionFromText(const QString &projectVersion) {
+    QList<int> four = versionParts(projectVersion);
+    if (four.isEmpty())
         return QStringLiteral("0.0.0.0");
-    QList<int> four = numbers;
     four.resize(4, 0);
     return QVersionNumber(four).toString();
 }

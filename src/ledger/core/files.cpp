@@ -2,7 +2,6 @@
 
 #include "common/atomicwrite.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 namespace ledger {
@@ -13,14 +12,7 @@ bool copyFileByStream(const QString &source, const QString &destination) {
     const QString sourcePath = QFileInfo(source).canonicalFilePath();
     if (!sourcePath.isEmpty() && sourcePath == QFileInfo(destination).canonicalFilePath())
         return true;
-    QFile in(source);
-    if (!in.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray data = in.readAll();
-    if (in.error() != QFileDevice::NoError)
-        return false;
-    in.close();
-    return common::writeFileAtomically(destination, data);
+    return common::copyFileAtomically(source, destination);
 }
 
 } // namespace ledger

@@ -97,7 +97,7 @@ DesKey foldKey(const QByteArray &keyString) {
     return key;
 }
 
-DesSchedule desSetKey(const DesKey &key, bool decrypt) {
+DesSchedule desSetKey(const DesKey &key) {
     std::uint64_t bits = 0;
     for (std::uint8_t byte : key)
         bits = (bits << 8) | byte;
@@ -109,7 +109,7 @@ DesSchedule desSetKey(const DesKey &key, bool decrypt) {
         c = rotate28(c, kShifts[round]);
         d = rotate28(d, kShifts[round]);
         const std::uint64_t roundKey = permute((std::uint64_t(c) << 28) | d, 56, kPc2);
-        schedule.rounds[std::size_t(decrypt ? 15 - round : round)] = roundKey;
+        schedule.rounds[std::size_t(round)] = roundKey;
     }
     return schedule;
 }
@@ -134,7 +134,7 @@ DesBlockBytes desBlock(const DesSchedule &schedule, const DesBlockBytes &input) 
 }
 
 QString desEncryptHex(const QString &plain, const QString &keyString) {
-    const DesSchedule schedule = desSetKey(foldKey(common::toGbkText(keyString)), false);
+    const DesSchedule schedule = desSetKey(foldKey(common::toGbkText(keyString)));
     const QByteArray bytes = common::toGbkText(plain);
     const qsizetype blocks = qMax<qsizetype>(1, (bytes.size() + 7) / 8);
     QByteArray cipher;

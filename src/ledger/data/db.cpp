@@ -194,15 +194,18 @@ void Statement::bind(int index, const QVariant &value) {
             break;
         }
         case QMetaType::QDate:
-            rc = sqlite3_bind_text(m_stmt, index,
-                                   value.toDate().toString(QStringLiteral("yyyy-MM-dd")).toUtf8(),
-                                   -1, SQLITE_TRANSIENT);
-            break;
-        case QMetaType::QDateTime:
             rc = sqlite3_bind_text(
                 m_stmt, index,
-                value.toDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toUtf8(), -1,
+                value.toDate().toString(QStringLiteral("yyyy-MM-dd")).toUtf8().constData(), -1,
                 SQLITE_TRANSIENT);
+            break;
+        case QMetaType::QDateTime:
+            rc = sqlite3_bind_text(m_stmt, index,
+                                   value.toDateTime()
+                                       .toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))
+                                       .toUtf8()
+                                       .constData(),
+                                   -1, SQLITE_TRANSIENT);
             break;
         default: {
             const QByteArray text = value.toString().toUtf8();

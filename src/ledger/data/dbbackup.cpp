@@ -1,12 +1,12 @@
 #include "ledger/data/dbbackup.h"
 
+#include "common/atomicwrite.h"
 #include "ledger/data/db.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <filesystem>
 #include <memory>
 #include <sqlcipher/sqlite3.h>
@@ -16,7 +16,6 @@ namespace ledger {
 namespace {
 
 constexpr int kPagesPerStep = 4096;
-constexpr qint64 kCopyChunk = 4 * 1024 * 1024;
 constexpr int kMaxBackupsPerSecond = 999;
 // Appended to a backup's name while it is being written.
 const QString kPartSuffix = QStringLiteral(".part");
@@ -79,28 +78,13 @@ void onlineCopy(Db &source, const QString &target, const QByteArray &key,
 // Copies the file's bytes to target: the whole file or, on failure, nothing.
 void copyFileBytes(const QString &source, const QString &target, const DbBackup::Progress &progress,
                    int first, int last) {
-    QFile in(source);
-    if (!in.open(QIODevice::ReadOnly))
-        fileFailure(QStringLiteral("cannot read"), source, in.errorString());
-    QSaveFile out(target);
-    if (!out.open(QIODevice::WriteOnly))
-        fileFailure(QStringLiteral("cannot write"), target, out.errorString());
-    const qint64 size = qMax<qint64>(in.size(), 1);
-    QByteArray chunk(kCopyChunk, Qt::Uninitialized);
-    qint64 done = 0;
-    for (;;) {
-        const qint64 n = in.read(chunk.data(), chunk.size());
-        if (n < 0)
-            fileFailure(QStringLiteral("cannot read"), source, in.errorString());
-        if (n == 0)
-            break;
-        if (out.write(chunk.constData(), n) != n)
-            fileFailure(QStringLiteral("cannot write"), target, out.errorString());
-        done += n;
+    QString error;
+    const auto copied = [&](qint64 done, qint64 size) {
+        size = qMax<qint64>(size, 1);
         report(progress, first + int(qint64(last - first) * qMin(done, size) / size));
-    }
-    if (!out.commit())
-        fileFailure(QStringLiteral("cannot write"), target, out.errorString());
+    };
+    if (!common::copyFileAtomically(source, target, copied, &error))
+        throw DbError(error, DbError::Code::File);
 }
 
 // Moves from over to, replacing to in one step.

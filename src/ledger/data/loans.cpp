@@ -1,6 +1,6 @@
 #include "ledger/data/loans.h"
 
-#include "ledger/app/paths.h"
+#include "ledger/app/datetext.h"
 #include "ledger/data/cards.h"
 #include "ledger/data/db.h"
 
@@ -49,10 +49,9 @@ std::optional<Loan> Loans::find(qint64 borrowId) const {
                   {borrowId});
     if (!row.next())
         return std::nullopt;
-    return Loan{row.integer(0), int(row.integer(1)),
-                row.text(2),    row.number(3),
-                row.text(4),    row.text(5),
-                row.text(6),    QDate::fromString(row.text(7), QLatin1String(kDateFmt))};
+    return Loan{
+        row.integer(0), int(row.integer(1)), row.text(2), row.number(3),
+        row.text(4),    row.text(5),         row.text(6), parseDateTime(row.text(7)).date()};
 }
 
 qint64 Loans::insert(const Loan &loan, int userId) {

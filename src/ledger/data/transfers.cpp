@@ -1,6 +1,6 @@
 #include "ledger/data/transfers.h"
 
-#include "ledger/app/paths.h"
+#include "ledger/app/datetext.h"
 #include "ledger/data/cards.h"
 #include "ledger/data/db.h"
 
@@ -39,10 +39,8 @@ std::optional<Transfer> Transfers::find(qint64 transId) const {
                   {transId});
     if (!row.next())
         return std::nullopt;
-    return Transfer{row.integer(0), row.text(1),
-                    row.text(2),    row.number(3),
-                    row.text(4),    row.text(5),
-                    row.text(6),    QDate::fromString(row.text(7), QLatin1String(kDateFmt))};
+    return Transfer{row.integer(0), row.text(1), row.text(2), row.number(3),
+                    row.text(4),    row.text(5), row.text(6), parseDateTime(row.text(7)).date()};
 }
 
 qint64 Transfers::insert(const Transfer &transfer, int userId) {

@@ -234,7 +234,7 @@ void TfrmMain::showTreePage() {
 }
 
 void TfrmMain::TimerSystemTimer() {
-    const QDateTime now = QDateTime::currentDateTime();
+    const QDateTime now = m_clock();
     m_statusTime->setText(QStringLiteral("系统时间:") +
                           now.toString(QString::fromLatin1(kDateFmt)) + QLatin1Char(' ') +
                           now.toString(QStringLiteral("HH:mm:ss")) + QStringLiteral("      "));

@@ -2,8 +2,10 @@
 
 #include "ledger/mainwindow/webpanefactory.h"
 
+#include <QDateTime>
 #include <QMainWindow>
 #include <QString>
+#include <functional>
 #include <memory>
 
 class QLabel;
@@ -49,6 +51,8 @@ public:
     // The developer's web server the home pages come from (tests point it elsewhere).
     void setHomeHost(const QString &host) { m_homeHost = host; }
     QString homeHost() const { return m_homeHost; }
+    // The time the status bar shows, read at each tick (tests set a fixed one).
+    void setClock(std::function<QDateTime()> clock) { m_clock = std::move(clock); }
 
     WebPane *wbMain() const { return m_wbMain.pane; }
     WebPane *wbFunAds() const { return m_wbFunAds.pane; }
@@ -94,6 +98,7 @@ private:
     QLabel *m_statusUser = nullptr;
     QLabel *m_statusTime = nullptr;
     QString m_homeHost;
+    std::function<QDateTime()> m_clock = &QDateTime::currentDateTime;
     bool m_shown = false;
     QTreeWidgetItem *m_currentAtPress = nullptr;
     UpdateChecker *m_updateChecker = nullptr;

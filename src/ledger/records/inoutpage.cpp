@@ -1,9 +1,9 @@
 #include "ledger/records/inoutpage.h"
 
+#include "ledger/app/datetext.h"
 #include "ledger/app/paths.h"
 #include "ledger/core/comboitems.h"
 #include "ledger/core/datefield.h"
-#include "ledger/core/datetext.h"
 #include "ledger/core/formtools.h"
 #include "ledger/core/moneytext.h"
 #include "ledger/data/cards.h"

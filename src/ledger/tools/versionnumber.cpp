@@ -1,22 +1,21 @@
 #include "ledger/tools/versionnumber.h"
 
-#include <QStringList>
+#include "ledger/core/exeversion.h"
+#include "ledger/core/texttools.h"
+
+#include <stdexcept>
 
 namespace ledger {
 
 qint64 packVersion(const QString &dotted) {
-    const QStringList parts = dotted.trimmed().split(QLatin1Char('.'));
-    if (parts.size() > 4)
+    QList<int> parts = versionParts(dotted);
+    if (parts.isEmpty())
         return -1;
+    parts.resize(4, 0);
     qint64 packed = 0;
-    for (int i = 0; i < 4; ++i) {
-        uint part = 0;
-        if (i < parts.size()) {
-            bool ok = false;
-            part = parts.at(i).toUInt(&ok);
-            if (!ok || part > 255)
-                return -1;
-        }
+    for (const int part : parts) {
+        if (part > 255)
+            return -1;
         packed = packed * 256 + part;
     }
     return packed;
@@ -35,25 +34,26 @@ bool parseVersionNumber(const QByteArray &text, qint64 *number) {
         negative = line.startsWith('-');
         line.remove(0, 1);
     }
-    int base = 10;
-    if (line.startsWith('$')) {
-        base = 16;
-        line.remove(0, 1);
-    } else if (line.startsWith("0x") || line.startsWith("0X")) {
-        base = 16;
-        line.remove(0, 2);
-    }
-    // toLongLong alone would accept blanks inside and a second sign.
-    for (const char c : line) {
-        const bool digit = (c >= '0' && c <= '9') ||
-                           (base == 16 && ((c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F')));
-        if (!digit)
+    qint64 value = 0;
+    if (line.startsWith('$') || line.startsWith("0x") || line.startsWith("0X")) {
+        const QByteArray digits = line.mid(line.startsWith('$') ? 1 : 2);
+        try {
+            // An empty text would read as 0: the "$" keeps it an error.
+            value = hexToInt(QLatin1Char('$') + QString::fromLatin1(digits));
+        } catch (const std::invalid_argument &) {
+            return false;
+        }
+    } else {
+        // toLongLong alone would accept blanks inside and a second sign.
+        for (const char c : line) {
+            if (c < '0' || c > '9')
+                return false;
+        }
+        bool ok = false;
+        value = line.toLongLong(&ok);
+        if (!ok)
             return false;
     }
-    bool ok = false;
-    const qint64 value = line.toLongLong(&ok, base);
-    if (!ok)
-        return false;
     *number = negative ? -value : value;
     return true;
 }

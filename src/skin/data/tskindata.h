@@ -107,11 +107,12 @@ public:
     explicit TSkinData(QObject *owner = nullptr);
     ~TSkinData() override;
 
-    // Streaming has finished: registers with the manager and starts skinning when Active.
+    // The owner has set the properties: registers with the manager and starts skinning when
+    // Active.
     void Loaded();
     bool IsReading() const { return reading; }
 
-    // Published properties.
+    // The properties, also readable and writable by name.
     bool Active() const { return active; }
     void SetActive(bool value);
     int DisableTag() const { return disableTag; }
@@ -139,7 +140,7 @@ public:
     // changes. An empty value keeps what the component held.
     QByteArray SkinStream() const { return skinStreamData; }
     void SetSkinStream(const QByteArray &packed);
-    // The stored form of SkinStream: 32-bit signed length N, then N bytes.
+    // SkinStream as bytes to keep: 32-bit signed length N, then N bytes.
     QByteArray WriteStoredSkinStream() const;
     // Reads that form; false when it is truncated (nothing changes then).
     bool ReadStoredSkinStream(const QByteArray &stored);

@@ -1,4 +1,4 @@
-#include "ledger/core/datetext.h"
+#include "ledger/app/datetext.h"
 
 #include <QRegularExpression>
 
