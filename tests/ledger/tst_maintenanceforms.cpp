@@ -1,11 +1,13 @@
 // Every maintenance form with the keyboard alone: Tab and Shift+Tab go round the visible,
 // enabled controls in visual order without leaving the form, Enter and Space press the focused
 // button, a form opens with the focus on its first field; and the buttons of a record form keep
-// their places whatever is hidden beside them.
+// their places whatever is hidden beside them; after a message box the window typed into is
+// active again, so its focused control shows the focus.
 #include "ledger/accounts/bankpage.h"
 #include "ledger/calc/investcalcpage.h"
 #include "ledger/calc/mortgagecalcpage.h"
 #include "ledger/calc/savingscalcpage.h"
+#include "ledger/core/qtprompter.h"
 #include "ledger/loans/loanpage.h"
 #include "ledger/params/tfrmparam.h"
 #include "ledger/records/inoutpage.h"
@@ -19,6 +21,7 @@
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTest>
+#include <QTimer>
 #include <QVBoxLayout>
 
 using namespace ledger;
@@ -215,6 +218,23 @@ private slots:
         QVERIFY(bank->findChild<QWidget *>("ckb_bank_continue")->isHidden());
         QApplication::processEvents();
         QCOMPARE(places(), added);
+    }
+
+    // No window manager gives the activation back when a box closes: the prompter does.
+    void messageBoxGivesTheActivationBack() {
+        QWidget window;
+        auto *button = new QPushButton(QStringLiteral("保存"), &window);
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        button->setFocus();
+        QTimer::singleShot(100, [] {
+            if (QWidget *box = QApplication::activeModalWidget())
+                box->close();
+        });
+        QtPrompter().info(QStringLiteral("已保存。"));
+        QVERIFY(QTest::qWaitForWindowActive(&window, 1000));
+        QVERIFY(button->hasFocus());
     }
 };
 

@@ -55,6 +55,7 @@ private slots:
     void frameMatrix_data();
     void frameMatrix();
     void clicksAreTheButtons();
+    void tabShowsFocus();
     void glyphLayout_data();
     void glyphLayout();
     void flatToolButton();
@@ -123,6 +124,35 @@ void TestSkinButtons::clicksAreTheButtons() {
     QCOMPARE(w.Centre(), Frame(2));
     QTest::keyRelease(button, Qt::Key_Space);
     QCOMPARE(clicked.count(), 2);
+}
+
+// Tab from one captioned button to the next: the focused one takes the focused frame and a
+// dotted rectangle around its caption, the other one the normal frame and no rectangle.
+void TestSkinButtons::tabShowsFocus() {
+    QWidget window;
+    window.resize(200, 50);
+    QPushButton *buttons[2];
+    for (int i = 0; i < 2; ++i) {
+        buttons[i] = new QPushButton(QStringLiteral("OK"), &window);
+        buttons[i]->setGeometry(10 + 90 * i, 10, 80, 30);
+        (new TSkinButton(buttons[i]))->InitSkin(nullptr, data.get(), false);
+    }
+    QVERIFY(ShowActive(&window));
+    buttons[0]->setFocus();
+    QTest::keyClick(buttons[0], Qt::Key_Tab);
+    QVERIFY(buttons[1]->hasFocus());
+    QCOMPARE(PixelOf(buttons[0], QPoint(40, 3)), Frame(1));
+    QCOMPARE(PixelOf(buttons[1], QPoint(40, 3)), Frame(5));
+    // Ink: the pixels of the face other than its frame's colour.
+    const auto ink = [](QWidget *b, QRgb face) {
+        const QImage image = Grab(b);
+        int n = 0;
+        for (int y = 3; y < image.height() - 3; ++y)
+            for (int x = 3; x < image.width() - 3; ++x)
+                n += PixelAt(image, x, y) != face;
+        return n;
+    };
+    QVERIFY(ink(buttons[1], Frame(5)) > ink(buttons[0], Frame(1)) + 10);
 }
 
 void TestSkinButtons::glyphLayout_data() {
