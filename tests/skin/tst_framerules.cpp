@@ -27,6 +27,8 @@ private slots:
     void askWindowOnlyForTheFirstRule();
     void buttonFrame_data();
     void buttonFrame();
+    void titleAlignment_data();
+    void titleAlignment();
     void captionTextRect_data();
     void captionTextRect();
     void frameLayout_data();
@@ -154,8 +156,23 @@ void TestFrameRules::buttonFrame() {
     QTEST(CaptionButtonFrame(state, enabled, active, count, false), "frame");
 }
 
+void TestFrameRules::titleAlignment_data() {
+    QTest::addColumn<int>("value"); // as the skin gives it
+    QTest::addColumn<Qt::Alignment>("alignment");
+    QTest::newRow("0 left") << 0 << Qt::Alignment(Qt::AlignLeft);
+    QTest::newRow("1 centred") << 1 << Qt::Alignment(Qt::AlignHCenter);
+    QTest::newRow("2 right") << 2 << Qt::Alignment(Qt::AlignRight);
+    QTest::newRow("3 none") << 3 << Qt::Alignment();
+    QTest::newRow("-1 none") << -1 << Qt::Alignment();
+}
+
+void TestFrameRules::titleAlignment() {
+    QFETCH(int, value);
+    QTEST(TitleAlignment(value), "alignment");
+}
+
 void TestFrameRules::captionTextRect_data() {
-    QTest::addColumn<int>("alignment");
+    QTest::addColumn<int>("alignment"); // as the skin gives it
     QTest::addColumn<bool>("rightToLeft");
     QTest::addColumn<bool>("popup");
     QTest::addColumn<int>("buttonsLeft");
@@ -167,6 +184,8 @@ void TestFrameRules::captionTextRect_data() {
     QTest::newRow("left") << 0 << false << false << 0 << false << 60 << QRect(26, 6, 72, 18);
     QTest::newRow("centred") << 1 << false << false << 0 << false << 60 << QRect(114, 6, 72, 18);
     QTest::newRow("right") << 2 << false << false << 0 << false << 60 << QRect(128, 6, 72, 18);
+    QTest::newRow("other numbers stay unshifted")
+        << 3 << false << false << 0 << true << 60 << QRect(4, 6, 72, 18);
     QTest::newRow("right-to-left is right")
         << 0 << true << false << 0 << false << 60 << QRect(128, 6, 72, 18);
     QTest::newRow("cut at the right clip")
@@ -183,7 +202,7 @@ void TestFrameRules::captionTextRect() {
     QFETCH(int, alignment);
     QFETCH(int, textWidth);
     TDataSkinTitle title(QStringLiteral("Title"));
-    title.TextAlignment = alignment;
+    title.TextAlignment = TitleAlignment(alignment);
     title.LeftWidth = 22;
     title.TopHeight = 2;
     title.RightWidth = 96;

@@ -183,7 +183,10 @@ void TestSkinButtons::glyphLayout() {
         LayoutGlyphText(QSize(100, 40), QSize(16, 16), text, layout, margin, spacing, false);
     QCOMPARE(at.glyph, glyph);
     QCOMPARE(at.text, QRect(textAt, text));
-    QCOMPARE(at.format, DT_WORDBREAK | (layout == 1 ? DT_RIGHT : layout > 1 ? DT_CENTER : 0u));
+    QCOMPARE(at.format.flags, Qt::TextWordWrap | Qt::TextShowMnemonic);
+    QCOMPARE(at.format.align, layout == 1  ? Qt::AlignRight
+                              : layout > 1 ? Qt::AlignHCenter
+                                           : Qt::AlignLeft);
 }
 
 void TestSkinButtons::flatToolButton() {

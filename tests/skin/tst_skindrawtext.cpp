@@ -7,7 +7,17 @@
 
 using namespace skin;
 
+Q_DECLARE_METATYPE(skin::SkinTextFormat)
+
 namespace {
+
+constexpr int Mnemonic = Qt::TextShowMnemonic;
+
+// One line with mnemonics, aligned as given.
+SkinTextFormat Line(Qt::Alignment align = Qt::AlignLeft, int flags = 0,
+                    SkinTextOptions options = {}) {
+    return {align, Qt::TextSingleLine | Mnemonic | flags, options};
+}
 
 QImage Canvas() {
     QImage image(200, 60, QImage::Format_RGB32);
@@ -16,7 +26,7 @@ QImage Canvas() {
 }
 
 // Bounds of the pixels SkinDrawText inks on a white canvas.
-QRect Ink(const QString &text, unsigned format, QRect rect, int *height = nullptr) {
+QRect Ink(const QString &text, const SkinTextFormat &format, QRect rect, int *height = nullptr) {
     QImage image = Canvas();
     QPainter p(&image);
     const int h = SkinDrawText(p, text, rect, format);
@@ -44,24 +54,29 @@ private slots:
 
 void TestSkinDrawText::measures_data() {
     QTest::addColumn<QString>("text");
-    QTest::addColumn<uint>("format");
+    QTest::addColumn<SkinTextFormat>("format");
     QTest::addColumn<int>("width"); // of the rect handed in; -1: just wider than "three"
     QTest::addColumn<QString>("widest");
     QTest::addColumn<int>("lines");
-    const uint one = DT_SINGLELINE;
+    const SkinTextFormat one = Line();
     QTest::newRow("one line") << "Save as" << one << 10 << "Save as" << 1;
     QTest::newRow("mnemonic") << "&Save && go" << one << 10 << "Save & go" << 1;
-    QTest::newRow("no prefix") << "&Save" << (one | DT_NOPREFIX) << 10 << "&Save" << 1;
-    QTest::newRow("line breaks") << "www\r\nx\ry" << 0u << 10 << "www" << 3;
+    QTest::newRow("no prefix") << "&Save" << SkinTextFormat{Qt::AlignLeft, Qt::TextSingleLine} << 10
+                               << "&Save" << 1;
+    QTest::newRow("line breaks") << "www\r\nx\ry" << SkinTextFormat{Qt::AlignLeft, Mnemonic} << 10
+                                 << "www" << 3;
     QTest::newRow("single line keeps breaks out") << "ab\ncd" << one << 10 << "ab cd" << 1;
-    QTest::newRow("word break") << "one two three" << uint(DT_WORDBREAK) << -1 << "three" << 3;
+    QTest::newRow("word break") << "one two three"
+                                << SkinTextFormat{Qt::AlignLeft, Qt::TextWordWrap | Mnemonic} << -1
+                                << "three" << 3;
     QTest::newRow("long word widens")
-        << "bookkeeping" << uint(DT_WORDBREAK) << 4 << "bookkeeping" << 1;
+        << "bookkeeping" << SkinTextFormat{Qt::AlignLeft, Qt::TextWordWrap | Mnemonic} << 4
+        << "bookkeeping" << 1;
 }
 
 void TestSkinDrawText::measures() {
     QFETCH(QString, text);
-    QFETCH(uint, format);
+    QFETCH(SkinTextFormat, format);
     QFETCH(int, width);
     QFETCH(QString, widest);
     QFETCH(int, lines);
@@ -69,7 +84,7 @@ void TestSkinDrawText::measures() {
     QPainter p(&image);
     const QFontMetrics fm = p.fontMetrics();
     QRect rect(7, 5, width < 0 ? fm.horizontalAdvance(QStringLiteral("three")) + 1 : width, 3);
-    const int height = SkinDrawText(p, text, rect, format | DT_CALCRECT);
+    const int height = SkinDrawText(p, text, rect, format.measuring());
     QCOMPARE(rect.topLeft(), QPoint(7, 5));
     QCOMPARE(rect.height(), height);
     const QString rows = QStringList(lines, QStringLiteral("x")).join(u'\n');
@@ -83,28 +98,29 @@ void TestSkinDrawText::measures() {
 void TestSkinDrawText::drawsWhereTheFormatSays() {
     const QString text = QStringLiteral("Ledger");
     const QRect box(20, 10, 160, 40);
-    const QRect left = Ink(text, DT_SINGLELINE, box);
-    const QRect right = Ink(text, DT_SINGLELINE | DT_RIGHT, box);
-    const QRect centre = Ink(text, DT_SINGLELINE | DT_CENTER, box);
+    const QRect left = Ink(text, Line(), box);
+    const QRect right = Ink(text, Line(Qt::AlignRight), box);
+    const QRect centre = Ink(text, Line(Qt::AlignHCenter), box);
     QVERIFY(left.left() >= box.left() && left.left() < box.left() + 4);
     QVERIFY(right.right() <= box.right() && right.right() > box.right() - 4);
     QVERIFY(qAbs((centre.left() - box.left()) - (box.right() - centre.right())) <= 2);
-    QCOMPARE(Ink(text, DT_SINGLELINE | DT_RIGHT | DT_RTLREADING, box), right);
+    QCOMPARE(Ink(text, Line(Qt::AlignRight, 0, SkinTextOption::RightToLeft), box), right);
 
     int height = 0;
-    const QRect bottom = Ink(text, DT_SINGLELINE | DT_BOTTOM, box, &height);
+    const QRect bottom = Ink(text, Line(Qt::AlignBottom), box, &height);
     QCOMPARE(height, box.height()); // from the top of rect to the bottom of the text
-    const QRect middle = Ink(text, DT_SINGLELINE | DT_VCENTER, box);
+    const QRect middle = Ink(text, Line(Qt::AlignVCenter), box);
     QVERIFY(left.top() < middle.top() && middle.top() < bottom.top());
 
-    // Too long for its rect: clipped, elided within it, or let out with DT_NOCLIP.
+    // Too long for its rect: clipped, elided within it, or let out with Qt::TextDontClip.
     const QString longText = QStringLiteral("Household bookkeeping for everyone");
     const QRect narrow(20, 10, 60, 40);
-    QVERIFY(narrow.contains(Ink(longText, DT_SINGLELINE, narrow)));
-    QVERIFY(Ink(longText, DT_SINGLELINE | DT_NOCLIP, narrow).right() > narrow.right());
-    const QRect elided = Ink(longText, DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOCLIP, narrow);
+    QVERIFY(narrow.contains(Ink(longText, Line(), narrow)));
+    QVERIFY(Ink(longText, Line(Qt::AlignLeft, Qt::TextDontClip), narrow).right() > narrow.right());
+    const QRect elided =
+        Ink(longText, Line(Qt::AlignLeft, Qt::TextDontClip, SkinTextOption::ElideEnd), narrow);
     QVERIFY(narrow.contains(elided) && elided.width() > 30);
-    QCOMPARE(Ink(QString(), DT_SINGLELINE, box, &height), QRect());
+    QCOMPARE(Ink(QString(), Line(), box, &height), QRect());
     QCOMPARE(height, 0);
 }
 

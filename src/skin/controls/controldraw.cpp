@@ -75,36 +75,39 @@ void DrawStripToDC(QPainter &dc, const QRect &rect, int frameCount, int frame,
     DrawStripFrame(dc, rect, strip, true, frameCount, frame);
 }
 
-unsigned AddRTLFlag(const QWidget *control, unsigned format) {
+SkinTextFormat AddRTLFlag(const QWidget *control, SkinTextFormat format) {
     if (control && control->layoutDirection() == Qt::RightToLeft)
-        format |= DT_RTLREADING;
+        format.options |= SkinTextOption::RightToLeft;
     return format;
 }
 
 void DrawPanelText(const QWidget *control, QPainter &dc, const QRect &rect, const QString &text,
-                   bool enabled, unsigned align) {
+                   bool enabled, Qt::Alignment align) {
+    const SkinTextFormat format{align, Qt::TextExpandTabs | Qt::TextShowMnemonic};
     dc.save();
     PlainFontStyle(dc);
     QRect r = rect;
-    SkinDrawText(dc, text, r, align | DT_EXPANDTABS | DT_CALCRECT | DT_NOCLIP);
+    SkinDrawText(dc, text, r, format.measuring());
     const int dy = (rect.height() - r.height()) / 2 - 1;
-    if (align & DT_CENTER)
+    if (align & Qt::AlignHCenter)
         r.translate((rect.width() - r.width()) / 2, dy);
     else
         r = QRect(rect.left(), r.top() + dy, rect.width(), r.height());
     if (!enabled)
         dc.setPen(ShadowColour(control));
-    SkinDrawText(dc, text, r, AddRTLFlag(control, align | DT_EXPANDTABS));
+    SkinDrawText(dc, text, r, AddRTLFlag(control, format));
     dc.restore();
 }
 
-void DrawImageText(const QWidget *control, QPainter &dc, const QRect &rect, int align,
+void DrawImageText(const QWidget *control, QPainter &dc, const QRect &rect, Qt::Alignment align,
                    const QString &text, const QPixmap &icon, bool enabled) {
     const QSize iconSize = icon.isNull() ? QSize() : icon.deviceIndependentSize().toSize();
     const bool useIcon = !icon.isNull() && iconSize.width() < rect.width();
     const int iw = useIcon ? iconSize.width() : 0;
     const int ih = useIcon ? iconSize.height() : 0;
-    const unsigned format = DT_WORDBREAK | DT_EXPANDTABS | DT_END_ELLIPSIS;
+    const SkinTextFormat format{Qt::AlignLeft,
+                                Qt::TextWordWrap | Qt::TextExpandTabs | Qt::TextShowMnemonic,
+                                SkinTextOption::ElideEnd};
     QRect textRect = rect;
     if (useIcon)
         textRect.setRight(textRect.right() + iw + 2);
@@ -113,13 +116,13 @@ void DrawImageText(const QWidget *control, QPainter &dc, const QRect &rect, int 
     if (text.isEmpty())
         textRect.setWidth(0);
     else
-        SkinDrawText(dc, text, textRect, format | DT_CALCRECT | DT_NOCLIP);
+        SkinDrawText(dc, text, textRect, format.measuring());
     const int tw = textRect.width();
     int x = 3;
-    if (align == 1)
-        x = (rect.width() - iw - tw) / 2;
-    else if (align == 2)
+    if (align & Qt::AlignRight)
         x = rect.width() - iw - tw - 2;
+    else if (align & Qt::AlignHCenter)
+        x = (rect.width() - iw - tw) / 2;
     if (x < 2)
         x = 1;
     if (useIcon)
@@ -135,13 +138,14 @@ void DrawImageText(const QWidget *control, QPainter &dc, const QRect &rect, int 
     dc.restore();
 }
 
-void DrawCaptionText(QPainter &dc, const QRect &rect, const QString &text, unsigned align,
+void DrawCaptionText(QPainter &dc, const QRect &rect, const QString &text, Qt::Alignment align,
                      bool enabled) {
-    const unsigned format = (align & (DT_CENTER | DT_RIGHT)) | DT_SINGLELINE | DT_EXPANDTABS;
+    const SkinTextFormat format{align & Qt::AlignHorizontal_Mask,
+                                Qt::TextSingleLine | Qt::TextExpandTabs | Qt::TextShowMnemonic};
     dc.save();
     PlainFontStyle(dc);
     QRect r = rect;
-    SkinDrawText(dc, text, r, format | DT_CALCRECT | DT_NOCLIP);
+    SkinDrawText(dc, text, r, format.measuring());
     r.translate((rect.width() - r.width()) / 2, (rect.height() - r.height()) / 2);
     if (!enabled)
         dc.setPen(ShadowColour(nullptr));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "skin/draw/skindrawtext.h"
+
 #include <QImage>
 #include <QPixmap>
 #include <QPoint>
@@ -25,22 +27,23 @@ void DrawSkinPart(QPainter &dc, const QRect &rect, int frameCount, int frame,
 // One frame of a horizontal strip stretched whole over rect, magenta transparent.
 void DrawStripToDC(QPainter &dc, const QRect &rect, int frameCount, int frame, const QImage &strip);
 
-// The format plus DT_RTLREADING for a right-to-left widget.
-unsigned AddRTLFlag(const QWidget *control, unsigned format);
+// The format, laid out right to left for a right-to-left widget.
+SkinTextFormat AddRTLFlag(const QWidget *control, SkinTextFormat format);
 
-// One caption in rect, 1 pixel above the vertical centre; centred (DT_CENTER) or across the
-// whole width with the format's alignment. Plain font style; the system shadow colour when
-// not enabled, else the painter's pen.
+// One caption in rect, 1 pixel above the vertical centre; centred (Qt::AlignHCenter) or across
+// the whole width with the given alignment. Mnemonics shown; plain font style; the system
+// shadow colour when not enabled, else the painter's pen.
 void DrawPanelText(const QWidget *control, QPainter &dc, const QRect &rect, const QString &text,
-                   bool enabled, unsigned align);
-// An icon followed by a caption in rect, centred vertically: alignment 0 left (3 pixels in),
-// 1 centre, 2 right (2 pixels from the edge). A null icon or one not narrower than rect is
-// left out.
-void DrawImageText(const QWidget *control, QPainter &dc, const QRect &rect, int align,
+                   bool enabled, Qt::Alignment align);
+// An icon followed by a caption in rect, centred vertically: Qt::AlignLeft 3 pixels in,
+// Qt::AlignHCenter centred, Qt::AlignRight 2 pixels from the edge (right wins over centre).
+// A null icon or one not narrower than rect is left out.
+void DrawImageText(const QWidget *control, QPainter &dc, const QRect &rect, Qt::Alignment align,
                    const QString &text, const QPixmap &icon, bool enabled);
-// A one-line caption centred on both axes; align is a DrawText alignment (left, centre,
-// right). Plain font style; the system shadow colour when not enabled.
-void DrawCaptionText(QPainter &dc, const QRect &rect, const QString &text, unsigned align,
+// A one-line caption with mnemonics centred on both axes; align is the text's horizontal
+// alignment (left, centre, right). Plain font style; the system shadow colour when not
+// enabled.
+void DrawCaptionText(QPainter &dc, const QRect &rect, const QString &text, Qt::Alignment align,
                      bool enabled);
 // A small arrow drawn with the pen at (x, y): 0 up, 1 down, 2 left and 3 right outlines.
 // Other directions draw nothing.

@@ -62,17 +62,17 @@ GlyphTextLayout LayoutGlyphText(const QSize &client, const QSize &glyphSize, con
     case blGlyphRight:
         glyph.setX(W - margin - gw);
         text.setX(glyph.x() - spacing - tw);
-        out.format |= DT_RIGHT;
+        out.format.align = Qt::AlignRight;
         break;
     case blGlyphTop:
         glyph.setY(margin);
         text.setY(glyph.y() + gh + spacing);
-        out.format |= DT_CENTER;
+        out.format.align = Qt::AlignHCenter;
         break;
     case blGlyphBottom:
         glyph.setY(H - margin - gh);
         text.setY(glyph.y() - spacing - th);
-        out.format |= DT_CENTER;
+        out.format.align = Qt::AlignHCenter;
         break;
     default:
         glyph.setX(margin);
@@ -166,7 +166,9 @@ void TSkinBitButton::DrawGlyphAndText(QPainter &canvas, const QRect &rect, const
     QSize textSize(0, 0);
     if (!caption.isEmpty()) {
         QRect measured = bounds;
-        SkinDrawText(canvas, caption, measured, DT_CALCRECT | DT_WORDBREAK);
+        SkinDrawText(
+            canvas, caption, measured,
+            {Qt::AlignLeft, Qt::TextWordWrap | Qt::TextShowMnemonic, SkinTextOption::MeasureOnly});
         textSize = measured.size();
     }
     const int margin = GetIntPropByName(Control(), QStringLiteral("Margin"), -1);

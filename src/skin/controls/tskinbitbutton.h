@@ -10,7 +10,7 @@ namespace skin {
 struct GlyphTextLayout {
     QPoint glyph;
     QRect text;
-    unsigned format = DT_WORDBREAK;
+    SkinTextFormat format{Qt::AlignLeft, Qt::TextWordWrap | Qt::TextShowMnemonic};
 };
 
 // Glyph layouts: glyph left of, right of, above or below the caption.

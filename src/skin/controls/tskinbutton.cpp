@@ -119,19 +119,19 @@ void TSkinButton::DrawControl(QPainter &dc, const QRect &rect, const ControlStat
 }
 
 void TSkinButton::DrawContent(QPainter &canvas, const QRect &rect, int, const ControlState &state) {
-    DrawButtonText(canvas, rect, DT_CENTER, state.caption, state.focused);
+    DrawButtonText(canvas, rect, Qt::AlignHCenter, state.caption, state.focused);
 }
 
-void TSkinButton::DrawButtonText(QPainter &canvas, const QRect &rect, unsigned align,
+void TSkinButton::DrawButtonText(QPainter &canvas, const QRect &rect, Qt::Alignment align,
                                  const QString &text, bool focused) {
     const QString caption = ReplaceFirst(text, QStringLiteral("||"), QStringLiteral("\r\n"));
-    unsigned format = align | DT_WORDBREAK | DT_EXPANDTABS;
+    SkinTextFormat format{align, Qt::TextWordWrap | Qt::TextExpandTabs | Qt::TextShowMnemonic};
     QRect r = rect.adjusted(2, 2, -2, -2);
-    SkinDrawText(canvas, caption, r, format | DT_CALCRECT | DT_NOCLIP);
+    SkinDrawText(canvas, caption, r, format.measuring());
     r.moveTo(0, 0);
     format = AddRTLFlag(Control(), format);
     const int dy = (rect.height() - r.height()) / 2 - 1;
-    if (align == DT_CENTER) {
+    if (align == Qt::AlignHCenter) {
         r.translate((rect.width() - r.width()) / 2, dy);
     } else {
         r.translate(0, dy);

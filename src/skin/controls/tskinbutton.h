@@ -42,8 +42,8 @@ protected:
     QColor TextColour(const SkinObjects &skin, int frame, bool enabled) const;
     // The text (its first "||" a line break) centred in rect, with a focus rectangle when
     // focused.
-    void DrawButtonText(QPainter &canvas, const QRect &rect, unsigned align, const QString &text,
-                        bool focused);
+    void DrawButtonText(QPainter &canvas, const QRect &rect, Qt::Alignment align,
+                        const QString &text, bool focused);
     // A focus rectangle around r, unless the skin's options say none.
     void DrawFocusAround(QPainter &canvas, const QRect &r);
 

@@ -90,11 +90,13 @@ void TSkinCheckBox::DrawControl(QPainter &dc, const QRect &rect, const ControlSt
     const QSize box(strip.width() / count, strip.height());
     const int top = rect.top() + (rect.height() - box.height()) / 2;
     QRect boxRect, textRect;
-    unsigned format = DT_EXPANDTABS | DT_WORDBREAK;
+    SkinTextFormat format{Qt::AlignLeft,
+                          Qt::TextExpandTabs | Qt::TextWordWrap | Qt::TextShowMnemonic};
     if (control->layoutDirection() == Qt::RightToLeft) {
         boxRect = QRect(QPoint(rect.right() + 1 - box.width(), top), box);
         textRect = QRect(rect.left(), rect.top(), boxRect.left() - 2 - rect.left(), rect.height());
-        format |= DT_RIGHT | DT_RTLREADING;
+        format.align = Qt::AlignRight;
+        format.options = SkinTextOption::RightToLeft;
     } else {
         boxRect = QRect(QPoint(rect.left(), top), box);
         textRect = QRect(boxRect.right() + 1 + 2, rect.top(), 0, rect.height());
@@ -112,7 +114,7 @@ void TSkinCheckBox::DrawControl(QPainter &dc, const QRect &rect, const ControlSt
         canvas.setPen(state.enabled ? control->palette().color(control->foregroundRole())
                                     : SystemColour(clBtnShadow));
         QRect measured = textRect;
-        SkinDrawText(canvas, state.caption, measured, format | DT_CALCRECT | DT_NOCLIP);
+        SkinDrawText(canvas, state.caption, measured, format.measuring());
         textRect.translate(0, (textRect.height() - measured.height()) / 2);
         if (state.focused && !state.caption.isEmpty())
             DrawTextFocusRect(canvas, state.caption, format, textRect);

@@ -225,13 +225,13 @@ void TSkinControl::FillSkinColor(QPainter &dc, const QRect &rect, const SkinObje
     dc.fillRect(rect, FaceColour(skin));
 }
 
-void TSkinControl::DrawTextFocusRect(QPainter &dc, const QString &text, unsigned format,
-                                     const QRect &rect) {
+void TSkinControl::DrawTextFocusRect(QPainter &dc, const QString &text,
+                                     const SkinTextFormat &format, const QRect &rect) {
     QRect r = rect;
-    SkinDrawText(dc, text, r, format | DT_CALCRECT | DT_NOCLIP);
-    if (format & DT_CENTER)
+    SkinDrawText(dc, text, r, format.measuring());
+    if (format.align & Qt::AlignHCenter)
         r.translate((rect.width() - r.width()) / 2, (rect.height() - r.height()) / 2 - 1);
-    else if (format & DT_RIGHT)
+    else if (format.align & Qt::AlignRight)
         r.translate(rect.width() - r.width(), 0);
     r.adjust(-2, -1, 2, 1);
     r = r.intersected(rect);

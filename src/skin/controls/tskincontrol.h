@@ -104,8 +104,8 @@ protected:
     QColor FaceColour(const SkinObjects &skin) const;
     QColor SystemColour(SkinColor c) const;
     void FillSkinColor(QPainter &dc, const QRect &rect, const SkinObjects &skin) const;
-    // A focus rectangle around text as drawn in rect with the DrawText format.
-    static void DrawTextFocusRect(QPainter &dc, const QString &text, unsigned format,
+    // A focus rectangle around text as drawn in rect with the format.
+    static void DrawTextFocusRect(QPainter &dc, const QString &text, const SkinTextFormat &format,
                                   const QRect &rect);
     // The reused off-screen image of one drawing, sized to size; cleared to transparent.
     // Transparent controls leave it clear where the skin image is keyed: the widget paints no

@@ -58,17 +58,18 @@ void TSkinGroupBox::DrawControl(QPainter &dc, const QRect &rect, const ControlSt
         const Qt::Alignment align =
             QStyle::visualAlignment(control->layoutDirection(), box->alignment());
         QRect textRect = rect;
-        unsigned format = DT_EXPANDTABS;
+        SkinTextFormat format{Qt::AlignLeft, Qt::TextExpandTabs | Qt::TextShowMnemonic};
         if (align & Qt::AlignRight) {
             textRect.setRight(textRect.right() - 8);
-            format = AddRTLFlag(control, format | DT_RIGHT);
+            format.align = Qt::AlignRight;
+            format = AddRTLFlag(control, format);
         } else {
             textRect.setLeft(textRect.left() + 8);
         }
         // The title sits on the face colour, cutting the line.
         QRect cell = textRect;
-        SkinDrawText(dc, caption, cell, format | DT_CALCRECT);
-        if (format & DT_RIGHT)
+        SkinDrawText(dc, caption, cell, format.measuring());
+        if (format.align & Qt::AlignRight)
             cell.moveRight(textRect.right());
         dc.fillRect(cell, FaceColour(*skin));
         dc.setPen(control->palette().color(control->foregroundRole()));

@@ -15,11 +15,8 @@ namespace {
 // Pixels at either side of a divider that belong to no section's hot zone.
 constexpr int DividerZone = 3;
 
-int HeaderAlign(const QVariant &alignment) {
-    const auto a = Qt::Alignment(alignment.toInt());
-    if (a & Qt::AlignRight)
-        return 2;
-    return (a & Qt::AlignHCenter) ? 1 : 0;
+Qt::Alignment HeaderAlign(const QVariant &alignment) {
+    return Qt::Alignment(alignment.toInt()) & Qt::AlignHorizontal_Mask;
 }
 
 QPixmap HeaderIcon(const QVariant &decoration, const QHeaderView *header) {

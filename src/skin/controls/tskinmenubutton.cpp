@@ -15,9 +15,10 @@ void TSkinMenuButton::DrawContent(QPainter &canvas, const QRect &rect, int,
                                   const ControlState &state) {
     const int W = rect.width(), H = rect.height();
     QRect text = rect.adjusted(2, 2, -ArrowColumn - 2, -2);
-    SkinDrawText(canvas, state.caption, text, DT_CALCRECT | DT_WORDBREAK);
+    const SkinTextFormat format{Qt::AlignLeft, Qt::TextWordWrap | Qt::TextShowMnemonic};
+    SkinDrawText(canvas, state.caption, text, format.measuring());
     text.moveTo((W - ArrowColumn - text.width()) / 2 + 2, (H - text.height() + 1) / 2);
-    SkinDrawText(canvas, state.caption, text, DT_WORDBREAK);
+    SkinDrawText(canvas, state.caption, text, format);
 
     const QColor arrow = state.enabled ? SystemColour(clWindowText) : SystemColour(clBtnShadow);
     canvas.save();

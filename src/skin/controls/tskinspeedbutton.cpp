@@ -43,7 +43,7 @@ void TSkinSpeedButton::DrawContent(QPainter &canvas, const QRect &rect, int fram
     const Qt::ToolButtonStyle style = tool ? tool->toolButtonStyle() : Qt::ToolButtonTextOnly;
     const QPixmap glyph = style == Qt::ToolButtonTextOnly ? QPixmap() : IconGlyph();
     if (glyph.isNull()) {
-        DrawButtonText(canvas, rect, DT_CENTER, state.caption, state.focused);
+        DrawButtonText(canvas, rect, Qt::AlignHCenter, state.caption, state.focused);
         return;
     }
     const bool iconOnly = style == Qt::ToolButtonIconOnly || style == Qt::ToolButtonFollowStyle;

@@ -220,7 +220,8 @@ void TSkinStatusBar::DrawControl(QPainter &dc, const QRect &rect, const ControlS
         font.setStrikeOut(false);
         canvas.setFont(font);
         canvas.setPen(control->palette().color(QPalette::WindowText));
-        const unsigned align = control->layoutDirection() == Qt::RightToLeft ? DT_RIGHT : DT_LEFT;
+        const Qt::Alignment align =
+            control->layoutDirection() == Qt::RightToLeft ? Qt::AlignRight : Qt::AlignLeft;
         DrawPanelText(control, canvas, messageRect.adjusted(2, 0, -2, 0),
                       state.caption.isEmpty() ? QStringLiteral(" ") : state.caption, true, align);
     }

@@ -388,7 +388,7 @@ void TSkinTab::DrawStrip(QPainter &dc, const QRect &rect, const QRect &pane,
         const int state = i == current ? 2 : 1;
         DrawTab(canvas, t, state, skin);
         const QIcon icon = bar->tabIcon(i);
-        DrawImageText(bar, canvas, t, 1, bar->tabText(i),
+        DrawImageText(bar, canvas, t, Qt::AlignHCenter, bar->tabText(i),
                       icon.isNull() ? QPixmap() : icon.pixmap(bar->iconSize()),
                       enabled && bar->isTabEnabled(i));
     }

@@ -283,7 +283,7 @@ void TSkinIniReader::ReadTitleText(TDataSkinTitle &title, const QString &section
     title.TopHeight = ini.ReadInteger(section, key::TextShiftVert, 0);
     title.RightWidth = ini.ReadInteger(section, key::TextRightClip, 0);
     title.BottomHeight = 0;
-    title.TextAlignment = ini.ReadInteger(section, key::TextAlignment, 0);
+    title.TextAlignment = TitleAlignment(ini.ReadInteger(section, key::TextAlignment, 0));
     title.Textbackground = ini.ReadInteger(section, key::Textbackground, 0);
     title.FontHeight = ini.ReadInteger(section::Fonts, key::FontHeight, 14);
     title.TXTBackleft = ini.ReadInteger(section, key::TXTBackleft, 0);

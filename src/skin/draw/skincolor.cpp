@@ -4,53 +4,54 @@ namespace skin {
 
 QColor GetSysColor(int index, const QPalette &palette) {
     using P = QPalette;
-    switch (index) {
-    case COLOR_SCROLLBAR:
-    case COLOR_3DLIGHT:
+    using I = SysColorIndex;
+    switch (I(index)) {
+    case I::ScrollBar:
+    case I::Light3D:
         return palette.color(P::Active, P::Midlight);
-    case COLOR_BACKGROUND:
-    case COLOR_APPWORKSPACE:
-    case COLOR_BTNSHADOW:
+    case I::Background:
+    case I::AppWorkspace:
+    case I::ButtonShadow:
         return palette.color(P::Active, P::Dark);
-    case COLOR_ACTIVECAPTION:
-    case COLOR_HIGHLIGHT:
-    case COLOR_MENUHILIGHT:
+    case I::ActiveCaption:
+    case I::Highlight:
+    case I::MenuHighlight:
         return palette.color(P::Active, P::Highlight);
-    case COLOR_INACTIVECAPTION:
+    case I::InactiveCaption:
         return palette.color(P::Inactive, P::Highlight);
-    case COLOR_WINDOW:
+    case I::Window:
         return palette.color(P::Active, P::Base);
-    case COLOR_WINDOWFRAME:
-    case COLOR_3DDKSHADOW:
+    case I::WindowFrame:
+    case I::DarkShadow3D:
         return palette.color(P::Active, P::Shadow);
-    case COLOR_MENUTEXT:
+    case I::MenuText:
         return palette.color(P::Active, P::WindowText);
-    case COLOR_WINDOWTEXT:
+    case I::WindowText:
         return palette.color(P::Active, P::Text);
-    case COLOR_CAPTIONTEXT:
-    case COLOR_HIGHLIGHTTEXT:
+    case I::CaptionText:
+    case I::HighlightText:
         return palette.color(P::Active, P::HighlightedText);
-    case COLOR_BTNFACE:
+    case I::ButtonFace:
         return palette.color(P::Active, P::Button);
-    case COLOR_GRAYTEXT:
+    case I::GrayText:
         return palette.color(P::Disabled, P::Text);
-    case COLOR_BTNTEXT:
+    case I::ButtonText:
         return palette.color(P::Active, P::ButtonText);
-    case COLOR_INACTIVECAPTIONTEXT:
+    case I::InactiveCaptionText:
         return palette.color(P::Disabled, P::WindowText);
-    case COLOR_BTNHIGHLIGHT:
+    case I::ButtonHighlight:
         return palette.color(P::Active, P::Light);
-    case COLOR_INFOTEXT:
+    case I::InfoText:
         return palette.color(P::Active, P::ToolTipText);
-    case COLOR_INFOBK:
+    case I::InfoBackground:
         return palette.color(P::Active, P::ToolTipBase);
-    case COLOR_HOTLIGHT:
+    case I::HotLight:
         return palette.color(P::Active, P::Link);
-    case COLOR_GRADIENTACTIVECAPTION:
+    case I::GradientActiveCaption:
         return palette.color(P::Active, P::Highlight).lighter(130);
-    case COLOR_GRADIENTINACTIVECAPTION:
+    case I::GradientInactiveCaption:
         return palette.color(P::Inactive, P::Highlight).lighter(130);
-    default: // MENU, ACTIVEBORDER, INACTIVEBORDER, MENUBAR and unknown indexes
+    default: // Menu, ActiveBorder, InactiveBorder, MenuBar and unknown indexes
         return palette.color(P::Active, P::Window);
     }
 }

@@ -12,37 +12,37 @@ namespace skin {
 using SkinColor = qint32;
 
 // System colour indexes and their negative colour values (clSystemColor | index).
-enum SysColorIndex : int {
-    COLOR_SCROLLBAR = 0,
-    COLOR_BACKGROUND = 1,
-    COLOR_ACTIVECAPTION = 2,
-    COLOR_INACTIVECAPTION = 3,
-    COLOR_MENU = 4,
-    COLOR_WINDOW = 5,
-    COLOR_WINDOWFRAME = 6,
-    COLOR_MENUTEXT = 7,
-    COLOR_WINDOWTEXT = 8,
-    COLOR_CAPTIONTEXT = 9,
-    COLOR_ACTIVEBORDER = 10,
-    COLOR_INACTIVEBORDER = 11,
-    COLOR_APPWORKSPACE = 12,
-    COLOR_HIGHLIGHT = 13,
-    COLOR_HIGHLIGHTTEXT = 14,
-    COLOR_BTNFACE = 15,
-    COLOR_BTNSHADOW = 16,
-    COLOR_GRAYTEXT = 17,
-    COLOR_BTNTEXT = 18,
-    COLOR_INACTIVECAPTIONTEXT = 19,
-    COLOR_BTNHIGHLIGHT = 20,
-    COLOR_3DDKSHADOW = 21,
-    COLOR_3DLIGHT = 22,
-    COLOR_INFOTEXT = 23,
-    COLOR_INFOBK = 24,
-    COLOR_HOTLIGHT = 26,
-    COLOR_GRADIENTACTIVECAPTION = 27,
-    COLOR_GRADIENTINACTIVECAPTION = 28,
-    COLOR_MENUHILIGHT = 29,
-    COLOR_MENUBAR = 30,
+enum class SysColorIndex : int {
+    ScrollBar = 0,
+    Background = 1,
+    ActiveCaption = 2,
+    InactiveCaption = 3,
+    Menu = 4,
+    Window = 5,
+    WindowFrame = 6,
+    MenuText = 7,
+    WindowText = 8,
+    CaptionText = 9,
+    ActiveBorder = 10,
+    InactiveBorder = 11,
+    AppWorkspace = 12,
+    Highlight = 13,
+    HighlightText = 14,
+    ButtonFace = 15,
+    ButtonShadow = 16,
+    GrayText = 17,
+    ButtonText = 18,
+    InactiveCaptionText = 19,
+    ButtonHighlight = 20,
+    DarkShadow3D = 21,
+    Light3D = 22,
+    InfoText = 23,
+    InfoBackground = 24,
+    HotLight = 26,
+    GradientActiveCaption = 27,
+    GradientInactiveCaption = 28,
+    MenuHighlight = 29,
+    MenuBar = 30,
 };
 
 inline constexpr SkinColor clSystemColor = SkinColor(0xFF000000u);
@@ -50,37 +50,43 @@ inline constexpr SkinColor clSystemColor = SkinColor(0xFF000000u);
 constexpr SkinColor SysColorValue(int index) {
     return clSystemColor | (index & 0xFF);
 }
+constexpr SkinColor SysColorValue(SysColorIndex index) {
+    return SysColorValue(int(index));
+}
 
-inline constexpr SkinColor clScrollBar = SysColorValue(COLOR_SCROLLBAR);
-inline constexpr SkinColor clBackground = SysColorValue(COLOR_BACKGROUND);
-inline constexpr SkinColor clActiveCaption = SysColorValue(COLOR_ACTIVECAPTION);
-inline constexpr SkinColor clInactiveCaption = SysColorValue(COLOR_INACTIVECAPTION);
-inline constexpr SkinColor clMenu = SysColorValue(COLOR_MENU);
-inline constexpr SkinColor clWindow = SysColorValue(COLOR_WINDOW);
-inline constexpr SkinColor clWindowFrame = SysColorValue(COLOR_WINDOWFRAME);
-inline constexpr SkinColor clMenuText = SysColorValue(COLOR_MENUTEXT);
-inline constexpr SkinColor clWindowText = SysColorValue(COLOR_WINDOWTEXT);
-inline constexpr SkinColor clCaptionText = SysColorValue(COLOR_CAPTIONTEXT);
-inline constexpr SkinColor clActiveBorder = SysColorValue(COLOR_ACTIVEBORDER);
-inline constexpr SkinColor clInactiveBorder = SysColorValue(COLOR_INACTIVEBORDER);
-inline constexpr SkinColor clAppWorkSpace = SysColorValue(COLOR_APPWORKSPACE);
-inline constexpr SkinColor clHighlight = SysColorValue(COLOR_HIGHLIGHT);
-inline constexpr SkinColor clHighlightText = SysColorValue(COLOR_HIGHLIGHTTEXT);
-inline constexpr SkinColor clBtnFace = SysColorValue(COLOR_BTNFACE);
-inline constexpr SkinColor clBtnShadow = SysColorValue(COLOR_BTNSHADOW);
-inline constexpr SkinColor clGrayText = SysColorValue(COLOR_GRAYTEXT);
-inline constexpr SkinColor clBtnText = SysColorValue(COLOR_BTNTEXT);
-inline constexpr SkinColor clInactiveCaptionText = SysColorValue(COLOR_INACTIVECAPTIONTEXT);
-inline constexpr SkinColor clBtnHighlight = SysColorValue(COLOR_BTNHIGHLIGHT);
-inline constexpr SkinColor cl3DDkShadow = SysColorValue(COLOR_3DDKSHADOW);
-inline constexpr SkinColor cl3DLight = SysColorValue(COLOR_3DLIGHT);
-inline constexpr SkinColor clInfoText = SysColorValue(COLOR_INFOTEXT);
-inline constexpr SkinColor clInfoBk = SysColorValue(COLOR_INFOBK);
-inline constexpr SkinColor clHotLight = SysColorValue(COLOR_HOTLIGHT);
-inline constexpr SkinColor clGradientActiveCaption = SysColorValue(COLOR_GRADIENTACTIVECAPTION);
-inline constexpr SkinColor clGradientInactiveCaption = SysColorValue(COLOR_GRADIENTINACTIVECAPTION);
-inline constexpr SkinColor clMenuHighlight = SysColorValue(COLOR_MENUHILIGHT);
-inline constexpr SkinColor clMenuBar = SysColorValue(COLOR_MENUBAR);
+inline constexpr SkinColor clScrollBar = SysColorValue(SysColorIndex::ScrollBar);
+inline constexpr SkinColor clBackground = SysColorValue(SysColorIndex::Background);
+inline constexpr SkinColor clActiveCaption = SysColorValue(SysColorIndex::ActiveCaption);
+inline constexpr SkinColor clInactiveCaption = SysColorValue(SysColorIndex::InactiveCaption);
+inline constexpr SkinColor clMenu = SysColorValue(SysColorIndex::Menu);
+inline constexpr SkinColor clWindow = SysColorValue(SysColorIndex::Window);
+inline constexpr SkinColor clWindowFrame = SysColorValue(SysColorIndex::WindowFrame);
+inline constexpr SkinColor clMenuText = SysColorValue(SysColorIndex::MenuText);
+inline constexpr SkinColor clWindowText = SysColorValue(SysColorIndex::WindowText);
+inline constexpr SkinColor clCaptionText = SysColorValue(SysColorIndex::CaptionText);
+inline constexpr SkinColor clActiveBorder = SysColorValue(SysColorIndex::ActiveBorder);
+inline constexpr SkinColor clInactiveBorder = SysColorValue(SysColorIndex::InactiveBorder);
+inline constexpr SkinColor clAppWorkSpace = SysColorValue(SysColorIndex::AppWorkspace);
+inline constexpr SkinColor clHighlight = SysColorValue(SysColorIndex::Highlight);
+inline constexpr SkinColor clHighlightText = SysColorValue(SysColorIndex::HighlightText);
+inline constexpr SkinColor clBtnFace = SysColorValue(SysColorIndex::ButtonFace);
+inline constexpr SkinColor clBtnShadow = SysColorValue(SysColorIndex::ButtonShadow);
+inline constexpr SkinColor clGrayText = SysColorValue(SysColorIndex::GrayText);
+inline constexpr SkinColor clBtnText = SysColorValue(SysColorIndex::ButtonText);
+inline constexpr SkinColor clInactiveCaptionText =
+    SysColorValue(SysColorIndex::InactiveCaptionText);
+inline constexpr SkinColor clBtnHighlight = SysColorValue(SysColorIndex::ButtonHighlight);
+inline constexpr SkinColor cl3DDkShadow = SysColorValue(SysColorIndex::DarkShadow3D);
+inline constexpr SkinColor cl3DLight = SysColorValue(SysColorIndex::Light3D);
+inline constexpr SkinColor clInfoText = SysColorValue(SysColorIndex::InfoText);
+inline constexpr SkinColor clInfoBk = SysColorValue(SysColorIndex::InfoBackground);
+inline constexpr SkinColor clHotLight = SysColorValue(SysColorIndex::HotLight);
+inline constexpr SkinColor clGradientActiveCaption =
+    SysColorValue(SysColorIndex::GradientActiveCaption);
+inline constexpr SkinColor clGradientInactiveCaption =
+    SysColorValue(SysColorIndex::GradientInactiveCaption);
+inline constexpr SkinColor clMenuHighlight = SysColorValue(SysColorIndex::MenuHighlight);
+inline constexpr SkinColor clMenuBar = SysColorValue(SysColorIndex::MenuBar);
 
 // Plain colours in skin layout.
 inline constexpr SkinColor clBlack = 0x000000;

@@ -9,42 +9,36 @@ namespace {
 
 constexpr int kUnbounded = 1 << 20; // room for text that is measured, not fitted
 
-int QtTextFlags(unsigned format) {
+int QtTextFlags(const SkinTextFormat &format) {
     int flags = Qt::AlignAbsolute; // right stays right in a right-to-left layout
-    if (format & DT_RIGHT)
+    if (format.align & Qt::AlignRight)
         flags |= Qt::AlignRight;
-    else if (format & DT_CENTER)
+    else if (format.align & Qt::AlignHCenter)
         flags |= Qt::AlignHCenter;
     else
         flags |= Qt::AlignLeft;
-    if (format & DT_SINGLELINE) {
+    if (format.flags & Qt::TextSingleLine) {
         flags |= Qt::TextSingleLine;
-        if (format & DT_BOTTOM)
+        if (format.align & Qt::AlignBottom)
             flags |= Qt::AlignBottom;
-        else if (format & DT_VCENTER)
+        else if (format.align & Qt::AlignVCenter)
             flags |= Qt::AlignVCenter;
         else
             flags |= Qt::AlignTop;
     } else {
         flags |= Qt::AlignTop;
-        if (format & DT_WORDBREAK)
-            flags |= Qt::TextWordWrap;
+        flags |= format.flags & Qt::TextWordWrap;
     }
-    if (format & DT_EXPANDTABS)
-        flags |= Qt::TextExpandTabs;
-    if (format & DT_NOCLIP)
-        flags |= Qt::TextDontClip;
-    if (!(format & DT_NOPREFIX))
-        flags |= Qt::TextShowMnemonic;
+    flags |= format.flags & (Qt::TextExpandTabs | Qt::TextDontClip | Qt::TextShowMnemonic);
     return flags;
 }
 
 // The text with every line break as LF, and lines too wide for `width` elided when asked.
-QString ShownText(const QString &text, unsigned format, int width, const QFontMetrics &metrics,
-                  int flags) {
+QString ShownText(const QString &text, SkinTextOptions options, int width,
+                  const QFontMetrics &metrics, int flags) {
     QString shown = text;
     shown.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(u'\r', u'\n');
-    if (!(format & DT_END_ELLIPSIS) || (flags & Qt::TextWordWrap))
+    if (!(options & SkinTextOption::ElideEnd) || (flags & Qt::TextWordWrap))
         return shown;
     const int elideFlags = flags & (Qt::TextShowMnemonic | Qt::TextExpandTabs);
     if (flags & Qt::TextSingleLine)
@@ -57,17 +51,18 @@ QString ShownText(const QString &text, unsigned format, int width, const QFontMe
 
 } // namespace
 
-int SkinDrawText(QPainter &painter, const QString &text, QRect &rect, unsigned format) {
+int SkinDrawText(QPainter &painter, const QString &text, QRect &rect,
+                 const SkinTextFormat &format) {
     if (text.isEmpty()) {
-        if (format & DT_CALCRECT)
+        if (format.options & SkinTextOption::MeasureOnly)
             rect.setSize(QSize(0, 0));
         return 0;
     }
     const QFontMetrics metrics = painter.fontMetrics();
     const int flags = QtTextFlags(format);
-    const QString shown = ShownText(text, format, rect.width(), metrics, flags);
+    const QString shown = ShownText(text, format.options, rect.width(), metrics, flags);
 
-    if (format & DT_CALCRECT) {
+    if (format.options & SkinTextOption::MeasureOnly) {
         const int width = (flags & Qt::TextWordWrap) ? rect.width() : kUnbounded;
         const QRect bounds =
             metrics.boundingRect(QRect(rect.left(), rect.top(), width, kUnbounded), flags, shown);
@@ -76,12 +71,12 @@ int SkinDrawText(QPainter &painter, const QString &text, QRect &rect, unsigned f
     }
 
     const Qt::LayoutDirection direction = painter.layoutDirection();
-    if (format & DT_RTLREADING)
+    if (format.options & SkinTextOption::RightToLeft)
         painter.setLayoutDirection(Qt::RightToLeft);
     QRect drawn;
     painter.drawText(rect, flags, shown, &drawn);
     painter.setLayoutDirection(direction);
-    if ((format & DT_SINGLELINE) && (format & (DT_VCENTER | DT_BOTTOM)))
+    if (flags & (Qt::AlignVCenter | Qt::AlignBottom)) // single line only
         return drawn.bottom() + 1 - rect.top();
     return drawn.height();
 }

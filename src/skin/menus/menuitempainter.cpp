@@ -16,7 +16,7 @@ namespace {
 constexpr int GlyphSize = 16;
 constexpr int SelectedFrame = 4;
 constexpr int NormalFrame = 1;
-constexpr unsigned ItemFormat = DT_SINGLELINE | DT_EXPANDTABS;
+constexpr int ItemFlags = Qt::TextSingleLine | Qt::TextExpandTabs | Qt::TextShowMnemonic;
 
 bool IsSeparator(const QStyleOptionMenuItem &option) {
     return option.menuItemType == QStyleOptionMenuItem::Separator;
@@ -119,23 +119,24 @@ void DrawMenuItemContent(QPainter &painter, const QStyleOptionMenuItem &option,
     // An empty caption or a lone '&' still measures a line.
     const QString measured =
         caption.isEmpty() || caption == QLatin1String("&") ? caption + QLatin1Char(' ') : caption;
-    SkinDrawText(painter, measured, text, ItemFormat | DT_CALCRECT | DT_NOCLIP);
+    SkinDrawText(painter, measured, text, {Qt::AlignLeft, ItemFlags, SkinTextOption::MeasureOnly});
     text.moveTop(area.top() + (area.height() - text.height()) / 2);
     if (rtl) {
         text.moveRight(area.right());
         text.setLeft(std::max(text.left(), area.left()));
-        SkinDrawText(painter, caption, text, ItemFormat | DT_RIGHT | DT_RTLREADING);
+        SkinDrawText(painter, caption, text,
+                     {Qt::AlignRight, ItemFlags, SkinTextOption::RightToLeft});
         if (!shortcut.isEmpty()) {
             QRect keys(QPoint(r.left() + 11, text.top()), QPoint(text.left() - 1, text.bottom()));
-            SkinDrawText(painter, shortcut, keys, ItemFormat);
+            SkinDrawText(painter, shortcut, keys, {Qt::AlignLeft, ItemFlags});
         }
     } else {
         text.setRight(std::min(text.right(), area.right()));
-        SkinDrawText(painter, caption, text, ItemFormat);
+        SkinDrawText(painter, caption, text, {Qt::AlignLeft, ItemFlags});
         if (!shortcut.isEmpty()) {
             QRect keys(QPoint(text.right() + 1, text.top()),
                        QPoint(area.right() - 10, text.bottom()));
-            SkinDrawText(painter, shortcut, keys, ItemFormat | DT_RIGHT);
+            SkinDrawText(painter, shortcut, keys, {Qt::AlignRight, ItemFlags});
         }
     }
     painter.restore();

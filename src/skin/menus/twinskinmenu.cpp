@@ -96,7 +96,9 @@ int TWinSkinMenu::TextWidth(const QString &caption) const {
     QPainter painter(&scratch);
     painter.setFont(font);
     QRect r;
-    SkinDrawText(painter, caption, r, DT_SINGLELINE | DT_EXPANDTABS | DT_CALCRECT | DT_NOCLIP);
+    SkinDrawText(painter, caption, r,
+                 {Qt::AlignLeft, Qt::TextSingleLine | Qt::TextExpandTabs | Qt::TextShowMnemonic,
+                  SkinTextOption::MeasureOnly});
     return r.width();
 }
 
@@ -130,7 +132,7 @@ void TWinSkinMenu::Paint(QPainter &painter, bool active) const {
         if (rect.isEmpty())
             continue;
         painter.setPen(SkinToQColor(skin->MenuBarText));
-        DrawCaptionText(painter, rect, button->Caption, DT_CENTER, button->Enabled());
+        DrawCaptionText(painter, rect, button->Caption, Qt::AlignHCenter, button->Enabled());
         // Hot, or pressed while its drop-down is open: a frame in the highlight colour.
         if (button->Index == trackedIndex || button->State() != TNCObject::TState::Normal) {
             painter.setPen(SkinToQColor(skin->ButtonHilight));

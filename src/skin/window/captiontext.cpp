@@ -14,21 +14,14 @@ QRect CalcCaptionTextRect(const TDataSkinTitle &title, const TCaptionTextPlace &
 
     const int textShift = title.LeftWidth, textShiftVert = title.TopHeight;
     const int textRightClip = title.RightWidth;
-    const int alignment = place.RightToLeft ? 2 : title.TextAlignment;
+    const Qt::Alignment alignment = place.RightToLeft ? Qt::AlignRight : title.TextAlignment;
     int dx = 0;
-    switch (alignment) {
-    case 0:
-        dx = textShift;
-        break;
-    case 1:
-        dx = (a.width() - (right - left)) / 2;
-        break;
-    case 2:
+    if (alignment & Qt::AlignRight)
         dx = a.width() - textRightClip - (right - left);
-        break;
-    default:
-        break;
-    }
+    else if (alignment & Qt::AlignHCenter)
+        dx = (a.width() - (right - left)) / 2;
+    else if (alignment & Qt::AlignLeft)
+        dx = textShift;
     const int dy = (a.height() - (bottom - top)) / 2 + textShiftVert / 2;
     left += dx;
     right += dx;
@@ -42,7 +35,7 @@ QRect CalcCaptionTextRect(const TDataSkinTitle &title, const TCaptionTextPlace &
     } else if (aRight - textRightClip < right) {
         right = aRight - textRightClip;
     }
-    if (place.DialogFrame && title.TextAlignment == 0)
+    if (place.DialogFrame && title.TextAlignment == Qt::AlignLeft)
         left -= 16;
     return QRect(left, top, right - left, bottom - top);
 }

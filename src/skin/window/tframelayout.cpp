@@ -42,7 +42,8 @@ QSize MeasureTitle(const QFont &font, const QString &text) {
     QPainter painter(&scratch);
     painter.setFont(font);
     QRect measured;
-    SkinDrawText(painter, text, measured, DT_SINGLELINE | DT_NOPREFIX | DT_CALCRECT | DT_NOCLIP);
+    SkinDrawText(painter, text, measured,
+                 {Qt::AlignLeft, Qt::TextSingleLine, SkinTextOption::MeasureOnly});
     return measured.size();
 }
 

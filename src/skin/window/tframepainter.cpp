@@ -100,8 +100,8 @@ void TFramePainter::PaintCaptionText(QPainter &painter, const SkinObjects &skin,
         SkinToQColor(look.Active ? skin.TitleTextActive : skin.TitleTextNoActive, look.Palette));
     // A title is no menu caption: '&' stands for itself.
     SkinDrawText(painter, layout.TitleText(), textRect,
-                 DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS |
-                     (look.RightToLeft ? unsigned(DT_RIGHT) : 0u));
+                 {look.RightToLeft ? Qt::AlignRight : Qt::AlignLeft, Qt::TextSingleLine,
+                  SkinTextOption::ElideEnd});
 }
 
 QRegion TFramePainter::Outline(const SkinObjects &skin, const TFrameLayout &layout, bool active) {
