@@ -71,6 +71,7 @@ bool TMenuClickThrough::eventFilter(QObject *watched, QEvent *event) {
     CloseAllPopups();
     QMouseEvent handed(QEvent::MouseButtonPress, local, local, press->globalPosition(),
                        press->button(), press->buttons(), press->modifiers());
+    handed.setTimestamp(press->timestamp());
     QCoreApplication::sendEvent(window, &handed);
     closingMenu = nullptr;
     pressedWindow = window;
@@ -85,6 +86,7 @@ bool TMenuClickThrough::HandOnRelease(QObject *watched, QMouseEvent *release) {
     const QPoint local = window->mapFromGlobal(release->globalPosition().toPoint());
     QMouseEvent handed(QEvent::MouseButtonRelease, local, local, release->globalPosition(),
                        release->button(), release->buttons(), release->modifiers());
+    handed.setTimestamp(release->timestamp());
     QCoreApplication::sendEvent(window, &handed);
     return true;
 }

@@ -92,7 +92,8 @@ bool TFrameMouse::Release(QMouseEvent *event) {
     if (tracker.Pressed()) {
         // The press and the release must both be on the button, as with any push button.
         if (auto *clicked = dynamic_cast<TWinSysButton *>(tracker.Release(form.ObjectAt(p))))
-            form.DoCaptionButtonAction(*clicked, event->globalPosition().toPoint());
+            form.DoCaptionButtonAction(*clicked, event->globalPosition().toPoint(),
+                                       event->timestamp());
         return true;
     }
     return dragging || IsFrameHit(form.NCHitTest(p));

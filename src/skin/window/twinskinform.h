@@ -8,7 +8,6 @@
 #include "skin/window/twindowcommands.h"
 #include "skin/window/windowkinds.h"
 
-#include <QElapsedTimer>
 #include <QIcon>
 #include <QImage>
 #include <QList>
@@ -18,6 +17,7 @@
 #include <QPointer>
 #include <QWidget>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QPainter;
@@ -74,7 +74,8 @@ public:
     // double-click time closes the window.
     void OpenSystemMenu(QPoint globalPos);
     // A caption button was clicked.
-    void DoCaptionButtonAction(const TWinSysButton &button, QPoint globalPos);
+    // eventTime: the click's event time, by which two clicks on the icon make a double click.
+    void DoCaptionButtonAction(const TWinSysButton &button, QPoint globalPos, ulong eventTime);
     // A double-click on the caption: restore, or maximize a window with a maximize box.
     void CaptionDoubleClicked();
     TWindowCommands &Commands() { return commands; }
@@ -177,7 +178,7 @@ private:
     std::vector<std::unique_ptr<TWinSysButton>> buttons;
     std::unique_ptr<TFrameMenuBar> menuBar; // after the mouse: its buttons leave its tracker
     QList<QPointer<QObject>> controls;
-    QElapsedTimer lastMenuTick;
+    std::optional<ulong> lastIconClick; // event time of the last click on the icon button
 
     QMargins appliedFrame;
     QMargins savedMargins;

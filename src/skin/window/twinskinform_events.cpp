@@ -340,18 +340,14 @@ TWinSysButton *TWinSkinForm::ObjectAt(QPoint windowPos) const {
 }
 
 void TWinSkinForm::OpenSystemMenu(QPoint globalPos) {
-    if (!lastMenuTick.isValid() || lastMenuTick.elapsed() > QApplication::doubleClickInterval()) {
-        lastMenuTick.start();
-        if (TMenuLayer *layer = manager ? manager->MenuLayer() : nullptr) {
-            manager->SetMenuKind(TSkinManage::TMenuKind::SystemMenu);
-            layer->OpenSystemMenu(*this, globalPos);
-        }
-    } else if (mouse.Tracker().Hot()) {
-        commands.Post(WindowCommand::Close); // the second click on the system-menu button
+    if (TMenuLayer *layer = manager ? manager->MenuLayer() : nullptr) {
+        manager->SetMenuKind(TSkinManage::TMenuKind::SystemMenu);
+        layer->OpenSystemMenu(*this, globalPos);
     }
 }
 
-void TWinSkinForm::DoCaptionButtonAction(const TWinSysButton &button, QPoint globalPos) {
+void TWinSkinForm::DoCaptionButtonAction(const TWinSysButton &button, QPoint globalPos,
+                                         ulong eventTime) {
     const int action = button.Action();
     switch (action) {
     case cbaClose:
@@ -373,7 +369,16 @@ void TWinSkinForm::DoCaptionButtonAction(const TWinSysButton &button, QPoint glo
     case cbaSystemMenu:
     case cbaSystemMenu2:
     case cbaSystemMenu3:
-        OpenSystemMenu(globalPos + QPoint(1, 1));
+        // Event times, not the clock: a second click on the icon within the double-click time
+        // closes the window (the first one's menu closed with that click).
+        if (lastIconClick &&
+            eventTime - *lastIconClick <= ulong(QApplication::doubleClickInterval())) {
+            lastIconClick.reset();
+            commands.Post(WindowCommand::Close);
+        } else {
+            lastIconClick = eventTime;
+            OpenSystemMenu(globalPos + QPoint(1, 1));
+        }
         break;
     case cbaHelp:
         commands.Post(WindowCommand::ContextHelp);
