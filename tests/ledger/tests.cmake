@@ -69,7 +69,8 @@ endif()
 set_tests_properties(ledger/tst_pagetour PROPERTIES ENVIRONMENT
                      "${KEXBORA_TEST_ENV};KEXBORA_SHOTS=${CMAKE_BINARY_DIR}/screenshots/tour")
 
-# Sign-up and login; income records (add, list, total, CSV export); the three calculator pages
+# Sign-up, login and a password change by Enter on the focused buttons (build/screenshots/login/);
+# income records (add, list, total, CSV export); the three calculator pages
 # from the top bar with screenshots of each into build/screenshots/; accounts (two accounts,
 # an income, a transfer, a loan, a reconciliation, the history and the summary) with
 # screenshots into build/screenshots/accounts/; statistics, backup and restore; a refused
@@ -83,6 +84,8 @@ foreach(run e2e_login e2e_records e2e_calculators e2e_accounts e2e_stats e2e_res
 endforeach()
 set_tests_properties(ledger/e2e_calculators ledger/e2e_stats PROPERTIES
                      ENVIRONMENT "E2E_SHOTS=${CMAKE_BINARY_DIR}/screenshots")
+set_tests_properties(ledger/e2e_login PROPERTIES
+                     ENVIRONMENT "E2E_SHOTS=${CMAKE_BINARY_DIR}/screenshots/login")
 set_tests_properties(ledger/e2e_restore PROPERTIES
                      ENVIRONMENT "E2E_SHOTS=${CMAKE_BINARY_DIR}/screenshots/restore")
 set_tests_properties(ledger/e2e_accounts PROPERTIES TIMEOUT 200

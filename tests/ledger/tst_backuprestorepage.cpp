@@ -1,4 +1,5 @@
 #include "ledger/backup/backuprestorepage.h"
+#include "ledger/data/dbbackup.h"
 #include "support/ledger/recordingprompter.h"
 #include "support/ledger/templedger.h"
 #include "support/ledger/testfiles.h"
@@ -98,6 +99,31 @@ private slots:
         ledger.db().close();
         page.findChild<QToolButton *>("sbtn_db_bak")->click();
         QCOMPARE(prompter->infos(), QStringList{"备份失败。"});
+    }
+
+    // A sound file whose copy fails is not called refused; a page destroyed mid-restore leaves
+    // no staged copy behind.
+    void failedCopyAndCutShortRestore() {
+        test::ScopedPrompter prompter;
+        test::TempLedger ledger;
+        QVERIFY2(ledger.isOpen(), qPrintable(ledger.error()));
+        const QString file =
+            DbBackup::backup(ledger.db().path(), ledger.db().key(), ledger.paths().backupDir,
+                             QDateTime::currentDateTime());
+        auto page = std::make_unique<BackupRestorePage>();
+        page->show();
+        for (int i = 0; i < 2; ++i)
+            prompter->queueOpenFile(file);
+        {
+            test::FileSizeLimit limit(8192); // the disk fills during the copy
+            QVERIFY(run(*page, "sbtn_db_restore", "pbr_db_restore"));
+        }
+        QCOMPARE(prompter->infos(), QStringList{BackupRestorePage::restoreNotCompletedText()});
+        page->findChild<QToolButton *>("sbtn_db_restore")->click();
+        QVERIFY(page->isBusy());
+        page.reset();
+        QCOMPARE(QDir(ledger.paths().dataDir).entryList({"*.restore-*"}), QStringList());
+        QCOMPARE(prompter->infos().size(), 1);
     }
 
     void manualRecoveryNamesTheRealFolders() {

@@ -235,6 +235,37 @@ private slots:
         QCOMPARE(f.ledger.scalar("select keyname from kx_hash where keyvalue='王五'").toString(),
                  QString("StaffName"));
     }
+
+    // A typed form listed through the editor asks for its account at once; an account
+    // chosen before an editor save stays.
+    void typedFormListedThroughTheEditor() {
+        Fixture f;
+        f.addCard("BOC", "8888");
+        const auto editForms = [&f](bool addTyped) {
+            f.form()->setFocus();
+            QTimer::singleShot(0, [addTyped] {
+                if (auto *editor = qobject_cast<TfrmParam *>(QApplication::activeModalWidget())) {
+                    if (addTyped)
+                        editor->findChild<QToolButton *>("sbtnAdd")->click();
+                    editor->findChild<QPushButton *>("btnSubmit")->click();
+                }
+            });
+            f.click("sbtn_in_fundstype_mgn");
+        };
+        f.add();
+        f.fill("5");
+        f.pickForm("BOC");
+        QVERIFY(!f.account()->isEnabled());
+        f.prompter->queueInput(QString("BOC"));
+        editForms(true);
+        QVERIFY(f.account()->isEnabled());
+        f.account()->setCurrentIndex(0);
+        editForms(false);
+        QCOMPARE(f.account()->currentText(), QString("8888"));
+        QCOMPARE(f.save(), QStringList{"保存成功!"});
+        QCOMPARE(f.ledger.scalar("select FundsType || '|' || Account from kx_InAndOut").toString(),
+                 QString("BOC|8888"));
+    }
 };
 
 QTEST_MAIN(TestInOutPage)

@@ -1,9 +1,10 @@
 // Every maintenance form with the keyboard alone: Tab and Shift+Tab go round the visible,
 // enabled controls in visual order without leaving the form, Enter and Space press the focused
-// button, a form opens with the focus on its first field; and the buttons of a record form keep
-// their places whatever is hidden beside them; after a message box the window typed into is
-// active again, so its focused control shows the focus.
+// button (in the dialogs too), a form opens with the focus on its first field; and the buttons of a
+// record form keep their places whatever is hidden beside them; after a message box the window
+// typed into is active again, so its focused control shows the focus.
 #include "ledger/accounts/bankpage.h"
+#include "ledger/accounts/tfrmhislist.h"
 #include "ledger/calc/investcalcpage.h"
 #include "ledger/calc/mortgagecalcpage.h"
 #include "ledger/calc/savingscalcpage.h"
@@ -12,17 +13,22 @@
 #include "ledger/params/tfrmparam.h"
 #include "ledger/records/inoutpage.h"
 #include "ledger/transfers/transferpage.h"
+#include "ledger/users/tfrmlogin.h"
+#include "ledger/users/tfrmmodifypwd.h"
+#include "ledger/users/tfrmreg.h"
 #include "support/ledger/accountledger.h"
 #include "support/ledger/recordingprompter.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTest>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <memory>
 
 using namespace ledger;
 
@@ -197,6 +203,22 @@ private slots:
         QTest::keyClick(focused(), Qt::Key_Return);
         QVERIFY(editor.isVisible());
         QCOMPARE(host.prompter->calls().size(), 2); // the delete's question came
+
+        // The same in the other dialogs, whose buttons leave Enter to the dialog.
+        const auto enterOn = [&host](QDialog *dialog, const char *button) {
+            const std::unique_ptr<QDialog> owner(dialog);
+            host.prompter->clear();
+            dialog->show();
+            if (!QTest::qWaitForWindowActive(dialog))
+                qWarning("dialog not active");
+            dialog->findChild<QWidget *>(button)->setFocus();
+            QTest::keyClick(focused(), Qt::Key_Return);
+            return host.prompter->texts();
+        };
+        QCOMPARE(enterOn(new TfrmLogin, "btn_OK"), QStringList{"用户名、密码不能为空!"});
+        QCOMPARE(enterOn(new TfrmReg, "btn_OK"), QStringList{"用户名不能为空!"});
+        QCOMPARE(enterOn(new TfrmModifyPwd, "btn_ModifyPwd"), QStringList{"原密码不能为空。"});
+        QCOMPARE(enterOn(new TfrmHisList, "sbtn_bank_cvs"), QStringList{"导出电子表格"});
     }
 
     // 保存 and 取消 stand where they stood in add mode when edit mode hides 连续添加.

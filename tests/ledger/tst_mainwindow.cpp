@@ -103,6 +103,18 @@ private slots:
                      QColor(51, 153, 255));
     }
 
+    // Enter on a focused button of a page presses it, as Space does.
+    void enterPressesTheFocusedButton() {
+        test::ScopedPrompter prompter;
+        auto w = makeWindow();
+        w->findChild<QToolButton *>("SpeedButton1")->click(); // 备份还原
+        prompter->queueConfirm(false);
+        auto *restore = w->findChild<QToolButton *>("sbtn_db_restore");
+        restore->setFocus();
+        QTest::keyClick(restore, Qt::Key_Return);
+        QCOMPARE(prompter->texts(), QStringList{"是否已做好当前数据库备份工作?"});
+    }
+
     void keysAndClicksChoosePages() {
         auto w = makeWindow();
         QTreeWidget *tv1 = tree(*w);

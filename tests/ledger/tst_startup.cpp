@@ -80,11 +80,13 @@ private slots:
             dialog.findChild<QPushButton *>(QStringLiteral("btn_OK"))->click();
             return dialog.result();
         });
-        // What a backup cut short by a crash left is gone at the next start.
+        // What a backup or restore cut short by a crash left is gone at the next start.
         const QString leftover = ledger.paths().backupDir + "20261206125500.db.part";
+        const QString staged = ledger.paths().databaseFile + ".restore-new";
         QVERIFY(QDir().mkpath(ledger.paths().backupDir) && QFile(leftover).open(QFile::WriteOnly));
+        QVERIFY(QFile(staged).open(QFile::WriteOnly));
         QCOMPARE(run.startup.begin(), std::nullopt);
-        QVERIFY(!QFile::exists(leftover));
+        QVERIFY(!QFile::exists(leftover) && !QFile::exists(staged));
         QCOMPARE(run.loginRuns, 1);
         TfrmMain *main = run.startup.mainWindow();
         QVERIFY(main && main->isVisible());

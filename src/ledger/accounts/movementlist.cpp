@@ -1,5 +1,6 @@
 #include "ledger/accounts/movementlist.h"
 
+#include "ledger/core/formpanel.h"
 #include "ledger/core/moneytext.h"
 #include "ledger/records/recordlist.h"
 #include "ledger/records/recordlistmodel.h"
@@ -19,6 +20,7 @@ MovementDialog::MovementDialog(const QString &caption, const QString &listName,
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
     resize(529, 369);
+    FormPanel::pressButtonsOnEnter(this);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 4);
     m_list = new RecordList(this);

@@ -1,7 +1,6 @@
 #include "ledger/backup/backuprestorepage.h"
 
 #include "ledger/core/prompter.h"
-#include "ledger/data/dbbackup.h"
 #include "ledger/datamodule/tfrmdm.h"
 
 #include <QDir>
@@ -65,10 +64,17 @@ BackupRestorePage::~BackupRestorePage() {
     // The worker reports through queued calls only; it must not outlive the connection.
     if (m_watcher)
         m_watcher->waitForFinished();
+    // A restore cut short here never swaps its staged copy in.
+    if (!m_restoring.isEmpty())
+        DbBackup::removeStagedRestore(m_restoring);
 }
 
 QString BackupRestorePage::restoreRefusedText() {
     return QStringLiteral("还原失败：所选文件不是可用的备份，当前数据未改变。");
+}
+
+QString BackupRestorePage::restoreNotCompletedText() {
+    return QStringLiteral("还原失败：无法完成还原，当前数据未改变。");
 }
 
 QString BackupRestorePage::restoreFailedText(const QString &backupDir, const QString &dataDir) {
@@ -153,23 +159,34 @@ void BackupRestorePage::sbtn_db_restoreClick() {
     if (file.isEmpty())
         return;
     if (!frmDM) {
-        showInfo(restoreRefusedText());
+        showInfo(restoreNotCompletedText());
         return;
     }
     // The connection may be closed after an earlier failure; its path and key stay.
     const QString ledgerFile = frmDM->adoConn().path();
     const QByteArray key = frmDM->adoConn().key();
-    auto staged = std::make_shared<QString>();
+    struct Staging {
+        QString file;
+        DbBackup::RestoreFailure failure = DbBackup::RestoreFailure::NotCompleted;
+    };
+    auto staging = std::make_shared<Staging>();
+    m_restoring = ledgerFile;
     runInBackground(
         m_restoreBar, "restore",
         [=](const auto &progress) {
-            *staged = DbBackup::stageRestore(ledgerFile, key, file, progress);
+            try {
+                staging->file = DbBackup::stageRestore(ledgerFile, key, file, progress);
+            } catch (const DbBackup::RestoreError &e) {
+                staging->failure = e.failure();
+                throw;
+            }
         },
-        [this, staged](const Failure &failure) {
+        [this, staging](const Failure &failure) {
+            m_restoring.clear();
             if (failure)
-                showInfo(restoreRefusedText());
+                showRestoreFailure(staging->failure);
             else
-                finishRestore(*staged);
+                finishRestore(staging->file);
         });
 }
 
@@ -177,12 +194,23 @@ void BackupRestorePage::finishRestore(const QString &staged) {
     try {
         DbBackup::swapIn(frmDM->adoConn(), staged);
         showInfo(QStringLiteral("还原成功。"));
-    } catch (const DbError &e) {
+    } catch (const DbBackup::RestoreError &e) {
         qWarning("restore: %s", e.what());
-        const DataPaths &paths = frmDM->paths();
-        showInfo(e.code() == DbError::Code::LedgerLost
-                     ? restoreFailedText(paths.backupDir, paths.dataDir)
-                     : restoreRefusedText());
+        showRestoreFailure(e.failure());
+    }
+}
+
+void BackupRestorePage::showRestoreFailure(DbBackup::RestoreFailure failure) {
+    switch (failure) {
+    case DbBackup::RestoreFailure::FileRefused:
+        showInfo(restoreRefusedText());
+        break;
+    case DbBackup::RestoreFailure::NotCompleted:
+        showInfo(restoreNotCompletedText());
+        break;
+    case DbBackup::RestoreFailure::LedgerLost:
+        showInfo(restoreFailedText(frmDM->paths().backupDir, frmDM->paths().dataDir));
+        break;
     }
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ledger/data/db.h"
+#include "ledger/data/dbbackup.h"
 
 #include <QDateTime>
 #include <QWidget>
@@ -30,7 +30,10 @@ public:
     void setClock(std::function<QDateTime()> clock) { m_clock = std::move(clock); }
     bool isBusy() const { return m_watcher != nullptr; }
 
+    // A restore refused for its file, and one that failed otherwise; the current data is
+    // unchanged after both.
     static QString restoreRefusedText();
+    static QString restoreNotCompletedText();
     // For a restore that could not put the previous ledger back: where to copy by hand.
     static QString restoreFailedText(const QString &backupDir, const QString &dataDir);
 
@@ -45,12 +48,15 @@ private:
     void runInBackground(QProgressBar *bar, const char *what, Work work,
                          std::function<void(const Failure &)> done);
     void finishRestore(const QString &staged);
+    void showRestoreFailure(DbBackup::RestoreFailure failure);
 
     QToolButton *m_backup;
     QToolButton *m_restore;
     QProgressBar *m_backupBar;
     QProgressBar *m_restoreBar;
     QFutureWatcher<Failure> *m_watcher = nullptr;
+    // The ledger file of the restore under way (its copy is staged beside it), else empty.
+    QString m_restoring;
     std::function<QDateTime()> m_clock;
 };
 

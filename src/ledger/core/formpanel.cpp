@@ -9,6 +9,22 @@
 
 namespace ledger {
 
+namespace {
+
+// Watches one window for the keys its children pass up to it.
+class ButtonKeys : public QObject {
+public:
+    explicit ButtonKeys(QWidget *window) : QObject(window) { window->installEventFilter(this); }
+
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        return watched == parent() && event->type() == QEvent::KeyPress &&
+               FormPanel::pressFocusedButton(static_cast<QKeyEvent *>(event),
+                                             static_cast<QWidget *>(watched));
+    }
+};
+
+} // namespace
+
 FormPanel::FormPanel(QWidget *parent) : QWidget(parent) {}
 
 void FormPanel::setTabChain(const QList<QWidget *> &widgets) {
@@ -27,6 +43,10 @@ bool FormPanel::pressFocusedButton(QKeyEvent *event, const QWidget *scope) {
     event->accept();
     button->click();
     return true;
+}
+
+void FormPanel::pressButtonsOnEnter(QWidget *window) {
+    new ButtonKeys(window);
 }
 
 bool FormPanel::takesTab(const QWidget *scope, const QWidget *widget) {

@@ -21,6 +21,9 @@ public:
     // Enter or Return on a focused push or tool button inside scope: the button is clicked.
     // False when the event is something else.
     static bool pressFocusedButton(QKeyEvent *event, const QWidget *scope);
+    // The same rule for a whole dialog or window: Enter or Return that its focused button
+    // leaves unhandled presses that button when the key reaches the window.
+    static void pressButtonsOnEnter(QWidget *window);
 
     // Focuses the first control Tab would reach (tab bars aside).
     void focusFirstField();

@@ -20,6 +20,9 @@ constexpr int kMaxBackupsPerSecond = 999;
 // Appended to a backup's name while it is being written.
 const QString kPartSuffix = QStringLiteral(".part");
 
+using RestoreError = DbBackup::RestoreError;
+using RestoreFailure = DbBackup::RestoreFailure;
+
 void report(const DbBackup::Progress &progress, int percent) {
     if (progress)
         progress(percent);
@@ -105,7 +108,31 @@ void keepCopy(const QString &path, const QString &kept) {
         copyFileBytes(path, kept, {}, 0, 0);
 }
 
+// Runs step; its failure is thrown as a restore failing for that cause.
+template <typename Step> void restoreStep(RestoreFailure cause, Step &&step) {
+    try {
+        step();
+    } catch (const RestoreError &) {
+        throw;
+    } catch (const DbError &e) {
+        throw RestoreError(e, cause);
+    } catch (const std::exception &e) {
+        throw RestoreError(DbError(QString::fromUtf8(e.what()), DbError::Code::File), cause);
+    }
+}
+
+// The name of a restore's copy of the chosen file.
+QString stagedRestoreFile(const QString &ledgerFile) {
+    return ledgerFile + QStringLiteral(".restore-new");
+}
+
 } // namespace
+
+DbBackup::RestoreError::RestoreError(const DbError &error, RestoreFailure failure)
+    : DbError(QString::fromUtf8(error.what()),
+              failure == RestoreFailure::LedgerLost ? Code::LedgerLost : error.code(),
+              error.sqliteCode()),
+      m_failure(failure) {}
 
 const QStringList &DbBackup::ledgerTables() {
     static const QStringList tables = {
@@ -197,22 +224,34 @@ QString DbBackup::backup(const QString &ledgerFile, const QByteArray &key, const
 QString DbBackup::stageRestore(const QString &ledgerFile, const QByteArray &key,
                                const QString &source, const Progress &progress) {
     if (ledgerFile.isEmpty())
-        throw DbError(QStringLiteral("no ledger was opened"), DbError::Code::NoConnection);
-    const QFileInfo chosen(source);
-    if (!chosen.isFile())
-        fileFailure(QStringLiteral("not a file:"), source);
-    if (chosen.canonicalFilePath() == QFileInfo(ledgerFile).canonicalFilePath())
-        fileFailure(QStringLiteral("the chosen file is the open ledger itself:"), source);
+        throw RestoreError(
+            DbError(QStringLiteral("no ledger was opened"), DbError::Code::NoConnection),
+            RestoreFailure::NotCompleted);
+    report(progress, 0);
+    restoreStep(RestoreFailure::FileRefused, [&] {
+        const QFileInfo chosen(source);
+        if (!chosen.isFile())
+            fileFailure(QStringLiteral("not a file:"), source);
+        if (chosen.canonicalFilePath() == QFileInfo(ledgerFile).canonicalFilePath())
+            fileFailure(QStringLiteral("the chosen file is the open ledger itself:"), source);
+        verifyLedgerFile(source, key, false);
+    });
 
     // The chosen file, copied beside the ledger and checked page by page; the ledger is not
     // touched until this copy proves good.
-    report(progress, 0);
-    verifyLedgerFile(source, key, false);
-    const QString incoming = ledgerFile + QStringLiteral(".restore-new");
-    removeDatabaseFile(incoming);
+    const QString incoming = stagedRestoreFile(ledgerFile);
     try {
-        copyFileBytes(source, incoming, progress, 5, 60);
-        verifyLedgerFile(incoming, key, true);
+        restoreStep(RestoreFailure::NotCompleted, [&] {
+            removeDatabaseFile(incoming);
+            copyFileBytes(source, incoming, progress, 5, 60);
+        });
+        try {
+            verifyLedgerFile(incoming, key, true);
+        } catch (const DbError &e) {
+            // A damaged copy of a sound file is the copy's fault, not the file's.
+            restoreStep(RestoreFailure::FileRefused, [&] { verifyLedgerFile(source, key, true); });
+            throw RestoreError(e, RestoreFailure::NotCompleted);
+        }
         report(progress, 80);
     } catch (...) {
         removeDatabaseFile(incoming);
@@ -262,17 +301,20 @@ void DbBackup::swapIn(Db &live, const QString &staged, const Progress &progress)
             putBack = false;
         }
         const auto *dbError = dynamic_cast<const DbError *>(&e);
-        throw DbError(QStringLiteral("restore failed: ") + why,
-                      !putBack  ? DbError::Code::LedgerLost
-                      : dbError ? dbError->code()
-                                : DbError::Code::File,
-                      dbError ? dbError->sqliteCode() : 0);
+        throw RestoreError(DbError(QStringLiteral("restore failed: ") + why,
+                                   dbError ? dbError->code() : DbError::Code::File,
+                                   dbError ? dbError->sqliteCode() : 0),
+                           putBack ? RestoreFailure::NotCompleted : RestoreFailure::LedgerLost);
     }
     removeDatabaseFile(kept);
 }
 
 void DbBackup::restore(Db &live, const QString &source, const Progress &progress) {
     swapIn(live, stageRestore(live.path(), live.key(), source, progress), progress);
+}
+
+void DbBackup::removeStagedRestore(const QString &ledgerFile) {
+    removeDatabaseFile(stagedRestoreFile(ledgerFile));
 }
 
 } // namespace ledger

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ledger/data/db.h"
+
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
@@ -7,8 +9,6 @@
 #include <functional>
 
 namespace ledger {
-
-class Db;
 
 // Backup and restore of the ledger's database file through its open connection. Both work on
 // copies under temporary names and verify them before a file takes its final name, so a failure
@@ -36,19 +36,43 @@ public:
     static QString backup(const QString &ledgerFile, const QByteArray &key, const QString &folder,
                           const QDateTime &time, const Progress &progress = {});
 
-    // Restore, first half: copies source beside ledgerFile and verifies the copy page by page;
-    // the source must not be the ledger itself and must be an intact ledger with the key.
-    // Touches neither the ledger nor any connection, so it may run on any thread. Returns the
-    // copy's path. Throws DbError and leaves no copy then.
+    // Why a restore failed.
+    enum class RestoreFailure {
+        FileRefused,  // the chosen file is not a usable backup: missing, the ledger itself,
+                      // another key, no ledger's tables, damaged; nothing was changed
+        NotCompleted, // the file is good, but a copy, rename or reopening failed or a journal
+                      // is left beside the ledger; the current ledger is in place and open
+        LedgerLost,   // the previous ledger could not be put back or opened again
+    };
+    // What a failed restore throws: the DbError of the step that failed, and why. LedgerLost
+    // also has the code LedgerLost.
+    class RestoreError : public DbError {
+    public:
+        RestoreError(const DbError &error, RestoreFailure failure);
+        RestoreFailure failure() const { return m_failure; }
+
+    private:
+        RestoreFailure m_failure;
+    };
+
+    // Restore, first half: copies source beside ledgerFile (named ledgerFile + ".restore-new")
+    // and verifies the copy page by page; the source must not be the ledger itself and must be
+    // an intact ledger with the key. Touches neither the ledger nor any connection, so it may
+    // run on any thread. Returns the copy's path. Throws RestoreError (FileRefused or
+    // NotCompleted) and leaves no copy then.
     static QString stageRestore(const QString &ledgerFile, const QByteArray &key,
                                 const QString &source, const Progress &progress = {});
     // Restore, second half: closes the open ledger, swaps the staged copy in while a copy of
     // the current file is kept until the reopened ledger proves good, and reopens. Throws
-    // DbError; the current file is then in place and open again, unless even that fails:
-    // the code is then LedgerLost.
+    // RestoreError: NotCompleted when the current file is in place and open again, LedgerLost
+    // when even that fails. The staged copy is gone either way.
     static void swapIn(Db &live, const QString &staged, const Progress &progress = {});
-    // Both halves in a row on the caller's thread.
+    // Both halves in a row on the caller's thread. Throws RestoreError.
     static void restore(Db &live, const QString &source, const Progress &progress = {});
+
+    // Removes a staged copy that was never swapped in (its restore was cut short) and its
+    // journal.
+    static void removeStagedRestore(const QString &ledgerFile);
 };
 
 } // namespace ledger

@@ -21,7 +21,9 @@ std::optional<int> Startup::begin() {
     m_dm = std::make_unique<TfrmDM>(m_paths);
     if (m_dm->DataModuleCreate() != TfrmDM::OpenResult::Opened)
         return 1; // the data module has said why
+    // What an interrupted backup or restore left behind.
     DbBackup::removeLeftovers(m_paths.backupDir);
+    DbBackup::removeStagedRestore(m_paths.databaseFile);
 
     int result = 0;
     {

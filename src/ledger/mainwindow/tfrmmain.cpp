@@ -48,6 +48,7 @@ TfrmMain::TfrmMain(WebPaneFactory webPanes, QWidget *parent)
       m_homeHost(QString::fromLatin1(kHomeHost)) {
     ui->setupUi(this);
     attachProgramSkin(this);
+    FormPanel::pressButtonsOnEnter(this);
 
     m_wbMain = m_factory(ui->tbsHomePage);
     addPane(m_wbMain, ui->tbsHomePage, QStringLiteral("wbMain"));

@@ -77,6 +77,8 @@ TfrmParam::TfrmParam(QWidget *parent)
     connect(ui->sbtnBottom, &QToolButton::clicked, this, &TfrmParam::sbtnBottomClick);
     connect(ui->btnSubmit, &QPushButton::clicked, this, &TfrmParam::btnSubmitClick);
     connect(ui->btnCancel, &QPushButton::clicked, this, &TfrmParam::btnCancelClick);
+    // Enter acts on the focused button, never on the dialog's default one behind it.
+    FormPanel::pressButtonsOnEnter(this);
 }
 
 TfrmParam::~TfrmParam() = default;
@@ -271,12 +273,6 @@ void TfrmParam::refillCombo() {
         else
             fillComboItems(m_combo, LookupLists(ledgerDb()).values(m_listName), true, false);
     });
-}
-
-void TfrmParam::keyPressEvent(QKeyEvent *event) {
-    // Enter acts on the focused button, never on the dialog's default one behind it.
-    if (!FormPanel::pressFocusedButton(event, this))
-        QDialog::keyPressEvent(event);
 }
 
 void TfrmParam::btnCancelClick() {

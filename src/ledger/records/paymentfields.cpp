@@ -22,8 +22,14 @@ PaymentFields::PaymentFields(RecordForm *form, const PaymentFieldNames &names)
     m_accountMark->setObjectName(names.accountMark);
     form->addListEditor(m_form, names.formButton, LookupLists::fundsTypeList(), [this] {
         const QString text = m_form->currentText();
+        const QString account = m_account->currentText();
         setForms(LookupLists(ledgerDb()).values(LookupLists::fundsTypeList()));
         setComboText(m_form, text);
+        // The typed form may have been listed or unlisted: the account rule runs again, and
+        // an account chosen before stays while its form still offers it.
+        formChange();
+        if (m_account->findText(account) >= 0)
+            setComboText(m_account, account);
     });
     form->addRefreshButton(m_account, names.accountButton, [this] { formChange(); });
 

@@ -3,6 +3,7 @@
 #include "ledger/app/programskin.h"
 #include "ledger/core/currentuser.h"
 #include "ledger/core/dbguard.h"
+#include "ledger/core/formpanel.h"
 #include "ledger/core/prompter.h"
 #include "ledger/data/users.h"
 #include "ledger/datamodule/tfrmdm.h"
@@ -18,6 +19,7 @@ TfrmLogin::TfrmLogin(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui:
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(280, 220);
+    FormPanel::pressButtonsOnEnter(this);
 
     auto *filter = new LoginKeyFilter(this);
     ui->edt_user->setValidator(filter);

@@ -2,6 +2,7 @@
 
 #include "ledger/core/currentuser.h"
 #include "ledger/core/dbguard.h"
+#include "ledger/core/formpanel.h"
 #include "ledger/core/prompter.h"
 #include "ledger/data/users.h"
 #include "ledger/datamodule/tfrmdm.h"
@@ -18,6 +19,7 @@ TfrmModifyPwd::TfrmModifyPwd(QWidget *parent)
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(283, 235);
+    FormPanel::pressButtonsOnEnter(this);
     connect(ui->btn_ModifyPwd, &QPushButton::clicked, this, &TfrmModifyPwd::btn_ModifyPwdClick);
     connect(ui->btn_Close, &QPushButton::clicked, this, &TfrmModifyPwd::reject);
 }

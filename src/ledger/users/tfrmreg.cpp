@@ -2,6 +2,7 @@
 
 #include "common/gbktext.h"
 #include "ledger/core/dbguard.h"
+#include "ledger/core/formpanel.h"
 #include "ledger/core/prompter.h"
 #include "ledger/data/users.h"
 #include "ledger/datamodule/tfrmdm.h"
@@ -14,6 +15,7 @@ TfrmReg::TfrmReg(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui::Tfr
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(size());
+    FormPanel::pressButtonsOnEnter(this);
     connect(ui->btn_OK, &QPushButton::clicked, this, &TfrmReg::btn_OKClick);
     connect(ui->Btn_Cancel, &QPushButton::clicked, this, &TfrmReg::reject);
 }
