@@ -25,6 +25,7 @@ kexbora_add_tests(ledger kexbora_ledger
     tst_bankpage
     tst_backuprestorepage
     tst_csvexport
+    tst_datefield
     tst_db
     tst_dbbackup
     tst_des

@@ -163,3 +163,12 @@ add_test(NAME skin/e2e_controls
 set_tests_properties(skin/e2e_controls PROPERTIES
                      TIMEOUT 150 RUN_SERIAL TRUE
                      ENVIRONMENT "E2E_SHOTS=${CMAKE_BINARY_DIR}/screenshots")
+
+# The skinned controls' states end to end under openbox: digits after a click into a date, the
+# combos' borders after their drop-down lists, the focus cue of a tab bar; screenshots into
+# build/screenshots/.
+add_test(NAME skin/e2e_controlstates
+         COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/e2e_controlstates.sh $<TARGET_FILE:kexbora>
+                 ${KEXBORA_DATA_DIR}/init.db ${KEXBORA_OTHER_DIR}/1.html
+                 ${CMAKE_BINARY_DIR}/screenshots)
+set_tests_properties(skin/e2e_controlstates PROPERTIES TIMEOUT 150 RUN_SERIAL TRUE)

@@ -56,6 +56,7 @@ private slots:
     void initTestCase();
     void stateFrames();
     void pressedEndsWithThePopup();
+    void hotFollowsThePointer();
     void rightToLeft();
     void flatStyle();
     void editableLineEditPresses();
@@ -97,6 +98,38 @@ void TestSkinCombos::pressedEndsWithThePopup() {
     w.combo->hidePopup();
     QTRY_VERIFY(!w.combo->view()->isVisible());
     QVERIFY(w.Button() != Button(2));
+}
+
+void TestSkinCombos::hotFollowsThePointer() {
+    const QRect button(128, 0, 22, 22);
+    QVERIFY(ComboButtonHot(true, QPoint(140, 11), button));
+    QVERIFY(!ComboButtonHot(true, QPoint(40, 11), button));
+    QVERIFY(!ComboButtonHot(false, QPoint(140, 11), button));
+    QVERIFY(!ComboButtonHot(true, std::nullopt, button));
+
+    // No leave comes for a pointer that left while the list held it, nor while the combo was
+    // disabled: hot is asked again when the list closes and when the combo is enabled.
+    QCursor::setPos(-100, -100); // over no window
+    ComboWindow w(data.get());
+    auto *other = new QLineEdit(&w.window);
+    other->setGeometry(10, 34, 150, 22);
+    QVERIFY(ShowActive(&w.window));
+    other->setFocus();
+    HoverAt(w.combo, QPoint(140, 11));
+    QCOMPARE(w.Button(), Button(4));
+    w.combo->showPopup();
+    QTRY_VERIFY(w.combo->view()->isVisible());
+    w.combo->hidePopup();
+    QTRY_VERIFY(!w.combo->view()->isVisible());
+    QTRY_COMPARE(w.Button(), Button(1));
+    HoverAt(w.combo, QPoint(140, 11));
+    w.combo->setEnabled(false);
+    w.combo->setEnabled(true);
+    QCOMPARE(w.Button(), Button(1));
+    QCursor::setPos(w.combo->mapToGlobal(QPoint(140, 11)));
+    w.combo->setEnabled(false);
+    w.combo->setEnabled(true);
+    QTRY_COMPARE(w.Button(), Button(4));
 }
 
 void TestSkinCombos::rightToLeft() {
@@ -176,7 +209,9 @@ void TestSkinCombos::pickerArrow() {
             ? QApplication::activePopupWidget()->findChild<QCalendarWidget *>()
             : nullptr));
     QVERIFY(picker->hasFocus());
+    QCursor::setPos(-100, -100); // the pointer left while the calendar held it
     QApplication::activePopupWidget()->close();
+    QTRY_VERIFY(!arrow->Hot());
 
     picker->setLayoutDirection(Qt::RightToLeft);
     QCOMPARE(arrow->x(), 2);

@@ -78,6 +78,7 @@ private slots:
     void barParts();
     void barStates();
     void dragStopsAtTheTrack();
+    void hotPartFollowsThePointer();
     void nothingToScroll();
     void borderAndCorner();
     void missingImagesPaintNatively();
@@ -86,6 +87,7 @@ private slots:
 };
 
 void TestSkinLists::initTestCase() {
+    QCursor::setPos(-100, -100); // the pointer over no window until a test moves it
     QApplication::setStyle(new SkinStyle);
     UseCrispFont();
     data = LoadedSkinData(testSkin);
@@ -142,6 +144,39 @@ void TestSkinLists::dragStopsAtTheTrack() {
     QCOMPARE(ThumbSpan(v, Thumb(2)).first, 17);
     Send(v, QEvent::MouseButtonRelease, QPoint(8, -80), Qt::NoButton);
     QCOMPARE(ThumbSpan(v, Thumb(1)).first, 17);
+}
+
+void TestSkinLists::hotPartFollowsThePointer() {
+    // Along a bar 100 long with arrows of 17 and the thumb at 40..60.
+    const auto part = [](bool enabled, std::optional<int> at) {
+        return HotScrollPart(enabled, at, 100, 17, 40, 60);
+    };
+    QCOMPARE(part(true, 50), ScrollPart::Thumb);
+    QCOMPARE(part(true, 30), ScrollPart::PageBefore);
+    QCOMPARE(part(true, 99), ScrollPart::SecondArrow);
+    QCOMPARE(part(true, 100), ScrollPart::None);
+    QCOMPARE(part(true, std::nullopt), ScrollPart::None);
+    QCOMPARE(part(false, 50), ScrollPart::None);
+
+    // The wheel moves the thumb from under a still pointer: the thumb is no longer hot.
+    auto memo = Memo();
+    auto *skin = new TSkinScrollbar(memo.get());
+    skin->InitSkin(nullptr, data.get(), false);
+    QScrollBar *v = memo->verticalScrollBar();
+    const QPoint thumb(8, ThumbSpan(v, Thumb(1)).first + 2);
+    QCursor::setPos(v->mapToGlobal(thumb));
+    HoverAt(v, thumb);
+    QTRY_COMPARE(skin->VertBar()->HotPart(), ScrollPart::Thumb);
+    QWheelEvent wheel(thumb, v->mapToGlobal(thumb), QPoint(), QPoint(0, -1200), Qt::NoButton, {},
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(v, &wheel);
+    QVERIFY(ThumbSpan(v, Thumb(1)).first > thumb.y());
+    QCOMPARE(skin->VertBar()->HotPart(), ScrollPart::PageBefore);
+    v->setEnabled(false);
+    QCOMPARE(skin->VertBar()->HotPart(), ScrollPart::None);
+    v->setEnabled(true);
+    QCOMPARE(skin->VertBar()->HotPart(), ScrollPart::PageBefore);
+    QCursor::setPos(-100, -100);
 }
 
 void TestSkinLists::nothingToScroll() {

@@ -5,6 +5,7 @@
 #include "skin/window/skinmessageevent.h"
 #include "support/skin/skinnedwidgets.h"
 
+#include <QLineEdit>
 #include <QPointer>
 #include <QTabBar>
 #include <QTabWidget>
@@ -47,6 +48,16 @@ struct TabWindow {
         return tabs->findChild<TSkinTab *>()->CloseRect(i).center() - tabs->tabBar()->pos();
     }
 };
+
+// The bounding box of the pixels that differ between two images of one size.
+QRect Changed(const QImage &a, const QImage &b) {
+    QRect box;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            if (a.pixel(x, y) != b.pixel(x, y))
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
 
 // Answers SM_SKINTABCLOSE for the window it watches, refusing when told to.
 struct CloseAnswer : QObject {
@@ -93,6 +104,7 @@ private slots:
     void buttonTabs();
     void pagesTakeFaceColour();
     void missingTabsPaintNatively();
+    void focusCue();
 };
 
 void TestSkinTabs::initTestCase() {
@@ -267,6 +279,38 @@ void TestSkinTabs::missingTabsPaintNatively() {
     }
     (new TSkinTab(&skinned))->InitSkin(nullptr, plain.get(), false);
     QCOMPARE(Grab(&skinned), Grab(&native));
+}
+
+void TestSkinTabs::focusCue() {
+    // Tab onto the bar: the style's focus rectangle shows on the current tab where the style
+    // puts it on its own tabs, and goes with the focus.
+    QList<QRect> cues;
+    for (bool skinned : {false, true}) {
+        QWidget window;
+        window.resize(340, 240);
+        auto *tabs = new QTabWidget(&window);
+        tabs->setGeometry(10, 10, 320, 200);
+        for (int i = 0; i < 3; ++i)
+            tabs->addTab(new QWidget, QStringLiteral("Tab %1").arg(i));
+        tabs->setCurrentIndex(1);
+        auto *other = new QLineEdit(&window);
+        other->setGeometry(10, 214, 100, 22);
+        if (skinned)
+            (new TSkinTab(tabs))->InitSkin(nullptr, data.get(), false);
+        QVERIFY(ShowActive(&window));
+        other->setFocus();
+        const QImage unfocused = Grab(tabs);
+        window.setAttribute(Qt::WA_KeyboardFocusChange);
+        tabs->tabBar()->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(tabs->tabBar()->hasFocus());
+        const QRect cue = Changed(unfocused, Grab(tabs));
+        QVERIFY2(!cue.isEmpty() && tabs->tabBar()->geometry().contains(cue),
+                 skinned ? "skinned" : "plain");
+        cues.append(cue);
+        other->setFocus(Qt::TabFocusReason);
+        QTRY_COMPARE(Grab(tabs), unfocused);
+    }
+    QCOMPARE(cues.at(1), cues.at(0));
 }
 
 QTEST_MAIN(TestSkinTabs)

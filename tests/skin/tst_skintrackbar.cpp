@@ -51,6 +51,7 @@ private slots:
     void channelBands();
     void thumbFrameEverywhere();
     void ticksStayTheStyles();
+    void focusCue();
 };
 
 void TestSkinTrackBar::initTestCase() {
@@ -147,6 +148,31 @@ void TestSkinTrackBar::ticksStayTheStyles() {
     const QImage n = Grab(&native).copy(ticks), s = Grab(&skinned).copy(ticks);
     QCOMPARE(s, n);
     QVERIFY(n != QImage(n.size(), n.format())); // there are ticks to compare
+}
+
+void TestSkinTrackBar::focusCue() {
+    // The style's focus cue over the skin: after Tab, not after a click (as the style has it),
+    // and gone with the focus.
+    const auto data = LoadedSkinData(testSkin);
+    QWidget window;
+    window.resize(200, 80);
+    auto *slider = new QSlider(Qt::Horizontal, &window);
+    slider->setGeometry(10, 10, 160, 30);
+    auto *other = new QSlider(Qt::Horizontal, &window);
+    other->setGeometry(10, 45, 160, 30);
+    (new TSkinTrackBar(slider))->InitSkin(nullptr, data.get(), false);
+    QVERIFY(ShowActive(&window));
+    other->setFocus();
+    const QImage unfocused = Grab(slider);
+    slider->setFocus(Qt::MouseFocusReason);
+    QTRY_VERIFY(slider->hasFocus());
+    QCOMPARE(Grab(slider), unfocused);
+    window.setAttribute(Qt::WA_KeyboardFocusChange);
+    other->setFocus(Qt::TabFocusReason);
+    slider->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(Grab(slider) != unfocused);
+    other->setFocus(Qt::TabFocusReason);
+    QTRY_COMPARE(Grab(slider), unfocused);
 }
 
 QTEST_MAIN(TestSkinTrackBar)

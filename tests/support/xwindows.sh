@@ -40,3 +40,32 @@ no_key_colour() {
   n=$(convert "$1" -fill black +opaque "#FF00FF" -fill white -opaque "#FF00FF" -format '%[fx:int(mean*w*h+0.5)]' info:)
   [ "$n" -eq 0 ] || fail "$n key-coloured pixels visible in $(basename "$1")"
 }
+
+# Runs the sourcing script again on a virtual display of 1280x1024 unless it runs on one
+# already; call it with the script's arguments before anything else.
+run_on_virtual_display() {
+  if [ -z "${KEXBORA_E2E_INNER:-}" ]; then
+    export KEXBORA_E2E_INNER=1
+    exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
+  fi
+}
+
+# Starts openbox (with the options given) and waits until it manages the display; $wm is its pid.
+start_openbox() {
+  local i
+  openbox --sm-disable "$@" >/dev/null 2>&1 &
+  wm=$!
+  for ((i = 0; i < 50; i++)); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+# Ends those of the given processes that still run.
+end_processes() {
+  local p
+  for p in "$@"; do
+    if [ -n "$p" ] && kill -0 "$p" 2>/dev/null; then kill "$p" 2>/dev/null || true; fi
+  done
+}

@@ -5,7 +5,7 @@
 #include "skin/draw/skincolor.h"
 #include "skin/draw/stripframe.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -51,16 +51,31 @@ void TArrowButton::paintEvent(QPaintEvent *) {
     QPainter(this).drawImage(0, 0, image);
 }
 
+void TArrowButton::SetHot(bool on) {
+    if (on == hot)
+        return;
+    hot = on;
+    update();
+}
+
 void TArrowButton::enterEvent(QEnterEvent *) {
-    if (picker && picker->isEnabled()) {
-        hot = true;
-        update();
-    }
+    SetHot(picker && picker->isEnabled());
 }
 
 void TArrowButton::leaveEvent(QEvent *) {
-    hot = false;
-    update();
+    SetHot(false);
+}
+
+void TArrowButton::changeEvent(QEvent *event) {
+    if (event->type() == QEvent::EnabledChange)
+        SetHot(picker && picker->isEnabled() && PointerIn(this));
+    QWidget::changeEvent(event);
+}
+
+bool TArrowButton::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == calendar && event->type() == QEvent::Hide)
+        SetHot(picker && picker->isEnabled() && PointerIn(this));
+    return false;
 }
 
 void TArrowButton::mousePressEvent(QMouseEvent *event) {
@@ -75,6 +90,10 @@ void TArrowButton::mousePressEvent(QMouseEvent *event) {
                         event->modifiers());
     QCoreApplication::sendEvent(picker, &release);
     picker->setFocus(Qt::MouseFocusReason);
+    if (QWidget *shown = QApplication::activePopupWidget(); shown && shown != calendar) {
+        calendar = shown;
+        calendar->installEventFilter(this);
+    }
     update();
 }
 

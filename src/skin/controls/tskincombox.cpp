@@ -48,6 +48,10 @@ int ComboStateFrame(bool enabled, bool focused, bool hot, bool pressed, bool fla
     return hot || focused ? 4 : 1;
 }
 
+bool ComboButtonHot(bool enabled, const std::optional<QPoint> &pointer, const QRect &button) {
+    return enabled && pointer && button.contains(*pointer);
+}
+
 TSkinComBox::TSkinComBox(QComboBox *combo) : TSkinControl(combo) {}
 
 QComboBox *TSkinComBox::Combo() const {
@@ -87,16 +91,22 @@ void TSkinComBox::SetMouse(MouseStates state) {
     RefreshControl();
 }
 
+void TSkinComBox::UpdateHot(const std::optional<QPoint> &pointer) {
+    const bool hot = ComboButtonHot(Control()->isEnabled(), pointer, ButtonZone());
+    SetMouse(MouseState().setFlag(MouseFlag::Hot, hot));
+}
+
 bool TSkinComBox::eventFilter(QObject *watched, QEvent *event) {
     QComboBox *combo = Combo();
     if (combo && watched != Control()) {
         if (State() != SkinState::Attached)
             return false;
         const QEvent::Type type = event->type();
-        if (watched == popup && type == QEvent::Hide)
+        if (watched == popup && type == QEvent::Hide) {
             SetMouse(MouseState() & ~MouseStates(MouseFlag::Pressed)); // the list took the release
-        else if (watched == combo->lineEdit() &&
-                 (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick))
+            UpdateHot(PointerIn(combo));
+        } else if (watched == combo->lineEdit() &&
+                   (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick))
             SetMouse(MouseState() | MouseFlag::Pressed);
         else if (watched == combo->lineEdit() && type == QEvent::MouseButtonRelease)
             SetMouse(MouseState() & ~MouseStates(MouseFlag::Pressed));
@@ -117,12 +127,15 @@ TSkinControl::Message TSkinComBox::BeforeMessage(QEvent *event) {
 void TSkinComBox::AfterMessage(QEvent *event) {
     switch (event->type()) {
     case QEvent::HoverEnter:
-    case QEvent::HoverMove: {
-        const QPoint at = static_cast<QHoverEvent *>(event)->position().toPoint();
-        const bool hot = Control()->isEnabled() && ButtonZone().contains(at);
-        SetMouse(MouseState().setFlag(MouseFlag::Hot, hot));
+    case QEvent::HoverMove:
+        UpdateHot(static_cast<QHoverEvent *>(event)->position().toPoint());
         break;
-    }
+    case QEvent::EnabledChange:
+        // Disabled, a hot button stays as it is: the flat style shows it.
+        if (Control()->isEnabled())
+            UpdateHot(PointerIn(Control()));
+        TSkinControl::AfterMessage(event);
+        break;
     case QEvent::HoverLeave:
     case QEvent::Leave:
         SetMouse(MouseState() & ~MouseStates(MouseFlag::Hot));

@@ -12,6 +12,9 @@ class TWScrollbar;
 // The frame of a combo box's state: 1 normal, 4 focused or hot, 2 pressed, 3 disabled; in the
 // flat style (ComboButton Style 1) a pressed or hot button shows 2 or 4 even when disabled.
 int ComboStateFrame(bool enabled, bool focused, bool hot, bool pressed, bool flat = false);
+// Whether a combo box's button is hot: the combo is enabled and the pointer (in the combo's
+// coordinates; none while the combo is not under it) is over the button.
+bool ComboButtonHot(bool enabled, const std::optional<QPoint> &pointer, const QRect &button);
 
 // A combo box's border and drop button painted from the skin (the ComboButton image, composed
 // with SunkEdge into one whole-box image when the skin has both, else the SunkEdge border, the
@@ -45,6 +48,9 @@ private:
     bool HasComboImage() const;
     QRect ButtonZone() const;
     void SetMouse(MouseStates state);
+    // Hot as the pointer now stands: asked again when the list closes and when the combo is
+    // enabled, as no leave comes for a pointer that left while the list held it.
+    void UpdateHot(const std::optional<QPoint> &pointer);
     void DrawBorder(QImage &image, const SkinObjects &skin, int frame, bool rtl) const;
     void DrawFlat(QPainter &p, const QRect &r, const SkinObjects &skin, int frame, bool rtl) const;
     void DrawCurrentItem(QPainter &dc) const;

@@ -6,11 +6,22 @@
 #include "skin/window/twinskinform.h"
 #include "skin/window/windowfacts.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QCursor>
 #include <QPainter>
 #include <QScopedValueRollback>
 
 namespace skin {
+
+std::optional<QPoint> PointerIn(const QWidget *widget) {
+    if (!widget || !widget->isVisible())
+        return std::nullopt;
+    const QPoint global = QCursor::pos(widget->screen());
+    const QWidget *under = QApplication::widgetAt(global);
+    if (!under || (under != widget && !widget->isAncestorOf(under)))
+        return std::nullopt;
+    return widget->mapFromGlobal(global);
+}
 
 TSkinControl::TSkinControl(QWidget *control) : QObject(control), control(control) {}
 

@@ -13,6 +13,7 @@
 #include <QRect>
 #include <QString>
 #include <QWidget>
+#include <optional>
 
 class QPainter;
 
@@ -140,6 +141,12 @@ private:
     bool autoFillSwitched = false;
     QImage bitmap;
 };
+
+// Where the pointer is in the widget's coordinates while the widget (or a child of it) is what
+// the pointer is over; none when a popup, another window or another widget is on top or the
+// pointer is elsewhere. Asks the window system, not Qt's enter and leave bookkeeping, which
+// misses the leave of a widget that a popup opened over.
+std::optional<QPoint> PointerIn(const QWidget *widget);
 
 // The tag of controls that show their parent's background under them.
 inline constexpr int TransparentTag = 5555;

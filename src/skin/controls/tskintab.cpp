@@ -12,6 +12,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStackedWidget>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
@@ -329,10 +331,27 @@ void TSkinTab::DrawControl(QPainter &dc, const QRect &rect, const ControlState &
     if (!skin || !skin->Tabs || !Bar() || rect.isEmpty())
         return;
     const QRect pane = PaneRect(rect);
-    if (HasTabFace() && BarShown())
+    const bool strip = HasTabFace() && BarShown();
+    if (strip)
         DrawStrip(dc, rect, pane, *skin, state.enabled);
     if (ShowsPane())
         DrawPane(dc, pane, *skin);
+    if (strip)
+        DrawFocusCue(dc); // over the pane's edge, as the style's cue lies over its frame
+}
+
+void TSkinTab::DrawFocusCue(QPainter &dc) const {
+    const QTabBar *bar = Bar();
+    const int current = bar->currentIndex();
+    if (!bar->hasFocus() || current < 0)
+        return;
+    QStyleOptionFocusRect option;
+    option.initFrom(bar);
+    const QRect tab = bar->tabRect(current).translated(bar->mapTo(Control(), QPoint(0, 0)));
+    const int inset = 1 + bar->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, bar);
+    option.rect = QRect(tab.left() + 1 + inset, tab.top() + inset, tab.width() - 2 - 2 * inset,
+                        tab.height() - 2 * inset);
+    bar->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &dc, bar);
 }
 
 bool TSkinTab::ShowsPane() const {

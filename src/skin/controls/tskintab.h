@@ -17,7 +17,7 @@ namespace skin {
 // each tab; a click on one asks the window (SM_SKINTABCLOSE) and the page (a close event) and,
 // unless either refuses, removes the tab and deletes its page once the click is over. The bar's
 // scroll arrows take the up-down skin. Without a Tabs image the tab bar paints natively; without a
-// pane image the widget paints its own pane.
+// pane image the widget paints its own pane. The bar's focus shows as the style shows it.
 class TSkinTab : public TSkinControl {
     Q_OBJECT
 
@@ -68,6 +68,9 @@ private:
     void DrawStrip(QPainter &dc, const QRect &rect, const QRect &pane, const SkinObjects &skin,
                    bool enabled);
     void DrawPane(QPainter &dc, const QRect &pane, const SkinObjects &skin);
+    // The style's focus rectangle on the current tab while the bar has the focus, where the
+    // style puts it on a tab it draws itself.
+    void DrawFocusCue(QPainter &dc) const;
     // The tab whose close box holds the point (tab bar coordinates), or -1.
     int CloseHit(const QPoint &barPos) const;
     void CloseTab(int index);

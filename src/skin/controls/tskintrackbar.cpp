@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QSlider>
 #include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <QStyleOptionSlider>
 
 namespace skin {
@@ -91,6 +92,13 @@ void TSkinTrackBar::DrawControl(QPainter &dc, const QRect &rect, const ControlSt
     canvas.setCompositionMode(QPainter::CompositionMode_SourceOver);
     DrawChannel(canvas, option, *skin);
     DrawThumb(canvas, option, *skin);
+    if (slider->hasFocus()) {
+        // Around the whole slider, as a trackbar shows its focus (the rectangle's place of the
+        // styles that draw one; Fusion only outlines its own groove and handle).
+        QStyleOptionFocusRect focus;
+        focus.QStyleOption::operator=(option);
+        slider->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &canvas, slider);
+    }
     canvas.end();
     dc.drawImage(rect.topLeft(), image);
 }

@@ -11,7 +11,8 @@ namespace skin {
 // or TRACKVERT for a vertical slider: fixed caps, stretched middle, centred across the
 // groove) and its thumb (frame 2 of the Trackbar.ThumbHorz or ThumbVert strip, whatever the
 // state). Without a thumb image the thumb is a white rectangle outlined in ButtonShadow;
-// without a channel image no channel is drawn.
+// without a channel image no channel is drawn. The focus shows as the style's focus rectangle
+// around the slider.
 class TSkinTrackBar : public TSkinControl {
     Q_OBJECT
 

@@ -52,10 +52,19 @@ ScrollPart ScrollPartAt(int pos, int length, int arrowSize, int thumbStart, int 
     return ScrollPart::SecondArrow;
 }
 
+ScrollPart HotScrollPart(bool enabled, const std::optional<int> &pointer, int length, int arrowSize,
+                         int thumbStart, int thumbEnd) {
+    if (!enabled || !pointer || *pointer < 0 || *pointer >= length)
+        return ScrollPart::None;
+    return ScrollPartAt(*pointer, length, arrowSize, thumbStart, thumbEnd);
+}
+
 TWScrollbar::TWScrollbar(TSkinControl *creator, QScrollBar *bar, TSkinData::TSkinControlType gate,
                          bool tracksMouse)
     : QObject(creator), creator(creator), bar(bar), gate(gate), tracksMouse(tracksMouse) {
     bar->installEventFilter(this);
+    connect(bar, &QAbstractSlider::valueChanged, this, &TWScrollbar::UpdateHot);
+    connect(bar, &QAbstractSlider::rangeChanged, this, &TWScrollbar::UpdateHot);
     bar->update();
 }
 
@@ -98,15 +107,18 @@ QStyleOptionSlider TWScrollbar::Option() const {
     return option;
 }
 
-ScrollPart TWScrollbar::PartAt(const QPoint &pos) const {
+ScrollPart TWScrollbar::HotPartAt(const std::optional<QPoint> &pos) const {
     const bool vertical = bar->orientation() == Qt::Vertical;
     const QStyleOptionSlider option = Option();
     const QRect thumb = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option,
                                                      QStyle::SC_ScrollBarSlider, bar);
     const int length = vertical ? bar->height() : bar->width();
-    return ScrollPartAt(vertical ? pos.y() : pos.x(), length, std::min(kArrowSize, length / 2),
-                        vertical ? thumb.top() : thumb.left(),
-                        vertical ? thumb.bottom() + 1 : thumb.right() + 1);
+    const std::optional<int> along = pos && bar->rect().contains(*pos)
+                                         ? std::optional<int>(vertical ? pos->y() : pos->x())
+                                         : std::nullopt;
+    return HotScrollPart(bar->isEnabled(), along, length, std::min(kArrowSize, length / 2),
+                         vertical ? thumb.top() : thumb.left(),
+                         vertical ? thumb.bottom() + 1 : thumb.right() + 1);
 }
 
 void TWScrollbar::SetState(ScrollPart hot, bool down) {
@@ -117,6 +129,11 @@ void TWScrollbar::SetState(ScrollPart hot, bool down) {
     bar->update();
 }
 
+void TWScrollbar::UpdateHot() {
+    if (tracksMouse && !pressed && Active() && (hotPart != ScrollPart::None || bar->underMouse()))
+        SetState(HotPartAt(PointerIn(bar)), false);
+}
+
 void TWScrollbar::Track(QEvent *event) {
     const auto pos = [event] {
         return static_cast<QSinglePointEvent *>(event)->position().toPoint();
@@ -125,16 +142,16 @@ void TWScrollbar::Track(QEvent *event) {
     case QEvent::HoverMove:
     case QEvent::MouseMove:
         if (!pressed)
-            SetState(bar->isEnabled() ? PartAt(pos()) : ScrollPart::None, false);
+            SetState(HotPartAt(pos()), false);
         break;
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
         if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton && bar->isEnabled())
-            SetState(PartAt(pos()), true);
+            SetState(HotPartAt(pos()), true);
         break;
     case QEvent::MouseButtonRelease:
         if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
-            SetState(bar->rect().contains(pos()) ? PartAt(pos()) : ScrollPart::None, false);
+            SetState(HotPartAt(pos()), false);
         break;
     case QEvent::HoverLeave:
     case QEvent::Leave:
@@ -142,7 +159,7 @@ void TWScrollbar::Track(QEvent *event) {
             SetState(ScrollPart::None, false);
         break;
     case QEvent::EnabledChange:
-        SetState(ScrollPart::None, false);
+        SetState(HotPartAt(PointerIn(bar)), false);
         break;
     default:
         break;

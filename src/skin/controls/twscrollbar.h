@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QRect>
+#include <optional>
 
 class QPainter;
 class QScrollBar;
@@ -28,6 +29,10 @@ enum class ScrollPart {
 // Where a point along a bar falls: the arrows at either end, the page areas before and after
 // the thumb, or the thumb (given by its start and end along the bar).
 ScrollPart ScrollPartAt(int pos, int length, int arrowSize, int thumbStart, int thumbEnd);
+// The hot part of a bar that nothing holds pressed: the part at the pointer's place along the
+// bar, none while the pointer is not over the bar or the bar is disabled.
+ScrollPart HotScrollPart(bool enabled, const std::optional<int> &pointer, int length, int arrowSize,
+                         int thumbStart, int thumbEnd);
 
 // Paints one scroll bar of a skinned control from the skin: the Scrollbar strip of 23 frames
 // for the arrows (1/5 left and right, 9/13 up and down; +1 pressed, +3 hot) and the thumb's
@@ -62,8 +67,13 @@ private:
     bool Active() const;
     void Track(QEvent *event);
     void SetState(ScrollPart hot, bool down);
+    // The hot part as the pointer now stands, when nothing holds the bar: the thumb moves
+    // under a still pointer (wheel, keys), and no leave comes for a pointer that left while a
+    // popup held it.
+    void UpdateHot();
     QStyleOptionSlider Option() const;
-    ScrollPart PartAt(const QPoint &pos) const;
+    // The part at pos (the bar's coordinates), none outside the bar or while it is disabled.
+    ScrollPart HotPartAt(const std::optional<QPoint> &pos) const;
 
     QPointer<TSkinControl> creator;
     QPointer<QScrollBar> bar;
