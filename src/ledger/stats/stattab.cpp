@@ -1,9 +1,8 @@
 #include "ledger/stats/stattab.h"
 
-#include "ledger/app/paths.h"
+#include "ledger/core/datefield.h"
 #include "ledger/core/dbguard.h"
 
-#include <QDateEdit>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QStyle>
@@ -15,11 +14,8 @@ namespace ledger {
 namespace {
 
 QDateEdit *makeDatePicker(const QString &name, QWidget *parent) {
-    auto *picker = new QDateEdit(parent);
+    auto *picker = new DateField(parent);
     picker->setObjectName(name);
-    picker->setDisplayFormat(QString::fromLatin1(kDateFmt));
-    picker->setCalendarPopup(true);
-    picker->setDate(QDate::currentDate());
     return picker;
 }
 
