@@ -93,3 +93,12 @@ set_tests_properties(ledger/e2e_accounts PROPERTIES TIMEOUT 200
                      ENVIRONMENT "E2E_SHOTS=${CMAKE_BINARY_DIR}/screenshots/accounts")
 set_tests_properties(ledger/e2e_keyboard PROPERTIES
                      ENVIRONMENT "E2E_SHOTS=${CMAKE_BINARY_DIR}/screenshots/keyboard")
+
+# Twelve message boxes in a row under openbox (failed logins; saves, a 修改 without a selection
+# and deletions on the income page), each centred over its window; screenshots into
+# build/screenshots/messageboxes/.
+add_test(NAME ledger/e2e_messageboxes
+         COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/e2e_messageboxes.sh $<TARGET_FILE:kexbora>
+                 ${KEXBORA_DATA_DIR}/init.db ${KEXBORA_OTHER_DIR}/1.html
+                 ${CMAKE_BINARY_DIR}/screenshots)
+set_tests_properties(ledger/e2e_messageboxes PROPERTIES TIMEOUT 180 RUN_SERIAL TRUE)

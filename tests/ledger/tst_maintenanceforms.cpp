@@ -1,8 +1,9 @@
 // Every maintenance form with the keyboard alone: Tab and Shift+Tab go round the visible,
 // enabled controls in visual order without leaving the form, Enter and Space press the focused
-// button (in the dialogs too), a form opens with the focus on its first field; and the buttons of a
-// record form keep their places whatever is hidden beside them; after a message box the window
-// typed into is active again, so its focused control shows the focus.
+// button (in the dialogs too), a form opens with the focus on its first field; and the buttons
+// of a record form keep their places whatever is hidden beside them; after a message box the
+// window typed into is active again, so its focused control shows the focus, and a message that
+// follows at once opens over that window.
 #include "ledger/accounts/bankpage.h"
 #include "ledger/accounts/tfrmhislist.h"
 #include "ledger/calc/investcalcpage.h"
@@ -23,6 +24,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTest>
@@ -257,6 +259,30 @@ private slots:
         QtPrompter().info(QStringLiteral("已保存。"));
         QVERIFY(QTest::qWaitForWindowActive(&window, 1000));
         QVERIFY(button->hasFocus());
+    }
+
+    // A message right after a question, before any window is active again (the window manager
+    // has yet to activate one), opens over the window the question was opened over.
+    void messageAfterAQuestionOpensOverTheSameWindow() {
+        QWidget window;
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QList<QWidget *> parents;
+        const auto answer = [&parents] {
+            QTimer::singleShot(0, [&parents] {
+                auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+                parents << (box ? box->parentWidget() : nullptr);
+                if (box)
+                    box->button(QMessageBox::Ok)->click();
+            });
+        };
+        answer();
+        QVERIFY(QtPrompter().confirm(QStringLiteral("确定删除该记录?"), QStringLiteral("提示")));
+        QApplication::setActiveWindow(nullptr);
+        answer();
+        QtPrompter().info(QStringLiteral("删除成功。"));
+        QCOMPARE(parents, (QList<QWidget *>{&window, &window}));
     }
 };
 

@@ -15,7 +15,7 @@ run_on_virtual_display "$@"
 program=$1 template=$2 page=$3 shots=$4
 work=$(mktemp -d)
 pid="" wm=""
-trap 'end_processes "$pid" "$wm"; rm -rf "$work"' EXIT
+trap 'stop_processes "$pid" "$wm"; rm -rf "$work"' EXIT
 export QT_QPA_PLATFORM=xcb
 mkdir -p "$shots"
 fail() {

@@ -86,6 +86,7 @@ kexbora_add_tests(skin kexbora_skin
     tst_skincheckradio
     tst_skincombos
     tst_skincontrollayer
+    tst_skindialogs
     tst_skindata
     tst_skindrawtext
     tst_skinedits

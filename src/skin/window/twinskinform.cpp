@@ -129,6 +129,7 @@ void TWinSkinForm::InitSkinWindow(TSkinData *data) {
         savedTranslucent = handle->testAttribute(Qt::WA_TranslucentBackground);
         if (translucent)
             handle->setAttribute(Qt::WA_TranslucentBackground);
+        WatchDialogMapping();
         if (TMenuLayer *layer = manager ? manager->MenuLayer() : nullptr)
             menuBar = layer->CreateMenuBar(*this);
         if (menuBar)
@@ -274,6 +275,8 @@ void TWinSkinForm::ReapplySkin() {
 
 void TWinSkinForm::ReleaseWindow() {
     mouse.Reset();
+    if (unmappedDialog)
+        unmappedDialog->removeEventFilter(this);
     if (!handle)
         return;
     handle->removeEventFilter(this);

@@ -16,6 +16,7 @@
 #include <QPalette>
 #include <QPointer>
 #include <QWidget>
+#include <QWindow>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -130,9 +131,13 @@ private:
     bool SkinMessage(SkinMessageEvent &message);
     bool FrameEvent(QEvent *event);
     void FinishSkinning();
+    void WatchDialogMapping();
+    void FinishDialogBeforeMapping();
     void FitDialogToItsLayout(QEvent *layoutRequest);
+    bool LayoutChangedSinceFit() const;
     void FireAfterSkin();
-    void OnSize();
+    // reported: the size came from the window system.
+    void OnSize(bool reported);
     void OnActivationChange();
     void UpdateWindowState();
     void UpdateLayout();
@@ -148,6 +153,7 @@ private:
 
     QPointer<QWidget> handle;
     QPointer<QWidget> form; // the window for application windows, none for standard dialogs
+    QPointer<QWindow> unmappedDialog; // a standard dialog's native window until it maps
     QPointer<TSkinData> skinData;
     SkinRef skin;
     TSkinManage *manager;
@@ -189,7 +195,8 @@ private:
     bool translucent = false;
     QSize savedMinimumSize, savedMaximumSize;
     bool sizeFixed = false;
-    bool sizingHere = false; // the window is being sized by the skin, not by itself
+    bool sizingHere = false;              // the window is being sized by the skin, not by itself
+    std::pair<QSize, QSize> fittedLayout; // a fitted dialog's layout: minimum size, size hint
     int systemMenuShortcut = 0;
     bool hasRegion = false;
     QSize regionSize;

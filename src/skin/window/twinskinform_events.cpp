@@ -13,16 +13,24 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QHoverEvent>
+#include <QLayout>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScopedValueRollback>
+#include <QScreen>
 #include <QShortcutEvent>
 #include <QWidget>
+#include <QWindow>
+#include <algorithm>
 
 namespace skin {
 
 bool TWinSkinForm::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == unmappedDialog.data() && event->type() == QEvent::Show) {
+        FinishDialogBeforeMapping();
+        return false;
+    }
     if (watched != handle.data())
         return false;
     if (SkinMessageEvent::isSkinMessage(event->type()))
@@ -78,10 +86,13 @@ bool TWinSkinForm::SkinMessage(SkinMessageEvent &message) {
 bool TWinSkinForm::FrameEvent(QEvent *event) {
     switch (event->type()) {
     case QEvent::Resize:
-        OnSize();
+        OnSize(event->spontaneous());
         return false;
     case QEvent::ActivationChange:
         OnActivationChange();
+        return false;
+    case QEvent::Show:
+        WatchDialogMapping();
         return false;
     case QEvent::WindowStateChange:
         UpdateWindowState();
@@ -100,7 +111,8 @@ bool TWinSkinForm::FrameEvent(QEvent *event) {
         if (!isDialog || state == TFormState::Attached ||
             handle->minimumSize() != handle->maximumSize())
             return false;
-        FitDialogToItsLayout(event);
+        if (LayoutChangedSinceFit())
+            FitDialogToItsLayout(event);
         return true;
     default:
         break;
@@ -161,6 +173,55 @@ void TWinSkinForm::FitDialogToItsLayout(QEvent *layoutRequest) {
     static_cast<QObject *>(handle.data())->event(layoutRequest);
     FixWindowSize(false);
     QCoreApplication::removePostedEvents(handle, QEvent::LayoutRequest);
+    if (const QLayout *own = handle->layout())
+        fittedLayout = {own->minimumSize(), own->sizeHint()};
+}
+
+// Layout requests that leave the dialog's layout as it was fitted (its children polished, a
+// child's layout activated) need no fit: fitting resizes the window twice, and just after the
+// map Qt can still hold a stale position for it, which the resize would send along.
+bool TWinSkinForm::LayoutChangedSinceFit() const {
+    const QLayout *own = handle->layout();
+    return !own || fittedLayout != std::pair(own->minimumSize(), own->sizeHint());
+}
+
+// A standard dialog being shown is skinned and placed when its native window is about to map.
+void TWinSkinForm::WatchDialogMapping() {
+    QWindow *window = handle->windowHandle();
+    if (!isDialog || isChild || frameKind == TFrameKind::NoCaption || !window ||
+        window->isVisible() || unmappedDialog == window)
+        return;
+    unmappedDialog = window;
+    window->installEventFilter(this);
+}
+
+// The dialog's own show handling has sized it and Qt has placed it. Skinned now, it maps at its
+// final size and place; sized after the map, it would send the window manager the position Qt
+// last heard of, which just after the map can be a stale one. Qt placed it with an allowance for
+// a decoration the window manager would add around it; the skinned frame is part of the window,
+// so it is centred over its parent's window (or the screen) as it is now, unless its caller
+// placed it.
+void TWinSkinForm::FinishDialogBeforeMapping() {
+    unmappedDialog->removeEventFilter(this);
+    unmappedDialog = nullptr;
+    const bool placedByCaller = handle->testAttribute(Qt::WA_Moved);
+    const QPoint callerPlace = handle->pos(); // the frame's place, which is the window's now
+    FinishSkinning();
+    if (showState != TShowState::Normal)
+        return;
+    const QWidget *parent = handle->parentWidget() ? handle->parentWidget()->window() : nullptr;
+    const QRect area = (parent ? parent->screen() : handle->screen())->availableGeometry();
+    QRect placed(callerPlace, handle->size());
+    if (!placedByCaller) {
+        placed.moveCenter(parent && parent->isVisible() ? parent->frameGeometry().center()
+                                                        : area.center());
+        placed.moveRight(std::min(placed.right(), area.right()));
+        placed.moveBottom(std::min(placed.bottom(), area.bottom()));
+        placed.moveLeft(std::max(placed.left(), area.left()));
+        placed.moveTop(std::max(placed.top(), area.top()));
+    }
+    handle->setGeometry(placed);
+    handle->setAttribute(Qt::WA_Moved, placedByCaller); // as Qt leaves a dialog it placed
 }
 
 void TWinSkinForm::FinishSkinning() {
@@ -197,10 +258,12 @@ void TWinSkinForm::FinishSkinning() {
     emit Skinned();
 }
 
-void TWinSkinForm::OnSize() {
+void TWinSkinForm::OnSize(bool reported) {
     // A fixed-size dialog that sized itself anew (a message box given a new text) is fitted
-    // again once its own layout has run.
-    if (isDialog && !sizingHere && state == TFormState::Skinned &&
+    // again once its own layout has run. A size the window system reports is no such sizing:
+    // just after the map it can be one the dialog had before, and fitting it again would send
+    // the window manager the position reported with it.
+    if (isDialog && !reported && !sizingHere && state == TFormState::Skinned &&
         handle->minimumSize() == handle->maximumSize())
         QMetaObject::invokeMethod(
             this,
