@@ -116,6 +116,10 @@ void TestSkinMenuBar::barInTheFrame() {
     QTest::mouseMove(s.window.windowHandle(), s.ButtonRect(1).center());
     QTRY_COMPARE(PixelAt(Grab(&s.window), s.ButtonRect(1).left(), s.ButtonRect(1).top()),
                  qRgb(255, 255, 254));
+    // A full frame repaint shows it at rest.
+    s.form->RepaintFrame();
+    QCOMPARE(s.bar->Buttons().at(1)->State(), TNCObject::TState::Normal);
+    QVERIFY(!s.form->Tracker().Hot());
 
     QWidget other;
     ShowActive(&other);

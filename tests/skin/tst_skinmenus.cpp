@@ -269,11 +269,33 @@ void TestSkinMenus::pressClosingMenuActsOnCaptionButtons() {
         QVERIFY(!OpenPopup());
     }
     {
-        // The close button pressed while a menu is open closes the window.
+        // As under X, the moves and the release of a press that closed a menu go to the closed
+        // menu's window: a drag on the caption begun by that press moves the window, a click
+        // on the close button closes it.
         MenuSetup s;
-        QVERIFY(RightClickCaption(s.window.get()));
-        QTest::mouseClick(s.window->windowHandle(), Qt::LeftButton, {},
-                          VisibleButton(s.form, 0)->Rect().center());
+        QWindow *handle = s.window->windowHandle();
+        QMenu menu(s.window.get());
+        menu.addAction(QStringLiteral("Open"));
+        const auto openMenu = [&] {
+            menu.popup(s.window->mapToGlobal(QPoint(20, 40)));
+            return QTest::qWaitFor([&] { return OpenPopup() == &menu; });
+        };
+        QVERIFY(openMenu());
+        QWindow *closed = menu.windowHandle();
+        const QPoint start = s.window->pos(), from(200, 14), by(30, 20);
+        const QPoint fromOnMenu = s.window->mapToGlobal(from) - closed->position();
+        QTest::mousePress(handle, Qt::LeftButton, {}, from);
+        QVERIFY(!OpenPopup());
+        QTest::mouseMove(closed, fromOnMenu + by / 2);
+        QTest::mouseMove(closed, fromOnMenu + by);
+        QTest::mouseRelease(closed, Qt::LeftButton, {}, fromOnMenu + by);
+        QTRY_COMPARE(s.window->pos(), start + by);
+
+        QVERIFY(openMenu());
+        const QPoint close = VisibleButton(s.form, 0)->Rect().center();
+        QTest::mousePress(handle, Qt::LeftButton, {}, close);
+        QTest::mouseRelease(closed, Qt::LeftButton, {},
+                            s.window->mapToGlobal(close) - closed->position());
         QTRY_VERIFY(!s.window->isVisible());
     }
 }

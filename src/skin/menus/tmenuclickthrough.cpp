@@ -10,7 +10,6 @@
 #include <QMouseEvent>
 #include <QPointer>
 #include <QWindow>
-#include <utility>
 
 namespace skin {
 
@@ -24,6 +23,15 @@ QWidget *WindowAt(const QPoint &global) {
 }
 
 QPointer<QMenu> closingMenu;
+
+// A copy of a mouse event for `window`, sent to it directly.
+void SendMouse(QWidget *window, QEvent::Type type, const QMouseEvent &event) {
+    const QPoint local = window->mapFromGlobal(event.globalPosition().toPoint());
+    QMouseEvent handed(type, local, local, event.globalPosition(), event.button(), event.buttons(),
+                       event.modifiers());
+    handed.setTimestamp(event.timestamp());
+    QCoreApplication::sendEvent(window, &handed);
+}
 
 void CloseAllPopups() {
     while (QWidget *popup = QApplication::activePopupWidget()) {
@@ -50,14 +58,21 @@ TMenuClickThrough::~TMenuClickThrough() {
 
 bool TMenuClickThrough::eventFilter(QObject *watched, QEvent *event) {
     const QEvent::Type type = event->type();
-    if (type == QEvent::MouseButtonRelease)
-        return HandOnRelease(watched, static_cast<QMouseEvent *>(event));
+    const bool mouse = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick ||
+                       type == QEvent::MouseMove || type == QEvent::MouseButtonRelease;
+    if (!mouse)
+        return false;
+    auto *mouseEvent = static_cast<QMouseEvent *>(event);
+    // Each event first reaches its native window, then the widget under the pointer.
+    if (pressedWindow && watched->isWindowType() && FollowPress(mouseEvent))
+        return true;
     if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick)
         return false;
     auto *menu = qobject_cast<QMenu *>(watched);
-    if (!menu || !TWinSkinPopMenu::Find(menu))
-        return false;
-    auto *press = static_cast<QMouseEvent *>(event);
+    return menu && TWinSkinPopMenu::Find(menu) && HandOnPress(menu, mouseEvent);
+}
+
+bool TMenuClickThrough::HandOnPress(QMenu *menu, QMouseEvent *press) {
     const QPoint global = press->globalPosition().toPoint();
     QWidget *window = WindowAt(global);
     TSkinManage *manager = SkinManager();
@@ -69,25 +84,34 @@ bool TMenuClickThrough::eventFilter(QObject *watched, QEvent *event) {
         return false;
     closingMenu = menu;
     CloseAllPopups();
-    QMouseEvent handed(QEvent::MouseButtonPress, local, local, press->globalPosition(),
-                       press->button(), press->buttons(), press->modifiers());
-    handed.setTimestamp(press->timestamp());
-    QCoreApplication::sendEvent(window, &handed);
-    closingMenu = nullptr;
     pressedWindow = window;
+    pressedButton = press->button();
+    SendMouse(window, QEvent::MouseButtonPress, *press);
+    closingMenu = nullptr;
     return true;
 }
 
-// Qt drops the release of a press that closed a popup; the window that got the press gets it.
-bool TMenuClickThrough::HandOnRelease(QObject *watched, QMouseEvent *release) {
-    if (!pressedWindow || watched != pressedWindow->windowHandle())
+bool TMenuClickThrough::FollowPress(QMouseEvent *event) {
+    switch (event->type()) {
+    case QEvent::MouseButtonPress: // a new press: the held one ended unseen
+        pressedWindow = nullptr;
         return false;
-    QWidget *window = std::exchange(pressedWindow, nullptr);
-    const QPoint local = window->mapFromGlobal(release->globalPosition().toPoint());
-    QMouseEvent handed(QEvent::MouseButtonRelease, local, local, release->globalPosition(),
-                       release->button(), release->buttons(), release->modifiers());
-    handed.setTimestamp(release->timestamp());
-    QCoreApplication::sendEvent(window, &handed);
+    case QEvent::MouseButtonDblClick:
+        return true; // the press it doubles was handed on; its release decides
+    case QEvent::MouseMove:
+        if (event->buttons().testFlag(pressedButton))
+            break;
+        pressedWindow = nullptr;
+        return false;
+    default: // the release
+        if (event->button() != pressedButton)
+            return false;
+        break;
+    }
+    QWidget *window = pressedWindow;
+    if (event->type() == QEvent::MouseButtonRelease)
+        pressedWindow = nullptr;
+    SendMouse(window, event->type(), *event);
     return true;
 }
 

@@ -13,7 +13,9 @@ namespace skin {
 // Windows). A press that closes a skinned menu over the frame of a skinned window (a caption
 // button, the menu bar, the caption) is handed to that window after the menus close, so it
 // acts as the user meant: a second click on the system-menu button closes the window, a click
-// on the close button closes it.
+// on the close button closes it, a press on the caption drags it. The moves with that button
+// held and its release follow the press to the window wherever they arrive (X keeps sending
+// them to the closed menu's window).
 class TMenuClickThrough : public QObject {
     Q_OBJECT
 
@@ -29,9 +31,12 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    bool HandOnRelease(QObject *watched, QMouseEvent *release);
+    bool HandOnPress(QMenu *menu, QMouseEvent *press);
+    // A mouse event reaching a window while a handed-on press is held.
+    bool FollowPress(QMouseEvent *event);
 
     QPointer<QWidget> pressedWindow;
+    Qt::MouseButton pressedButton = Qt::NoButton;
 };
 
 } // namespace skin

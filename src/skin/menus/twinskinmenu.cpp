@@ -143,6 +143,13 @@ void TWinSkinMenu::Paint(QPainter &painter, bool active) const {
     painter.restore();
 }
 
+std::vector<TNCObject *> TWinSkinMenu::Objects() const {
+    std::vector<TNCObject *> objects;
+    for (const auto &button : buttons)
+        objects.push_back(button.get());
+    return objects;
+}
+
 TMenuBtn *TWinSkinMenu::MenuButtonAt(QPoint windowPos) const {
     for (const auto &button : buttons)
         if (!button->Caption.isEmpty() && button->Rect().contains(windowPos))

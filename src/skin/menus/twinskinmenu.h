@@ -43,6 +43,7 @@ public:
     void Layout(const QRect &strip) override;
     void Paint(QPainter &painter, bool active) const override;
     TNCObject *ObjectAt(QPoint windowPos) const override { return MenuButtonAt(windowPos); }
+    std::vector<TNCObject *> Objects() const override;
     // A press on the strip: opens the button's drop-down, unless the press just closed it.
     bool Press(QPoint windowPos) override;
     // Shows the native bar again (the window is unskinned).

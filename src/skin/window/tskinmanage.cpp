@@ -417,13 +417,21 @@ bool TSkinManage::eventFilter(QObject *watched, QEvent *event) {
         }
         break;
     case QEvent::Hide:
-        if (auto *menu = qobject_cast<QMenu *>(watched))
+        if (auto *menu = qobject_cast<QMenu *>(watched)) {
             ReleasePopupMenu(menu);
+            // The pointer may have left a hot frame button while the menu had it.
+            QMetaObject::invokeMethod(this, &TSkinManage::UpdateHotParts, Qt::QueuedConnection);
+        }
         break;
     default:
         break;
     }
     return false;
+}
+
+void TSkinManage::UpdateHotParts() {
+    for (const auto &form : windows)
+        form->UpdateHotPart();
 }
 
 TSkinManage *SkinManager() {

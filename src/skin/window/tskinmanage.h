@@ -88,6 +88,8 @@ protected:
 
 private:
     void ActionTimer();
+    // Every skinned window's hot button follows the pointer (a popup menu closed).
+    void UpdateHotParts();
     void SkinFormIfVisible(QWidget *window);
     void UnskinEntry(TWinSkinForm *form);
     // Windows that lost their component take the one the rules give now, or are unskinned.
