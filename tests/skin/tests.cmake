@@ -155,6 +155,15 @@ add_test(NAME skin/e2e_menus
                  ${CMAKE_BINARY_DIR}/screenshots)
 set_tests_properties(skin/e2e_menus PROPERTIES TIMEOUT 120 RUN_SERIAL TRUE)
 
+# The real pointer on the skinned frames of the real program under openbox: clicks that close
+# the system menu, the caption buttons at rest after maximizing and restoring; a screenshot
+# into build/screenshots/.
+add_test(NAME skin/e2e_pointer
+         COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/e2e_pointer.sh $<TARGET_FILE:kexbora>
+                 ${KEXBORA_DATA_DIR}/init.db ${KEXBORA_OTHER_DIR}/1.html
+                 ${CMAKE_BINARY_DIR}/screenshots)
+set_tests_properties(skin/e2e_pointer PROPERTIES TIMEOUT 120 RUN_SERIAL TRUE)
+
 # The skinned controls of the real program end to end: the income page's list and entry form
 # with their skins, screenshots into build/screenshots/.
 add_test(NAME skin/e2e_controls

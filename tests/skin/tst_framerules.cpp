@@ -370,6 +370,7 @@ void TestFrameRules::hotPart_data() {
     QTest::newRow("held, pointer on another") << true << true << 'b' << 'a' << '-';
     QTest::newRow("held, pointer off it") << true << true << '-' << 'a' << '-';
     QTest::newRow("held, pointer off the window") << false << true << 'a' << 'a' << '-';
+    QTest::newRow("held in an inactive window") << true << false << 'a' << 'a' << 'a';
 }
 
 void TestFrameRules::hotPart() {

@@ -4,12 +4,15 @@
 #include "skin/window/tskinmanage.h"
 #include "skin/window/twinskinform.h"
 #include "skin/window/windowcodes.h"
+#include "skin/window/windowfacts.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QWindow>
+#include <utility>
 
 namespace skin {
 
@@ -48,10 +51,13 @@ QMenu *TMenuClickThrough::ClosingMenu() {
 }
 
 TMenuClickThrough::TMenuClickThrough() {
+    buttonCheck.setInterval(20);
+    connect(&buttonCheck, &QTimer::timeout, this, &TMenuClickThrough::CheckButtonHeld);
     qApp->installEventFilter(this);
 }
 
 TMenuClickThrough::~TMenuClickThrough() {
+    EndPress();
     if (qApp)
         qApp->removeEventFilter(this);
 }
@@ -82,10 +88,17 @@ bool TMenuClickThrough::HandOnPress(QMenu *menu, QMouseEvent *press) {
     const QPoint local = window->mapFromGlobal(global);
     if (!IsFrameHit(form->NCHitTest(local)))
         return false;
+    EndPress();
     closingMenu = menu;
-    CloseAllPopups();
     pressedWindow = window;
     pressedButton = press->button();
+    pressTime = press->timestamp();
+    // The press went to the menu's grab, so X made no implicit grab for it: the window takes the
+    // pointer until the release, before the menus let it go.
+    window->grabMouse();
+    CloseAllPopups();
+    if (DisplayMouseButtons())
+        buttonCheck.start();
     SendMouse(window, QEvent::MouseButtonPress, *press);
     closingMenu = nullptr;
     return true;
@@ -94,25 +107,50 @@ bool TMenuClickThrough::HandOnPress(QMenu *menu, QMouseEvent *press) {
 bool TMenuClickThrough::FollowPress(QMouseEvent *event) {
     switch (event->type()) {
     case QEvent::MouseButtonPress: // a new press: the held one ended unseen
-        pressedWindow = nullptr;
+        EndPress();
         return false;
     case QEvent::MouseButtonDblClick:
         return true; // the press it doubles was handed on; its release decides
     case QEvent::MouseMove:
         if (event->buttons().testFlag(pressedButton))
             break;
-        pressedWindow = nullptr;
+        ReleaseLost(event->globalPosition(), event->buttons());
         return false;
     default: // the release
         if (event->button() != pressedButton)
             return false;
         break;
     }
-    QWidget *window = pressedWindow;
+    QPointer<QWidget> window = pressedWindow;
     if (event->type() == QEvent::MouseButtonRelease)
-        pressedWindow = nullptr;
+        EndPress();
     SendMouse(window, event->type(), *event);
     return true;
+}
+
+void TMenuClickThrough::CheckButtonHeld() {
+    const std::optional<Qt::MouseButtons> down = DisplayMouseButtons();
+    if (!pressedWindow || !down)
+        EndPress();
+    else if (!down->testFlag(pressedButton))
+        ReleaseLost(QCursor::pos(), *down);
+}
+
+void TMenuClickThrough::ReleaseLost(QPointF global, Qt::MouseButtons buttons) {
+    QMouseEvent release(QEvent::MouseButtonRelease, global, global, global, pressedButton, buttons,
+                        QGuiApplication::keyboardModifiers());
+    release.setTimestamp(pressTime);
+    QPointer<QWidget> window = pressedWindow;
+    EndPress();
+    if (window)
+        SendMouse(window, QEvent::MouseButtonRelease, release);
+}
+
+void TMenuClickThrough::EndPress() {
+    buttonCheck.stop();
+    if (QWidget *window = std::exchange(pressedWindow, nullptr);
+        window && QWidget::mouseGrabber() == window)
+        window->releaseMouse();
 }
 
 } // namespace skin

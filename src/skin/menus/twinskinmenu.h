@@ -54,6 +54,8 @@ public:
     QRect BarRect() const { return barRect; }
     // The first button under a window point whose caption is not empty, or nullptr.
     TMenuBtn *MenuButtonAt(QPoint windowPos) const;
+    // The first button whose mnemonic is `keys` (Alt plus a letter), or nullptr.
+    TMenuBtn *ButtonForMnemonic(const QKeySequence &keys) const;
     // The button after (before) the tracked one, wrapping around.
     TMenuBtn *NextMenuButton(bool forward) const;
     // Opens the drop-down of a button (a button without one triggers its action); a disabled

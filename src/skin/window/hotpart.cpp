@@ -3,9 +3,11 @@
 namespace skin {
 
 TNCObject *HotPart(const THotInputs &in) {
-    if (!in.OverWindow || !in.Active || (in.Pressed && in.Under != in.Pressed))
+    if (!in.OverWindow)
         return nullptr;
-    return in.Under;
+    if (in.Pressed)
+        return in.Under == in.Pressed ? in.Pressed : nullptr;
+    return in.Active ? in.Under : nullptr;
 }
 
 } // namespace skin

@@ -13,7 +13,8 @@ struct THotInputs {
 };
 
 // The hot button: the one under the pointer over an active window; while a button is held
-// down, that one only, and only while it is under the pointer. nullptr: none is hot.
+// down, that one only, and only while it is under the pointer (the window may have lost the
+// activation meanwhile). nullptr: none is hot.
 TNCObject *HotPart(const THotInputs &in);
 
 } // namespace skin

@@ -303,6 +303,13 @@ TWinSkinForm *TSkinManage::FindSkinnedWindow(const QWidget *window) const {
     return nullptr;
 }
 
+TWinSkinForm *TSkinManage::MainWindow() const {
+    for (const auto &form : windows)
+        if (form->Form() && form->Form()->isVisible())
+            return form.get();
+    return nullptr;
+}
+
 TSkinData *TSkinManage::FindSkinDataFor(const QWidget *window) const {
     const auto lastOf = [this](auto matches) -> TSkinData * {
         TSkinData *found = nullptr;

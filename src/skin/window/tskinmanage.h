@@ -54,6 +54,8 @@ public:
     // Skins the window when the rules allow; true when a skin object was made for it.
     bool SkinWindow(QWidget *window);
     TWinSkinForm *FindSkinnedWindow(const QWidget *window) const;
+    // The main window: the first application window skinned that still shows, or nullptr.
+    TWinSkinForm *MainWindow() const;
     qsizetype WindowCount() const { return qsizetype(windows.size()); }
     // The component whose skin the window gets: its own sfOnlyThisForm component, else the last
     // sfDialog one for dialogs, else the last sfMainform one, else the first registered.
