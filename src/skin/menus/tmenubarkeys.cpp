@@ -19,7 +19,9 @@ TWinSkinMenu *BarOf(const QWidget *window) {
 }
 
 bool OpenFirstButton(TWinSkinMenu *bar) {
-    if (!bar || bar->Buttons().empty() || QGuiApplication::mouseButtons() != Qt::NoButton)
+    // Not while the mouse is held or captured.
+    if (!bar || bar->Buttons().empty() || QGuiApplication::mouseButtons() != Qt::NoButton ||
+        QWidget::mouseGrabber())
         return false;
     bar->OpenMenuButtonLater(bar->Buttons().front().get());
     return true;

@@ -93,10 +93,11 @@ bool TMenuClickThrough::HandOnPress(QMenu *menu, QMouseEvent *press) {
     pressedWindow = window;
     pressedButton = press->button();
     pressTime = press->timestamp();
-    // The press went to the menu's grab, so X made no implicit grab for it: the window takes the
-    // pointer until the release, before the menus let it go.
-    window->grabMouse();
     CloseAllPopups();
+    // The press went to the menu's grab, so X made no implicit grab for it: the window takes the
+    // pointer until the release.
+    if (QWindow *handle = window->windowHandle())
+        handle->setMouseGrabEnabled(true);
     if (DisplayMouseButtons())
         buttonCheck.start();
     SendMouse(window, QEvent::MouseButtonPress, *press);
@@ -148,9 +149,10 @@ void TMenuClickThrough::ReleaseLost(QPointF global, Qt::MouseButtons buttons) {
 
 void TMenuClickThrough::EndPress() {
     buttonCheck.stop();
-    if (QWidget *window = std::exchange(pressedWindow, nullptr);
-        window && QWidget::mouseGrabber() == window)
-        window->releaseMouse();
+    // A popup the press opened holds the pointer now.
+    QWidget *window = std::exchange(pressedWindow, nullptr);
+    if (window && window->windowHandle() && !QApplication::activePopupWidget())
+        window->windowHandle()->setMouseGrabEnabled(false);
 }
 
 } // namespace skin
