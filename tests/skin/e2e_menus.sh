@@ -75,7 +75,6 @@ read -r mx my mw mh < <(geometry "$main")
 [ "$mw" -eq 1280 ] || fail "maximized main window is $mw wide"
 echo "ok: right click on the caption opens the system menu; 最大化 maximizes"
 
-sleep 0.8 # a second opening within the double-click time would count as a double click
 focus "$main"
 xdotool key alt+space
 wait_pixel "$((mx + frame_x))" "$((my + frame_y))" "$ring" || fail "Alt+Space opened no skinned system menu"
@@ -92,7 +91,6 @@ read -r x y w2 h2 < <(geometry "$main")
 echo "ok: Alt+Space opens the system menu; 还原 restores"
 
 # 移动 by keyboard: two steps right and one down, kept with Enter.
-sleep 0.8
 focus "$main"
 read -r x y w h < <(geometry "$main")
 xdotool mousemove $((x + 300)) $((y + 14)) click 3

@@ -106,6 +106,10 @@ bool TMenuClickThrough::HandOnPress(QMenu *menu, QMouseEvent *press) {
 }
 
 bool TMenuClickThrough::FollowPress(QMouseEvent *event) {
+    if (QApplication::activePopupWidget()) { // the press opened one: the pointer is its own
+        EndPress();
+        return false;
+    }
     switch (event->type()) {
     case QEvent::MouseButtonPress: // a new press: the held one ended unseen
         EndPress();
@@ -131,7 +135,7 @@ bool TMenuClickThrough::FollowPress(QMouseEvent *event) {
 
 void TMenuClickThrough::CheckButtonHeld() {
     const std::optional<Qt::MouseButtons> down = DisplayMouseButtons();
-    if (!pressedWindow || !down)
+    if (!pressedWindow || !down || QApplication::activePopupWidget())
         EndPress();
     else if (!down->testFlag(pressedButton))
         ReleaseLost(QCursor::pos(), *down);
