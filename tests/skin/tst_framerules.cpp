@@ -364,7 +364,7 @@ void TestFrameRules::hotPart_data() {
     QTest::addColumn<char>("hot");
     QTest::newRow("over a button") << true << true << 'a' << '-' << 'a';
     QTest::newRow("over no button") << true << true << '-' << '-' << '-';
-    QTest::newRow("another window above it") << false << true << 'a' << '-' << '-';
+    QTest::newRow("pointer off the window") << false << true << 'a' << '-' << '-';
     QTest::newRow("inactive window") << true << false << 'a' << '-' << '-';
     QTest::newRow("held, under the pointer") << true << true << 'a' << 'a' << 'a';
     QTest::newRow("held, pointer on another") << true << true << 'b' << 'a' << '-';

@@ -6,7 +6,7 @@ class TNCObject;
 
 // What decides which caption or menu-bar button of a window's frame is hot.
 struct THotInputs {
-    bool OverWindow = false;      // the pointer is over the window, no other window above it
+    bool OverWindow = false;      // the pointer is over the window
     bool Active = false;          // the window is the active one
     TNCObject *Under = nullptr;   // the button under the pointer
     TNCObject *Pressed = nullptr; // the button the left button went down on

@@ -4,7 +4,6 @@
 #include "skin/window/twinskinform.h"
 #include "skin/window/twinsysbutton.h"
 
-#include <QApplication>
 #include <QCursor>
 #include <QHoverEvent>
 #include <QMouseEvent>
@@ -58,9 +57,8 @@ void TFrameMouse::UpdateHot() {
     QWidget *window = form.Handle();
     if (!window || !tracker.Hot())
         return;
-    const QPoint global = QCursor::pos();
-    const QPoint p = window->mapFromGlobal(global);
-    FollowPointer(p, form.NCHitTest(p), QApplication::topLevelAt(global) == window);
+    const QPoint p = window->mapFromGlobal(QCursor::pos());
+    FollowPointer(p, form.NCHitTest(p), window->rect().contains(p));
 }
 
 void TFrameMouse::FollowPointer(QPoint p, FrameHit hit, bool overWindow) {
