@@ -7,21 +7,10 @@
 #
 #   e2e_messageboxes.sh <kexbora binary> <Data/init.db> <other/1.html> <screenshot folder>
 set -euo pipefail
-
-if [ -z "${KEXBORA_E2E_INNER:-}" ]; then
-  export KEXBORA_E2E_INNER=1
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
-fi
+source "$(dirname "$0")/../support/xwindows.sh"
+e2e_setup "$@"
 
 program=$1 template=$2 page=$3 shots=$4/messageboxes
-work=$(mktemp -d)
-pid="" wm=""
-cleanup() {
-  stop_processes "$pid" "$wm"
-  rm -rf "$work"
-}
-trap cleanup EXIT
-export QT_QPA_PLATFORM=xcb
 mkdir -p "$shots"
 rm -f "$shots"/*.png
 
@@ -31,7 +20,6 @@ fail() {
   exit 1
 }
 sql() { sqlcipher "$1" "PRAGMA key='plovk'; $2" | grep -v '^ok$' || true; }
-source "$(dirname "$0")/../support/xwindows.sh"
 
 # The skinned frame: 4 px side borders, a 28 px caption; the colour of a left border one pixel
 # in, active or inactive.

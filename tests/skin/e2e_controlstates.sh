@@ -10,13 +10,9 @@
 #   e2e_controlstates.sh <kexbora binary> <Data/init.db> <other/1.html> <screenshot folder>
 set -euo pipefail
 source "$(dirname "$0")/../support/xwindows.sh"
-run_on_virtual_display "$@"
+e2e_setup "$@"
 
 program=$1 template=$2 page=$3 shots=$4
-work=$(mktemp -d)
-pid="" wm=""
-trap 'stop_processes "$pid" "$wm"; rm -rf "$work"' EXIT
-export QT_QPA_PLATFORM=xcb
 mkdir -p "$shots"
 fail() {
   echo "FAIL: $*" >&2
@@ -44,15 +40,9 @@ shows() {
 click() { xdotool mousemove $((mx + frame_x + $1)) $((my + frame_y + $2)) click 1; }
 key() { xdotool key --delay 120 "$@"; }
 popups() { xdotool search --onlyvisible --pid "$pid" 2>/dev/null | wc -l; }
+popups_are() { [ "$(popups)" -eq "$1" ]; }
 # Waits until the program shows $1 visible windows.
-wait_popups() {
-  local i
-  for ((i = 0; i < 50; i++)); do
-    [ "$(popups)" -eq "$1" ] && return 0
-    sleep 0.1
-  done
-  return 1
-}
+wait_popups() { poll 5 popups_are "$1"; }
 # Waits until each "x y colour" triple of the arguments holds; prints the pixels on failure.
 wait_pixels() {
   local i all p x y want
@@ -78,20 +68,11 @@ changed() {
     "$shots/$1.png" "$shots/$2.png" null: 2>&1 | cut -d' ' -f1 || true
 }
 # Runs the command in $1 until it succeeds (5 s at most).
-wait_for() {
-  local i
-  for ((i = 0; i < 50; i++)); do
-    eval "$1" && return 0
-    sleep 0.1
-  done
-  return 1
-}
+wait_for() { poll 5 eval "$1"; }
 
 start_openbox || fail "openbox did not start"
 
-install_program "$work"
-cp "$template" "$work/Data/Kexbora.db"
-sql "insert into kx_user(LogName, LogPwd) values('admin', 'B506197FFA00C7F5B346682FF251E1E0');" >/dev/null
+install_program_with_user "$work"
 "$work/bin/kexbora" &
 pid=$!
 login=$(wait_window "用户登录" 15) || fail "no login window"

@@ -10,49 +10,15 @@
 #   e2e_menus.sh <kexbora binary> <Data/init.db> <other/1.html> <screenshot folder>
 set -euo pipefail
 
-if [ -z "${KEXBORA_E2E_INNER:-}" ]; then
-  export KEXBORA_E2E_INNER=1
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
-fi
-
-program=$1 template=$2 page=$3 shots=$4
-work=$(mktemp -d)
-pid="" wm=""
-cleanup() {
-  for p in "$pid" "$wm"; do
-    if [ -n "$p" ] && kill -0 "$p" 2>/dev/null; then kill "$p" 2>/dev/null || true; fi
-  done
-  rm -rf "$work"
-}
-trap cleanup EXIT
-export QT_QPA_PLATFORM=xcb
-mkdir -p "$shots"
-
-fail() { echo "FAIL: $*" >&2; exit 1; }
-sql() { sqlcipher "$1" "PRAGMA key='plovk'; $2" | grep -v '^ok$' || true; }
 source "$(dirname "$0")/../support/xwindows.sh"
+e2e_setup "$@"
+program=$1 template=$2 page=$3 shots=$4
+mkdir -p "$shots"
 
 # The skinned frame: 4 px side borders, a 28 px caption. The menu border's outer ring is the
 # skin's button shadow colour.
 frame_x=4 frame_y=28 ring="150,160,175"
 
-geometry() {
-  eval "$(xdotool getwindowgeometry --shell "$1")"
-  echo "$X $Y $WIDTH $HEIGHT"
-}
-screen_pixel() {
-  import -window root -crop "1x1+$1+$2" -depth 8 txt:- | tail -n1 | sed -E 's/.*\(([0-9]+),([0-9]+),([0-9]+).*/\1,\2,\3/'
-}
-# Waits up to 5 s until screen pixel ($1,$2) is "r,g,b" $3 (or, with $4 = not, is not).
-wait_pixel() {
-  local i p
-  for ((i = 0; i < 50; i++)); do
-    p=$(screen_pixel "$1" "$2")
-    if [ "${4:-}" = not ]; then [ "$p" != "$3" ] && return 0; else [ "$p" = "$3" ] && return 0; fi
-    sleep 0.1
-  done
-  return 1
-}
 # Saves the screen rectangle x y w h as $5.
 shoot_area() { import -window root -crop "$3x$4+$1+$2" "$5"; }
 wait_maximized() {
@@ -66,21 +32,9 @@ wait_maximized() {
 
 # Openbox's own window menu is bound to Alt+Space; that binding is left out here.
 sed '/<keybind key="A-space">/,/<\/keybind>/d' /etc/xdg/openbox/rc.xml >"$work/rc.xml"
-openbox --sm-disable --config-file "$work/rc.xml" >/dev/null 2>&1 &
-wm=$!
-for ((i = 0; i < 50; i++)); do
-  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-  sleep 0.1
-done
+start_openbox "$work/rc.xml" || fail "openbox did not start"
 
-mkdir -p "$work/bin" "$work/Data" "$work/other"
-cp "$program" "$work/bin/kexbora"
-cp "$(dirname "$program")/kexbora-webpane.so" "$work/bin/"
-cp "$page" "$work/other/1.html"
-cp "$template" "$work/Data/init.db"
-cp "$template" "$work/Data/Kexbora.db"
-sql "$work/Data/Kexbora.db" "insert into kx_user(LogName, LogPwd)
-  values('admin', 'B506197FFA00C7F5B346682FF251E1E0');" >/dev/null
+install_program_with_user "$work"
 "$work/bin/kexbora" &
 pid=$!
 
@@ -99,10 +53,7 @@ wait_pixel "$fx" "$fy" "$ring" not || fail "Esc did not close the context menu"
 echo "ok: the name field's context menu is skinned and Esc closes it"
 
 # --- The system menu of the main window -------------------------------------------------------
-xdotool type --delay 30 "admin"; xdotool key Return
-xdotool type --delay 30 "123456"; xdotool key Return
-main=$(wait_window "Quorvane" 30) || fail "no main window after login"
-sleep 1
+main=$(log_in) || fail "no main window after login"
 focus "$main"
 read -r x y w h < <(geometry "$main")
 cx=$((x + 300)) cy=$((y + 14))
@@ -116,7 +67,6 @@ read -r mx my mw mh < <(geometry "$main")
 [ "$mw" -eq 1280 ] || fail "maximized main window is $mw wide"
 echo "ok: right click on the caption opens the system menu; 最大化 maximizes"
 
-sleep 0.8 # a second opening within the double-click time would count as a double click
 focus "$main"
 xdotool key alt+space
 wait_pixel "$((mx + frame_x))" "$((my + frame_y))" "$ring" || fail "Alt+Space opened no skinned system menu"
@@ -133,7 +83,6 @@ read -r x y w2 h2 < <(geometry "$main")
 echo "ok: Alt+Space opens the system menu; 还原 restores"
 
 # 移动 by keyboard: two steps right and one down, kept with Enter.
-sleep 0.8
 focus "$main"
 read -r x y w h < <(geometry "$main")
 xdotool mousemove $((x + 300)) $((y + 14)) click 3

@@ -38,11 +38,6 @@ frame_x=4 frame_y=28 frame_w=8 frame_h=32
 
 source "$(dirname "$0")/../support/xwindows.sh"
 
-# Window geometry as "x y w h".
-geometry() {
-  eval "$(xdotool getwindowgeometry --shell "$1")"
-  echo "$X $Y $WIDTH $HEIGHT"
-}
 # Waits up to 5 s until the geometry of window $1 satisfies the test $2 (over x y w h).
 wait_geometry() {
   local i x y w h
@@ -86,10 +81,6 @@ shoot() {
   read -r x y w h < <(geometry "$1")
   import -window root -crop "$((w + 24))x$((h + 24))+$((x - 12 < 0 ? 0 : x - 12))+$((y - 12 < 0 ? 0 : y - 12))" "$2"
 }
-# Colour of screen pixel ($1,$2) as "r,g,b".
-screen_pixel() {
-  import -window root -crop "1x1+$1+$2" -depth 8 txt:- | tail -n1 | sed -E 's/.*\(([0-9]+),([0-9]+),([0-9]+).*/\1,\2,\3/'
-}
 
 # Checks the main window $1 moves, sizes, maximizes and restores; $2 names the run.
 main_window_moves() {
@@ -121,12 +112,7 @@ main_window_moves() {
 }
 
 # --- 1. Under openbox -----------------------------------------------------------------------
-openbox --sm-disable >/dev/null 2>&1 &
-wm=$!
-for ((i = 0; i < 50; i++)); do
-  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-  sleep 0.1
-done
+start_openbox || fail "openbox did not start"
 root=$work/run1
 install_program "$root"
 "$root/bin/kexbora" &
@@ -200,10 +186,7 @@ kill "$wm"; wait "$wm" 2>/dev/null || true; wm=""
 
 # --- 2. Without a window manager: the skin moves, sizes and maximizes itself ----------------
 root=$work/run2
-install_program "$root"
-cp "$template" "$root/Data/Kexbora.db"
-sql "$root/Data/Kexbora.db" "insert into kx_user(LogName, LogPwd)
-  values('admin', 'B506197FFA00C7F5B346682FF251E1E0');" >/dev/null
+install_program_with_user "$root"
 "$root/bin/kexbora" &
 pid=$!
 login=$(wait_window "用户登录" 15) || fail "no login window without a window manager"

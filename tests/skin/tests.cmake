@@ -108,6 +108,12 @@ kexbora_add_tests(skin kexbora_skin
     tst_winskinform
 )
 
+# A window with a skinned menu bar, for the menu bar's end-to-end run.
+add_executable(skin_menubar_window ${CMAKE_CURRENT_LIST_DIR}/menubarwindow.cpp)
+target_link_libraries(skin_menubar_window PRIVATE kexbora_test_support_skin)
+set_target_properties(skin_menubar_window PROPERTIES RUNTIME_OUTPUT_DIRECTORY
+                                                     ${CMAKE_BINARY_DIR}/tests/bin)
+
 if(TARGET tst_ourskin)
   target_link_libraries(tst_ourskin PRIVATE kexbora_skin_resource)
   target_compile_definitions(tst_ourskin PRIVATE SKINPACK_EXECUTABLE="$<TARGET_FILE:skinpack>")
@@ -131,30 +137,36 @@ add_test(NAME skin/skinpack_roundtrip
 set_tests_properties(skin/skinpack_roundtrip PROPERTIES ENVIRONMENT "${KEXBORA_TEST_ENV}"
                      TIMEOUT 300)
 
+# skin_e2e(<name> <timeout> <arguments>...): tests/skin/<name>.sh run alone with the arguments.
+# The runs of the real program take it, its template, its page and the screenshot folder.
+function(skin_e2e name timeout)
+  add_test(NAME skin/${name} COMMAND bash ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/${name}.sh ${ARGN})
+  set_tests_properties(skin/${name} PROPERTIES TIMEOUT ${timeout} RUN_SERIAL TRUE)
+endfunction()
+set(program_run $<TARGET_FILE:kexbora> ${KEXBORA_DATA_DIR}/init.db ${KEXBORA_OTHER_DIR}/1.html
+                ${CMAKE_BINARY_DIR}/screenshots)
+
 # The skinned windows of the real program end to end, under openbox and without a window
 # manager; screenshots go into build/screenshots/.
-add_test(NAME skin/e2e_window
-         COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/e2e_window.sh $<TARGET_FILE:kexbora>
-                 ${KEXBORA_DATA_DIR}/init.db ${KEXBORA_OTHER_DIR}/1.html
-                 ${CMAKE_BINARY_DIR}/screenshots)
-set_tests_properties(skin/e2e_window PROPERTIES TIMEOUT 180 RUN_SERIAL TRUE)
+skin_e2e(e2e_window 180 ${program_run})
 
 # The skinned login window under the Wayland compositor weston (headless, then inside Xvfb so
 # that xdotool's pointer drags it): no key colour, exact moves by the caption; screenshots go
 # into build/screenshots/.
-add_test(NAME skin/e2e_wayland
-         COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/e2e_wayland.sh $<TARGET_FILE:kexbora>
-                 ${KEXBORA_DATA_DIR}/init.db ${KEXBORA_OTHER_DIR}/1.html
-                 ${CMAKE_BINARY_DIR}/screenshots)
-set_tests_properties(skin/e2e_wayland PROPERTIES TIMEOUT 120 RUN_SERIAL TRUE)
+skin_e2e(e2e_wayland 120 ${program_run})
 
 # The skinned menus of the real program end to end under openbox: a text field's context menu
 # and the main window's system menu, screenshots into build/screenshots/.
-add_test(NAME skin/e2e_menus
-         COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/e2e_menus.sh $<TARGET_FILE:kexbora>
-                 ${KEXBORA_DATA_DIR}/init.db ${KEXBORA_OTHER_DIR}/1.html
-                 ${CMAKE_BINARY_DIR}/screenshots)
-set_tests_properties(skin/e2e_menus PROPERTIES TIMEOUT 120 RUN_SERIAL TRUE)
+skin_e2e(e2e_menus 120 ${program_run})
+
+# The real pointer on the skinned frames of the real program under openbox: clicks that close
+# the system menu, the caption buttons at rest after maximizing and restoring; a screenshot
+# into build/screenshots/.
+skin_e2e(e2e_pointer 120 ${program_run})
+
+# The keys into a skinned menu bar and its buttons' highlight under openbox, on a test window
+# with a bar; a screenshot into build/screenshots/.
+skin_e2e(e2e_menubar 120 $<TARGET_FILE:skin_menubar_window> ${CMAKE_BINARY_DIR}/screenshots)
 
 # The skinned controls of the real program end to end: the income page's list and entry form
 # with their skins, screenshots into build/screenshots/.
@@ -168,8 +180,4 @@ set_tests_properties(skin/e2e_controls PROPERTIES
 # The skinned controls' states end to end under openbox: digits after a click into a date, the
 # combos' borders after their drop-down lists, the focus cue of a tab bar; screenshots into
 # build/screenshots/.
-add_test(NAME skin/e2e_controlstates
-         COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/e2e_controlstates.sh $<TARGET_FILE:kexbora>
-                 ${KEXBORA_DATA_DIR}/init.db ${KEXBORA_OTHER_DIR}/1.html
-                 ${CMAKE_BINARY_DIR}/screenshots)
-set_tests_properties(skin/e2e_controlstates PROPERTIES TIMEOUT 150 RUN_SERIAL TRUE)
+skin_e2e(e2e_controlstates 150 ${program_run})

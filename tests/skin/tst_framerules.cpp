@@ -7,7 +7,9 @@
 #include "skin/window/captiontext.h"
 #include "skin/window/framedrag.h"
 #include "skin/window/framehittest.h"
+#include "skin/window/hotpart.h"
 #include "skin/window/tframelayout.h"
+#include "skin/window/tnctracker.h"
 #include "skin/window/windowcodes.h"
 
 #include "support/skin/testskin.h"
@@ -37,6 +39,8 @@ private slots:
     void hitTest();
     void draggedGeometry_data();
     void draggedGeometry();
+    void hotPart_data();
+    void hotPart();
 };
 
 namespace {
@@ -349,6 +353,47 @@ void TestFrameRules::draggedGeometry() {
     QTEST(TFrameDrag::DraggedGeometry(QRect(100, 100, 300, 200), hit, delta, QSize(200, 150),
                                       QSize(400, 260)),
           "expected");
+}
+
+void TestFrameRules::hotPart_data() {
+    // Buttons by letter ('a', 'b'; '-' none): under the pointer, held down, hot.
+    QTest::addColumn<bool>("overWindow");
+    QTest::addColumn<bool>("active");
+    QTest::addColumn<char>("under");
+    QTest::addColumn<char>("pressed");
+    QTest::addColumn<char>("hot");
+    QTest::newRow("over a button") << true << true << 'a' << '-' << 'a';
+    QTest::newRow("over no button") << true << true << '-' << '-' << '-';
+    QTest::newRow("pointer off the window") << false << true << 'a' << '-' << '-';
+    QTest::newRow("inactive window") << true << false << 'a' << '-' << '-';
+    QTest::newRow("held, under the pointer") << true << true << 'a' << 'a' << 'a';
+    QTest::newRow("held, pointer on another") << true << true << 'b' << 'a' << '-';
+    QTest::newRow("held, pointer off it") << true << true << '-' << 'a' << '-';
+    QTest::newRow("held, pointer off the window") << false << true << 'a' << 'a' << '-';
+    QTest::newRow("held in an inactive window") << true << false << 'a' << 'a' << 'a';
+}
+
+void TestFrameRules::hotPart() {
+    struct Button : TNCObject {
+        using TNCObject::TNCObject;
+        void PaintNC() override {}
+    };
+    TNCTracker tracker;
+    Button a(tracker), b(tracker);
+    const auto object = [&](char c) -> TNCObject * {
+        return c == 'a' ? &a : c == 'b' ? static_cast<TNCObject *>(&b) : nullptr;
+    };
+    QFETCH(char, under);
+    QFETCH(char, pressed);
+    QFETCH(char, hot);
+    THotInputs in;
+    QFETCH(bool, overWindow);
+    QFETCH(bool, active);
+    in.OverWindow = overWindow;
+    in.Active = active;
+    in.Under = object(under);
+    in.Pressed = object(pressed);
+    QCOMPARE(HotPart(in), object(hot));
 }
 
 QTEST_MAIN(TestFrameRules)

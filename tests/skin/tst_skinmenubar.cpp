@@ -11,6 +11,7 @@
 #include "support/skin/windowfixture.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QSignalSpy>
@@ -88,6 +89,7 @@ private slots:
     void barInTheFrame();
     void dropDownsByMouse();
     void keyboardWalk();
+    void loneAltF10AndPassingOn();
     void barFollowsItsActionsAndUnskin();
     void layoutRules();
 };
@@ -116,6 +118,10 @@ void TestSkinMenuBar::barInTheFrame() {
     QTest::mouseMove(s.window.windowHandle(), s.ButtonRect(1).center());
     QTRY_COMPARE(PixelAt(Grab(&s.window), s.ButtonRect(1).left(), s.ButtonRect(1).top()),
                  qRgb(255, 255, 254));
+    // A full frame repaint shows it at rest.
+    s.form->RepaintFrame();
+    QCOMPARE(s.bar->Buttons().at(1)->State(), TNCObject::TState::Normal);
+    QVERIFY(!s.form->Tracker().Hot());
 
     QWidget other;
     ShowActive(&other);
@@ -182,6 +188,51 @@ void TestSkinMenuBar::keyboardWalk() {
     QTRY_COMPARE(OpenPopup(), s.edit);
     QTest::keyClick(s.edit, Qt::Key_Escape);
     QTRY_VERIFY(!OpenPopup());
+}
+
+void TestSkinMenuBar::loneAltF10AndPassingOn() {
+    // Keys through the window as the platform delivers them (shortcuts first).
+    BarSetup s;
+    QWindow *handle = s.window.windowHandle();
+    const auto closeMenu = [&] {
+        QTest::keyClick(OpenPopup(), Qt::Key_Escape);
+        return QTest::qWaitFor([] { return !OpenPopup(); }) && ShowActive(&s.window);
+    };
+    QTest::keyPress(handle, Qt::Key_Alt);
+    QTest::keyRelease(handle, Qt::Key_Alt, Qt::AltModifier);
+    QTRY_COMPARE(OpenPopup(), s.file);
+    QVERIFY(closeMenu());
+    QTest::keyClick(handle, Qt::Key_F10);
+    QTRY_COMPARE(OpenPopup(), s.file);
+    QVERIFY(closeMenu());
+    // Alt with a key between, or released with a mouse button down, opens nothing.
+    QTest::keyPress(handle, Qt::Key_Alt);
+    QTest::keyClick(handle, Qt::Key_Q, Qt::AltModifier);
+    QTest::keyRelease(handle, Qt::Key_Alt, Qt::AltModifier);
+    QTest::keyPress(handle, Qt::Key_Alt);
+    QTest::mousePress(handle, Qt::LeftButton, {}, QPoint(200, 200));
+    QTest::keyRelease(handle, Qt::Key_Alt, Qt::AltModifier);
+    QTest::mouseRelease(handle, Qt::LeftButton, {}, QPoint(200, 200));
+    Flush();
+    QVERIFY(!OpenPopup());
+
+    // Alt+E on a second window with a bar of its own without E: the main window's Edit opens;
+    // not from a modal window.
+    QMainWindow second;
+    second.menuBar()->addMenu(QStringLiteral("&Tools"))->addAction(QStringLiteral("Options"));
+    second.setCentralWidget(new QLineEdit);
+    second.resize(300, 200);
+    QVERIFY(s.fixture.Show(&second) && ShowActive(&second));
+    QTest::keyClick(second.windowHandle(), Qt::Key_E, Qt::AltModifier);
+    QTRY_COMPARE(OpenPopup(), s.edit);
+    QTest::keyClick(OpenPopup(), Qt::Key_Escape);
+    QTRY_VERIFY(!OpenPopup());
+    second.hide();
+    second.setWindowModality(Qt::ApplicationModal);
+    QVERIFY(ShowActive(&second));
+    QTest::keyClick(second.windowHandle(), Qt::Key_E, Qt::AltModifier);
+    Flush();
+    QVERIFY(!OpenPopup());
 }
 
 void TestSkinMenuBar::barFollowsItsActionsAndUnskin() {

@@ -269,11 +269,22 @@ void TestSkinMenus::pressClosingMenuActsOnCaptionButtons() {
         QVERIFY(!OpenPopup());
     }
     {
-        // The close button pressed while a menu is open closes the window.
+        // The release of a press that closed a menu may be lost with the menu's native window
+        // (destroyed as the menu closes): a move without the button ends the click, and a
+        // click on the close button closes the window.
         MenuSetup s;
-        QVERIFY(RightClickCaption(s.window.get()));
-        QTest::mouseClick(s.window->windowHandle(), Qt::LeftButton, {},
-                          VisibleButton(s.form, 0)->Rect().center());
+        const QPoint close = VisibleButton(s.form, 0)->Rect().center();
+        QCursor::setPos(s.window->mapToGlobal(close));
+        QMenu menu(s.window.get());
+        menu.addAction(QStringLiteral("Open"));
+        menu.popup(s.window->mapToGlobal(QPoint(20, 40)));
+        QTRY_COMPARE(OpenPopup(), &menu);
+        QTest::mousePress(s.window->windowHandle(), Qt::LeftButton, {}, close);
+        QVERIFY(!OpenPopup());
+        QCOMPARE(VisibleButton(s.form, 0)->State(), TNCObject::TState::Pressed);
+        QMouseEvent moved(QEvent::MouseMove, close, close, s.window->mapToGlobal(close),
+                          Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(s.window->windowHandle(), &moved);
         QTRY_VERIFY(!s.window->isVisible());
     }
 }

@@ -4,6 +4,7 @@
 #include "skin/window/twindowcommands.h"
 #include "skin/window/twinskinform.h"
 #include "skin/window/twinsysbutton.h"
+#include "support/skin/skinnedwidgets.h"
 #include "support/skin/windowfixture.h"
 
 #include <QLabel>
@@ -73,6 +74,7 @@ private slots:
     void captionDoubleClickMaximizes();
     void dragMovesAndSizes();
     void maximizedHereOnlyWithoutWindowManager();
+    void hotButtonFollowsThePointer();
 };
 
 void TestWinSkinForm::attach_data() {
@@ -319,6 +321,29 @@ void TestWinSkinForm::maximizedHereOnlyWithoutWindowManager() {
     QVERIFY(window.windowState().testFlag(Qt::WindowMaximized));
     managed.Run(WindowCommand::Restore);
     QVERIFY(!window.windowState().testFlag(Qt::WindowMaximized));
+}
+
+void TestWinSkinForm::hotButtonFollowsThePointer() {
+    // Maximized and restored by its button, the window moves away under a pointer that stays
+    // put: no button stays hot.
+    TWindowFixture fixture;
+    auto window = LaidOutWindow(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
+    fixture.AddSkinData(TTestSkin(), window.get());
+    TWinSkinForm *form = fixture.Show(window.get());
+    QVERIFY(form && ShowActive(window.get()));
+    window->move(200, 150);
+    QTRY_COMPARE(window->pos(), QPoint(200, 150));
+    for (bool maximized : {true, false}) {
+        TWinSysButton *button = VisibleButton(form, 1);
+        QVERIFY(button);
+        QCursor::setPos(window->mapToGlobal(Center(button)));
+        QTRY_COMPARE(button->State(), TNCObject::TState::Hot);
+        QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, Center(button));
+        QTRY_COMPARE(window->isMaximized(), maximized);
+        QTRY_VERIFY(!form->Tracker().Hot());
+        QCOMPARE(button->State(), TNCObject::TState::Normal);
+    }
 }
 
 QTEST_MAIN(TestWinSkinForm)

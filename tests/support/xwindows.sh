@@ -24,35 +24,12 @@ wait_gone() {
 
 focus() { xdotool windowfocus --sync "$1" 2>/dev/null || xdotool windowfocus "$1"; sleep 0.2; }
 
-# Window geometry as "x y w h".
-geometry() {
-  eval "$(xdotool getwindowgeometry --shell "$1")"
-  echo "$X $Y $WIDTH $HEIGHT"
-}
-
-# Colour of screen pixel ($1,$2) as "r,g,b".
-screen_pixel() {
-  import -window root -crop "1x1+$1+$2" -depth 8 txt:- | tail -n1 | sed -E 's/.*\(([0-9]+),([0-9]+),([0-9]+).*/\1,\2,\3/'
-}
-
-# Starts openbox (its pid in $wm; arguments go to it) and waits until it manages the screen.
-start_openbox() {
-  local i
-  openbox --sm-disable "$@" >/dev/null 2>&1 &
-  wm=$!
-  for ((i = 0; i < 50; i++)); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
-    sleep 0.1
-  done
-  return 1
-}
-
-# Stops the processes whose ids are given (empty ones and ended ones are left alone).
-stop_processes() {
-  local p
-  for p in "$@"; do
-    if [ -n "$p" ] && kill -0 "$p" 2>/dev/null; then kill "$p" 2>/dev/null || true; fi
-  done
+# Logs in as admin / 123456 from the focused login window; prints the main window once shown.
+log_in() {
+  xdotool type --delay 30 "admin"; xdotool key Return
+  xdotool type --delay 30 "123456"; xdotool key Return
+  wait_window "Quorvane" 30 || return 1
+  sleep 1
 }
 
 # Lays out an installed program under $1 (bin/, Data/ with a fresh database, other/) from
@@ -80,11 +57,69 @@ no_key_colour() {
   [ "$n" -eq 0 ] || fail "$n key-coloured pixels visible in $(basename "$1")"
 }
 
-# Runs the sourcing script again on a virtual display of 1280x1024 unless it runs on one
-# already; call it with the script's arguments before anything else.
-run_on_virtual_display() {
+# Runs the command $2... every 0.1 s until it succeeds, for up to $1 seconds.
+poll() {
+  local i
+  for ((i = 0; i < $1 * 10; i++)); do
+    "${@:2}" && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+# Re-runs the calling script on a virtual display, once; then makes $work (removed on exit
+# with the program $pid and the window manager $wm) and chooses the X11 platform.
+e2e_setup() {
   if [ -z "${KEXBORA_E2E_INNER:-}" ]; then
     export KEXBORA_E2E_INNER=1
     exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
   fi
+  work=$(mktemp -d)
+  pid="" wm=""
+  trap e2e_cleanup EXIT
+  export QT_QPA_PLATFORM=xcb
+}
+e2e_cleanup() {
+  local p
+  for p in "$pid" "$wm"; do
+    if [ -n "$p" ] && kill -0 "$p" 2>/dev/null; then kill "$p" 2>/dev/null || true; fi
+  done
+  rm -rf "$work"
+}
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# Window geometry as "x y w h".
+geometry() {
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  echo "$X $Y $WIDTH $HEIGHT"
+}
+
+# Colour of screen pixel ($1,$2) as "r,g,b".
+screen_pixel() {
+  import -window root -crop "1x1+$1+$2" -depth 8 txt:- | tail -n1 | sed -E 's/.*\(([0-9]+),([0-9]+),([0-9]+).*/\1,\2,\3/'
+}
+# Whether screen pixel ($1,$2) is "r,g,b" $3 (or, with $4 = not, is not).
+pixel_is() {
+  local p
+  p=$(screen_pixel "$1" "$2")
+  if [ "${4:-}" = not ]; then [ "$p" != "$3" ]; else [ "$p" = "$3" ]; fi
+}
+# Waits up to 5 s until pixel_is.
+wait_pixel() { poll 5 pixel_is "$@"; }
+
+program_ended() { ! kill -0 "$pid" 2>/dev/null; }
+# Waits up to $1 seconds until the program ($pid) has ended.
+wait_ended() {
+  poll "$1" program_ended || return 1
+  wait "$pid" 2>/dev/null || true
+  pid=""
+}
+
+wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+# Starts openbox (with the config file $1 when given) as $wm and waits until it manages.
+start_openbox() {
+  openbox --sm-disable ${1:+--config-file "$1"} >/dev/null 2>&1 &
+  wm=$!
+  poll 5 wm_running
 }

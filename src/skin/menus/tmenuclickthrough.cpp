@@ -4,8 +4,10 @@
 #include "skin/window/tskinmanage.h"
 #include "skin/window/twinskinform.h"
 #include "skin/window/windowcodes.h"
+#include "skin/window/windowfacts.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPointer>
@@ -25,6 +27,15 @@ QWidget *WindowAt(const QPoint &global) {
 
 QPointer<QMenu> closingMenu;
 
+// A copy of a mouse event for `window`, sent to it directly.
+void SendMouse(QWidget *window, QEvent::Type type, const QMouseEvent &event) {
+    const QPoint local = window->mapFromGlobal(event.globalPosition().toPoint());
+    QMouseEvent handed(type, local, local, event.globalPosition(), event.button(), event.buttons(),
+                       event.modifiers());
+    handed.setTimestamp(event.timestamp());
+    QCoreApplication::sendEvent(window, &handed);
+}
+
 void CloseAllPopups() {
     while (QWidget *popup = QApplication::activePopupWidget()) {
         popup->close();
@@ -40,24 +51,34 @@ QMenu *TMenuClickThrough::ClosingMenu() {
 }
 
 TMenuClickThrough::TMenuClickThrough() {
+    buttonCheck.setInterval(20);
+    connect(&buttonCheck, &QTimer::timeout, this, &TMenuClickThrough::CheckButtonHeld);
     qApp->installEventFilter(this);
 }
 
 TMenuClickThrough::~TMenuClickThrough() {
+    EndPress();
     if (qApp)
         qApp->removeEventFilter(this);
 }
 
 bool TMenuClickThrough::eventFilter(QObject *watched, QEvent *event) {
     const QEvent::Type type = event->type();
-    if (type == QEvent::MouseButtonRelease)
-        return HandOnRelease(watched, static_cast<QMouseEvent *>(event));
+    const bool mouse = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick ||
+                       type == QEvent::MouseMove || type == QEvent::MouseButtonRelease;
+    if (!mouse)
+        return false;
+    auto *mouseEvent = static_cast<QMouseEvent *>(event);
+    // Each event first reaches its native window, then the widget under the pointer.
+    if (pressedWindow && watched->isWindowType() && FollowPress(mouseEvent))
+        return true;
     if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick)
         return false;
     auto *menu = qobject_cast<QMenu *>(watched);
-    if (!menu || !TWinSkinPopMenu::Find(menu))
-        return false;
-    auto *press = static_cast<QMouseEvent *>(event);
+    return menu && TWinSkinPopMenu::Find(menu) && HandOnPress(menu, mouseEvent);
+}
+
+bool TMenuClickThrough::HandOnPress(QMenu *menu, QMouseEvent *press) {
     const QPoint global = press->globalPosition().toPoint();
     QWidget *window = WindowAt(global);
     TSkinManage *manager = SkinManager();
@@ -67,28 +88,75 @@ bool TMenuClickThrough::eventFilter(QObject *watched, QEvent *event) {
     const QPoint local = window->mapFromGlobal(global);
     if (!IsFrameHit(form->NCHitTest(local)))
         return false;
+    EndPress();
     closingMenu = menu;
-    CloseAllPopups();
-    QMouseEvent handed(QEvent::MouseButtonPress, local, local, press->globalPosition(),
-                       press->button(), press->buttons(), press->modifiers());
-    handed.setTimestamp(press->timestamp());
-    QCoreApplication::sendEvent(window, &handed);
-    closingMenu = nullptr;
     pressedWindow = window;
+    pressedButton = press->button();
+    pressTime = press->timestamp();
+    CloseAllPopups();
+    // The press went to the menu's grab, so X made no implicit grab for it: the window takes the
+    // pointer until the release.
+    if (QWindow *handle = window->windowHandle())
+        handle->setMouseGrabEnabled(true);
+    if (DisplayMouseButtons())
+        buttonCheck.start();
+    SendMouse(window, QEvent::MouseButtonPress, *press);
+    closingMenu = nullptr;
     return true;
 }
 
-// Qt drops the release of a press that closed a popup; the window that got the press gets it.
-bool TMenuClickThrough::HandOnRelease(QObject *watched, QMouseEvent *release) {
-    if (!pressedWindow || watched != pressedWindow->windowHandle())
+bool TMenuClickThrough::FollowPress(QMouseEvent *event) {
+    if (QApplication::activePopupWidget()) { // the press opened one: the pointer is its own
+        EndPress();
         return false;
-    QWidget *window = std::exchange(pressedWindow, nullptr);
-    const QPoint local = window->mapFromGlobal(release->globalPosition().toPoint());
-    QMouseEvent handed(QEvent::MouseButtonRelease, local, local, release->globalPosition(),
-                       release->button(), release->buttons(), release->modifiers());
-    handed.setTimestamp(release->timestamp());
-    QCoreApplication::sendEvent(window, &handed);
+    }
+    switch (event->type()) {
+    case QEvent::MouseButtonPress: // a new press: the held one ended unseen
+        EndPress();
+        return false;
+    case QEvent::MouseButtonDblClick:
+        return true; // the press it doubles was handed on; its release decides
+    case QEvent::MouseMove:
+        if (event->buttons().testFlag(pressedButton))
+            break;
+        ReleaseLost(event->globalPosition(), event->buttons());
+        return false;
+    default: // the release
+        if (event->button() != pressedButton)
+            return false;
+        break;
+    }
+    QPointer<QWidget> window = pressedWindow;
+    if (event->type() == QEvent::MouseButtonRelease)
+        EndPress();
+    SendMouse(window, event->type(), *event);
     return true;
+}
+
+void TMenuClickThrough::CheckButtonHeld() {
+    const std::optional<Qt::MouseButtons> down = DisplayMouseButtons();
+    if (!pressedWindow || !down || QApplication::activePopupWidget())
+        EndPress();
+    else if (!down->testFlag(pressedButton))
+        ReleaseLost(QCursor::pos(), *down);
+}
+
+void TMenuClickThrough::ReleaseLost(QPointF global, Qt::MouseButtons buttons) {
+    QMouseEvent release(QEvent::MouseButtonRelease, global, global, global, pressedButton, buttons,
+                        QGuiApplication::keyboardModifiers());
+    release.setTimestamp(pressTime);
+    QPointer<QWidget> window = pressedWindow;
+    EndPress();
+    if (window)
+        SendMouse(window, QEvent::MouseButtonRelease, release);
+}
+
+void TMenuClickThrough::EndPress() {
+    buttonCheck.stop();
+    // A popup the press opened holds the pointer now.
+    QWidget *window = std::exchange(pressedWindow, nullptr);
+    if (window && window->windowHandle() && !QApplication::activePopupWidget())
+        window->windowHandle()->setMouseGrabEnabled(false);
 }
 
 } // namespace skin

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QTimer>
 #include <QWidget>
 
 class QMenu;
@@ -13,7 +14,9 @@ namespace skin {
 // Windows). A press that closes a skinned menu over the frame of a skinned window (a caption
 // button, the menu bar, the caption) is handed to that window after the menus close, so it
 // acts as the user meant: a second click on the system-menu button closes the window, a click
-// on the close button closes it.
+// on the close button closes it, a press on the caption drags it. The window holds the pointer
+// until the release: the moves with that button down and its release follow the press to the
+// window wherever X delivers them.
 class TMenuClickThrough : public QObject {
     Q_OBJECT
 
@@ -29,9 +32,20 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    bool HandOnRelease(QObject *watched, QMouseEvent *release);
+    bool HandOnPress(QMenu *menu, QMouseEvent *press);
+    // A mouse event reaching a window while a handed-on press is held.
+    bool FollowPress(QMouseEvent *event);
+    // A release X sent before the window took the pointer went to the menu's native window,
+    // which Qt destroys as the menu closes: once the display shows the button up (or a move
+    // comes without it) and no release was seen, the window gets one.
+    void CheckButtonHeld();
+    void ReleaseLost(QPointF global, Qt::MouseButtons buttons);
+    void EndPress();
 
     QPointer<QWidget> pressedWindow;
+    Qt::MouseButton pressedButton = Qt::NoButton;
+    quint64 pressTime = 0;
+    QTimer buttonCheck;
 };
 
 } // namespace skin

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "skin/menus/tmenubarkeys.h"
 #include "skin/menus/tmenuclickthrough.h"
 #include "skin/menus/tskinmenustyle.h"
 #include "skin/window/tmenulayer.h"
@@ -12,8 +13,8 @@ namespace skin {
 struct TSystemMenuState;
 
 // The menus' part in skinning: wraps the popup menus the manager lets through with the shared
-// menu style, opens the skinned system menu of a window, and hands on presses that close a
-// menu over a skinned frame.
+// menu style, opens the skinned system menu of a window, hands on presses that close a menu
+// over a skinned frame and takes the keys into the menu bars.
 class TSkinMenuLayer : public TMenuLayer {
 public:
     TSkinMenuLayer();
@@ -31,6 +32,7 @@ public:
 private:
     TSkinMenuStyle style;
     TMenuClickThrough clickThrough;
+    TMenuBarKeys barKeys;
     QPointer<QMenu> systemMenu;
 };
 

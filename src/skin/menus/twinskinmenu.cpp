@@ -22,6 +22,13 @@ namespace skin {
 
 namespace {
 
+// The shortcut a button takes: Alt plus its caption's mnemonic; none when it is hidden or
+// disabled.
+QKeySequence MnemonicOf(const TMenuBtn &button) {
+    const bool live = button.Item && button.Item->isVisible() && button.Item->isEnabled();
+    return live ? QKeySequence::mnemonic(button.Caption) : QKeySequence();
+}
+
 QAction *FirstEnabledAction(const QMenu *menu) {
     for (QAction *action : menu->actions())
         if (action->isVisible() && action->isEnabled() && !action->isSeparator())
@@ -143,9 +150,23 @@ void TWinSkinMenu::Paint(QPainter &painter, bool active) const {
     painter.restore();
 }
 
+std::vector<TNCObject *> TWinSkinMenu::Objects() const {
+    std::vector<TNCObject *> objects;
+    for (const auto &button : buttons)
+        objects.push_back(button.get());
+    return objects;
+}
+
 TMenuBtn *TWinSkinMenu::MenuButtonAt(QPoint windowPos) const {
     for (const auto &button : buttons)
         if (!button->Caption.isEmpty() && button->Rect().contains(windowPos))
+            return button.get();
+    return nullptr;
+}
+
+TMenuBtn *TWinSkinMenu::ButtonForMnemonic(const QKeySequence &keys) const {
+    for (const auto &button : buttons)
+        if (!keys.isEmpty() && MnemonicOf(*button) == keys)
             return button.get();
     return nullptr;
 }
@@ -239,13 +260,10 @@ void TWinSkinMenu::GrabAccelerators() {
     QWidget *window = form.Handle();
     if (!window)
         return;
-    for (const auto &button : buttons) {
-        const QKeySequence keys = QKeySequence::mnemonic(button->Caption);
-        if (button->Item && button->Item->isVisible() && button->Item->isEnabled() &&
-            !keys.isEmpty())
+    for (const auto &button : buttons)
+        if (const QKeySequence keys = MnemonicOf(*button); !keys.isEmpty())
             accelerators.emplace_back(window->grabShortcut(keys, Qt::WindowShortcut),
                                       button->Index);
-    }
 }
 
 void TWinSkinMenu::ReleaseAccelerators() {

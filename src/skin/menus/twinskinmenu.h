@@ -43,6 +43,7 @@ public:
     void Layout(const QRect &strip) override;
     void Paint(QPainter &painter, bool active) const override;
     TNCObject *ObjectAt(QPoint windowPos) const override { return MenuButtonAt(windowPos); }
+    std::vector<TNCObject *> Objects() const override;
     // A press on the strip: opens the button's drop-down, unless the press just closed it.
     bool Press(QPoint windowPos) override;
     // Shows the native bar again (the window is unskinned).
@@ -53,6 +54,8 @@ public:
     QRect BarRect() const { return barRect; }
     // The first button under a window point whose caption is not empty, or nullptr.
     TMenuBtn *MenuButtonAt(QPoint windowPos) const;
+    // The first button whose mnemonic is `keys` (Alt plus a letter), or nullptr.
+    TMenuBtn *ButtonForMnemonic(const QKeySequence &keys) const;
     // The button after (before) the tracked one, wrapping around.
     TMenuBtn *NextMenuButton(bool forward) const;
     // Opens the drop-down of a button (a button without one triggers its action); a disabled

@@ -4,6 +4,7 @@
 
 #include <QPoint>
 #include <QRect>
+#include <vector>
 
 class QPainter;
 
@@ -27,6 +28,8 @@ public:
     virtual void Paint(QPainter &painter, bool active) const = 0;
     // The button under a window point (for hot tracking), or nullptr.
     virtual TNCObject *ObjectAt(QPoint windowPos) const = 0;
+    // Its buttons.
+    virtual std::vector<TNCObject *> Objects() const = 0;
     // A left press on the strip.
     virtual bool Press(QPoint windowPos) = 0;
     // The window is unskinned: the native bar comes back.

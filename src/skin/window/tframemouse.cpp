@@ -1,5 +1,6 @@
 #include "skin/window/tframemouse.h"
 
+#include "skin/window/hotpart.h"
 #include "skin/window/twinskinform.h"
 #include "skin/window/twinsysbutton.h"
 
@@ -49,8 +50,24 @@ void TFrameMouse::Hover(QHoverEvent *event) {
     const FrameHit hit = form.NCHitTest(p);
     if (!drag.Active())
         UpdateCursor(hit, p);
-    if (form.IsActive())
-        tracker.Hover(IsFrameHit(hit) ? ObjectAt(p, hit) : nullptr);
+    FollowPointer(p, hit, true);
+}
+
+void TFrameMouse::UpdateHot() {
+    QWidget *window = form.Handle();
+    if (!window || !tracker.Hot())
+        return;
+    const QPoint p = window->mapFromGlobal(QCursor::pos());
+    FollowPointer(p, form.NCHitTest(p), window->rect().contains(p));
+}
+
+void TFrameMouse::FollowPointer(QPoint p, FrameHit hit, bool overWindow) {
+    THotInputs in;
+    in.OverWindow = overWindow;
+    in.Active = form.IsActive();
+    in.Under = IsFrameHit(hit) ? ObjectAt(p, hit) : nullptr;
+    in.Pressed = tracker.Pressed();
+    tracker.Hover(HotPart(in));
 }
 
 bool TFrameMouse::Move(QMouseEvent *event) {
@@ -106,11 +123,10 @@ bool TFrameMouse::DoubleClick(QMouseEvent *event) {
         return false;
     if (event->button() != Qt::LeftButton)
         return true;
-    if (TWinSysButton *object = form.ObjectAt(p)) {
-        if (object->ShowsWindowIcon())
-            form.Commands().Post(WindowCommand::Close);
+    // The second press on a caption button: its release acts (two clicks on the icon close the
+    // window by their event times).
+    if (form.ObjectAt(p))
         return true;
-    }
     if (hit == FrameHit::Caption)
         form.CaptionDoubleClicked();
     return true;

@@ -28,11 +28,16 @@ public:
     bool Release(QMouseEvent *event);
     bool DoubleClick(QMouseEvent *event);
     void Leave();
+    // The pointer may be off the hot button without having moved (the window changed under it,
+    // a popup over it closed): the hot button follows where the pointer is now.
+    void UpdateHot();
     // Ends a drag and forgets the pressed object (the skin is going).
     void Reset();
 
 private:
     void UpdateCursor(FrameHit hit, QPoint p);
+    // The hot button for the pointer at window point `p` (`hit` there).
+    void FollowPointer(QPoint p, FrameHit hit, bool overWindow);
     // The caption or menu-bar button at a frame point, or nullptr.
     TNCObject *ObjectAt(QPoint p, FrameHit hit) const;
 

@@ -31,12 +31,12 @@ void TNCTracker::Enter(TNCObject &object) {
 }
 
 void TNCTracker::Exit(TNCObject &object) {
-    if (!object.visible)
-        return;
+    // A button hidden meanwhile (maximize gave way to restore) stops being hot all the same.
     if (hot == &object)
         hot = nullptr;
     object.state = TNCObject::TState::Normal;
-    object.PaintNC();
+    if (object.visible)
+        object.PaintNC();
 }
 
 void TNCTracker::Hover(TNCObject *object) {

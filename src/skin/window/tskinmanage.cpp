@@ -303,6 +303,13 @@ TWinSkinForm *TSkinManage::FindSkinnedWindow(const QWidget *window) const {
     return nullptr;
 }
 
+TWinSkinForm *TSkinManage::MainWindow() const {
+    for (const auto &form : windows)
+        if (form->Form() && form->Form()->isVisible())
+            return form.get();
+    return nullptr;
+}
+
 TSkinData *TSkinManage::FindSkinDataFor(const QWidget *window) const {
     const auto lastOf = [this](auto matches) -> TSkinData * {
         TSkinData *found = nullptr;
@@ -417,13 +424,21 @@ bool TSkinManage::eventFilter(QObject *watched, QEvent *event) {
         }
         break;
     case QEvent::Hide:
-        if (auto *menu = qobject_cast<QMenu *>(watched))
+        if (auto *menu = qobject_cast<QMenu *>(watched)) {
             ReleasePopupMenu(menu);
+            // The pointer may have left a hot frame button while the menu had it.
+            QMetaObject::invokeMethod(this, &TSkinManage::UpdateHotParts, Qt::QueuedConnection);
+        }
         break;
     default:
         break;
     }
     return false;
+}
+
+void TSkinManage::UpdateHotParts() {
+    for (const auto &form : windows)
+        form->UpdateHotPart();
 }
 
 TSkinManage *SkinManager() {

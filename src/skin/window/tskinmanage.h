@@ -54,6 +54,8 @@ public:
     // Skins the window when the rules allow; true when a skin object was made for it.
     bool SkinWindow(QWidget *window);
     TWinSkinForm *FindSkinnedWindow(const QWidget *window) const;
+    // The main window: the first application window skinned that still shows, or nullptr.
+    TWinSkinForm *MainWindow() const;
     qsizetype WindowCount() const { return qsizetype(windows.size()); }
     // The component whose skin the window gets: its own sfOnlyThisForm component, else the last
     // sfDialog one for dialogs, else the last sfMainform one, else the first registered.
@@ -88,6 +90,8 @@ protected:
 
 private:
     void ActionTimer();
+    // Every skinned window's hot button follows the pointer (a popup menu closed).
+    void UpdateHotParts();
     void SkinFormIfVisible(QWidget *window);
     void UnskinEntry(TWinSkinForm *form);
     // Windows that lost their component take the one the rules give now, or are unskinned.

@@ -71,12 +71,11 @@ public:
     const QList<QPointer<QObject>> &Controls() const { return controls; }
 
     // The system menu: the caption's icon button, a right click on the caption and Alt+Space
-    // all open it here (through the manager's menu layer); a second click within the
-    // double-click time closes the window.
+    // all open it here (through the manager's menu layer).
     void OpenSystemMenu(QPoint globalPos);
-    // A caption button was clicked.
-    // eventTime: the click's event time, by which two clicks on the icon make a double click.
-    void DoCaptionButtonAction(const TWinSysButton &button, QPoint globalPos, ulong eventTime);
+    // A caption button was clicked (released at `eventTime`); a second click on the icon
+    // within the double-click time of the first closes the window.
+    void DoCaptionButtonAction(const TWinSysButton &button, QPoint globalPos, quint64 eventTime);
     // A double-click on the caption: restore, or maximize a window with a maximize box.
     void CaptionDoubleClicked();
     TWindowCommands &Commands() { return commands; }
@@ -86,6 +85,8 @@ public:
     TFrameMenuBar *MenuBar() const { return menuBar.get(); }
     // The hot and pressed objects of the frame (caption and menu-bar buttons).
     TNCTracker &Tracker() { return mouse.Tracker(); }
+    // The hot button follows the pointer where it is now (a popup closed).
+    void UpdateHotPart() { mouse.UpdateHot(); }
 
     // Paints the frame (the paint event and SM_SKINPRINTFRAME); RepaintFrame asks for a paint.
     void PaintFrame(QPainter &painter);
@@ -184,7 +185,7 @@ private:
     std::vector<std::unique_ptr<TWinSysButton>> buttons;
     std::unique_ptr<TFrameMenuBar> menuBar; // after the mouse: its buttons leave its tracker
     QList<QPointer<QObject>> controls;
-    std::optional<ulong> lastIconClick; // event time of the last click on the icon button
+    std::optional<quint64> lastIconClick; // event time of the last click on the icon button
 
     QMargins appliedFrame;
     QMargins savedMargins;

@@ -87,6 +87,10 @@ bool TWinSkinForm::FrameEvent(QEvent *event) {
     switch (event->type()) {
     case QEvent::Resize:
         OnSize(event->spontaneous());
+        mouse.UpdateHot();
+        return false;
+    case QEvent::Move:
+        mouse.UpdateHot();
         return false;
     case QEvent::ActivationChange:
         OnActivationChange();
@@ -97,6 +101,7 @@ bool TWinSkinForm::FrameEvent(QEvent *event) {
     case QEvent::WindowStateChange:
         UpdateWindowState();
         UpdateLayout();
+        mouse.UpdateHot();
         return false;
     case QEvent::WindowTitleChange:
         UpdateLayout();
@@ -357,8 +362,10 @@ void TWinSkinForm::PaintFrame(QPainter &target) {
 void TWinSkinForm::RepaintFrame() {
     if (!CanPaintFrame())
         return;
-    // A whole frame shows every caption button at rest.
+    // A whole frame shows every caption and menu-bar button at rest.
     mouse.Tracker().Rest(buttons);
+    if (menuBar)
+        mouse.Tracker().Rest(menuBar->Objects());
     handle->update(layout.FrameRegion());
 }
 
@@ -410,7 +417,7 @@ void TWinSkinForm::OpenSystemMenu(QPoint globalPos) {
 }
 
 void TWinSkinForm::DoCaptionButtonAction(const TWinSysButton &button, QPoint globalPos,
-                                         ulong eventTime) {
+                                         quint64 eventTime) {
     const int action = button.Action();
     switch (action) {
     case cbaClose:
@@ -435,7 +442,7 @@ void TWinSkinForm::DoCaptionButtonAction(const TWinSysButton &button, QPoint glo
         // Event times, not the clock: a second click on the icon within the double-click time
         // closes the window (the first one's menu closed with that click).
         if (lastIconClick &&
-            eventTime - *lastIconClick <= ulong(QApplication::doubleClickInterval())) {
+            eventTime - *lastIconClick <= quint64(QApplication::doubleClickInterval())) {
             lastIconClick.reset();
             commands.Post(WindowCommand::Close);
         } else {

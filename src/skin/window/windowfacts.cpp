@@ -5,6 +5,9 @@
 #include <QMetaObject>
 #include <QVariant>
 #include <QWidget>
+#include <cstdlib>
+#include <memory>
+#include <xcb/xcb.h>
 
 namespace skin {
 
@@ -100,6 +103,26 @@ QString ShownWindowTitle(const QWidget *window) {
         shown += title.at(i++);
     }
     return shown;
+}
+
+std::optional<Qt::MouseButtons> DisplayMouseButtons() {
+    auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    xcb_connection_t *connection = x11 ? x11->connection() : nullptr;
+    const xcb_screen_iterator_t screens =
+        connection ? xcb_setup_roots_iterator(xcb_get_setup(connection)) : xcb_screen_iterator_t();
+    if (!screens.rem)
+        return std::nullopt;
+    const std::unique_ptr<xcb_query_pointer_reply_t, decltype(&free)> reply(
+        xcb_query_pointer_reply(connection, xcb_query_pointer(connection, screens.data->root),
+                                nullptr),
+        &free);
+    if (!reply)
+        return std::nullopt;
+    Qt::MouseButtons buttons;
+    buttons.setFlag(Qt::LeftButton, reply->mask & XCB_KEY_BUT_MASK_BUTTON_1);
+    buttons.setFlag(Qt::MiddleButton, reply->mask & XCB_KEY_BUT_MASK_BUTTON_2);
+    buttons.setFlag(Qt::RightButton, reply->mask & XCB_KEY_BUT_MASK_BUTTON_3);
+    return buttons;
 }
 
 } // namespace skin

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <Qt>
+#include <optional>
 
 class QObject;
 class QWidget;
@@ -36,6 +37,9 @@ bool IsDialogFrameForm(const QWidget *window);
 // Whether a compositor places the windows and cannot shape them (Wayland): clients neither
 // move their own windows nor cut them with a mask.
 bool CompositorOwnsWindows();
+// The mouse buttons the display holds down now (X11: asked of the server), or none where the
+// platform cannot tell.
+std::optional<Qt::MouseButtons> DisplayMouseButtons();
 // The title as the window shows it: the "[*]" placeholder becomes "*" while the window is
 // modified and disappears otherwise.
 QString ShownWindowTitle(const QWidget *window);
