@@ -77,9 +77,7 @@ install_program_with_user "$work"
 pid=$!
 login=$(wait_window "用户登录" 15) || fail "no login window"
 focus "$login"
-xdotool type --delay 30 "admin"; xdotool key Return
-xdotool type --delay 30 "123456"; xdotool key Return
-main=$(wait_window "Quorvane" 30) || fail "no main window after login"
+main=$(log_in) || fail "no main window after login"
 focus "$main"
 eval "$(xdotool getwindowgeometry --shell "$main")"
 mx=$X my=$Y mw=$WIDTH mh=$HEIGHT
