@@ -63,9 +63,7 @@ answer_box() {
 
 start_openbox || fail "openbox did not start"
 
-install_program_with_user "$work"
-"$work/bin/kexbora" &
-pid=$!
+start_program_with_user "$work"
 
 # --- Five failed logins, answered by keyboard and by mouse in turn ----------------------------
 login=$(wait_window "用户登录" 15) || fail "no login window"

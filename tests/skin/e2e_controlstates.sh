@@ -72,9 +72,7 @@ wait_for() { poll 5 eval "$1"; }
 
 start_openbox || fail "openbox did not start"
 
-install_program_with_user "$work"
-"$work/bin/kexbora" &
-pid=$!
+start_program_with_user "$work"
 login=$(wait_window "用户登录" 15) || fail "no login window"
 focus "$login"
 main=$(log_in) || fail "no main window after login"

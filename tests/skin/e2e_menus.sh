@@ -34,9 +34,7 @@ wait_maximized() {
 sed '/<keybind key="A-space">/,/<\/keybind>/d' /etc/xdg/openbox/rc.xml >"$work/rc.xml"
 start_openbox "$work/rc.xml" || fail "openbox did not start"
 
-install_program_with_user "$work"
-"$work/bin/kexbora" &
-pid=$!
+start_program_with_user "$work"
 
 # --- The context menu of a text field ---------------------------------------------------------
 login=$(wait_window "用户登录" 15) || fail "no login window"

@@ -20,9 +20,7 @@ ring="150,160,175"
 # Starts the program ($pid) on a fresh ledger with the user admin / 123456.
 start_program() {
   rm -rf "$work/run"
-  install_program_with_user "$work/run"
-  "$work/run/bin/kexbora" >/dev/null &
-  pid=$!
+  start_program_with_user "$work/run" >/dev/null
 }
 # Opens the system menu of window $1 by a right click on its caption point ($2,$3).
 system_menu() {

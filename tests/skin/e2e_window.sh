@@ -186,9 +186,7 @@ kill "$wm"; wait "$wm" 2>/dev/null || true; wm=""
 
 # --- 2. Without a window manager: the skin moves, sizes and maximizes itself ----------------
 root=$work/run2
-install_program_with_user "$root"
-"$root/bin/kexbora" &
-pid=$!
+start_program_with_user "$root"
 login=$(wait_window "用户登录" 15) || fail "no login window without a window manager"
 caption_drags_exact "$login" 140 14 "no window manager: login window"
 focus "$login"

@@ -50,6 +50,13 @@ install_program_with_user() {
     values('admin', 'B506197FFA00C7F5B346682FF251E1E0');" >/dev/null
 }
 
+# Installs the program under $1 as install_program_with_user does and starts it ($pid).
+start_program_with_user() {
+  install_program_with_user "$1"
+  "$1/bin/kexbora" &
+  pid=$!
+}
+
 # Fails unless screenshot $1 shows no pixel of the key colour (magenta).
 no_key_colour() {
   local n
