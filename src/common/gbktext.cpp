@@ -43,12 +43,10 @@ QByteArray toGbkText(QStringView text) {
         qFatal("the GBK and GB18030 encoders are missing (Qt without ICU)");
     QStringEncoder gbk("GBK");
     QByteArray bytes = gbk.encode(text);
-    // Usually every character has its GBK form: then '?' only stands for '?'. GBK drops some
-    // characters without a '?'; those take the slow way too.
-    const bool dropsNone = std::none_of(text.begin(), text.end(), [](QChar c) {
-        return c.isSurrogate() || c == QChar(kZeroWidthNoBreakSpace);
-    });
-    if (dropsNone && bytes.count('?') == text.count(u'?'))
+    // Usually GBK has every character, and its bytes read back as the text. A character GBK
+    // lacks became '?' or was left out without a trace (format characters such as U+200B):
+    // such texts take the slow way.
+    if (QString(QStringDecoder("GBK").decode(bytes)) == text)
         return bytes;
     bytes.clear();
     for (qsizetype i = 0; i < text.size();) {
@@ -64,6 +62,16 @@ QByteArray toGbkText(QStringView text) {
         bytes += own.isEmpty() ? fourByteFormOf(character) : own;
     }
     return bytes;
+}
+
+QByteArray toEarlierGbkText(QStringView text) {
+    QByteArray bytes = QStringEncoder("GBK").encode(text);
+    const bool dropsNone = std::none_of(text.begin(), text.end(), [](QChar c) {
+        return c.isSurrogate() || c == QChar(kZeroWidthNoBreakSpace);
+    });
+    if (dropsNone && bytes.count('?') == text.count(u'?'))
+        return bytes;
+    return toGbkText(text);
 }
 
 } // namespace common

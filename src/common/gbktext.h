@@ -11,4 +11,9 @@ namespace common {
 // two texts share their bytes. An unpaired surrogate becomes '?'.
 QByteArray toGbkText(QStringView text);
 
+// The 8-bit form earlier versions gave a text: the same, except that a text with no surrogate
+// and no U+FEFF lost the characters GBK leaves out without a trace (U+200B, U+202E, U+00AD, ...).
+// Only for recognising password forms stored by those versions.
+QByteArray toEarlierGbkText(QStringView text);
+
 } // namespace common

@@ -38,6 +38,21 @@ private slots:
         QCOMPARE(users.logIn("u1", "a?"), std::nullopt);
     }
 
+    // Earlier versions stored forms without the characters GBK drops silently: such users still
+    // log in with what they typed, while new forms keep those characters apart.
+    void formsStoredWithoutInvisibleCharactersStillMatch() {
+        test::TempLedger ledger;
+        Users users(ledger.db());
+        const QString typed = "pa\u200Bss\u00AD";
+        QVERIFY(Users::passwordForm("old", typed) != Users::passwordForm("old", "pass"));
+        const int id = users.add("old", "pass"); // the form an earlier version stored for typed
+        QCOMPARE(users.logIn("old", typed), std::optional<int>(id));
+        QCOMPARE(users.checkPassword(id, "old", typed), Users::PasswordCheck::Matches);
+        const int fresh = users.add("new", typed);
+        QCOMPARE(users.logIn("new", typed), std::optional<int>(fresh));
+        QCOMPARE(users.logIn("new", "pass"), std::nullopt);
+    }
+
     void changePassword() {
         test::TempLedger ledger;
         Users users(ledger.db());

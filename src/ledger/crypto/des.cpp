@@ -134,8 +134,11 @@ DesBlockBytes desBlock(const DesSchedule &schedule, const DesBlockBytes &input) 
 }
 
 QString desEncryptHex(const QString &plain, const QString &keyString) {
+    return desEncryptHex(common::toGbkText(plain), keyString);
+}
+
+QString desEncryptHex(const QByteArray &bytes, const QString &keyString) {
     const DesSchedule schedule = desSetKey(foldKey(common::toGbkText(keyString)));
-    const QByteArray bytes = common::toGbkText(plain);
     const qsizetype blocks = qMax<qsizetype>(1, (bytes.size() + 7) / 8);
     QByteArray cipher;
     cipher.reserve(blocks * 8);

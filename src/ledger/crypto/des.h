@@ -22,5 +22,7 @@ DesBlockBytes desBlock(const DesSchedule &schedule, const DesBlockBytes &input);
 // DES-ECB over the bytes of plain (common::toGbkText, zero-padded, at least one block), as
 // upper-case hex.
 QString desEncryptHex(const QString &plain, const QString &keyString);
+// The same over bytes already in their 8-bit form.
+QString desEncryptHex(const QByteArray &bytes, const QString &keyString);
 
 } // namespace ledger

@@ -1,5 +1,6 @@
 #include "ledger/data/users.h"
 
+#include "common/gbktext.h"
 #include "ledger/app/paths.h"
 #include "ledger/crypto/des.h"
 #include "ledger/data/db.h"
@@ -12,10 +13,19 @@ QString Users::passwordForm(const QString &logName, const QString &password) {
     return desEncryptHex(logName + password, QString::fromLatin1(kPasswordKey));
 }
 
+bool Users::formMatches(const QString &stored, const QString &logName, const QString &password) {
+    if (stored == passwordForm(logName, password))
+        return true;
+    // Forms stored before the 8-bit form kept every character.
+    const QByteArray earlier = common::toEarlierGbkText(logName + password);
+    return earlier != common::toGbkText(logName + password) &&
+           stored == desEncryptHex(earlier, QString::fromLatin1(kPasswordKey));
+}
+
 std::optional<int> Users::logIn(const QString &logName, const QString &password) const {
     Statement query(m_db, QStringLiteral("select UserId, LogPwd from KX_USER where LogName=?"),
                     {logName});
-    if (query.next() && query.text(1) == passwordForm(logName, password))
+    if (query.next() && formMatches(query.text(1), logName, password))
         return int(query.integer(0));
     return std::nullopt;
 }
@@ -37,8 +47,8 @@ Users::PasswordCheck Users::checkPassword(int userId, const QString &logName,
     Statement query(m_db, QStringLiteral("select LogPwd from kx_user where userid=?"), {userId});
     if (!query.next())
         return PasswordCheck::UnknownUser;
-    return query.text(0) == passwordForm(logName, password) ? PasswordCheck::Matches
-                                                            : PasswordCheck::Wrong;
+    return formMatches(query.text(0), logName, password) ? PasswordCheck::Matches
+                                                         : PasswordCheck::Wrong;
 }
 
 void Users::setPassword(int userId, const QString &logName, const QString &password) {

@@ -28,6 +28,10 @@ public:
     void setPassword(int userId, const QString &logName, const QString &password);
 
 private:
+    // Whether a stored form is the one of this name and password, also as stored by versions
+    // whose 8-bit form lost some invisible characters.
+    static bool formMatches(const QString &stored, const QString &logName, const QString &password);
+
     Db &m_db;
 };
 
