@@ -11,9 +11,9 @@ namespace skin {
 
 // The keyboard's ways into a skinned menu bar besides Alt plus a button's mnemonic (the bar's
 // own shortcuts take those): a lone Alt (see TLoneAlt), or F10, opens the first button of the
-// active window's bar (not while a mouse button is down). Alt plus a
-// key that nothing in the active window took, in a window that is neither the main window nor
-// modal, goes to the main window's bar.
+// active window's bar (not while a mouse button is down). Alt plus a key that nothing in the
+// active window took, in a window that is neither the main window nor modal, goes to the main
+// window's bar. X11's crossing events in grab mode reach it as native events.
 class TMenuBarKeys : public QObject, public QAbstractNativeEventFilter {
     Q_OBJECT
 
