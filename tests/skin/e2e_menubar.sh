@@ -2,9 +2,10 @@
 # End-to-end run of a skinned menu bar under openbox, on a test window with a bar (File, Edit,
 # View) beside a second, non-modal window with a bar of its own (Tools), driven with xdotool:
 # a lone Alt and F10 open the first button's drop-down, Alt+E on the second window opens the
-# first window's Edit, and a button's highlight goes when a drop-down closes with the pointer
-# off the window and when the frame is repainted whole. A screenshot of an open drop-down goes
-# into the screenshot folder.
+# first window's Edit, a button's highlight goes when a drop-down closes with the pointer off
+# the window and when the frame is repainted whole, and Alt held over a click or a drag that the
+# window manager takes (openbox: Alt+click raises, Alt+drag moves) opens nothing. A screenshot of
+# an open drop-down goes into the screenshot folder.
 #
 #   e2e_menubar.sh <skin_menubar_window binary> <screenshot folder>
 set -euo pipefail
@@ -25,6 +26,19 @@ opens() {
   wait_gone "$menu" 5
 }
 buttons_listed() { [ "$(wc -l <"$work/buttons")" -ge 3 ]; }
+lines() { wc -l <"$work/buttons"; }
+# Alt+E opens Edit, and Edit is the only drop-down opened since line $1 of the program's output:
+# one that an Alt release before opened would be listed first.
+only_edit_opens() {
+  xdotool key alt+e
+  opens "Edit menu" || return 1
+  [ "$(tail -n +$(($1 + 1)) "$work/buttons" | grep '^opened ' | tr '\n' ' ')" = "opened Edit " ]
+}
+# The pointer a little further, then whether the window has left $before.
+drag_moves() {
+  xdotool mousemove_relative 4 3
+  [ "$(geometry "$main")" != "$before" ]
+}
 
 start_openbox || fail "openbox did not start"
 "$program" >"$work/buttons" &
@@ -71,4 +85,25 @@ wait_pixel "$hx" "$hy" "$highlight" || fail "Edit is not highlighted under the p
 xdotool windowactivate "$second"
 wait_pixel "$hx" "$hy" "$highlight" not || fail "Edit stays highlighted after a whole repaint"
 echo "ok: a whole frame repaint leaves no highlight"
+
+focus "$main"
+read -r x y w h < <(geometry "$main")
+xdotool mousemove $((x + w / 2)) $((y + h / 2))
+mark=$(lines)
+xdotool keydown alt click 1 keyup alt
+only_edit_opens "$mark" || fail "Alt with a click the window manager took opened a drop-down"
+echo "ok: Alt+click opens no drop-down"
+
+focus "$main"
+before=$(geometry "$main")
+mark=$(lines)
+xdotool keydown alt mousedown 1
+poll 5 drag_moves || fail "Alt+drag did not move the window"
+xdotool mouseup 1 keyup alt
+only_edit_opens "$mark" || fail "Alt with a drag that moved the window opened a drop-down"
+echo "ok: Alt+drag opens no drop-down"
+focus "$main"
+xdotool key alt
+opens "File menu" || fail "a lone Alt after them opened no drop-down of the first button"
+echo "ok: a lone Alt still opens the first button"
 echo "e2e menubar: passed"

@@ -4,8 +4,10 @@
 # (a compositor does not shape windows: the key-coloured corners must be see-through). Run 2,
 # weston inside a virtual X display, so that xdotool's pointer reaches it: the login window
 # dragged by its caption by (100, 60) in one motion and in two moves by exactly that (the
-# compositor moves it from the press on), and still shows no key colour. Screenshots of both go
-# into the screenshot folder.
+# compositor moves it from the press on), and still shows no key colour; then its system menu,
+# opened by a right click on the caption, closes on a press on the caption, which the window
+# takes without asking for a pointer grab (the compositor grants one to popups only, and Qt
+# warns when asked). Screenshots of both go into the screenshot folder.
 #
 #   e2e_wayland.sh <kexbora binary> <Data/init.db> <other/1.html> <screenshot folder>
 set -euo pipefail
@@ -119,5 +121,24 @@ done
 cp "$work/after.png" "$shots/wayland_login_moved.png"
 no_key_colour "$shots/wayland_login_moved.png"
 echo "ok: weston: login window moved by its caption by exactly (100, 60) in one motion and in two"
+
+# The window's part of the screen (below weston's panel and its clock) against $work/rest.png.
+window_differs() {
+  shoot "$work/now.png"
+  [ "$(compare -metric AE "$work/rest.png" "$work/now.png" -crop 1024x720+0+48 null: 2>&1)" != 0 ]
+}
+window_at_rest() { ! window_differs; }
+px=$((x0 + 110)) py=$((y0 + 4))
+xdotool mousemove "$px" "$py"; sleep 0.3
+shoot "$work/rest.png"
+xdotool click 3
+poll 10 window_differs || fail "a right click on the caption opened no system menu"
+cp "$work/now.png" "$shots/wayland_system_menu.png"
+# Left of the menu, which the program places at the pointer (weston shifts it a little).
+xdotool mousemove $((px - 40)) "$py" click 1 mousemove "$px" "$py"
+poll 10 window_at_rest || fail "a press on the caption did not close the system menu"
+! grep -i "grabbing the mouse" "$work/program.log" ||
+  fail "the window asked the compositor for a pointer grab"
+echo "ok: weston: a press on the caption closes the system menu, with no pointer grab asked for"
 stop
 echo "e2e wayland: 2 runs passed"

@@ -1,7 +1,8 @@
 // A window with a skinned menu bar (File, Edit, View) and a second, non-modal window with a bar
 // of its own (Tools), for the menu bar's end-to-end run. Each drop-down is titled after its
 // button ("Edit menu") so that the run sees it open; once skinned, the program prints each
-// button of the first window's bar as "<name> x y w h" in window coordinates.
+// button of the first window's bar as "<name> x y w h" in window coordinates, then
+// "opened <name>" each time a drop-down opens.
 #include "skin/menus/tskinmenulayer.h"
 #include "skin/menus/twinskinmenu.h"
 #include "skin/window/twinskinform.h"
@@ -18,10 +19,15 @@ using namespace skin::test;
 
 namespace {
 
+QTextStream out(stdout);
+
 void AddMenu(QMainWindow &window, const QString &caption, const QString &item) {
     QMenu *menu = window.menuBar()->addMenu(caption);
     menu->addAction(item);
-    menu->setWindowTitle(QString(caption).remove(QLatin1Char('&')) + QStringLiteral(" menu"));
+    const QString name = QString(caption).remove(QLatin1Char('&'));
+    menu->setWindowTitle(name + QStringLiteral(" menu"));
+    QObject::connect(menu, &QMenu::aboutToShow,
+                     [name] { out << QStringLiteral("opened ") << name << Qt::endl; });
 }
 
 void SetUp(QMainWindow &window, const QString &title, QPoint at) {
@@ -50,7 +56,6 @@ int main(int argc, char **argv) {
     TWinSkinForm *form = fixture.Show(&bar);
     fixture.Show(&second);
 
-    QTextStream out(stdout);
     if (auto *menus = form ? dynamic_cast<TWinSkinMenu *>(form->MenuBar()) : nullptr)
         for (const auto &button : menus->Buttons()) {
             const QRect r = button->Rect();

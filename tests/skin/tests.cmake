@@ -151,8 +151,8 @@ set(program_run $<TARGET_FILE:kexbora> ${KEXBORA_DATA_DIR}/init.db ${KEXBORA_OTH
 skin_e2e(e2e_window 180 ${program_run})
 
 # The skinned login window under the Wayland compositor weston (headless, then inside Xvfb so
-# that xdotool's pointer drags it): no key colour, exact moves by the caption; screenshots go
-# into build/screenshots/.
+# that xdotool's pointer drags it): no key colour, exact moves by the caption, a press that
+# closes the system menu asks for no pointer grab; screenshots go into build/screenshots/.
 skin_e2e(e2e_wayland 120 ${program_run})
 
 # The skinned menus of the real program end to end under openbox: a text field's context menu
@@ -165,7 +165,8 @@ skin_e2e(e2e_menus 120 ${program_run})
 skin_e2e(e2e_pointer 120 ${program_run})
 
 # The keys into a skinned menu bar and its buttons' highlight under openbox, on a test window
-# with a bar; a screenshot into build/screenshots/.
+# with a bar, also Alt held over a click or drag the window manager takes; a screenshot into
+# build/screenshots/.
 skin_e2e(e2e_menubar 120 $<TARGET_FILE:skin_menubar_window> ${CMAKE_BINARY_DIR}/screenshots)
 
 # The skinned controls of the real program end to end: the income page's list and entry form

@@ -10,12 +10,15 @@
 #include "support/skin/skinnedwidgets.h"
 #include "support/skin/windowfixture.h"
 
+#include <QAbstractEventDispatcher>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QSignalSpy>
 #include <QtTest>
+#include <functional>
+#include <xcb/xcb.h>
 
 using namespace skin;
 using namespace skin::test;
@@ -215,6 +218,29 @@ void TestSkinMenuBar::loneAltF10AndPassingOn() {
     QTest::mouseRelease(handle, Qt::LeftButton, {}, QPoint(200, 200));
     Flush();
     QVERIFY(!OpenPopup());
+    // Nor with the window moved, deactivated and activated again, the pointer moved, or a press
+    // the window manager took (X reports a crossing in grab mode) between.
+    xcb_enter_notify_event_t grabCrossing{};
+    grabCrossing.response_type = XCB_LEAVE_NOTIFY;
+    grabCrossing.mode = XCB_NOTIFY_MODE_GRAB;
+    QWidget other;
+    const std::function<void()> between[] = {
+        [&] { s.window.move(s.window.pos() + QPoint(30, 20)); },
+        [&] { QVERIFY(ShowActive(&other) && ShowActive(&s.window)); },
+        [&] { QTest::mouseMove(handle, QPoint(210, 200)); },
+        [&] {
+            QAbstractEventDispatcher::instance()->filterNativeEvent("xcb_generic_event_t",
+                                                                    &grabCrossing, nullptr);
+        },
+    };
+    QTest::mouseMove(handle, QPoint(200, 200));
+    for (std::size_t step = 0; step < std::size(between); ++step) {
+        QTest::keyPress(handle, Qt::Key_Alt);
+        between[step]();
+        QTest::keyRelease(handle, Qt::Key_Alt, Qt::AltModifier);
+        Flush();
+        QVERIFY2(!OpenPopup(), qPrintable(QStringLiteral("step %1").arg(step)));
+    }
 
     // Alt+E on a second window with a bar of its own without E: the main window's Edit opens;
     // not from a modal window.

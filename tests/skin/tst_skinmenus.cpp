@@ -252,6 +252,8 @@ void TestSkinMenus::systemMenuFollowsWindowState() {
 }
 
 void TestSkinMenus::pressClosingMenuActsOnCaptionButtons() {
+    // The window takes the pointer for a handed-on press only where the platform grants it.
+    QTest::failOnWarning(QRegularExpression(QStringLiteral("grabbing the mouse")));
     {
         // A click on the system-menu button opens the menu; a double click (whose second press
         // lands while the menu is open) closes the window. Clicks count by their event times.

@@ -3,8 +3,10 @@
 #include "skin/menus/twinskinmenu.h"
 #include "skin/window/tskinmanage.h"
 #include "skin/window/twinskinform.h"
+#include "skin/window/windowfacts.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QKeyEvent>
 #include <QWindow>
 
@@ -31,28 +33,26 @@ bool OpenFirstButton(TWinSkinMenu *bar) {
 
 TMenuBarKeys::TMenuBarKeys() {
     qApp->installEventFilter(this);
+    qApp->installNativeEventFilter(this);
 }
 
 TMenuBarKeys::~TMenuBarKeys() {
-    if (qApp)
+    if (qApp) {
+        qApp->removeNativeEventFilter(this);
         qApp->removeEventFilter(this);
+    }
+}
+
+bool TMenuBarKeys::nativeEventFilter(const QByteArray &eventType, void *message, qintptr *) {
+    if (IsPointerGrabCrossing(eventType, message))
+        loneAlt.Drop();
+    return false;
 }
 
 bool TMenuBarKeys::eventFilter(QObject *watched, QEvent *event) {
-    switch (event->type()) {
-    case QEvent::ShortcutOverride: // every key press, also one a shortcut then takes
-        if (static_cast<QKeyEvent *>(event)->key() != Qt::Key_Alt)
-            altAlone = nullptr;
+    loneAlt.See(watched, *event);
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
         return false;
-    case QEvent::MouseButtonPress:
-        altAlone = nullptr;
-        return false;
-    case QEvent::KeyPress:
-    case QEvent::KeyRelease:
-        break;
-    default:
-        return false;
-    }
     // A key reaches the active window's native window first, when no shortcut took it.
     QWidget *window = QApplication::activeWindow();
     if (!window || window->windowHandle() != watched)
@@ -60,10 +60,8 @@ bool TMenuBarKeys::eventFilter(QObject *watched, QEvent *event) {
     const auto &key = *static_cast<QKeyEvent *>(event);
     if (event->type() == QEvent::KeyPress)
         return KeyPress(window, key);
-    if (key.key() == Qt::Key_Alt && altAlone == window) {
-        altAlone = nullptr;
+    if (key.key() == Qt::Key_Alt && loneAlt.Release(window, QCursor::pos()))
         OpenFirstButton(BarOf(window));
-    }
     return false;
 }
 
@@ -71,10 +69,10 @@ bool TMenuBarKeys::KeyPress(QWidget *window, const QKeyEvent &key) {
     const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
     if (key.key() == Qt::Key_Alt) {
         if (!key.isAutoRepeat())
-            altAlone = (modifiers & ~Qt::AltModifier) ? nullptr : window;
+            loneAlt.Press((modifiers & ~Qt::AltModifier) ? nullptr : window, QCursor::pos());
         return false;
     }
-    altAlone = nullptr;
+    loneAlt.Drop();
     if (key.key() == Qt::Key_F10 && modifiers == Qt::NoModifier)
         return OpenFirstButton(BarOf(window));
     if (modifiers != Qt::AltModifier || window->isModal())

@@ -1,19 +1,20 @@
 #pragma once
 
+#include "skin/menus/tlonealt.h"
+
+#include <QAbstractNativeEventFilter>
 #include <QObject>
-#include <QPointer>
-#include <QWidget>
 
 class QKeyEvent;
 
 namespace skin {
 
 // The keyboard's ways into a skinned menu bar besides Alt plus a button's mnemonic (the bar's
-// own shortcuts take those): Alt pressed and released with no other key between, or F10, opens
-// the first button of the active window's bar (not while a mouse button is down). Alt plus a
-// key that nothing in the active window took, in a window that is neither the main window nor
-// modal, goes to the main window's bar.
-class TMenuBarKeys : public QObject {
+// own shortcuts take those): a lone Alt (see TLoneAlt), or F10, opens the first button of the
+// active window's bar (not while a mouse button is down). Alt plus a key that nothing in the
+// active window took, in a window that is neither the main window nor modal, goes to the main
+// window's bar. X11's crossing events in grab mode reach it as native events.
+class TMenuBarKeys : public QObject, public QAbstractNativeEventFilter {
     Q_OBJECT
 
 public:
@@ -22,11 +23,12 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    bool nativeEventFilter(const QByteArray &eventType, void *message, qintptr *result) override;
 
 private:
     bool KeyPress(QWidget *window, const QKeyEvent &key);
 
-    QPointer<QWidget> altAlone; // the window where Alt went down, no other key since
+    TLoneAlt loneAlt;
 };
 
 } // namespace skin

@@ -95,9 +95,9 @@ bool TMenuClickThrough::HandOnPress(QMenu *menu, QMouseEvent *press) {
     pressTime = press->timestamp();
     CloseAllPopups();
     // The press went to the menu's grab, so X made no implicit grab for it: the window takes the
-    // pointer until the release.
-    if (QWindow *handle = window->windowHandle())
-        handle->setMouseGrabEnabled(true);
+    // pointer until the release, where the platform lets it.
+    QWindow *handle = window->windowHandle();
+    grabbed = handle && PlatformGrabsMouseForWindows() && handle->setMouseGrabEnabled(true);
     if (DisplayMouseButtons())
         buttonCheck.start();
     SendMouse(window, QEvent::MouseButtonPress, *press);
@@ -155,7 +155,8 @@ void TMenuClickThrough::EndPress() {
     buttonCheck.stop();
     // A popup the press opened holds the pointer now.
     QWidget *window = std::exchange(pressedWindow, nullptr);
-    if (window && window->windowHandle() && !QApplication::activePopupWidget())
+    if (std::exchange(grabbed, false) && window && window->windowHandle() &&
+        !QApplication::activePopupWidget())
         window->windowHandle()->setMouseGrabEnabled(false);
 }
 

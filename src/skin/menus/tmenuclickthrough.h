@@ -16,7 +16,7 @@ namespace skin {
 // acts as the user meant: a second click on the system-menu button closes the window, a click
 // on the close button closes it, a press on the caption drags it. The window holds the pointer
 // until the release: the moves with that button down and its release follow the press to the
-// window wherever X delivers them.
+// window wherever X delivers them (where the platform grants a window the pointer).
 class TMenuClickThrough : public QObject {
     Q_OBJECT
 
@@ -44,6 +44,7 @@ private:
 
     QPointer<QWidget> pressedWindow;
     Qt::MouseButton pressedButton = Qt::NoButton;
+    bool grabbed = false; // the window took the pointer for the press
     quint64 pressTime = 0;
     QTimer buttonCheck;
 };

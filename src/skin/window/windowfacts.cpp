@@ -105,6 +105,22 @@ QString ShownWindowTitle(const QWidget *window) {
     return shown;
 }
 
+bool IsPointerGrabCrossing(const QByteArray &eventType, const void *message) {
+    if (eventType != "xcb_generic_event_t" || !message)
+        return false;
+    const auto *event = static_cast<const xcb_generic_event_t *>(message);
+    const uint8_t type = event->response_type & ~0x80;
+    if (type != XCB_ENTER_NOTIFY && type != XCB_LEAVE_NOTIFY)
+        return false;
+    const uint8_t mode = static_cast<const xcb_enter_notify_event_t *>(message)->mode;
+    return mode == XCB_NOTIFY_MODE_GRAB || mode == XCB_NOTIFY_MODE_UNGRAB;
+}
+
+bool PlatformGrabsMouseForWindows() {
+    const QString platform = QGuiApplication::platformName();
+    return platform == QLatin1String("xcb") || platform == QLatin1String("windows");
+}
+
 std::optional<Qt::MouseButtons> DisplayMouseButtons() {
     auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
     xcb_connection_t *connection = x11 ? x11->connection() : nullptr;
