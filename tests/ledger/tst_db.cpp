@@ -106,10 +106,13 @@ private slots:
     }
 
     void realsReadAsTyped() {
-        // Stored amounts read back as the user typed them: no "100.0", no noise, no "-0".
-        Statement st(m_db, "select 100.0, 1234.56, 0.1 + 0.2, -7.25, -0.0");
+        // Reals read back as the shortest plain decimal of the same double: as typed, with no
+        // "100.0", no exponent, no "-0"; a sum keeps the digit that tells it from 0.3.
+        Statement st(m_db, "select 100.0, 1234.56, 0.1 + 0.2, -7.25, -0.0, 1e17, 1e-6");
         QVERIFY(st.next());
-        const QStringList expected{"100", "1234.56", "0.3", "-7.25", "0"};
+        const QStringList expected{"100",     "1234.56", "0.30000000000000004",
+                                   "-7.25",   "0",       "100000000000000000",
+                                   "0.000001"};
         for (int c = 0; c < expected.size(); ++c)
             QCOMPARE(st.text(c), expected.at(c));
     }
