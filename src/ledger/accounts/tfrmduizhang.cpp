@@ -89,7 +89,7 @@ void TfrmDuiZhang::btnDuizhangClick() {
     if (!readAmountField(m_actual, QStringLiteral("实际余额"), &actual,
                          QStringLiteral("对账失败。")))
         return;
-    qint64 difference = 0;
+    double difference = 0;
     if (!Reconciler::agree(m_computed, actual, &difference)) {
         showInfo(Reconciler::differenceMessage(difference));
         return;
