@@ -27,15 +27,13 @@ QString withoutNegativeZero(const QString &text) {
 }
 
 QString fixedText(double value, int decimals, bool grouped) {
-    if (!(std::abs(value) >= kWholeNumbersOnly)) {
+    if (!std::isfinite(value) || std::abs(value) < kWholeNumbersOnly) {
         QLocale c = QLocale::c();
         if (grouped)
             c.setNumberOptions(QLocale::DefaultNumberOptions);
         return withoutNegativeZero(c.toString(value, 'f', decimals));
     }
-    QString text = numberText(value);
-    if (!std::isfinite(value))
-        return text;
+    QString text = numberText(value); // whole, so without a point
     const qsizetype firstDigit = value < 0 ? 1 : 0;
     if (grouped) {
         for (qsizetype i = text.size() - 3; i > firstDigit; i -= 3)
