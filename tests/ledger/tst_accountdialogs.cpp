@@ -58,21 +58,22 @@ private slots:
         QTest::addColumn<double>("computed");
         QTest::addColumn<double>("actual");
         QTest::addColumn<bool>("agree");
-        QTest::addColumn<qint64>("cents");
-        QTest::newRow("equal") << 100.0 << 100.0 << true << qint64(0);
-        QTest::newRow("12.34/12.35") << 12.34 << 12.35 << true << qint64(1);
-        QTest::newRow("100.00/100.01") << 100.0 << 100.01 << true << qint64(1);
-        QTest::newRow("4199.50/4199.51") << 4199.5 << 4199.51 << true << qint64(1);
-        QTest::newRow("two cents") << 100.0 << 100.02 << false << qint64(2);
-        QTest::newRow("overdrawn") << -20.5 << -20.49 << true << qint64(1);
-        QTest::newRow("sum noise") << 0.1 + 0.2 << 0.3 << true << qint64(0);
+        QTest::addColumn<double>("cents");
+        QTest::newRow("equal") << 100.0 << 100.0 << true << 0.0;
+        QTest::newRow("12.34/12.35") << 12.34 << 12.35 << true << 1.0;
+        QTest::newRow("100.00/100.01") << 100.0 << 100.01 << true << 1.0;
+        QTest::newRow("4199.50/4199.51") << 4199.5 << 4199.51 << true << 1.0;
+        QTest::newRow("two cents") << 100.0 << 100.02 << false << 2.0;
+        QTest::newRow("overdrawn") << -20.5 << -20.49 << true << 1.0;
+        QTest::newRow("sum noise") << 0.1 + 0.2 << 0.3 << true << 0.0;
+        QTest::newRow("beyond qint64 cents") << 1e17 << 3e17 << false << 2e19;
     }
     void centsRule() {
         QFETCH(double, computed);
         QFETCH(double, actual);
         QFETCH(bool, agree);
-        QFETCH(qint64, cents);
-        qint64 difference = -1;
+        QFETCH(double, cents);
+        double difference = -1;
         QCOMPARE(Reconciler::agree(computed, actual, &difference), agree);
         QCOMPARE(difference, cents);
         QCOMPARE(Reconciler::agree(actual, computed), agree);
@@ -93,6 +94,7 @@ private slots:
               {"1.2.3", "对账失败。"},
               {"nan", "对账失败。"},
               {"1e999", "对账失败。"},
+              {"4199.5000000000000001", "实际余额的有效数字太多，最多15位。"},
               {"4199.52", "计算余额与实际余额相差 0.02 元,请检查后再对账。"},
               {"4199.48", "计算余额与实际余额相差 0.02 元,请检查后再对账。"}}) {
             QCOMPARE(r.reconcile(input), QStringList{message});

@@ -3,6 +3,7 @@
 // typing and completion, and the list editor opened from the page.
 #include "ledger/data/db.h"
 #include "ledger/params/tfrmparam.h"
+#include "ledger/records/csvexport.h"
 #include "ledger/records/recordlist.h"
 #include "ledger/records/recordlistmodel.h"
 #include "support/ledger/inoutfixture.h"
@@ -69,9 +70,13 @@ private slots:
         expect(k.projectMessage, f.project());
         QCOMPARE(f.staff()->currentText(), QString("张三"));
         f.project()->setEditText("工资");
-        expect(k.amountMessage, f.amount());
+        const QString invalid = income ? "请正确填写收入金额。" : "请正确填写支出金额。";
+        expect(invalid, f.amount());
         f.amount()->setText(".");
-        expect(k.amountMessage, f.amount());
+        expect(invalid, f.amount());
+        f.amount()->setText("99999999999999999"); // would be kept as 1e17
+        expect(income ? "收入金额的有效数字太多，最多15位。" : "支出金额的有效数字太多，最多15位。",
+               f.amount());
         for (const char *zero : {"0", "0.0", "0.00"}) {
             f.amount()->setText(zero);
             expect(k.zeroMessage, f.amount());
@@ -138,6 +143,28 @@ private slots:
                              "from kx_InAndOut")
                      .toString(),
                  QString("200.0|new|77|1"));
+    }
+
+    // Amounts stored before entry was checked list, total and export in plain decimals and
+    // save again unchanged.
+    void storedAmountsSaveUnchanged() {
+        Fixture f;
+        f.addRow("2024-03-01", 1e17);
+        f.addRow("2024-03-01", 1e-6);
+        f.page.showList();
+        RecordListModel *rows = f.list()->records();
+        QCOMPARE(QStringList({rows->text(0, 4), rows->text(1, 4)}),
+                 QStringList({"100000000000000000", "0.000001"}));
+        QCOMPARE(f.sumText(), QString("总收入：100,000,000,000,000,000.00 元"));
+        QVERIFY(listCsvText(*rows).contains(",100000000000000000,"));
+        for (int row = 0; row < 2; ++row) {
+            f.list()->selectRow(row);
+            f.click("sbtn_in_Edit");
+            QCOMPARE(f.save(), QStringList{"保存成功!"});
+        }
+        QCOMPARE(f.ledger.scalar("select count(*) from kx_InAndOut where FundsNum in (1e17, 1e-6)")
+                     .toInt(),
+                 2);
     }
 
     void paymentFormChoices() {

@@ -1,5 +1,7 @@
 #include "ledger/core/moneytext.h"
+#include "ledger/data/numbertext.h"
 
+#include <QRandomGenerator>
 #include <QtTest>
 
 using namespace ledger;
@@ -33,6 +35,10 @@ private slots:
         row("fixed, negative with places", "fixed:1", -12.345, "-12.3");
         row("fixed, tie", "fixed:0", 2.5, "3");
         row("fixed, tie, one", "fixed:1", 0.25, "0.3");
+        // Beyond 2^53 the digits of the shortest decimal, not the binary expansion.
+        row("huge", "money", 1e23, "100,000,000,000,000,000,000,000.00");
+        row("huge negative", "money", -1.2345678901234568e29,
+            "-123,456,789,012,345,680,000,000,000,000.00");
     }
     void formats() {
         QFETCH(QString, format);
@@ -70,6 +76,41 @@ private slots:
         double parsed = -12345.0;
         QCOMPARE(parseAmount(text, &parsed), accepted);
         QCOMPARE(parsed, accepted ? value : -12345.0); // untouched on failure
+    }
+
+    // An amount the entry keeps reads back, with no exponent, as the same double; up to 15
+    // significant digits are always kept, longer ones exactly or not at all. Every stored
+    // double reads as a text the entry keeps.
+    void amountsRoundTrip() {
+        QList<std::pair<QString, int>> typed{{"-007.50", 2},
+                                             {"123456789012345678901234567890", 30}};
+        for (int n = 1; n <= 30; ++n) {
+            const QString nines(n, '9');
+            typed << std::pair{"1" + QString(n, '0'), 1}
+                  << std::pair{"-0." + QString(n - 1, '0') + "1", 1} << std::pair{nines, n}
+                  << std::pair{"0." + nines, n};
+        }
+        for (const auto &[text, digits] : typed) {
+            double value = 0, again = 0;
+            const AmountEntry entry = readAmount(text, &value);
+            QVERIFY2(entry == AmountEntry::Kept ||
+                         (digits > 15 && entry == AmountEntry::TooManyDigits),
+                     qPrintable(text));
+            QVERIFY2(entry != AmountEntry::Kept ||
+                         (!numberText(value).contains('e') &&
+                          readAmount(numberText(value), &again) == AmountEntry::Kept &&
+                          again == value),
+                     qPrintable(text));
+        }
+        QCOMPARE(readAmount("99999999999999999", nullptr), AmountEntry::TooManyDigits);
+        QRandomGenerator random(28);
+        for (int i = 0; i < 5000; ++i) {
+            const double stored =
+                std::ldexp(random.generateDouble() - 0.5, random.bounded(-40, 100));
+            double again = 0;
+            QVERIFY2(readAmount(numberText(stored), &again) == AmountEntry::Kept && again == stored,
+                     qPrintable(numberText(stored)));
+        }
     }
 };
 

@@ -57,6 +57,8 @@ private slots:
             f.find<QLineEdit>("edt_transfer_FundsNum")->setText(bad);
             expect("请正确填写转出金额。");
         }
+        f.find<QLineEdit>("edt_transfer_FundsNum")->setText("1234567.123456789012");
+        expect("转出金额的有效数字太多，最多15位。");
         f.find<QLineEdit>("edt_transfer_FundsNum")->setText("0.00");
         expect("转账金额不能为0。");
         f.find<QLineEdit>("edt_transfer_FundsNum")->setText("-5"); // the filter refuses the sign

@@ -9,6 +9,7 @@
 #include "ledger/core/moneytext.h"
 #include "ledger/core/prompter.h"
 #include "ledger/data/lookuplists.h"
+#include "ledger/data/numbertext.h"
 #include "ledger/records/recordform.h"
 #include "ledger/records/recordlist.h"
 #include "ledger/records/recordlistmodel.h"
@@ -144,7 +145,7 @@ bool BankPage::stateRoutine(Mode mode, qint64 key) {
     setComboText(m_fundsType, card->fundsType);
     setComboText(m_company, card->cardCompany);
     setComboText(m_staff, card->staffName);
-    m_balance->setText(mode == Mode::Add ? QString() : formatPlain(card->initBalance));
+    m_balance->setText(mode == Mode::Add ? QString() : numberText(card->initBalance));
     m_account->setText(card->account);
     m_memo->setPlainText(card->memo);
     // Once saved, an account changes only its status and memo.
@@ -163,8 +164,8 @@ bool BankPage::checkFields(Card *card) {
     // A new ledger's people list is empty: the holder is then not asked for.
     if (m_staff->count() > 0 && !isEntry(m_staff))
         return rejectField(QStringLiteral("请选择所属人。"), m_staff);
-    if (!parseAmount(m_balance->text(), &card->initBalance))
-        return rejectField(QStringLiteral("请正确填写账户余额。"), m_balance);
+    if (!readAmountField(m_balance, QStringLiteral("账户余额"), &card->initBalance))
+        return false;
     card->account = normalizedAccount(m_account->text());
     if (card->account.isEmpty())
         return rejectField(QStringLiteral("请填写账户号。"), m_account);

@@ -1,7 +1,7 @@
 #include "ledger/accounts/movementlist.h"
 
 #include "ledger/core/formpanel.h"
-#include "ledger/core/moneytext.h"
+#include "ledger/data/numbertext.h"
 #include "ledger/records/recordlist.h"
 #include "ledger/records/recordlistmodel.h"
 
@@ -49,7 +49,7 @@ double MovementDialog::showMovements(RecordList *list, const QList<AccountMoveme
     int number = 0;
     for (const AccountMovement &m : movements) {
         rows.cells << QString::number(++number) << m.date << m.kind << m.item
-                   << formatPlain(m.amount);
+                   << numberText(m.amount);
         total += m.amount;
     }
     list->records()->setRows(std::move(rows));

@@ -3,6 +3,7 @@
 #include "ledger/accounts/movementlist.h"
 #include "ledger/accounts/reconciler.h"
 #include "ledger/core/dbguard.h"
+#include "ledger/core/formtools.h"
 #include "ledger/core/moneytext.h"
 #include "ledger/core/prompter.h"
 #include "ledger/data/balances.h"
@@ -85,11 +86,10 @@ void TfrmDuiZhang::btnDuizhangClick() {
         return;
     }
     double actual = 0;
-    if (!parseAmount(m_actual->text(), &actual)) {
-        showInfo(QStringLiteral("对账失败。"));
+    if (!readAmountField(m_actual, QStringLiteral("实际余额"), &actual,
+                         QStringLiteral("对账失败。")))
         return;
-    }
-    qint64 difference = 0;
+    double difference = 0;
     if (!Reconciler::agree(m_computed, actual, &difference)) {
         showInfo(Reconciler::differenceMessage(difference));
         return;

@@ -1,8 +1,10 @@
 #include "ledger/core/formtools.h"
 
+#include "ledger/core/moneytext.h"
 #include "ledger/core/prompter.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QVBoxLayout>
 
 namespace ledger {
@@ -27,6 +29,20 @@ bool rejectField(const QString &message, QWidget *field) {
     if (field)
         field->setFocus(Qt::OtherFocusReason);
     return false;
+}
+
+bool readAmountField(QLineEdit *field, const QString &name, double *value,
+                     const QString &notANumber) {
+    switch (readAmount(field->text(), value)) {
+    case AmountEntry::Kept:
+        return true;
+    case AmountEntry::NotANumber:
+        return rejectField(
+            notANumber.isEmpty() ? QStringLiteral("请正确填写%1。").arg(name) : notANumber, field);
+    case AmountEntry::TooManyDigits:
+        break;
+    }
+    return rejectField(QStringLiteral("%1的有效数字太多，最多15位。").arg(name), field);
 }
 
 void placeOnSheet(QWidget *sheet, QWidget *page) {

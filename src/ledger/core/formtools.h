@@ -3,6 +3,7 @@
 #include <QString>
 
 class QLabel;
+class QLineEdit;
 class QWidget;
 
 namespace ledger {
@@ -15,6 +16,11 @@ QLabel *makeRequiredMark(QWidget *parent);
 void keepPlaceWhenHidden(QWidget *widget);
 // One failing check: the message, then the focus on the field. Always false.
 bool rejectField(const QString &message, QWidget *field);
+// The amount field of a form that writes to the ledger, named in its messages: a text that is
+// no number is rejected with notANumber (by default "请正确填写<name>。"), an amount the ledger
+// cannot keep exactly with "<name>的有效数字太多，最多15位。". *value is set on success.
+bool readAmountField(QLineEdit *field, const QString &name, double *value,
+                     const QString &notANumber = QString());
 // Fills a tab sheet of the main window with a page, edge to edge.
 void placeOnSheet(QWidget *sheet, QWidget *page);
 

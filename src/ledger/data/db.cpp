@@ -1,5 +1,7 @@
 #include "ledger/data/db.h"
 
+#include "ledger/data/numbertext.h"
+
 #include <QDateTime>
 #include <QFileInfo>
 #include <sqlcipher/sqlite3.h>
@@ -333,10 +335,6 @@ QStringList firstColumnTexts(Db &db, const QString &sql, const QVariantList &par
     while (query.next())
         texts.append(query.text(0));
     return texts;
-}
-
-QString numberText(double value) {
-    return value == 0.0 ? QStringLiteral("0") : QString::number(value, 'g', 15);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -89,7 +89,7 @@ public:
     int columnIndex(const QString &name) const; // case-insensitive; -1 when absent
     bool isNull(int column) const;
     QVariant value(int column) const;
-    QString text(int column) const; // REAL columns as QString::number(v, 'g', 15)
+    QString text(int column) const; // REAL columns as numberText(v)
     double number(int column) const;
     qint64 integer(int column) const;
     QString text(const QString &name) const;
@@ -104,8 +104,6 @@ private:
 
 // The first column of every row of a query, as text. Throws DbError.
 QStringList firstColumnTexts(Db &db, const QString &sql, const QVariantList &params = {});
-// The text a REAL column reads as: "100", "12.5", never "-0".
-QString numberText(double value);
 
 // Begins on construction, rolls back on destruction unless committed.
 class Transaction {

@@ -1,6 +1,7 @@
 #include "ledger/data/statsqueries.h"
 
 #include "ledger/data/db.h"
+#include "ledger/data/numbertext.h"
 
 namespace ledger {
 

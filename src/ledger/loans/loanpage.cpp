@@ -2,8 +2,8 @@
 
 #include "ledger/core/datefield.h"
 #include "ledger/core/formtools.h"
-#include "ledger/core/moneytext.h"
 #include "ledger/data/loans.h"
+#include "ledger/data/numbertext.h"
 #include "ledger/records/paymentfields.h"
 #include "ledger/records/recordform.h"
 
@@ -54,7 +54,7 @@ bool LoanPage::stateRoutine(Mode mode, qint64 key) {
         return false;
     m_direction->setCurrentIndex(loan->myType == -1 ? 0 : loan->myType == 1 ? 1 : -1);
     m_name->setText(loan->loanName);
-    m_amount->setText(mode == Mode::Add ? QString() : formatPlain(loan->amount));
+    m_amount->setText(mode == Mode::Add ? QString() : numberText(loan->amount));
     m_payment->offerListedForms();
     m_payment->showRecord(loan->fundsType, loan->account);
     m_date->setDate(loan->eventDate);
@@ -70,8 +70,8 @@ bool LoanPage::checkFields(Loan *loan) {
     m_name->setText(loan->loanName);
     if (loan->loanName.isEmpty())
         return rejectField(QStringLiteral("请选择借支对象。"), m_name);
-    if (!parseAmount(m_amount->text(), &loan->amount))
-        return rejectField(QStringLiteral("请正确填写借支金额。"), m_amount);
+    if (!readAmountField(m_amount, QStringLiteral("借支金额"), &loan->amount))
+        return false;
     if (loan->amount == 0)
         return rejectField(QStringLiteral("借支金额不能为0。"), m_amount);
     loan->fundsType = m_payment->form();

@@ -21,9 +21,9 @@ InOutKind InOutKind::income() {
                          QStringLiteral("卡号"), QStringLiteral("备注")},
         .projectList = QStringLiteral("IncomeType"),
         .totalPrefix = QStringLiteral("总收入："),
+        .amountName = QStringLiteral("收入金额"),
         .staffMessage = QStringLiteral("请选择收入者。"),
         .projectMessage = QStringLiteral("请选择收入来源。"),
-        .amountMessage = QStringLiteral("请正确填写收入金额。"),
         .zeroMessage = QStringLiteral("收入金额不能为0。"),
         .fundsTypeMessage = QStringLiteral("请选择收入形式。"),
     };
@@ -54,9 +54,9 @@ InOutKind InOutKind::expense() {
                          QStringLiteral("卡号"), QStringLiteral("备注")},
         .projectList = QStringLiteral("OutType"),
         .totalPrefix = QStringLiteral("总支出："),
+        .amountName = QStringLiteral("支出金额"),
         .staffMessage = QStringLiteral("请选择支出者。"),
         .projectMessage = QStringLiteral("请选择支出项目。"),
-        .amountMessage = QStringLiteral("请正确填写支出金额。"),
         .zeroMessage = QStringLiteral("支出金额不能为0。"),
         .fundsTypeMessage = QStringLiteral("请选择支出形式。"),
     };

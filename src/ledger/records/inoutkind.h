@@ -17,8 +17,9 @@ struct InOutKind {
     QStringList listCaptions; // "编号" first
     QString projectList;      // lookup list of the item combo
     QString totalPrefix;
+    QString amountName; // named in the amount's messages
     // Messages of the save checks.
-    QString staffMessage, projectMessage, amountMessage, zeroMessage, fundsTypeMessage;
+    QString staffMessage, projectMessage, zeroMessage, fundsTypeMessage;
 
     // A component name of the page: the pattern with the page word for %1.
     QString name(const char *pattern) const { return QString::fromLatin1(pattern).arg(word); }

@@ -5,10 +5,10 @@
 #include "ledger/core/comboitems.h"
 #include "ledger/core/datefield.h"
 #include "ledger/core/formtools.h"
-#include "ledger/core/moneytext.h"
 #include "ledger/data/cards.h"
 #include "ledger/data/inoutrecords.h"
 #include "ledger/data/lookuplists.h"
+#include "ledger/data/numbertext.h"
 #include "ledger/datamodule/tfrmdm.h"
 #include "ledger/records/paymentfields.h"
 #include "ledger/records/recordform.h"
@@ -79,8 +79,8 @@ bool InOutPage::readFields(InOutRecord *record) {
     record->projectName = trimmedText(m_project);
     if (record->projectName.isEmpty())
         return rejectField(m_kind.projectMessage, m_project);
-    if (!parseAmount(m_amount->text(), &record->fundsNum))
-        return rejectField(m_kind.amountMessage, m_amount);
+    if (!readAmountField(m_amount, m_kind.amountName, &record->fundsNum))
+        return false;
     if (record->fundsNum == 0)
         return rejectField(m_kind.zeroMessage, m_amount);
     record->fundsType = m_payment->form();
