@@ -134,32 +134,11 @@ DbBackup::RestoreError::RestoreError(const DbError &error, RestoreFailure failur
               error.sqliteCode()),
       m_failure(failure) {}
 
-const QStringList &DbBackup::ledgerTables() {
-    static const QStringList tables = {
-        QStringLiteral("kx_user"),         QStringLiteral("kx_hash"),
-        QStringLiteral("kx_InAndOut"),     QStringLiteral("kx_Card"),
-        QStringLiteral("kx_Transfer"),     QStringLiteral("kx_Borrow"),
-        QStringLiteral("kx_card_duizhang")};
-    return tables;
-}
-
 void DbBackup::verifyLedgerFile(const QString &path, const QByteArray &key, bool thorough) {
     Db db;
     QString error;
-    if (!db.open(path, key, &error, false))
+    if (!db.open(path, key, &error))
         throw DbError(path + QStringLiteral(": ") + error, DbError::Code::NotALedger);
-    QStringList missing = ledgerTables();
-    Statement tables(db, QStringLiteral("SELECT name FROM sqlite_master WHERE type='table'"));
-    while (tables.next()) {
-        const QString name = tables.text(0);
-        missing.removeIf([&name](const QString &table) {
-            return table.compare(name, Qt::CaseInsensitive) == 0;
-        });
-    }
-    if (!missing.isEmpty())
-        throw DbError(path + QStringLiteral(": not a ledger, no table ") +
-                          missing.join(QStringLiteral(", ")),
-                      DbError::Code::NotALedger);
     if (thorough) {
         Statement check(db, QStringLiteral("PRAGMA quick_check"));
         const QString verdict = check.next() ? check.text(0) : QString();

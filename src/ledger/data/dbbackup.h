@@ -18,10 +18,9 @@ public:
     // Told the share of the work done, 0 to 100, while a copy runs.
     using Progress = std::function<void(int percent)>;
 
-    // The tables every ledger holds.
-    static const QStringList &ledgerTables();
-    // Opens the file with the key and checks that it holds every ledger table; a thorough check
-    // also reads every page. Throws DbError.
+    // Opens the file with the key and checks that it holds every table and column of the
+    // ledger's schema (ledgerschemacheck.h); a thorough check also reads every page. Throws
+    // DbError.
     static void verifyLedgerFile(const QString &path, const QByteArray &key, bool thorough);
 
     // The backup file's name for a local time and the n-th backup within that second.
@@ -39,7 +38,8 @@ public:
     // Why a restore failed.
     enum class RestoreFailure {
         FileRefused,  // the chosen file is not a usable backup: missing, the ledger itself,
-                      // another key, no ledger's tables, damaged; nothing was changed
+                      // another key, lacking ledger tables or columns, damaged; nothing was
+                      // changed
         NotCompleted, // the file is good, but a copy, rename or reopening failed or a journal
                       // is left beside the ledger; the current ledger is in place and open
         LedgerLost,   // the previous ledger could not be put back or opened again
