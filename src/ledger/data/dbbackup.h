@@ -73,6 +73,13 @@ public:
     // Removes a staged copy that was never swapped in (its restore was cut short) and its
     // journal.
     static void removeStagedRestore(const QString &ledgerFile);
+    // Settles what a restore cut short left beside ledgerFile; meant for before the ledger is
+    // opened. The staged copy is removed. The kept previous ledger is removed when it is a
+    // second name of ledgerFile itself, takes the ledger's name when there is no ledger, and
+    // is otherwise moved into backupFolder under the first free backup name of its
+    // modification time, so a restore offers it; it is never deleted. Touches no other file.
+    // Throws DbError when the previous ledger could not be moved; it stays where it was then.
+    static void settleRestoreLeftovers(const QString &ledgerFile, const QString &backupFolder);
 };
 
 } // namespace ledger

@@ -18,12 +18,16 @@ Startup::~Startup() {
 }
 
 std::optional<int> Startup::begin() {
+    // What an interrupted restore left, settled before the ledger is opened or made.
+    try {
+        DbBackup::settleRestoreLeftovers(m_paths.databaseFile, m_paths.backupDir);
+    } catch (const DbError &e) {
+        qWarning("restore leftovers: %s", e.what());
+    }
     m_dm = std::make_unique<TfrmDM>(m_paths);
     if (m_dm->DataModuleCreate() != TfrmDM::OpenResult::Opened)
-        return 1; // the data module has said why
-    // What an interrupted backup or restore left behind.
-    DbBackup::removeLeftovers(m_paths.backupDir);
-    DbBackup::removeStagedRestore(m_paths.databaseFile);
+        return 1;                                 // the data module has said why
+    DbBackup::removeLeftovers(m_paths.backupDir); // what an interrupted backup left
 
     int result = 0;
     {
