@@ -107,14 +107,14 @@ bool renameWithoutReplacing(const QString &from, const QString &to, QString *err
         return true;
     // Some file systems know no such rename; a hard link never replaces a file either.
     if (errno != EINVAL && errno != ENOSYS)
-        return fail(error, QStringLiteral("cannot rename"), from,
+        return fail(error, QStringLiteral("cannot rename"), from + QStringLiteral(" to ") + to,
                     QString::fromLocal8Bit(std::strerror(errno)));
 #endif
     const std::filesystem::path source(from.toStdU16String());
     std::error_code ec;
     std::filesystem::create_hard_link(source, std::filesystem::path(to.toStdU16String()), ec);
     if (ec)
-        return fail(error, QStringLiteral("cannot rename"), from,
+        return fail(error, QStringLiteral("cannot rename"), from + QStringLiteral(" to ") + to,
                     QString::fromLocal8Bit(ec.message().c_str()));
     std::filesystem::remove(source, ec);
     return true;

@@ -130,8 +130,7 @@ QString moveToFreeBackupName(const QString &file, const QString &dir, const QDat
         if (common::renameWithoutReplacing(file, target, &error))
             return target;
         if (!QFileInfo::exists(target))
-            fileFailure(QStringLiteral("cannot rename"), file + QStringLiteral(" to ") + target,
-                        error);
+            throw DbError(error, DbError::Code::File);
     }
     fileFailure(QStringLiteral("every backup name of this second is taken in"), dir);
 }
