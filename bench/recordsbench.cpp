@@ -1,9 +1,10 @@
 // Benchmarks of the record lists over generated ledgers: the period-list refresh (keys, count,
 // total and the first screen painted), scrolling to the end of a refreshed list, the count and
-// total alone, and the CSV export of a list (every row read).
+// total alone, the CSV export of a list (every row read), and opening the ledger.
 #include "benchledger.h"
 #include "ledger/app/paths.h"
 #include "ledger/data/db.h"
+#include "ledger/data/ledgerschemacheck.h"
 #include "ledger/records/csvexport.h"
 #include "ledger/records/inoutpage.h"
 #include "ledger/records/recordlist.h"
@@ -88,8 +89,27 @@ void CsvExport(benchmark::State &state) {
     state.SetBytesProcessed(state.iterations() * QFileInfo(file).size());
 }
 
+// Opening the ledger as start-up does (keyed, its tables and columns checked), and the check
+// alone.
+void LedgerOpen(benchmark::State &state) {
+    const QString file = openIncomeLedger(int(state.range(0))).adoConn().path();
+    for (auto _ : state) {
+        Db db;
+        if (!db.open(file, kDatabaseKey))
+            state.SkipWithError("open failed");
+    }
+}
+
+void LedgerSchemaCheck(benchmark::State &state) {
+    Db &db = openIncomeLedger(int(state.range(0))).adoConn();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(missingLedgerNames(db));
+}
+
 } // namespace
 
+BENCHMARK(LedgerOpen)->Arg(100000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(LedgerSchemaCheck)->Arg(100000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(PeriodListRefresh)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(PeriodListScrollToEnd)->Arg(1000000)->Iterations(10)->Unit(benchmark::kMillisecond);
 BENCHMARK(PeriodTotals)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);

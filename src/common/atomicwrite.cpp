@@ -1,7 +1,22 @@
 #include "common/atomicwrite.h"
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
 #include <QSaveFile>
+
+#include <filesystem>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+#ifdef Q_OS_LINUX
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#endif
 
 namespace common {
 
@@ -27,6 +42,45 @@ bool fail(QString *error, const QString &what, const QString &path, const QStrin
     return false;
 }
 
+// Copies the rest of in to out in pieces; out is left open either way.
+bool copyContent(QFile &in, QFileDevice &out, const std::function<void(qint64, qint64)> &progress,
+                 QString *error) {
+    const qint64 size = in.size();
+    QByteArray piece(kCopyPiece, Qt::Uninitialized);
+    qint64 done = 0;
+    for (;;) {
+        const qint64 n = in.read(piece.data(), piece.size());
+        if (n < 0)
+            return fail(error, QStringLiteral("cannot read"), in.fileName(), in.errorString());
+        if (n == 0)
+            return true;
+        if (out.write(piece.constData(), n) != n)
+            return fail(error, QStringLiteral("cannot write"), out.fileName(), out.errorString());
+        done += n;
+        if (progress)
+            progress(done, size);
+    }
+}
+
+// Writes what is buffered and asks the system to put it on the disk.
+bool syncToDisk(QFile &file) {
+    if (!file.flush())
+        return false;
+#ifdef Q_OS_UNIX
+    return ::fsync(file.handle()) == 0;
+#else
+    return true;
+#endif
+}
+
+// A name beside path that no other process picks.
+QString uniqueNameBeside(const QString &path) {
+    return QStringLiteral("%1.new-%2-%3")
+        .arg(path)
+        .arg(QCoreApplication::applicationPid())
+        .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
+}
+
 } // namespace
 
 bool copyFileAtomically(const QString &source, const QString &destination,
@@ -37,28 +91,69 @@ bool copyFileAtomically(const QString &source, const QString &destination,
     QSaveFile out(destination);
     if (!out.open(QIODevice::WriteOnly))
         return fail(error, QStringLiteral("cannot write"), destination, out.errorString());
-    const qint64 size = in.size();
-    QByteArray piece(kCopyPiece, Qt::Uninitialized);
-    qint64 done = 0;
-    for (;;) {
-        const qint64 n = in.read(piece.data(), piece.size());
-        if (n < 0) {
-            out.cancelWriting();
-            return fail(error, QStringLiteral("cannot read"), source, in.errorString());
-        }
-        if (n == 0)
-            break;
-        if (out.write(piece.constData(), n) != n) {
-            out.cancelWriting();
-            return fail(error, QStringLiteral("cannot write"), destination, out.errorString());
-        }
-        done += n;
-        if (progress)
-            progress(done, size);
+    if (!copyContent(in, out, progress, error)) {
+        out.cancelWriting();
+        return false;
     }
     if (!out.commit())
         return fail(error, QStringLiteral("cannot write"), destination, out.errorString());
     return true;
+}
+
+bool renameWithoutReplacing(const QString &from, const QString &to, QString *error) {
+#ifdef Q_OS_LINUX
+    if (::renameat2(AT_FDCWD, QFile::encodeName(from).constData(), AT_FDCWD,
+                    QFile::encodeName(to).constData(), RENAME_NOREPLACE) == 0)
+        return true;
+    // Some file systems know no such rename; a hard link never replaces a file either.
+    if (errno != EINVAL && errno != ENOSYS)
+        return fail(error, QStringLiteral("cannot rename"), from + QStringLiteral(" to ") + to,
+                    QString::fromLocal8Bit(std::strerror(errno)));
+#endif
+    const std::filesystem::path source(from.toStdU16String());
+    std::error_code ec;
+    std::filesystem::create_hard_link(source, std::filesystem::path(to.toStdU16String()), ec);
+    if (ec)
+        return fail(error, QStringLiteral("cannot rename"), from + QStringLiteral(" to ") + to,
+                    QString::fromLocal8Bit(ec.message().c_str()));
+    std::filesystem::remove(source, ec);
+    return true;
+}
+
+NewFileCopy copyFileToNewName(const QString &source, const QString &destination,
+                              const std::function<bool(const QString &)> &accept, QString *error) {
+    if (QFileInfo::exists(destination))
+        return NewFileCopy::AlreadyThere;
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly)) {
+        fail(error, QStringLiteral("cannot read"), source, in.errorString());
+        return NewFileCopy::Failed;
+    }
+    QFile copy(uniqueNameBeside(destination));
+    if (!copy.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+        fail(error, QStringLiteral("cannot write"), copy.fileName(), copy.errorString());
+        return NewFileCopy::Failed;
+    }
+    const auto discard = [&copy](NewFileCopy result) {
+        copy.remove();
+        return result;
+    };
+    if (!copyContent(in, copy, {}, error))
+        return discard(NewFileCopy::Failed);
+    if (!syncToDisk(copy)) {
+        fail(error, QStringLiteral("cannot write"), copy.fileName(), copy.errorString());
+        return discard(NewFileCopy::Failed);
+    }
+    copy.close();
+    if (accept && !accept(copy.fileName())) {
+        fail(error, QStringLiteral("not accepted:"), source,
+             QStringLiteral("its copy was refused"));
+        return discard(NewFileCopy::Failed);
+    }
+    if (renameWithoutReplacing(copy.fileName(), destination, error))
+        return NewFileCopy::Created;
+    return discard(QFileInfo::exists(destination) ? NewFileCopy::AlreadyThere
+                                                  : NewFileCopy::Failed);
 }
 
 } // namespace common

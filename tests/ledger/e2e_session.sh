@@ -9,6 +9,14 @@ if [ -z "${E2E_INNER:-}" ]; then
     exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
 fi
 
+# Under openbox when the sourcing script sets E2E_OPENBOX=1 (started by the shared helpers,
+# whose other functions the ones below replace).
+wm=
+if [ -n "${E2E_OPENBOX:-}" ]; then
+    source "$(dirname "${BASH_SOURCE[0]}")/../support/xwindows.sh"
+    start_openbox || { echo "FAIL: openbox does not start" >&2; exit 1; }
+fi
+
 program=$(readlink -f "${1:?program}")
 template=$(readlink -f "${2:?template database}")
 page=$(readlink -f "${3:?local start page}")
@@ -19,7 +27,10 @@ export QT_QPA_PLATFORM=xcb
 work=$(mktemp -d)
 app_pid=
 cleanup() {
-    if [ -n "$app_pid" ]; then kill "$app_pid" 2>/dev/null || true; fi
+    local p
+    for p in "$app_pid" "$wm"; do
+        if [ -n "$p" ]; then kill "$p" 2>/dev/null || true; fi
+    done
     rm -rf "$work"
 }
 trap cleanup EXIT

@@ -74,8 +74,9 @@ set_tests_properties(ledger/tst_pagetour PROPERTIES ENVIRONMENT
 # income records (add, list, total, CSV export); the three calculator pages
 # from the top bar with screenshots of each into build/screenshots/; accounts (two accounts,
 # an income, a transfer, a loan, a reconciliation, the history and the summary) with
-# screenshots into build/screenshots/accounts/; statistics, backup and restore; a refused
-# restore through the real dialogs (its file dialog shot into build/screenshots/restore/); an
+# screenshots into build/screenshots/accounts/; statistics, backup and restore; under openbox,
+# restores of a text file and of a keyed file of another schema refused through the real dialogs
+# (shots into build/screenshots/restore/); an
 # expense, an account and a transfer entered with the keyboard alone (build/screenshots/keyboard/).
 foreach(run e2e_login e2e_records e2e_calculators e2e_accounts e2e_stats e2e_restore e2e_keyboard)
   add_test(NAME ledger/${run}

@@ -1,4 +1,6 @@
 #include "ledger/data/dbbackup.h"
+#include "ledger/data/ledgerschemacheck.h"
+#include "ledger/data/schema.h"
 #include "support/ledger/templedger.h"
 #include "support/ledger/testfiles.h"
 
@@ -21,7 +23,8 @@ class TestDbBackup : public QObject {
     QStringList dump() {
         QStringList rows;
         try {
-            for (const QString &table : DbBackup::ledgerTables()) {
+            for (const LedgerTable &ledgerTable : ledgerSchemaTables()) {
+                const QString &table = ledgerTable.name;
                 Statement st(db(), "select * from " + table + " order by 1");
                 while (st.next()) {
                     QStringList cells{table};
@@ -170,6 +173,63 @@ private slots:
         QCOMPARE(dump(), before);
         change(); // still takes writes
         QCOMPARE(files(m_ledger->paths().dataDir), QStringList({"init.db", "Kexbora.db"}));
+    }
+
+    // A keyed file is a ledger when it holds every table and column of the schema, whatever
+    // else it holds: at start-up it opens or gets the connection message, in a restore it is
+    // taken in or refused; a refused file and the ledger stay as they were.
+    void ledgerCheckAtStartAndRestore_data() {
+        QTest::addColumn<bool>("schema");
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<bool>("ledger");
+        QTest::newRow("only kx_user")
+            << false << "create table kx_user(UserId integer primary key, LogName, LogPwd)"
+            << false;
+        QTest::newRow("kx_InAndOut without FundsNum and Memo")
+            << true
+            << "drop table kx_InAndOut; create table kx_InAndOut(id integer primary key, staffname,"
+               " ProjectName, FundsType, Account, EventDate, myType, UserId, IsValid);"
+               " insert into kx_InAndOut(ProjectName) values('a'), ('b'), ('c')"
+            << false;
+        QTest::newRow("extra table, column and index")
+            << true
+            << "create table notes(a); alter table kx_Card add column Colour text;"
+               " create index ix_extra on kx_user(LogPwd)"
+            << true;
+    }
+    void ledgerCheckAtStartAndRestore() {
+        QFETCH(bool, schema);
+        QFETCH(QString, script);
+        QFETCH(bool, ledger);
+        const QString file = backupDir() + "chosen.db";
+        QVERIFY(QDir().mkpath(backupDir()));
+        {
+            Db chosen;
+            QVERIFY(chosen.create(file, kDatabaseKey));
+            if (schema)
+                createSchema(chosen);
+            chosen.execScript(script);
+        }
+        const QByteArray chosenBytes = test::readFile(file);
+
+        test::TempLedger start(test::TempLedger::Layout::TemplateOnly);
+        QVERIFY(QFile::copy(file, start.paths().databaseFile));
+        QStringList messages;
+        QCOMPARE(start.createDataModule(&messages) == TfrmDM::OpenResult::Opened, ledger);
+        QCOMPARE(messages, ledger ? QStringList() : QStringList{TfrmDM::connectionFailedText()});
+        QCOMPARE(test::readFile(start.paths().databaseFile), chosenBytes);
+
+        const QByteArray before = test::readFile(db().path());
+        try {
+            DbBackup::restore(db(), file);
+            QVERIFY(ledger);
+        } catch (const DbBackup::RestoreError &e) {
+            QVERIFY2(!ledger, e.what());
+            QCOMPARE(e.failure(), DbBackup::RestoreFailure::FileRefused);
+            QCOMPARE(test::readFile(db().path()), before);
+        }
+        QCOMPARE(test::readFile(file), chosenBytes);
+        change(); // the ledger takes writes
     }
 
     // Only a restore that cannot put the previous ledger back says so by its code.

@@ -6,12 +6,14 @@
 #include "ledger/users/tfrmlogin.h"
 #include "support/ledger/recordingprompter.h"
 #include "support/ledger/templedger.h"
+#include "support/ledger/testfiles.h"
 #include "support/ledger/webpanestub.h"
 
 #include <QLineEdit>
 #include <QOpenGLContext>
 #include <QPushButton>
 #include <QtTest>
+#include <unistd.h>
 
 using namespace ledger;
 using ledger::test::TempLedger;
@@ -93,6 +95,51 @@ private slots:
         QCOMPARE(main->statusPanelText(0), QStringLiteral("当前用户:admin"));
         QVERIFY(currentUserId > 0);
         QCOMPARE(frmDM, run.startup.dataModule());
+    }
+
+    // What a restore cut short left beside the ledger is settled before the ledger opens: a
+    // second link of the ledger goes; another ledger joins the backups under a free name of its
+    // time, never replacing one; with no ledger, the previous one is the ledger again.
+    void restoreLeftoversAreSettled_data() {
+        QTest::addColumn<QString>("ledgerFile");
+        QTest::addColumn<QStringList>("backups");
+        const QString earlier = "20261206125500.db";
+        QTest::newRow("second link") << "link" << QStringList{earlier};
+        QTest::newRow("another ledger") << "other" << QStringList{"20261206125500-2.db", earlier};
+        QTest::newRow("no ledger") << "none" << QStringList{earlier};
+    }
+    void restoreLeftoversAreSettled() {
+        QFETCH(QString, ledgerFile);
+        QFETCH(QStringList, backups);
+        test::ScopedPrompter prompter;
+        TempLedger ledger(TempLedger::Layout::TemplateOnly);
+        const DataPaths &paths = ledger.paths();
+        const QString kept = paths.databaseFile + ".restore-old";
+        QVERIFY(TempLedger::makeLedgerFile(kept));
+        QFile keptFile(kept);
+        QVERIFY(keptFile.open(QFile::ReadWrite) &&
+                keptFile.setFileTime(QDateTime(QDate(2026, 12, 6), QTime(12, 55)),
+                                     QFileDevice::FileModificationTime));
+        keptFile.close();
+        QVERIFY(QDir().mkpath(paths.backupDir));
+        QVERIFY(test::writeFile(paths.backupDir + backups.last(), "an earlier backup"));
+        if (ledgerFile == "link")
+            QCOMPARE(::link(QFile::encodeName(kept), QFile::encodeName(paths.databaseFile)), 0);
+        else if (ledgerFile == "other")
+            QVERIFY(TempLedger::makeLedgerFile(paths.databaseFile));
+        const QByteArray previous = test::readFile(kept);
+        const QByteArray current =
+            ledgerFile == "other" ? test::readFile(paths.databaseFile) : previous;
+
+        Run run(paths, [](TfrmLogin &) { return int(TfrmLogin::Cancelled); });
+        QCOMPARE(run.startup.begin(), std::optional<int>(0));
+        QCOMPARE(prompter->infos(), QStringList());
+        QCOMPARE(QDir(paths.dataDir).entryList(QDir::Files),
+                 QStringList({"init.db", "Kexbora.db"}));
+        QCOMPARE(QDir(paths.backupDir).entryList(QDir::Files), backups);
+        QCOMPARE(test::readFile(paths.databaseFile), current);
+        QCOMPARE(test::readFile(paths.backupDir + backups.first()),
+                 backups.size() > 1 ? previous : "an earlier backup");
     }
 
     // The web engine composes its pages in OpenGL contexts that share Qt's global context;

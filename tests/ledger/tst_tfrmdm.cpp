@@ -1,3 +1,4 @@
+#include "common/atomicwrite.h"
 #include "ledger/datamodule/tfrmdm.h"
 #include "support/ledger/recordingprompter.h"
 #include "support/ledger/templedger.h"
@@ -40,6 +41,22 @@ private slots:
         QCOMPARE(ledger.createDataModule(), TfrmDM::OpenResult::Opened);
         QCOMPARE(ledger.rowCount("kx_user"), 0);
         QCOMPARE(readFile(ledger.paths().databaseFile), before);
+    }
+
+    // Two first starts at once: the template copy that comes second keeps the ledger the first
+    // one made, even one that appears while the copy is being made, and leaves nothing behind.
+    void templateCopyNeverReplacesALedger() {
+        TempLedger ledger(TempLedger::Layout::TemplateOnly);
+        const QString target = ledger.paths().databaseFile;
+        const QByteArray other = "the ledger another instance made";
+        const auto otherAppears = [&](const QString &) { return test::writeFile(target, other); };
+        for (int attempt = 0; attempt < 2; ++attempt) {
+            QCOMPARE(common::copyFileToNewName(ledger.paths().templateFile, target, otherAppears),
+                     common::NewFileCopy::AlreadyThere);
+            QCOMPARE(readFile(target), other);
+        }
+        QCOMPARE(QDir(ledger.paths().dataDir).entryList(QDir::Files | QDir::Hidden),
+                 QStringList({"init.db", "Kexbora.db"}));
     }
 
     void unusableDatabaseIsAConnectionFailure_data() {
@@ -87,7 +104,8 @@ private slots:
         QStringList messages;
         QCOMPARE(ledger.createDataModule(&messages), TfrmDM::OpenResult::ConnectionFailed);
         QCOMPARE(messages, QStringList{TfrmDM::connectionFailedText()});
-        QVERIFY(!QFile::exists(ledger.paths().databaseFile));
+        QCOMPARE(QDir(ledger.paths().dataDir).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{"init.db"});
         // A good template put in its place works on the next start.
         QVERIFY(QFile::remove(ledger.paths().templateFile));
         QVERIFY(TempLedger::makeLedgerFile(ledger.paths().templateFile));

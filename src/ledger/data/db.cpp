@@ -1,5 +1,6 @@
 #include "ledger/data/db.h"
 
+#include "ledger/data/ledgerschemacheck.h"
 #include "ledger/data/numbertext.h"
 
 #include <QDateTime>
@@ -72,13 +73,8 @@ bool Db::open(const QString &path, const QByteArray &key, QString *error, bool r
     try {
         Statement probe(*this, QStringLiteral("SELECT count(*) FROM sqlite_master"));
         probe.next();
-        if (requireLedger) {
-            Statement ledger(*this, QStringLiteral("SELECT 1 FROM sqlite_master WHERE type='table' "
-                                                   "AND name='kx_user' COLLATE NOCASE"));
-            if (!ledger.next())
-                throw DbError(QStringLiteral("not a ledger database (no kx_user table)"),
-                              DbError::Code::NotALedger);
-        }
+        if (requireLedger)
+            requireLedgerSchema(*this);
     } catch (const DbError &e) {
         setError(error, QString::fromStdString(e.what()));
         close();

@@ -18,7 +18,7 @@ public:
     enum class Code {
         Engine,        // SQLite refused the call; sqliteCode() tells its result code
         NoConnection,  // no ledger is open
-        NotALedger,    // the file opened but holds no ledger's tables
+        NotALedger,    // the file opened but lacks ledger tables or columns
         BadStatement,  // values, columns or names that do not fit the statement
         MissingSchema, // the ledger's table definitions are not in the program
         RecordMissing, // the record to change or delete does not exist (any more)
@@ -46,7 +46,8 @@ public:
     Db(const Db &) = delete;
     Db &operator=(const Db &) = delete;
 
-    // Opens an existing file. With requireLedger the file must hold the kx_user table.
+    // Opens an existing file. With requireLedger the file must hold every table and column of
+    // the ledger's schema (ledgerschemacheck.h).
     bool open(const QString &path, const QByteArray &key, QString *error = nullptr,
               bool requireLedger = true);
     // Creates a new keyed file (the template maker and tests).

@@ -121,9 +121,28 @@ template <typename Step> void restoreStep(RestoreFailure cause, Step &&step) {
     }
 }
 
+// Moves file into dir (ending in '/') under the first free backup name for time, never
+// replacing a file. Returns the new path. Throws DbError.
+QString moveToFreeBackupName(const QString &file, const QString &dir, const QDateTime &time) {
+    for (int n = 1; n <= kMaxBackupsPerSecond; ++n) {
+        const QString target = dir + DbBackup::backupFileName(time, n);
+        QString error;
+        if (common::renameWithoutReplacing(file, target, &error))
+            return target;
+        if (!QFileInfo::exists(target))
+            throw DbError(error, DbError::Code::File);
+    }
+    fileFailure(QStringLiteral("every backup name of this second is taken in"), dir);
+}
+
 // The name of a restore's copy of the chosen file.
 QString stagedRestoreFile(const QString &ledgerFile) {
     return ledgerFile + QStringLiteral(".restore-new");
+}
+
+// The name under which a restore keeps the previous ledger until the new one proves good.
+QString keptRestoreFile(const QString &ledgerFile) {
+    return ledgerFile + QStringLiteral(".restore-old");
 }
 
 } // namespace
@@ -134,32 +153,11 @@ DbBackup::RestoreError::RestoreError(const DbError &error, RestoreFailure failur
               error.sqliteCode()),
       m_failure(failure) {}
 
-const QStringList &DbBackup::ledgerTables() {
-    static const QStringList tables = {
-        QStringLiteral("kx_user"),         QStringLiteral("kx_hash"),
-        QStringLiteral("kx_InAndOut"),     QStringLiteral("kx_Card"),
-        QStringLiteral("kx_Transfer"),     QStringLiteral("kx_Borrow"),
-        QStringLiteral("kx_card_duizhang")};
-    return tables;
-}
-
 void DbBackup::verifyLedgerFile(const QString &path, const QByteArray &key, bool thorough) {
     Db db;
     QString error;
-    if (!db.open(path, key, &error, false))
+    if (!db.open(path, key, &error))
         throw DbError(path + QStringLiteral(": ") + error, DbError::Code::NotALedger);
-    QStringList missing = ledgerTables();
-    Statement tables(db, QStringLiteral("SELECT name FROM sqlite_master WHERE type='table'"));
-    while (tables.next()) {
-        const QString name = tables.text(0);
-        missing.removeIf([&name](const QString &table) {
-            return table.compare(name, Qt::CaseInsensitive) == 0;
-        });
-    }
-    if (!missing.isEmpty())
-        throw DbError(path + QStringLiteral(": not a ledger, no table ") +
-                          missing.join(QStringLiteral(", ")),
-                      DbError::Code::NotALedger);
     if (thorough) {
         Statement check(db, QStringLiteral("PRAGMA quick_check"));
         const QString verdict = check.next() ? check.text(0) : QString();
@@ -205,16 +203,7 @@ QString DbBackup::backup(const QString &ledgerFile, const QByteArray &key, const
         // ledger's tables is its check (a restore reads every page of what it takes in).
         verifyLedgerFile(temp, key, false);
         report(progress, 95);
-        for (int n = 1; n <= kMaxBackupsPerSecond; ++n) {
-            const QString target = dir + backupFileName(time, n);
-            // rename never replaces an existing file.
-            if (QFile::rename(temp, target))
-                return target;
-            if (!QFileInfo::exists(target))
-                fileFailure(QStringLiteral("cannot rename"),
-                            temp + QStringLiteral(" to ") + target);
-        }
-        fileFailure(QStringLiteral("every backup name of this second is taken in"), dir);
+        return moveToFreeBackupName(temp, dir, time);
     } catch (...) {
         removeDatabaseFile(temp);
         throw;
@@ -262,7 +251,7 @@ QString DbBackup::stageRestore(const QString &ledgerFile, const QByteArray &key,
 
 void DbBackup::swapIn(Db &live, const QString &staged, const Progress &progress) {
     const QString target = live.path();
-    const QString kept = target + QStringLiteral(".restore-old");
+    const QString kept = keptRestoreFile(target);
     live.close();
     bool swapped = false;
     try {
@@ -315,6 +304,30 @@ void DbBackup::restore(Db &live, const QString &source, const Progress &progress
 
 void DbBackup::removeStagedRestore(const QString &ledgerFile) {
     removeDatabaseFile(stagedRestoreFile(ledgerFile));
+}
+
+void DbBackup::settleRestoreLeftovers(const QString &ledgerFile, const QString &backupFolder) {
+    removeStagedRestore(ledgerFile);
+    const QString kept = keptRestoreFile(ledgerFile);
+    const QFileInfo keptInfo(kept);
+    if (!keptInfo.isFile())
+        return;
+    QString error;
+    std::error_code ec;
+    if (!QFileInfo::exists(ledgerFile)) {
+        // The previous ledger is the only one.
+        if (common::renameWithoutReplacing(kept, ledgerFile, &error))
+            return;
+    } else if (std::filesystem::equivalent(fsPath(kept), fsPath(ledgerFile), ec)) {
+        if (!QFile::remove(kept))
+            fileFailure(QStringLiteral("cannot remove"), kept);
+        return;
+    }
+    // Another ledger than the current one: kept where a restore offers it.
+    if (!QDir().mkpath(backupFolder))
+        fileFailure(QStringLiteral("cannot create the folder"), backupFolder);
+    moveToFreeBackupName(kept, QDir(backupFolder).absolutePath() + QLatin1Char('/'),
+                         keptInfo.lastModified());
 }
 
 } // namespace ledger

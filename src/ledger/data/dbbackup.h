@@ -18,10 +18,9 @@ public:
     // Told the share of the work done, 0 to 100, while a copy runs.
     using Progress = std::function<void(int percent)>;
 
-    // The tables every ledger holds.
-    static const QStringList &ledgerTables();
-    // Opens the file with the key and checks that it holds every ledger table; a thorough check
-    // also reads every page. Throws DbError.
+    // Opens the file with the key and checks that it holds every table and column of the
+    // ledger's schema (ledgerschemacheck.h); a thorough check also reads every page. Throws
+    // DbError.
     static void verifyLedgerFile(const QString &path, const QByteArray &key, bool thorough);
 
     // The backup file's name for a local time and the n-th backup within that second.
@@ -39,7 +38,8 @@ public:
     // Why a restore failed.
     enum class RestoreFailure {
         FileRefused,  // the chosen file is not a usable backup: missing, the ledger itself,
-                      // another key, no ledger's tables, damaged; nothing was changed
+                      // another key, lacking ledger tables or columns, damaged; nothing was
+                      // changed
         NotCompleted, // the file is good, but a copy, rename or reopening failed or a journal
                       // is left beside the ledger; the current ledger is in place and open
         LedgerLost,   // the previous ledger could not be put back or opened again
@@ -73,6 +73,13 @@ public:
     // Removes a staged copy that was never swapped in (its restore was cut short) and its
     // journal.
     static void removeStagedRestore(const QString &ledgerFile);
+    // Settles what a restore cut short left beside ledgerFile; meant for before the ledger is
+    // opened. The staged copy is removed. The kept previous ledger is removed when it is a
+    // second name of ledgerFile itself, takes the ledger's name when there is no ledger, and
+    // is otherwise moved into backupFolder under the first free backup name of its
+    // modification time, so a restore offers it; it is never deleted. Touches no other file.
+    // Throws DbError when the previous ledger could not be moved; it stays where it was then.
+    static void settleRestoreLeftovers(const QString &ledgerFile, const QString &backupFolder);
 };
 
 } // namespace ledger

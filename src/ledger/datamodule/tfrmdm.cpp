@@ -1,9 +1,8 @@
 #include "ledger/datamodule/tfrmdm.h"
 
-#include "ledger/core/files.h"
+#include "common/atomicwrite.h"
 #include "ledger/core/prompter.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QNetworkAccessManager>
 #include <QNetworkCookieJar>
@@ -27,25 +26,34 @@ TfrmDM::~TfrmDM() {
 }
 
 TfrmDM::OpenResult TfrmDM::DataModuleCreate() {
-    bool copied = false;
     if (!QFileInfo::exists(m_paths.databaseFile)) {
         if (!QFileInfo::exists(m_paths.templateFile)) {
             showInfo(QStringLiteral("数据库文件不存在。"));
             return OpenResult::DatabaseMissing;
         }
-        if (!copyFileByStream(m_paths.templateFile, m_paths.databaseFile)) {
-            qWarning("template copy to %s failed", qPrintable(m_paths.databaseFile));
+        // The copy is opened before it takes the ledger's name, so a broken template leaves no
+        // ledger behind; a ledger another instance made meanwhile is kept and opened.
+        const auto opens = [](const QString &copy) {
+            Db db;
+            QString error;
+            if (db.open(copy, QByteArray(kDatabaseKey), &error))
+                return true;
+            qWarning("the template's copy %s cannot be opened: %s", qPrintable(copy),
+                     qPrintable(error));
+            return false;
+        };
+        QString error;
+        if (common::copyFileToNewName(m_paths.templateFile, m_paths.databaseFile, opens, &error) ==
+            common::NewFileCopy::Failed) {
+            qWarning("template copy to %s failed: %s", qPrintable(m_paths.databaseFile),
+                     qPrintable(error));
             showInfo(connectionFailedText());
             return OpenResult::ConnectionFailed;
         }
-        copied = true;
     }
     QString error;
     if (!m_conn.open(m_paths.databaseFile, QByteArray(kDatabaseKey), &error, true)) {
         qWarning("cannot open %s: %s", qPrintable(m_paths.databaseFile), qPrintable(error));
-        // A copy of a broken template must not block a repaired template next time.
-        if (copied)
-            QFile::remove(m_paths.databaseFile);
         showInfo(connectionFailedText());
         return OpenResult::ConnectionFailed;
     }

@@ -21,7 +21,8 @@ public:
     explicit TfrmDM(const DataPaths &paths, QObject *parent = nullptr);
     ~TfrmDM() override;
 
-    // Finds or creates the database file (atomic template copy) and connects. Shows
+    // Finds or creates the database file (a copy of the template that opens, never replacing
+    // a ledger) and connects; a file that is there is never changed or removed. Shows
     // "数据库文件不存在。" or the connection-failure message through the prompter on failure;
     // the caller ends the program then.
     OpenResult DataModuleCreate();

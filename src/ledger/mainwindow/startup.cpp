@@ -18,12 +18,18 @@ Startup::~Startup() {
 }
 
 std::optional<int> Startup::begin() {
+    // What an interrupted restore left, settled before the ledger is opened or made.
+    try {
+        DbBackup::settleRestoreLeftovers(m_paths.databaseFile, m_paths.backupDir);
+    } catch (const DbError &e) {
+        qWarning("restore leftovers: %s", e.what());
+    }
     m_dm = std::make_unique<TfrmDM>(m_paths);
+    // The data module has said why it could not open the ledger.
     if (m_dm->DataModuleCreate() != TfrmDM::OpenResult::Opened)
-        return 1; // the data module has said why
-    // What an interrupted backup or restore left behind.
+        return 1;
+    // What an interrupted backup left.
     DbBackup::removeLeftovers(m_paths.backupDir);
-    DbBackup::removeStagedRestore(m_paths.databaseFile);
 
     int result = 0;
     {
