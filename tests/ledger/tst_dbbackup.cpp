@@ -1,5 +1,6 @@
 #include "ledger/data/dbbackup.h"
 #include "ledger/data/ledgerschemacheck.h"
+#include "ledger/data/restorelock.h"
 #include "ledger/data/schema.h"
 #include "support/ledger/templedger.h"
 #include "support/ledger/testfiles.h"
@@ -254,6 +255,24 @@ private slots:
         } catch (const DbError &e) {
             QVERIFY(e.code() != DbError::Code::LedgerLost);
         }
+    }
+
+    // A starting instance leaves the files of another instance's restore under way alone.
+    void restoreUnderWayIsLeftAlone() {
+        const QString ledgerFile = db().path();
+        const QStringList leftovers{ledgerFile + ".restore-old", ledgerFile + ".restore-new"};
+        for (const QString &file : leftovers)
+            QVERIFY(test::writeFile(file, "a restore's copy"));
+        {
+            const RestoreLock elsewhere(ledgerFile, RestoreLock::Wait::UntilFree);
+            DbBackup::settleRestoreLeftovers(ledgerFile, backupDir());
+            for (const QString &file : leftovers)
+                QCOMPARE(test::readFile(file), QByteArray("a restore's copy"));
+        }
+        DbBackup::settleRestoreLeftovers(ledgerFile, backupDir());
+        for (const QString &file : leftovers)
+            QVERIFY(!QFile::exists(file));
+        QCOMPARE(QDir(backupDir()).entryList(QDir::Files).size(), 1);
     }
 };
 

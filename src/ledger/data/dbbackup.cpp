@@ -2,6 +2,7 @@
 
 #include "common/atomicwrite.h"
 #include "ledger/data/db.h"
+#include "ledger/data/restorelock.h"
 
 #include <QDir>
 #include <QFile>
@@ -216,6 +217,7 @@ QString DbBackup::stageRestore(const QString &ledgerFile, const QByteArray &key,
         throw RestoreError(
             DbError(QStringLiteral("no ledger was opened"), DbError::Code::NoConnection),
             RestoreFailure::NotCompleted);
+    const RestoreLock underWay(ledgerFile, RestoreLock::Wait::UntilFree);
     report(progress, 0);
     restoreStep(RestoreFailure::FileRefused, [&] {
         const QFileInfo chosen(source);
@@ -252,6 +254,7 @@ QString DbBackup::stageRestore(const QString &ledgerFile, const QByteArray &key,
 void DbBackup::swapIn(Db &live, const QString &staged, const Progress &progress) {
     const QString target = live.path();
     const QString kept = keptRestoreFile(target);
+    const RestoreLock underWay(target, RestoreLock::Wait::UntilFree);
     live.close();
     bool swapped = false;
     try {
@@ -307,6 +310,10 @@ void DbBackup::removeStagedRestore(const QString &ledgerFile) {
 }
 
 void DbBackup::settleRestoreLeftovers(const QString &ledgerFile, const QString &backupFolder) {
+    // Another instance's restore under way is its own to finish.
+    const RestoreLock noRestore(ledgerFile, RestoreLock::Wait::No);
+    if (!noRestore.held())
+        return;
     removeStagedRestore(ledgerFile);
     const QString kept = keptRestoreFile(ledgerFile);
     const QFileInfo keptInfo(kept);

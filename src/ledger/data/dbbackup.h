@@ -77,7 +77,8 @@ public:
     // opened. The staged copy is removed. The kept previous ledger is removed when it is a
     // second name of ledgerFile itself, takes the ledger's name when there is no ledger, and
     // is otherwise moved into backupFolder under the first free backup name of its
-    // modification time, so a restore offers it; it is never deleted. Touches no other file.
+    // modification time, so a restore offers it; it is never deleted. Touches no other file,
+    // and nothing while another process restores into the same folder (RestoreLock).
     // Throws DbError when the previous ledger could not be moved; it stays where it was then.
     static void settleRestoreLeftovers(const QString &ledgerFile, const QString &backupFolder);
 };
