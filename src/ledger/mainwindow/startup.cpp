@@ -18,6 +18,9 @@ Startup::~Startup() {
 }
 
 std::optional<int> Startup::begin() {
+    // The login window, made first, carries the program's skin: the boxes the data module
+    // shows before any window (no database, a failed connection) are skinned with it.
+    auto login = std::make_unique<TfrmLogin>();
     m_dm = std::make_unique<TfrmDM>(m_paths);
     if (m_dm->DataModuleCreate() != TfrmDM::OpenResult::Opened)
         return 1; // the data module has said why
@@ -25,12 +28,9 @@ std::optional<int> Startup::begin() {
     DbBackup::removeLeftovers(m_paths.backupDir);
     DbBackup::removeStagedRestore(m_paths.databaseFile);
 
-    int result = 0;
-    {
-        TfrmLogin login;
-        StartupTiming::watchFirstPaint(&login, QStringLiteral("login-shown"));
-        result = runLogin(login);
-    }
+    StartupTiming::watchFirstPaint(login.get(), QStringLiteral("login-shown"));
+    const int result = runLogin(*login);
+    login.reset();
     if (result != TfrmLogin::LoggedIn)
         return 0;
 
