@@ -270,18 +270,17 @@ QRect TWinSkinForm::InsideWorkArea(QRect rect) const {
 // Just after a dialog maps, Qt 6.4 can take reports of places it had before, or of (0, 0), and
 // keep them, while the window stays where it was placed; the window's next resize would send such
 // a place along, and the window manager would move the window there. So the skin keeps where it
-// placed the dialog, or code moved it (that is also its caller's place when shown again); where
-// the display tells, a reported place counts only while a mouse button is held (a drag).
+// placed the dialog, or code moved it (that is also its caller's place when shown again); a
+// reported place counts only while a mouse button is held (a drag).
 void TWinSkinForm::NoteMove(bool reported) {
     if (sizingHere)
         return;
     if (!reported) {
         callerPlace = handle->pos();
         placeShown = handle->pos();
-    } else if (isDialog) {
-        const std::optional<Qt::MouseButtons> held = DisplayMouseButtons();
-        if (!held || *held)
-            placeShown = handle->pos();
+    } else if (isDialog &&
+               DisplayMouseButtons().value_or(QGuiApplication::mouseButtons()) != Qt::NoButton) {
+        placeShown = handle->pos();
     }
 }
 
