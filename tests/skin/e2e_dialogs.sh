@@ -21,8 +21,13 @@ boxes=0
 placed() {
   local x y w h dx dy
   read -r x y w h < <(geometry "$1")
-  if [ "$2" = centre ]; then dx=$((x + w / 2 - $3)) dy=$((y + h / 2 - $4)); else dx=$((x - $3)) dy=$((y - $4)); fi
-  [ "${dx#-}" -le 3 ] && [ "${dy#-}" -le 3 ] && pixel_is $((x + 1)) $((y + h / 2)) "$root" not
+  if [ "$2" = centre ]; then
+    centred_at "$1" "$3" "$4" || return 1
+  else
+    dx=$((x - $3)) dy=$((y - $4))
+    [ "${dx#-}" -le 3 ] && [ "${dy#-}" -le 3 ] || return 1
+  fi
+  pixel_is $((x + 1)) $((y + h / 2)) "$root" not
 }
 # Waits for the box titled $1, checks it is placed ($2 $3 $4 as for placed) and stays so over a
 # screenshot, then answers it with Enter.
@@ -44,9 +49,9 @@ root=$(screen_pixel 0 0)
 "$program" &
 pid=$!
 owner=$(wait_window "Box owner" 15) || fail "no owner window"
-read -r ox oy ow oh < <(geometry "$owner")
+read -r ox oy < <(centre_of "$owner")
 answer_box "Grown box" centre 640 512
 for _ in 1 2 3; do answer_box "Moved box" corner 300 200; done
-for _ in 1 2 3; do answer_box "Owned box" centre $((ox + ow / 2)) $((oy + oh / 2)); done
+for _ in 1 2 3; do answer_box "Owned box" centre "$ox" "$oy"; done
 wait_ended 10 || fail "the program did not end after its last box"
 echo "e2e dialogs: $boxes boxes where they belong"
