@@ -1,12 +1,14 @@
 // Skinned message boxes for the dialogs' end-to-end run, each answered in turn before the next
 // opens: "Growing box" (no parent) gets a longer text and the title "Grown box" as soon as its
 // window is exposed; "Moved box" (no parent, moved by its caller to 300, 200) and "Owned box"
-// (over the window "Box owner") are each shown three times, again whenever they close. The
-// program ends after the last.
+// (over the window "Box owner") are each shown three times, again whenever they close. As each
+// box closes, the program prints where Qt had its top-left corner on the screen ("x y"). It ends
+// after the last box.
 #include "support/skin/windowfixture.h"
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QTextStream>
 #include <QWindow>
 #include <functional>
 
@@ -36,7 +38,10 @@ private:
 QMessageBox *Box(const QString &title, QWidget *parent) {
     auto *box = new QMessageBox(QMessageBox::Information, title, QStringLiteral("Short text."),
                                 QMessageBox::Ok, parent);
-    box->setAttribute(Qt::WA_DeleteOnClose, false);
+    QObject::connect(box, &QDialog::finished, box, [box] {
+        const QPoint corner = box->mapToGlobal(QPoint(0, 0));
+        QTextStream(stdout) << corner.x() << ' ' << corner.y() << Qt::endl;
+    });
     return box;
 }
 

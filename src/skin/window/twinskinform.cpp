@@ -299,8 +299,8 @@ void TWinSkinForm::ReapplySkin() {
 
 void TWinSkinForm::ReleaseWindow() {
     mouse.Reset();
-    if (unmappedDialog)
-        unmappedDialog->removeEventFilter(this);
+    if (mappingDialog)
+        mappingDialog->removeEventFilter(this);
     if (!handle)
         return;
     handle->removeEventFilter(this);

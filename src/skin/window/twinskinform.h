@@ -134,6 +134,7 @@ private:
     void FinishSkinning();
     void WatchDialogMapping();
     void FinishDialogBeforeMapping();
+    void ConfirmPlaceAfterMapping();
     void FitDialogToItsLayout(QEvent *layoutRequest);
     bool LayoutChangedSinceFit() const;
     bool NeedsFit() const;
@@ -161,7 +162,7 @@ private:
 
     QPointer<QWidget> handle;
     QPointer<QWidget> form; // the window for application windows, none for standard dialogs
-    QPointer<QWindow> unmappedDialog; // a standard dialog's native window until it maps
+    QPointer<QWindow> mappingDialog; // a dialog's native window until it first shows after a map
     QPointer<TSkinData> skinData;
     SkinRef skin;
     TSkinManage *manager;

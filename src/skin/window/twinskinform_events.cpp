@@ -23,12 +23,16 @@
 #include <QWidget>
 #include <QWindow>
 #include <algorithm>
+#include <utility>
 
 namespace skin {
 
 bool TWinSkinForm::eventFilter(QObject *watched, QEvent *event) {
-    if (watched == unmappedDialog.data() && event->type() == QEvent::Show) {
-        FinishDialogBeforeMapping();
+    if (watched == mappingDialog.data()) {
+        if (event->type() == QEvent::Show)
+            FinishDialogBeforeMapping();
+        else if (event->type() == QEvent::Expose && mappingDialog->isExposed())
+            ConfirmPlaceAfterMapping();
         return false;
     }
     if (watched != handle.data())
@@ -214,9 +218,9 @@ bool TWinSkinForm::NeedsFit() const {
 void TWinSkinForm::WatchDialogMapping() {
     QWindow *window = handle->windowHandle();
     if (!handle->inherits("QDialog") || isChild || frameKind == TFrameKind::NoCaption || !window ||
-        window->isVisible() || unmappedDialog == window)
+        window->isVisible() || mappingDialog == window)
         return;
-    unmappedDialog = window;
+    mappingDialog = window;
     window->installEventFilter(this);
 }
 
@@ -227,8 +231,6 @@ void TWinSkinForm::WatchDialogMapping() {
 // is part of the window, so it is centred over its parent's window (or the screen) as it is now,
 // unless its caller placed it: then it opens where its caller last put it.
 void TWinSkinForm::FinishDialogBeforeMapping() {
-    unmappedDialog->removeEventFilter(this);
-    unmappedDialog = nullptr;
     const bool placedByCaller = handle->testAttribute(Qt::WA_Moved);
     if (!skinningFinished) {
         callerPlace = handle->pos(); // the frame's place, which is the window's now
@@ -250,6 +252,27 @@ void TWinSkinForm::FinishDialogBeforeMapping() {
     handle->setGeometry(placed);
     handle->setAttribute(Qt::WA_Moved, placedByCaller); // as Qt leaves a dialog it placed
     placeShown = placed.topLeft();
+}
+
+// A window mapped where it was placed can keep a place Qt took from a report during the map
+// ((0, 0) under openbox, with no report after it, the window having not moved): Qt's idea of
+// where the window is, which maps its points to the screen and back, is then wrong, and so is
+// the place a resize of the window sends. Once the window shows, it is told where the display
+// has it, where the display tells.
+void TWinSkinForm::ConfirmPlaceAfterMapping() {
+    QWindow *window = std::exchange(mappingDialog, nullptr);
+    window->removeEventFilter(this);
+    const std::optional<QPoint> shown = DisplayWindowPosition(window);
+    if (!shown)
+        return;
+    placeShown = *shown;
+    const bool moved = handle->testAttribute(Qt::WA_Moved);
+    const QScopedValueRollback<bool> sizing(sizingHere, true);
+    if (handle->pos() != *shown)
+        handle->move(*shown);
+    if (window->position() != *shown)
+        window->setPosition(*shown);
+    handle->setAttribute(Qt::WA_Moved, moved);
 }
 
 // The work area of the window's screen (its parent window's, when it has one).

@@ -1,11 +1,13 @@
 #pragma once
 
+#include <QPoint>
 #include <QString>
 #include <Qt>
 #include <optional>
 
 class QObject;
 class QWidget;
+class QWindow;
 
 namespace skin {
 
@@ -40,6 +42,9 @@ bool CompositorOwnsWindows();
 // The mouse buttons the display holds down now (X11: asked of the server), or none where the
 // platform cannot tell.
 std::optional<Qt::MouseButtons> DisplayMouseButtons();
+// Where the display shows the window's top-left corner now (X11: asked of the server), or none
+// where the platform cannot tell.
+std::optional<QPoint> DisplayWindowPosition(const QWindow *window);
 // The title as the window shows it: the "[*]" placeholder becomes "*" while the window is
 // modified and disappears otherwise.
 QString ShownWindowTitle(const QWidget *window);
