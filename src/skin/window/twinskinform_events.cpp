@@ -257,8 +257,8 @@ void TWinSkinForm::FinishDialogBeforeMapping() {
 // A window mapped where it was placed can keep a place Qt took from a report during the map
 // ((0, 0) under openbox, with no report after it, the window having not moved): Qt's idea of
 // where the window is, which maps its points to the screen and back, is then wrong, and so is
-// the place a resize of the window sends. Once the window shows, it is told where the display
-// has it, where the display tells.
+// the place a resize of the window sends. Once the window shows, Qt is told where the display
+// has it (where the display can tell).
 void TWinSkinForm::ConfirmPlaceAfterMapping() {
     QWindow *window = std::exchange(mappingDialog, nullptr);
     window->removeEventFilter(this);
