@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # End-to-end run of the real program on a virtual display under openbox, driven with xdotool as
-# a person would: sign up (Enter on the focused 确定), log in, reach the main window, change the
-# password (Enter on the focused 修改) and log in with the new one; then a database with another
-# key and a missing database, each of which must end the program without a login window.
+# a person would: sign up (Enter on the focused 确定; the sign-up window centred over the login),
+# log in, reach the main window, change the password (Enter on the focused 修改) and log in with
+# the new one; then a database with another key and a missing database, each of which must show
+# its message in a skinned box centred on the screen and end the program without a login window.
 #
 #   e2e_login.sh <kexbora binary> <Data/init.db> <other/1.html>
 set -euo pipefail
@@ -104,6 +105,8 @@ focus "$login"
 # Focus order: name, password, 登录, 取消, 用户注册.
 xdotool key Tab Tab Tab Tab space
 reg=$(wait_window "用户注册" 10) || fail "no sign-up window"
+read -r cx cy < <(centre_of "$login")
+poll 5 skinned_at "$reg" "$cx" "$cy" || fail "sign-up window at $(geometry "$reg"), not centred at $cx,$cy"
 focus "$reg"
 fill_fields admin 123456 123456
 shot signup-ok-focused
@@ -143,12 +146,15 @@ kill "$pid"
 wait_exit 10 || fail "program did not stop"
 echo "ok: sign-up, login, main window, password change and login with the new password"
 
-# Starts the program in $1, expects the message box and no login window, answers the box and
-# expects exit code 1. $2 names the case in messages.
+# Starts the program in $1, expects the message box, skinned and centred on the screen, and no
+# login window, answers the box and expects exit code 1. $2 names the case in messages, $3 its
+# screenshot.
 expect_start_failure() {
   "$1/bin/kexbora" &
   pid=$!
   box=$(wait_window "提示" 15) || fail "no message for $2"
+  poll 5 skinned_at "$box" 640 512 || fail "box for $2 at $(geometry "$box"), not skinned at the centre"
+  shot "$3"
   [ -z "$(xdotool search --onlyvisible --name '^用户登录$' 2>/dev/null || true)" ] ||
     fail "login window shown for $2"
   focus "$box"
@@ -163,11 +169,11 @@ root=$work/run2
 layout "$root"
 cp "$template" "$root/Data/init.db"
 sqlcipher "$root/Data/Kexbora.db" "PRAGMA key='other'; create table x(a);" >/dev/null
-expect_start_failure "$root" "a database with another key"
+expect_start_failure "$root" "a database with another key" start-connection-failed
 
 # --- 3. Database and template both missing ---------------------------------------------------
 root=$work/run3
 layout "$root"
-expect_start_failure "$root" "a missing database"
+expect_start_failure "$root" "a missing database" start-database-missing
 [ ! -e "$root/Data/Kexbora.db" ] || fail "an empty database was created"
 echo "e2e: 3 passed, 0 failed"

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # End-to-end run of the program's message boxes under openbox, driven with xdotool as a person
-# would, with the keyboard and with the mouse: five failed logins, then on the income page two
-# saves, a 修改 without a selection and two deletions (each a question and then a message right
-# after it). Each box must open centred over the window it belongs to and be drawn there;
-# screenshots of each go into the screenshot folder.
+# would, with the keyboard and with the mouse: five failed logins, then on the income page the
+# list editor, two saves, a 修改 without a selection and two deletions (each a question and then
+# a message right after it). Each box (and the editor) must open centred over the window it
+# belongs to and be drawn there; screenshots of each go into the screenshot folder.
 #
 #   e2e_messageboxes.sh <kexbora binary> <Data/init.db> <other/1.html> <screenshot folder>
 set -euo pipefail
@@ -21,9 +21,8 @@ fail() {
 }
 sql() { sqlcipher "$1" "PRAGMA key='plovk'; $2" | grep -v '^ok$' || true; }
 
-# The skinned frame: 4 px side borders, a 28 px caption; the colour of a left border one pixel
-# in, active or inactive.
-frame_x=4 frame_y=28 border="44,90,140|146,160,182"
+# The skinned frame: 4 px side borders, a 28 px caption.
+frame_x=4 frame_y=28
 
 # Clicks client point ($2,$3) of window $1; types text (pacing as in the other runs: the program
 # takes the focus change and the keyboard map of each typed character in turn).
@@ -34,27 +33,21 @@ boxes=0
 # Waits for the box titled $1 over window $2 and checks that it opens centred over that window
 # (within 3 px) and is drawn there: the screen shows its left border. Saves a screenshot named
 # after $3 and answers the box with $4: "key" (Enter), "click" (a click on 确定, the only button
-# of a message) or "click-question" (on 确定, the left-hand one of the two of a question).
+# of a message), "click-question" (on 确定, the left-hand one of the two of a question) or
+# "escape" (Esc closes a dialog window).
 answer_box() {
-  local title=$1 over=$2 name=$3 how=$4 box x y w h px py pw ph dx dy i centred=""
+  local title=$1 over=$2 name=$3 how=$4 box cx cy centred="" w h
   box=$(wait_window "$title" 15) || fail "no box $title ($name)"
-  read -r px py pw ph < <(geometry "$over")
-  for ((i = 0; i < 50; i++)); do
-    read -r x y w h < <(geometry "$box")
-    dx=$((x + w / 2 - px - pw / 2)) dy=$((y + h / 2 - py - ph / 2))
-    if [ "${dx#-}" -le 3 ] && [ "${dy#-}" -le 3 ] &&
-      [[ "$(screen_pixel $((x + 1)) $((y + h / 2)))" =~ ^($border)$ ]]; then
-      centred=1
-      break
-    fi
-    sleep 0.1
-  done
+  read -r cx cy < <(centre_of "$over")
+  poll 5 skinned_at "$box" "$cx" "$cy" && centred=1
   boxes=$((boxes + 1))
   import -window root "$shots/$(printf %02d "$boxes")-$name.png"
-  [ -n "$centred" ] || fail "box $boxes ($name) at $x,$y ${w}x$h, not centred over $px,$py ${pw}x$ph"
+  [ -n "$centred" ] || fail "box $boxes ($name) at $(geometry "$box"), not centred at $cx,$cy"
   echo "ok: box $boxes ($name) centred over its window"
+  read -r _ _ w h < <(geometry "$box")
   case $how in
     key) focus "$box"; xdotool key Return ;;
+    escape) focus "$box"; xdotool key Escape ;;
     click) xdotool mousemove --window "$box" $((w - 50)) $((h - 24)) click 1 ;;
     click-question) xdotool mousemove --window "$box" $((w / 2 - 40)) $((h - 24)) click 1 ;;
   esac
@@ -84,8 +77,12 @@ main=$(wait_window "Quorvane" 30) || fail "no main window after login"
 wait_gone "$login" 10 || fail "login window still shown"
 focus "$main"
 
-# --- The income page: two saves, a 修改 without a selection, two deletions --------------------
+# --- The income page: the list editor, two saves, a 修改 without a selection, two deletions ----
 click "$main" 111 117
+# The list editor of 收入者, from the button beside it on a new record's form.
+click "$main" 244 92
+click "$main" 817 122
+answer_box "编辑" "$main" list-editor escape
 add_income() {
   click "$main" 244 92
   click "$main" 500 118; type_text "zhang"
@@ -113,6 +110,6 @@ answer_box "提示" "$main" confirm-delete-2 click-question
 answer_box "提示" "$main" deleted-2 key
 [ "$(sql "$work/Data/Kexbora.db" "select count(*) from kx_InAndOut;")" = 0 ] ||
   fail "the incomes were not deleted"
-[ "$boxes" -eq 12 ] || fail "$boxes boxes, not 12"
+[ "$boxes" -eq 13 ] || fail "$boxes boxes, not 13"
 kill "$pid"; wait "$pid" 2>/dev/null || true; pid=""
 echo "e2e message boxes: $boxes centred"

@@ -4,12 +4,14 @@
 #include "ledger/mainwindow/tfrmmain.h"
 #include "ledger/mainwindow/webenginemodule.h"
 #include "ledger/users/tfrmlogin.h"
+#include "skin/window/tskinmanage.h"
 #include "support/ledger/recordingprompter.h"
 #include "support/ledger/templedger.h"
 #include "support/ledger/testfiles.h"
 #include "support/ledger/webpanestub.h"
 
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QOpenGLContext>
 #include <QPushButton>
 #include <QtTest>
@@ -17,6 +19,20 @@
 
 using namespace ledger;
 using ledger::test::TempLedger;
+
+// Records as RecordingPrompter does, and shows each message in a box as the program would,
+// noting whether the skin took the box.
+class BoxShowingPrompter : public test::RecordingPrompter {
+public:
+    void info(const QString &text) override {
+        RecordingPrompter::info(text);
+        QMessageBox box(QMessageBox::Information, QStringLiteral("提示"), text);
+        box.show();
+        QCoreApplication::processEvents();
+        skinned.append(skin::SkinManager()->FindSkinnedWindow(&box) != nullptr);
+    }
+    QList<bool> skinned;
+};
 
 class TstStartup : public QObject {
     Q_OBJECT
@@ -68,6 +84,21 @@ private slots:
         QCOMPARE(prompter->infos(), message.isEmpty() ? QStringList() : QStringList{message});
         QVERIFY(!run.startup.mainWindow());
         QCOMPARE(QFile::exists(ledger.paths().databaseFile), database != "none");
+    }
+
+    // Before any window shows, the login window made first carries the program's skin.
+    void boxesBeforeAnyWindowAreSkinned() {
+        skin::TSkinManage skinManager; // as the program installs it
+        auto *boxes = new BoxShowingPrompter;
+        std::unique_ptr<Prompter> previous = Prompter::install(std::unique_ptr<Prompter>(boxes));
+        TempLedger missing(TempLedger::Layout::Folders), otherKey(TempLedger::Layout::Folders);
+        QVERIFY(TempLedger::makeLedgerFile(otherKey.paths().databaseFile, nullptr, "other"));
+        for (const TempLedger *ledger : {&missing, &otherKey})
+            QCOMPARE(Run(ledger->paths(), [](TfrmLogin &) { return 1; }).startup.begin(),
+                     std::optional<int>(1));
+        const QList<bool> skinned = boxes->skinned;
+        Prompter::install(std::move(previous));
+        QCOMPARE(skinned, QList<bool>({true, true}));
     }
 
     void loginBringsUpTheMainWindow() {

@@ -115,6 +115,31 @@ pixel_is() {
 # Waits up to 5 s until pixel_is.
 wait_pixel() { poll 5 pixel_is "$@"; }
 
+# The centre of window $1 as "x y".
+centre_of() {
+  local x y w h
+  read -r x y w h < <(geometry "$1")
+  echo "$((x + w / 2)) $((y + h / 2))"
+}
+# Whether the centre of window $1 is within 3 px of ($2,$3).
+centred_at() {
+  local x y dx dy
+  read -r x y < <(centre_of "$1")
+  dx=$((x - $2)) dy=$((y - $3))
+  [ "${dx#-}" -le 3 ] && [ "${dy#-}" -le 3 ]
+}
+# The program skin's left border one pixel in, active or inactive.
+program_border="44,90,140|146,160,182"
+# Whether the screen shows window $1 in the program skin's frame (its left border at mid-height;
+# a window-manager frame would leave the window's own background there).
+skin_drawn() {
+  local x y w h
+  read -r x y w h < <(geometry "$1")
+  [[ "$(screen_pixel $((x + 1)) $((y + h / 2)))" =~ ^($program_border)$ ]]
+}
+# Whether window $1 is centred within 3 px at ($2,$3) and drawn in the program skin there.
+skinned_at() { centred_at "$1" "$2" "$3" && skin_drawn "$1"; }
+
 program_ended() { ! kill -0 "$pid" 2>/dev/null; }
 # Waits up to $1 seconds until the program ($pid) has ended.
 wait_ended() {

@@ -24,6 +24,9 @@ std::optional<int> Startup::begin() {
     } catch (const DbError &e) {
         qWarning("restore leftovers: %s", e.what());
     }
+    // The login window, made first, carries the program's skin: the boxes the data module
+    // shows before any window (no database, a failed connection) are skinned with it.
+    auto login = std::make_unique<TfrmLogin>();
     m_dm = std::make_unique<TfrmDM>(m_paths);
     // The data module has said why it could not open the ledger.
     if (m_dm->DataModuleCreate() != TfrmDM::OpenResult::Opened)
@@ -31,12 +34,9 @@ std::optional<int> Startup::begin() {
     // What an interrupted backup left.
     DbBackup::removeLeftovers(m_paths.backupDir);
 
-    int result = 0;
-    {
-        TfrmLogin login;
-        StartupTiming::watchFirstPaint(&login, QStringLiteral("login-shown"));
-        result = runLogin(login);
-    }
+    StartupTiming::watchFirstPaint(login.get(), QStringLiteral("login-shown"));
+    const int result = runLogin(*login);
+    login.reset();
     if (result != TfrmLogin::LoggedIn)
         return 0;
 

@@ -14,9 +14,9 @@ class TfrmDM;
 class TfrmLogin;
 class TfrmMain;
 
-// The program's start-up order once the application object exists: the data module opens
-// the database, the login dialog runs modally, and a successful login brings up the main
-// window.
+// The program's start-up order once the application object exists: the login dialog is made
+// (its skin component skins the boxes shown before it), the data module opens the database, the
+// login dialog runs modally, and a successful login brings up the main window.
 class Startup {
 public:
     // webPanes makes the main window's browser panes.

@@ -213,6 +213,10 @@ void TWinSkinForm::SetMenuBarHeight(int height) {
 }
 
 void TWinSkinForm::FixWindowSize(bool useClientRect) {
+    FixWindowSize(useClientRect, std::nullopt);
+}
+
+void TWinSkinForm::FixWindowSize(bool useClientRect, std::optional<QRect> before) {
     if (!handle || !skin)
         return;
     if (showState == TShowState::Maximized) {
@@ -237,17 +241,37 @@ void TWinSkinForm::FixWindowSize(bool useClientRect) {
     }
     ApplyClientMargins();
     const QSize size(width, height);
-    const QScopedValueRollback<bool> sizing(sizingHere, true);
-    if (handle->minimumSize() == handle->maximumSize()) {
-        if (!sizeFixed) {
-            savedMinimumSize = handle->minimumSize();
-            savedMaximumSize = handle->maximumSize();
-            sizeFixed = true;
-        }
-        handle->setFixedSize(size);
-    } else {
-        handle->resize(size);
+    QRect target(before ? before->topLeft() : handle->pos(), size);
+    if (before && !handle->testAttribute(Qt::WA_Moved)) {
+        target.moveCenter(before->center());
+        target = InsideWorkArea(target);
     }
+    const QScopedValueRollback<bool> sizing(sizingHere, true);
+    const bool fixed = handle->minimumSize() == handle->maximumSize();
+    if (fixed && !sizeFixed) {
+        savedMinimumSize = handle->minimumSize();
+        savedMaximumSize = handle->maximumSize();
+        sizeFixed = true;
+    }
+    if (target.topLeft() == handle->pos()) {
+        if (fixed)
+            handle->setFixedSize(size);
+        else
+            handle->resize(size);
+        return;
+    }
+    // Moved and sized in one step (a fixed size let go of just as far as that takes); the
+    // window's place stays its caller's or Qt's as it was.
+    const bool moved = handle->testAttribute(Qt::WA_Moved);
+    if (fixed) {
+        handle->setMinimumSize(handle->size().boundedTo(size));
+        handle->setMaximumSize(handle->size().expandedTo(size));
+    }
+    handle->setGeometry(target);
+    if (fixed)
+        handle->setFixedSize(size);
+    handle->setAttribute(Qt::WA_Moved, moved);
+    placeShown = target.topLeft();
 }
 
 void TWinSkinForm::ReapplySkin() {
@@ -275,8 +299,8 @@ void TWinSkinForm::ReapplySkin() {
 
 void TWinSkinForm::ReleaseWindow() {
     mouse.Reset();
-    if (unmappedDialog)
-        unmappedDialog->removeEventFilter(this);
+    if (mappingDialog)
+        mappingDialog->removeEventFilter(this);
     if (!handle)
         return;
     handle->removeEventFilter(this);

@@ -134,8 +134,16 @@ private:
     void FinishSkinning();
     void WatchDialogMapping();
     void FinishDialogBeforeMapping();
+    void ConfirmPlaceAfterMapping();
     void FitDialogToItsLayout(QEvent *layoutRequest);
     bool LayoutChangedSinceFit() const;
+    bool NeedsFit() const;
+    // FixWindowSize for a window refitted where it was (`before`): a window the skin centred
+    // keeps its centre, one its caller placed its top-left corner.
+    void FixWindowSize(bool useClientRect, std::optional<QRect> before);
+    QRect WorkArea() const;
+    QRect InsideWorkArea(QRect rect) const;
+    void NoteMove(bool reported);
     void FireAfterSkin();
     // reported: the size came from the window system.
     void OnSize(bool reported);
@@ -154,7 +162,7 @@ private:
 
     QPointer<QWidget> handle;
     QPointer<QWidget> form; // the window for application windows, none for standard dialogs
-    QPointer<QWindow> unmappedDialog; // a standard dialog's native window until it maps
+    QPointer<QWindow> mappingDialog; // a dialog's native window until it first shows after a map
     QPointer<TSkinData> skinData;
     SkinRef skin;
     TSkinManage *manager;
@@ -198,6 +206,9 @@ private:
     bool sizeFixed = false;
     bool sizingHere = false;              // the window is being sized by the skin, not by itself
     std::pair<QSize, QSize> fittedLayout; // a fitted dialog's layout: minimum size, size hint
+    QSize fittedSize;                     // and the size it was given
+    QPoint callerPlace; // where the dialog's caller last put it (first shown: where it was)
+    QPoint placeShown;  // where the skin last placed the window, or code or a drag moved it
     int systemMenuShortcut = 0;
     bool hasRegion = false;
     QSize regionSize;

@@ -5,8 +5,10 @@
 #include <QMetaObject>
 #include <QVariant>
 #include <QWidget>
+#include <QWindow>
 #include <cstdlib>
 #include <memory>
+#include <utility>
 #include <xcb/xcb.h>
 
 namespace skin {
@@ -20,6 +22,18 @@ bool InheritsAny(const QObject *object, std::initializer_list<const char *> clas
         if (object->inherits(name))
             return true;
     return false;
+}
+
+// The X server's connection and its first root window, or none where the program does not run
+// on X11.
+std::pair<xcb_connection_t *, xcb_window_t> X11Display() {
+    auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    xcb_connection_t *connection = x11 ? x11->connection() : nullptr;
+    const xcb_screen_iterator_t screens =
+        connection ? xcb_setup_roots_iterator(xcb_get_setup(connection)) : xcb_screen_iterator_t();
+    if (!screens.rem)
+        return {nullptr, 0};
+    return {connection, screens.data->root};
 }
 
 } // namespace
@@ -122,16 +136,11 @@ bool PlatformGrabsMouseForWindows() {
 }
 
 std::optional<Qt::MouseButtons> DisplayMouseButtons() {
-    auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    xcb_connection_t *connection = x11 ? x11->connection() : nullptr;
-    const xcb_screen_iterator_t screens =
-        connection ? xcb_setup_roots_iterator(xcb_get_setup(connection)) : xcb_screen_iterator_t();
-    if (!screens.rem)
+    const auto [connection, root] = X11Display();
+    if (!connection)
         return std::nullopt;
     const std::unique_ptr<xcb_query_pointer_reply_t, decltype(&free)> reply(
-        xcb_query_pointer_reply(connection, xcb_query_pointer(connection, screens.data->root),
-                                nullptr),
-        &free);
+        xcb_query_pointer_reply(connection, xcb_query_pointer(connection, root), nullptr), &free);
     if (!reply)
         return std::nullopt;
     Qt::MouseButtons buttons;
@@ -139,6 +148,21 @@ std::optional<Qt::MouseButtons> DisplayMouseButtons() {
     buttons.setFlag(Qt::MiddleButton, reply->mask & XCB_KEY_BUT_MASK_BUTTON_2);
     buttons.setFlag(Qt::RightButton, reply->mask & XCB_KEY_BUT_MASK_BUTTON_3);
     return buttons;
+}
+
+std::optional<QPoint> DisplayWindowPosition(const QWindow *window) {
+    const auto [connection, root] = X11Display();
+    if (!connection || !window || !window->handle() || window->devicePixelRatio() != 1.0)
+        return std::nullopt;
+    const std::unique_ptr<xcb_translate_coordinates_reply_t, decltype(&free)> reply(
+        xcb_translate_coordinates_reply(
+            connection,
+            xcb_translate_coordinates(connection, xcb_window_t(window->winId()), root, 0, 0),
+            nullptr),
+        &free);
+    if (!reply)
+        return std::nullopt;
+    return QPoint(reply->dst_x, reply->dst_y);
 }
 
 } // namespace skin

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPoint>
 #include <QString>
 #include <Qt>
 #include <optional>
@@ -7,6 +8,7 @@
 class QByteArray;
 class QObject;
 class QWidget;
+class QWindow;
 
 namespace skin {
 
@@ -48,6 +50,9 @@ bool IsPointerGrabCrossing(const QByteArray &eventType, const void *message);
 // Whether the platform lets a window that is no popup take the pointer (Wayland grants it to
 // popups only; the offscreen platform not at all).
 bool PlatformGrabsMouseForWindows();
+// Where the display shows the window's top-left corner now (X11: asked of the server), or none
+// where the platform cannot tell.
+std::optional<QPoint> DisplayWindowPosition(const QWindow *window);
 // The title as the window shows it: the "[*]" placeholder becomes "*" while the window is
 // modified and disappears otherwise.
 QString ShownWindowTitle(const QWidget *window);

@@ -1,0 +1,89 @@
+// Skinned message boxes for the dialogs' end-to-end run, each answered in turn before the next
+// opens: "Growing box" (no parent) gets a longer text and the title "Grown box" as soon as its
+// window is exposed; "Moved box" (no parent, moved by its caller to 300, 200) and "Owned box"
+// (over the window "Box owner") are each shown three times, again whenever they close. As each
+// box closes, the program prints where Qt had its top-left corner on the screen ("x y"). It ends
+// after the last box.
+#include "support/skin/windowfixture.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QTextStream>
+#include <QWindow>
+#include <functional>
+
+using namespace skin;
+using namespace skin::test;
+
+namespace {
+
+// Runs `action` once, when the window is first exposed (just after it maps).
+class OnFirstExpose : public QObject {
+public:
+    OnFirstExpose(QWindow *window, std::function<void()> action) : action(std::move(action)) {
+        window->installEventFilter(this);
+    }
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        if (event->type() == QEvent::Expose && static_cast<QWindow *>(watched)->isExposed()) {
+            watched->removeEventFilter(this);
+            QMetaObject::invokeMethod(this, action, Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> action;
+};
+
+QMessageBox *Box(const QString &title, QWidget *parent) {
+    auto *box = new QMessageBox(QMessageBox::Information, title, QStringLiteral("Short text."),
+                                QMessageBox::Ok, parent);
+    QObject::connect(box, &QDialog::finished, box, [box] {
+        const QPoint corner = box->mapToGlobal(QPoint(0, 0));
+        QTextStream(stdout) << corner.x() << ' ' << corner.y() << Qt::endl;
+    });
+    return box;
+}
+
+// Shows the box `times` times, each when it closed, then runs `next`.
+void ShowRepeatedly(QMessageBox *box, int times, std::function<void()> next) {
+    auto shown = std::make_shared<int>(1);
+    QObject::connect(box, &QDialog::finished, box, [box, times, shown, next] {
+        if (++*shown > times)
+            return next();
+        box->show();
+    });
+    box->show();
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+    QApplication app(argc, argv);
+    TWindowFixture fixture;
+    QWidget owner;
+    owner.setWindowTitle(QStringLiteral("Box owner"));
+    owner.setGeometry(150, 120, 640, 480);
+    fixture.AddSkinData(TTestSkin(), &owner);
+    fixture.Show(&owner);
+
+    QMessageBox *growing = Box(QStringLiteral("Growing box"), nullptr);
+    QMessageBox *moved = Box(QStringLiteral("Moved box"), nullptr);
+    QMessageBox *owned = Box(QStringLiteral("Owned box"), &owner);
+    moved->move(300, 200);
+    growing->winId();
+    OnFirstExpose grow(growing->windowHandle(), [growing] {
+        growing->setText(QStringLiteral("A much longer text than the box had when it was shown,\n"
+                                        "on two lines, so that the box grows both ways."));
+        growing->setWindowTitle(QStringLiteral("Grown box"));
+    });
+    QObject::connect(growing, &QDialog::finished, growing, [&] {
+        ShowRepeatedly(moved, 3,
+                       [&] { ShowRepeatedly(owned, 3, [] { QCoreApplication::quit(); }); });
+    });
+    growing->show();
+    const int result = app.exec();
+    delete growing;
+    delete moved;
+    return result;
+}
