@@ -18,15 +18,7 @@ sql() { sqlcipher "$1" "PRAGMA key='plovk'; $2" | tail -1; }
 refused_restore() {
     local before
     before=$(sha256sum <"$db")
-    click "$main" 659 33
-    click "$main" 278 214
-    wait_window '^提示$' >/dev/null || fail "no restore question ($2)"
-    xdotool key Return
-    wait_window '^数据还原$' >/dev/null || fail "no file dialog ($2)"
-    sleep 1
-    shot "$2-file-dialog"
-    type_text "$1"
-    xdotool key Return
+    choose_restore_file "$1" "$2"
     ok_box "$2"
     [ "$(sha256sum <"$db")" = "$before" ] || fail "the ledger file changed ($2)"
     if ls "$work/Data" | grep -q restore; then fail "restore left files behind ($2)"; fi

@@ -77,6 +77,20 @@ ok_box() {
     fail "message box stays ($1)"
 }
 
+# Chooses the file $1 through 数据备份/还原 → 数据还原, its question and its file dialog
+# (screenshot $2-file-dialog); the answer is left to the caller.
+choose_restore_file() {
+    click "$main" 659 33
+    click "$main" 278 214
+    wait_window '^提示$' >/dev/null || fail "no restore question ($2)"
+    xdotool key Return
+    wait_window '^数据还原$' >/dev/null || fail "no file dialog ($2)"
+    sleep 1 # the dialog takes typed text once its file list has been read
+    shot "$2-file-dialog"
+    type_text "$1"
+    xdotool key Return
+}
+
 # Adds an income record through the income page: source, amount, screenshot name.
 add_income() {
     click "$main" 111 117

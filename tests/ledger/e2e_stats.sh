@@ -51,14 +51,7 @@ backup=$(ls "$work/Data/backup/"*.db 2>/dev/null | head -1)
 # A record after the backup, then the restore.
 add_income "奖金" 88 record-after-backup-saved
 [ "$(sql 'select count(*) from kx_InAndOut;')" = 8 ] || fail "new record not stored"
-click "$main" 659 33
-click "$main" 278 214
-wait_window '^提示$' >/dev/null || fail "no restore question"
-xdotool key Return
-wait_window '^数据还原$' >/dev/null || fail "no file dialog"
-sleep 0.5
-type_text "$backup"
-xdotool key Return
+choose_restore_file "$backup" restore
 ok_box restore-done
 [ "$(sql 'select count(*) from kx_InAndOut;')" = 7 ] || fail "restore kept the new record"
 [ "$(sql "select count(*) from kx_InAndOut where FundsNum=88;")" = 0 ] || fail "record 88 still there"

@@ -14,12 +14,13 @@ QString Users::passwordForm(const QString &logName, const QString &password) {
 }
 
 bool Users::formMatches(const QString &stored, const QString &logName, const QString &password) {
-    if (stored == passwordForm(logName, password))
+    const QString key = QString::fromLatin1(kPasswordKey);
+    const QByteArray bytes = common::toGbkText(logName + password);
+    if (stored == desEncryptHex(bytes, key))
         return true;
     // Forms stored before the 8-bit form kept every character.
     const QByteArray earlier = common::toEarlierGbkText(logName + password);
-    return earlier != common::toGbkText(logName + password) &&
-           stored == desEncryptHex(earlier, QString::fromLatin1(kPasswordKey));
+    return earlier != bytes && stored == desEncryptHex(earlier, key);
 }
 
 std::optional<int> Users::logIn(const QString &logName, const QString &password) const {
