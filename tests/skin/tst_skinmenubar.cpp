@@ -83,6 +83,22 @@ void Flush() {
         QCoreApplication::processEvents();
 }
 
+// X's notice, as the program reads it from the display, that a pointer grab began at `time`.
+void ReadGrabCrossing(quint32 time, uint8_t mode = XCB_NOTIFY_MODE_GRAB) {
+    xcb_enter_notify_event_t crossing{};
+    crossing.response_type = XCB_LEAVE_NOTIFY;
+    crossing.mode = mode;
+    crossing.time = time;
+    QAbstractEventDispatcher::instance()->filterNativeEvent("xcb_generic_event_t", &crossing,
+                                                            nullptr);
+}
+
+void SendAlt(QWindow *window, QEvent::Type type, quint32 time) {
+    QKeyEvent key(type, Qt::Key_Alt, type == QEvent::KeyPress ? Qt::NoModifier : Qt::AltModifier);
+    key.setTimestamp(time);
+    QCoreApplication::sendEvent(window, &key);
+}
+
 } // namespace
 
 class TestSkinMenuBar : public QObject {
@@ -93,6 +109,8 @@ private slots:
     void dropDownsByMouse();
     void keyboardWalk();
     void loneAltF10AndPassingOn();
+    void loneAltByServerTime_data();
+    void loneAltByServerTime();
     void barFollowsItsActionsAndUnskin();
     void layoutRules();
 };
@@ -218,20 +236,12 @@ void TestSkinMenuBar::loneAltF10AndPassingOn() {
     QTest::mouseRelease(handle, Qt::LeftButton, {}, QPoint(200, 200));
     Flush();
     QVERIFY(!OpenPopup());
-    // Nor with the window moved, deactivated and activated again, the pointer moved, or a press
-    // the window manager took (X reports a crossing in grab mode) between.
-    xcb_enter_notify_event_t grabCrossing{};
-    grabCrossing.response_type = XCB_LEAVE_NOTIFY;
-    grabCrossing.mode = XCB_NOTIFY_MODE_GRAB;
+    // Nor with the window moved, deactivated and activated again, or the pointer moved between.
     QWidget other;
     const std::function<void()> between[] = {
         [&] { s.window.move(s.window.pos() + QPoint(30, 20)); },
         [&] { QVERIFY(ShowActive(&other) && ShowActive(&s.window)); },
         [&] { QTest::mouseMove(handle, QPoint(210, 200)); },
-        [&] {
-            QAbstractEventDispatcher::instance()->filterNativeEvent("xcb_generic_event_t",
-                                                                    &grabCrossing, nullptr);
-        },
     };
     QTest::mouseMove(handle, QPoint(200, 200));
     for (std::size_t step = 0; step < std::size(between); ++step) {
@@ -259,6 +269,55 @@ void TestSkinMenuBar::loneAltF10AndPassingOn() {
     QTest::keyClick(second.windowHandle(), Qt::Key_E, Qt::AltModifier);
     Flush();
     QVERIFY(!OpenPopup());
+}
+
+void TestSkinMenuBar::loneAltByServerTime_data() {
+    // A press the window manager took shows as X crossings in grab mode. A busy program reads
+    // them with the Alt press and release in one go: they reach it before the keys do.
+    QTest::addColumn<quint32>("press");          // X server time; the release comes 100 ms later
+    QTest::addColumn<QList<int>>("readFirst");   // crossings read before the press, ms after it
+    QTest::addColumn<QList<int>>("readBetween"); // read while Alt is down
+    QTest::addColumn<uint8_t>("mode");
+    QTest::addColumn<bool>("opens");
+    const uint8_t grab = XCB_NOTIFY_MODE_GRAB;
+    QTest::newRow("none") << 5000u << QList<int>() << QList<int>() << grab << true;
+    QTest::newRow("read before the press")
+        << 5000u << QList<int>{12, 12} << QList<int>() << grab << false;
+    QTest::newRow("read while Alt is down")
+        << 5000u << QList<int>() << QList<int>{0} << uint8_t(XCB_NOTIFY_MODE_UNGRAB) << false;
+    QTest::newRow("at the release") << 5000u << QList<int>() << QList<int>{100} << grab << false;
+    QTest::newRow("before the press, after the release")
+        << 5000u << QList<int>{-5, 101} << QList<int>() << grab << true;
+    QTest::newRow("no grab") << 5000u << QList<int>{20} << QList<int>{30}
+                             << uint8_t(XCB_NOTIFY_MODE_NORMAL) << true;
+    QTest::newRow("server time wraps between")
+        << 0xFFFFFFC0u << QList<int>{-1, 80} << QList<int>() << grab << false;
+    QTest::newRow("server time wraps before")
+        << 20u << QList<int>{-40} << QList<int>() << grab << true;
+}
+
+void TestSkinMenuBar::loneAltByServerTime() {
+    QFETCH(quint32, press);
+    QFETCH(QList<int>, readFirst);
+    QFETCH(QList<int>, readBetween);
+    QFETCH(uint8_t, mode);
+    QFETCH(bool, opens);
+    BarSetup s;
+    QWindow *handle = s.window.windowHandle();
+    for (int after : readFirst)
+        ReadGrabCrossing(press + quint32(after), mode);
+    SendAlt(handle, QEvent::KeyPress, press);
+    for (int after : readBetween)
+        ReadGrabCrossing(press + quint32(after), mode);
+    SendAlt(handle, QEvent::KeyRelease, press + 100);
+    if (!opens) {
+        Flush();
+        QVERIFY(!OpenPopup());
+        return;
+    }
+    QTRY_COMPARE(OpenPopup(), s.file);
+    QTest::keyClick(OpenPopup(), Qt::Key_Escape);
+    QTRY_VERIFY(!OpenPopup());
 }
 
 void TestSkinMenuBar::barFollowsItsActionsAndUnskin() {
