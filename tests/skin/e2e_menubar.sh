@@ -107,10 +107,7 @@ echo "ok: Alt+drag opens no drop-down"
 # and the Alt release in one go. A busy loop runs on every processor, the program shares them at
 # the same low priority, and Alt goes down together with the click.
 busy=()
-stop_busy() {
-  [ ${#busy[@]} -eq 0 ] || kill "${busy[@]}" 2>/dev/null || true
-  busy=()
-}
+stop_busy() { kill "${busy[@]}" 2>/dev/null || true; busy=(); }
 trap 'stop_busy; e2e_cleanup' EXIT
 focus "$main"
 read -r x y w h < <(geometry "$main")
