@@ -120,7 +120,8 @@ for ((i = 0; i < $(nproc); i++)); do
 done
 for ((i = 0; i < 24; i++)); do xdotool keydown --delay 0 alt click 1 keyup alt; done
 stop_busy
-only_edit_opens "$mark" || fail "Alt with a click the window manager took opened a drop-down on a busy machine"
+only_edit_opens "$mark" ||
+  fail "Alt with a click the window manager took opened a drop-down on a busy machine"
 echo "ok: Alt+click opens no drop-down on a busy machine"
 focus "$main"
 xdotool key alt
