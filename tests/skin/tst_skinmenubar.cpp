@@ -83,6 +83,16 @@ void Flush() {
         QCoreApplication::processEvents();
 }
 
+// X's notice, as the program reads it from the display, that a pointer grab began at `time`.
+void ReadGrabCrossing(quint32 time) {
+    xcb_enter_notify_event_t crossing{};
+    crossing.response_type = XCB_LEAVE_NOTIFY;
+    crossing.mode = XCB_NOTIFY_MODE_GRAB;
+    crossing.time = time;
+    QAbstractEventDispatcher::instance()->filterNativeEvent("xcb_generic_event_t", &crossing,
+                                                            nullptr);
+}
+
 } // namespace
 
 class TestSkinMenuBar : public QObject {
@@ -93,6 +103,8 @@ private slots:
     void dropDownsByMouse();
     void keyboardWalk();
     void loneAltF10AndPassingOn();
+    void loneAltByServerTime_data();
+    void loneAltByServerTime();
     void barFollowsItsActionsAndUnskin();
     void layoutRules();
 };
@@ -218,20 +230,12 @@ void TestSkinMenuBar::loneAltF10AndPassingOn() {
     QTest::mouseRelease(handle, Qt::LeftButton, {}, QPoint(200, 200));
     Flush();
     QVERIFY(!OpenPopup());
-    // Nor with the window moved, deactivated and activated again, the pointer moved, or a press
-    // the window manager took (X reports a crossing in grab mode) between.
-    xcb_enter_notify_event_t grabCrossing{};
-    grabCrossing.response_type = XCB_LEAVE_NOTIFY;
-    grabCrossing.mode = XCB_NOTIFY_MODE_GRAB;
+    // Nor with the window moved, deactivated and activated again, or the pointer moved between.
     QWidget other;
     const std::function<void()> between[] = {
         [&] { s.window.move(s.window.pos() + QPoint(30, 20)); },
         [&] { QVERIFY(ShowActive(&other) && ShowActive(&s.window)); },
         [&] { QTest::mouseMove(handle, QPoint(210, 200)); },
-        [&] {
-            QAbstractEventDispatcher::instance()->filterNativeEvent("xcb_generic_event_t",
-                                                                    &grabCrossing, nullptr);
-        },
     };
     QTest::mouseMove(handle, QPoint(200, 200));
     for (std::size_t step = 0; step < std::size(between); ++step) {
@@ -259,6 +263,44 @@ void TestSkinMenuBar::loneAltF10AndPassingOn() {
     QTest::keyClick(second.windowHandle(), Qt::Key_E, Qt::AltModifier);
     Flush();
     QVERIFY(!OpenPopup());
+}
+
+void TestSkinMenuBar::loneAltByServerTime_data() {
+    // Crossings in grab mode (a press the window manager took) at X server times, ms after the
+    // Alt press; the release comes 100 ms after it. A busy program reads them with the keys in
+    // one go: they reach it before the press does.
+    QTest::addColumn<quint32>("press");
+    QTest::addColumn<QList<int>>("readFirst");
+    QTest::addColumn<QList<int>>("readWhileDown");
+    QTest::addColumn<bool>("opens");
+    QTest::newRow("read first") << 5000u << QList<int>{12, 12} << QList<int>() << false;
+    QTest::newRow("read while down") << 5000u << QList<int>() << QList<int>{100} << false;
+    QTest::newRow("before and after") << 5000u << QList<int>{-5, 101} << QList<int>() << true;
+    QTest::newRow("time wraps") << 0xFFFFFFC0u << QList<int>{-1, 80} << QList<int>() << false;
+}
+
+void TestSkinMenuBar::loneAltByServerTime() {
+    QFETCH(quint32, press);
+    QFETCH(QList<int>, readFirst);
+    QFETCH(QList<int>, readWhileDown);
+    QFETCH(bool, opens);
+    BarSetup s;
+    const auto alt = [&](QEvent::Type type, Qt::KeyboardModifiers modifiers, quint32 time) {
+        QKeyEvent key(type, Qt::Key_Alt, modifiers);
+        key.setTimestamp(time);
+        QCoreApplication::sendEvent(s.window.windowHandle(), &key);
+    };
+    for (int after : readFirst)
+        ReadGrabCrossing(press + quint32(after));
+    alt(QEvent::KeyPress, Qt::NoModifier, press);
+    for (int after : readWhileDown)
+        ReadGrabCrossing(press + quint32(after));
+    alt(QEvent::KeyRelease, Qt::AltModifier, press + 100);
+    Flush();
+    if (opens)
+        QTRY_COMPARE(OpenPopup(), s.file);
+    else
+        QVERIFY(!OpenPopup());
 }
 
 void TestSkinMenuBar::barFollowsItsActionsAndUnskin() {

@@ -73,6 +73,28 @@ QString EnabledItems(QMenu *menu) {
     return on.join(QLatin1Char(' '));
 }
 
+// Opens `menu` over the window with the pointer on the close button and presses there: the press
+// closes the menu and goes on to the window. The close button's centre.
+QPoint PressCloseButtonOverMenu(MenuSetup &s, QMenu &menu) {
+    const QPoint close = VisibleButton(s.form, 0)->Rect().center();
+    QCursor::setPos(s.window->mapToGlobal(close));
+    menu.addAction(QStringLiteral("Open"));
+    menu.popup(s.window->mapToGlobal(QPoint(20, 40)));
+    if (QTest::qWaitFor([&menu] { return OpenPopup() == &menu; }))
+        QTest::mousePress(s.window->windowHandle(), Qt::LeftButton, {}, close);
+    return close;
+}
+
+// The time of the last mouse release a widget got.
+struct TReleaseTime : QObject {
+    quint64 time = 0;
+    bool eventFilter(QObject *, QEvent *event) override {
+        if (event->type() == QEvent::MouseButtonRelease)
+            time = static_cast<QMouseEvent *>(event)->timestamp();
+        return false;
+    }
+};
+
 } // namespace
 
 class TestSkinMenus : public QObject {
@@ -88,6 +110,8 @@ private slots:
     void contextMenuOfTextField();
     void systemMenuFollowsWindowState();
     void pressClosingMenuActsOnCaptionButtons();
+    void pressClosingMenuAsksDisplay_data();
+    void pressClosingMenuAsksDisplay();
     void keyboardMoveAndSize();
     void arrowSteps();
 };
@@ -275,13 +299,8 @@ void TestSkinMenus::pressClosingMenuActsOnCaptionButtons() {
         // (destroyed as the menu closes): a move without the button ends the click, and a
         // click on the close button closes the window.
         MenuSetup s;
-        const QPoint close = VisibleButton(s.form, 0)->Rect().center();
-        QCursor::setPos(s.window->mapToGlobal(close));
         QMenu menu(s.window.get());
-        menu.addAction(QStringLiteral("Open"));
-        menu.popup(s.window->mapToGlobal(QPoint(20, 40)));
-        QTRY_COMPARE(OpenPopup(), &menu);
-        QTest::mousePress(s.window->windowHandle(), Qt::LeftButton, {}, close);
+        const QPoint close = PressCloseButtonOverMenu(s, menu);
         QVERIFY(!OpenPopup());
         QCOMPARE(VisibleButton(s.form, 0)->State(), TNCObject::TState::Pressed);
         QMouseEvent moved(QEvent::MouseMove, close, close, s.window->mapToGlobal(close),
@@ -289,6 +308,53 @@ void TestSkinMenus::pressClosingMenuActsOnCaptionButtons() {
         QCoreApplication::sendEvent(s.window->windowHandle(), &moved);
         QTRY_VERIFY(!s.window->isVisible());
     }
+}
+
+void TestSkinMenus::pressClosingMenuAsksDisplay_data() {
+    QTest::addColumn<bool>("granted");    // the window takes the pointer for the press
+    QTest::addColumn<bool>("heldAtGrab"); // the display shows the button down then
+    QTest::newRow("pointer taken") << true << true;
+    QTest::newRow("pointer taken after the release") << true << false;
+    QTest::newRow("pointer refused") << false << true;
+}
+
+void TestSkinMenus::pressClosingMenuAsksDisplay() {
+    QFETCH(bool, granted);
+    QFETCH(bool, heldAtGrab);
+    MenuSetup s;
+    int queries = 0;
+    bool taken = false;
+    Qt::MouseButtons down = heldAtGrab ? Qt::LeftButton : Qt::NoButton;
+    s.layer.ClickThrough().SetDisplay(
+        {[&](QWindow &, bool take) { return taken = take && granted; },
+         [&] { return ++queries, std::optional(down); }});
+    TReleaseTime release;
+    s.window->installEventFilter(&release);
+    QMenu menu(s.window.get());
+    const QPoint close = PressCloseButtonOverMenu(s, menu);
+    QCOMPARE(queries, 1);
+    QCOMPARE(taken, granted && heldAtGrab);
+    QCOMPARE(s.window->isVisible(), heldAtGrab); // a release before the grab is made up at once
+    if (!heldAtGrab)
+        return;
+    QMouseEvent move(QEvent::MouseMove, close, close, s.window->mapToGlobal(close), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    move.setTimestamp(1'000'000'000); // long after the press
+    QCoreApplication::sendEvent(s.window->windowHandle(), &move);
+    if (granted) {
+        // Timers fire in the order they fall due: a poll would come before this one.
+        bool waited = false;
+        QTimer::singleShot(2 * TMenuClickThrough::ButtonPollMs, [&] { waited = true; });
+        QTRY_VERIFY(waited);
+        QCOMPARE(queries, 1);
+        QTest::mouseRelease(s.window->windowHandle(), Qt::LeftButton, {}, close);
+    } else {
+        QTRY_VERIFY(queries >= 3);
+        down = Qt::NoButton; // made up with the time of the last move
+        QTRY_COMPARE(release.time, move.timestamp());
+    }
+    QTRY_VERIFY(!s.window->isVisible());
+    QVERIFY(!taken);
 }
 
 void TestSkinMenus::keyboardMoveAndSize() {

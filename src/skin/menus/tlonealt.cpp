@@ -7,9 +7,22 @@
 
 namespace skin {
 
-void TLoneAlt::Press(QWidget *pressed, QPoint at) {
+namespace {
+
+// Enough for the crossings a busy program reads with one Alt press and release.
+constexpr std::size_t KeptCrossings = 32;
+
+// Whether X server time `a` comes before `b` (X times wrap around after 2^32 ms).
+bool Before(quint32 a, quint32 b) {
+    return qint32(a - b) < 0;
+}
+
+} // namespace
+
+void TLoneAlt::Press(QWidget *pressed, QPoint at, quint32 time) {
     window = pressed;
     pointer = at;
+    std::erase_if(crossingTimes, [time](quint32 crossing) { return Before(crossing, time); });
 }
 
 void TLoneAlt::See(const QObject *watched, const QEvent &event) {
@@ -43,9 +56,18 @@ void TLoneAlt::See(const QObject *watched, const QEvent &event) {
     }
 }
 
-bool TLoneAlt::Release(const QWidget *released, QPoint at) {
+void TLoneAlt::GrabCrossing(quint32 time) {
+    if (crossingTimes.size() == KeptCrossings)
+        crossingTimes.erase(crossingTimes.begin());
+    crossingTimes.push_back(time);
+}
+
+bool TLoneAlt::Release(const QWidget *released, QPoint at, quint32 time) {
     const QWidget *pressed = std::exchange(window, nullptr);
-    return pressed && pressed == released && at == pointer;
+    // The press let go of the crossings before it: those left up to the release came between.
+    const bool grabBetween =
+        std::erase_if(crossingTimes, [time](quint32 crossing) { return !Before(time, crossing); });
+    return pressed && pressed == released && at == pointer && !grabBetween;
 }
 
 } // namespace skin

@@ -44,8 +44,8 @@ TMenuBarKeys::~TMenuBarKeys() {
 }
 
 bool TMenuBarKeys::nativeEventFilter(const QByteArray &eventType, void *message, qintptr *) {
-    if (IsPointerGrabCrossing(eventType, message))
-        loneAlt.Drop();
+    if (const std::optional<quint32> time = PointerGrabCrossingTime(eventType, message))
+        loneAlt.GrabCrossing(*time);
     return false;
 }
 
@@ -60,7 +60,8 @@ bool TMenuBarKeys::eventFilter(QObject *watched, QEvent *event) {
     const auto &key = *static_cast<QKeyEvent *>(event);
     if (event->type() == QEvent::KeyPress)
         return KeyPress(window, key);
-    if (key.key() == Qt::Key_Alt && loneAlt.Release(window, QCursor::pos()))
+    if (key.key() == Qt::Key_Alt &&
+        loneAlt.Release(window, QCursor::pos(), quint32(key.timestamp())))
         OpenFirstButton(BarOf(window));
     return false;
 }
@@ -69,7 +70,8 @@ bool TMenuBarKeys::KeyPress(QWidget *window, const QKeyEvent &key) {
     const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
     if (key.key() == Qt::Key_Alt) {
         if (!key.isAutoRepeat())
-            loneAlt.Press((modifiers & ~Qt::AltModifier) ? nullptr : window, QCursor::pos());
+            loneAlt.Press((modifiers & ~Qt::AltModifier) ? nullptr : window, QCursor::pos(),
+                          quint32(key.timestamp()));
         return false;
     }
     loneAlt.Drop();

@@ -13,7 +13,8 @@ namespace skin {
 // own shortcuts take those): a lone Alt (see TLoneAlt), or F10, opens the first button of the
 // active window's bar (not while a mouse button is down). Alt plus a key that nothing in the
 // active window took, in a window that is neither the main window nor modal, goes to the main
-// window's bar. X11's crossing events in grab mode reach it as native events.
+// window's bar. X11's crossing events in grab mode reach it as native events, the keys carry
+// the X server's times on X11.
 class TMenuBarKeys : public QObject, public QAbstractNativeEventFilter {
     Q_OBJECT
 

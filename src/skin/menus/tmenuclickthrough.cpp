@@ -36,6 +36,11 @@ void SendMouse(QWidget *window, QEvent::Type type, const QMouseEvent &event) {
     QCoreApplication::sendEvent(window, &handed);
 }
 
+// A window that is no popup takes the pointer only where the platform grants it.
+bool GrabPointer(QWindow &window, bool take) {
+    return (!take || PlatformGrabsMouseForWindows()) && window.setMouseGrabEnabled(take);
+}
+
 void CloseAllPopups() {
     while (QWidget *popup = QApplication::activePopupWidget()) {
         popup->close();
@@ -50,9 +55,12 @@ QMenu *TMenuClickThrough::ClosingMenu() {
     return closingMenu;
 }
 
-TMenuClickThrough::TMenuClickThrough() {
-    buttonCheck.setInterval(20);
-    connect(&buttonCheck, &QTimer::timeout, this, &TMenuClickThrough::CheckButtonHeld);
+TMenuClickThrough::TMenuClickThrough() : display{&GrabPointer, &DisplayMouseButtons} {
+    buttonCheck.setInterval(ButtonPollMs);
+    connect(&buttonCheck, &QTimer::timeout, this, [this] {
+        if (!CheckButtonHeld())
+            buttonCheck.stop();
+    });
     qApp->installEventFilter(this);
 }
 
@@ -92,16 +100,18 @@ bool TMenuClickThrough::HandOnPress(QMenu *menu, QMouseEvent *press) {
     closingMenu = menu;
     pressedWindow = window;
     pressedButton = press->button();
-    pressTime = press->timestamp();
+    lastTime = press->timestamp();
     CloseAllPopups();
     // The press went to the menu's grab, so X made no implicit grab for it: the window takes the
     // pointer until the release, where the platform lets it.
     QWindow *handle = window->windowHandle();
-    grabbed = handle && PlatformGrabsMouseForWindows() && handle->setMouseGrabEnabled(true);
-    if (DisplayMouseButtons())
-        buttonCheck.start();
+    grabbed = handle && display.GrabPointer(*handle, true);
     SendMouse(window, QEvent::MouseButtonPress, *press);
     closingMenu = nullptr;
+    // Holding the pointer, the window gets the release: only one sent before the grab can be
+    // lost, one look tells. Without the pointer, the display is asked until the release.
+    if (CheckButtonHeld() && !grabbed)
+        buttonCheck.start();
     return true;
 }
 
@@ -117,6 +127,7 @@ bool TMenuClickThrough::FollowPress(QMouseEvent *event) {
     case QEvent::MouseButtonDblClick:
         return true; // the press it doubles was handed on; its release decides
     case QEvent::MouseMove:
+        lastTime = event->timestamp();
         if (event->buttons().testFlag(pressedButton))
             break;
         ReleaseLost(event->globalPosition(), event->buttons());
@@ -133,18 +144,24 @@ bool TMenuClickThrough::FollowPress(QMouseEvent *event) {
     return true;
 }
 
-void TMenuClickThrough::CheckButtonHeld() {
-    const std::optional<Qt::MouseButtons> down = DisplayMouseButtons();
-    if (!pressedWindow || !down || QApplication::activePopupWidget())
+bool TMenuClickThrough::CheckButtonHeld() {
+    if (!pressedWindow || QApplication::activePopupWidget()) {
         EndPress();
-    else if (!down->testFlag(pressedButton))
-        ReleaseLost(QCursor::pos(), *down);
+        return false;
+    }
+    const std::optional<Qt::MouseButtons> down = display.ButtonsDown();
+    if (!down) // the window's own events decide
+        return false;
+    if (down->testFlag(pressedButton))
+        return true;
+    ReleaseLost(QCursor::pos(), *down);
+    return false;
 }
 
 void TMenuClickThrough::ReleaseLost(QPointF global, Qt::MouseButtons buttons) {
     QMouseEvent release(QEvent::MouseButtonRelease, global, global, global, pressedButton, buttons,
                         QGuiApplication::keyboardModifiers());
-    release.setTimestamp(pressTime);
+    release.setTimestamp(lastTime);
     QPointer<QWidget> window = pressedWindow;
     EndPress();
     if (window)
@@ -157,7 +174,7 @@ void TMenuClickThrough::EndPress() {
     QWidget *window = std::exchange(pressedWindow, nullptr);
     if (std::exchange(grabbed, false) && window && window->windowHandle() &&
         !QApplication::activePopupWidget())
-        window->windowHandle()->setMouseGrabEnabled(false);
+        display.GrabPointer(*window->windowHandle(), false);
 }
 
 } // namespace skin

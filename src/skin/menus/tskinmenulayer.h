@@ -24,6 +24,7 @@ public:
     QObject *WrapPopupMenu(QMenu *menu, TSkinData *data) override;
     std::unique_ptr<TFrameMenuBar> CreateMenuBar(TWinSkinForm &form) override;
 
+    TMenuClickThrough &ClickThrough() { return clickThrough; }
     // The system menu open now (rebuilt at each opening), or nullptr.
     QMenu *SystemMenuPopup() const { return systemMenu; }
     // The state the window's system menu shows.

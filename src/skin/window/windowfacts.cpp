@@ -119,15 +119,17 @@ QString ShownWindowTitle(const QWidget *window) {
     return shown;
 }
 
-bool IsPointerGrabCrossing(const QByteArray &eventType, const void *message) {
+std::optional<quint32> PointerGrabCrossingTime(const QByteArray &eventType, const void *message) {
     if (eventType != "xcb_generic_event_t" || !message)
-        return false;
+        return std::nullopt;
     const auto *event = static_cast<const xcb_generic_event_t *>(message);
     const uint8_t type = event->response_type & ~0x80;
     if (type != XCB_ENTER_NOTIFY && type != XCB_LEAVE_NOTIFY)
-        return false;
-    const uint8_t mode = static_cast<const xcb_enter_notify_event_t *>(message)->mode;
-    return mode == XCB_NOTIFY_MODE_GRAB || mode == XCB_NOTIFY_MODE_UNGRAB;
+        return std::nullopt;
+    const auto *crossing = static_cast<const xcb_enter_notify_event_t *>(message);
+    if (crossing->mode != XCB_NOTIFY_MODE_GRAB && crossing->mode != XCB_NOTIFY_MODE_UNGRAB)
+        return std::nullopt;
+    return crossing->time;
 }
 
 bool PlatformGrabsMouseForWindows() {

@@ -43,10 +43,11 @@ bool CompositorOwnsWindows();
 // The mouse buttons the display holds down now (X11: asked of the server), or none where the
 // platform cannot tell.
 std::optional<Qt::MouseButtons> DisplayMouseButtons();
-// Whether `message` of native event type `eventType` is X11's notice that a pointer grab began
-// or ended while the pointer was in one of the program's windows (a crossing event in grab
-// mode): the window manager took a button press, which then never reaches the program.
-bool IsPointerGrabCrossing(const QByteArray &eventType, const void *message);
+// When `message` of native event type `eventType` is X11's notice that a pointer grab began or
+// ended while the pointer was in one of the program's windows (a crossing event in grab mode):
+// its X server time. The window manager took a button press, which then never reaches the
+// program. None for every other event.
+std::optional<quint32> PointerGrabCrossingTime(const QByteArray &eventType, const void *message);
 // Whether the platform lets a window that is no popup take the pointer (Wayland grants it to
 // popups only; the offscreen platform not at all).
 bool PlatformGrabsMouseForWindows();
