@@ -4,7 +4,6 @@
 #include "common/gbktext.h"
 #include "ledger/accounts/bankpage.h"
 #include "ledger/accounts/tfrmduizhang.h"
-#include "ledger/accounts/tfrmhislist.h"
 #include "ledger/balances/summarytab.h"
 #include "ledger/records/csvexport.h"
 #include "ledger/records/recordlist.h"
@@ -18,7 +17,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QTimer>
 #include <QToolButton>
 
@@ -208,13 +206,11 @@ private slots:
     }
 
     // Sums of an earlier ledger's amounts beyond a double's range read "超出范围", never inf,
-    // nan or a silent figure (SQLite gives +inf and -inf added as NULL); a long figure widens
-    // no dialog.
+    // nan or a silent figure (SQLite gives +inf and -inf added as NULL).
     void sumsBeyondRange() {
         Fixture f;
         const qint64 a = f.ledger.addCard("储蓄卡", "A", 0);
         f.ledger.addCard("储蓄卡", "B", 5);
-        f.ledger.addCard("储蓄卡", "C", 1e300);
         for (int i = 0; i < 2; ++i) {
             f.ledger.addInOut("2024-03-02", 1, 1e308, "储蓄卡", "A");
             f.ledger.addTransfer("2024-03-03", 1e308, "储蓄卡", "A", "现金", QString());
@@ -236,11 +232,6 @@ private slots:
         reconcile.findChild<QPushButton *>("btnDuizhang")->click();
         QCOMPARE(f.prompter->infos().last(),
                  QString("计算余额与实际余额相差 超出范围 元,请检查后再对账。"));
-        TfrmHisList history;
-        history.buildHistory("储蓄卡", "C", history.list());
-        history.show();
-        QVERIFY(history.findChild<QLabel *>("lbl_bank_sum")->text().size() > 300);
-        QVERIFY(history.frameGeometry().width() <= history.screen()->availableGeometry().width());
     }
 };
 

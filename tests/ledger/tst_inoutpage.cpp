@@ -179,10 +179,6 @@ private slots:
         f.click("sbtn_in_Edit");
         f.amount()->setText("2" + QString(300, '0'));
         QCOMPARE(f.save(), QStringList{"收入金额的整数部分太长，最多12位。"});
-        f.addRow("2024-03-01", 1e308);
-        f.addRow("2024-03-01", 1e308);
-        f.page.showList(); // a total beyond a double's range
-        QCOMPARE(f.sumText(), QString("总收入：超出范围 元"));
     }
 
     void paymentFormChoices() {

@@ -62,9 +62,8 @@ double Balances::getSumCash() const {
 
 double Balances::getSumCard() const {
     double sum =
-        singleNumber(m_db, QStringLiteral("SELECT ") +
-                               balancesql::totalOfBalances(QStringLiteral(" FROM ") +
-                                                           balancesql::cardsWithCheckpoint()));
+        singleNumber(m_db, QStringLiteral("SELECT ") + balancesql::totalOfBalances() +
+                               QStringLiteral(" FROM ") + balancesql::cardsWithCheckpoint());
     for (const QString &side : balancesql::unmatchedMovementSides())
         sum += singleNumber(m_db, side, {LookupLists::cashEntry()});
     return sum;

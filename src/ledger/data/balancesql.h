@@ -23,12 +23,10 @@ inline QString computedBalance() {
         "    WHERE FundsType=a.ft AND Account=a.ac AND BorrowId>a.bo))");
 }
 
-// "total(<computedBalance()>) FROM <rows>" for the rows of `from` (a FROM clause over
-// cardsWithCheckpoint(), with its conditions), NULL when one balance is NULL: SQLite gives an
-// undefined sum (+inf and -inf added) as NULL, which total() alone would skip.
-inline QString totalOfBalances(const QString &from) {
-    return QStringLiteral("total(b) + CASE WHEN count(b) = count(*) THEN 0 END FROM (SELECT ") +
-           computedBalance() + QStringLiteral(" AS b") + from + QLatin1Char(')');
+// The total of computedBalance() over the rows. A balance SQLite could not sum (+inf and -inf
+// added give NULL, which total() would skip) counts as infinite: the total is not finite then.
+inline QString totalOfBalances() {
+    return QStringLiteral("total(ifnull(") + computedBalance() + QStringLiteral(", 9e999))");
 }
 
 // Every account with the ids of its newest checkpoint, as the row source `a` of
