@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# End-to-end run of the real program under Xvfb, driven with xdotool as a person would: sign up,
-# log in, open the income page, add an income record, see it listed with its total, export the
-# list as CSV. The database is checked with the sqlcipher tool and the CSV with Python's csv
+# End-to-end run of the real program under Xvfb and openbox, driven with xdotool as a person
+# would: sign up, log in, open the income page, add an income record, see it listed with its
+# total, export the list as CSV, then try an income of 14 digits before the point, which is
+# refused. The database is checked with the sqlcipher tool and the CSV with Python's csv
 # module. Usage: e2e_records.sh <kexbora> <init.db> <1.html>   (screenshots go to $E2E_SHOTS)
 set -euo pipefail
+export E2E_OPENBOX=1
 
 if [ -z "${E2E_INNER:-}" ]; then
     export E2E_INNER=1
@@ -48,4 +50,8 @@ r = rows[1]
 assert r[1:5] == ['张三', r[2], '工资', '1234.5'] and r[5] == '现金', r
 assert r[7] == 'memo, with comma' and r[8] == '', r
 PY
+# An amount too large is refused with its message box; the ledger gets no record.
+add_income "工资" 10000000000000 amount-too-large
+count=$(sqlcipher "$db" "PRAGMA key='plovk'; select count(*) from kx_InAndOut;" | tail -1)
+[ "$count" = 1 ] || fail "records after the refused amount: $count"
 echo "e2e records: ok"

@@ -71,7 +71,8 @@ set_tests_properties(ledger/tst_pagetour PROPERTIES ENVIRONMENT
                      "${KEXBORA_TEST_ENV};KEXBORA_SHOTS=${CMAKE_BINARY_DIR}/screenshots/tour")
 
 # Sign-up, login and a password change by Enter on the focused buttons (build/screenshots/login/);
-# income records (add, list, total, CSV export); the three calculator pages
+# under openbox, income records (add, list, total, CSV export, an amount too large refused;
+# build/screenshots/records/); the three calculator pages
 # from the top bar with screenshots of each into build/screenshots/; accounts (two accounts,
 # an income, a transfer, a loan, a reconciliation, the history and the summary) with
 # screenshots into build/screenshots/accounts/; statistics, backup and restore; under openbox,
@@ -88,6 +89,8 @@ set_tests_properties(ledger/e2e_calculators ledger/e2e_stats PROPERTIES
                      ENVIRONMENT "E2E_SHOTS=${CMAKE_BINARY_DIR}/screenshots")
 set_tests_properties(ledger/e2e_login PROPERTIES
                      ENVIRONMENT "E2E_SHOTS=${CMAKE_BINARY_DIR}/screenshots/login")
+set_tests_properties(ledger/e2e_records PROPERTIES
+                     ENVIRONMENT "E2E_SHOTS=${CMAKE_BINARY_DIR}/screenshots/records")
 set_tests_properties(ledger/e2e_restore PROPERTIES
                      ENVIRONMENT "E2E_SHOTS=${CMAKE_BINARY_DIR}/screenshots/restore")
 set_tests_properties(ledger/e2e_accounts PROPERTIES TIMEOUT 200

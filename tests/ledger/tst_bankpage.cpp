@@ -1,14 +1,18 @@
 // The accounts page through its widgets, the prompter scripted, the database checked by SQL:
 // the save checks in order, the confirmation before an insert, the opening checkpoint, edits
 // of status and memo only, the status lists, and reconciling and history from the page.
+#include "common/gbktext.h"
 #include "ledger/accounts/bankpage.h"
 #include "ledger/accounts/tfrmduizhang.h"
+#include "ledger/balances/summarytab.h"
+#include "ledger/records/csvexport.h"
 #include "ledger/records/recordlist.h"
 #include "ledger/records/recordlistmodel.h"
 #include "ledger/transfers/transferpage.h"
 #include "support/ledger/recordpagefixture.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -65,6 +69,8 @@ private slots:
             f.edit("edt_bank_Balance")->setText(bad);
             expect("请正确填写账户余额。");
         }
+        f.edit("edt_bank_Balance")->setText("1000000000000");
+        expect("账户余额的整数部分太长，最多12位。");
         f.edit("edt_bank_Balance")->setText("0");
         f.edit("edt_bank_Account")->setText("   ");
         expect("请填写账户号。");
@@ -197,6 +203,35 @@ private slots:
         QCOMPARE(f.click("sbtn_bank_del"), QStringList{"对账完成。"});
         QCOMPARE(f.listed(0).mid(3, 2), QStringList({"4,199.51", "4,199.51"}));
         QCOMPARE(f.list()->selectedRow(), 0);
+    }
+
+    // Sums of an earlier ledger's amounts beyond a double's range read "超出范围", never inf,
+    // nan or a silent figure (SQLite gives +inf and -inf added as NULL).
+    void sumsBeyondRange() {
+        Fixture f;
+        const qint64 a = f.ledger.addCard("储蓄卡", "A", 0);
+        f.ledger.addCard("储蓄卡", "B", 5);
+        for (int i = 0; i < 2; ++i) {
+            f.ledger.addInOut("2024-03-02", 1, 1e308, "储蓄卡", "A");
+            f.ledger.addTransfer("2024-03-03", 1e308, "储蓄卡", "A", "现金", QString());
+        }
+        f.page.showList();
+        QCOMPARE(f.listed(0).at(4), QString("超出范围"));
+        QCOMPARE(f.listed(1).at(4), QString("5.00"));
+        QCOMPARE(f.text("lbl_bank_sum"), QString("当前余额：超出范围 元"));
+        const QByteArray csv = listCsvText(*f.list()->records());
+        QVERIFY(csv.contains(common::toGbkText(u",超出范围,")));
+        SummaryTab summary;
+        summary.show();
+        for (const char *panel : {"pnl_huizong_xianjin", "pnl_huizong_jinrong", "pnl_huizong"})
+            QVERIFY(summary.findChild<QLabel *>(panel)->text().endsWith("：超出范围 元"));
+        TfrmDuiZhang reconcile(a, "储蓄卡", "A");
+        reconcile.buildSinceCheckpoint("储蓄卡", "A", reconcile.list());
+        QCOMPARE(reconcile.findChild<QLabel *>("lbl_bank_sum")->text(), QString("超出范围 元"));
+        reconcile.findChild<QLineEdit *>("edtShiji")->setText("0");
+        reconcile.findChild<QPushButton *>("btnDuizhang")->click();
+        QCOMPARE(f.prompter->infos().last(),
+                 QString("计算余额与实际余额相差 超出范围 元,请检查后再对账。"));
     }
 };
 

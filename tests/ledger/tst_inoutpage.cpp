@@ -77,6 +77,10 @@ private slots:
         f.amount()->setText("99999999999999999"); // would be kept as 1e17
         expect(income ? "收入金额的有效数字太多，最多15位。" : "支出金额的有效数字太多，最多15位。",
                f.amount());
+        f.amount()->setText("1000000000000");
+        expect(k.amountName + "的整数部分太长，最多12位。", f.amount());
+        f.amount()->setText("999999999999.99");
+        expect(k.fundsTypeMessage, f.form());
         for (const char *zero : {"0", "0.0", "0.00"}) {
             f.amount()->setText(zero);
             expect(k.zeroMessage, f.amount());
@@ -146,7 +150,7 @@ private slots:
     }
 
     // Amounts stored before entry was checked list, total and export in plain decimals and
-    // save again unchanged.
+    // save again unchanged, also when another field is edited; a typed one is bounded.
     void storedAmountsSaveUnchanged() {
         Fixture f;
         f.addRow("2024-03-01", 1e17);
@@ -157,14 +161,24 @@ private slots:
                  QStringList({"100000000000000000", "0.000001"}));
         QCOMPARE(f.sumText(), QString("总收入：100,000,000,000,000,000.00 元"));
         QVERIFY(listCsvText(*rows).contains(",100000000000000000,"));
-        for (int row = 0; row < 2; ++row) {
+        f.addRow("2024-03-01", 1e300);
+        f.page.showList();
+        QCOMPARE(rows->text(2, 4), "1" + QString(300, '0'));
+        for (int row = 0; row < 3; ++row) {
             f.list()->selectRow(row);
             f.click("sbtn_in_Edit");
+            f.memo()->setPlainText("edited");
             QCOMPARE(f.save(), QStringList{"保存成功!"});
         }
-        QCOMPARE(f.ledger.scalar("select count(*) from kx_InAndOut where FundsNum in (1e17, 1e-6)")
+        QCOMPARE(f.ledger
+                     .scalar("select count(*) from kx_InAndOut "
+                             "where FundsNum in (1e17, 1e-6, 1e300) and Memo='edited'")
                      .toInt(),
-                 2);
+                 3);
+        f.list()->selectRow(2);
+        f.click("sbtn_in_Edit");
+        f.amount()->setText("2" + QString(300, '0'));
+        QCOMPARE(f.save(), QStringList{"收入金额的整数部分太长，最多12位。"});
     }
 
     void paymentFormChoices() {

@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <QStackedWidget>
@@ -200,6 +201,27 @@ private slots:
         QCOMPARE(browser.addresses(),
                  QStringList({host + "/forum.php?mod=viewthread&tid=1325&extra=page%3D1",
                               host + "/forum.php?mod=forumdisplay&fid=48"}));
+    }
+
+    // A 300-digit stored amount (an earlier ledger's) in every total and figure: on every page
+    // and statistics tab the window's layout still fits into its designed size.
+    void hugeFiguresKeepTheWindow() {
+        ledger->db().exec("insert into kx_InAndOut(ProjectName, FundsNum, FundsType, EventDate, "
+                          "myType, IsValid) values('工资', 1e300, '现金', ?, 1, '1')",
+                          {QDate::currentDate()});
+        test::ScopedPrompter prompter;
+        auto w = makeWindow();
+        auto *stat = w->findChild<QTabWidget *>("pclStat");
+        const int width = w->width();
+        for (int i = 1; i < tree(*w)->topLevelItem(0)->childCount(); ++i) {
+            tree(*w)->setCurrentItem(node(*w, i));
+            for (int tab = 0; tab < (page(*w) == TfrmMain::StatPage ? stat->count() : 1); ++tab) {
+                stat->setCurrentIndex(tab);
+                QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+                QVERIFY(w->width() == width && w->minimumSizeHint().width() <= width);
+            }
+        }
+        QVERIFY(w->findChild<QLabel *>("pnl_huizong")->text().size() > 300); // the summary
     }
 
     void statusBarShowsUserAndTicks() {

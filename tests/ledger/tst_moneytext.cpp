@@ -39,6 +39,10 @@ private slots:
         row("huge", "money", 1e23, "100,000,000,000,000,000,000,000.00");
         row("huge negative", "money", -1.2345678901234568e29,
             "-123,456,789,012,345,680,000,000,000,000.00");
+        // A sum beyond a double's range, or made of such sums.
+        row("overflowed sum", "money", qInf(), "超出范围");
+        row("overflowed negative", "fixed:0", -qInf(), "超出范围");
+        row("undefined sum", "fixed:2", qQNaN(), "超出范围");
     }
     void formats() {
         QFETCH(QString, format);
@@ -78,10 +82,22 @@ private slots:
         QCOMPARE(parsed, accepted ? value : -12345.0); // untouched on failure
     }
 
-    // An amount the entry keeps reads back, with no exponent, as the same double; up to 15
-    // significant digits are always kept, longer ones exactly or not at all. Every stored
-    // double reads as a text the entry keeps.
+    // At most 12 digits before the point, sign and leading zeros not counted; an exact amount
+    // beyond them is still read.
+    void wholeDigitsBound() {
+        double read = 0;
+        QCOMPARE(readAmount("-000999999999999.99", &read), AmountEntry::Kept);
+        QCOMPARE(readAmount("-1000000000000", &read), AmountEntry::TooLarge);
+        QCOMPARE(read, -1e12);
+    }
+
+    // An amount the entry reads exactly reads back, with no exponent, as the same double; up
+    // to 15 significant digits always, longer ones exactly or not at all. Every stored double
+    // reads as a text the entry reads exactly.
     void amountsRoundTrip() {
+        const auto exact = [](AmountEntry entry) {
+            return entry == AmountEntry::Kept || entry == AmountEntry::TooLarge;
+        };
         QList<std::pair<QString, int>> typed{{"-007.50", 2},
                                              {"123456789012345678901234567890", 30}};
         for (int n = 1; n <= 30; ++n) {
@@ -93,13 +109,11 @@ private slots:
         for (const auto &[text, digits] : typed) {
             double value = 0, again = 0;
             const AmountEntry entry = readAmount(text, &value);
-            QVERIFY2(entry == AmountEntry::Kept ||
-                         (digits > 15 && entry == AmountEntry::TooManyDigits),
+            QVERIFY2(exact(entry) || (digits > 15 && entry == AmountEntry::TooManyDigits),
                      qPrintable(text));
-            QVERIFY2(entry != AmountEntry::Kept ||
+            QVERIFY2(!exact(entry) ||
                          (!numberText(value).contains('e') &&
-                          readAmount(numberText(value), &again) == AmountEntry::Kept &&
-                          again == value),
+                          exact(readAmount(numberText(value), &again)) && again == value),
                      qPrintable(text));
         }
         QCOMPARE(readAmount("99999999999999999", nullptr), AmountEntry::TooManyDigits);
@@ -108,7 +122,7 @@ private slots:
             const double stored =
                 std::ldexp(random.generateDouble() - 0.5, random.bounded(-40, 100));
             double again = 0;
-            QVERIFY2(readAmount(numberText(stored), &again) == AmountEntry::Kept && again == stored,
+            QVERIFY2(exact(readAmount(numberText(stored), &again)) && again == stored,
                      qPrintable(numberText(stored)));
         }
     }

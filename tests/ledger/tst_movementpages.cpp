@@ -59,11 +59,13 @@ private slots:
         }
         f.find<QLineEdit>("edt_transfer_FundsNum")->setText("1234567.123456789012");
         expect("转出金额的有效数字太多，最多15位。");
+        f.find<QLineEdit>("edt_transfer_FundsNum")->setText("1000000000000");
+        expect("转出金额的整数部分太长，最多12位。");
         f.find<QLineEdit>("edt_transfer_FundsNum")->setText("0.00");
         expect("转账金额不能为0。");
         f.find<QLineEdit>("edt_transfer_FundsNum")->setText("-5"); // the filter refuses the sign
         QCOMPARE(f.find<QLineEdit>("edt_transfer_FundsNum")->hasAcceptableInput(), false);
-        f.find<QLineEdit>("edt_transfer_FundsNum")->setText("12.5");
+        f.find<QLineEdit>("edt_transfer_FundsNum")->setText("999999999999.99");
         expect("请选择转入形式。");
         f.side("in", "储蓄卡");
         expect("请选择转入账户。");
@@ -82,8 +84,8 @@ private slots:
                      .scalar("select outFundsType||outAccount||FundsNum||inFundsType||inAccount||"
                              "EventDate||Memo||UserId from kx_Transfer")
                      .toString(),
-                 QString("信用卡A12.5储蓄卡A2024-03-01还'信用卡1"));
-        QCOMPARE(f.text("lbl_transfer_sum"), QString("转账总额：12.50 元"));
+                 QString("信用卡A999999999999.99储蓄卡A2024-03-01还'信用卡1"));
+        QCOMPARE(f.text("lbl_transfer_sum"), QString("转账总额：999,999,999,999.99 元"));
     }
 
     // One account on both sides is refused exactly when the database would match the two
@@ -143,6 +145,8 @@ private slots:
         expect("请正确填写借支金额。");
         f.edit("edt_borrow_FundsNum")->setText("0");
         expect("借支金额不能为0。");
+        f.edit("edt_borrow_FundsNum")->setText("1000000000000");
+        expect("借支金额的整数部分太长，最多12位。");
         f.edit("edt_borrow_FundsNum")->setText("100");
         expect("请选择借支形式。");
         test::pickComboText(f.combo("cbb_borrow_FundsType"), "储蓄卡");

@@ -98,6 +98,10 @@ private slots:
             << QList<double>{6235.5} << "收入总数 6236 元" << QStringList{"A6236元(100.0%)"};
         QTest::newRow("a negative sum is left out of the pie")
             << QList<double>{30, -10} << "收入总数 20 元" << QStringList{"A30元(150.0%)"};
+        const QString huge = "1" + QString(308, '0') + "元(50.0%)";
+        QTest::newRow("sums beyond a double's range")
+            << QList<double>{1e308, 1e308} << "收入总数 超出范围 元"
+            << QStringList{"A" + huge, "B" + huge};
     }
     void slicesAndTitles() {
         QFETCH(QList<double>, sums);

@@ -9,7 +9,6 @@
 #include "ledger/core/moneytext.h"
 #include "ledger/core/prompter.h"
 #include "ledger/data/lookuplists.h"
-#include "ledger/data/numbertext.h"
 #include "ledger/records/recordform.h"
 #include "ledger/records/recordlist.h"
 #include "ledger/records/recordlistmodel.h"
@@ -119,7 +118,12 @@ void BankPage::formatListRows(RecordRows *rows) const {
     for (int row = 0; row < rows->count(); ++row) {
         for (int column : {kBalanceColumn, kComputedColumn}) {
             QString &cell = rows->cells[qsizetype(row) * rows->columns + column];
-            cell = formatMoneyN(cell.toDouble());
+            bool number = false;
+            const double value = cell.toDouble(&number);
+            // A computed balance SQLite could not sum (+inf and -inf) comes as NULL, a value
+            // out of range as its text; an empty stored balance counts 0, as in the sums.
+            const bool empty = cell.isEmpty() && column == kBalanceColumn;
+            cell = formatMoneyN(number ? value : empty ? 0.0 : qQNaN());
         }
     }
 }
@@ -145,7 +149,7 @@ bool BankPage::stateRoutine(Mode mode, qint64 key) {
     setComboText(m_fundsType, card->fundsType);
     setComboText(m_company, card->cardCompany);
     setComboText(m_staff, card->staffName);
-    m_balance->setText(mode == Mode::Add ? QString() : numberText(card->initBalance));
+    showAmount(m_balance, mode, card->initBalance);
     m_account->setText(card->account);
     m_memo->setPlainText(card->memo);
     // Once saved, an account changes only its status and memo.
@@ -164,7 +168,7 @@ bool BankPage::checkFields(Card *card) {
     // A new ledger's people list is empty: the holder is then not asked for.
     if (m_staff->count() > 0 && !isEntry(m_staff))
         return rejectField(QStringLiteral("请选择所属人。"), m_staff);
-    if (!readAmountField(m_balance, QStringLiteral("账户余额"), &card->initBalance))
+    if (!readShownAmount(m_balance, QStringLiteral("账户余额"), &card->initBalance))
         return false;
     card->account = normalizedAccount(m_account->text());
     if (card->account.isEmpty())

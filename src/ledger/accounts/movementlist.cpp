@@ -1,5 +1,6 @@
 #include "ledger/accounts/movementlist.h"
 
+#include "ledger/core/figurelabel.h"
 #include "ledger/core/formpanel.h"
 #include "ledger/data/numbertext.h"
 #include "ledger/records/recordlist.h"
@@ -35,7 +36,7 @@ MovementDialog::MovementDialog(const QString &caption, const QString &listName,
     m_bottom->setContentsMargins(8, 0, 8, 0);
     m_count = new QLabel(QStringLiteral("记录数：0 条"), this);
     m_count->setObjectName(QStringLiteral("lbl_bank_recordcount"));
-    m_sum = new QLabel(sumText, this);
+    m_sum = new FigureLabel(sumText, this);
     m_sum->setObjectName(QStringLiteral("lbl_bank_sum"));
     m_bottom->addWidget(m_count);
     layout->addLayout(m_bottom);

@@ -1,6 +1,7 @@
 #include "ledger/balances/summarytab.h"
 
 #include "ledger/core/dbguard.h"
+#include "ledger/core/figurelabel.h"
 #include "ledger/core/moneytext.h"
 #include "ledger/data/balances.h"
 #include "ledger/datamodule/tfrmdm.h"
@@ -18,7 +19,7 @@ namespace {
 const QColor kPanelColor(255, 255, 200);
 
 QLabel *makePanel(QWidget *parent, const QString &name, const QString &caption, bool bevel) {
-    auto *panel = new QLabel(caption, parent);
+    auto *panel = new FigureLabel(caption, parent);
     panel->setObjectName(name);
     panel->setProperty("tag", 99);
     panel->setAlignment(Qt::AlignCenter);

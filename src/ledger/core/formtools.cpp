@@ -32,17 +32,24 @@ bool rejectField(const QString &message, QWidget *field) {
 }
 
 bool readAmountField(QLineEdit *field, const QString &name, double *value,
-                     const QString &notANumber) {
-    switch (readAmount(field->text(), value)) {
+                     const QString &notANumber, std::optional<double> stored) {
+    double typed = 0;
+    switch (readAmount(field->text(), &typed)) {
     case AmountEntry::Kept:
-        return true;
+        break;
     case AmountEntry::NotANumber:
         return rejectField(
             notANumber.isEmpty() ? QStringLiteral("请正确填写%1。").arg(name) : notANumber, field);
     case AmountEntry::TooManyDigits:
-        break;
+        return rejectField(QStringLiteral("%1的有效数字太多，最多15位。").arg(name), field);
+    case AmountEntry::TooLarge:
+        if (stored && typed == *stored)
+            break;
+        return rejectField(
+            QStringLiteral("%1的整数部分太长，最多%2位。").arg(name).arg(kMaxWholeDigits), field);
     }
-    return rejectField(QStringLiteral("%1的有效数字太多，最多15位。").arg(name), field);
+    *value = typed;
+    return true;
 }
 
 void placeOnSheet(QWidget *sheet, QWidget *page) {

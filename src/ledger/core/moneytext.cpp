@@ -27,7 +27,9 @@ QString withoutNegativeZero(const QString &text) {
 }
 
 QString fixedText(double value, int decimals, bool grouped) {
-    if (!std::isfinite(value) || std::abs(value) < kWholeNumbersOnly) {
+    if (!std::isfinite(value))
+        return numberText(value);
+    if (std::abs(value) < kWholeNumbersOnly) {
         QLocale c = QLocale::c();
         if (grouped)
             c.setNumberOptions(QLocale::DefaultNumberOptions);
@@ -94,11 +96,15 @@ AmountEntry readAmount(const QString &text, double *value) {
     double parsed = 0;
     if (!parseAmount(text, &parsed))
         return AmountEntry::NotANumber;
-    if (canonicalDecimal(QStringView(text).trimmed()) != canonicalDecimal(numberText(parsed)))
+    const QString typed = canonicalDecimal(QStringView(text).trimmed());
+    if (typed != canonicalDecimal(numberText(parsed)))
         return AmountEntry::TooManyDigits;
     if (value)
         *value = parsed;
-    return AmountEntry::Kept;
+    const qsizetype point = typed.indexOf(QLatin1Char('.'));
+    const qsizetype sign = typed.startsWith(QLatin1Char('-')) ? 1 : 0;
+    const qsizetype wholeDigits = (point < 0 ? typed.size() : point) - sign;
+    return wholeDigits > kMaxWholeDigits ? AmountEntry::TooLarge : AmountEntry::Kept;
 }
 
 } // namespace ledger

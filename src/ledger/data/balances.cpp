@@ -5,6 +5,7 @@
 #include "ledger/data/checkpoints.h"
 #include "ledger/data/db.h"
 #include "ledger/data/lookuplists.h"
+#include "ledger/data/recordsource.h"
 
 namespace ledger {
 
@@ -12,7 +13,7 @@ namespace {
 
 double singleNumber(Db &db, const QString &sql, const QVariantList &params = {}) {
     Statement row(db, sql, params);
-    return row.next() ? row.number(0) : 0.0;
+    return row.next() ? sumNumber(row, 0) : 0.0;
 }
 
 // The account's movements with keys above ?3 (income/expense), ?4 (transfers) and ?5 (loans),
@@ -61,8 +62,8 @@ double Balances::getSumCash() const {
 
 double Balances::getSumCard() const {
     double sum =
-        singleNumber(m_db, QStringLiteral("SELECT total(") + balancesql::computedBalance() +
-                               QStringLiteral(") FROM ") + balancesql::cardsWithCheckpoint());
+        singleNumber(m_db, QStringLiteral("SELECT ") + balancesql::totalOfBalances() +
+                               QStringLiteral(" FROM ") + balancesql::cardsWithCheckpoint());
     for (const QString &side : balancesql::unmatchedMovementSides())
         sum += singleNumber(m_db, side, {LookupLists::cashEntry()});
     return sum;

@@ -23,6 +23,12 @@ inline QString computedBalance() {
         "    WHERE FundsType=a.ft AND Account=a.ac AND BorrowId>a.bo))");
 }
 
+// The total of computedBalance() over the rows. A balance SQLite could not sum (+inf and -inf
+// added give NULL, which total() would skip) counts as infinite: the total is not finite then.
+inline QString totalOfBalances() {
+    return QStringLiteral("total(ifnull(") + computedBalance() + QStringLiteral(", 9e999))");
+}
+
 // Every account with the ids of its newest checkpoint, as the row source `a` of
 // computedBalance(); the card's own columns keep their names.
 inline QString cardsWithCheckpoint() {

@@ -68,9 +68,7 @@ void Cards::rows(const QVector<qint64> &keys, RecordRows *out) const {
 RecordTotals Cards::totals(std::optional<QDate>) const {
     QVariantList params;
     const QString from = fromWhere(&params);
-    Statement sums(m_db,
-                   QStringLiteral("SELECT count(*), total(") + balancesql::computedBalance() +
-                       QStringLiteral(")") + from,
+    Statement sums(m_db, QStringLiteral("SELECT count(*), ") + balancesql::totalOfBalances() + from,
                    params);
     return readRecordTotals(sums);
 }

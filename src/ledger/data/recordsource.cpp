@@ -3,6 +3,8 @@
 #include "ledger/app/paths.h"
 #include "ledger/data/db.h"
 
+#include <limits>
+
 namespace ledger {
 
 void readRecordRows(Statement &query, RecordRows *out) {
@@ -30,9 +32,13 @@ RecordTotals readRecordTotals(Statement &sums) {
     RecordTotals totals;
     if (sums.next()) {
         totals.count = int(sums.integer(0));
-        totals.total = sums.number(1);
+        totals.total = sumNumber(sums, 1);
     }
     return totals;
+}
+
+double sumNumber(const Statement &row, int column) {
+    return row.isNull(column) ? std::numeric_limits<double>::quiet_NaN() : row.number(column);
 }
 
 QString keyList(const QVector<qint64> &keys, QVariantList *params) {

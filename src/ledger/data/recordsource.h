@@ -66,6 +66,9 @@ void readRecordRows(Db &db, const QString &sql, const QVariantList &params, Reco
 void readRecordKeys(Db &db, const QString &sql, const QVariantList &params, QVector<qint64> *out);
 // The count and total of the statement's first row (columns 0 and 1); zero without a row.
 RecordTotals readRecordTotals(Statement &sums);
+// A sum of the current row. SQLite gives an undefined sum (+inf and -inf added) as NULL: it
+// reads NaN, never 0.
+double sumNumber(const Statement &row, int column);
 // " IN (?,?,...)" for the keys, which are appended to params.
 QString keyList(const QVector<qint64> &keys, QVariantList *params);
 

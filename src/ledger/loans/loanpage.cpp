@@ -3,7 +3,6 @@
 #include "ledger/core/datefield.h"
 #include "ledger/core/formtools.h"
 #include "ledger/data/loans.h"
-#include "ledger/data/numbertext.h"
 #include "ledger/records/paymentfields.h"
 #include "ledger/records/recordform.h"
 
@@ -54,7 +53,7 @@ bool LoanPage::stateRoutine(Mode mode, qint64 key) {
         return false;
     m_direction->setCurrentIndex(loan->myType == -1 ? 0 : loan->myType == 1 ? 1 : -1);
     m_name->setText(loan->loanName);
-    m_amount->setText(mode == Mode::Add ? QString() : numberText(loan->amount));
+    showAmount(m_amount, mode, loan->amount);
     m_payment->offerListedForms();
     m_payment->showRecord(loan->fundsType, loan->account);
     m_date->setDate(loan->eventDate);
@@ -70,7 +69,7 @@ bool LoanPage::checkFields(Loan *loan) {
     m_name->setText(loan->loanName);
     if (loan->loanName.isEmpty())
         return rejectField(QStringLiteral("请选择借支对象。"), m_name);
-    if (!readAmountField(m_amount, QStringLiteral("借支金额"), &loan->amount))
+    if (!readShownAmount(m_amount, QStringLiteral("借支金额"), &loan->amount))
         return false;
     if (loan->amount == 0)
         return rejectField(QStringLiteral("借支金额不能为0。"), m_amount);

@@ -8,7 +8,6 @@
 #include "ledger/data/cards.h"
 #include "ledger/data/inoutrecords.h"
 #include "ledger/data/lookuplists.h"
-#include "ledger/data/numbertext.h"
 #include "ledger/datamodule/tfrmdm.h"
 #include "ledger/records/paymentfields.h"
 #include "ledger/records/recordform.h"
@@ -60,7 +59,7 @@ bool InOutPage::stateRoutine(Mode mode, qint64 key) {
     setComboText(m_staff, record.staffName);
     fillComboItems(m_project, lists.values(m_kind.projectList), true, false);
     setComboText(m_project, record.projectName);
-    m_amount->setText(mode == Mode::Add ? QString() : numberText(record.fundsNum));
+    showAmount(m_amount, mode, record.fundsNum);
     // A stored record is offered the forms of the accounts in use, a new one the list.
     if (mode == Mode::Add)
         m_payment->offerListedForms();
@@ -79,7 +78,7 @@ bool InOutPage::readFields(InOutRecord *record) {
     record->projectName = trimmedText(m_project);
     if (record->projectName.isEmpty())
         return rejectField(m_kind.projectMessage, m_project);
-    if (!readAmountField(m_amount, m_kind.amountName, &record->fundsNum))
+    if (!readShownAmount(m_amount, m_kind.amountName, &record->fundsNum))
         return false;
     if (record->fundsNum == 0)
         return rejectField(m_kind.zeroMessage, m_amount);

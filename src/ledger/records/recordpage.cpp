@@ -1,11 +1,13 @@
 #include "ledger/records/recordpage.h"
 
 #include "ledger/core/dbguard.h"
+#include "ledger/core/figurelabel.h"
 #include "ledger/core/formpanel.h"
 #include "ledger/core/formtools.h"
 #include "ledger/core/moneytext.h"
 #include "ledger/core/prompter.h"
 #include "ledger/core/standardicons.h"
+#include "ledger/data/numbertext.h"
 #include "ledger/datamodule/tfrmdm.h"
 #include "ledger/records/csvexport.h"
 #include "ledger/records/recordform.h"
@@ -17,6 +19,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -97,7 +100,7 @@ void RecordPage::buildQueryPage(const RecordPageNames &names) {
     auto *bottom = new QHBoxLayout;
     m_countLabel = new QLabel(QStringLiteral("记录数：0 条"), page);
     m_countLabel->setObjectName(names.countLabel);
-    m_sumLabel = new QLabel(page);
+    m_sumLabel = new FigureLabel(QString(), page);
     m_sumLabel->setObjectName(names.sumLabel);
     m_countLabel->setMinimumWidth(140);
     bottom->addWidget(m_countLabel);
@@ -295,6 +298,15 @@ void RecordPage::showRecordForm(Mode mode, qint64 key) {
     m_pages->setCurrentIndex(1);
     if (QWidget *first = m_form->firstField())
         first->setFocus(Qt::OtherFocusReason);
+}
+
+void RecordPage::showAmount(QLineEdit *field, Mode mode, double stored) {
+    m_shownAmount = mode == Mode::Add ? std::nullopt : std::optional<double>(stored);
+    field->setText(m_shownAmount ? numberText(stored) : QString());
+}
+
+bool RecordPage::readShownAmount(QLineEdit *field, const QString &name, double *value) const {
+    return readAmountField(field, name, value, QString(), m_shownAmount);
 }
 
 void RecordPage::editClick() {

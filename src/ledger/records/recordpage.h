@@ -17,6 +17,7 @@ class QButtonGroup;
 class QCheckBox;
 class QHBoxLayout;
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class QStackedWidget;
 class QToolButton;
@@ -156,6 +157,13 @@ protected:
         return blank;
     }
 
+    // Shows the record's amount in the form's amount field (empty to add) and keeps it: saved
+    // again unchanged, a stored amount is taken whatever its size (an earlier ledger may hold
+    // amounts beyond the entry's bound).
+    void showAmount(QLineEdit *field, Mode mode, double stored);
+    // readAmountField on the field of showAmount.
+    bool readShownAmount(QLineEdit *field, const QString &name, double *value) const;
+
     void showQueryPage();
     QCheckBox *continueBox() const { return m_continue; }
     // Key of the record being edited; none when the next save inserts.
@@ -182,6 +190,7 @@ private:
     RecordForm *m_form = nullptr;
     QLabel *m_idLabel = nullptr; // mirrors m_editKey
     std::optional<qint64> m_editKey;
+    std::optional<double> m_shownAmount; // the stored amount showAmount put in the form
     QCheckBox *m_continue = nullptr;
     QPushButton *m_submit = nullptr;
     QPushButton *m_cancel = nullptr;

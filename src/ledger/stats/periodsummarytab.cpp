@@ -1,5 +1,6 @@
 #include "ledger/stats/periodsummarytab.h"
 
+#include "ledger/core/figurelabel.h"
 #include "ledger/core/moneytext.h"
 #include "ledger/data/statsqueries.h"
 #include "ledger/datamodule/tfrmdm.h"
@@ -34,7 +35,7 @@ PeriodSummaryTab::PeriodSummaryTab(QWidget *parent)
                         QStringLiteral("收支项目"), QStringLiteral("金额")},
                        {0, 100, 80, 100, 80});
     body()->addWidget(m_list, 1);
-    m_totals = new QLabel(QStringLiteral("总收入：0元  总支出：0元  余额：0元"), this);
+    m_totals = new FigureLabel(QStringLiteral("总收入：0元  总支出：0元  余额：0元"), this);
     m_totals->setObjectName(QStringLiteral("lbl_huizong"));
     body()->addWidget(m_totals);
 }

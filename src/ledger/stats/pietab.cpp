@@ -10,6 +10,8 @@
 #include <QPieSeries>
 #include <QPieSlice>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
 
 namespace ledger {
 
@@ -22,6 +24,21 @@ QColor fromBgr(quint32 bgr) {
 }
 constexpr quint32 kGradientStart = 8454143;
 constexpr quint32 kGradientEnd = 8454016;
+
+// The sums scaled by one power of two, so that they and their total stay finite (an earlier
+// ledger may hold sums near the top of a double's range) with the same shares, bit for bit.
+QVector<double> scaledSums(const QVector<ProjectSum> &sums) {
+    double largest = 0;
+    for (const ProjectSum &s : sums)
+        largest = std::max(largest, std::abs(s.sum));
+    int exponent = 0;
+    std::frexp(largest, &exponent);
+    QVector<double> scaled;
+    scaled.reserve(sums.size());
+    for (const ProjectSum &s : sums)
+        scaled.append(std::ldexp(s.sum, -exponent));
+    return scaled;
+}
 
 } // namespace
 
@@ -75,8 +92,7 @@ QString PieTab::title(const QString &word, double total) {
     return word + formatFixed(total, 0) + QStringLiteral(" 元");
 }
 
-QString PieTab::sliceLabel(const QString &name, double sum, double total) {
-    const double percent = total > 0 ? sum * 100 / total : 0;
+QString PieTab::sliceLabel(const QString &name, double sum, double percent) {
     return name + formatFixed(sum, 0) + QStringLiteral("元(") + formatFixed(percent, 1) +
            QStringLiteral("%)");
 }
@@ -92,16 +108,21 @@ void PieTab::search() {
         double total = 0;
         for (const ProjectSum &s : sums)
             total += s.sum;
+        const QVector<double> scaled = scaledSums(sums);
+        double scaledTotal = 0;
+        for (double part : scaled)
+            scaledTotal += part;
         auto *series = new QPieSeries;
         series->setPieSize(0.6);
-        int i = 0;
-        for (const ProjectSum &s : sums) {
-            ++i;
+        // A sum beyond a double's range has no share: then no slice is drawn.
+        for (int i = 0; std::isfinite(scaledTotal) && i < sums.size(); ++i) {
             // A pie cannot draw a share that is not above 0; it still counts in the total.
-            if (s.sum <= 0)
+            if (scaled.at(i) <= 0)
                 continue;
-            QPieSlice *slice = series->append(sliceLabel(s.projectName, s.sum, total), s.sum);
-            slice->setColor(sliceColor(i));
+            const double percent = scaledTotal > 0 ? scaled.at(i) * 100 / scaledTotal : 0;
+            QPieSlice *slice = series->append(
+                sliceLabel(sums.at(i).projectName, sums.at(i).sum, percent), scaled.at(i));
+            slice->setColor(sliceColor(i + 1));
             slice->setLabelVisible(true);
         }
         m_chart->removeAllSeries();

@@ -22,8 +22,8 @@ public:
 
     // "收入总数 6236 元".
     static QString title(const QString &word, double total);
-    // "工资5000元(80.2%)"; no percentage is computed from a total that is not above 0.
-    static QString sliceLabel(const QString &name, double sum, double total);
+    // "工资5000元(80.2%)".
+    static QString sliceLabel(const QString &name, double sum, double percent);
     // The colour of slice i, counted from 1.
     static QColor sliceColor(int i);
 

@@ -4,7 +4,6 @@
 #include "ledger/core/formtools.h"
 #include "ledger/core/texttools.h"
 #include "ledger/data/lookuplists.h"
-#include "ledger/data/numbertext.h"
 #include "ledger/data/transfers.h"
 #include "ledger/records/paymentfields.h"
 #include "ledger/records/recordform.h"
@@ -63,7 +62,7 @@ bool TransferPage::stateRoutine(Mode mode, qint64 key) {
     for (PaymentFields *side : {m_out, m_in})
         side->offerListedForms();
     m_out->showRecord(t->outFundsType, t->outAccount);
-    m_amount->setText(mode == Mode::Add ? QString() : numberText(t->amount));
+    showAmount(m_amount, mode, t->amount);
     m_in->showRecord(t->inFundsType, t->inAccount);
     m_date->setDate(t->eventDate);
     m_memo->setPlainText(t->memo);
@@ -79,7 +78,7 @@ bool TransferPage::checkFields(Transfer *t) {
         return rejectField(QStringLiteral("请选择转出形式。"), m_out->formCombo());
     if (m_out->needsAccount() && t->outAccount.isEmpty())
         return rejectField(QStringLiteral("请选择转出账户。"), m_out->accountCombo());
-    if (!readAmountField(m_amount, QStringLiteral("转出金额"), &t->amount))
+    if (!readShownAmount(m_amount, QStringLiteral("转出金额"), &t->amount))
         return false;
     if (t->amount == 0)
         return rejectField(QStringLiteral("转账金额不能为0。"), m_amount);
