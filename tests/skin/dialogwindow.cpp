@@ -1,14 +1,24 @@
-// Skinned message boxes for the dialogs' end-to-end run, each answered in turn before the next
-// opens: "Growing box" (no parent) gets a longer text and the title "Grown box" as soon as its
-// window is exposed; "Moved box" (no parent, moved by its caller to 300, 200) and "Owned box"
-// (over the window "Box owner") are each shown three times, again whenever they close. As each
-// box closes, the program prints where Qt had its top-left corner on the screen ("x y"). It ends
-// after the last box.
+// Skinned dialogs for the dialogs' end-to-end runs.
+//
+// Without arguments: message boxes, each answered in turn before the next opens. "Growing box"
+// (no parent) gets a longer text and the title "Grown box" as soon as its window is exposed;
+// "Moved box" (no parent, moved by its caller to 300, 200) and "Owned box" (over the window "Box
+// owner") are each shown three times, again whenever they close; "Movable box" (no parent) grows
+// by a line of text at each F2. As each box closes, the program prints where Qt had its top-left
+// corner on the screen ("x y"). It ends after the last box.
+//
+// With the argument "modal": the window "Dialog owner" with a text field, where F2 opens the
+// modal dialog "Modal dialog" (a text field) over it, as often as asked. The program first prints
+// the colour of the active frame's left border ("r,g,b").
 #include "support/skin/windowfixture.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QShortcut>
 #include <QTextStream>
+#include <QVBoxLayout>
 #include <QWindow>
 #include <functional>
 
@@ -56,12 +66,35 @@ void ShowRepeatedly(QMessageBox *box, int times, std::function<void()> next) {
     box->show();
 }
 
+// The owner window of the "modal" run, which opens its modal dialog at each F2.
+void ShowModalOwner(QWidget &owner) {
+    owner.setWindowTitle(QStringLiteral("Dialog owner"));
+    owner.setGeometry(150, 120, 640, 480);
+    (new QVBoxLayout(&owner))->addWidget(new QLineEdit(&owner));
+    QObject::connect(new QShortcut(Qt::Key_F2, &owner), &QShortcut::activated, &owner, [&owner] {
+        QDialog dialog(&owner);
+        dialog.setWindowTitle(QStringLiteral("Modal dialog"));
+        (new QVBoxLayout(&dialog))->addWidget(new QLineEdit(&dialog));
+        dialog.exec();
+    });
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
     QApplication app(argc, argv);
     TWindowFixture fixture;
     QWidget owner;
+    if (argc > 1 && QByteArray(argv[1]) == "modal") {
+        const TTestSkin skin;
+        const QColor active(skin.FrameColour(QStringLiteral("left.bmp"), 1));
+        QTextStream(stdout) << active.red() << ',' << active.green() << ',' << active.blue()
+                            << Qt::endl;
+        fixture.AddSkinData(skin, &owner);
+        ShowModalOwner(owner);
+        fixture.Show(&owner);
+        return app.exec();
+    }
     owner.setWindowTitle(QStringLiteral("Box owner"));
     owner.setGeometry(150, 120, 640, 480);
     fixture.AddSkinData(TTestSkin(), &owner);
@@ -70,6 +103,7 @@ int main(int argc, char **argv) {
     QMessageBox *growing = Box(QStringLiteral("Growing box"), nullptr);
     QMessageBox *moved = Box(QStringLiteral("Moved box"), nullptr);
     QMessageBox *owned = Box(QStringLiteral("Owned box"), &owner);
+    QMessageBox *movable = Box(QStringLiteral("Movable box"), nullptr);
     moved->move(300, 200);
     growing->winId();
     OnFirstExpose grow(growing->windowHandle(), [growing] {
@@ -77,13 +111,18 @@ int main(int argc, char **argv) {
                                         "on two lines, so that the box grows both ways."));
         growing->setWindowTitle(QStringLiteral("Grown box"));
     });
+    QObject::connect(new QShortcut(Qt::Key_F2, movable), &QShortcut::activated, movable, [movable] {
+        movable->setText(movable->text() + QStringLiteral("\nOne more line of a longer text."));
+    });
     QObject::connect(growing, &QDialog::finished, growing, [&] {
-        ShowRepeatedly(moved, 3,
-                       [&] { ShowRepeatedly(owned, 3, [] { QCoreApplication::quit(); }); });
+        ShowRepeatedly(moved, 3, [&] {
+            ShowRepeatedly(owned, 3, [&] { ShowRepeatedly(movable, 1, &QCoreApplication::quit); });
+        });
     });
     growing->show();
     const int result = app.exec();
     delete growing;
     delete moved;
+    delete movable;
     return result;
 }

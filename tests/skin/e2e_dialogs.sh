@@ -1,9 +1,13 @@
 #!/usr/bin/env bash
-# End-to-end run of skinned message boxes under openbox, driven with xdotool: a box without a
-# parent whose text grows just after it maps stays centred on the screen; a box its caller moved
-# opens at that place each of three times it is shown; a box over its window opens centred over
-# it each time. Each box must also be drawn where it is, and Qt must have it there too (the
-# program prints where as each box closes); screenshots go into the screenshot folder.
+# End-to-end runs of skinned dialogs, driven with xdotool. Under openbox: a box without a parent
+# whose text grows just after it maps stays centred on the screen; a box its caller moved opens
+# at that place each of three times it is shown; a box over its window opens centred over it each
+# time; a box moved by an X move request, by openbox's keyboard move and by the skin's caption
+# drag keeps its centre where it was moved to as its text grows. Each box must also be drawn
+# where it is, and Qt must have it there too (the program prints where as each box closes).
+# Without a window manager: a modal dialog closed with Esc and with its close button gives the
+# keyboard back to the window it was over, whose frame is drawn active again. Screenshots go into
+# the screenshot folder.
 #
 #   e2e_dialogs.sh <skin_dialog_window binary> <screenshot folder>
 set -euo pipefail
@@ -58,5 +62,87 @@ read -r ox oy < <(centre_of "$owner")
 answer_box "Grown box" centre 640 512
 for _ in 1 2 3; do answer_box "Moved box" corner 300 200; done
 for _ in 1 2 3; do answer_box "Owned box" centre "$ox" "$oy"; done
+
+# "Movable box", moved, then grown by a line (F2) after each move.
+movable=$(wait_window "Movable box" 15) || fail "no box Movable box"
+at() { local x y; read -r x y _ < <(geometry "$1"); [ "$x" -eq "$2" ] && [ "$y" -eq "$3" ]; }
+not_at() { ! at "$@"; }
+taller() { local h; read -r _ _ _ h < <(geometry "$1"); [ "$h" -gt "$2" ]; }
+# Grows the box and checks that its centre stays where it was; $1 names the move before, $2 the
+# screenshot.
+grows_in_place() {
+  local cx cy h
+  read -r cx cy < <(centre_of "$movable")
+  read -r _ _ _ h < <(geometry "$movable")
+  focus "$movable"
+  xdotool key F2
+  poll 5 taller "$movable" "$h" || fail "the box did not grow after $1"
+  poll 5 placed "$movable" centre "$cx" "$cy" ||
+    fail "after $1 the box grew at $(geometry "$movable"), not with its centre at $cx,$cy"
+  import -window root "$shots/movable-after-$2.png"
+  echo "ok: moved by $1, the box grew with its centre where it was"
+}
+xdotool windowmove "$movable" 100 150
+poll 5 at "$movable" 100 150 || fail "an X move request left the box at $(geometry "$movable")"
+grows_in_place "an X move request" move-request
+read -r x y _ < <(geometry "$movable")
+focus "$movable"
+xdotool key alt+space
+sleep 0.5 # openbox's window menu: Move, then ten steps right and five down
+xdotool key m
+xdotool key --delay 50 Right Right Right Right Right Right Right Right Right Right Down Down Down \
+  Down Down Return
+poll 5 not_at "$movable" "$x" "$y" || fail "openbox's keyboard move left the box at $x,$y"
+grows_in_place "openbox's keyboard move" keyboard-move
+read -r x y w _ < <(geometry "$movable")
+xdotool mousemove $((x + w / 2)) $((y + 10)) mousedown 1
+sleep 0.2
+xdotool mousemove $((x + w / 2 + 60)) $((y + 60))
+sleep 0.1
+xdotool mousemove $((x + w / 2 + 120)) $((y + 110)) mouseup 1
+poll 5 at "$movable" $((x + 120)) $((y + 100)) ||
+  fail "a caption drag by (120, 100) moved the box from $x,$y to $(geometry "$movable")"
+grows_in_place "the caption drag" caption-drag
+read -r x y < <(centre_of "$movable")
+answer_box "Movable box" centre "$x" "$y"
 wait_ended 10 || fail "the program did not end after its last box"
-echo "e2e dialogs: $boxes boxes where they belong"
+echo "ok: $boxes boxes where they belong"
+kill "$wm"
+wait "$wm" 2>/dev/null || true
+wm=""
+
+# --- Without a window manager ----------------------------------------------------------------
+"$program" modal >"$work/colour" &
+pid=$!
+owner=$(wait_window "Dialog owner" 15) || fail "no window Dialog owner"
+active=$(head -n1 "$work/colour") # the left border of the active frame
+read -r x y w h < <(geometry "$owner")
+xdotool mousemove --window "$owner" $((w / 2)) $((h / 2)) click 1
+wait_pixel $((x + 1)) $((y + h / 2)) "$active" || fail "the owner is not drawn active when clicked"
+# Opens the modal dialog from the keyboard with the pointer off every window, closes it ($1:
+# Esc, or a click on its close button) and waits for the owner's active frame and keyboard.
+closes_back_to_owner() {
+  local dialog dw
+  xdotool mousemove 1270 1010
+  xdotool key F2
+  dialog=$(wait_window "Modal dialog" 5) || fail "F2 did not reach the owner before closing by $1"
+  wait_pixel $((x + 1)) $((y + h / 2)) "$active" not ||
+    fail "the owner's frame stays active under its modal dialog"
+  focus "$dialog"
+  if [ "$1" = Esc ]; then
+    xdotool key Escape
+  else # the test skin's close button: 30 px wide, 36 px from the right edge, 4 px down
+    read -r _ _ dw _ < <(geometry "$dialog")
+    xdotool mousemove --window "$dialog" $((dw - 21)) 14 click 1
+  fi
+  wait_gone "$dialog" 5 || fail "the modal dialog stays open after $1"
+  wait_pixel $((x + 1)) $((y + h / 2)) "$active" ||
+    fail "the owner's frame is not drawn active after the modal dialog closed by $1"
+  import -window root "$shots/modal-closed-by-$1.png"
+  [ "$(xdotool getwindowfocus)" = "$owner" ] ||
+    fail "the owner does not have the keyboard after the modal dialog closed by $1"
+  echo "ok: no window manager: a modal dialog closed by $1 leaves its owner active"
+}
+closes_back_to_owner Esc
+closes_back_to_owner close-button
+echo "e2e dialogs: $boxes boxes where they belong; the owner of a modal dialog active again"

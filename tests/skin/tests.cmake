@@ -114,7 +114,8 @@ target_link_libraries(skin_menubar_window PRIVATE kexbora_test_support_skin)
 set_target_properties(skin_menubar_window PROPERTIES RUNTIME_OUTPUT_DIRECTORY
                                                      ${CMAKE_BINARY_DIR}/tests/bin)
 
-# Skinned message boxes shown again and grown while shown, for the dialogs' end-to-end run.
+# Skinned message boxes shown again and grown while shown, and a window with a modal dialog, for
+# the dialogs' end-to-end run.
 add_executable(skin_dialog_window ${CMAKE_CURRENT_LIST_DIR}/dialogwindow.cpp)
 target_link_libraries(skin_dialog_window PRIVATE kexbora_test_support_skin)
 set_target_properties(skin_dialog_window PROPERTIES RUNTIME_OUTPUT_DIRECTORY
@@ -175,8 +176,10 @@ skin_e2e(e2e_pointer 120 ${program_run})
 # build/screenshots/.
 skin_e2e(e2e_menubar 120 $<TARGET_FILE:skin_menubar_window> ${CMAKE_BINARY_DIR}/screenshots)
 
-# Skinned message boxes under openbox: one whose text grows just after it maps stays centred,
-# boxes shown again open where they first did; screenshots into build/screenshots/.
+# Skinned dialogs: under openbox, one whose text grows just after it maps stays centred, boxes
+# shown again open where they first did, a box moved and then grown keeps its centre; without a
+# window manager, a closed modal dialog leaves its window active; screenshots into
+# build/screenshots/.
 skin_e2e(e2e_dialogs 120 $<TARGET_FILE:skin_dialog_window> ${CMAKE_BINARY_DIR}/screenshots)
 
 # The skinned controls of the real program end to end: the income page's list and entry form

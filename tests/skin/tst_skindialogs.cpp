@@ -1,9 +1,10 @@
 // Skinned standard dialogs: where they open (centred over their parent's window or the screen,
 // or where their caller put them, at the size and place they keep, before their window maps;
 // again when shown again), where they stay when their contents change after the map (a stale
-// place reported in between), and a fitted message box left alone by sizes the window system
-// reports and by layout requests that change nothing, while a change of its contents still fits
-// it again.
+// place reported in between, a drag by the caption before), and a fitted message box left alone
+// by sizes the window system reports and by layout requests that change nothing, while a change
+// of its contents still fits it again. The placement's rules as functions.
+#include "skin/window/dialogplacement.h"
 #include "skin/window/twinskinform.h"
 #include "support/skin/windowfixture.h"
 
@@ -15,6 +16,7 @@
 
 using namespace skin;
 using namespace skin::test;
+using TMover = TDialogPlacement::TMover;
 
 namespace {
 
@@ -62,6 +64,7 @@ private slots:
     void refittedOrShownAgainWhereItWas_data();
     void refittedOrShownAgainWhereItWas();
     void fittedBoxLeftAloneUnlessItsContentsChange();
+    void placementRules();
 };
 
 void TestSkinDialogs::openWhereTheyBelong_data() {
@@ -118,12 +121,15 @@ void TestSkinDialogs::openWhereTheyBelong() {
 
 void TestSkinDialogs::refittedOrShownAgainWhereItWas_data() {
     QTest::addColumn<bool>("moved");
-    QTest::newRow("box the skin centred") << false;
-    QTest::newRow("box its caller moved") << true;
+    QTest::addColumn<bool>("dragged");
+    QTest::newRow("box the skin centred") << false << false;
+    QTest::newRow("box its caller moved") << true << false;
+    QTest::newRow("box dragged by its caption") << false << true;
 }
 
 void TestSkinDialogs::refittedOrShownAgainWhereItWas() {
     QFETCH(bool, moved);
+    QFETCH(bool, dragged);
     TWindowFixture fixture;
     fixture.AddSkinData(TTestSkin());
     QMessageBox box(QMessageBox::Information, QStringLiteral("提示"), QStringLiteral("ok"));
@@ -131,24 +137,38 @@ void TestSkinDialogs::refittedOrShownAgainWhereItWas() {
         box.move(300, 200);
     QVERIFY(fixture.Show(&box));
     const QRect first = box.frameGeometry();
-    const auto inPlace = [&] {
+    if (dragged) {
+        const QPoint from(40, 14), by(60, 40);
+        for (int step = 0; step <= 4; ++step) { // the box moves under the pointer
+            const QPoint at = first.topLeft() + from + by * step / 4 - box.pos();
+            if (step == 0)
+                QTest::mousePress(box.windowHandle(), Qt::LeftButton, {}, at);
+            else
+                QTest::mouseMove(box.windowHandle(), at);
+        }
+        QTest::mouseRelease(box.windowHandle(), Qt::LeftButton, {}, from);
+        QCOMPARE(box.pos(), first.topLeft() + by);
+    }
+    const auto inPlace = [&](const QRect &place) {
         const QRect now = box.frameGeometry();
-        return moved ? now.topLeft() == first.topLeft() : Near(now.center(), first.center());
+        return moved ? now.topLeft() == place.topLeft() : Near(now.center(), place.center());
     };
     // Each time after a stale report of (0, 0), as Qt can take one just after the map: a longer
-    // text, then shown again.
+    // text (where the box is then), then shown again (where it first opened: a drag placed it
+    // only while it was shown).
+    const QRect before = box.frameGeometry();
     box.windowHandle()->setPosition(0, 0);
     QTRY_COMPARE(box.pos(), QPoint(0, 0));
     box.setText(
         QStringLiteral("A longer text than the box had when it was shown,\nover two lines."));
-    QTRY_VERIFY2(box.height() > first.height() && inPlace(),
+    QTRY_VERIFY2(box.height() > first.height() && inPlace(before),
                  qPrintable(QStringLiteral("refitted at %1,%2").arg(box.x()).arg(box.y())));
     box.windowHandle()->setPosition(0, 0);
     QTRY_COMPARE(box.pos(), QPoint(0, 0));
     box.hide();
     box.show();
     QCoreApplication::processEvents();
-    QVERIFY2(inPlace(),
+    QVERIFY2(inPlace(first),
              qPrintable(QStringLiteral("shown again at %1,%2").arg(box.x()).arg(box.y())));
 }
 
@@ -174,6 +194,41 @@ void TestSkinDialogs::fittedBoxLeftAloneUnlessItsContentsChange() {
     QTRY_VERIFY(box.width() > fitted.width());
     QCOMPARE(box.contentsMargins(), QMargins(4, 28, 4, 4));
     QCOMPARE(box.minimumSize(), box.maximumSize());
+}
+
+// Who moved a dialog, and where a refit puts it (in an area of 1000 x 800).
+void TestSkinDialogs::placementRules() {
+    const std::optional<bool> cannotTell, agrees(true), differs(false);
+    const struct {
+        bool reported, byUser;
+        std::optional<bool> displayAgrees;
+        bool buttonDown;
+        TMover mover;
+    } moves[] = {
+        {false, false, cannotTell, true, TMover::Caller},  // code, even in a drag
+        {false, true, cannotTell, true, TMover::User},     // the skin's caption drag
+        {true, false, agrees, false, TMover::User},        // a report the display confirms
+        {true, false, differs, true, TMover::Unconfirmed}, // a stale report, even in a drag
+        {true, false, cannotTell, true, TMover::User},     // a drag (offscreen, Wayland)
+        {true, false, cannotTell, false, TMover::Unconfirmed},
+    };
+    for (const auto &m : moves)
+        QCOMPARE(TDialogPlacement::MoverOf(m.reported, m.byUser, m.displayAgrees, m.buttonDown),
+                 m.mover);
+    const struct {
+        QRect now;
+        QSize size;
+        bool keepCorner;
+        QRect refitted;
+    } refits[] = {
+        {{200, 200, 100, 60}, {140, 100}, false, {180, 180, 140, 100}}, // centre kept
+        {{200, 200, 100, 60}, {140, 100}, true, {200, 200, 140, 100}},  // corner kept
+        {{900, 750, 100, 40}, {140, 80}, false, {860, 720, 140, 80}},   // then inside the area
+        {{100, 100, 100, 100}, {1200, 900}, false, {0, 0, 1200, 900}},  // larger than the area
+    };
+    for (const auto &r : refits)
+        QCOMPARE(TDialogPlacement::Refitted(r.now, r.size, r.keepCorner, QRect(0, 0, 1000, 800)),
+                 r.refitted);
 }
 
 QTEST_MAIN(TestSkinDialogs)

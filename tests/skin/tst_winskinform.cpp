@@ -7,6 +7,7 @@
 #include "support/skin/skinnedwidgets.h"
 #include "support/skin/windowfixture.h"
 
+#include <QDialog>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPainter>
@@ -75,6 +76,7 @@ private slots:
     void dragMovesAndSizes();
     void maximizedHereOnlyWithoutWindowManager();
     void hotButtonFollowsThePointer();
+    void activeAgainAfterItsModalDialog();
 };
 
 void TestWinSkinForm::attach_data() {
@@ -343,6 +345,33 @@ void TestWinSkinForm::hotButtonFollowsThePointer() {
         QTRY_COMPARE(window->isMaximized(), maximized);
         QTRY_VERIFY(!form->Tracker().Hot());
         QCOMPARE(button->State(), TNCObject::TState::Normal);
+    }
+}
+
+// Nothing on the offscreen platform (nor on X11 without a window manager) gives the activation
+// back when a modal dialog closes: its skin hands it to the window the dialog was over.
+void TestWinSkinForm::activeAgainAfterItsModalDialog() {
+    TWindowFixture fixture;
+    fixture.AddSkinData(TTestSkin());
+    auto window = LaidOutWindow();
+    TWinSkinForm *form = fixture.Show(window.get());
+    QVERIFY(form);
+    for (const bool byCloseButton : {false, true}) {
+        window->activateWindow();
+        QTRY_VERIFY(form->IsActive());
+        QDialog dialog(window.get());
+        dialog.setWindowModality(Qt::ApplicationModal);
+        TWinSkinForm *dialogForm = fixture.Show(&dialog);
+        QVERIFY(dialogForm);
+        QTRY_VERIFY(!form->IsActive());
+        if (byCloseButton)
+            QTest::mouseClick(dialog.windowHandle(), Qt::LeftButton, {},
+                              Center(VisibleButton(dialogForm, 0)));
+        else
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+        QTRY_VERIFY(!dialog.isVisible());
+        QTRY_VERIFY2(form->IsActive(), byCloseButton ? "closed by its button" : "closed by Esc");
+        QCOMPARE(QApplication::activeWindow(), window.get());
     }
 }
 

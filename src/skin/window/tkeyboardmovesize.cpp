@@ -77,9 +77,9 @@ void TKeyboardMoveSize::Finish(bool keep) {
     if (window) {
         window->releaseKeyboard();
         window->removeEventFilter(this);
-        window->setProperty(RunningProperty, QVariant());
-        if (!keep)
+        if (!keep) // still the mode's move
             window->setGeometry(original);
+        window->setProperty(RunningProperty, QVariant());
     }
     deleteLater();
 }

@@ -1,50 +1,15 @@
 #include "skin/window/twindowcommands.h"
 
 #include "skin/window/tkeyboardmovesize.h"
+#include "skin/window/windowfacts.h"
 
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWhatsThis>
 #include <QWidget>
 #include <QWindow>
-#include <memory>
-#include <xcb/xcb.h>
 
 namespace skin {
-
-namespace {
-
-// The window named by the root window's _NET_SUPPORTING_WM_CHECK names itself the same way:
-// an EWMH window manager runs.
-bool X11WindowManagerRuns(xcb_connection_t *connection) {
-    const xcb_setup_t *setup = xcb_get_setup(connection);
-    const xcb_screen_iterator_t screens = xcb_setup_roots_iterator(setup);
-    if (!screens.rem)
-        return false;
-    constexpr char name[] = "_NET_SUPPORTING_WM_CHECK";
-    const std::unique_ptr<xcb_intern_atom_reply_t, decltype(&free)> atom(
-        xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 1, sizeof(name) - 1, name),
-                              nullptr),
-        &free);
-    if (!atom || !atom->atom)
-        return false;
-    const auto checkWindow = [&](xcb_window_t window) -> xcb_window_t {
-        const std::unique_ptr<xcb_get_property_reply_t, decltype(&free)> reply(
-            xcb_get_property_reply(
-                connection,
-                xcb_get_property(connection, 0, window, atom->atom, XCB_ATOM_WINDOW, 0, 1),
-                nullptr),
-            &free);
-        if (!reply || reply->type != XCB_ATOM_WINDOW ||
-            xcb_get_property_value_length(reply.get()) < int(sizeof(xcb_window_t)))
-            return XCB_WINDOW_NONE;
-        return *static_cast<xcb_window_t *>(xcb_get_property_value(reply.get()));
-    };
-    const xcb_window_t wm = checkWindow(screens.data->root);
-    return wm != XCB_WINDOW_NONE && checkWindow(wm) == wm;
-}
-
-} // namespace
 
 TWindowCommands::TWindowCommands(QWidget *target, TManagerCheck managed)
     : window(target), windowManaged(std::move(managed)) {}
@@ -52,8 +17,7 @@ TWindowCommands::TWindowCommands(QWidget *target, TManagerCheck managed)
 bool TWindowCommands::WindowManagerPresent() {
     if (QGuiApplication::platformName() != QLatin1String("xcb"))
         return true;
-    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    return x11 && x11->connection() && X11WindowManagerRuns(x11->connection());
+    return X11WindowManagerRuns();
 }
 
 bool TWindowCommands::IsMaximized() const {

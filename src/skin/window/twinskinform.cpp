@@ -241,11 +241,9 @@ void TWinSkinForm::FixWindowSize(bool useClientRect, std::optional<QRect> before
     }
     ApplyClientMargins();
     const QSize size(width, height);
-    QRect target(before ? before->topLeft() : handle->pos(), size);
-    if (before && !handle->testAttribute(Qt::WA_Moved)) {
-        target.moveCenter(before->center());
-        target = InsideWorkArea(target);
-    }
+    const QRect target =
+        before ? TDialogPlacement::Refitted(*before, size, placement.CallerPlaced(), WorkArea())
+               : QRect(handle->pos(), size);
     const QScopedValueRollback<bool> sizing(sizingHere, true);
     const bool fixed = handle->minimumSize() == handle->maximumSize();
     if (fixed && !sizeFixed) {
@@ -271,7 +269,7 @@ void TWinSkinForm::FixWindowSize(bool useClientRect, std::optional<QRect> before
     if (fixed)
         handle->setFixedSize(size);
     handle->setAttribute(Qt::WA_Moved, moved);
-    placeShown = target.topLeft();
+    placement.Placed(target.topLeft());
 }
 
 void TWinSkinForm::ReapplySkin() {

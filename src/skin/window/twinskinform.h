@@ -1,5 +1,6 @@
 #pragma once
 
+#include "skin/window/dialogplacement.h"
 #include "skin/window/skinref.h"
 #include "skin/window/tframelayout.h"
 #include "skin/window/tframemenubar.h"
@@ -132,6 +133,7 @@ private:
     bool SkinMessage(SkinMessageEvent &message);
     bool FrameEvent(QEvent *event);
     void FinishSkinning();
+    bool PlacesDialog() const;
     void WatchDialogMapping();
     void FinishDialogBeforeMapping();
     void ConfirmPlaceAfterMapping();
@@ -142,8 +144,8 @@ private:
     // keeps its centre, one its caller placed its top-left corner.
     void FixWindowSize(bool useClientRect, std::optional<QRect> before);
     QRect WorkArea() const;
-    QRect InsideWorkArea(QRect rect) const;
     void NoteMove(bool reported);
+    void ReturnActivation();
     void FireAfterSkin();
     // reported: the size came from the window system.
     void OnSize(bool reported);
@@ -207,8 +209,8 @@ private:
     bool sizingHere = false;              // the window is being sized by the skin, not by itself
     std::pair<QSize, QSize> fittedLayout; // a fitted dialog's layout: minimum size, size hint
     QSize fittedSize;                     // and the size it was given
-    QPoint callerPlace; // where the dialog's caller last put it (first shown: where it was)
-    QPoint placeShown;  // where the skin last placed the window, or code or a drag moved it
+    TDialogPlacement placement;
+    bool movingForUser = false; // the mouse on the frame is moving the window
     int systemMenuShortcut = 0;
     bool hasRegion = false;
     QSize regionSize;

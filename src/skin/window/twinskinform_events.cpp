@@ -13,17 +13,12 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QHoverEvent>
-#include <QLayout>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScopedValueRollback>
-#include <QScreen>
 #include <QShortcutEvent>
 #include <QWidget>
-#include <QWindow>
-#include <algorithm>
-#include <utility>
 
 namespace skin {
 
@@ -103,6 +98,9 @@ bool TWinSkinForm::FrameEvent(QEvent *event) {
     case QEvent::Show:
         WatchDialogMapping();
         return false;
+    case QEvent::Hide:
+        ReturnActivation();
+        return false;
     case QEvent::WindowStateChange:
         UpdateWindowState();
         UpdateLayout();
@@ -152,8 +150,10 @@ bool TWinSkinForm::FrameEvent(QEvent *event) {
     case QEvent::HoverLeave:
         mouse.Leave();
         return !savedHover;
-    case QEvent::MouseMove:
+    case QEvent::MouseMove: {
+        const QScopedValueRollback<bool> byUser(movingForUser, true);
         return mouse.Move(static_cast<QMouseEvent *>(event));
+    }
     case QEvent::MouseButtonPress:
         return mouse.Press(static_cast<QMouseEvent *>(event));
     case QEvent::MouseButtonRelease:
@@ -173,145 +173,11 @@ bool TWinSkinForm::FrameEvent(QEvent *event) {
     }
 }
 
-// A fixed-size standard dialog (a message box) sizes itself in its own layout pass, after the
-// skin's sizing: it does so without the frame, as it would unskinned, and the frame then goes
-// around that client again. A dialog centred by the skin keeps its centre as its size changes;
-// one its caller placed keeps its top-left corner.
-void TWinSkinForm::FitDialogToItsLayout(QEvent *layoutRequest) {
-    const QScopedValueRollback<bool> sizing(sizingHere, true);
-    std::optional<QRect> before;
-    if (fittedSize.isValid()) {
-        before = QRect(placeShown, fittedSize);
-        // Its own sizing (and its layout's, below) sends the place Qt holds.
-        if (handle->isVisible() && handle->pos() != placeShown) {
-            const bool moved = handle->testAttribute(Qt::WA_Moved);
-            handle->move(placeShown);
-            handle->setAttribute(Qt::WA_Moved, moved);
-        }
-    }
-    handle->setContentsMargins(savedMargins);
-    appliedFrame = QMargins();
-    static_cast<QObject *>(handle.data())->event(layoutRequest);
-    FixWindowSize(false, before);
-    QCoreApplication::removePostedEvents(handle, QEvent::LayoutRequest);
-    if (const QLayout *own = handle->layout())
-        fittedLayout = {own->minimumSize(), own->sizeHint()};
-    fittedSize = handle->size();
-}
-
-// Layout requests that leave the dialog's layout as it was fitted (its children polished, a
-// child's layout activated) need no fit: fitting resizes the window twice, and just after the
-// map Qt can still hold a stale position for it, which the resize would send along.
-bool TWinSkinForm::LayoutChangedSinceFit() const {
-    const QLayout *own = handle->layout();
-    return !own || fittedLayout != std::pair(own->minimumSize(), own->sizeHint());
-}
-
-// The dialog sized itself anew (a message box given a new text, or shown again: it sizes itself
-// then, around the frame it has as if it were its own), or its layout changed.
-bool TWinSkinForm::NeedsFit() const {
-    return handle->size() != fittedSize || LayoutChangedSinceFit();
-}
-
-// A dialog being shown (a standard dialog or an application's dialog window) is skinned and
-// placed when its native window is about to map.
-void TWinSkinForm::WatchDialogMapping() {
-    QWindow *window = handle->windowHandle();
-    if (!handle->inherits("QDialog") || isChild || frameKind == TFrameKind::NoCaption || !window ||
-        window->isVisible() || mappingDialog == window)
-        return;
-    mappingDialog = window;
-    window->installEventFilter(this);
-}
-
-// The dialog's own show handling has sized it and Qt has placed it. Skinned (or, shown again,
-// fitted) now, it maps at its final size and place; sized after the map, it would send the window
-// manager the position Qt last heard of, which just after the map can be a stale one. Qt placed
-// it with an allowance for a decoration the window manager would add around it; the skinned frame
-// is part of the window, so it is centred over its parent's window (or the screen) as it is now,
-// unless its caller placed it: then it opens where its caller last put it.
-void TWinSkinForm::FinishDialogBeforeMapping() {
-    const bool placedByCaller = handle->testAttribute(Qt::WA_Moved);
-    if (!skinningFinished) {
-        callerPlace = handle->pos(); // the frame's place, which is the window's now
-        FinishSkinning();
-    } else if (isDialog && handle->minimumSize() == handle->maximumSize() && NeedsFit()) {
-        QEvent layoutRequest(QEvent::LayoutRequest);
-        FitDialogToItsLayout(&layoutRequest);
-    }
-    if (showState != TShowState::Normal)
-        return;
-    const QWidget *parent = handle->parentWidget() ? handle->parentWidget()->window() : nullptr;
-    QRect placed(callerPlace, handle->size());
-    if (!placedByCaller) {
-        placed.moveCenter(parent && parent->isVisible() ? parent->frameGeometry().center()
-                                                        : WorkArea().center());
-        placed = InsideWorkArea(placed);
-    }
-    const QScopedValueRollback<bool> sizing(sizingHere, true);
-    handle->setGeometry(placed);
-    handle->setAttribute(Qt::WA_Moved, placedByCaller); // as Qt leaves a dialog it placed
-    placeShown = placed.topLeft();
-}
-
-// A window mapped where it was placed can keep a place Qt took from a report during the map
-// ((0, 0) under openbox, with no report after it, the window having not moved): Qt's idea of
-// where the window is, which maps its points to the screen and back, is then wrong, and so is
-// the place a resize of the window sends. Once the window shows, Qt is told where the display
-// has it (where the display can tell).
-void TWinSkinForm::ConfirmPlaceAfterMapping() {
-    QWindow *window = std::exchange(mappingDialog, nullptr);
-    window->removeEventFilter(this);
-    const std::optional<QPoint> shown = DisplayWindowPosition(window);
-    if (!shown)
-        return;
-    placeShown = *shown;
-    const bool moved = handle->testAttribute(Qt::WA_Moved);
-    const QScopedValueRollback<bool> sizing(sizingHere, true);
-    if (handle->pos() != *shown)
-        handle->move(*shown);
-    if (window->position() != *shown)
-        window->setPosition(*shown);
-    handle->setAttribute(Qt::WA_Moved, moved);
-}
-
-// The work area of the window's screen (its parent window's, when it has one).
-QRect TWinSkinForm::WorkArea() const {
-    const QWidget *parent = handle->parentWidget() ? handle->parentWidget()->window() : nullptr;
-    return (parent ? parent->screen() : handle->screen())->availableGeometry();
-}
-
-QRect TWinSkinForm::InsideWorkArea(QRect rect) const {
-    const QRect area = WorkArea();
-    rect.moveRight(std::min(rect.right(), area.right()));
-    rect.moveBottom(std::min(rect.bottom(), area.bottom()));
-    rect.moveLeft(std::max(rect.left(), area.left()));
-    rect.moveTop(std::max(rect.top(), area.top()));
-    return rect;
-}
-
-// Just after a dialog maps, Qt 6.4 can take reports of places it had before, or of (0, 0), and
-// keep them, while the window stays where it was placed; the window's next resize would send such
-// a place along, and the window manager would move the window there. So the skin keeps where it
-// placed the dialog, or code moved it (that is also its caller's place when shown again); a
-// reported place counts only while a mouse button is held (a drag).
-void TWinSkinForm::NoteMove(bool reported) {
-    if (sizingHere)
-        return;
-    if (!reported) {
-        callerPlace = handle->pos();
-        placeShown = handle->pos();
-    } else if (isDialog &&
-               DisplayMouseButtons().value_or(QGuiApplication::mouseButtons()) != Qt::NoButton) {
-        placeShown = handle->pos();
-    }
-}
-
 void TWinSkinForm::FinishSkinning() {
     if (!handle || skinningFinished)
         return;
     skinningFinished = true;
-    placeShown = handle->pos();
+    placement.Placed(handle->pos());
     systemMenu = FlagsHaveSystemMenu(styleAtAttach);
     BuildIconImage();
     if (TControlLayer *layer = manager ? manager->ControlLayer() : nullptr) {

@@ -152,19 +152,56 @@ std::optional<Qt::MouseButtons> DisplayMouseButtons() {
     return buttons;
 }
 
-std::optional<QPoint> DisplayWindowPosition(const QWindow *window) {
+std::optional<QRect> DisplayWindowGeometry(const QWindow *window) {
     const auto [connection, root] = X11Display();
     if (!connection || !window || !window->handle() || window->devicePixelRatio() != 1.0)
         return std::nullopt;
-    const std::unique_ptr<xcb_translate_coordinates_reply_t, decltype(&free)> reply(
-        xcb_translate_coordinates_reply(
-            connection,
-            xcb_translate_coordinates(connection, xcb_window_t(window->winId()), root, 0, 0),
-            nullptr),
-        &free);
-    if (!reply)
+    const auto id = xcb_window_t(window->winId());
+    const xcb_translate_coordinates_cookie_t corner =
+        xcb_translate_coordinates(connection, id, root, 0, 0);
+    const xcb_get_geometry_cookie_t size = xcb_get_geometry(connection, id);
+    const std::unique_ptr<xcb_translate_coordinates_reply_t, decltype(&free)> cornerReply(
+        xcb_translate_coordinates_reply(connection, corner, nullptr), &free);
+    const std::unique_ptr<xcb_get_geometry_reply_t, decltype(&free)> sizeReply(
+        xcb_get_geometry_reply(connection, size, nullptr), &free);
+    if (!cornerReply || !sizeReply)
         return std::nullopt;
-    return QPoint(reply->dst_x, reply->dst_y);
+    return QRect(cornerReply->dst_x, cornerReply->dst_y, sizeReply->width, sizeReply->height);
+}
+
+// The window named by the root window's _NET_SUPPORTING_WM_CHECK names itself the same way.
+bool X11WindowManagerRuns() {
+    const auto [connection, root] = X11Display();
+    if (!connection)
+        return false;
+    constexpr char name[] = "_NET_SUPPORTING_WM_CHECK";
+    const std::unique_ptr<xcb_intern_atom_reply_t, decltype(&free)> atom(
+        xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 1, sizeof(name) - 1, name),
+                              nullptr),
+        &free);
+    if (!atom || !atom->atom)
+        return false;
+    const auto checkWindow = [&](xcb_window_t window) -> xcb_window_t {
+        const std::unique_ptr<xcb_get_property_reply_t, decltype(&free)> reply(
+            xcb_get_property_reply(
+                connection,
+                xcb_get_property(connection, 0, window, atom->atom, XCB_ATOM_WINDOW, 0, 1),
+                nullptr),
+            &free);
+        if (!reply || reply->type != XCB_ATOM_WINDOW ||
+            xcb_get_property_value_length(reply.get()) < int(sizeof(xcb_window_t)))
+            return XCB_WINDOW_NONE;
+        return *static_cast<xcb_window_t *>(xcb_get_property_value(reply.get()));
+    };
+    const xcb_window_t wm = checkWindow(root);
+    return wm != XCB_WINDOW_NONE && checkWindow(wm) == wm;
+}
+
+bool PlatformReturnsActivation() {
+    const QString platform = QGuiApplication::platformName();
+    if (platform == QLatin1String("offscreen"))
+        return false;
+    return platform != QLatin1String("xcb") || X11WindowManagerRuns();
 }
 
 } // namespace skin

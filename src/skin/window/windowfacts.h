@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QPoint>
+#include <QRect>
 #include <QString>
 #include <Qt>
 #include <optional>
@@ -51,9 +51,15 @@ std::optional<quint32> PointerGrabCrossingTime(const QByteArray &eventType, cons
 // Whether the platform lets a window that is no popup take the pointer (Wayland grants it to
 // popups only; the offscreen platform not at all).
 bool PlatformGrabsMouseForWindows();
-// Where the display shows the window's top-left corner now (X11: asked of the server), or none
-// where the platform cannot tell.
-std::optional<QPoint> DisplayWindowPosition(const QWindow *window);
+// Whether an X11 window manager that announces itself (EWMH) runs; false off X11.
+bool X11WindowManagerRuns();
+// Whether the window system gives the activation to another window when the active one goes
+// (a window manager or compositor does); X11 without a window manager and the offscreen platform
+// leave no window active.
+bool PlatformReturnsActivation();
+// Where the display shows the window now, its top-left corner on the screen and its size (X11:
+// asked of the server), or none where the platform cannot tell.
+std::optional<QRect> DisplayWindowGeometry(const QWindow *window);
 // The title as the window shows it: the "[*]" placeholder becomes "*" while the window is
 // modified and disappears otherwise.
 QString ShownWindowTitle(const QWidget *window);
