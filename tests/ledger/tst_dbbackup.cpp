@@ -1,6 +1,6 @@
+#include "common/folderlock.h"
 #include "ledger/data/dbbackup.h"
 #include "ledger/data/ledgerschemacheck.h"
-#include "ledger/data/restorelock.h"
 #include "ledger/data/schema.h"
 #include "support/ledger/templedger.h"
 #include "support/ledger/testfiles.h"
@@ -264,7 +264,9 @@ private slots:
         for (const QString &file : leftovers)
             QVERIFY(test::writeFile(file, "a restore's copy"));
         {
-            const RestoreLock elsewhere(ledgerFile, RestoreLock::Wait::UntilFree);
+            const common::FolderLock elsewhere(QFileInfo(ledgerFile).absolutePath(),
+                                               common::FolderLock::Mode::Exclusive,
+                                               common::FolderLock::Wait::UntilFree);
             DbBackup::settleRestoreLeftovers(ledgerFile, backupDir());
             for (const QString &file : leftovers)
                 QCOMPARE(test::readFile(file), QByteArray("a restore's copy"));
