@@ -26,6 +26,7 @@ window_of() {
 }
 # Whether process $1 waits for a lock taken with flock (Linux lists waiters in /proc/locks).
 waits_for_lock() { awk -v p="$1" '$2 == "->" && $3 == "FLOCK" && $6 == p { f = 1 } END { exit !f }' /proc/locks; }
+# Whether a restore has its copy of the chosen file beside the ledger.
 staging_under_way() { compgen -G "$db.restore-new*" >/dev/null; }
 # Clicks as click does, once the pointer has rested on the point (a window just raised takes
 # the press only then).
@@ -71,7 +72,7 @@ sql "$large" "insert into kx_hash(keyname, keyvalue) values('mark', 'large');
 sql "$small" "insert into kx_hash(keyname, keyvalue) values('mark', 'small');" >/dev/null
 [ "$(stat -c %s "$large")" -gt 50000000 ] || fail "the large file is not large"
 
-# The second instance on the same Data/, logged in; the two main windows side by side.
+# The second instance on the same Data/, logged in; its main window offset from the first.
 "$work/bin/kexbora" >"$work/app2.log" 2>&1 &
 second_pid=$!
 trap 'kill "$second_pid" 2>/dev/null || true; cleanup' EXIT

@@ -1,4 +1,3 @@
-#include "common/folderlock.h"
 #include "ledger/backup/backuprestorepage.h"
 #include "ledger/data/dbbackup.h"
 #include "support/ledger/recordingprompter.h"
@@ -100,35 +99,6 @@ private slots:
         ledger.db().close();
         page.findChild<QToolButton *>("sbtn_db_bak")->click();
         QCOMPARE(prompter->infos(), QStringList{"备份失败。"});
-    }
-
-    // While another instance restores, a restore waits on the worker with the window painted,
-    // and ends once that one has.
-    void restoreWaitsForAnotherInstance() {
-        test::ScopedPrompter prompter;
-        test::TempLedger ledger;
-        QVERIFY2(ledger.isOpen(), qPrintable(ledger.error()));
-        prompter->queueOpenFile(DbBackup::backup(ledger.db().path(), ledger.db().key(),
-                                                 ledger.paths().backupDir, QDateTime()));
-        ledger.addUser("admin", "123456");
-        BackupRestorePage page;
-        page.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&page));
-        PaintCounter counter;
-        page.installEventFilter(&counter);
-        {
-            const common::FolderLock otherRestore(ledger.paths().dataDir,
-                                                  common::FolderLock::Mode::Exclusive,
-                                                  common::FolderLock::Wait::UntilFree);
-            page.findChild<QToolButton *>("sbtn_db_restore")->click();
-            QTRY_VERIFY(test::waitsForLock(QCoreApplication::applicationPid()));
-            page.update();
-            QTRY_VERIFY(counter.paints > 0);
-            QVERIFY(page.isBusy());
-        }
-        QTRY_VERIFY(!page.isBusy());
-        QCOMPARE(prompter->infos(), QStringList{"还原成功。"});
-        QCOMPARE(ledger.rowCount("kx_user"), 0);
     }
 
     // A sound file whose copy fails is not called refused; a page destroyed mid-restore leaves

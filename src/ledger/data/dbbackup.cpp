@@ -84,7 +84,8 @@ std::function<void(qint64, qint64)> copyProgress(const DbBackup::Progress &progr
     };
 }
 
-void fileCopyFailure(bool copied, const QString &error) {
+// Throws the error of a file copy that failed.
+void requireCopied(bool copied, const QString &error) {
     if (!copied)
         throw DbError(error, DbError::Code::File);
 }
@@ -105,7 +106,7 @@ void keepCopy(const QString &path, const QString &kept) {
     std::filesystem::create_hard_link(fsPath(path), fsPath(kept), ec);
     QString error;
     if (ec)
-        fileCopyFailure(common::copyFileAtomically(path, kept, {}, &error), error);
+        requireCopied(common::copyFileAtomically(path, kept, {}, &error), error);
 }
 
 // Runs step; its failure is thrown as a restore failing for that cause.
@@ -244,7 +245,7 @@ StagedRestore DbBackup::stageRestore(const QString &ledgerFile, const QByteArray
                          common::uniqueNameBeside(ledgerFile, kStagedTag));
     restoreStep(RestoreFailure::NotCompleted, [&] {
         QString error;
-        fileCopyFailure(
+        requireCopied(
             common::copyFileToNewFile(source, staged.copy(), copyProgress(progress, 5, 60), &error),
             error);
     });
