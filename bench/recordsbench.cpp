@@ -95,7 +95,7 @@ void LedgerOpen(benchmark::State &state) {
     const QString file = openIncomeLedger(int(state.range(0))).adoConn().path();
     for (auto _ : state) {
         Db db;
-        if (!db.open(file, kDatabaseKey))
+        if (!openLedger(db, file, kDatabaseKey))
             state.SkipWithError("open failed");
     }
 }
@@ -103,7 +103,7 @@ void LedgerOpen(benchmark::State &state) {
 void LedgerSchemaCheck(benchmark::State &state) {
     Db &db = openIncomeLedger(int(state.range(0))).adoConn();
     for (auto _ : state)
-        benchmark::DoNotOptimize(missingLedgerNames(db));
+        benchmark::DoNotOptimize(ledgerSchemaFaults(db));
 }
 
 } // namespace

@@ -1,9 +1,13 @@
 #include "common/atomicwrite.h"
 
+#include "common/folderlock.h"
+
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QSaveFile>
 
 #include <filesystem>
@@ -73,15 +77,29 @@ bool syncToDisk(QFile &file) {
 #endif
 }
 
-// A name beside path that no other process picks.
-QString uniqueNameBeside(const QString &path) {
-    return QStringLiteral("%1.new-%2-%3")
-        .arg(path)
+const QString kNewCopyTag = QStringLiteral("new");
+
+} // namespace
+
+QString uniqueNameBeside(const QString &path, const QString &tag) {
+    return QStringLiteral("%1.%2-%3-%4")
+        .arg(path, tag)
         .arg(QCoreApplication::applicationPid())
         .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
 }
 
-} // namespace
+QString uniqueNamePattern(const QString &baseName, const QString &tag) {
+    return baseName + QStringLiteral("\\.") + QRegularExpression::escape(tag) +
+           QStringLiteral("-\\d+-[0-9a-f]{8}");
+}
+
+void removeFilesNamed(const QString &folder, const QString &pattern) {
+    const QRegularExpression names(QRegularExpression::anchoredPattern(pattern));
+    QDir dir(folder);
+    for (const QString &name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System))
+        if (names.match(name).hasMatch())
+            dir.remove(name);
+}
 
 bool copyFileAtomically(const QString &source, const QString &destination,
                         const std::function<void(qint64, qint64)> &progress, QString *error) {
@@ -120,40 +138,58 @@ bool renameWithoutReplacing(const QString &from, const QString &to, QString *err
     return true;
 }
 
+bool copyFileToNewFile(const QString &source, const QString &destination,
+                       const std::function<void(qint64, qint64)> &progress, QString *error) {
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly))
+        return fail(error, QStringLiteral("cannot read"), source, in.errorString());
+    QFile copy(destination);
+    if (!copy.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        return fail(error, QStringLiteral("cannot write"), destination, copy.errorString());
+    if (!copyContent(in, copy, progress, error)) {
+        copy.remove();
+        return false;
+    }
+    if (!syncToDisk(copy)) {
+        fail(error, QStringLiteral("cannot write"), destination, copy.errorString());
+        copy.remove();
+        return false;
+    }
+    return true;
+}
+
 NewFileCopy copyFileToNewName(const QString &source, const QString &destination,
                               const std::function<bool(const QString &)> &accept, QString *error) {
     if (QFileInfo::exists(destination))
         return NewFileCopy::AlreadyThere;
-    QFile in(source);
-    if (!in.open(QIODevice::ReadOnly)) {
-        fail(error, QStringLiteral("cannot read"), source, in.errorString());
+    const FolderLock underWay(QFileInfo(destination).absolutePath(), FolderLock::Mode::Shared,
+                              FolderLock::Wait::UntilFree);
+    const QString copy = uniqueNameBeside(destination, kNewCopyTag);
+    if (!copyFileToNewFile(source, copy, {}, error))
         return NewFileCopy::Failed;
-    }
-    QFile copy(uniqueNameBeside(destination));
-    if (!copy.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
-        fail(error, QStringLiteral("cannot write"), copy.fileName(), copy.errorString());
-        return NewFileCopy::Failed;
-    }
     const auto discard = [&copy](NewFileCopy result) {
-        copy.remove();
+        QFile::remove(copy);
         return result;
     };
-    if (!copyContent(in, copy, {}, error))
-        return discard(NewFileCopy::Failed);
-    if (!syncToDisk(copy)) {
-        fail(error, QStringLiteral("cannot write"), copy.fileName(), copy.errorString());
-        return discard(NewFileCopy::Failed);
-    }
-    copy.close();
-    if (accept && !accept(copy.fileName())) {
+    if (accept && !accept(copy)) {
         fail(error, QStringLiteral("not accepted:"), source,
              QStringLiteral("its copy was refused"));
         return discard(NewFileCopy::Failed);
     }
-    if (renameWithoutReplacing(copy.fileName(), destination, error))
+    if (renameWithoutReplacing(copy, destination, error))
         return NewFileCopy::Created;
     return discard(QFileInfo::exists(destination) ? NewFileCopy::AlreadyThere
                                                   : NewFileCopy::Failed);
+}
+
+void removeAbandonedCopies(const QString &destination) {
+    const QFileInfo target(destination);
+    const FolderLock noCopyUnderWay(target.absolutePath(), FolderLock::Mode::Exclusive,
+                                    FolderLock::Wait::No);
+    if (noCopyUnderWay.heldElsewhere())
+        return;
+    removeFilesNamed(target.absolutePath(),
+                     uniqueNamePattern(QRegularExpression::escape(target.fileName()), kNewCopyTag));
 }
 
 } // namespace common

@@ -22,6 +22,22 @@ bool copyFileAtomically(const QString &source, const QString &destination,
 // still copy over a file that appears meanwhile). On failure error (when given) says why.
 bool renameWithoutReplacing(const QString &from, const QString &to, QString *error = nullptr);
 
+// Copies source into a new file destination (failing when a file has that name), in pieces,
+// calling progress(bytes copied, size of source) after each, and syncs it to the disk. On
+// failure nothing of destination is left and error (when given) says why.
+bool copyFileToNewFile(const QString &source, const QString &destination,
+                       const std::function<void(qint64, qint64)> &progress = {},
+                       QString *error = nullptr);
+
+// A name beside path that no other process picks: path, a dot, tag, then "-<process id>-<eight
+// hexadecimal digits>".
+QString uniqueNameBeside(const QString &path, const QString &tag);
+// The regular expression of the whole file names uniqueNameBeside gives for tag beside the
+// files named by baseName (itself a regular expression).
+QString uniqueNamePattern(const QString &baseName, const QString &tag);
+// Removes the files of folder whose whole names match pattern.
+void removeFilesNamed(const QString &folder, const QString &pattern);
+
 // How copyFileToNewName ended.
 enum class NewFileCopy {
     Created,      // destination is the new copy
@@ -31,11 +47,15 @@ enum class NewFileCopy {
 
 // Copies source to destination unless a file has that name, never replacing one, so that two
 // processes making the same file at once end up sharing one of them. The copy is written and
-// synced under a unique name beside destination, offered to accept (when given; false discards
-// it as a failure), and then takes its name in a step that fails when the name is taken.
-// error (when given) says why a copy failed.
+// synced under a unique name beside destination (uniqueNameBeside with the tag "new"), offered
+// to accept (when given; false discards it as a failure), and then takes its name in a step that
+// fails when the name is taken. Meanwhile a shared FolderLock on destination's folder tells that
+// the copy is under way. error (when given) says why a copy failed.
 NewFileCopy copyFileToNewName(const QString &source, const QString &destination,
                               const std::function<bool(const QString &copy)> &accept = {},
                               QString *error = nullptr);
+// Removes the unique copies copyFileToNewName left beside destination when its process ended
+// midway; while any process has such a copy under way there, nothing is removed.
+void removeAbandonedCopies(const QString &destination);
 
 } // namespace common

@@ -1,4 +1,5 @@
 #include "ledger/data/db.h"
+#include "ledger/data/ledgerschemacheck.h"
 #include "support/ledger/templedger.h"
 #include "support/ledger/testfiles.h"
 
@@ -44,13 +45,13 @@ private slots:
         Db db;
         QString error;
         for (const char *name : {"text.db", "empty.db", "folder.db"})
-            QVERIFY2(!db.open(file(name), kDatabaseKey), name);
+            QVERIFY2(!openLedger(db, file(name), kDatabaseKey), name);
         QVERIFY(!db.open(file("missing.db"), kDatabaseKey, &error));
         QVERIFY(!QFile::exists(file("missing.db"))); // open never creates
-        QVERIFY(!db.open(file("other.db"), kDatabaseKey, &error));
+        QVERIFY(!openLedger(db, file("other.db"), kDatabaseKey, &error));
         QVERIFY2(error.contains("kx_user"), qPrintable(error));
         QVERIFY(!db.isOpen());
-        QVERIFY(db.open(file("other.db"), kDatabaseKey, nullptr, false));
+        QVERIFY(db.open(file("other.db"), kDatabaseKey));
     }
 
     void wrongKeyFailsAtOpenWithNotADatabase() {

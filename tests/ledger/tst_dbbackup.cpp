@@ -1,12 +1,15 @@
+#include "common/folderlock.h"
 #include "ledger/data/dbbackup.h"
 #include "ledger/data/ledgerschemacheck.h"
-#include "ledger/data/restorelock.h"
 #include "ledger/data/schema.h"
 #include "support/ledger/templedger.h"
 #include "support/ledger/testfiles.h"
 
 #include <QDir>
+#include <QProcess>
 #include <QtTest>
+#include <cstdio>
+#include <future>
 
 using namespace ledger;
 
@@ -46,6 +49,19 @@ class TestDbBackup : public QObject {
     }
     QStringList files(const QString &dir) const {
         return QDir(dir).entryList(QDir::Files | QDir::Hidden);
+    }
+    // A backup of the ledger as it is with mark; markOf tells it from others.
+    QString markedBackup(const QString &mark) {
+        db().exec("delete from kx_hash where keyname='mark'");
+        db().exec("insert into kx_hash(keyname, keyvalue) values('mark', ?)", {mark});
+        return backup();
+    }
+    static QString markOf(const QString &file) {
+        Db reader;
+        return reader.open(file, kDatabaseKey)
+                   ? firstColumnTexts(reader, "select keyvalue from kx_hash where keyname='mark'")
+                         .value(0)
+                   : QString();
     }
 
 private slots:
@@ -197,6 +213,13 @@ private slots:
             << "create table notes(a); alter table kx_Card add column Colour text;"
                " create index ix_extra on kx_user(LogPwd)"
             << true;
+        const QString hash =
+            "drop table kx_hash; create table kx_hash(hashid integer primary key%1,"
+            " keyname, keyvalue, seqid, Pid%2)";
+        QTest::newRow("extra NOT NULL column without a default")
+            << true << hash.arg("", ", Owner text not null") << false;
+        QTest::newRow("NOT NULL row id, defaulted and nullable columns")
+            << true << hash.arg(" not null", ", Owner text not null default '', Note text") << true;
     }
     void ledgerCheckAtStartAndRestore() {
         QFETCH(bool, schema);
@@ -233,6 +256,54 @@ private slots:
         change(); // the ledger takes writes
     }
 
+    // Two instances restore at once: the second waits until the first has swapped its file in,
+    // and each restore's own file is the ledger when it ends. The first instance's connection,
+    // left on the file the second replaced, takes no write into it.
+    void restoresTakeTurnsAcrossInstances() {
+        const QString mine = markedBackup("mine"), theirs = markedBackup("theirs");
+        const QString ledgerFile = db().path();
+        Db other;
+        QVERIFY(openLedger(other, ledgerFile, kDatabaseKey));
+        StagedRestore staged = DbBackup::stageRestore(ledgerFile, db().key(), mine);
+        auto otherRestore =
+            std::async(std::launch::async, [&] { DbBackup::restore(other, theirs); });
+        QTRY_VERIFY(test::waitsForLock(QCoreApplication::applicationPid()));
+        QString atSwapEnd;
+        DbBackup::swapIn(db(), std::move(staged), [&](int percent) {
+            if (percent == 95)
+                atSwapEnd = markOf(ledgerFile);
+        });
+        QCOMPARE(atSwapEnd, QString("mine"));
+        QVERIFY_THROWS_NO_EXCEPTION(otherRestore.get());
+        QCOMPARE(markOf(ledgerFile), QString("theirs"));
+        try {
+            change();
+            QFAIL("a write into the replaced file was taken");
+        } catch (const DbError &e) {
+            QCOMPARE(e.code(), DbError::Code::File);
+        }
+        QCOMPARE(files(m_ledger->paths().dataDir), QStringList({"init.db", "Kexbora.db"}));
+    }
+
+    // Another process that starts (cleaning up interrupted backups) and backs up in the same
+    // second leaves a backup under way alone.
+    void backupUnderWayInAnotherProcessIsLeftAlone() {
+        QProcess other;
+        const QString mine =
+            DbBackup::backup(db().path(), db().key(), backupDir(), m_time, [&](int percent) {
+                if (percent > 0 && other.program().isEmpty()) {
+                    other.start(QCoreApplication::applicationFilePath(),
+                                {"--start-and-back-up", db().path(), backupDir(),
+                                 m_time.toString(Qt::ISODate)});
+                    other.waitForFinished();
+                }
+            });
+        QCOMPARE(other.exitCode(), 0);
+        const QString theirs = QString::fromLocal8Bit(other.readAllStandardOutput()).trimmed();
+        QCOMPARE(files(backupDir()), QStringList({"20261206125500-2.db", "20261206125500.db"}));
+        QVERIFY(mine != theirs && QFileInfo(theirs).path() == QFileInfo(mine).path());
+    }
+
     // Only a restore that cannot put the previous ledger back says so by its code.
     void lostPreviousLedgerIsTold() {
         const QString source = backup();
@@ -264,7 +335,9 @@ private slots:
         for (const QString &file : leftovers)
             QVERIFY(test::writeFile(file, "a restore's copy"));
         {
-            const RestoreLock elsewhere(ledgerFile, RestoreLock::Wait::UntilFree);
+            const common::FolderLock elsewhere(QFileInfo(ledgerFile).absolutePath(),
+                                               common::FolderLock::Mode::Exclusive,
+                                               common::FolderLock::Wait::UntilFree);
             DbBackup::settleRestoreLeftovers(ledgerFile, backupDir());
             for (const QString &file : leftovers)
                 QCOMPARE(test::readFile(file), QByteArray("a restore's copy"));
@@ -276,5 +349,23 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestDbBackup)
+int main(int argc, char *argv[]) {
+    QCoreApplication app(argc, argv);
+    // Run as another instance: starts as the program does, then backs up; prints the backup.
+    if (argc == 5 && qstrcmp(argv[1], "--start-and-back-up") == 0) {
+        const QStringList args = app.arguments();
+        DbBackup::removeLeftovers(args[3]);
+        try {
+            std::puts(qPrintable(DbBackup::backup(args[2], kDatabaseKey, args[3],
+                                                  QDateTime::fromString(args[4], Qt::ISODate))));
+            return 0;
+        } catch (const DbError &e) {
+            std::fprintf(stderr, "%s\n", e.what());
+            return 1;
+        }
+    }
+    TestDbBackup test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_dbbackup.moc"

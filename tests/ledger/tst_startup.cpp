@@ -1,5 +1,6 @@
 #include "ledger/core/currentuser.h"
 #include "ledger/core/webpane.h"
+#include "ledger/data/dbbackup.h"
 #include "ledger/mainwindow/startup.h"
 #include "ledger/mainwindow/tfrmmain.h"
 #include "ledger/mainwindow/webenginemodule.h"
@@ -113,19 +114,40 @@ private slots:
             dialog.findChild<QPushButton *>(QStringLiteral("btn_OK"))->click();
             return dialog.result();
         });
-        // What a backup or restore cut short by a crash left is gone at the next start.
-        const QString leftover = ledger.paths().backupDir + "20261206125500.db.part";
-        const QString staged = ledger.paths().databaseFile + ".restore-new";
-        QVERIFY(QDir().mkpath(ledger.paths().backupDir) && QFile(leftover).open(QFile::WriteOnly));
-        QVERIFY(QFile(staged).open(QFile::WriteOnly));
+        // What backups and restores cut short by a crash left is gone at the next start.
+        QStringList leftovers;
+        for (const char *name : {"20261206125500.db.part", "20261206125500.db.part-42-0badcafe"})
+            leftovers << ledger.paths().backupDir + name;
+        for (const char *suffix : {".restore-new", ".restore-new-42-0badcafe"})
+            leftovers << ledger.paths().databaseFile + suffix;
+        QVERIFY(QDir().mkpath(ledger.paths().backupDir));
+        for (const QString &leftover : leftovers)
+            QVERIFY(QFile(leftover).open(QFile::WriteOnly));
         QCOMPARE(run.startup.begin(), std::nullopt);
-        QVERIFY(!QFile::exists(leftover) && !QFile::exists(staged));
+        for (const QString &leftover : leftovers)
+            QVERIFY2(!QFile::exists(leftover), qPrintable(leftover));
         QCOMPARE(run.loginRuns, 1);
         TfrmMain *main = run.startup.mainWindow();
         QVERIFY(main && main->isVisible());
         QCOMPARE(main->statusPanelText(0), QStringLiteral("当前用户:admin"));
         QVERIFY(currentUserId > 0);
         QCOMPARE(frmDM, run.startup.dataModule());
+    }
+
+    // A start while another instance's restore is between its staging and its swap leaves the
+    // staged copy alone, and the restore completes.
+    void startDuringAnotherRestore() {
+        test::ScopedPrompter prompter;
+        TempLedger other;
+        const QString chosen = DbBackup::backup(other.db().path(), other.db().key(),
+                                                other.paths().backupDir, QDateTime());
+        other.addUser("admin", "123456");
+        StagedRestore staged = DbBackup::stageRestore(other.db().path(), other.db().key(), chosen);
+        QCOMPARE(Run(other.paths(), [](TfrmLogin &) { return 0; }).startup.begin(),
+                 std::optional<int>(0));
+        QVERIFY(QFile::exists(staged.copy()));
+        DbBackup::swapIn(other.db(), std::move(staged));
+        QCOMPARE(other.rowCount("kx_user"), 0);
     }
 
     // What a restore cut short left beside the ledger is settled before the ledger opens: a

@@ -1,4 +1,5 @@
 #include "common/atomicwrite.h"
+#include "common/folderlock.h"
 #include "ledger/datamodule/tfrmdm.h"
 #include "support/ledger/recordingprompter.h"
 #include "support/ledger/templedger.h"
@@ -57,6 +58,31 @@ private slots:
         }
         QCOMPARE(QDir(ledger.paths().dataDir).entryList(QDir::Files | QDir::Hidden),
                  QStringList({"init.db", "Kexbora.db"}));
+    }
+
+    // A start removes the template copies that first starts cut short left, but none while
+    // another instance copies the template, and no other file.
+    void abandonedTemplateCopiesAreRemoved() {
+        TempLedger ledger(TempLedger::Layout::TemplateOnly);
+        const QDir data(ledger.paths().dataDir);
+        const QStringList copies{"Kexbora.db.new-4242-0badcafe", "Kexbora.db.new-77-00000001"};
+        const QStringList others{"Kexbora.db.new-4242", "Kexbora.db.new-1-0badcafe.db",
+                                 "init.db.new-4242-0badcafe", "Kexbora.db.restore-old"};
+        for (const QString &name : copies + others)
+            QVERIFY(test::writeFile(data.filePath(name), "a copy"));
+        const auto listed = [&] { return data.entryList(QDir::Files | QDir::Hidden); };
+        {
+            const common::FolderLock copying(data.path(), common::FolderLock::Mode::Shared,
+                                             common::FolderLock::Wait::UntilFree);
+            QCOMPARE(ledger.createDataModule(), TfrmDM::OpenResult::Opened);
+            QCOMPARE(listed().size(), copies.size() + others.size() + 2);
+        }
+        const QByteArray ledgerBytes = readFile(ledger.paths().databaseFile);
+        QCOMPARE(ledger.createDataModule(), TfrmDM::OpenResult::Opened);
+        QStringList left = others + QStringList{"Kexbora.db", "init.db"};
+        left.sort(Qt::CaseInsensitive);
+        QCOMPARE(listed(), left);
+        QCOMPARE(readFile(ledger.paths().databaseFile), ledgerBytes);
     }
 
     void unusableDatabaseIsAConnectionFailure_data() {

@@ -1,28 +1,22 @@
 #include "ledger/app/datetext.h"
 #include "ledger/core/exeversion.h"
-#include "ledger/core/files.h"
 #include "ledger/core/prompter.h"
 #include "ledger/core/texttools.h"
 #include "ledger/datamodule/dbstatements.h"
 #include "ledger/datamodule/tfrmdm.h"
 #include "support/ledger/recordingprompter.h"
 #include "support/ledger/templedger.h"
-#include "support/ledger/testfiles.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 #include <limits>
-#include <sys/stat.h>
 
 using namespace ledger;
-using test::readFile;
-using test::writeFile;
 
 namespace {
 
@@ -168,41 +162,6 @@ private slots:
         QCOMPARE(versionFromText(project), version);
         QVERIFY(
             QRegularExpression("^\\d+\\.\\d+\\.\\d+\\.\\d+$").match(getExeVersion()).hasMatch());
-    }
-
-    void copyFileByStream() {
-        QTemporaryDir dir;
-        const QDir d(dir.path());
-        QByteArray big(300000, 'b');
-        big[0] = '\0';
-        QVERIFY(writeFile(d.filePath("a.db"), big));
-        QVERIFY(writeFile(d.filePath("dst"), QByteArray(500000, 'x')));
-        QVERIFY(d.mkdir("sub") && d.mkdir("taken"));
-        QVERIFY(QFile::link(d.filePath("a.db"), d.filePath("link.db")));
-        // The same file under other names is left untouched (not even rewritten).
-        const auto inode = [&] {
-            struct stat st {};
-            return ::stat(QFile::encodeName(d.filePath("a.db")).constData(), &st) == 0 ? st.st_ino
-                                                                                       : 0;
-        };
-        const auto before = inode();
-        for (const QString &same : {d.filePath("a.db"), dir.path() + "/sub/../a.db",
-                                    dir.path() + "//a.db", d.filePath("link.db")}) {
-            QVERIFY2(ledger::copyFileByStream(d.filePath("a.db"), same), qPrintable(same));
-            QCOMPARE(readFile(d.filePath("a.db")), big);
-            QCOMPARE(inode(), before);
-        }
-        QVERIFY(ledger::copyFileByStream(d.filePath("a.db"), d.filePath("dst")));
-        QCOMPARE(readFile(d.filePath("dst")), big); // replaced whole
-        QVERIFY(ledger::copyFileByStream(d.filePath("a.db"), d.filePath("new")));
-        QCOMPARE(readFile(d.filePath("new")), big);
-        // Failures create nothing.
-        QVERIFY(!ledger::copyFileByStream(d.filePath("missing"), d.filePath("none")));
-        QVERIFY(!ledger::copyFileByStream(d.filePath("a.db"), d.filePath("no/such/dir/x")));
-        QVERIFY(!ledger::copyFileByStream(d.filePath("a.db"), d.filePath("taken")));
-        QVERIFY(QFileInfo(d.filePath("taken")).isDir());
-        QCOMPARE(d.entryList(QDir::Files | QDir::Hidden | QDir::System),
-                 QStringList({"a.db", "dst", "link.db", "new"}));
     }
 
     void databaseHelpers() {

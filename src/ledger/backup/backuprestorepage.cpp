@@ -14,6 +14,7 @@
 #include <QtConcurrent/QtConcurrentRun>
 #include <atomic>
 #include <memory>
+#include <utility>
 
 namespace ledger {
 
@@ -64,9 +65,9 @@ BackupRestorePage::~BackupRestorePage() {
     // The worker reports through queued calls only; it must not outlive the connection.
     if (m_watcher)
         m_watcher->waitForFinished();
-    // A restore cut short here never swaps its staged copy in.
-    if (!m_restoring.isEmpty())
-        DbBackup::removeStagedRestore(m_restoring);
+    // A restore cut short here never swaps its staged copy in: it is removed, the lock let go.
+    if (m_staging)
+        m_staging->staged.reset();
 }
 
 QString BackupRestorePage::restoreRefusedText() {
@@ -165,34 +166,31 @@ void BackupRestorePage::sbtn_db_restoreClick() {
     // The connection may be closed after an earlier failure; its path and key stay.
     const QString ledgerFile = frmDM->adoConn().path();
     const QByteArray key = frmDM->adoConn().key();
-    struct Staging {
-        QString file;
-        DbBackup::RestoreFailure failure = DbBackup::RestoreFailure::NotCompleted;
-    };
+    // The worker waits while another instance restores; the window stays painted meanwhile.
     auto staging = std::make_shared<Staging>();
-    m_restoring = ledgerFile;
+    m_staging = staging;
     runInBackground(
         m_restoreBar, "restore",
         [=](const auto &progress) {
             try {
-                staging->file = DbBackup::stageRestore(ledgerFile, key, file, progress);
+                staging->staged.emplace(DbBackup::stageRestore(ledgerFile, key, file, progress));
             } catch (const DbBackup::RestoreError &e) {
                 staging->failure = e.failure();
                 throw;
             }
         },
         [this, staging](const Failure &failure) {
-            m_restoring.clear();
+            m_staging.reset();
             if (failure)
                 showRestoreFailure(staging->failure);
             else
-                finishRestore(staging->file);
+                finishRestore(*std::exchange(staging->staged, std::nullopt));
         });
 }
 
-void BackupRestorePage::finishRestore(const QString &staged) {
+void BackupRestorePage::finishRestore(StagedRestore staged) {
     try {
-        DbBackup::swapIn(frmDM->adoConn(), staged);
+        DbBackup::swapIn(frmDM->adoConn(), std::move(staged));
         showInfo(QStringLiteral("还原成功。"));
     } catch (const DbBackup::RestoreError &e) {
         qWarning("restore: %s", e.what());

@@ -5,6 +5,7 @@
 #include <QDateTime>
 #include <QWidget>
 #include <functional>
+#include <memory>
 #include <optional>
 
 class QProgressBar;
@@ -47,7 +48,7 @@ private:
     // then done on this thread with the failure, if any.
     void runInBackground(QProgressBar *bar, const char *what, Work work,
                          std::function<void(const Failure &)> done);
-    void finishRestore(const QString &staged);
+    void finishRestore(StagedRestore staged);
     void showRestoreFailure(DbBackup::RestoreFailure failure);
 
     QToolButton *m_backup;
@@ -55,8 +56,13 @@ private:
     QProgressBar *m_backupBar;
     QProgressBar *m_restoreBar;
     QFutureWatcher<Failure> *m_watcher = nullptr;
-    // The ledger file of the restore under way (its copy is staged beside it), else empty.
-    QString m_restoring;
+    // The restore under way: its staged copy (and with it the restore lock) once the worker has
+    // made it, kept until it is swapped in.
+    struct Staging {
+        std::optional<StagedRestore> staged;
+        DbBackup::RestoreFailure failure = DbBackup::RestoreFailure::NotCompleted;
+    };
+    std::shared_ptr<Staging> m_staging;
     std::function<QDateTime()> m_clock;
 };
 

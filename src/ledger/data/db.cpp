@@ -1,9 +1,9 @@
 #include "ledger/data/db.h"
 
-#include "ledger/data/ledgerschemacheck.h"
 #include "ledger/data/numbertext.h"
 
 #include <QDateTime>
+#include <QFile>
 #include <QFileInfo>
 #include <sqlcipher/sqlite3.h>
 
@@ -16,6 +16,12 @@ QString lastError(sqlite3 *db) {
 }
 
 [[noreturn]] void fail(sqlite3 *db, int code, const QString &context) {
+    // SQLite refuses to write into a file whose name now belongs to another file (a restore
+    // in another instance swapped the ledger): what was written would be lost.
+    if (sqlite3_extended_errcode(db) == SQLITE_READONLY_DBMOVED)
+        throw DbError(context + QStringLiteral(": the database file was replaced or removed "
+                                               "since it was opened; nothing was written"),
+                      DbError::Code::File, SQLITE_READONLY_DBMOVED);
     throw DbError(context + QStringLiteral(": ") + lastError(db), DbError::Code::Engine, code);
 }
 
@@ -50,7 +56,7 @@ Db::~Db() {
     close();
 }
 
-bool Db::open(const QString &path, const QByteArray &key, QString *error, bool requireLedger) {
+bool Db::open(const QString &path, const QByteArray &key, QString *error, const Check &check) {
     close();
     const QFileInfo info(path);
     if (!info.isFile()) {
@@ -69,12 +75,13 @@ bool Db::open(const QString &path, const QByteArray &key, QString *error, bool r
     m_db = db;
     m_path = path;
     m_key = key;
+    m_check = check;
     // A wrong key or a file that is no database shows only on the first read.
     try {
         Statement probe(*this, QStringLiteral("SELECT count(*) FROM sqlite_master"));
         probe.next();
-        if (requireLedger)
-            requireLedgerSchema(*this);
+        if (check)
+            check(*this);
     } catch (const DbError &e) {
         setError(error, QString::fromStdString(e.what()));
         close();
@@ -95,6 +102,7 @@ bool Db::create(const QString &path, const QByteArray &key, QString *error) {
     m_db = db;
     m_path = path;
     m_key = key;
+    m_check = {};
     return true;
 }
 
@@ -112,7 +120,13 @@ bool Db::reopen(QString *error) {
     }
     const QString path = m_path;
     const QByteArray key = m_key;
-    return open(path, key, error, true);
+    const Check check = m_check;
+    return open(path, key, error, check);
+}
+
+void Db::removeFile(const QString &path) {
+    QFile::remove(path);
+    QFile::remove(path + QStringLiteral("-journal"));
 }
 
 int Db::exec(const QString &sql, const QVariantList &params) {

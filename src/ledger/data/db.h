@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <QVariant>
 #include <QVariantList>
+#include <functional>
 #include <stdexcept>
 
 struct sqlite3;
@@ -22,7 +23,8 @@ public:
         BadStatement,  // values, columns or names that do not fit the statement
         MissingSchema, // the ledger's table definitions are not in the program
         RecordMissing, // the record to change or delete does not exist (any more)
-        File,          // a database file could not be read, written or renamed, or is refused
+        File,          // a database file could not be read, written or renamed, or is refused;
+                       // also a write into a file that another name has replaced meanwhile
         LedgerLost,    // a failed restore could not put the previous ledger back or open it
     };
 
@@ -46,14 +48,18 @@ public:
     Db(const Db &) = delete;
     Db &operator=(const Db &) = delete;
 
-    // Opens an existing file. With requireLedger the file must hold every table and column of
-    // the ledger's schema (ledgerschemacheck.h).
+    // What an opened file must pass to stay open: throws DbError when it does not.
+    using Check = std::function<void(Db &)>;
+
+    // Opens an existing file; when given, check runs on it (and again at each reopen).
     bool open(const QString &path, const QByteArray &key, QString *error = nullptr,
-              bool requireLedger = true);
+              const Check &check = {});
     // Creates a new keyed file (the template maker and tests).
     bool create(const QString &path, const QByteArray &key, QString *error = nullptr);
     void close();
-    bool reopen(QString *error = nullptr); // same path and key as the last open
+    bool reopen(QString *error = nullptr); // same path, key and check as the last open
+    // Removes a database file and the journal SQLite may have left beside it.
+    static void removeFile(const QString &path);
     bool isOpen() const { return m_db != nullptr; }
     QString path() const { return m_path; }
     QByteArray key() const { return m_key; }
@@ -69,6 +75,7 @@ private:
     sqlite3 *m_db = nullptr;
     QString m_path;
     QByteArray m_key;
+    Check m_check;
 };
 
 // A prepared statement, finalised when it goes out of scope.

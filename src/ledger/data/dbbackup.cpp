@@ -1,8 +1,9 @@
 #include "ledger/data/dbbackup.h"
 
 #include "common/atomicwrite.h"
+#include "common/folderlock.h"
 #include "ledger/data/db.h"
-#include "ledger/data/restorelock.h"
+#include "ledger/data/ledgerschemacheck.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,8 +19,9 @@ namespace {
 
 constexpr int kPagesPerStep = 4096;
 constexpr int kMaxBackupsPerSecond = 999;
-// Appended to a backup's name while it is being written.
-const QString kPartSuffix = QStringLiteral(".part");
+// The tags of the unique names of a backup being written and of a restore's staged copy.
+const QString kPartTag = QStringLiteral("part");
+const QString kStagedTag = QStringLiteral("restore-new");
 
 using RestoreError = DbBackup::RestoreError;
 using RestoreFailure = DbBackup::RestoreFailure;
@@ -37,12 +39,6 @@ void report(const DbBackup::Progress &progress, int percent) {
 
 std::filesystem::path fsPath(const QString &path) {
     return std::filesystem::path(path.toStdU16String());
-}
-
-// A database file with the journal SQLite may have left beside it.
-void removeDatabaseFile(const QString &path) {
-    QFile::remove(path);
-    QFile::remove(path + QStringLiteral("-journal"));
 }
 
 struct BackupJobEnd {
@@ -79,15 +75,18 @@ void onlineCopy(Db &source, const QString &target, const QByteArray &key,
         engineFailure(QStringLiteral("backup failed"), copy.handle(), rc);
 }
 
-// Copies the file's bytes to target: the whole file or, on failure, nothing.
-void copyFileBytes(const QString &source, const QString &target, const DbBackup::Progress &progress,
-                   int first, int last) {
-    QString error;
-    const auto copied = [&](qint64 done, qint64 size) {
+// A copy's progress in bytes told as the share from first to last.
+std::function<void(qint64, qint64)> copyProgress(const DbBackup::Progress &progress, int first,
+                                                 int last) {
+    return [=](qint64 done, qint64 size) {
         size = qMax<qint64>(size, 1);
         report(progress, first + int(qint64(last - first) * qMin(done, size) / size));
     };
-    if (!common::copyFileAtomically(source, target, copied, &error))
+}
+
+// Throws the error of a file copy that failed.
+void requireCopied(bool copied, const QString &error) {
+    if (!copied)
         throw DbError(error, DbError::Code::File);
 }
 
@@ -102,11 +101,12 @@ void replaceFile(const QString &from, const QString &to) {
 
 // A second name for the file's current content: a hard link, or a copy where links fail.
 void keepCopy(const QString &path, const QString &kept) {
-    removeDatabaseFile(kept);
+    Db::removeFile(kept);
     std::error_code ec;
     std::filesystem::create_hard_link(fsPath(path), fsPath(kept), ec);
+    QString error;
     if (ec)
-        copyFileBytes(path, kept, {}, 0, 0);
+        requireCopied(common::copyFileAtomically(path, kept, {}, &error), error);
 }
 
 // Runs step; its failure is thrown as a restore failing for that cause.
@@ -136,9 +136,20 @@ QString moveToFreeBackupName(const QString &file, const QString &dir, const QDat
     fileFailure(QStringLiteral("every backup name of this second is taken in"), dir);
 }
 
-// The name of a restore's copy of the chosen file.
-QString stagedRestoreFile(const QString &ledgerFile) {
-    return ledgerFile + QStringLiteral(".restore-new");
+// The names of what interrupted backups left: their copies and journals, named as today or,
+// from older versions, without the unique part.
+QString unfinishedBackupPattern() {
+    const QString backupName = QStringLiteral("\\d{14}(-\\d+)?\\.db");
+    return QStringLiteral("(%1\\.%2|%3)(-journal)?")
+        .arg(backupName, kPartTag, common::uniqueNamePattern(backupName, kPartTag));
+}
+
+// The names of the staged copies of interrupted restores beside a ledger named ledgerName,
+// also the one name older versions gave them, and their journals.
+QString stagedRestorePattern(const QString &ledgerName) {
+    const QString ledger = QRegularExpression::escape(ledgerName);
+    return QStringLiteral("(%1\\.%2|%3)(-journal)?")
+        .arg(ledger, kStagedTag, common::uniqueNamePattern(ledger, kStagedTag));
 }
 
 // The name under which a restore keeps the previous ledger until the new one proves good.
@@ -157,7 +168,7 @@ DbBackup::RestoreError::RestoreError(const DbError &error, RestoreFailure failur
 void DbBackup::verifyLedgerFile(const QString &path, const QByteArray &key, bool thorough) {
     Db db;
     QString error;
-    if (!db.open(path, key, &error))
+    if (!openLedger(db, path, key, &error))
         throw DbError(path + QStringLiteral(": ") + error, DbError::Code::NotALedger);
     if (thorough) {
         Statement check(db, QStringLiteral("PRAGMA quick_check"));
@@ -174,29 +185,27 @@ QString DbBackup::backupFileName(const QDateTime &time, int n) {
 }
 
 void DbBackup::removeLeftovers(const QString &folder) {
-    static const QRegularExpression unfinished(
-        QStringLiteral("^\\d{14}(-\\d+)?\\.db\\.part(-journal)?$"));
-    QDir dir(folder);
-    const QStringList names =
-        dir.entryList({QStringLiteral("*") + kPartSuffix + QStringLiteral("*")}, QDir::Files);
-    for (const QString &name : names)
-        if (unfinished.match(name).hasMatch())
-            dir.remove(name);
+    const common::FolderLock noBackupUnderWay(folder, common::FolderLock::Mode::Exclusive,
+                                              common::FolderLock::Wait::No);
+    if (!noBackupUnderWay.heldElsewhere())
+        common::removeFilesNamed(folder, unfinishedBackupPattern());
 }
 
 QString DbBackup::backup(const QString &ledgerFile, const QByteArray &key, const QString &folder,
                          const QDateTime &time, const Progress &progress) {
     Db source;
     QString error;
-    if (!source.open(ledgerFile, key, &error))
+    if (!openLedger(source, ledgerFile, key, &error))
         throw DbError(QStringLiteral("cannot open the ledger: ") + error,
                       DbError::Code::NoConnection);
     if (!QDir().mkpath(folder))
         fileFailure(QStringLiteral("cannot create the folder"), folder);
     removeLeftovers(folder);
+    // Shared with other backups; a clean-up waits for its end.
+    const common::FolderLock underWay(folder, common::FolderLock::Mode::Shared,
+                                      common::FolderLock::Wait::UntilFree);
     const QString dir = QDir(folder).absolutePath() + QLatin1Char('/');
-    const QString temp = dir + backupFileName(time) + kPartSuffix;
-    removeDatabaseFile(temp);
+    const QString temp = common::uniqueNameBeside(dir + backupFileName(time), kPartTag);
     try {
         report(progress, 0);
         onlineCopy(source, temp, key, progress, 0, 80);
@@ -206,18 +215,20 @@ QString DbBackup::backup(const QString &ledgerFile, const QByteArray &key, const
         report(progress, 95);
         return moveToFreeBackupName(temp, dir, time);
     } catch (...) {
-        removeDatabaseFile(temp);
+        Db::removeFile(temp);
         throw;
     }
 }
 
-QString DbBackup::stageRestore(const QString &ledgerFile, const QByteArray &key,
-                               const QString &source, const Progress &progress) {
+StagedRestore DbBackup::stageRestore(const QString &ledgerFile, const QByteArray &key,
+                                     const QString &source, const Progress &progress) {
     if (ledgerFile.isEmpty())
         throw RestoreError(
             DbError(QStringLiteral("no ledger was opened"), DbError::Code::NoConnection),
             RestoreFailure::NotCompleted);
-    const RestoreLock underWay(ledgerFile, RestoreLock::Wait::UntilFree);
+    common::FolderLock oneRestore(QFileInfo(ledgerFile).absolutePath(),
+                                  common::FolderLock::Mode::Exclusive,
+                                  common::FolderLock::Wait::UntilFree);
     report(progress, 0);
     restoreStep(RestoreFailure::FileRefused, [&] {
         const QFileInfo chosen(source);
@@ -229,32 +240,33 @@ QString DbBackup::stageRestore(const QString &ledgerFile, const QByteArray &key,
     });
 
     // The chosen file, copied beside the ledger and checked page by page; the ledger is not
-    // touched until this copy proves good.
-    const QString incoming = stagedRestoreFile(ledgerFile);
+    // touched until this copy proves good. Given up on, the copy is removed.
+    StagedRestore staged(std::move(oneRestore), ledgerFile,
+                         common::uniqueNameBeside(ledgerFile, kStagedTag));
+    restoreStep(RestoreFailure::NotCompleted, [&] {
+        QString error;
+        requireCopied(
+            common::copyFileToNewFile(source, staged.copy(), copyProgress(progress, 5, 60), &error),
+            error);
+    });
     try {
-        restoreStep(RestoreFailure::NotCompleted, [&] {
-            removeDatabaseFile(incoming);
-            copyFileBytes(source, incoming, progress, 5, 60);
-        });
-        try {
-            verifyLedgerFile(incoming, key, true);
-        } catch (const DbError &e) {
-            // A damaged copy of a sound file is the copy's fault, not the file's.
-            restoreStep(RestoreFailure::FileRefused, [&] { verifyLedgerFile(source, key, true); });
-            throw RestoreError(e, RestoreFailure::NotCompleted);
-        }
-        report(progress, 80);
-    } catch (...) {
-        removeDatabaseFile(incoming);
-        throw;
+        verifyLedgerFile(staged.copy(), key, true);
+    } catch (const DbError &e) {
+        // A damaged copy of a sound file is the copy's fault, not the file's.
+        restoreStep(RestoreFailure::FileRefused, [&] { verifyLedgerFile(source, key, true); });
+        throw RestoreError(e, RestoreFailure::NotCompleted);
     }
-    return incoming;
+    report(progress, 80);
+    return staged;
 }
 
-void DbBackup::swapIn(Db &live, const QString &staged, const Progress &progress) {
+void DbBackup::swapIn(Db &live, StagedRestore staged, const Progress &progress) {
     const QString target = live.path();
     const QString kept = keptRestoreFile(target);
-    const RestoreLock underWay(target, RestoreLock::Wait::UntilFree);
+    if (staged.copy().isEmpty() || staged.ledgerFile() != target)
+        throw RestoreError(
+            DbError(QStringLiteral("no copy is staged for ") + target, DbError::Code::File),
+            RestoreFailure::NotCompleted);
     live.close();
     bool swapped = false;
     try {
@@ -263,7 +275,7 @@ void DbBackup::swapIn(Db &live, const QString &staged, const Progress &progress)
             fileFailure(QStringLiteral("an unfinished transaction is left beside"), target);
         keepCopy(target, kept);
         report(progress, 85);
-        replaceFile(staged, target);
+        replaceFile(staged.copy(), target);
         swapped = true;
         report(progress, 90);
         QString error;
@@ -286,7 +298,6 @@ void DbBackup::swapIn(Db &live, const QString &staged, const Progress &progress)
                 putBack = false;
             }
         }
-        removeDatabaseFile(staged);
         QString error;
         if (!live.reopen(&error)) {
             why += QStringLiteral("; the previous ledger cannot be opened: ") + error;
@@ -298,23 +309,21 @@ void DbBackup::swapIn(Db &live, const QString &staged, const Progress &progress)
                                    dbError ? dbError->sqliteCode() : 0),
                            putBack ? RestoreFailure::NotCompleted : RestoreFailure::LedgerLost);
     }
-    removeDatabaseFile(kept);
+    Db::removeFile(kept);
 }
 
 void DbBackup::restore(Db &live, const QString &source, const Progress &progress) {
     swapIn(live, stageRestore(live.path(), live.key(), source, progress), progress);
 }
 
-void DbBackup::removeStagedRestore(const QString &ledgerFile) {
-    removeDatabaseFile(stagedRestoreFile(ledgerFile));
-}
-
 void DbBackup::settleRestoreLeftovers(const QString &ledgerFile, const QString &backupFolder) {
     // Another instance's restore under way is its own to finish.
-    const RestoreLock noRestore(ledgerFile, RestoreLock::Wait::No);
-    if (!noRestore.held())
+    const QFileInfo ledger(ledgerFile);
+    const common::FolderLock noRestore(ledger.absolutePath(), common::FolderLock::Mode::Exclusive,
+                                       common::FolderLock::Wait::No);
+    if (noRestore.heldElsewhere())
         return;
-    removeStagedRestore(ledgerFile);
+    common::removeFilesNamed(ledger.absolutePath(), stagedRestorePattern(ledger.fileName()));
     const QString kept = keptRestoreFile(ledgerFile);
     const QFileInfo keptInfo(kept);
     if (!keptInfo.isFile())

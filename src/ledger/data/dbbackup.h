@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ledger/data/db.h"
+#include "ledger/data/stagedrestore.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -25,13 +26,15 @@ public:
 
     // The backup file's name for a local time and the n-th backup within that second.
     static QString backupFileName(const QDateTime &time, int n = 1);
-    // Removes what an interrupted backup left in folder (its unfinished copy and journal).
+    // Removes what interrupted backups left in folder (their unfinished copies and journals),
+    // unless another backup is under way there.
     static void removeLeftovers(const QString &folder);
     // Copies the ledger file (through a connection of its own, online-backup path, keyed like
     // the ledger) into folder, created when missing, under the first free backupFileName for
-    // time; the copy must open with the key and hold the ledger's tables before it takes that
-    // name. Returns the new file's path. Safe on any thread. Throws DbError and leaves no new
-    // file then.
+    // time; the copy, written under a name of its own while a shared lock on folder tells other
+    // processes that it is under way, must open with the key and hold the ledger's tables before
+    // it takes that name. Returns the new file's path. Safe on any thread. Throws DbError and
+    // leaves no new file then.
     static QString backup(const QString &ledgerFile, const QByteArray &key, const QString &folder,
                           const QDateTime &time, const Progress &progress = {});
 
@@ -55,31 +58,32 @@ public:
         RestoreFailure m_failure;
     };
 
-    // Restore, first half: copies source beside ledgerFile (named ledgerFile + ".restore-new")
-    // and verifies the copy page by page; the source must not be the ledger itself and must be
-    // an intact ledger with the key. Touches neither the ledger nor any connection, so it may
-    // run on any thread. Returns the copy's path. Throws RestoreError (FileRefused or
-    // NotCompleted) and leaves no copy then.
-    static QString stageRestore(const QString &ledgerFile, const QByteArray &key,
-                                const QString &source, const Progress &progress = {});
+    // Restore, first half: waits until no other restore runs beside ledgerFile (across
+    // processes), then copies source beside it under a name of its own and verifies the copy
+    // page by page; the source must not be the ledger itself and must be an intact ledger with
+    // the key. Touches neither the ledger nor any connection, so it may run on any thread (the
+    // waiting too). The returned copy keeps other restores and start-up clean-ups away until it
+    // is swapped in or dropped. Throws RestoreError (FileRefused or NotCompleted) and leaves no
+    // copy then.
+    static StagedRestore stageRestore(const QString &ledgerFile, const QByteArray &key,
+                                      const QString &source, const Progress &progress = {});
     // Restore, second half: closes the open ledger, swaps the staged copy in while a copy of
     // the current file is kept until the reopened ledger proves good, and reopens. Throws
-    // RestoreError: NotCompleted when the current file is in place and open again, LedgerLost
-    // when even that fails. The staged copy is gone either way.
-    static void swapIn(Db &live, const QString &staged, const Progress &progress = {});
+    // RestoreError: NotCompleted when the ledger file it found is in place and open again,
+    // LedgerLost when even that fails. The staged copy is gone either way, and the next restore
+    // may begin once this returns.
+    static void swapIn(Db &live, StagedRestore staged, const Progress &progress = {});
     // Both halves in a row on the caller's thread. Throws RestoreError.
     static void restore(Db &live, const QString &source, const Progress &progress = {});
 
-    // Removes a staged copy that was never swapped in (its restore was cut short) and its
-    // journal.
-    static void removeStagedRestore(const QString &ledgerFile);
     // Settles what a restore cut short left beside ledgerFile; meant for before the ledger is
-    // opened. The staged copy is removed. The kept previous ledger is removed when it is a
+    // opened. Staged copies are removed. The kept previous ledger is removed when it is a
     // second name of ledgerFile itself, takes the ledger's name when there is no ledger, and
     // is otherwise moved into backupFolder under the first free backup name of its
     // modification time, so a restore offers it; it is never deleted. Touches no other file,
-    // and nothing while another process restores into the same folder (RestoreLock).
-    // Throws DbError when the previous ledger could not be moved; it stays where it was then.
+    // and nothing while another process restores into the same folder or copies the template
+    // there. Throws DbError when the previous ledger could not be moved; it stays where it was
+    // then.
     static void settleRestoreLeftovers(const QString &ledgerFile, const QString &backupFolder);
 };
 

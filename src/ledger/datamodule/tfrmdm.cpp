@@ -2,6 +2,7 @@
 
 #include "common/atomicwrite.h"
 #include "ledger/core/prompter.h"
+#include "ledger/data/ledgerschemacheck.h"
 
 #include <QFileInfo>
 #include <QNetworkAccessManager>
@@ -26,6 +27,8 @@ TfrmDM::~TfrmDM() {
 }
 
 TfrmDM::OpenResult TfrmDM::DataModuleCreate() {
+    // What template copies cut short by an ended process left; not the copies under way.
+    common::removeAbandonedCopies(m_paths.databaseFile);
     if (!QFileInfo::exists(m_paths.databaseFile)) {
         if (!QFileInfo::exists(m_paths.templateFile)) {
             showInfo(QStringLiteral("数据库文件不存在。"));
@@ -36,7 +39,7 @@ TfrmDM::OpenResult TfrmDM::DataModuleCreate() {
         const auto opens = [](const QString &copy) {
             Db db;
             QString error;
-            if (db.open(copy, QByteArray(kDatabaseKey), &error))
+            if (openLedger(db, copy, QByteArray(kDatabaseKey), &error))
                 return true;
             qWarning("the template's copy %s cannot be opened: %s", qPrintable(copy),
                      qPrintable(error));
@@ -52,7 +55,7 @@ TfrmDM::OpenResult TfrmDM::DataModuleCreate() {
         }
     }
     QString error;
-    if (!m_conn.open(m_paths.databaseFile, QByteArray(kDatabaseKey), &error, true)) {
+    if (!openLedger(m_conn, m_paths.databaseFile, QByteArray(kDatabaseKey), &error)) {
         qWarning("cannot open %s: %s", qPrintable(m_paths.databaseFile), qPrintable(error));
         showInfo(connectionFailedText());
         return OpenResult::ConnectionFailed;

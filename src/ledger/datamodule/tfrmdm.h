@@ -22,7 +22,8 @@ public:
     ~TfrmDM() override;
 
     // Finds or creates the database file (a copy of the template that opens, never replacing
-    // a ledger) and connects; a file that is there is never changed or removed. Shows
+    // a ledger) and connects; a file that is there is never changed or removed. Template copies
+    // that ended processes left are removed first, ones under way in other instances kept. Shows
     // "数据库文件不存在。" or the connection-failure message through the prompter on failure;
     // the caller ends the program then.
     OpenResult DataModuleCreate();

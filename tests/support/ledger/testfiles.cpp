@@ -1,6 +1,7 @@
 #include "support/ledger/testfiles.h"
 
 #include <QFile>
+#include <QList>
 #include <csignal>
 
 namespace ledger::test {
@@ -13,6 +14,17 @@ QByteArray readFile(const QString &path) {
 bool writeFile(const QString &path, const QByteArray &bytes) {
     QFile f(path);
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+bool waitsForLock(qint64 pid) {
+    // "1: -> FLOCK  ADVISORY  WRITE 2345 fe:00:1234 0 EOF": a waiter, then its process.
+    for (const QByteArray &line : readFile(QStringLiteral("/proc/locks")).split('\n')) {
+        const QList<QByteArray> fields = line.simplified().split(' ');
+        if (fields.size() > 5 && fields[1] == "->" && fields[2] == "FLOCK" &&
+            fields[5].toLongLong() == pid)
+            return true;
+    }
+    return false;
 }
 
 FileSizeLimit::FileSizeLimit(rlim_t bytes) {

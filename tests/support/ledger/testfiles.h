@@ -9,6 +9,10 @@ namespace ledger::test {
 QByteArray readFile(const QString &path); // empty when unreadable
 bool writeFile(const QString &path, const QByteArray &bytes);
 
+// Whether process pid waits for a lock taken with flock, such as a FolderLock (Linux's
+// /proc/locks lists each waiter).
+bool waitsForLock(qint64 pid);
+
 // Limits the size of files this process may write while it lives, so that writes past the
 // limit fail as on a full disk.
 class FileSizeLimit {

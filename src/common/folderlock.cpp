@@ -1,0 +1,44 @@
+#include "common/folderlock.h"
+
+#include <QFile>
+#include <utility>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+#endif
+
+namespace common {
+
+FolderLock::FolderLock([[maybe_unused]] const QString &folder, [[maybe_unused]] Mode mode,
+                       [[maybe_unused]] Wait wait) {
+#ifdef Q_OS_UNIX
+    m_folder = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (m_folder < 0)
+        return; // nothing to lock
+    const int operation =
+        (mode == Mode::Exclusive ? LOCK_EX : LOCK_SH) | (wait == Wait::No ? LOCK_NB : 0);
+    int rc;
+    do
+        rc = ::flock(m_folder, operation);
+    while (rc != 0 && errno == EINTR);
+    if (rc != 0) {
+        m_heldElsewhere = errno == EWOULDBLOCK;
+        ::close(std::exchange(m_folder, -1));
+    }
+#endif
+}
+
+FolderLock::~FolderLock() {
+#ifdef Q_OS_UNIX
+    if (m_folder >= 0)
+        ::close(m_folder); // releases the lock
+#endif
+}
+
+FolderLock::FolderLock(FolderLock &&other) noexcept
+    : m_folder(std::exchange(other.m_folder, -1)), m_heldElsewhere(other.m_heldElsewhere) {}
+
+} // namespace common
