@@ -280,7 +280,7 @@ private slots:
             change();
             QFAIL("a write into the replaced file was taken");
         } catch (const DbError &e) {
-            QCOMPARE(e.code(), DbError::Code::File);
+            QCOMPARE(e.code(), DbError::Code::Replaced);
         }
         QCOMPARE(files(m_ledger->paths().dataDir), QStringList({"init.db", "Kexbora.db"}));
     }

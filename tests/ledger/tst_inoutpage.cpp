@@ -1,6 +1,7 @@
 // Income and expense records through the page's widgets, checked by SQL: the save checks in
 // order with message and focus, inserts and updates, continuous adding, payment-form choices,
 // typing and completion, and the list editor opened from the page.
+#include "ledger/core/dbguard.h"
 #include "ledger/data/db.h"
 #include "ledger/params/tfrmparam.h"
 #include "ledger/records/csvexport.h"
@@ -12,6 +13,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -19,6 +21,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <cstdio>
 
 using namespace ledger;
 
@@ -122,6 +125,22 @@ private slots:
         QCOMPARE(f.countText(), QString("记录数：1 条"));
         QCOMPARE(f.sumText(), QString("总收入：1,234.50 元"));
         QCOMPARE(f.list()->records()->text(0, 7), memo);
+    }
+
+    // Another instance restored a backup over the ledger: the save is refused with a message
+    // that says so, and nothing is written into either file.
+    void saveIntoReplacedLedger() {
+        Fixture f;
+        f.add();
+        f.fill("12.5");
+        const QString path = f.ledger.db().path();
+        QVERIFY(QFile::copy(path, path + ".other"));
+        QVERIFY(std::rename(QFile::encodeName(path + ".other"), QFile::encodeName(path)) == 0);
+        QCOMPARE(f.save(), QStringList{ledgerReplacedText()});
+        QCOMPARE(f.pageIndex(), 1);
+        Db fresh;
+        QVERIFY(fresh.open(path, f.ledger.db().key()));
+        QCOMPARE(firstColumnTexts(fresh, "select count(*) from kx_InAndOut"), QStringList{"0"});
     }
 
     void editKeepsOwnerAndType() {

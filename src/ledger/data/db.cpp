@@ -21,7 +21,7 @@ QString lastError(sqlite3 *db) {
     if (sqlite3_extended_errcode(db) == SQLITE_READONLY_DBMOVED)
         throw DbError(context + QStringLiteral(": the database file was replaced or removed "
                                                "since it was opened; nothing was written"),
-                      DbError::Code::File, SQLITE_READONLY_DBMOVED);
+                      DbError::Code::Replaced, SQLITE_READONLY_DBMOVED);
     throw DbError(context + QStringLiteral(": ") + lastError(db), DbError::Code::Engine, code);
 }
 

@@ -26,6 +26,8 @@ public:
         File,          // a database file could not be read, written or renamed, or is refused;
                        // also a write into a file that another name has replaced meanwhile
         LedgerLost,    // a failed restore could not put the previous ledger back or open it
+        Replaced,      // the file was replaced or removed since it was opened (another instance
+                       // restored a backup): nothing was written
     };
 
     DbError(const QString &message, Code code, int sqliteCode = 0);

@@ -349,8 +349,9 @@ void RecordPage::showQueryPage() {
 
 void RecordPage::saveRecord(const std::function<bool(Db &)> &save) {
     bool ok = false;
-    guardDb("record save", [&] { ok = save(ledgerDb()); });
-    finishSave(ok);
+    if (guardDb(
+            "record save", [&] { ok = save(ledgerDb()); }, QStringLiteral("保存失败!")))
+        finishSave(ok);
 }
 
 void RecordPage::finishSave(bool ok) {
