@@ -23,8 +23,7 @@ public:
         BadStatement,  // values, columns or names that do not fit the statement
         MissingSchema, // the ledger's table definitions are not in the program
         RecordMissing, // the record to change or delete does not exist (any more)
-        File,          // a database file could not be read, written or renamed, or is refused;
-                       // also a write into a file that another name has replaced meanwhile
+        File,          // a database file could not be read, written or renamed, or is refused
         LedgerLost,    // a failed restore could not put the previous ledger back or open it
         Replaced,      // the file was replaced or removed since it was opened (another instance
                        // restored a backup): nothing was written

@@ -136,20 +136,12 @@ QString moveToFreeBackupName(const QString &file, const QString &dir, const QDat
     fileFailure(QStringLiteral("every backup name of this second is taken in"), dir);
 }
 
-// The names of what interrupted backups left: their copies and journals, named as today or,
-// from older versions, without the unique part.
-QString unfinishedBackupPattern() {
-    const QString backupName = QStringLiteral("\\d{14}(-\\d+)?\\.db");
+// The names of the copies tagged tag that interrupted work left beside the files named by
+// baseName (a regular expression), and their journals: with the unique part of the name or,
+// from older versions, without it.
+QString leftoverPattern(const QString &baseName, const QString &tag) {
     return QStringLiteral("(%1\\.%2|%3)(-journal)?")
-        .arg(backupName, kPartTag, common::uniqueNamePattern(backupName, kPartTag));
-}
-
-// The names of the staged copies of interrupted restores beside a ledger named ledgerName,
-// also the one name older versions gave them, and their journals.
-QString stagedRestorePattern(const QString &ledgerName) {
-    const QString ledger = QRegularExpression::escape(ledgerName);
-    return QStringLiteral("(%1\\.%2|%3)(-journal)?")
-        .arg(ledger, kStagedTag, common::uniqueNamePattern(ledger, kStagedTag));
+        .arg(baseName, tag, common::uniqueNamePattern(baseName, tag));
 }
 
 // The name under which a restore keeps the previous ledger until the new one proves good.
@@ -188,7 +180,8 @@ void DbBackup::removeLeftovers(const QString &folder) {
     const common::FolderLock noBackupUnderWay(folder, common::FolderLock::Mode::Exclusive,
                                               common::FolderLock::Wait::No);
     if (!noBackupUnderWay.heldElsewhere())
-        common::removeFilesNamed(folder, unfinishedBackupPattern());
+        common::removeFilesNamed(folder,
+                                 leftoverPattern(QStringLiteral("\\d{14}(-\\d+)?\\.db"), kPartTag));
 }
 
 QString DbBackup::backup(const QString &ledgerFile, const QByteArray &key, const QString &folder,
@@ -323,7 +316,9 @@ void DbBackup::settleRestoreLeftovers(const QString &ledgerFile, const QString &
                                        common::FolderLock::Wait::No);
     if (noRestore.heldElsewhere())
         return;
-    common::removeFilesNamed(ledger.absolutePath(), stagedRestorePattern(ledger.fileName()));
+    common::removeFilesNamed(
+        ledger.absolutePath(),
+        leftoverPattern(QRegularExpression::escape(ledger.fileName()), kStagedTag));
     const QString kept = keptRestoreFile(ledgerFile);
     const QFileInfo keptInfo(kept);
     if (!keptInfo.isFile())

@@ -105,10 +105,10 @@ void TWinSkinForm::FinishDialogBeforeMapping() {
 void TWinSkinForm::ConfirmPlaceAfterMapping() {
     QWindow *window = std::exchange(mappingDialog, nullptr);
     window->removeEventFilter(this);
-    const std::optional<QRect> display = DisplayWindowGeometry(window);
+    const std::optional<QPoint> display = DisplayWindowPosition(window);
     if (!display)
         return;
-    const QPoint shown = display->topLeft();
+    const QPoint shown = *display;
     placement.Placed(shown);
     const bool moved = handle->testAttribute(Qt::WA_Moved);
     const QScopedValueRollback<bool> sizing(sizingHere, true);
@@ -138,8 +138,8 @@ void TWinSkinForm::NoteMove(bool reported) {
     std::optional<bool> displayAgrees;
     bool buttonDown = false;
     if (reported) {
-        if (const std::optional<QRect> display = DisplayWindowGeometry(handle->windowHandle()))
-            displayAgrees = display->topLeft() == handle->pos();
+        if (const std::optional<QPoint> display = DisplayWindowPosition(handle->windowHandle()))
+            displayAgrees = *display == handle->pos();
         else
             buttonDown =
                 DisplayMouseButtons().value_or(QGuiApplication::mouseButtons()) != Qt::NoButton;

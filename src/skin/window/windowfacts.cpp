@@ -152,21 +152,19 @@ std::optional<Qt::MouseButtons> DisplayMouseButtons() {
     return buttons;
 }
 
-std::optional<QRect> DisplayWindowGeometry(const QWindow *window) {
+std::optional<QPoint> DisplayWindowPosition(const QWindow *window) {
     const auto [connection, root] = X11Display();
     if (!connection || !window || !window->handle() || window->devicePixelRatio() != 1.0)
         return std::nullopt;
-    const auto id = xcb_window_t(window->winId());
-    const xcb_translate_coordinates_cookie_t corner =
-        xcb_translate_coordinates(connection, id, root, 0, 0);
-    const xcb_get_geometry_cookie_t size = xcb_get_geometry(connection, id);
-    const std::unique_ptr<xcb_translate_coordinates_reply_t, decltype(&free)> cornerReply(
-        xcb_translate_coordinates_reply(connection, corner, nullptr), &free);
-    const std::unique_ptr<xcb_get_geometry_reply_t, decltype(&free)> sizeReply(
-        xcb_get_geometry_reply(connection, size, nullptr), &free);
-    if (!cornerReply || !sizeReply)
+    const std::unique_ptr<xcb_translate_coordinates_reply_t, decltype(&free)> reply(
+        xcb_translate_coordinates_reply(
+            connection,
+            xcb_translate_coordinates(connection, xcb_window_t(window->winId()), root, 0, 0),
+            nullptr),
+        &free);
+    if (!reply)
         return std::nullopt;
-    return QRect(cornerReply->dst_x, cornerReply->dst_y, sizeReply->width, sizeReply->height);
+    return QPoint(reply->dst_x, reply->dst_y);
 }
 
 // The window named by the root window's _NET_SUPPORTING_WM_CHECK names itself the same way.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QRect>
+#include <QPoint>
 #include <QString>
 #include <Qt>
 #include <optional>
@@ -57,9 +57,9 @@ bool X11WindowManagerRuns();
 // (a window manager or compositor does); X11 without a window manager and the offscreen platform
 // leave no window active.
 bool PlatformReturnsActivation();
-// Where the display shows the window now, its top-left corner on the screen and its size (X11:
-// asked of the server), or none where the platform cannot tell.
-std::optional<QRect> DisplayWindowGeometry(const QWindow *window);
+// Where the display shows the window's top-left corner now (X11: asked of the server), or none
+// where the platform cannot tell.
+std::optional<QPoint> DisplayWindowPosition(const QWindow *window);
 // The title as the window shows it: the "[*]" placeholder becomes "*" while the window is
 // modified and disappears otherwise.
 QString ShownWindowTitle(const QWidget *window);
