@@ -95,6 +95,7 @@ kexbora_add_tests(skin kexbora_skin
     tst_skinmanage
     tst_skinmediaplayer
     tst_skinmenubar
+    tst_skinmdi
     tst_skinmenus
     tst_skinobjects
     tst_skinproportions
@@ -120,6 +121,13 @@ add_executable(skin_dialog_window ${CMAKE_CURRENT_LIST_DIR}/dialogwindow.cpp)
 target_link_libraries(skin_dialog_window PRIVATE kexbora_test_support_skin)
 set_target_properties(skin_dialog_window PROPERTIES RUNTIME_OUTPUT_DIRECTORY
                                                     ${CMAKE_BINARY_DIR}/tests/bin)
+
+# The skin engine's test window: an MDI frame with two children above a tab set, skinned with
+# the program's skin as the program's windows are, for the MDI end-to-end run.
+add_executable(skin_mdi_window ${CMAKE_CURRENT_LIST_DIR}/mdiwindow.cpp)
+target_link_libraries(skin_mdi_window PRIVATE kexbora_test_support_skin kexbora_skin_resource)
+set_target_properties(skin_mdi_window PROPERTIES RUNTIME_OUTPUT_DIRECTORY
+                                                 ${CMAKE_BINARY_DIR}/tests/bin)
 
 if(TARGET tst_ourskin)
   target_link_libraries(tst_ourskin PRIVATE kexbora_skin_resource)

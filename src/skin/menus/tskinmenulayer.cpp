@@ -60,7 +60,7 @@ QObject *TSkinMenuLayer::WrapPopupMenu(QMenu *menu, TSkinData *data) {
 
 std::unique_ptr<TFrameMenuBar> TSkinMenuLayer::CreateMenuBar(TWinSkinForm &form) {
     QMenuBar *bar = TWinSkinMenu::NativeMenuOf(form.Handle());
-    if (!bar || bar->actions().isEmpty())
+    if (!bar)
         return nullptr;
     return std::make_unique<TWinSkinMenu>(form, bar, form.SkinData());
 }

@@ -10,6 +10,7 @@
 #include "skin/window/twinskinform.h"
 
 #include <QApplication>
+#include <QChildEvent>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMainWindow>
@@ -42,7 +43,7 @@ TWinSkinMenu::TWinSkinMenu(TWinSkinForm &form, QMenuBar *menuBar, TSkinData *dat
     : form(form), menuBar(menuBar), skinData(data), skin(SkinObjectsOf(data)),
       font(QApplication::font("QMenuBar")) {
     if (menuBar) {
-        height = menuBar->sizeHint().height();
+        height = BarHeight(menuBar);
         menuBar->installEventFilter(this);
     }
     if (QWidget *window = form.Handle())
@@ -60,6 +61,15 @@ QMenuBar *TWinSkinMenu::NativeMenuOf(const QWidget *window) {
         return qobject_cast<QMenuBar *>(main->menuWidget());
     const QLayout *layout = window ? window->layout() : nullptr;
     return layout ? qobject_cast<QMenuBar *>(layout->menuBar()) : nullptr;
+}
+
+int TWinSkinMenu::BarHeight(const QMenuBar *bar) {
+    if (!bar->actions().isEmpty())
+        return bar->sizeHint().height();
+    QMenuBar probe;
+    probe.setFont(bar->font());
+    probe.addAction(QStringLiteral("X"));
+    return probe.sizeHint().height();
 }
 
 void TWinSkinMenu::RebuildMenuButtons() {
@@ -80,12 +90,12 @@ void TWinSkinMenu::RebuildMenuButtons() {
         nativeHidden = true;
     }
     GrabAccelerators();
-    Layout(barRect);
+    Relayout();
 }
 
 void TWinSkinMenu::SetSkin(const SkinRef &newSkin) {
     skin = newSkin;
-    Layout(barRect);
+    Relayout();
 }
 
 void TWinSkinMenu::Restore() {
@@ -109,18 +119,27 @@ int TWinSkinMenu::TextWidth(const QString &caption) const {
     return r.width();
 }
 
-void TWinSkinMenu::Layout(const QRect &strip) {
+void TWinSkinMenu::Layout(const QRect &strip, std::optional<int> buttonsLeft) {
     barRect = strip;
+    stripButtonsLeft = buttonsLeft;
+    Relayout();
+}
+
+void TWinSkinMenu::Relayout() {
+    const QRect &strip = barRect;
     if (!skin || strip.width() < 1 || strip.height() < 1)
         return;
     const bool rtl = form.RightToLeft();
+    int start = MenuBarStart(*skin, strip.width(), rtl);
+    // From the right, the buttons end 5 pixels before the frame's buttons in the strip.
+    if (rtl && stripButtonsLeft)
+        start = std::max(start, strip.width() - (*stripButtonsLeft - 5 - strip.left()));
     QList<int> widths;
     for (const auto &button : buttons) {
         const bool shown = button->Item && button->Item->isVisible();
         widths.append(shown ? TextWidth(button->Caption) : -1);
     }
-    const QList<QRect> rects =
-        LayoutMenuButtons(widths, strip, MenuBarStart(*skin, strip.width(), rtl), rtl);
+    const QList<QRect> rects = LayoutMenuButtons(widths, strip, start, rtl);
     for (std::size_t i = 0; i < buttons.size(); ++i) {
         TMenuBtn &button = *buttons[i];
         const QRect &rect = rects.at(qsizetype(i));
@@ -273,25 +292,44 @@ void TWinSkinMenu::ReleaseAccelerators() {
     accelerators.clear();
 }
 
+// The bar follows its actions while the component asks for menu updates; an MDI frame's bar
+// always does (its menu changes reach it through its MDI client).
+void TWinSkinMenu::MenuChanged() {
+    changeQueued = false;
+    QWidget *window = form.Handle();
+    if (QMenuBar *now = NativeMenuOf(window); now && now != menuBar)
+        TakeNativeBar(now);
+    else if (!skinData || skinData->MenuUpdate() || form.WindowKind() == TWindowKind::MDIFrame)
+        RebuildMenuButtons();
+    if (window)
+        window->update(barRect);
+}
+
+void TWinSkinMenu::TakeNativeBar(QMenuBar *bar) {
+    EndMenuTracking();
+    if (menuBar)
+        menuBar->removeEventFilter(this);
+    menuBar = bar;
+    nativeHidden = false;
+    bar->installEventFilter(this);
+    RebuildMenuButtons();
+}
+
 bool TWinSkinMenu::eventFilter(QObject *watched, QEvent *event) {
-    if (menuBar && watched == menuBar.data()) {
-        const QEvent::Type type = event->type();
-        if ((type == QEvent::ActionAdded || type == QEvent::ActionRemoved ||
-             type == QEvent::ActionChanged) &&
-            (!skinData || skinData->MenuUpdate())) {
-            QMetaObject::invokeMethod(
-                this,
-                [this] {
-                    RebuildMenuButtons();
-                    if (QWidget *window = form.Handle())
-                        window->update(barRect);
-                },
-                Qt::QueuedConnection);
-        }
-        return false;
+    const QEvent::Type type = event->type();
+    const bool barChanged = (menuBar && watched == menuBar.data() &&
+                             (type == QEvent::ActionAdded || type == QEvent::ActionRemoved ||
+                              type == QEvent::ActionChanged)) ||
+                            (watched == form.Handle() && type == QEvent::ChildAdded &&
+                             qobject_cast<QMenuBar *>(static_cast<QChildEvent *>(event)->child()));
+    if (barChanged && !changeQueued) {
+        changeQueued = true;
+        QMetaObject::invokeMethod(this, &TWinSkinMenu::MenuChanged, Qt::QueuedConnection);
     }
+    if (menuBar && watched == menuBar.data())
+        return false;
     if (watched == form.Handle()) {
-        if (event->type() != QEvent::Shortcut)
+        if (type != QEvent::Shortcut)
             return false;
         const int id = static_cast<QShortcutEvent *>(event)->shortcutId();
         for (const auto &[grabbed, index] : accelerators)

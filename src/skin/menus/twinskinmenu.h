@@ -40,7 +40,8 @@ public:
     int Height() const override { return height; }
     void SetSkin(const SkinRef &skin) override;
     // Lays the buttons out in the strip (window coordinates).
-    void Layout(const QRect &strip) override;
+    void Layout(const QRect &strip, std::optional<int> buttonsLeft) override;
+    void Rebuild() override { RebuildMenuButtons(); }
     void Paint(QPainter &painter, bool active) const override;
     TNCObject *ObjectAt(QPoint windowPos) const override { return MenuButtonAt(windowPos); }
     std::vector<TNCObject *> Objects() const override;
@@ -51,6 +52,8 @@ public:
 
     // The buttons again from the bar's actions (hides the native bar when it has any).
     void RebuildMenuButtons();
+    // The height of the window's bar: its own, or a bar's with an item while it has none.
+    static int BarHeight(const QMenuBar *bar);
     QRect BarRect() const { return barRect; }
     // The first button under a window point whose caption is not empty, or nullptr.
     TMenuBtn *MenuButtonAt(QPoint windowPos) const;
@@ -76,6 +79,11 @@ private:
     void DropDownClosing();
     void GrabAccelerators();
     void ReleaseAccelerators();
+    void Relayout();
+    // The window's bar changed: its new actions, or a new bar.
+    void MenuChanged();
+    // The window was given another bar: the skin takes it.
+    void TakeNativeBar(QMenuBar *bar);
     int TextWidth(const QString &caption) const;
 
     TWinSkinForm &form;
@@ -86,6 +94,8 @@ private:
     int height = 0;
     bool nativeHidden = false;
     QRect barRect;
+    std::optional<int> stripButtonsLeft; // the frame's buttons in the strip, from there on
+    bool changeQueued = false;
     std::vector<std::unique_ptr<TMenuBtn>> buttons;
     std::vector<std::pair<int, int>> accelerators; // shortcut id, button index
     QPointer<QMenu> trackedMenu;

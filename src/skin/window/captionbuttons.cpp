@@ -39,7 +39,7 @@ bool CaptionVisibilityRule(int value, bool first, const TCaptionFacts &f,
     case 10:
         return first;
     case MDIButtonPlacement:
-        return false; // no MDI child is ever maximized here
+        return f.MDIChildMaximized;
     case 200:
         return f.FrameKind == TFrameKind::Dialog && !f.IsDialog;
     default:
@@ -79,7 +79,7 @@ TCaptionButtonFlags CaptionButtonVisible(const TDataSkinSysButton &button,
 }
 
 QRect CaptionButtonRect(const TDataSkinSysButton &button, QSize frame, int windowWidth,
-                        int textLeft, int textRight) {
+                        int textLeft, int textRight, const TMenuStrip &strip) {
     QPoint shift;
     switch (button.Align) {
     case 0:
@@ -96,8 +96,12 @@ QRect CaptionButtonRect(const TDataSkinSysButton &button, QSize frame, int windo
     case 9:
         shift = QPoint(textRight + button.Xcoord, button.Ycoord);
         break;
+    case MDIButtonPlacement:
+        shift = QPoint(windowWidth - button.Xcoord - strip.RightInset,
+                       (strip.Height - frame.height()) / 2 + strip.Top);
+        break;
     default:
-        break; // the menu-bar (MDI) placement is never shown
+        break;
     }
     return QRect(shift, frame);
 }

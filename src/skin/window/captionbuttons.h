@@ -20,6 +20,16 @@ struct TCaptionFacts {
     TShowState ShowState = TShowState::Normal;
     TFrameKind FrameKind = TFrameKind::Sizable;
     bool IsDialog = false;
+    // An MDI child of the window is maximized and the window has a skinned menu bar: the MDI
+    // buttons show in that bar.
+    bool MDIChildMaximized = false;
+};
+
+// Where the menu-bar strip is, for the buttons placed in it (the MDI buttons).
+struct TMenuStrip {
+    int Top = 0;        // the caption's height
+    int Height = 0;     // the strip's
+    int RightInset = 0; // the right border plus the left piece of the bar's image
 };
 
 // Asks the window whether a button of Visibility 1000..2000 is shown (SM_SKINBUTTONENABLED);
@@ -43,9 +53,9 @@ TCaptionButtonFlags CaptionButtonVisible(const TDataSkinSysButton &button,
                                          const TAskButtonEnabled &askWindow);
 
 // Where a button of frame size `frame` sits in a window `windowWidth` wide whose caption text
-// spans [textLeft, textRight).
+// spans [textLeft, textRight); the MDI buttons sit in the menu-bar strip, from its right end.
 QRect CaptionButtonRect(const TDataSkinSysButton &button, QSize frame, int windowWidth,
-                        int textLeft, int textRight);
+                        int textLeft, int textRight, const TMenuStrip &strip = {});
 
 // The frame of a button's strip to show: its state (1 normal, 2 pressed, 3 hot) while the
 // window is active and the button enabled, otherwise 4; a strip of fewer than 4 frames shows

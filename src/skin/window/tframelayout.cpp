@@ -2,6 +2,7 @@
 
 #include "skin/data/skinobjects.h"
 #include "skin/data/tdataskinborder.h"
+#include "skin/data/tdataskinobject.h"
 #include "skin/data/tdataskinsysbutton.h"
 #include "skin/data/tdataskintitle.h"
 #include "skin/draw/skindrawtext.h"
@@ -109,10 +110,20 @@ TFrameLayout::TFrameLayout(const SkinObjects &skin, const TFrameInputs &in,
     textRect = CalcCaptionTextRect(*skin.Title, place);
 
     const int textRight = textRect.left() + textRect.width();
-    for (size_t i = 0; i < sysButtons.size(); ++i)
-        if (buttons[i].Visible && !frames[i].isEmpty() && sysButtons[i]->Align != 1)
-            buttons[i].Rect =
-                CaptionButtonRect(*sysButtons[i], frames[i], w, textRect.left(), textRight);
+    TMenuStrip strip;
+    strip.Top = t;
+    strip.Height = menuBarHeight;
+    strip.RightInset =
+        metrics.right() + (skin.menuBar && skin.menuBar->HasImage() ? skin.menuBar->LeftWidth : 0);
+    for (size_t i = 0; i < sysButtons.size(); ++i) {
+        if (!buttons[i].Visible || frames[i].isEmpty() || sysButtons[i]->Align == 1)
+            continue;
+        buttons[i].Rect =
+            CaptionButtonRect(*sysButtons[i], frames[i], w, textRect.left(), textRight, strip);
+        if (sysButtons[i]->Visibility == MDIButtonPlacement)
+            menuStripButtonsLeft =
+                std::min(menuStripButtonsLeft.value_or(w), buttons[i].Rect.left());
+    }
 }
 
 QRect TFrameLayout::MenuBarRect() const {

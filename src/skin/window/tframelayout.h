@@ -9,6 +9,7 @@
 #include <QRegion>
 #include <QString>
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace skin {
@@ -68,6 +69,9 @@ public:
     const QString &TitleText() const { return titleText; }
     QRect TextRect() const { return textRect; }
     int RightButtonsLeft() const { return rightButtonsLeft; }
+    // The left edge of the leftmost caption button shown in the menu-bar strip (the MDI buttons
+    // of a maximized child), or none.
+    std::optional<int> MenuStripButtonsLeft() const { return menuStripButtonsLeft; }
     // One place per caption button of the skin, in the skin's order.
     const std::vector<TCaptionButtonPlace> &Buttons() const { return buttons; }
     // The index of the visible, clickable caption button at a point, or -1.
@@ -82,6 +86,7 @@ private:
     QString titleText;
     QRect textRect;
     int rightButtonsLeft = 0;
+    std::optional<int> menuStripButtonsLeft;
     std::vector<TCaptionButtonPlace> buttons;
     std::vector<int> actions;
 };

@@ -4,6 +4,7 @@
 
 #include <QPoint>
 #include <QRect>
+#include <optional>
 #include <vector>
 
 class QPainter;
@@ -23,8 +24,12 @@ public:
     virtual int Height() const = 0;
     // A new skin (or none).
     virtual void SetSkin(const SkinRef &skin) = 0;
-    // The strip's rectangle in window coordinates (the frame's layout changed).
-    virtual void Layout(const QRect &strip) = 0;
+    // The strip's rectangle in window coordinates (the frame's layout changed); a right-to-left
+    // bar ends its buttons 5 pixels left of `buttonsLeft` (window x), where buttons of the
+    // frame lie in the strip (the MDI buttons of a maximized child).
+    virtual void Layout(const QRect &strip, std::optional<int> buttonsLeft) = 0;
+    // The buttons again from the window's menu bar (its menu changed).
+    virtual void Rebuild() = 0;
     virtual void Paint(QPainter &painter, bool active) const = 0;
     // The button under a window point (for hot tracking), or nullptr.
     virtual TNCObject *ObjectAt(QPoint windowPos) const = 0;

@@ -83,15 +83,16 @@ bool TFrameMouse::Press(QMouseEvent *event) {
         return false;
     if (event->button() != Qt::LeftButton)
         return true; // a right press on the caption is followed by its context-menu event
+    // The caption buttons first: the MDI buttons lie in the menu-bar strip.
+    if (TWinSysButton *object = form.ObjectAt(p)) {
+        if (!form.IsActive())
+            form.Activate();
+        tracker.Press(object);
+        return true;
+    }
     if (hit == FrameHit::MenuBar) {
         if (TFrameMenuBar *bar = form.MenuBar())
             bar->Press(p);
-        return true;
-    }
-    if (TWinSysButton *object = form.ObjectAt(p)) {
-        if (!form.IsActive())
-            form.Handle()->activateWindow();
-        tracker.Press(object);
         return true;
     }
     if (hit == FrameHit::Caption && form.ShowState() == TShowState::Maximized)
@@ -133,9 +134,9 @@ bool TFrameMouse::DoubleClick(QMouseEvent *event) {
 }
 
 TNCObject *TFrameMouse::ObjectAt(QPoint p, FrameHit hit) const {
-    if (hit == FrameHit::MenuBar)
-        return form.MenuBar() ? form.MenuBar()->ObjectAt(p) : nullptr;
-    return form.ObjectAt(p);
+    if (TNCObject *button = form.ObjectAt(p))
+        return button;
+    return hit == FrameHit::MenuBar && form.MenuBar() ? form.MenuBar()->ObjectAt(p) : nullptr;
 }
 
 void TFrameMouse::Leave() {

@@ -82,6 +82,21 @@ void TFramePainter::PaintCaption(QPainter &painter, const SkinObjects &skin,
     painter.setClipping(false);
 }
 
+void TFramePainter::PaintMenuStripButtons(
+    QPainter &painter, const TFrameLayout &layout,
+    const std::vector<std::unique_ptr<TWinSysButton>> &buttons) const {
+    const std::vector<TCaptionButtonPlace> &places = layout.Buttons();
+    for (size_t i = 0; i < places.size() && i < buttons.size(); ++i) {
+        const TDataSkinSysButton &data = buttons[i]->Button();
+        if (!places[i].Visible || places[i].Rect.isEmpty() || data.Visibility != MDIButtonPlacement)
+            continue;
+        const int count = std::max(1, data.FrameCount());
+        const int frame =
+            CaptionButtonFrame(int(buttons[i]->State()), places[i].Enabled, true, count, true);
+        painter.drawImage(places[i].Rect.topLeft(), KeyedFrame(data.Image, count, frame, false));
+    }
+}
+
 void TFramePainter::PaintCaptionText(QPainter &painter, const SkinObjects &skin,
                                      const TFrameLayout &layout, const TFrameLook &look) {
     const TDataSkinTitle &title = *skin.Title;

@@ -39,6 +39,10 @@ class TFramePainter {
 public:
     void Paint(QPainter &painter, const SkinObjects &skin, const TFrameLayout &layout,
                const TFrameLook &look, const std::vector<std::unique_ptr<TWinSysButton>> &buttons);
+    // The caption buttons placed in the menu-bar strip (the MDI buttons of a maximized child),
+    // over the bar: normal, pressed, or hot in the frame of an inactive button.
+    void PaintMenuStripButtons(QPainter &painter, const TFrameLayout &layout,
+                               const std::vector<std::unique_ptr<TWinSysButton>> &buttons) const;
     // The window's outline at the layout's size, drawn as while `active`.
     QRegion Outline(const SkinObjects &skin, const TFrameLayout &layout, bool active);
     // Forgets the images (a new skin).

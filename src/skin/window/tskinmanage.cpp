@@ -2,6 +2,7 @@
 
 #include "skin/data/tskindata.h"
 #include "skin/package/versionreporter.h"
+#include "skin/window/mdifacts.h"
 #include "skin/window/skinmessageevent.h"
 #include "skin/window/tcontrollayer.h"
 #include "skin/window/tmenulayer.h"
@@ -9,6 +10,9 @@
 #include "skin/window/windowfacts.h"
 
 #include <QApplication>
+#include <QChildEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
@@ -273,9 +277,11 @@ bool TSkinManage::SkinWindow(QWidget *window) {
     PurgeWindows();
     if (SendSkinMessage(window, SM_SKINQUERY) == 1 || FindSkinnedWindow(window))
         return false;
-    if (!skinAllRunning && !window->isWindow())
+    // Of the widgets inside windows only MDI children are skinned, whatever their size.
+    const bool mdiChild = IsMDIChild(window);
+    if (!skinAllRunning && !window->isWindow() && !mdiChild)
         return false;
-    if (window->width() * window->height() == 0)
+    if (window->width() * window->height() == 0 && !mdiChild)
         return false;
     if (TagOf(window) == DisableTag || IsUnskinnableType(window))
         return false;
@@ -421,7 +427,21 @@ bool TSkinManage::eventFilter(QObject *watched, QEvent *event) {
                 controlLayer->SkinNativeWindow(*form, grip);
         } else if (auto *menu = qobject_cast<QMenu *>(watched)) {
             WatchMenu(menu);
+        } else if (auto *child = qobject_cast<QMdiSubWindow *>(watched)) {
+            SkinWindow(child); // an MDI child is skinned as it is made, before it shows
         }
+        break;
+    case QEvent::ChildAdded:
+        // An MDI child made elsewhere and put into an area: skinned once the area has it.
+        if (QObject *added = static_cast<QChildEvent *>(event)->child(); added->isWidgetType())
+            if (auto *child = qobject_cast<QMdiSubWindow *>(added))
+                QMetaObject::invokeMethod(
+                    this,
+                    [this, guard = QPointer<QMdiSubWindow>(child)] {
+                        if (guard)
+                            SkinWindow(guard.data());
+                    },
+                    Qt::QueuedConnection);
         break;
     case QEvent::Hide:
         if (auto *menu = qobject_cast<QMenu *>(watched)) {
@@ -434,6 +454,51 @@ bool TSkinManage::eventFilter(QObject *watched, QEvent *event) {
         break;
     }
     return false;
+}
+
+void TSkinManage::SetMDIClient(QMdiArea *area, QWidget *frameForm) {
+    mdiClientWindow = area;
+    mdiFrameForm = frameForm;
+}
+
+QMdiArea *TSkinManage::MDIClientWindow() const {
+    return mdiClientWindow;
+}
+
+QWidget *TSkinManage::MDIFrameForm() const {
+    return mdiFrameForm;
+}
+
+void TSkinManage::SetMDIChildMode(bool maximized) {
+    if (maximized == mdiMaximizedMode)
+        return;
+    mdiMaximizedMode = maximized;
+    const bool ownBorders =
+        mainSkinData && mainSkinData->Options().testFlag(TSkinData::xoMDIChildBorder);
+    for (const auto &form : windows)
+        if (form->WindowKind() == TWindowKind::MDIChild && !ownBorders)
+            form->MDIChildModeChanged(maximized);
+        else if (form->WindowKind() == TWindowKind::MDIFrame)
+            form->MDIFrameChanged();
+}
+
+void TSkinManage::UpdateMDIChildMode(QMdiArea *area) {
+    mdiModePending = area;
+    if (mdiModeScheduled)
+        return;
+    mdiModeScheduled = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            mdiModeScheduled = false;
+            if (phase == TPhase::ShuttingDown)
+                return;
+            SetMDIChildMode(IsMDIChildMaximized(mdiModePending));
+            for (const auto &form : windows)
+                if (form->WindowKind() == TWindowKind::MDIFrame)
+                    form->MDIFrameChanged();
+        },
+        Qt::QueuedConnection);
 }
 
 void TSkinManage::UpdateHotParts() {

@@ -9,6 +9,7 @@
 #include <memory>
 #include <vector>
 
+class QMdiArea;
 class QMenu;
 class QWidget;
 
@@ -72,6 +73,20 @@ public:
     TSkinData *MainSkinData() const;
     bool HasSkinData(const TSkinData *data) const;
 
+    // MDI: the area of the skinned MDI frame (the last one skinned) and that frame.
+    void SetMDIClient(QMdiArea *area, QWidget *frameForm);
+    QMdiArea *MDIClientWindow() const;
+    QWidget *MDIFrameForm() const;
+    // Whether the MDI children are shown maximized: a maximized child shows no frame of its own
+    // and its buttons are drawn in the frame's menu bar; the other children lose their outlines
+    // meanwhile and get them back (and their frames) when the mode ends. Unless the component
+    // keeps the children's own frames (xoMDIChildBorder).
+    void SetMDIChildMode(bool maximized);
+    bool MDIMaximizedMode() const { return mdiMaximizedMode; }
+    // Once the current event is handled: the mode follows the area's active child, and the MDI
+    // frames lay out their menu bars again.
+    void UpdateMDIChildMode(QMdiArea *area);
+
     // Popup menus: wrapped through the menu layer when their kind is enabled.
     void SetMenuKind(TMenuKind kind) { menuKind = kind; }
     TMenuKind MenuKind() const { return menuKind; }
@@ -120,6 +135,11 @@ private:
     bool purgeScheduled = false;
     TControlLayer *controlLayer = nullptr;
     TMenuLayer *menuLayer = nullptr;
+    bool mdiMaximizedMode = false;
+    QPointer<QMdiArea> mdiClientWindow;
+    QPointer<QWidget> mdiFrameForm;
+    QPointer<QMdiArea> mdiModePending;
+    bool mdiModeScheduled = false;
 };
 
 // The one manager, or nullptr.

@@ -61,7 +61,8 @@ void TWindowCommands::Run(WindowCommand command) {
 void TWindowCommands::Maximize() {
     if (IsMaximized())
         return;
-    if (!windowManaged || windowManaged()) {
+    // A window manager's, or an MDI area's for its child.
+    if (!window->isWindow() || !windowManaged || windowManaged()) {
         window->showMaximized();
         return;
     }

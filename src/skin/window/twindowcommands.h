@@ -15,8 +15,9 @@ namespace skin {
 // context help. Caption buttons, caption double-clicks and the system menu all come here.
 // Moving and sizing run from the keyboard (TKeyboardMoveSize).
 //
-// Maximizing and restoring are the window manager's where there is one; without one the window
-// is maximized here to the screen's available area and restored to its old geometry.
+// Maximizing and restoring are the window manager's where there is one (an MDI child's, its
+// area's); without one the window is maximized here to the screen's available area and restored
+// to its old geometry.
 class TWindowCommands : public QObject {
     Q_OBJECT
 

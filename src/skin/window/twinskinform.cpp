@@ -4,8 +4,10 @@
 #include "skin/data/tskindata.h"
 #include "skin/draw/keyedblit.h"
 #include "skin/draw/skincolor.h"
+#include "skin/window/mdifacts.h"
 #include "skin/window/skinmessageevent.h"
 #include "skin/window/tcontrollayer.h"
+#include "skin/window/tmdiclient.h"
 #include "skin/window/tmenulayer.h"
 #include "skin/window/tskinmanage.h"
 #include "skin/window/twinsysbutton.h"
@@ -15,6 +17,7 @@
 #include <QFontMetrics>
 #include <QKeySequence>
 #include <QLayout>
+#include <QMdiArea>
 #include <QPainter>
 #include <QScopedValueRollback>
 #include <QStyle>
@@ -80,11 +83,21 @@ void TWinSkinForm::InitSkinWindow(TSkinData *data) {
     if (manager)
         manager->SetStarted(1);
     skinData = data;
-    frameSkinned = data && data->SkinControls().testFlag(TSkinData::xcMainMenu);
-
     styleAtAttach = handle->windowFlags();
     rightToLeft = handle->layoutDirection() == Qt::RightToLeft;
     isChild = !handle->isWindow();
+    if (QMdiArea *area = FindMDIClient(handle)) {
+        windowKind = TWindowKind::MDIFrame;
+        mdiClient = area;
+        if (manager)
+            manager->SetMDIClient(area, form);
+    } else if (IsMDIChild(handle)) {
+        windowKind = TWindowKind::MDIChild;
+    }
+    // An MDI child keeps Qt's frame where the component asks for it.
+    frameSkinned = data && data->SkinControls().testFlag(TSkinData::xcMainMenu) &&
+                   !(windowKind == TWindowKind::MDIChild &&
+                     data->Options().testFlag(TSkinData::xoMDIChildBorder));
     captionButtonSet = {};
     captionButtonSet.setFlag(TCaptionButton::Close, FlagsHaveSystemMenu(styleAtAttach));
     captionButtonSet.setFlag(TCaptionButton::Minimize, FlagsHaveMinimize(styleAtAttach));
@@ -99,19 +112,29 @@ void TWinSkinForm::InitSkinWindow(TSkinData *data) {
         frameKind = TFrameKind::Dialog;
 
     savedMargins = handle->contentsMargins();
+    if (windowKind == TWindowKind::MDIChild && frameSkinned) {
+        // Qt draws a child's frame inside it: what lies within that frame is its client.
+        childOwnFrame = std::exchange(savedMargins, QMargins());
+        appliedFrame = childOwnFrame;
+        if (const QLayout *own = handle->layout())
+            savedLayoutMargins = own->contentsMargins();
+    }
     savedHover = handle->testAttribute(Qt::WA_Hover);
     savedOwnPalette = handle->testAttribute(Qt::WA_SetPalette);
     savedPalette = handle->palette();
     handle->installEventFilter(this);
     handle->setAttribute(Qt::WA_Hover);
-    systemMenuShortcut =
-        handle->grabShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), Qt::WindowShortcut);
+    // An MDI child's Alt+Space would be its frame's too (neither would open).
+    if (windowKind != TWindowKind::MDIChild)
+        systemMenuShortcut =
+            handle->grabShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), Qt::WindowShortcut);
     SetSkin(data);
     if (skin) {
         QPalette palette = handle->palette();
         palette.setColor(QPalette::Window, SkinToQColor(skin->ButtonFace, palette));
         handle->setPalette(palette);
     }
+    AttachMDI();
     if (!frameSkinned) {
         state = TFormState::Skinned;
         return;
@@ -130,10 +153,17 @@ void TWinSkinForm::InitSkinWindow(TSkinData *data) {
         if (translucent)
             handle->setAttribute(Qt::WA_TranslucentBackground);
         WatchDialogMapping();
-        if (TMenuLayer *layer = manager ? manager->MenuLayer() : nullptr)
+        TMenuLayer *layer = manager ? manager->MenuLayer() : nullptr;
+        if (layer && windowKind != TWindowKind::MDIChild)
             menuBar = layer->CreateMenuBar(*this);
         if (menuBar)
             SetMenuBarHeight(menuBar->Height());
+    }
+    if (windowKind == TWindowKind::MDIChild) {
+        // A child keeps the height of Qt's caption above its client where the skin's is lower.
+        SetMenuBarHeight(std::max(0, childOwnFrame.top() - layout.Metrics().top()));
+        if (showState == TShowState::Maximized && manager && !manager->MDIMaximizedMode())
+            manager->SetMDIChildMode(true);
     }
 }
 
@@ -192,9 +222,16 @@ void TWinSkinForm::ApplyClientMargins() {
     if (!handle)
         return;
     const QMargins &m = layout.Metrics();
-    const QMargins extra = frameKind == TFrameKind::NoCaption || !skin
-                               ? QMargins()
-                               : QMargins(m.left(), m.top() + menuBarHeight, m.right(), m.bottom());
+    const QMargins extra = FrameInset()
+                               ? QMargins(m.left(), m.top() + menuBarHeight, m.right(), m.bottom())
+                               : QMargins();
+    if (windowKind == TWindowKind::MDIChild) {
+        handle->setContentsMargins(QMargins());
+        if (QLayout *own = handle->layout())
+            own->setContentsMargins(savedLayoutMargins + extra);
+        appliedFrame = extra;
+        return;
+    }
     ShiftUnmanagedChildren(
         QPoint(extra.left() - appliedFrame.left(), extra.top() - appliedFrame.top()));
     handle->setContentsMargins(savedMargins + extra);
@@ -297,6 +334,7 @@ void TWinSkinForm::ReapplySkin() {
 
 void TWinSkinForm::ReleaseWindow() {
     mouse.Reset();
+    mdiClientFilter.reset();
     if (mappingDialog)
         mappingDialog->removeEventFilter(this);
     if (!handle)
@@ -326,7 +364,9 @@ void TWinSkinForm::UnskinWindow() {
         handle->setAttribute(Qt::WA_NoSystemBackground, false);
     }
     translucent = false;
-    if (frameSkinned && frameKind != TFrameKind::NoCaption) {
+    if (frameSkinned && frameKind != TFrameKind::NoCaption && windowKind == TWindowKind::MDIChild) {
+        RestoreMDIChildFrame(ClientSize());
+    } else if (frameSkinned && frameKind != TFrameKind::NoCaption) {
         const QSize client = ClientSize();
         handle->overrideWindowFlags(styleAtAttach);
         if (QWindow *window = handle->windowHandle()) {

@@ -22,12 +22,14 @@
 #include <optional>
 #include <vector>
 
+class QMdiArea;
 class QPainter;
 
 namespace skin {
 
 class SkinMessageEvent;
 class TSkinData;
+class TMDIClient;
 class TSkinManage;
 class TWinSysButton;
 
@@ -41,6 +43,11 @@ class TWinSysButton;
 // or the skin change; painting (TFramePainter) and the mouse on the frame (TFrameMouse) read it,
 // window commands go through TWindowCommands. The window's mask follows the transparent pixels
 // of the border images.
+//
+// A window holding a QMdiArea is an MDI frame; a QMdiSubWindow in such an area is an MDI child,
+// skinned like a window inside the area: its frame goes into its layout's margins (Qt keeps a
+// frameless child's own margins at none), a maximized child shows no frame (its buttons show in
+// the frame's menu bar) and a minimized one only its caption.
 class TWinSkinForm : public QObject {
     Q_OBJECT
 
@@ -80,8 +87,23 @@ public:
     // A double-click on the caption: restore, or maximize a window with a maximize box.
     void CaptionDoubleClicked();
     TWindowCommands &Commands() { return commands; }
-    // The strip a menu bar takes below the caption (0: none).
+    // The strip a menu bar takes below the caption (0: none; for an MDI child the room it keeps
+    // for Qt's taller caption).
     void SetMenuBarHeight(int height);
+    // Makes the window the active one (an MDI child: the active child of its area).
+    void Activate();
+
+    // MDI.
+    TWindowKind WindowKind() const { return windowKind; }
+    // The area of an MDI frame, or nullptr.
+    QMdiArea *MDIClient() const;
+    // The manager switched the children's maximized mode (an MDI child's part of it).
+    void MDIChildModeChanged(bool maximized);
+    // An MDI frame: whether its children are maximized may have changed (the MDI buttons).
+    void MDIFrameChanged();
+    // The size of a minimized MDI child: the style's width for minimized children, the caption's
+    // height.
+    QSize MinimizedSize() const;
     // The skinned menu bar in that strip (the menu layer's), or nullptr.
     TFrameMenuBar *MenuBar() const { return menuBar.get(); }
     // The hot and pressed objects of the frame (caption and menu-bar buttons).
@@ -150,10 +172,27 @@ private:
     // reported: the size came from the window system.
     void OnSize(bool reported);
     void OnActivationChange();
+    bool IsActiveNow() const;
+    // The frame's inset around the client (none for a maximized MDI child).
+    bool FrameInset() const;
+    bool FrameHidden() const;
+    void AttachMDI();
+    void FinishMDIChild();
+    void MDIChildStateChanged();
+    void RestoreMDIChildFrame(QSize client);
+    void ArrangeMinimizedChildrenLater();
+    // Qt clears a child's mask as it sizes or shows it: an MDI child gets its outline back once
+    // Qt is done, before it paints.
+    void KeepOutlineLater();
+    void ArrangeMinimizedChildren();
+    // A command for the active child of an MDI frame (its buttons in the menu bar).
+    void MDIChildCommand(WindowCommand command);
+    bool OpenMDIChildSystemMenu(QPoint globalPos);
     void UpdateWindowState();
     void UpdateLayout();
     void UpdateFormRegion();
     void ClearFormRegion();
+    void SetMask(const QRegion &region);
     void ApplyClientMargins();
     void ShiftUnmanagedChildren(QPoint by);
     void BuildIconImage();
@@ -173,6 +212,12 @@ private:
     TFrameKind frameKind = TFrameKind::Fixed;
     TShowState showState = TShowState::Normal;
     TCaptionButtons captionButtonSet;
+    TWindowKind windowKind = TWindowKind::Normal;
+    QPointer<QMdiArea> mdiClient;
+    std::unique_ptr<TMDIClient> mdiClientFilter;
+    QMargins childOwnFrame;      // an MDI child's frame as Qt drew it before it was skinned
+    QMargins savedLayoutMargins; // its layout's margins then
+    bool arrangeScheduled = false;
     bool frameSkinned = false;
     bool skinningFinished = false;
     bool active = true;
@@ -213,6 +258,8 @@ private:
     bool movingForUser = false; // the mouse on the frame is moving the window
     int systemMenuShortcut = 0;
     bool hasRegion = false;
+    bool outlineQueued = false;
+    QRegion outline;
     QSize regionSize;
     bool regionActive = true;
     int regionBuilds = 0;

@@ -2,6 +2,7 @@
 // title, paint, mouse), the system menu and the caption buttons' actions.
 #include "skin/data/tdataskinsysbutton.h"
 #include "skin/data/tskindata.h"
+#include "skin/window/mdifacts.h"
 #include "skin/window/skinmessageevent.h"
 #include "skin/window/tcontrollayer.h"
 #include "skin/window/tmenulayer.h"
@@ -13,6 +14,8 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QHoverEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -83,6 +86,17 @@ bool TWinSkinForm::SkinMessage(SkinMessageEvent &message) {
 }
 
 bool TWinSkinForm::FrameEvent(QEvent *event) {
+    if (windowKind == TWindowKind::MDIChild)
+        switch (event->type()) {
+        case QEvent::Resize:
+        case QEvent::Show:
+        case QEvent::WindowStateChange:
+        case QEvent::StyleChange:
+            KeepOutlineLater();
+            break;
+        default:
+            break;
+        }
     switch (event->type()) {
     case QEvent::Resize:
         OnSize(event->spontaneous());
@@ -93,6 +107,8 @@ bool TWinSkinForm::FrameEvent(QEvent *event) {
         mouse.UpdateHot();
         return false;
     case QEvent::ActivationChange:
+    case QEvent::WindowActivate: // what an MDI child hears of its window's activation
+    case QEvent::WindowDeactivate:
         OnActivationChange();
         return false;
     case QEvent::Show:
@@ -104,6 +120,8 @@ bool TWinSkinForm::FrameEvent(QEvent *event) {
     case QEvent::WindowStateChange:
         UpdateWindowState();
         UpdateLayout();
+        if (windowKind == TWindowKind::MDIChild)
+            MDIChildStateChanged();
         mouse.UpdateHot();
         return false;
     case QEvent::WindowTitleChange:
@@ -154,8 +172,14 @@ bool TWinSkinForm::FrameEvent(QEvent *event) {
         const QScopedValueRollback<bool> byUser(movingForUser, true);
         return mouse.Move(static_cast<QMouseEvent *>(event));
     }
-    case QEvent::MouseButtonPress:
-        return mouse.Press(static_cast<QMouseEvent *>(event));
+    case QEvent::MouseButtonPress: {
+        auto *press = static_cast<QMouseEvent *>(event);
+        // The frame takes the press an MDI child would be activated by.
+        if (windowKind == TWindowKind::MDIChild && !IsActiveNow() &&
+            IsFrameHit(NCHitTest(press->position().toPoint())))
+            Activate();
+        return mouse.Press(press);
+    }
     case QEvent::MouseButtonRelease:
         return mouse.Release(static_cast<QMouseEvent *>(event));
     case QEvent::MouseButtonDblClick:
@@ -165,6 +189,9 @@ bool TWinSkinForm::FrameEvent(QEvent *event) {
         if (menuEvent->reason() != QContextMenuEvent::Mouse ||
             NCHitTest(menuEvent->pos()) != FrameHit::Caption)
             return false;
+        // An MDI child's caption opens Qt's own menu of the child.
+        if (windowKind == TWindowKind::MDIChild)
+            return OpenMDIChildSystemMenu(menuEvent->globalPos());
         OpenSystemMenu(menuEvent->globalPos());
         return true;
     }
@@ -186,8 +213,11 @@ void TWinSkinForm::FinishSkinning() {
         else
             layer->SkinNativeChildren(*this);
     }
-    if (state == TFormState::Attached && frameSkinned && !isChild &&
+    if (state == TFormState::Attached && frameSkinned && windowKind == TWindowKind::MDIChild &&
         frameKind != TFrameKind::NoCaption) {
+        FinishMDIChild();
+    } else if (state == TFormState::Attached && frameSkinned && !isChild &&
+               frameKind != TFrameKind::NoCaption) {
         if (showState == TShowState::Minimized) {
             ApplyClientMargins();
         } else {
@@ -205,6 +235,10 @@ void TWinSkinForm::FinishSkinning() {
     state = TFormState::Skinned;
     UpdateLayout();
     handle->update();
+    // The children of an MDI frame are skinned with it (those made before skinning started).
+    if (mdiClient && manager)
+        for (QMdiSubWindow *child : mdiClient->subWindowList())
+            manager->SkinWindow(child);
     emit Skinned();
 }
 
@@ -225,13 +259,21 @@ void TWinSkinForm::OnSize(bool reported) {
             Qt::QueuedConnection);
     UpdateWindowState();
     UpdateLayout();
+    // The children keep no outline while one of them is maximized.
+    const bool mdiChildOutline =
+        windowKind != TWindowKind::MDIChild ||
+        (showState == TShowState::Normal && !(manager && manager->MDIMaximizedMode()));
     if (showState != TShowState::Minimized &&
-        (state == TFormState::Skinned || state == TFormState::Reapplying))
+        (state == TFormState::Skinned || state == TFormState::Reapplying) && mdiChildOutline)
         UpdateFormRegion();
+    // Qt's area sizes its minimized children as its own frames would be.
+    if (windowKind == TWindowKind::MDIChild && showState == TShowState::Minimized &&
+        state == TFormState::Skinned && handle->size() != MinimizedSize())
+        ArrangeMinimizedChildrenLater();
 }
 
 void TWinSkinForm::OnActivationChange() {
-    active = handle->isActiveWindow();
+    active = IsActiveNow();
     UpdateLayout();
     RepaintFrame();
     UpdateFormRegion();
@@ -269,6 +311,8 @@ void TWinSkinForm::UpdateLayout() {
     in.Popup = handle->windowType() == Qt::Dialog;
     in.MenuBarHeight = menuBarHeight;
     in.IconSize = iconSize;
+    in.Facts.MDIChildMaximized =
+        windowKind == TWindowKind::MDIFrame && menuBar && IsMDIChildMaximized(mdiClient);
     QPointer<QWidget> window = handle;
     layout = TFrameLayout(*skin, in, [window](int visibility, int action) {
         return SendSkinMessage(window, SM_SKINBUTTONENABLED, visibility, action);
@@ -277,13 +321,13 @@ void TWinSkinForm::UpdateLayout() {
     for (size_t i = 0; i < buttons.size() && i < places.size(); ++i)
         buttons[i]->SetPlace(places[i].Rect, places[i].Visible, places[i].Enabled);
     if (menuBar)
-        menuBar->Layout(layout.MenuBarRect());
+        menuBar->Layout(layout.MenuBarRect(), layout.MenuStripButtonsLeft());
 }
 
 bool TWinSkinForm::CanPaintFrame() const {
     return handle && (state == TFormState::Skinned || state == TFormState::Reapplying) &&
-           frameKind != TFrameKind::NoCaption && frameSkinned && skin && skinData &&
-           skinData->FramePainting;
+           frameKind != TFrameKind::NoCaption && frameSkinned && !FrameHidden() && skin &&
+           skinData && skinData->FramePainting;
 }
 
 void TWinSkinForm::PaintFrame(QPainter &target) {
@@ -300,8 +344,10 @@ void TWinSkinForm::PaintFrame(QPainter &target) {
     look.IconImage = iconImage;
     look.IconSize = iconSize;
     painter.Paint(target, *skin, layout, look, buttons);
-    if (menuBar && showState != TShowState::Minimized && menuBarHeight > 0)
+    if (menuBar && showState != TShowState::Minimized && menuBarHeight > 0) {
         menuBar->Paint(target, active);
+        painter.PaintMenuStripButtons(target, layout, buttons);
+    }
 }
 
 void TWinSkinForm::RepaintFrame() {
@@ -319,20 +365,24 @@ void TWinSkinForm::RepaintFrame() {
 // frame would show the key colour.
 void TWinSkinForm::UpdateFormRegion() {
     if (state == TFormState::Finished || !frameSkinned || frameKind == TFrameKind::NoCaption ||
-        !skin || !handle)
+        !skin || !handle ||
+        (windowKind == TWindowKind::MDIChild && showState != TShowState::Normal))
         return;
     const QSize size = handle->size();
     if (size.isEmpty() || layout.Size() != size)
         return;
     if (hasRegion && size == regionSize && active == regionActive &&
-        state != TFormState::Reapplying)
+        state != TFormState::Reapplying) {
+        if (handle->mask() != outline) // cleared by Qt (an MDI child)
+            SetMask(outline);
         return;
-    const QRegion region = painter.Outline(*skin, layout, active);
+    }
+    outline = painter.Outline(*skin, layout, active);
     ++regionBuilds;
     regionSize = size;
     regionActive = active;
-    if (!hasRegion || handle->mask() != region)
-        handle->setMask(region);
+    if (!hasRegion || handle->mask() != outline)
+        SetMask(outline);
     hasRegion = true;
 }
 
@@ -344,7 +394,7 @@ void TWinSkinForm::ClearFormRegion() {
 }
 
 FrameHit TWinSkinForm::NCHitTest(QPoint windowPos) const {
-    if (!handle || !frameSkinned || frameKind == TFrameKind::NoCaption || !skin)
+    if (!handle || !frameSkinned || frameKind == TFrameKind::NoCaption || !skin || FrameHidden())
         return handle && handle->rect().contains(windowPos) ? FrameHit::Client : FrameHit::Nowhere;
     return layout.HitTest(windowPos, IsSizable());
 }
@@ -399,12 +449,17 @@ void TWinSkinForm::DoCaptionButtonAction(const TWinSysButton &button, QPoint glo
         commands.Post(WindowCommand::ContextHelp);
         break;
     case cbaMDIMinimize:
-    case cbaMDIRestore:
-    case cbaMDIClose:
     case cbaMDIMinimize2:
+        MDIChildCommand(WindowCommand::Minimize);
+        break;
+    case cbaMDIRestore:
     case cbaMDIRestore2:
+        MDIChildCommand(WindowCommand::Restore);
+        break;
+    case cbaMDIClose:
     case cbaMDIClose2:
-        break; // the buttons of maximized MDI children: no MDI here
+        MDIChildCommand(WindowCommand::Close);
+        break;
     default:
         PostSkinMessage(handle, SM_SKINBUTTONACTION, action, 0);
         break;

@@ -60,7 +60,7 @@ bool FlagsHaveCaption(Qt::WindowFlags flags) {
     if (flags.testFlag(Qt::FramelessWindowHint))
         return false;
     const Qt::WindowType type = Qt::WindowType(int(flags & Qt::WindowType_Mask));
-    if (type != Qt::Window && type != Qt::Dialog && type != Qt::Tool)
+    if (type != Qt::Window && type != Qt::Dialog && type != Qt::Tool && type != Qt::SubWindow)
         return false;
     return !flags.testFlag(Qt::CustomizeWindowHint) || flags.testFlag(Qt::WindowTitleHint);
 }
