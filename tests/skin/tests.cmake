@@ -184,6 +184,11 @@ skin_e2e(e2e_pointer 120 ${program_run})
 # build/screenshots/.
 skin_e2e(e2e_menubar 120 $<TARGET_FILE:skin_menubar_window> ${CMAKE_BINARY_DIR}/screenshots)
 
+# Skinned MDI under openbox on the engine's test window: children drawn active and inactive, a
+# caption drag, the MDI buttons of a maximized child in the menu bar, restore and close from
+# there; then the window unskinned; screenshots into build/screenshots/.
+skin_e2e(e2e_mdi 120 $<TARGET_FILE:skin_mdi_window> ${CMAKE_BINARY_DIR}/screenshots)
+
 # Skinned dialogs: under openbox, one whose text grows just after it maps stays centred, boxes
 # shown again open where they first did, a box moved and then grown keeps its centre; without a
 # window manager, a closed modal dialog leaves its window active; screenshots into

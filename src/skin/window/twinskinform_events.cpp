@@ -259,12 +259,8 @@ void TWinSkinForm::OnSize(bool reported) {
             Qt::QueuedConnection);
     UpdateWindowState();
     UpdateLayout();
-    // The children keep no outline while one of them is maximized.
-    const bool mdiChildOutline =
-        windowKind != TWindowKind::MDIChild ||
-        (showState == TShowState::Normal && !(manager && manager->MDIMaximizedMode()));
     if (showState != TShowState::Minimized &&
-        (state == TFormState::Skinned || state == TFormState::Reapplying) && mdiChildOutline)
+        (state == TFormState::Skinned || state == TFormState::Reapplying))
         UpdateFormRegion();
     // Qt's area sizes its minimized children as its own frames would be.
     if (windowKind == TWindowKind::MDIChild && showState == TShowState::Minimized &&
@@ -365,8 +361,11 @@ void TWinSkinForm::RepaintFrame() {
 // frame would show the key colour.
 void TWinSkinForm::UpdateFormRegion() {
     if (state == TFormState::Finished || !frameSkinned || frameKind == TFrameKind::NoCaption ||
-        !skin || !handle ||
-        (windowKind == TWindowKind::MDIChild && showState != TShowState::Normal))
+        !skin || !handle)
+        return;
+    // MDI children have outlines only while they and all the others are normal.
+    if (windowKind == TWindowKind::MDIChild &&
+        (showState != TShowState::Normal || (manager && manager->MDIMaximizedMode())))
         return;
     const QSize size = handle->size();
     if (size.isEmpty() || layout.Size() != size)

@@ -192,8 +192,7 @@ void TWinSkinForm::KeepOutlineLater() {
         this,
         [this] {
             outlineQueued = false;
-            if ((state == TFormState::Skinned || state == TFormState::Reapplying) &&
-                showState == TShowState::Normal && !(manager && manager->MDIMaximizedMode()))
+            if (state == TFormState::Skinned || state == TFormState::Reapplying)
                 UpdateFormRegion();
         },
         Qt::QueuedConnection);

@@ -1,0 +1,125 @@
+#!/usr/bin/env bash
+# End-to-end run of skinned MDI under openbox, on the skin engine's test window (an MDI frame with
+# the children Notes and Entry above a tab set), driven with xdotool and waiting for the states
+# the window reports: the two children drawn active and inactive (and the other way round once
+# Notes is clicked), a caption drag moves a child within the area by exactly the drag, the
+# maximize button puts the three MDI buttons into the frame's menu bar, the bar's restore gives
+# the child its skinned frame back, the bar's close closes the maximized child; then the same
+# window with skinning off. Screenshots of each state go into the screenshot folder.
+#
+#   e2e_mdi.sh <skin_mdi_window binary> <screenshot folder>
+set -euo pipefail
+
+source "$(dirname "$0")/../support/xwindows.sh"
+e2e_setup "$@"
+program=$1 shots=$2
+mkdir -p "$shots"
+
+# The newest line the window printed that starts with $1.
+latest() { grep "^$1" "$work/out" | tail -n1 || true; }
+# Waits until the newest line about child $1 matches the pattern $2.
+child_is() { [[ "$(latest "child $1 ")" =~ $2 ]]; }
+wait_child() { poll 5 child_is "$@" || fail "child $1 never matched '$2': $(latest "child $1 ")"; }
+mdi_buttons_are() { [[ "$(latest mdibuttons)" =~ $1 ]]; }
+wait_mdi_buttons() { poll 5 mdi_buttons_are "$1" || fail "MDI buttons never matched '$1': $(latest mdibuttons)"; }
+# "x y w h" of field $2 (frame=, max=, min=, restore=, close=) of the newest line starting $1.
+rect_of() { latest "$1" | sed -E "s/.* $2=([0-9]+),([0-9]+),([0-9]+),([0-9]+).*/\1 \2 \3 \4/"; }
+# Clicks the centre of field $2 of the newest line starting $1.
+click_rect() {
+  local x y w h
+  read -r x y w h < <(rect_of "$1" "$2")
+  xdotool mousemove $((x + w / 2)) $((y + h / 2)) click 1
+}
+# The colour of the caption of child $1, 3 px below its top, at the middle.
+caption_colour() {
+  local x y w h
+  read -r x y w h < <(rect_of "child $1 " frame)
+  screen_pixel $((x + w / 2)) $((y + 3))
+}
+# Whether child $1 shows the program skin's frame (its left border at mid-height).
+child_framed() {
+  local x y w h
+  read -r x y w h < <(rect_of "child $1 " frame)
+  [[ "$(screen_pixel $((x + 1)) $((y + h / 2)))" =~ ^($program_border)$ ]]
+}
+shot() { import -window root -crop "$((ww + 40))x$((wh + 40))+$((wx - 20))+$((wy - 20))" "$shots/$1"; }
+
+start_openbox || fail "openbox did not start"
+"$program" >"$work/out" &
+pid=$!
+main=$(wait_window "MDI window" 15) || fail "no MDI window"
+wait_child Notes "active=0 state=normal"
+wait_child Entry "active=1 state=normal"
+read -r wx wy ww wh < <(geometry "$main")
+sleep 0.5
+
+# Two children, the active one drawn active.
+poll 5 child_framed Notes || fail "Notes shows no skinned frame"
+poll 5 child_framed Entry || fail "Entry shows no skinned frame"
+notes_inactive=$(caption_colour Notes) entry_active=$(caption_colour Entry)
+[ "$notes_inactive" != "$entry_active" ] || fail "both captions drawn alike ($entry_active)"
+shot mdi_two_children.png
+read -r x y w h < <(rect_of "child Notes " frame)
+xdotool mousemove $((x + 30)) $((y + h - 20)) click 1
+wait_child Notes "active=1"
+wait_child Entry "active=0"
+poll 5 eval '[ "$(caption_colour Notes)" = "$entry_active" ] && [ "$(caption_colour Entry)" = "$notes_inactive" ]' ||
+  fail "the captions did not swap their looks with the activation"
+echo "ok: two children drawn active and inactive"
+
+# A caption drag moves Entry inside the area, by exactly the drag.
+read -r x y w h < <(rect_of "child Entry " frame)
+xdotool mousemove $((x + w / 2)) $((y + 12)) mousedown 1
+for step in 10 20 30 40 50 60; do xdotool mousemove $((x + w / 2 + step)) $((y + 12 + step * 2 / 3)); done
+xdotool mouseup 1
+wait_child Entry "active=1 state=normal frame=$((x + 60)),$((y + 40)),$w,$h "
+echo "ok: a caption drag moves a child within the area"
+
+# Maximize Entry: no frame of its own, its buttons in the frame's menu bar.
+click_rect "child Entry " max
+wait_child Entry "state=max"
+wait_mdi_buttons "min=.* restore=.* close="
+sleep 0.3
+shot mdi_maximized.png
+echo "ok: a maximized child puts the three MDI buttons into the menu bar"
+
+# The bar's restore: the child's frame comes back, the buttons go.
+click_rect mdibuttons restore
+wait_child Entry "state=normal"
+wait_mdi_buttons "none"
+poll 5 child_framed Entry || fail "Entry restored shows no skinned frame"
+sleep 0.3
+no_key_colour_at() {
+  local x y w h n
+  read -r x y w h < <(rect_of "child Entry " frame)
+  import -window root -crop "${w}x${h}+$x+$y" "$work/entry.png"
+  n=$(convert "$work/entry.png" -fill black +opaque "#FF00FF" -fill white -opaque "#FF00FF" \
+    -format '%[fx:int(mean*w*h+0.5)]' info:)
+  [ "$n" -eq 0 ]
+}
+poll 5 no_key_colour_at || fail "the restored child shows key-coloured pixels"
+shot mdi_restored.png
+echo "ok: restore gives the child its skinned frame back"
+
+# Maximize again by a double-click on the caption; the bar's close closes it.
+read -r x y w h < <(rect_of "child Entry " frame)
+xdotool mousemove $((x + w / 2)) $((y + 12)) click --repeat 2 --delay 80 1
+wait_child Entry "state=max"
+wait_mdi_buttons "close="
+click_rect mdibuttons close
+poll 5 grep -q "^closed Entry" "$work/out" || fail "the bar's close did not close the child"
+wait_child Notes "state=(max|normal)"
+echo "ok: the bar's close closes the maximized child"
+kill "$pid"
+wait "$pid" 2>/dev/null || true
+
+# Skinning off: Qt's own MDI window.
+"$program" --unskinned >"$work/out" &
+pid=$!
+main=$(wait_window "MDI window" 15) || fail "no unskinned MDI window"
+wait_child Entry "active=1 state=normal"
+read -r wx wy ww wh < <(geometry "$main")
+sleep 0.5
+child_framed Entry && fail "the unskinned child shows the skin's frame"
+shot mdi_unskinned.png
+echo "ok: skinning off, Qt's own MDI window"
