@@ -5,7 +5,7 @@
 // "Moved box" (no parent, moved by its caller to 300, 200) and "Owned box" (over the window "Box
 // owner") are each shown three times, again whenever they close; "Movable box" (no parent) grows
 // by a line of text at each F2. As each box closes, the program prints where Qt had its top-left
-// corner on the screen ("x y"). It ends after the last box.
+// corner on the screen ("x y", in Qt's coordinates). It ends after the last box.
 //
 // With the argument "modal": the window "Dialog owner" with a text field, where F2 opens the
 // modal dialog "Modal dialog" (a text field) over it, as often as asked. The program first prints
@@ -96,7 +96,8 @@ int main(int argc, char **argv) {
         return app.exec();
     }
     owner.setWindowTitle(QStringLiteral("Box owner"));
-    owner.setGeometry(150, 120, 640, 480);
+    const qreal ratio = app.devicePixelRatio(); // the owner covers the same pixels at any ratio
+    owner.setGeometry(QRect(QPoint(150, 120) / ratio, QSize(640, 480) / ratio));
     fixture.AddSkinData(TTestSkin(), &owner);
     fixture.Show(&owner);
 

@@ -189,10 +189,10 @@ skin_e2e(e2e_menubar 120 $<TARGET_FILE:skin_menubar_window> ${CMAKE_BINARY_DIR}/
 # there; then the window unskinned; screenshots into build/screenshots/.
 skin_e2e(e2e_mdi 120 $<TARGET_FILE:skin_mdi_window> ${CMAKE_BINARY_DIR}/screenshots)
 
-# Skinned dialogs: under openbox, one whose text grows just after it maps stays centred, boxes
-# shown again open where they first did, a box moved and then grown keeps its centre; without a
-# window manager, a closed modal dialog leaves its window active; screenshots into
-# build/screenshots/.
+# Skinned dialogs: under openbox, at device pixel ratios 1 and 2, one whose text grows just after
+# it maps stays centred, boxes shown again open where they first did, a box moved and then grown
+# keeps its centre; without a window manager, a closed modal dialog leaves its window active;
+# screenshots into build/screenshots/.
 skin_e2e(e2e_dialogs 120 $<TARGET_FILE:skin_dialog_window> ${CMAKE_BINARY_DIR}/screenshots)
 
 # The skinned controls of the real program end to end: the income page's list and entry form

@@ -3,9 +3,11 @@
 // again when shown again), where they stay when their contents change after the map (a stale
 // place reported in between, a drag by the caption before), and a fitted message box left alone
 // by sizes the window system reports and by layout requests that change nothing, while a change
-// of its contents still fits it again. The placement's rules as functions.
+// of its contents still fits it again. The placement's rules as functions, and where the display
+// has a dialog in Qt's coordinates at device pixel ratios other than 1.
 #include "skin/window/dialogplacement.h"
 #include "skin/window/twinskinform.h"
+#include "skin/window/windowfacts.h"
 #include "support/skin/windowfixture.h"
 
 #include <QInputDialog>
@@ -65,6 +67,7 @@ private slots:
     void refittedOrShownAgainWhereItWas();
     void fittedBoxLeftAloneUnlessItsContentsChange();
     void placementRules();
+    void displayPixelsInQtCoordinates();
 };
 
 void TestSkinDialogs::openWhereTheyBelong_data() {
@@ -229,6 +232,27 @@ void TestSkinDialogs::placementRules() {
     for (const auto &r : refits)
         QCOMPARE(TDialogPlacement::Refitted(r.now, r.size, r.keepCorner, QRect(0, 0, 1000, 800)),
                  r.refitted);
+}
+
+// The display's pixels in Qt's coordinates: through the ratio, from the screen's top-left corner,
+// rounded as Qt rounds what the display reports.
+void TestSkinDialogs::displayPixelsInQtCoordinates() {
+    const struct {
+        QPoint display;
+        qreal ratio;
+        QPoint screenLogical, screenDisplay, logical;
+    } points[] = {
+        {{600, 400}, 1.0, {}, {}, {600, 400}},
+        {{600, 400}, 2.0, {}, {}, {300, 200}},
+        {{601, 399}, 2.0, {}, {}, {301, 200}},
+        {{900, 300}, 1.5, {}, {}, {600, 200}},
+        {{1002, 102}, 2.0, {800, 0}, {800, 0}, {901, 51}}, // a second screen to the right
+        {{1002, 102}, 2.0, {400, 0}, {800, 0}, {501, 51}},
+        {{-200, 40}, 2.0, {-1280, 0}, {-1280, 0}, {-740, 20}}, // a screen to the left
+    };
+    for (const auto &p : points)
+        QCOMPARE(LogicalFromDisplay(p.display, p.ratio, p.screenLogical, p.screenDisplay),
+                 p.logical);
 }
 
 QTEST_MAIN(TestSkinDialogs)

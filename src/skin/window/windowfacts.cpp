@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QGuiApplication>
 #include <QMetaObject>
+#include <QScreen>
 #include <QVariant>
 #include <QWidget>
 #include <QWindow>
@@ -152,9 +153,14 @@ std::optional<Qt::MouseButtons> DisplayMouseButtons() {
     return buttons;
 }
 
+QPoint LogicalFromDisplay(QPoint display, qreal ratio, QPoint screenLogicalTopLeft,
+                          QPoint screenDisplayTopLeft) {
+    return (display - screenDisplayTopLeft) * (1 / ratio) + screenLogicalTopLeft;
+}
+
 std::optional<QPoint> DisplayWindowPosition(const QWindow *window) {
     const auto [connection, root] = X11Display();
-    if (!connection || !window || !window->handle() || window->devicePixelRatio() != 1.0)
+    if (!connection || !window || !window->handle() || !window->screen())
         return std::nullopt;
     const std::unique_ptr<xcb_translate_coordinates_reply_t, decltype(&free)> reply(
         xcb_translate_coordinates_reply(
@@ -164,7 +170,11 @@ std::optional<QPoint> DisplayWindowPosition(const QWindow *window) {
         &free);
     if (!reply)
         return std::nullopt;
-    return QPoint(reply->dst_x, reply->dst_y);
+    // X11 windows have no ratio of their own: the window's is Qt's scaling, which keeps a
+    // screen's top-left corner where the display has it.
+    const QPoint screenTopLeft = window->screen()->geometry().topLeft();
+    return LogicalFromDisplay(QPoint(reply->dst_x, reply->dst_y), window->devicePixelRatio(),
+                              screenTopLeft, screenTopLeft);
 }
 
 // The window named by the root window's _NET_SUPPORTING_WM_CHECK names itself the same way.

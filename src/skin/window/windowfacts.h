@@ -57,8 +57,14 @@ bool X11WindowManagerRuns();
 // (a window manager or compositor does); X11 without a window manager and the offscreen platform
 // leave no window active.
 bool PlatformReturnsActivation();
-// Where the display shows the window's top-left corner now (X11: asked of the server), or none
-// where the platform cannot tell.
+// The display's pixel `display` in Qt's logical coordinates at the device pixel ratio `ratio`, on
+// a screen whose top-left corner is `screenLogicalTopLeft` in Qt's coordinates and
+// `screenDisplayTopLeft` in the display's pixels; rounded as Qt rounds the places it is told of.
+QPoint LogicalFromDisplay(QPoint display, qreal ratio, QPoint screenLogicalTopLeft,
+                          QPoint screenDisplayTopLeft);
+// Where the display shows the window's top-left corner now, in Qt's logical coordinates (X11:
+// asked of the server, its pixels mapped through the window's device pixel ratio), or none where
+// the platform cannot tell.
 std::optional<QPoint> DisplayWindowPosition(const QWindow *window);
 // The title as the window shows it: the "[*]" placeholder becomes "*" while the window is
 // modified and disappears otherwise.
