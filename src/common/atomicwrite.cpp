@@ -26,7 +26,9 @@ namespace common {
 
 bool writeFileAtomically(const QString &path, const QByteArray &bytes, QString *error) {
     QSaveFile file(path);
-    const bool ok = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    // Flushed here: commit() does not tell a buffered rest it could not write.
+    const bool ok =
+        file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush();
     if (ok && file.commit())
         return true;
     if (error)
@@ -78,6 +80,7 @@ bool syncToDisk(QFile &file) {
 }
 
 const QString kNewCopyTag = QStringLiteral("new");
+const QString kAtomicCopyTag = QStringLiteral("copy");
 
 } // namespace
 
@@ -103,18 +106,22 @@ void removeFilesNamed(const QString &folder, const QString &pattern) {
 
 bool copyFileAtomically(const QString &source, const QString &destination,
                         const std::function<void(qint64, qint64)> &progress, QString *error) {
-    QFile in(source);
-    if (!in.open(QIODevice::ReadOnly))
-        return fail(error, QStringLiteral("cannot read"), source, in.errorString());
-    QSaveFile out(destination);
-    if (!out.open(QIODevice::WriteOnly))
-        return fail(error, QStringLiteral("cannot write"), destination, out.errorString());
-    if (!copyContent(in, out, progress, error)) {
-        out.cancelWriting();
+    const QString copy = uniqueNameBeside(destination, kAtomicCopyTag);
+    if (!copyFileToNewFile(source, copy, progress, error))
         return false;
-    }
-    if (!out.commit())
-        return fail(error, QStringLiteral("cannot write"), destination, out.errorString());
+    if (renameReplacing(copy, destination, error))
+        return true;
+    QFile::remove(copy);
+    return false;
+}
+
+bool renameReplacing(const QString &from, const QString &to, QString *error) {
+    std::error_code ec;
+    std::filesystem::rename(std::filesystem::path(from.toStdU16String()),
+                            std::filesystem::path(to.toStdU16String()), ec);
+    if (ec)
+        return fail(error, QStringLiteral("cannot rename"), from + QStringLiteral(" to ") + to,
+                    QString::fromLocal8Bit(ec.message().c_str()));
     return true;
 }
 
@@ -146,16 +153,15 @@ bool copyFileToNewFile(const QString &source, const QString &destination,
     QFile copy(destination);
     if (!copy.open(QIODevice::WriteOnly | QIODevice::NewOnly))
         return fail(error, QStringLiteral("cannot write"), destination, copy.errorString());
-    if (!copyContent(in, copy, progress, error)) {
-        copy.remove();
-        return false;
+    const bool copied = copyContent(in, copy, progress, error) &&
+                        (syncToDisk(copy) || fail(error, QStringLiteral("cannot write"),
+                                                  destination, copy.errorString()));
+    if (!copied) {
+        // Removed by name: QFile::remove keeps a file whose buffered rest cannot be written.
+        copy.close();
+        QFile::remove(destination);
     }
-    if (!syncToDisk(copy)) {
-        fail(error, QStringLiteral("cannot write"), destination, copy.errorString());
-        copy.remove();
-        return false;
-    }
-    return true;
+    return copied;
 }
 
 NewFileCopy copyFileToNewName(const QString &source, const QString &destination,

@@ -12,11 +12,16 @@ namespace common {
 bool writeFileAtomically(const QString &path, const QByteArray &bytes, QString *error = nullptr);
 
 // Copies source to destination the same way, in pieces, calling progress(bytes copied, size of
-// source) after each. On failure destination is untouched and error (when given) names the file
-// that failed and why.
+// source) after each: copyFileToNewFile to a unique name beside destination (uniqueNameBeside
+// with the tag "copy"), then renameReplacing. On failure destination is untouched and error
+// (when given) names the file that failed and why.
 bool copyFileAtomically(const QString &source, const QString &destination,
                         const std::function<void(qint64, qint64)> &progress = {},
                         QString *error = nullptr);
+
+// Gives the file from the name to in one step, replacing a file of that name. On failure error
+// (when given) says why.
+bool renameReplacing(const QString &from, const QString &to, QString *error = nullptr);
 
 // Gives the file from the name to in one step that fails when to exists (QFile::rename may
 // still copy over a file that appears meanwhile). On failure error (when given) says why.

@@ -21,6 +21,7 @@ kexbora_add_tests(ledger kexbora_ledger
     tst_accountdata
     tst_accountdialogs
     tst_appfilter
+    tst_atomicwrite
     tst_balances
     tst_bankpage
     tst_backuprestorepage

@@ -3,6 +3,7 @@
 #include "ledger/accounts/reconciler.h"
 #include "ledger/accounts/tfrmduizhang.h"
 #include "ledger/accounts/tfrmhislist.h"
+#include "ledger/core/figurelabel.h"
 #include "ledger/records/recordlist.h"
 #include "ledger/records/recordlistmodel.h"
 #include "support/ledger/accountledger.h"
@@ -96,6 +97,7 @@ private slots:
               {"1e999", "对账失败。"},
               {"4199.5000000000000001", "实际余额的有效数字太多，最多15位。"},
               {"-1000000000000", "实际余额的整数部分太长，最多12位。"},
+              {"1" + QString(400, '0'), "实际余额的整数部分太长，最多12位。"},
               {"-999999999999.99", "计算余额与实际余额相差 1000000004199.49 元,请检查后再对账。"},
               {"4199.52", "计算余额与实际余额相差 0.02 元,请检查后再对账。"},
               {"4199.48", "计算余额与实际余额相差 0.02 元,请检查后再对账。"}}) {
@@ -129,6 +131,23 @@ private slots:
                  QStringList{"计算余额与实际余额相差 8200.01 元,请检查后再对账。"});
         QCOMPARE(r.reconcile("4100"), QStringList{"对账完成。"});
         QCOMPARE(r.stored(), 4100.0);
+    }
+
+    // A computed balance too long for the bar ends in "…"; the field and the dialog keep their
+    // widths.
+    void longComputedBalanceGivesWay() {
+        Reconcile r;
+        r.dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&r.dialog));
+        const auto *field = r.dialog.findChild<QLineEdit *>("edtShiji");
+        const QSize dialogSize = r.dialog.size();
+        const int fieldWidth = field->width();
+        r.ledger.addInOut("2099-01-01", 1, 1e300, "储蓄卡", "001");
+        r.dialog.buildSinceCheckpoint("储蓄卡", "001", r.dialog.list());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        QVERIFY(r.dialog.findChild<FigureLabel *>("lbl_bank_sum")->shownText().endsWith("… 元"));
+        QCOMPARE(field->width(), fieldWidth);
+        QCOMPARE(r.dialog.size(), dialogSize);
     }
 
     void failedWriteLeavesNothing() {

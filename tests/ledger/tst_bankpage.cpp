@@ -233,6 +233,23 @@ private slots:
         QCOMPARE(f.prompter->infos().last(),
                  QString("计算余额与实际余额相差 超出范围 元,请检查后再对账。"));
     }
+
+    // Balances of opposite infinities have no sum (SQLite gives NULL): it reads "超出范围", not 0.
+    void oppositeInfiniteBalances() {
+        Fixture f;
+        f.ledger.addCard("储蓄卡", "A", 0);
+        f.ledger.addCard("储蓄卡", "B", 0);
+        for (int i = 0; i < 2; ++i) {
+            f.ledger.addInOut("2024-03-02", 1, 1e308, "储蓄卡", "A");
+            f.ledger.addInOut("2024-03-02", -1, 1e308, "储蓄卡", "B");
+        }
+        f.page.showList();
+        QCOMPARE(f.text("lbl_bank_sum"), QString("当前余额：超出范围 元"));
+        SummaryTab summary;
+        summary.show();
+        QVERIFY(
+            summary.findChild<QLabel *>("pnl_huizong_jinrong")->text().endsWith("：超出范围 元"));
+    }
 };
 
 QTEST_MAIN(TestBankPage)

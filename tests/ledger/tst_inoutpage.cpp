@@ -80,8 +80,10 @@ private slots:
         f.amount()->setText("99999999999999999"); // would be kept as 1e17
         expect(income ? "收入金额的有效数字太多，最多15位。" : "支出金额的有效数字太多，最多15位。",
                f.amount());
-        f.amount()->setText("1000000000000");
-        expect(k.amountName + "的整数部分太长，最多12位。", f.amount());
+        for (const QString &large : {QString("1000000000000"), "9" + QString(400, '9')}) {
+            f.amount()->setText(large);
+            expect(k.amountName + "的整数部分太长，最多12位。", f.amount());
+        }
         f.amount()->setText("999999999999.99");
         expect(k.fundsTypeMessage, f.form());
         for (const char *zero : {"0", "0.0", "0.00"}) {

@@ -83,12 +83,15 @@ private slots:
     }
 
     // At most 12 digits before the point, sign and leading zeros not counted; an exact amount
-    // beyond them is still read.
+    // beyond them is still read, one beyond a double's range as an infinity.
     void wholeDigitsBound() {
         double read = 0;
         QCOMPARE(readAmount("-000999999999999.99", &read), AmountEntry::Kept);
         QCOMPARE(readAmount("-1000000000000", &read), AmountEntry::TooLarge);
         QCOMPARE(read, -1e12);
+        QCOMPARE(readAmount("-1" + QString(400, '0') + ".5", &read), AmountEntry::TooLarge);
+        QCOMPARE(read, -qInf());
+        QCOMPARE(readAmount("１２", &read), AmountEntry::NotANumber); // digits, but not ASCII
     }
 
     // An amount the entry reads exactly reads back, with no exponent, as the same double; up

@@ -1,3 +1,4 @@
+#include "ledger/core/figurelabel.h"
 #include "ledger/records/recordlist.h"
 #include "ledger/stats/periodsummarytab.h"
 #include "ledger/stats/pietab.h"
@@ -123,6 +124,25 @@ private slots:
                                         {200, 225, 190}, {250, 90, 110}, {45, 210, 30}};
         for (int i = 1; i <= 6; ++i)
             QCOMPARE(PieTab::sliceColor(i), expected.at(i - 1));
+    }
+
+    // A total too long for the line ends in "…" and leaves the other totals and words shown.
+    void longTotalsKeepTheirWords() {
+        test::ScopedPrompter prompter;
+        test::TempLedger ledger;
+        add(ledger, m_today, 1, "工资", 1e300);
+        add(ledger, m_today, -1, "水电", 12.5);
+        PeriodSummaryTab tab;
+        tab.resize(760, 500);
+        tab.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&tab));
+        const auto *totals = tab.findChild<FigureLabel *>("lbl_huizong");
+        QVERIFY(tab.totalsText().size() > 300);
+        const QString shown = totals->shownText();
+        QVERIFY2(shown.startsWith("总收入：1,000,") &&
+                     shown.contains("…元  总支出：12.50元  余额：1,") && shown.endsWith("…元"),
+                 qPrintable(shown));
+        QVERIFY(totals->fontMetrics().horizontalAdvance(shown) <= totals->contentsRect().width());
     }
 
     void failedReadIsToldAndKeepsTheTab() {

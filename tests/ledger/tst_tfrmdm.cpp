@@ -7,7 +7,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSemaphore>
 #include <QtTest>
+#include <thread>
 
 using namespace ledger;
 using test::readFile;
@@ -83,6 +85,37 @@ private slots:
         left.sort(Qt::CaseInsensitive);
         QCOMPARE(listed(), left);
         QCOMPARE(readFile(ledger.paths().databaseFile), ledgerBytes);
+    }
+
+    // Another instance's first start copies the template in another thread while this one
+    // starts: the start-up clean-up leaves that copy alone, this start makes the ledger, and
+    // the other instance keeps it and leaves nothing behind.
+    void templateCopyUnderWaySurvivesTheStartUp() {
+        TempLedger ledger(TempLedger::Layout::TemplateOnly);
+        const DataPaths &paths = ledger.paths();
+        QSemaphore copied, startedUp;
+        QString underWay;
+        common::NewFileCopy otherResult = common::NewFileCopy::Failed;
+        std::thread other([&] {
+            otherResult = common::copyFileToNewName(paths.templateFile, paths.databaseFile,
+                                                    [&](const QString &copy) {
+                                                        underWay = copy;
+                                                        copied.release();
+                                                        return startedUp.tryAcquire(1, 20000);
+                                                    });
+        });
+        const bool otherCopying = copied.tryAcquire(1, 20000);
+        const TfrmDM::OpenResult started = ledger.createDataModule();
+        const bool survived = QFileInfo::exists(underWay);
+        startedUp.release();
+        other.join();
+        QVERIFY(otherCopying);
+        QCOMPARE(started, TfrmDM::OpenResult::Opened);
+        QVERIFY2(survived, qPrintable(underWay));
+        QCOMPARE(otherResult, common::NewFileCopy::AlreadyThere);
+        QCOMPARE(readFile(paths.databaseFile), readFile(paths.templateFile));
+        QCOMPARE(QDir(paths.dataDir).entryList(QDir::Files | QDir::Hidden),
+                 QStringList({"init.db", "Kexbora.db"}));
     }
 
     void unusableDatabaseIsAConnectionFailure_data() {

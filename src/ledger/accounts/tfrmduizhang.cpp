@@ -52,7 +52,7 @@ TfrmDuiZhang::TfrmDuiZhang(qint64 cardid, const QString &fundsType, const QStrin
     list()->setItemDelegate(new CheckpointRowDelegate(list()));
     m_actual = new QLineEdit(this);
     m_actual->setObjectName(QStringLiteral("edtShiji"));
-    m_actual->setMaximumWidth(90);
+    m_actual->setFixedWidth(90); // a long computed balance gives way, cut with "…"
     // An overdrawn account (a credit card) has a negative balance: a leading minus is allowed.
     installSignedAmountFilter(m_actual);
     auto *button = new QPushButton(QStringLiteral("对账"), this);

@@ -68,6 +68,17 @@ QString canonicalDecimal(QStringView text) {
     return result;
 }
 
+// A plain decimal number (an optional sign, digits with at most one '.', no exponent) as a
+// double, infinite beyond a double's range; false for any other text.
+bool readPlainDecimal(const QString &trimmed, double *value) {
+    static const QRegularExpression pattern(QStringLiteral("^[+-]?(?:\\d+\\.?\\d*|\\.\\d+)$"));
+    if (!pattern.match(trimmed).hasMatch())
+        return false;
+    bool ok = false;
+    *value = QLocale::c().toDouble(trimmed, &ok);
+    return ok || std::isinf(*value); // QLocale gives an infinity, not ok, beyond the range
+}
+
 } // namespace
 
 QString formatMoneyN(double value) {
@@ -79,13 +90,8 @@ QString formatFixed(double value, int decimals) {
 }
 
 bool parseAmount(const QString &text, double *value) {
-    static const QRegularExpression pattern(QStringLiteral("^[+-]?(?:\\d+\\.?\\d*|\\.\\d+)$"));
-    const QString trimmed = text.trimmed();
-    if (!pattern.match(trimmed).hasMatch())
-        return false;
-    bool ok = false;
-    const double parsed = QLocale::c().toDouble(trimmed, &ok);
-    if (!ok || !std::isfinite(parsed))
+    double parsed = 0;
+    if (!readPlainDecimal(text.trimmed(), &parsed) || !std::isfinite(parsed))
         return false;
     if (value)
         *value = parsed;
@@ -93,11 +99,12 @@ bool parseAmount(const QString &text, double *value) {
 }
 
 AmountEntry readAmount(const QString &text, double *value) {
+    const QString trimmed = text.trimmed();
     double parsed = 0;
-    if (!parseAmount(text, &parsed))
+    if (!readPlainDecimal(trimmed, &parsed))
         return AmountEntry::NotANumber;
-    const QString typed = canonicalDecimal(QStringView(text).trimmed());
-    if (typed != canonicalDecimal(numberText(parsed)))
+    const QString typed = canonicalDecimal(trimmed);
+    if (std::isfinite(parsed) && typed != canonicalDecimal(numberText(parsed)))
         return AmountEntry::TooManyDigits;
     if (value)
         *value = parsed;

@@ -16,7 +16,7 @@ bool parseAmount(const QString &text, double *value);
 // decimal number exactly (its shortest decimal is the same number), and then only with at
 // most kMaxWholeDigits digits before the point (sign and leading zeros not counted). Every
 // amount of up to 15 significant digits is held exactly. *value is set for Kept and for
-// TooLarge (an exact amount beyond the bound).
+// TooLarge (an exact amount beyond the bound, or an infinity beyond a double's range).
 constexpr int kMaxWholeDigits = 12;
 enum class AmountEntry { Kept, NotANumber, TooManyDigits, TooLarge };
 AmountEntry readAmount(const QString &text, double *value);

@@ -92,11 +92,9 @@ void requireCopied(bool copied, const QString &error) {
 
 // Moves from over to, replacing to in one step.
 void replaceFile(const QString &from, const QString &to) {
-    std::error_code ec;
-    std::filesystem::rename(fsPath(from), fsPath(to), ec);
-    if (ec)
-        fileFailure(QStringLiteral("cannot rename"), from + QStringLiteral(" to ") + to,
-                    QString::fromStdString(ec.message()));
+    QString error;
+    if (!common::renameReplacing(from, to, &error))
+        throw DbError(error, DbError::Code::File);
 }
 
 // A second name for the file's current content: a hard link, or a copy where links fail.
