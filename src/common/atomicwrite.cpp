@@ -80,7 +80,6 @@ bool syncToDisk(QFile &file) {
 }
 
 const QString kNewCopyTag = QStringLiteral("new");
-const QString kAtomicCopyTag = QStringLiteral("copy");
 
 } // namespace
 

@@ -13,8 +13,10 @@ bool writeFileAtomically(const QString &path, const QByteArray &bytes, QString *
 
 // Copies source to destination the same way, in pieces, calling progress(bytes copied, size of
 // source) after each: copyFileToNewFile to a unique name beside destination (uniqueNameBeside
-// with the tag "copy"), then renameReplacing. On failure destination is untouched and error
-// (when given) names the file that failed and why.
+// with the tag kAtomicCopyTag), then renameReplacing. On failure destination is untouched and
+// error (when given) names the file that failed and why; a process that ends midway leaves that
+// unique copy behind.
+inline const QString kAtomicCopyTag = QStringLiteral("copy");
 bool copyFileAtomically(const QString &source, const QString &destination,
                         const std::function<void(qint64, qint64)> &progress = {},
                         QString *error = nullptr);

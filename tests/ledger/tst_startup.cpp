@@ -118,7 +118,8 @@ private slots:
         QStringList leftovers;
         for (const char *name : {"20261206125500.db.part", "20261206125500.db.part-42-0badcafe"})
             leftovers << ledger.paths().backupDir + name;
-        for (const char *suffix : {".restore-new", ".restore-new-42-0badcafe"})
+        for (const char *suffix :
+             {".restore-new", ".restore-new-42-0badcafe", ".restore-old.copy-42-0badcafe"})
             leftovers << ledger.paths().databaseFile + suffix;
         QVERIFY(QDir().mkpath(ledger.paths().backupDir));
         for (const QString &leftover : leftovers)

@@ -318,6 +318,11 @@ void DbBackup::settleRestoreLeftovers(const QString &ledgerFile, const QString &
         ledger.absolutePath(),
         leftoverPattern(QRegularExpression::escape(ledger.fileName()), kStagedTag));
     const QString kept = keptRestoreFile(ledgerFile);
+    // A copy of the previous ledger made where links fail, cut short.
+    common::removeFilesNamed(
+        ledger.absolutePath(),
+        common::uniqueNamePattern(QRegularExpression::escape(QFileInfo(kept).fileName()),
+                                  common::kAtomicCopyTag));
     const QFileInfo keptInfo(kept);
     if (!keptInfo.isFile())
         return;
