@@ -247,6 +247,13 @@ void TestSkinMdi::emptyMenuBarFollowsItsActions() {
     bar->addMenu(QStringLiteral("&Tools"))->addAction(QStringLiteral("Options"));
     QTRY_COMPARE(form->MenuBar()->Objects().size(), size_t(1));
     QVERIFY(bar->isHidden());
+    // A new bar for the window: the skin takes it.
+    auto *other = new QMenuBar;
+    other->addMenu(QStringLiteral("&File"));
+    other->addMenu(QStringLiteral("&Help"));
+    window.setMenuBar(other);
+    QTRY_COMPARE(form->MenuBar()->Objects().size(), size_t(2));
+    QVERIFY(other->isHidden());
 }
 
 void TestSkinMdi::minimizedChildPlaces() {
