@@ -148,9 +148,21 @@ void TestSkinMdi::maximizedChildButtonsInTheMenuBar() {
     const int width = w.frame.width();
     QCOMPARE(VisibleButton(frame, cbaMDIMinimize)->Rect(), QRect(width - 60 - 4 - 2, top, 16, 14));
     QCOMPARE(VisibleButton(frame, cbaMDIClose)->Rect(), QRect(width - 20 - 4 - 2, top, 16, 14));
+    // Drawn in frame 1 of its group, 4 when hot, 2 when pressed.
     const QPoint restore = Centre(frame, cbaMDIRestore);
-    QCOMPARE(PixelAt(Grab(&w.frame), restore.x(), restore.y()),
-             f.skin.FrameColour(QStringLiteral("mdicontrols.bmp"), 5));
+    const auto shows = [&](int frameOfStrip) {
+        return PixelAt(Grab(&w.frame), restore.x(), restore.y()) ==
+               f.skin.FrameColour(QStringLiteral("mdicontrols.bmp"), frameOfStrip);
+    };
+    QVERIFY(shows(5));
+    QTest::mouseMove(w.frame.windowHandle(), restore);
+    QTRY_VERIFY(shows(8));
+    QTest::mousePress(w.frame.windowHandle(), Qt::LeftButton, {}, restore);
+    QTRY_VERIFY(shows(6));
+    QTest::mouseRelease(w.frame.windowHandle(), Qt::LeftButton, {}, restore);
+    QTRY_VERIFY(!w.entry->isMaximized());
+    w.entry->showMaximized();
+    QTRY_VERIFY(f.windows.Manager().MDIMaximizedMode());
 
     // The manager's mode both ways: outlines go and come back.
     f.windows.Manager().SetMDIChildMode(false);
