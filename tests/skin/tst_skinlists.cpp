@@ -5,6 +5,7 @@
 #include "skin/controls/tskinheader.h"
 #include "skin/controls/tskinlistview.h"
 #include "skin/controls/twscrollbar.h"
+#include "skin/data/skinobjects.h"
 #include "skin/data/tskindata.h"
 #include "support/skin/skinnedwidgets.h"
 
@@ -25,8 +26,8 @@ constexpr QRgb Face = 0xFFECF0F5;   // the test skin's ButtonFace
 constexpr QRgb Shadow = 0xFF96A0AF; // ButtonShadow
 
 // A memo of 200 x 150 with more lines, and a longer line, than it shows.
-std::unique_ptr<QPlainTextEdit> Memo() {
-    auto memo = std::make_unique<QPlainTextEdit>();
+template <class Edit = QPlainTextEdit> std::unique_ptr<Edit> Memo() {
+    auto memo = std::make_unique<Edit>();
     memo->setLineWrapMode(QPlainTextEdit::NoWrap);
     QStringList lines;
     for (int i = 0; i < 200; ++i)
@@ -59,6 +60,11 @@ QPair<int, int> ThumbSpan(QScrollBar *bar, QRgb thumbColour) {
 
 } // namespace
 
+// Another vendor's scroll area, known by name.
+class TImageScrollBox : public QPlainTextEdit {
+    Q_OBJECT
+};
+
 class TestSkinLists : public QObject {
     Q_OBJECT
 
@@ -81,6 +87,8 @@ private slots:
     void hotPartFollowsThePointer();
     void nothingToScroll();
     void borderAndCorner();
+    void borderlessControls();
+    void fixedColour();
     void missingImagesPaintNatively();
     void sweepScrollsAsUnskinned();
     void headerSections();
@@ -213,6 +221,36 @@ void TestSkinLists::borderAndCorner() {
     QCOMPARE(PixelOf(memo.get(), corner), Face);
     memo->setFrameShape(QFrame::NoFrame);
     QVERIFY(PixelOf(memo.get(), QPoint(0, 70)) != Shadow);
+}
+
+void TestSkinLists::borderlessControls() {
+    // Bars alone, a BorderStyle of bsNone, the image scroll box: bars skinned, no border.
+    auto single = Memo();
+    auto styled = Memo();
+    styled->setProperty("BorderStyle", QStringLiteral("bsNone"));
+    auto box = Memo<TImageScrollBox>();
+    for (QPlainTextEdit *memo :
+         {single.get(), styled.get(), static_cast<QPlainTextEdit *>(box.get())}) {
+        auto *skin = new TSkinScrollbar(memo);
+        skin->InitSkin(nullptr, data.get(), false);
+        if (memo == single.get())
+            skin->SetSingleBar();
+        QVERIFY(PixelOf(memo, QPoint(0, 70)) != Shadow);
+        QCOMPARE(PixelOf(memo->verticalScrollBar(), QPoint(8, 2)), S(9));
+    }
+}
+
+void TestSkinLists::fixedColour() {
+    // A control's integer FixedColor takes the face colour while skinned, and its own colour back
+    // afterwards however often the skin's colours were applied again.
+    auto memo = Memo();
+    memo->setProperty("FixedColor", 123);
+    auto *skin = new TSkinScrollbar(memo.get());
+    skin->InitSkin(nullptr, data.get(), false);
+    QCOMPARE(memo->property("FixedColor").toInt(), data->Objects()->ButtonFace);
+    skin->ReapplyColor();
+    skin->Detach();
+    QCOMPARE(memo->property("FixedColor").toInt(), 123);
 }
 
 void TestSkinLists::missingImagesPaintNatively() {

@@ -1,8 +1,11 @@
-// Tab widgets and their pages painted from the colour-coded test skin, and closing tabs.
+// Tab widgets, tab sets and pages painted from the colour-coded test skin, and closing tabs.
+#include "skin/controls/skinstyle.h"
 #include "skin/controls/tskintab.h"
+#include "skin/controls/tskintab31.h"
 #include "skin/controls/tskintabbtn.h"
 #include "skin/controls/tskintabsheet.h"
 #include "skin/window/skinmessageevent.h"
+#include "skinresource.h"
 #include "support/skin/skinnedwidgets.h"
 
 #include <QLineEdit>
@@ -59,6 +62,24 @@ QRect Changed(const QImage &a, const QImage &b) {
     return box;
 }
 
+// A tab set of four tabs on a bar of the given width, the first current.
+struct TabSet {
+    QTabBar bar;
+    explicit TabSet(int width) {
+        bar.setShape(QTabBar::RoundedSouth);
+        for (const char *caption : {"Aa", "A much longer caption", "Bb", "Ccc"})
+            bar.addTab(QLatin1String(caption));
+        bar.resize(width, bar.sizeHint().height());
+        bar.show();
+    }
+    int Width(int i) const { return TabSetTabWidth(bar.fontMetrics(), bar.tabText(i)); }
+    TSkinTab31 *Skin(TSkinData *data) {
+        auto *skin = new TSkinTab31(&bar);
+        skin->InitSkin(nullptr, data, false);
+        return skin;
+    }
+};
+
 // Answers SM_SKINTABCLOSE for the window it watches, refusing when told to.
 struct CloseAnswer : QObject {
     bool refuse = false;
@@ -105,9 +126,13 @@ private slots:
     void pagesTakeFaceColour();
     void missingTabsPaintNatively();
     void focusCue();
+    void tabSet();
+    void tabSetLeavesOutTabs();
+    void tabSetReappliedColours();
 };
 
 void TestSkinTabs::initTestCase() {
+    QApplication::setStyle(new SkinStyle);
     UseCrispFont();
     // The first row of every tab frame is keyed: it shows where the tab's outer edge went.
     QList<QPoint> row;
@@ -279,6 +304,9 @@ void TestSkinTabs::missingTabsPaintNatively() {
     }
     (new TSkinTab(&skinned))->InitSkin(nullptr, plain.get(), false);
     QCOMPARE(Grab(&skinned), Grab(&native));
+    TabSet nativeSet(400), skinnedSet(400);
+    skinnedSet.Skin(plain.get());
+    QCOMPARE(Grab(&skinnedSet.bar), Grab(&nativeSet.bar));
 }
 
 void TestSkinTabs::focusCue() {
@@ -311,6 +339,79 @@ void TestSkinTabs::focusCue() {
         QTRY_COMPARE(Grab(tabs), unfocused);
     }
     QCOMPARE(cues.at(1), cues.at(0));
+}
+
+void TestSkinTabs::tabSet() {
+    // Caption-wide tabs from the bar's left edge, where the bar has them too; the flipped Tabs
+    // image puts its keyed top row at the bottom, over the face colour that fills the rest.
+    TabSet set(400);
+    set.bar.setCurrentIndex(1);
+    set.Skin(data.get());
+    const QImage image = Grab(&set.bar);
+    const int bottom = image.height() - 1;
+    int x = 0;
+    for (int i = 0; i < 4; ++i) {
+        const int w = set.Width(i);
+        QCOMPARE(std::pair(set.bar.tabRect(i).left(), set.bar.tabRect(i).width()), std::pair(x, w));
+        const QRgb frame = Frame(i == 1 ? 2 : 1);
+        QCOMPARE(PixelAt(image, x, 2), frame);
+        QCOMPARE(PixelAt(image, x + w - 1, 2), frame);
+        QCOMPARE(PixelAt(image, x + 1, bottom), Face);
+        x += w;
+    }
+    QCOMPARE(PixelAt(image, x, 2), Face);
+}
+
+void TestSkinTabs::tabSetLeavesOutTabs() {
+    // Too narrow for the long tab: it is left out and the narrower ones after it are drawn in its
+    // place, before the bar's scroll arrows. A click lands on the tab drawn under it, and where
+    // the long tab would be and none is drawn, on no tab.
+    TabSet widths(400);
+    TabSet set(widths.Width(0) + widths.Width(2) + widths.Width(3) + 40);
+    TSkinTab31 *skin = set.Skin(data.get());
+    QList<int> drawn;
+    for (const TSkinTab31::PlacedTab &tab : skin->Layout())
+        drawn << tab.index;
+    QCOMPARE(drawn, QList<int>({0, 2, 3}));
+    TabSet tighter(set.bar.width() - 12); // the last tab would reach under the arrows
+    QCOMPARE(tighter.Skin(data.get())->Layout().size(), 2);
+    const QRect shown = skin->Layout().at(1).rect;
+    QCOMPARE(shown.left(), set.Width(0));
+    const QImage image = Grab(&set.bar);
+    QCOMPARE(PixelAt(image, skin->Layout().at(2).rect.right() + 2, 2), Face);
+    QTest::mouseClick(&set.bar, Qt::LeftButton, {},
+                      QPoint(skin->Layout().at(2).rect.right() + 2, 5));
+    QCOMPARE(set.bar.currentIndex(), 0);
+    QTest::mouseClick(&set.bar, Qt::LeftButton, {}, shown.center());
+    QCOMPARE(set.bar.currentIndex(), 2);
+    QCOMPARE(PixelOf(&set.bar, set.bar.tabRect(2).topLeft() + QPoint(1, 2)), Frame(2));
+
+    // Pictures to look at: our own skin, the colour-coded one, none.
+    kexboraInitSkinResource();
+    QFile package(QStringLiteral(":/skins/kexbora.skn"));
+    QVERIFY(package.open(QIODevice::ReadOnly));
+    TSkinData ours;
+    ours.SetSkinStream(package.readAll());
+    const QString shots = QStringLiteral(SCREENSHOT_DIR);
+    QDir().mkpath(shots);
+    TabSet plain(set.bar.width()), ourSkin(set.bar.width());
+    ourSkin.Skin(&ours);
+    QVERIFY(Grab(&plain.bar).save(shots + QStringLiteral("/tabset_unskinned.png")));
+    QVERIFY(Grab(&ourSkin.bar).save(shots + QStringLiteral("/tabset_ourskin.png")));
+    QVERIFY(image.save(shots + QStringLiteral("/tabset_testskin.png")));
+}
+
+void TestSkinTabs::tabSetReappliedColours() {
+    // Another skin's Tabs image shows once the colours are applied again.
+    TTestSkin other = testSkin;
+    other.SetStrip(TabsImage, 5, QSize(40, 24));
+    TSkinData local;
+    local.SetSkinStream(testSkin.Packed());
+    TabSet set(400);
+    TSkinTab31 *skin = set.Skin(&local);
+    local.SetSkinStream(other.Packed());
+    skin->ReapplyColor();
+    QCOMPARE(PixelOf(&set.bar, QPoint(2, 2)), other.FrameColour(TabsImage, 2));
 }
 
 QTEST_MAIN(TestSkinTabs)

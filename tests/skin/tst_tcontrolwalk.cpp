@@ -3,6 +3,7 @@
 #include "skin/controls/controlskinfactory.h"
 #include "skin/controls/tcontrolwalk.h"
 #include "skin/controls/tskincontrol.h"
+#include "skin/controls/tskinscrollbar.h"
 #include "skin/window/twinskinform.h"
 #include "support/skin/skinnedwidgets.h"
 
@@ -13,6 +14,25 @@ using namespace skin;
 using namespace skin::test;
 
 class MyLineEdit : public QLineEdit {
+    Q_OBJECT
+};
+class MyMemo : public QPlainTextEdit {
+    Q_OBJECT
+};
+// Other vendors' classes, known by name.
+class TTabSet : public QTabBar {
+    Q_OBJECT
+};
+class TDBNavigator : public QFrame {
+    Q_OBJECT
+};
+class TDcEdit : public QLineEdit {
+    Q_OBJECT
+};
+class TDBComboBoxEh : public QComboBox {
+    Q_OBJECT
+};
+class TDxDBGrid : public QTreeWidget {
     Q_OBJECT
 };
 
@@ -31,7 +51,7 @@ TControlWalk *RecordingWalk(TWinSkinForm *form, TSkinData *data, Choices *choice
 }
 
 template <class T> T *Add(QWidget *parent, const char *name, QLayout *layout = nullptr) {
-    auto *w = new T(parent);
+    auto *w = new T; // the layout makes it the parent's
     w->setObjectName(QLatin1String(name));
     (layout ? layout : parent->layout())->addWidget(w);
     return w;
@@ -61,6 +81,8 @@ private slots:
     void skin3rdAndGates();
     void controlsAddedLater();
     void standardDialogByWidgetClass();
+    void classNameRows();
+    void singleScrollbar();
 };
 
 void TestTControlWalk::factoryMakesTheKindAsked() {
@@ -233,6 +255,41 @@ void TestTControlWalk::standardDialogByWidgetClass() {
     Choices choices;
     RecordingWalk(&skinForm, data.get(), &choices)->SkinNativeChildren(&dialog);
     QCOMPARE(choices, (Choices{"TSkinCheckBox again", "TSkinButton ok", "TSkinButton cancel"}));
+}
+
+void TestTControlWalk::classNameRows() {
+    QWidget form;
+    new QVBoxLayout(&form);
+    Add<QTabBar>(&form, "set")->setShape(QTabBar::RoundedSouth);
+    Add<TTabSet>(&form, "named");
+    auto *navigator = Add<TDBNavigator>(&form, "navigator");
+    Add<QToolButton>(navigator, "navButton", new QHBoxLayout(navigator));
+    Add<TDcEdit>(&form, "dc1")->setProperty("NumButtons", 1);
+    Add<TDcEdit>(&form, "dc0")->setProperty("numbuttons", 0);
+    Add<TDcEdit>(&form, "dcNone");
+    Add<TDBComboBoxEh>(&form, "eh");
+    Add<TDxDBGrid>(&form, "grid");
+    TWinSkinForm skinForm(nullptr, nullptr);
+    Choices choices;
+    RecordingWalk(&skinForm, data.get(), &choices)->SkinFormControls(&form);
+    // A TDcEdit by its buttons, tested before the edits; TDBComboBoxEh left alone.
+    QCOMPARE(choices, (Choices{"TSkinTab31 set", "TSkinTab31 named", "TSkinBox navigator",
+                               "TSkinSpeedButton navButton", "TSkinComBox dc1", "TSkinEdit dc0",
+                               "TSkinScrollbar grid"}));
+}
+
+void TestTControlWalk::singleScrollbar() {
+    // The bars alone: skinned without the border (background mode Skin).
+    TSkinData local;
+    local.SetSkinStream(testSkin.Packed());
+    local.SetSkin3rd(local.Skin3rd() << QStringLiteral("MyMemo=singlescrollbar"));
+    QWidget form;
+    new QVBoxLayout(&form);
+    auto *memo = Add<MyMemo>(&form, "memo");
+    TWinSkinForm skinForm(nullptr, nullptr);
+    TControlWalk::Of(&skinForm, &local)->SkinFormControls(&form);
+    const auto *skin = memo->findChild<TSkinScrollbar *>();
+    QVERIFY(skin && skin->Background() == TSkinControl::BackgroundMode::Skin);
 }
 
 QTEST_MAIN(TestTControlWalk)

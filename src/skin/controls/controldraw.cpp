@@ -7,6 +7,9 @@
 #include "skin/draw/skindrawtext.h"
 
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
+#include <QTabBar>
 #include <QWidget>
 
 #include <cstdlib>
@@ -197,6 +200,15 @@ void DrawFocusRect(QPainter &dc, const QRect &rect) {
     dc.setBrush(Qt::NoBrush);
     dc.drawRect(rect.adjusted(0, 0, -1, -1));
     dc.restore();
+}
+
+void DrawTabFocusRect(QPainter &dc, const QTabBar *bar, const QRect &tab) {
+    QStyleOptionFocusRect option;
+    option.initFrom(bar);
+    const int inset = 1 + bar->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, bar);
+    option.rect = QRect(tab.left() + 1 + inset, tab.top() + inset, tab.width() - 2 - 2 * inset,
+                        tab.height() - 2 * inset);
+    bar->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &dc, bar);
 }
 
 } // namespace skin

@@ -10,6 +10,7 @@
 #include <initializer_list>
 
 class QPainter;
+class QTabBar;
 class QWidget;
 
 namespace skin {
@@ -53,5 +54,8 @@ void DrawArrowLines(QPainter &dc, int x, int y, int direction);
 void DrawPolyline(QPainter &dc, std::initializer_list<QPoint> points);
 // A dotted rectangle just inside rect.
 void DrawFocusRect(QPainter &dc, const QRect &rect);
+// The style's focus rectangle on a tab of bar drawn at tab, placed where the style places it
+// on a tab it draws itself.
+void DrawTabFocusRect(QPainter &dc, const QTabBar *bar, const QRect &tab);
 
 } // namespace skin

@@ -21,6 +21,7 @@
 #include "skin/controls/tskinspeedbutton.h"
 #include "skin/controls/tskinstatusbar.h"
 #include "skin/controls/tskintab.h"
+#include "skin/controls/tskintab31.h"
 #include "skin/controls/tskintabbtn.h"
 #include "skin/controls/tskintabsheet.h"
 #include "skin/controls/tskintrackbar.h"
@@ -120,7 +121,7 @@ TSkinControl *CreateControlSkin(ControlKind kind, QWidget *control) {
     case ControlKind::AdvPage:
         return new TSkinAdvPage(control);
     case ControlKind::Tab31:
-        return nullptr; // not built
+        return Make<TSkinTab31, QTabBar>(control);
     }
     return nullptr;
 }

@@ -1,6 +1,8 @@
 #include "skin/controls/propbyname.h"
 
+#include <QHash>
 #include <QImage>
+#include <QList>
 #include <QMetaProperty>
 #include <QObject>
 #include <QPixmap>
@@ -17,18 +19,29 @@ struct FoundProperty {
     bool found = false;
 };
 
+// The lower-cased names of a class's static properties by index, read once per class (the
+// skins run on the GUI thread only).
+const QList<QByteArray> &LowerPropertyNames(const QMetaObject *mo) {
+    static QHash<const QMetaObject *, QList<QByteArray>> known;
+    auto found = known.find(mo);
+    if (found == known.end()) {
+        QList<QByteArray> names;
+        for (int i = 0; i < mo->propertyCount(); ++i)
+            names.append(QByteArray(mo->property(i).name()).toLower());
+        found = known.insert(mo, names);
+    }
+    return *found;
+}
+
 FoundProperty FindProperty(const QObject *obj, const QString &name) {
     FoundProperty p;
     if (!obj || name.isEmpty())
         return p;
     const QMetaObject *mo = obj->metaObject();
-    for (int i = 0; i < mo->propertyCount(); ++i) {
-        const QMetaProperty meta = mo->property(i);
-        if (name.compare(QLatin1String(meta.name()), Qt::CaseInsensitive) == 0) {
-            p.meta = meta;
-            p.found = true;
-            return p;
-        }
+    if (const qsizetype i = LowerPropertyNames(mo).indexOf(name.toLatin1().toLower()); i >= 0) {
+        p.meta = mo->property(int(i));
+        p.found = true;
+        return p;
     }
     for (const QByteArray &dynamic : obj->dynamicPropertyNames())
         if (name.compare(QString::fromLatin1(dynamic), Qt::CaseInsensitive) == 0) {
@@ -61,6 +74,12 @@ bool IsIntegerType(int typeId) {
     }
 }
 
+// An integer read from a property that is no enumeration.
+bool IsIntegerProperty(const FoundProperty &p, const QVariant &v) {
+    return v.isValid() && IsIntegerType(v.metaType().id()) &&
+           !(p.meta.isValid() && p.meta.isEnumType());
+}
+
 bool IsTextType(int typeId) {
     return typeId == QMetaType::QString || typeId == QMetaType::QByteArray;
 }
@@ -70,10 +89,12 @@ bool IsTextType(int typeId) {
 int GetIntPropByName(const QObject *obj, const QString &name, int missing) {
     const FoundProperty p = FindProperty(obj, name);
     const QVariant v = ReadProperty(obj, p);
-    if (!v.isValid() || !IsIntegerType(v.metaType().id()) ||
-        (p.meta.isValid() && p.meta.isEnumType()))
-        return missing;
-    return v.toInt();
+    return IsIntegerProperty(p, v) ? v.toInt() : missing;
+}
+
+bool HasIntPropByName(const QObject *obj, const QString &name) {
+    const FoundProperty p = FindProperty(obj, name);
+    return IsIntegerProperty(p, ReadProperty(obj, p));
 }
 
 QString GetEnumPropByName(const QObject *obj, const QString &name) {

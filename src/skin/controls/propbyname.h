@@ -13,6 +13,8 @@ namespace skin {
 
 // The value of an integer property; `missing` (-1 unless given) otherwise.
 int GetIntPropByName(const QObject *obj, const QString &name, int missing = -1);
+// The object has an integer property of that name.
+bool HasIntPropByName(const QObject *obj, const QString &name);
 // An enumeration or boolean property as its name text ("True"/"False" for a boolean); empty
 // otherwise.
 QString GetEnumPropByName(const QObject *obj, const QString &name);

@@ -1,12 +1,16 @@
 #include "skin/controls/skinstyle.h"
 
+#include "skin/controls/vendorclass.h"
 #include "skin/data/skinmetrics.h"
 
 #include <QAbstractScrollArea>
 #include <QAbstractSpinBox>
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <QStyleFactory>
 #include <QStyleOptionComplex>
+#include <QTabBar>
+#include <QTabWidget>
 
 namespace skin {
 
@@ -18,6 +22,8 @@ constexpr int EditFrameWidth = 2;
 constexpr int TabPageInset = 4;
 // The button of a combo box is a scroll arrow wide plus the frame.
 constexpr int ComboButtonWidth = kArrowSize + EditFrameWidth;
+// A tab set's tab is this much wider than its caption.
+constexpr int TabSetCaptionPadding = 9;
 
 bool HasSunkenFrame(const QWidget *widget) {
     return qobject_cast<const QLineEdit *>(widget) ||
@@ -26,6 +32,18 @@ bool HasSunkenFrame(const QWidget *widget) {
 }
 
 } // namespace
+
+bool IsTabSet(const QWidget *widget) {
+    const auto *bar = qobject_cast<const QTabBar *>(widget);
+    if (!bar || qobject_cast<const QTabWidget *>(bar->parentWidget()))
+        return false;
+    return bar->shape() == QTabBar::RoundedSouth || bar->shape() == QTabBar::TriangularSouth ||
+           VendorClassName(bar) == QLatin1String("TTABSET");
+}
+
+int TabSetTabWidth(const QFontMetrics &metrics, const QString &caption) {
+    return metrics.size(Qt::TextShowMnemonic, caption).width() + TabSetCaptionPadding;
+}
 
 SkinStyle::SkinStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
 
@@ -40,6 +58,11 @@ int SkinStyle::pixelMetric(PixelMetric metric, const QStyleOption *option,
         break;
     case PM_SpinBoxFrameWidth:
         return EditFrameWidth;
+    case PM_TabBarTabHSpace:
+        // A tab set's tabs are as wide as the skin draws them, so a click lands on the tab shown.
+        if (IsTabSet(widget))
+            return TabSetCaptionPadding;
+        break;
     default:
         break;
     }

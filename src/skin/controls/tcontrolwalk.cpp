@@ -2,9 +2,12 @@
 
 #include "skin/controls/controlskinfactory.h"
 #include "skin/controls/propbyname.h"
+#include "skin/controls/skinstyle.h"
 #include "skin/controls/tskinbitbutton.h"
 #include "skin/controls/tskincontrol.h"
+#include "skin/controls/tskinscrollbar.h"
 #include "skin/controls/tskintabbtn.h"
+#include "skin/controls/vendorclass.h"
 #include "skin/window/skinmessageevent.h"
 #include "skin/window/twinskinform.h"
 #include "skin/window/windowfacts.h"
@@ -234,27 +237,54 @@ void TControlWalk::SkinVclControl(QWidget *control) {
     }
     if (FindSkin3rdKind(className, control))
         return;
-    ClassTests(control);
+    const QString vendorClass = VendorClassName(control);
+    // Other vendors' controls that paint themselves.
+    if (vendorClass == QLatin1String("TDBCOMBOBOXEH") ||
+        vendorClass == QLatin1String("TFRDESIGNERPAGE") || vendorClass == QLatin1String("TFRPBOX"))
+        return;
+    ClassTests(control, vendorClass);
 }
 
-void TControlWalk::ClassTests(QWidget *control) {
+void TControlWalk::ClassTests(QWidget *control, const QString &vendorClass) {
     const std::shared_ptr<const SkinObjects> skin = data->Objects();
     const bool tabs = Gate(TSkinData::xcTab) && skin && skin->Tabs;
     auto *pushButton = qobject_cast<QPushButton *>(control);
-    const QString vendorClass = ClassName(control).section(QLatin1String("::"), -1).toUpper();
-    const auto vendor = [&vendorClass](std::initializer_list<const char *> names) {
-        return std::any_of(names.begin(), names.end(), [&vendorClass](const char *n) {
-            return vendorClass == QLatin1String(n);
-        });
+    // Every vendor class named here starts with a T, no Qt class does.
+    const bool vendorNamed = vendorClass.startsWith(QLatin1Char('T'));
+    const auto vendor = [&vendorClass, vendorNamed](std::initializer_list<const char *> names) {
+        return vendorNamed &&
+               std::any_of(names.begin(), names.end(), [&vendorClass](const char *n) {
+                   return vendorClass == QLatin1String(n);
+               });
     };
-    if (Is<QTabWidget>(control) || Is<QTabBar>(control)) {
+    if (IsTabSet(control) || vendor({"TTABSET"})) {
+        if (tabs)
+            Attach(ControlKind::Tab31, control);
+    } else if (Is<QTabWidget>(control) || Is<QTabBar>(control)) {
         if (tabs)
             Attach(HasButtonTabs(control) ? ControlKind::TabBtn : ControlKind::Tab, control);
     } else if (tabs && IsTabPage(control)) {
         Attach(ControlKind::TabSheet, control);
+    } else if (vendor({"TTABBEDNOTEBOOK"})) {
+        if (tabs)
+            Attach(ControlKind::Tab, control);
+    } else if (vendor({"TMVCPANEL"})) {
+        SkinChildControls(control);
+    } else if (vendor({"TUPDOWN", "TSPINBUTTON"}) && Gate(TSkinData::xcSpin)) {
+        Attach(ControlKind::UpDown, control);
     } else if (vendor({"TMEDIAPLAYER"})) {
         if (Gate(TSkinData::xcButton))
             Attach(ControlKind::MediaPlayer, control);
+    } else if (vendor({"TDBNAVIGATOR"}) && Gate(TSkinData::xcPanel)) {
+        Attach(ControlKind::Box, control, true);
+        SkinChildControls(control);
+    } else if (vendor({"TDCEDIT", "TDCDBEDIT"})) {
+        // Tested before the edits and combo boxes below, which such an edit is not.
+        const int buttons = GetIntPropByName(control, QStringLiteral("NumButtons"));
+        if (buttons == 1 && Gate(TSkinData::xcCombo))
+            Attach(ControlKind::ComBox, control);
+        else if (buttons == 0 && Gate(TSkinData::xcEdit))
+            Attach(ControlKind::Edit, control);
     } else if (vendor({"TRZDBCHECKBOX", "TRZCHECKBOX", "TCXDBCHECKBOX", "TCXCHECKBOX"})) {
         if (Gate(TSkinData::xcCheckBox))
             Attach(ControlKind::ObjImage, control, true);
@@ -278,12 +308,13 @@ void TControlWalk::ClassTests(QWidget *control) {
         Attach(ControlKind::Progress, control);
     } else if (Is<QSlider>(control) && Gate(TSkinData::xcTrackBar)) {
         Attach(ControlKind::TrackBar, control);
-    } else if (Is<QComboBox>(control) && Gate(TSkinData::xcCombo)) {
+    } else if ((Is<QComboBox>(control) || vendor({"TTNTCOMBOBOX"})) && Gate(TSkinData::xcCombo)) {
         Attach(ControlKind::ComBox, control);
     } else if (auto *date = qobject_cast<QDateTimeEdit *>(control);
                date && Gate(TSkinData::xcEdit)) {
         Attach(IsDropDownDate(date) ? ControlKind::DateTime : ControlKind::Edit, control);
-    } else if ((Is<QTextEdit>(control) || Is<QPlainTextEdit>(control)) &&
+    } else if ((Is<QTextEdit>(control) || Is<QPlainTextEdit>(control) ||
+                vendor({"TRICHEDIT", "TWWDBRICHEDIT", "TDXDBMEMO"})) &&
                Gate(TSkinData::xcScrollbar)) {
         Attach(ControlKind::Scrollbar, control);
     } else if (pushButton && !pushButton->icon().isNull()) {
@@ -295,6 +326,9 @@ void TControlWalk::ClassTests(QWidget *control) {
     } else if (control->metaObject() == &QFrame::staticMetaObject && Gate(TSkinData::xcPanel)) {
         SkinChildControls(control);
         Attach(ControlKind::Box, control, true);
+    } else if (vendor({"TDXTREELIST", "TDXDBTREELIST", "TDXDBGRID"}) &&
+               Gate(TSkinData::xcScrollbar)) {
+        Attach(ControlKind::Scrollbar, control);
     } else if (IsReportList(control) && Gate(TSkinData::xcScrollbar)) {
         Attach(ControlKind::ListView, control);
     } else if (HasOwnScrollbars(control) && Gate(TSkinData::xcScrollbar)) {
@@ -358,9 +392,11 @@ bool TControlWalk::FindSkin3rdKind(const QString &className, QWidget *control) {
     } else if (is("progress") && Gate(TSkinData::xcProgress)) {
         Attach(ControlKind::Progress, control);
     } else if ((is("scrollbar") || is("singlescrollbar")) && Gate(TSkinData::xcScrollbar)) {
-        Attach(ControlKind::Scrollbar, control);
+        auto *bars = qobject_cast<TSkinScrollbar *>(Attach(ControlKind::Scrollbar, control));
         if (is("scrollbar"))
             SkinChildControls(control);
+        else if (bars)
+            bars->SetSingleBar();
     } else if (is("embedscrollbar") && Gate(TSkinData::xcScrollbar)) {
         for (QObject *child : control->children())
             if (auto *w = qobject_cast<QWidget *>(child); w && HasOwnScrollbars(w))

@@ -55,7 +55,8 @@ private:
     TControlWalk(TWinSkinForm *skinForm, TSkinData *skinData);
     void Walk(QWidget *root);
     void Visit(QWidget *control);
-    void ClassTests(QWidget *control);
+    // The tests by widget class and by vendor class name (VendorClassName).
+    void ClassTests(QWidget *control, const QString &vendorClass);
     bool Gate(TSkinData::TSkinControlType type) const;
     TSkinControl *Attach(ControlKind kind, QWidget *control, bool changeColor = false);
     void SkinEditIfBordered(QWidget *control);

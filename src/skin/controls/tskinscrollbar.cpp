@@ -1,13 +1,23 @@
 #include "skin/controls/tskinscrollbar.h"
 
+#include "skin/controls/propbyname.h"
 #include "skin/controls/tskinedit.h"
 #include "skin/controls/twscrollbar.h"
+#include "skin/controls/vendorclass.h"
+#include "skin/data/skinobjects.h"
 
 #include <QAbstractScrollArea>
 #include <QPainter>
 #include <QScrollBar>
 
 namespace skin {
+
+namespace {
+
+const QString FixedColorName = QStringLiteral("FixedColor");
+const QString BorderStyleName = QStringLiteral("BorderStyle");
+
+} // namespace
 
 TSkinScrollbar::TSkinScrollbar(QAbstractScrollArea *area) : TSkinControl(area) {}
 
@@ -19,7 +29,31 @@ void TSkinScrollbar::InitSkin(TWinSkinForm *form, TSkinData *data, bool colour) 
     if (Initialized())
         return;
     TSkinControl::InitSkin(form, data, colour);
+    SetFixedColor();
     InitScrollbars();
+}
+
+void TSkinScrollbar::Restore() {
+    if (savedFixedColor)
+        SetPropByName(Control(), FixedColorName, QString::number(*savedFixedColor));
+    savedFixedColor.reset();
+    TSkinControl::Restore();
+}
+
+void TSkinScrollbar::ReapplyColor() {
+    SetFixedColor();
+    TSkinControl::ReapplyColor();
+}
+
+void TSkinScrollbar::SetFixedColor() {
+    const std::shared_ptr<const SkinObjects> skin = Skin();
+    QWidget *control = Control();
+    if (!skin || !HasIntPropByName(control, FixedColorName))
+        return;
+    // The control's own colour is kept once: a later skin's face colour is no colour of its own.
+    if (!savedFixedColor)
+        savedFixedColor = GetIntPropByName(control, FixedColorName);
+    SetPropByName(control, FixedColorName, QString::number(skin->ButtonFace));
 }
 
 void TSkinScrollbar::InitScrollbars() {
@@ -32,8 +66,13 @@ void TSkinScrollbar::InitScrollbars() {
 
 bool TSkinScrollbar::DrawsBorder() const {
     const QAbstractScrollArea *area = Area();
-    return area && Background() != BackgroundMode::Skin && area->frameShape() != QFrame::NoFrame &&
-           area->frameWidth() > 0;
+    if (!area || Background() == BackgroundMode::Skin || area->frameShape() == QFrame::NoFrame ||
+        area->frameWidth() <= 0 || VendorClassName(area) == QLatin1String("TIMAGESCROLLBOX"))
+        return false;
+    QString borderStyle = GetEnumPropByName(area, BorderStyleName);
+    if (borderStyle.isEmpty())
+        borderStyle = GetStrPropByName(area, BorderStyleName);
+    return borderStyle.compare(QLatin1String("bsNone"), Qt::CaseInsensitive) != 0;
 }
 
 void TSkinScrollbar::DrawControl(QPainter &dc, const QRect &rect, const ControlState &) {

@@ -12,8 +12,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStackedWidget>
-#include <QStyle>
-#include <QStyleOptionFocusRect>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
@@ -345,13 +343,8 @@ void TSkinTab::DrawFocusCue(QPainter &dc) const {
     const int current = bar->currentIndex();
     if (!bar->hasFocus() || current < 0)
         return;
-    QStyleOptionFocusRect option;
-    option.initFrom(bar);
-    const QRect tab = bar->tabRect(current).translated(bar->mapTo(Control(), QPoint(0, 0)));
-    const int inset = 1 + bar->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, bar);
-    option.rect = QRect(tab.left() + 1 + inset, tab.top() + inset, tab.width() - 2 - 2 * inset,
-                        tab.height() - 2 * inset);
-    bar->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &dc, bar);
+    DrawTabFocusRect(dc, bar,
+                     bar->tabRect(current).translated(bar->mapTo(Control(), QPoint(0, 0))));
 }
 
 bool TSkinTab::ShowsPane() const {
