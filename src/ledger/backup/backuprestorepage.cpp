@@ -1,5 +1,6 @@
 #include "ledger/backup/backuprestorepage.h"
 
+#include "ledger/core/dbguard.h"
 #include "ledger/core/prompter.h"
 #include "ledger/datamodule/tfrmdm.h"
 
@@ -129,15 +130,16 @@ void BackupRestorePage::sbtn_db_bakClick() {
         return;
     QString file;
     QByteArray key;
-    try {
-        const Db &db = ledgerDb();
-        file = db.path();
-        key = db.key();
-    } catch (const DbError &e) {
-        qWarning("backup: %s", e.what());
-        showInfo(QStringLiteral("备份失败。"));
+    const bool ledgerInPlace = guardDb(
+        "backup",
+        [&] {
+            const Db &db = ledgerDb();
+            file = db.path();
+            key = db.key();
+        },
+        QStringLiteral("备份失败。"));
+    if (!ledgerInPlace)
         return;
-    }
     const QString folder = frmDM->paths().backupDir;
     const QDateTime time = m_clock();
     runInBackground(
