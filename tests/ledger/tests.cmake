@@ -79,10 +79,13 @@ set_tests_properties(ledger/tst_pagetour PROPERTIES ENVIRONMENT
 # screenshots into build/screenshots/accounts/; statistics, backup and restore; under openbox,
 # restores of a text file and of a keyed file of another schema refused through the real dialogs
 # (shots into build/screenshots/restore/); two instances on one Data/ restoring a large and a
-# small file at about the same time, the second waiting for the first (shots beside those); an
-# expense, an account and a transfer entered with the keyboard alone (build/screenshots/keyboard/).
+# small file at about the same time, the second waiting for the first and saying so; an instance
+# whose ledger the other's restore replaced telling so at its page switch and backup, and one
+# whose window closes while its restore waits for the other's ending at once (shots beside
+# those); an expense, an account and a transfer entered with the keyboard alone
+# (build/screenshots/keyboard/).
 foreach(run e2e_login e2e_records e2e_calculators e2e_accounts e2e_stats e2e_restore
-            e2e_restore_instances e2e_keyboard)
+            e2e_restore_instances e2e_restore_replaced e2e_keyboard)
   add_test(NAME ledger/${run}
            COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/${run}.sh $<TARGET_FILE:kexbora>
                    ${KEXBORA_DATA_DIR}/init.db ${KEXBORA_OTHER_DIR}/1.html)
@@ -94,7 +97,8 @@ set_tests_properties(ledger/e2e_login PROPERTIES
                      ENVIRONMENT "E2E_SHOTS=${CMAKE_BINARY_DIR}/screenshots/login")
 set_tests_properties(ledger/e2e_records PROPERTIES
                      ENVIRONMENT "E2E_SHOTS=${CMAKE_BINARY_DIR}/screenshots/records")
-set_tests_properties(ledger/e2e_restore ledger/e2e_restore_instances PROPERTIES
+set_tests_properties(ledger/e2e_restore ledger/e2e_restore_instances ledger/e2e_restore_replaced
+                     PROPERTIES
                      ENVIRONMENT "E2E_SHOTS=${CMAKE_BINARY_DIR}/screenshots/restore")
 set_tests_properties(ledger/e2e_accounts PROPERTIES TIMEOUT 200
                      ENVIRONMENT "E2E_SHOTS=${CMAKE_BINARY_DIR}/screenshots/accounts")

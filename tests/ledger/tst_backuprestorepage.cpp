@@ -1,12 +1,16 @@
+#include "common/folderlock.h"
 #include "ledger/backup/backuprestorepage.h"
 #include "ledger/data/dbbackup.h"
 #include "support/ledger/recordingprompter.h"
 #include "support/ledger/templedger.h"
 #include "support/ledger/testfiles.h"
 
+#include <QLabel>
 #include <QProgressBar>
 #include <QToolButton>
 #include <QtTest>
+#include <chrono>
+#include <future>
 
 using namespace ledger;
 
@@ -35,6 +39,12 @@ class TestBackupRestorePage : public QObject {
         const bool ran = page.isBusy() && progress->isVisible() && !clicked->isEnabled();
         return QTest::qWaitFor([&] { return !page.isBusy(); }) && ran && !progress->isVisible() &&
                clicked->isEnabled();
+    }
+
+    // A backup of the ledger as it is now.
+    static QString backupNow(test::TempLedger &ledger) {
+        return DbBackup::backup(ledger.db().path(), ledger.db().key(), ledger.paths().backupDir,
+                                QDateTime::currentDateTime());
     }
 
 private slots:
@@ -107,9 +117,7 @@ private slots:
         test::ScopedPrompter prompter;
         test::TempLedger ledger;
         QVERIFY2(ledger.isOpen(), qPrintable(ledger.error()));
-        const QString file =
-            DbBackup::backup(ledger.db().path(), ledger.db().key(), ledger.paths().backupDir,
-                             QDateTime::currentDateTime());
+        const QString file = backupNow(ledger);
         auto page = std::make_unique<BackupRestorePage>();
         page->show();
         for (int i = 0; i < 2; ++i)
@@ -123,6 +131,56 @@ private slots:
         QVERIFY(page->isBusy());
         page.reset();
         QCOMPARE(QDir(ledger.paths().dataDir).entryList({"*.restore-*"}), QStringList());
+        QCOMPARE(prompter->infos().size(), 1);
+    }
+
+    // While another instance restores, a restore says that it waits, in place of its progress,
+    // and goes on once that one is done; a page that ends while its restore waits gives the wait
+    // up at once, leaving nothing behind.
+    void restoreWaitsForAnotherInstance() {
+        using common::FolderLock;
+        test::ScopedPrompter prompter;
+        test::TempLedger ledger;
+        QVERIFY2(ledger.isOpen(), qPrintable(ledger.error()));
+        const QString file = backupNow(ledger);
+        const QString folder = QFileInfo(ledger.db().path()).absolutePath();
+        auto page = std::make_unique<BackupRestorePage>();
+        page->show();
+        auto *waits = page->findChild<QLabel *>("lbl_db_restore_wait");
+        const auto restoreWaits = [&] {
+            prompter->queueOpenFile(file);
+            page->findChild<QToolButton *>("sbtn_db_restore")->click();
+        };
+
+        auto other =
+            std::make_unique<FolderLock>(folder, FolderLock::Mode::Exclusive, FolderLock::Wait::No);
+        restoreWaits();
+        QTRY_VERIFY(waits->isVisible());
+        QCOMPARE(waits->text(), BackupRestorePage::restoreWaitsText());
+        QVERIFY(page->findChild<QProgressBar *>("pbr_db_restore")->isHidden());
+        other.reset();
+        QTRY_VERIFY(!page->isBusy());
+        QVERIFY(waits->isHidden());
+        QCOMPARE(prompter->infos(), QStringList{"还原成功。"});
+
+        other =
+            std::make_unique<FolderLock>(folder, FolderLock::Mode::Exclusive, FolderLock::Wait::No);
+        restoreWaits();
+        QTRY_VERIFY(waits->isVisible());
+        // The other restore goes on until the page has ended (or 10 s have passed).
+        std::promise<void> pageEnded;
+        auto otherGoesOn =
+            std::async(std::launch::async,
+                       [other = std::move(other), ended = pageEnded.get_future()]() mutable {
+                           const bool inTime = ended.wait_for(std::chrono::seconds(10)) ==
+                                               std::future_status::ready;
+                           other.reset();
+                           return inTime;
+                       });
+        page.reset();
+        pageEnded.set_value();
+        QVERIFY2(otherGoesOn.get(), "the page waited for the other restore");
+        QCOMPARE(QDir(folder).entryList({"*.restore-*"}), QStringList());
         QCOMPARE(prompter->infos().size(), 1);
     }
 

@@ -1,4 +1,7 @@
 #include "ledger/core/currentuser.h"
+#include "ledger/core/dbguard.h"
+#include "ledger/data/dbbackup.h"
+#include "ledger/data/ledgerschemacheck.h"
 #include "ledger/mainwindow/navtree.h"
 #include "ledger/mainwindow/tfrmmain.h"
 #include "ledger/records/recordlist.h"
@@ -12,6 +15,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QStackedWidget>
 #include <QStatusBar>
@@ -172,6 +176,51 @@ private slots:
             QCOMPARE(staff->currentText(), QStringLiteral("张三"));
             QCOMPARE(amount->text(), QStringLiteral("12.5"));
         }
+    }
+
+    // Another instance's restore replaced the ledger. The first notice (a list refresh, or rows
+    // read as the list scrolls) says so once and takes the window home; from then on each page
+    // switch and backup says so, and no page of the ledger is shown.
+    void replacedLedgerIsToldAndNotShown_data() {
+        QTest::addColumn<bool>("scroll");
+        QTest::newRow("list refresh") << false;
+        QTest::newRow("rows scrolled into view") << true;
+    }
+    void replacedLedgerIsToldAndNotShown() {
+        QFETCH(bool, scroll);
+        test::ScopedPrompter prompter;
+        Db &db = ledger->db();
+        const QString backup = DbBackup::backup(db.path(), db.key(), ledger->paths().backupDir,
+                                                QDateTime::currentDateTime());
+        db.exec("with recursive n(i) as (select 1 union all select i + 1 from n where i < 600) "
+                "insert into kx_InAndOut(ProjectName, FundsNum, EventDate, myType) "
+                "select '工资', i, ?, 1 from n",
+                {QDate::currentDate()});
+        auto w = makeWindow();
+        tree(*w)->setCurrentItem(node(*w, 1));
+        auto *list = w->findChild<RecordList *>("lv_in");
+        QCOMPARE(list->count(), 600);
+        Db other;
+        QVERIFY(openLedger(other, db.path(), db.key()));
+        DbBackup::restore(other, backup);
+
+        const QStringList told{ledgerReplacedText()};
+        if (scroll)
+            list->scrollToBottom();
+        else
+            w->findChild<QRadioButton *>("rdb_in_all")->click();
+        QTRY_COMPARE(page(*w), int(TfrmMain::HomePage));
+        QTRY_COMPARE(prompter->infos(), told);
+        QCOMPARE(list->count(), scroll ? 600 : 0);
+        tree(*w)->setCurrentItem(node(*w, 6));
+        QCOMPARE(prompter->infos(), told + told);
+        QCOMPARE(page(*w), int(TfrmMain::HomePage));
+        QTRY_COMPARE(tree(*w)->currentItem(), node(*w, 0));
+        w->findChild<QToolButton *>("SpeedButton1")->click();
+        w->findChild<QToolButton *>("sbtn_db_bak")->click();
+        QCOMPARE(prompter->infos(), told + told + told);
+        QCOMPARE(QDir(ledger->paths().backupDir).entryList(QDir::Files),
+                 QStringList{QFileInfo(backup).fileName()});
     }
 
     void statisticsAndTopBarTools() {

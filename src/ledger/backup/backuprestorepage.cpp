@@ -1,5 +1,6 @@
 #include "ledger/backup/backuprestorepage.h"
 
+#include "ledger/core/dbguard.h"
 #include "ledger/core/prompter.h"
 #include "ledger/datamodule/tfrmdm.h"
 
@@ -7,6 +8,7 @@
 #include <QFutureWatcher>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QProgressBar>
 #include <QStyle>
 #include <QToolButton>
@@ -53,16 +55,26 @@ BackupRestorePage::BackupRestorePage(QWidget *parent)
     layout->addWidget(makeGroup(QStringLiteral("数据备份"), &m_backup,
                                 QStringLiteral("sbtn_db_bak"), &m_backupBar,
                                 QStringLiteral("pbr_db_bak"), QStyle::SP_DialogSaveButton, this));
-    layout->addWidget(makeGroup(QStringLiteral("数据还原"), &m_restore,
-                                QStringLiteral("sbtn_db_restore"), &m_restoreBar,
-                                QStringLiteral("pbr_db_restore"), QStyle::SP_BrowserReload, this));
+    QGroupBox *restoreGroup =
+        makeGroup(QStringLiteral("数据还原"), &m_restore, QStringLiteral("sbtn_db_restore"),
+                  &m_restoreBar, QStringLiteral("pbr_db_restore"), QStyle::SP_BrowserReload, this);
+    m_restoreWaits = new QLabel(restoreWaitsText(), restoreGroup);
+    m_restoreWaits->setObjectName(QStringLiteral("lbl_db_restore_wait"));
+    m_restoreWaits->setVisible(false);
+    // In the bar's place while the restore waits.
+    auto *row = static_cast<QHBoxLayout *>(restoreGroup->layout());
+    row->insertWidget(row->indexOf(m_restoreBar) + 1, m_restoreWaits);
+    layout->addWidget(restoreGroup);
     layout->addStretch(1);
     connect(m_backup, &QToolButton::clicked, this, &BackupRestorePage::sbtn_db_bakClick);
     connect(m_restore, &QToolButton::clicked, this, &BackupRestorePage::sbtn_db_restoreClick);
 }
 
 BackupRestorePage::~BackupRestorePage() {
-    // The worker reports through queued calls only; it must not outlive the connection.
+    // The worker reports through queued calls only; it must not outlive the connection. A
+    // restore still waiting for another instance's gives up at once.
+    if (m_staging)
+        m_staging->giveUpWaiting = true;
     if (m_watcher)
         m_watcher->waitForFinished();
     // A restore cut short here never swaps its staged copy in: it is removed, the lock let go.
@@ -85,6 +97,10 @@ QString BackupRestorePage::restoreFailedText(const QString &backupDir, const QSt
     return QStringLiteral("还原失败! 手工从") + folder(backupDir) +
            QStringLiteral("目录下拷贝最新数据库到") + folder(dataDir) +
            QStringLiteral("下，并更名为Kexbora.db。");
+}
+
+QString BackupRestorePage::restoreWaitsText() {
+    return QStringLiteral("正在等待另一个运行中的本程序完成数据还原……");
 }
 
 void BackupRestorePage::runInBackground(QProgressBar *bar, const char *what, Work work,
@@ -129,15 +145,16 @@ void BackupRestorePage::sbtn_db_bakClick() {
         return;
     QString file;
     QByteArray key;
-    try {
-        const Db &db = ledgerDb();
-        file = db.path();
-        key = db.key();
-    } catch (const DbError &e) {
-        qWarning("backup: %s", e.what());
-        showInfo(QStringLiteral("备份失败。"));
+    const bool ledgerInPlace = guardDb(
+        "backup",
+        [&] {
+            const Db &db = ledgerDb();
+            file = db.path();
+            key = db.key();
+        },
+        QStringLiteral("备份失败。"));
+    if (!ledgerInPlace)
         return;
-    }
     const QString folder = frmDM->paths().backupDir;
     const QDateTime time = m_clock();
     runInBackground(
@@ -166,20 +183,43 @@ void BackupRestorePage::sbtn_db_restoreClick() {
     // The connection may be closed after an earlier failure; its path and key stay.
     const QString ledgerFile = frmDM->adoConn().path();
     const QByteArray key = frmDM->adoConn().key();
-    // The worker waits while another instance restores; the window stays painted meanwhile.
+    // The worker waits while another instance restores, saying so; the window stays painted
+    // meanwhile.
     auto staging = std::make_shared<Staging>();
     m_staging = staging;
+    const auto showWaitingLater = [this](bool waiting) {
+        QMetaObject::invokeMethod(
+            this,
+            [this, waiting] {
+                m_restoreWaits->setVisible(waiting);
+                m_restoreBar->setVisible(!waiting);
+            },
+            Qt::QueuedConnection);
+    };
     runInBackground(
         m_restoreBar, "restore",
         [=](const auto &progress) {
+            bool waiting = false;
+            const auto keepWaiting = [&] {
+                if (!std::exchange(waiting, true))
+                    showWaitingLater(true);
+                return !staging->giveUpWaiting;
+            };
+            const auto tell = [&](int percent) {
+                if (std::exchange(waiting, false))
+                    showWaitingLater(false);
+                progress(percent);
+            };
             try {
-                staging->staged.emplace(DbBackup::stageRestore(ledgerFile, key, file, progress));
+                staging->staged.emplace(
+                    DbBackup::stageRestore(ledgerFile, key, file, tell, keepWaiting));
             } catch (const DbBackup::RestoreError &e) {
                 staging->failure = e.failure();
                 throw;
             }
         },
         [this, staging](const Failure &failure) {
+            m_restoreWaits->setVisible(false);
             m_staging.reset();
             if (failure)
                 showRestoreFailure(staging->failure);
@@ -208,6 +248,8 @@ void BackupRestorePage::showRestoreFailure(DbBackup::RestoreFailure failure) {
         break;
     case DbBackup::RestoreFailure::LedgerLost:
         showInfo(restoreFailedText(frmDM->paths().backupDir, frmDM->paths().dataDir));
+        break;
+    case DbBackup::RestoreFailure::WaitGivenUp: // only as the page ends: nobody to tell
         break;
     }
 }

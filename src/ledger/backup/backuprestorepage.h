@@ -4,10 +4,12 @@
 
 #include <QDateTime>
 #include <QWidget>
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <optional>
 
+class QLabel;
 class QProgressBar;
 class QToolButton;
 template <typename T> class QFutureWatcher;
@@ -18,6 +20,7 @@ namespace ledger {
 // Data/backup/, and the restore of a chosen backup. The copies and their checks run on a worker
 // thread with a progress bar shown; the window keeps painting meanwhile, with busyChanged
 // telling it to lock its controls. The ledger is closed only while a restore swaps the files.
+// A restore that waits for another instance's says so; the page's end gives that wait up.
 class BackupRestorePage : public QWidget {
     Q_OBJECT
 public:
@@ -37,6 +40,8 @@ public:
     static QString restoreNotCompletedText();
     // For a restore that could not put the previous ledger back: where to copy by hand.
     static QString restoreFailedText(const QString &backupDir, const QString &dataDir);
+    // Shown in place of the restore's progress while it waits for another instance's restore.
+    static QString restoreWaitsText();
 
 signals:
     void busyChanged(bool busy);
@@ -55,12 +60,14 @@ private:
     QToolButton *m_restore;
     QProgressBar *m_backupBar;
     QProgressBar *m_restoreBar;
+    QLabel *m_restoreWaits;
     QFutureWatcher<Failure> *m_watcher = nullptr;
     // The restore under way: its staged copy (and with it the restore lock) once the worker has
     // made it, kept until it is swapped in.
     struct Staging {
         std::optional<StagedRestore> staged;
         DbBackup::RestoreFailure failure = DbBackup::RestoreFailure::NotCompleted;
+        std::atomic<bool> giveUpWaiting = false; // set when the page ends
     };
     std::shared_ptr<Staging> m_staging;
     std::function<QDateTime()> m_clock;

@@ -15,13 +15,19 @@ QString lastError(sqlite3 *db) {
     return db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("no connection");
 }
 
+DbError replacedError(const QString &context, const QString &consequence) {
+    return DbError(context +
+                       QStringLiteral(": the database file was replaced or removed since "
+                                      "it was opened; ") +
+                       consequence,
+                   DbError::Code::Replaced, SQLITE_READONLY_DBMOVED);
+}
+
 [[noreturn]] void fail(sqlite3 *db, int code, const QString &context) {
     // SQLite refuses to write into a file whose name now belongs to another file (a restore
     // in another instance swapped the ledger): what was written would be lost.
     if (sqlite3_extended_errcode(db) == SQLITE_READONLY_DBMOVED)
-        throw DbError(context + QStringLiteral(": the database file was replaced or removed "
-                                               "since it was opened; nothing was written"),
-                      DbError::Code::Replaced, SQLITE_READONLY_DBMOVED);
+        throw replacedError(context, QStringLiteral("nothing was written"));
     throw DbError(context + QStringLiteral(": ") + lastError(db), DbError::Code::Engine, code);
 }
 
@@ -122,6 +128,13 @@ bool Db::reopen(QString *error) {
     const QByteArray key = m_key;
     const Check check = m_check;
     return open(path, key, error, check);
+}
+
+void Db::requireFileInPlace() const {
+    int moved = 0;
+    if (m_db && sqlite3_file_control(m_db, "main", SQLITE_FCNTL_HAS_MOVED, &moved) == SQLITE_OK &&
+        moved)
+        throw replacedError(m_path, QStringLiteral("it is not read any more"));
 }
 
 void Db::removeFile(const QString &path) {

@@ -62,6 +62,10 @@ public:
     // Removes a database file and the journal SQLite may have left beside it.
     static void removeFile(const QString &path);
     bool isOpen() const { return m_db != nullptr; }
+    // Throws DbError (Replaced) when the open file's name now belongs to another file or to
+    // none (another instance restored a backup over it): what this connection reads is no
+    // longer the file of that name. One stat of the path; nothing when no file is open.
+    void requireFileInPlace() const;
     QString path() const { return m_path; }
     QByteArray key() const { return m_key; }
     sqlite3 *handle() const { return m_db; }

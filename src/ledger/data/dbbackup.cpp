@@ -212,14 +212,22 @@ QString DbBackup::backup(const QString &ledgerFile, const QByteArray &key, const
 }
 
 StagedRestore DbBackup::stageRestore(const QString &ledgerFile, const QByteArray &key,
-                                     const QString &source, const Progress &progress) {
+                                     const QString &source, const Progress &progress,
+                                     const common::FolderLock::KeepWaiting &keepWaiting) {
     if (ledgerFile.isEmpty())
         throw RestoreError(
             DbError(QStringLiteral("no ledger was opened"), DbError::Code::NoConnection),
             RestoreFailure::NotCompleted);
-    common::FolderLock oneRestore(QFileInfo(ledgerFile).absolutePath(),
-                                  common::FolderLock::Mode::Exclusive,
-                                  common::FolderLock::Wait::UntilFree);
+    const QString folder = QFileInfo(ledgerFile).absolutePath();
+    using common::FolderLock;
+    FolderLock oneRestore =
+        keepWaiting ? FolderLock(folder, FolderLock::Mode::Exclusive, keepWaiting)
+                    : FolderLock(folder, FolderLock::Mode::Exclusive, FolderLock::Wait::UntilFree);
+    if (oneRestore.heldElsewhere())
+        throw RestoreError(DbError(QStringLiteral("the wait for another restore in ") + folder +
+                                       QStringLiteral(" was given up"),
+                                   DbError::Code::File),
+                           RestoreFailure::WaitGivenUp);
     report(progress, 0);
     restoreStep(RestoreFailure::FileRefused, [&] {
         const QFileInfo chosen(source);

@@ -46,6 +46,7 @@ public:
         NotCompleted, // the file is good, but a copy, rename or reopening failed or a journal
                       // is left beside the ledger; the current ledger is in place and open
         LedgerLost,   // the previous ledger could not be put back or opened again
+        WaitGivenUp,  // given up while another restore was under way; nothing was changed
     };
     // What a failed restore throws: the DbError of the step that failed, and why. LedgerLost
     // also has the code LedgerLost.
@@ -61,12 +62,15 @@ public:
     // Restore, first half: waits until no other restore runs beside ledgerFile (across
     // processes), then copies source beside it under a name of its own and verifies the copy
     // page by page; the source must not be the ledger itself and must be an intact ledger with
-    // the key. Touches neither the ledger nor any connection, so it may run on any thread (the
-    // waiting too). The returned copy keeps other restores and start-up clean-ups away until it
-    // is swapped in or dropped. Throws RestoreError (FileRefused or NotCompleted) and leaves no
+    // the key. While another restore is under way keepWaiting, when given, is asked whether to
+    // wait on (at once, then every FolderLock::kRetryMs); false gives the restore up. Touches
+    // neither the ledger nor any connection, so it may run on any thread (the waiting too).
+    // The returned copy keeps other restores and start-up clean-ups away until it is swapped in
+    // or dropped. Throws RestoreError (FileRefused, NotCompleted or WaitGivenUp) and leaves no
     // copy then.
     static StagedRestore stageRestore(const QString &ledgerFile, const QByteArray &key,
-                                      const QString &source, const Progress &progress = {});
+                                      const QString &source, const Progress &progress = {},
+                                      const common::FolderLock::KeepWaiting &keepWaiting = {});
     // Restore, second half: closes the open ledger, swaps the staged copy in while a copy of
     // the current file is kept until the reopened ledger proves good, and reopens. Throws
     // RestoreError: NotCompleted when the ledger file it found is in place and open again,

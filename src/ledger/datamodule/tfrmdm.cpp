@@ -63,9 +63,19 @@ TfrmDM::OpenResult TfrmDM::DataModuleCreate() {
     return OpenResult::Opened;
 }
 
+void TfrmDM::requireLedgerInPlace() {
+    try {
+        m_conn.requireFileInPlace();
+    } catch (const DbError &) {
+        emit ledgerReplaced();
+        throw;
+    }
+}
+
 Db &ledgerDb() {
     if (!frmDM || !frmDM->adoConn().isOpen())
         throw DbError(QStringLiteral("no open ledger"), DbError::Code::NoConnection);
+    frmDM->requireLedgerInPlace();
     return frmDM->adoConn();
 }
 

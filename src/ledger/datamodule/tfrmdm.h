@@ -29,6 +29,9 @@ public:
     OpenResult DataModuleCreate();
 
     Db &adoConn() { return m_conn; }
+    // Throws DbError (Replaced) when another instance's restore has replaced the open ledger's
+    // file since it was opened, telling ledgerReplaced first; nothing when no ledger is open.
+    void requireLedgerInPlace();
     QNetworkAccessManager *IdHTTP1() const { return m_http; }
     // A request carrying the client's fixed headers and transfer time-out.
     QNetworkRequest request(const QUrl &url) const;
@@ -37,6 +40,10 @@ public:
     const DataPaths &paths() const { return m_paths; }
 
     static QString connectionFailedText();
+
+signals:
+    // The open ledger was found replaced: nothing read through it is the ledger any more.
+    void ledgerReplaced();
 
 private:
     DataPaths m_paths;
@@ -47,7 +54,8 @@ private:
 // The global instance, set while a TfrmDM exists.
 extern TfrmDM *frmDM;
 
-// The data module's open connection; throws DbError (NoConnection) when there is none.
+// The data module's open connection; throws DbError: NoConnection when there is none,
+// Replaced when its file is no longer the ledger (requireLedgerInPlace).
 Db &ledgerDb();
 
 } // namespace ledger

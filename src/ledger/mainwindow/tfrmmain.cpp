@@ -7,6 +7,7 @@
 #include "ledger/calc/mortgagecalcpage.h"
 #include "ledger/calc/savingscalcpage.h"
 #include "ledger/core/currentuser.h"
+#include "ledger/core/dbguard.h"
 #include "ledger/core/formpanel.h"
 #include "ledger/core/webpane.h"
 #include "ledger/datamodule/tfrmdm.h"
@@ -21,6 +22,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QTabBar>
 #include <QTimer>
 
@@ -94,6 +96,10 @@ TfrmMain::TfrmMain(WebPaneFactory webPanes, QWidget *parent)
     placeOnSheet(ui->TabSheet16, new SavingsCalcPage);
     placeOnSheet(ui->TabSheet17, new MortgageCalcPage);
     createToolPages();
+    // Queued: the ledger may be found replaced in the middle of a page's work or paint.
+    if (frmDM)
+        connect(frmDM, &TfrmDM::ledgerReplaced, this, &TfrmMain::leaveLedgerPages,
+                Qt::QueuedConnection);
     FormCreate();
 }
 
@@ -160,8 +166,7 @@ void TfrmMain::FormCreate() {
     ui->PageControl1->setFocusPolicy(Qt::NoFocus);
     ui->PageControl1->tabBar()->setFocusPolicy(Qt::NoFocus);
     setTreePosition();
-    ui->tv1->setCurrentItem(ui->tv1->topLevelItem(0)->child(0));
-    showPage(HomePage);
+    showHomePage();
 }
 
 void TfrmMain::showEvent(QShowEvent *event) {
@@ -213,12 +218,35 @@ void TfrmMain::showPage(int index) {
     ui->PageControl1->setCurrentIndex(index);
 }
 
+void TfrmMain::showHomePage() {
+    {
+        const QSignalBlocker quiet(ui->tv1);
+        ui->tv1->setCurrentItem(ui->tv1->topLevelItem(0)->child(0));
+    }
+    showPage(HomePage);
+}
+
+void TfrmMain::leaveLedgerPages() {
+    const int page = ui->PageControl1->currentIndex();
+    if (page >= IncomePage && page <= StatPage)
+        showHomePage();
+}
+
 void TfrmMain::showTreePage() {
     const QTreeWidgetItem *item = ui->tv1->currentItem();
     const QVariant page = item ? item->data(0, kPageRole) : QVariant();
     if (!page.isValid())
         return;
     const int index = page.toInt();
+    // The pages of a ledger another instance replaced are not shown: the home page is.
+    if (index != HomePage && !guardDb("page switch", [] {
+            if (frmDM)
+                frmDM->requireLedgerInPlace();
+        })) {
+        // Once the tree has done with the click or key that chose the page.
+        QMetaObject::invokeMethod(this, &TfrmMain::showHomePage, Qt::QueuedConnection);
+        return;
+    }
     if (index == HomePage) {
         showPage(HomePage);
     } else if (index >= IncomePage && index <= BorrowPage) {

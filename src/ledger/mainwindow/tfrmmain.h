@@ -88,6 +88,11 @@ private:
     void buildTopBar();
     void buildTree();
     void showPage(int index);
+    // The home page with its node current (the node's own page switch not run again).
+    void showHomePage();
+    // Where the window goes when its ledger was found replaced: from a page of the ledger's
+    // records or figures to the home page, so that none shows what the replaced file holds.
+    void leaveLedgerPages();
 
     std::unique_ptr<Ui::TfrmMain> ui;
     WebPaneFactory m_factory;

@@ -125,7 +125,7 @@ void RecordListModel::readBlock(int index, Block *block) const {
     const int first = index * kBlockRows;
     const QVector<qint64> keys = m_keys.mid(first, kBlockRows);
     RecordRows rows;
-    guardDb("record list rows", [&] { m_read(keys, &rows); });
+    guardDbWhilePainting("record list rows", [&] { m_read(keys, &rows); });
     QHash<qint64, int> rowOfKey;
     for (int r = 0; r < rows.count(); ++r)
         rowOfKey.insert(rows.text(r, 0).toLongLong(), r);
