@@ -78,12 +78,13 @@ QRegion BitmapToRegion(const QImage &bitmap, int dx, int dy, QRgb key, quint8 re
         for (const Run &r : std::as_const(band))
             rects.append(QRect(r.left + dx, bandTop + dy, r.right - r.left, bandBottom - bandTop));
     };
-    for (int y = 0; y < in.height(); ++y) {
+    const int width = in.width(), height = in.height();
+    for (int y = 0; y < height; ++y) {
         const QRgb *row = reinterpret_cast<const QRgb *>(in.constScanLine(y));
         runs.clear();
-        for (int x = 0; x < in.width();) {
+        for (int x = 0; x < width;) {
             const int x0 = x;
-            while (x < in.width() && !isKey(row[x]))
+            while (x < width && !isKey(row[x]))
                 ++x;
             if (x > x0)
                 runs.append({x0, x});
@@ -95,7 +96,7 @@ QRegion BitmapToRegion(const QImage &bitmap, int dx, int dy, QRgb key, quint8 re
             bandTop = y;
         }
     }
-    flush(in.height());
+    flush(height);
     QRegion region;
     if (!rects.isEmpty())
         region.setRects(rects.constData(), int(rects.size()));

@@ -56,12 +56,14 @@ void StretchCopy(QImage &dst, const QRect &target, const QImage &src, const QRec
     for (int x = 0; x < visible.width(); ++x)
         columns[x] = from.left() + NearestSource(visible.left() + x - target.left(), target.width(),
                                                  from.width());
+    const int *column = columns.constData();
+    const int width = visible.width();
     for (int y = visible.top(); y <= visible.bottom(); ++y) {
         const int sy = from.top() + NearestSource(y - target.top(), target.height(), from.height());
         const QRgb *srcRow = reinterpret_cast<const QRgb *>(in.constScanLine(sy));
         QRgb *dstRow = reinterpret_cast<QRgb *>(dst.scanLine(y)) + visible.left();
-        for (int x = 0; x < visible.width(); ++x)
-            dstRow[x] = srcRow[columns[x]];
+        for (int x = 0; x < width; ++x)
+            dstRow[x] = srcRow[column[x]];
     }
 }
 
