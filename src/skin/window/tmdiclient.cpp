@@ -51,10 +51,6 @@ TMDIClient::~TMDIClient() {
         data->SetMenuUpdate(savedMenuUpdate);
 }
 
-QMdiArea *TMDIClient::Area() const {
-    return area;
-}
-
 bool TMDIClient::eventFilter(QObject *watched, QEvent *event) {
     if (watched == area.data()) {
         if (event->type() == QEvent::Type(SM_SKINMDI)) {

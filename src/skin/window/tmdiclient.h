@@ -27,8 +27,6 @@ public:
     TMDIClient(TWinSkinForm &frame, QMdiArea *area);
     ~TMDIClient() override;
 
-    QMdiArea *Area() const;
-
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 

@@ -475,11 +475,11 @@ void TSkinManage::SetMDIChildMode(bool maximized) {
     mdiMaximizedMode = maximized;
     const bool ownBorders =
         mainSkinData && mainSkinData->Options().testFlag(TSkinData::xoMDIChildBorder);
+    if (ownBorders)
+        return;
     for (const auto &form : windows)
-        if (form->WindowKind() == TWindowKind::MDIChild && !ownBorders)
+        if (form->WindowKind() == TWindowKind::MDIChild)
             form->MDIChildModeChanged(maximized);
-        else if (form->WindowKind() == TWindowKind::MDIFrame)
-            form->MDIFrameChanged();
 }
 
 void TSkinManage::UpdateMDIChildMode(QMdiArea *area) {

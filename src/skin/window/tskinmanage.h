@@ -80,7 +80,8 @@ public:
     // Whether the MDI children are shown maximized: a maximized child shows no frame of its own
     // and its buttons are drawn in the frame's menu bar; the other children lose their outlines
     // meanwhile and get them back (and their frames) when the mode ends. Unless the component
-    // keeps the children's own frames (xoMDIChildBorder).
+    // keeps the children's own frames (xoMDIChildBorder). The frames' MDI buttons follow through
+    // UpdateMDIChildMode.
     void SetMDIChildMode(bool maximized);
     bool MDIMaximizedMode() const { return mdiMaximizedMode; }
     // Once the current event is handled: the mode follows the area's active child, and the MDI

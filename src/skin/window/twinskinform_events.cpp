@@ -107,9 +107,12 @@ bool TWinSkinForm::FrameEvent(QEvent *event) {
         mouse.UpdateHot();
         return false;
     case QEvent::ActivationChange:
+        OnActivationChange();
+        return false;
     case QEvent::WindowActivate: // what an MDI child hears of its window's activation
     case QEvent::WindowDeactivate:
-        OnActivationChange();
+        if (windowKind == TWindowKind::MDIChild)
+            OnActivationChange();
         return false;
     case QEvent::Show:
         WatchDialogMapping();

@@ -123,7 +123,6 @@ void TWinSkinForm::MDIChildStateChanged() {
     ApplyClientMargins();
     if (showState != TShowState::Normal)
         ClearFormRegion();
-
     if (showState == TShowState::Minimized)
         ArrangeMinimizedChildrenLater();
     if (manager)
