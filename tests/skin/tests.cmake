@@ -122,6 +122,18 @@ target_link_libraries(skin_dialog_window PRIVATE kexbora_test_support_skin)
 set_target_properties(skin_dialog_window PROPERTIES RUNTIME_OUTPUT_DIRECTORY
                                                     ${CMAKE_BINARY_DIR}/tests/bin)
 
+# A program that ends with skinned windows (an MDI frame among them) still alive: it must exit
+# with status 0, with its event loop run and quit, and without it.
+add_executable(skin_exit_window ${CMAKE_CURRENT_LIST_DIR}/exitwindow.cpp)
+target_link_libraries(skin_exit_window PRIVATE kexbora_test_support_skin)
+set_target_properties(skin_exit_window PROPERTIES RUNTIME_OUTPUT_DIRECTORY
+                                                  ${CMAKE_BINARY_DIR}/tests/bin)
+foreach(mode exec return)
+  add_test(NAME skin/exit_alive_${mode} COMMAND skin_exit_window --${mode})
+  set_tests_properties(skin/exit_alive_${mode} PROPERTIES ENVIRONMENT "${KEXBORA_TEST_ENV}"
+                       TIMEOUT 60)
+endforeach()
+
 # The skin engine's test window: an MDI frame with two children above a tab set, skinned with
 # the program's skin as the program's windows are, for the MDI end-to-end run.
 add_executable(skin_mdi_window ${CMAKE_CURRENT_LIST_DIR}/mdiwindow.cpp)

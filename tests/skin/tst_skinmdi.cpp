@@ -2,6 +2,7 @@
 // child's buttons in the frame's menu bar, and the area given back as it was.
 #include "skin/data/tdataskinsysbutton.h"
 #include "skin/menus/tskinmenulayer.h"
+#include "skin/window/framedrag.h"
 #include "skin/window/mdifacts.h"
 #include "skin/window/twinskinform.h"
 #include "skin/window/twinsysbutton.h"
@@ -15,6 +16,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QTextEdit>
+#include <QVBoxLayout>
 #include <QtTest>
 
 using namespace skin;
@@ -76,6 +78,13 @@ private slots:
     void childrenKeepQtFramesAndScrollBarsWhenAsked();
     void emptyMenuBarFollowsItsActions();
     void minimizedChildPlaces();
+    void areaThatComesAfterSkinning();
+    void childLeavingItsArea();
+    void childrenMadeLaterAndMenusAddedLater();
+    void maximizedChildNamedInTheCaption();
+    void modeFollowsTheChildrenWhenSkinnedAgain();
+    void captionDragStaysInTheArea();
+    void dragBounds();
 };
 
 void TestSkinMdi::childrenFramedInsideTheArea() {
@@ -278,6 +287,144 @@ void TestSkinMdi::minimizedChildPlaces() {
     // Wider than the area: one a row.
     QCOMPARE(MinimizedChildPlaces(2, QSize(600, 28), domain, false),
              QList<QRect>({QRect(0, 272, 600, 28), QRect(0, 244, 600, 28)}));
+}
+
+void TestSkinMdi::areaThatComesAfterSkinning() {
+    Fixture f;
+    QMainWindow window;
+    window.setCentralWidget(new QLabel(QStringLiteral("start")));
+    window.menuBar()->addMenu(QStringLiteral("&File"));
+    window.resize(700, 500);
+    TWinSkinForm *form = f.Show(window);
+    QVERIFY(form && form->WindowKind() == TWindowKind::Normal);
+
+    auto *holder = new QWidget; // the area lies below the new central widget
+    auto *area = new QMdiArea(holder);
+    holder->setLayout(new QVBoxLayout);
+    holder->layout()->addWidget(area);
+    QMdiSubWindow *notes = area->addSubWindow(new QTextEdit);
+    QMdiSubWindow *entry = area->addSubWindow(new QLabel(QStringLiteral("entry")));
+    window.setCentralWidget(holder);
+    notes->show();
+    entry->show();
+    QTRY_COMPARE(form->WindowKind(), TWindowKind::MDIFrame);
+    QCOMPARE(form->MDIClient(), area);
+    QCOMPARE(f.windows.Manager().MDIClientWindow(), area);
+    QCOMPARE(area->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    QTRY_VERIFY(f.Of(notes) && f.Of(entry));
+    area->setActiveSubWindow(entry);
+    QTRY_VERIFY(f.Of(entry)->IsActive() && !f.Of(notes)->IsActive());
+    entry->showMaximized();
+    QTRY_VERIFY(VisibleButton(form, cbaMDIRestore));
+
+    // The area goes: a plain window again.
+    window.setCentralWidget(new QLabel(QStringLiteral("end")));
+    QTRY_COMPARE(form->WindowKind(), TWindowKind::Normal);
+    QTRY_VERIFY(!VisibleButton(form, cbaMDIRestore));
+    QVERIFY(!f.windows.Manager().MDIClientWindow());
+    QVERIFY(!f.windows.Manager().MDIMaximizedMode());
+}
+
+void TestSkinMdi::childLeavingItsArea() {
+    Fixture f;
+    MDIWindow w;
+    QVERIFY(f.Show(w.frame));
+    QPointer<QMdiSubWindow> notes = w.notes;
+    w.area->removeSubWindow(notes);
+    notes->resize(300, 200);
+    notes->show();
+    QTRY_VERIFY(f.Of(notes) && f.Of(notes)->WindowKind() == TWindowKind::Normal);
+    TWinSkinForm *alone = f.Of(notes);
+    QVERIFY(alone->FrameSkinned());
+    QVERIFY(!notes->windowFlags().testFlag(Qt::SubWindow));
+    QApplication::setActiveWindow(notes);
+    QTRY_VERIFY(alone->IsActive());
+    QTRY_COMPARE(alone->State(), TFormState::Skinned);
+    QCOMPARE(PixelAt(Grab(notes), 150, 1), f.skin.FrameColour(QStringLiteral("top.bmp"), 1));
+    // Back into the area: an MDI child again.
+    w.area->addSubWindow(notes);
+    notes->show();
+    QTRY_VERIFY(f.Of(notes) && f.Of(notes)->WindowKind() == TWindowKind::MDIChild);
+    QTRY_COMPARE(w.notes->layout()->contentsMargins(), QMargins(4, 28, 4, 4));
+    delete notes;
+}
+
+void TestSkinMdi::childrenMadeLaterAndMenusAddedLater() {
+    Fixture f;
+    MDIWindow w;
+    TWinSkinForm *frame = f.Show(w.frame);
+    QMdiSubWindow *later = w.area->addSubWindow(new QLabel(QStringLiteral("later")));
+    later->show();
+    QTRY_VERIFY(f.Of(later) && f.Of(later)->FrameSkinned());
+    QTRY_VERIFY(!later->mask().isEmpty());
+    w.frame.menuBar()->addMenu(QStringLiteral("&Window"));
+    QTRY_COMPARE(frame->MenuBar()->Objects().size(), size_t(2));
+}
+
+void TestSkinMdi::maximizedChildNamedInTheCaption() {
+    Fixture f;
+    MDIWindow w;
+    w.frame.setWindowTitle(QStringLiteral("Ledger"));
+    w.entry->setWindowTitle(QStringLiteral("Entry"));
+    TWinSkinForm *frame = f.Show(w.frame);
+    QCOMPARE(frame->Layout().TitleText().trimmed(), QStringLiteral("Ledger"));
+    w.entry->showMaximized();
+    QTRY_COMPARE(frame->Layout().TitleText().trimmed(), QStringLiteral("Ledger - [Entry]"));
+    w.entry->setWindowTitle(QStringLiteral("Entry 2"));
+    QTRY_COMPARE(frame->Layout().TitleText().trimmed(), QStringLiteral("Ledger - [Entry 2]"));
+    w.entry->showNormal();
+    QTRY_COMPARE(frame->Layout().TitleText().trimmed(), QStringLiteral("Ledger"));
+}
+
+void TestSkinMdi::modeFollowsTheChildrenWhenSkinnedAgain() {
+    Fixture f;
+    MDIWindow w;
+    QVERIFY(f.Show(w.frame));
+    w.entry->showMaximized();
+    QTRY_VERIFY(f.windows.Manager().MDIMaximizedMode());
+    f.data->SetActive(false);
+    QTRY_VERIFY(!f.Of(w.entry));
+    w.entry->showNormal();
+    f.data->SetActive(true);
+    QTRY_VERIFY(f.Of(w.entry) && f.Of(w.notes));
+    QTRY_VERIFY(!f.windows.Manager().MDIMaximizedMode());
+    QTRY_VERIFY(!w.notes->mask().isEmpty() && !w.entry->mask().isEmpty());
+    // Maximized while unskinned: shown maximized once skinned again.
+    f.data->SetActive(false);
+    QTRY_VERIFY(!f.Of(w.entry));
+    w.entry->showMaximized();
+    f.data->SetActive(true);
+    QTRY_VERIFY(f.windows.Manager().MDIMaximizedMode());
+    QTRY_VERIFY(VisibleButton(f.Of(&w.frame), cbaMDIRestore));
+}
+
+void TestSkinMdi::captionDragStaysInTheArea() {
+    Fixture f;
+    MDIWindow w;
+    QVERIFY(f.Show(w.frame));
+    const QPoint from(150, 12); // in Entry's caption, at (120, 80) in the area
+    QTest::mousePress(w.entry, Qt::LeftButton, {}, from);
+    QTest::mouseMove(w.entry, from + QPoint(-600, -400));
+    QTest::mouseRelease(w.entry, Qt::LeftButton, {}, from + QPoint(-600, -400));
+    QCOMPARE(w.entry->pos(), QPoint(TFrameDrag::BoundaryMargin - 150, 0));
+}
+
+void TestSkinMdi::dragBounds() {
+    const QRect domain(0, 0, 400, 300), start(100, 50, 200, 100);
+    const QPoint press(150, 60); // 10 below the child's top
+    // Inside: as it is.
+    QCOMPARE(TFrameDrag::BoundedPointer(FrameHit::Caption, {200, 200}, press, start, domain),
+             QPoint(200, 200));
+    // The caption's top stays in the area; the pointer stays 5 inside its other edges.
+    QCOMPARE(TFrameDrag::BoundedPointer(FrameHit::Caption, {-50, -80}, press, start, domain),
+             QPoint(5, 10));
+    QCOMPARE(TFrameDrag::BoundedPointer(FrameHit::Caption, {900, 900}, press, start, domain),
+             QPoint(394, 294));
+    // Sizing: only the top edge keeps the top in the area.
+    QCOMPARE(TFrameDrag::BoundedPointer(FrameHit::TopLeft, {-9, -9}, {100, 50}, start, domain),
+             QPoint(5, 0));
+    QCOMPARE(TFrameDrag::BoundedPointer(FrameHit::Bottom, {200, -9}, {200, 150}, start, domain),
+             QPoint(200, 5));
 }
 
 QTEST_MAIN(TestSkinMdi)

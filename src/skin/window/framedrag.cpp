@@ -37,6 +37,17 @@ QRect TFrameDrag::DraggedGeometry(const QRect &start, FrameHit hit, QPoint delta
     return QRect(left, top, right - left, bottom - top);
 }
 
+QPoint TFrameDrag::BoundedPointer(FrameHit hit, QPoint pointer, QPoint press, const QRect &start,
+                                  const QRect &domain) {
+    const QRect inside =
+        domain.adjusted(BoundaryMargin, BoundaryMargin, -BoundaryMargin, -BoundaryMargin);
+    const bool keepsTop = hit == FrameHit::Caption || SizingEdges(hit).testFlag(Qt::TopEdge);
+    const int top = keepsTop ? domain.top() + press.y() - start.top() : inside.top();
+    // The upper and left bounds win where the domain is too small for both.
+    return QPoint(std::max(inside.left(), std::min(pointer.x(), inside.right())),
+                  std::max(top, std::min(pointer.y(), inside.bottom())));
+}
+
 void TFrameDrag::Press(QWidget *window, FrameHit code, QPointF globalPos) {
     hit = code == FrameHit::Caption || SizingEdges(code) ? code : FrameHit::Nowhere;
     started = false;
@@ -60,7 +71,7 @@ bool TFrameDrag::HandToCompositor(QWidget *window) const {
 bool TFrameDrag::Move(QWidget *window, QPointF globalPos) {
     if (!Active())
         return false;
-    const QPoint delta = (globalPos - pressGlobal).toPoint();
+    QPoint delta = (globalPos - pressGlobal).toPoint();
     if (!started) {
         if (delta.manhattanLength() < QApplication::startDragDistance())
             return true;
@@ -69,6 +80,11 @@ bool TFrameDrag::Move(QWidget *window, QPointF globalPos) {
             hit = FrameHit::Nowhere;
             return true;
         }
+    }
+    if (const QWidget *parent = window->isWindow() ? nullptr : window->parentWidget()) {
+        const QPoint press = parent->mapFromGlobal(pressGlobal).toPoint();
+        const QPoint pointer = parent->mapFromGlobal(globalPos).toPoint();
+        delta = BoundedPointer(hit, pointer, press, startGeometry, parent->rect()) - press;
     }
     window->setGeometry(
         DraggedGeometry(startGeometry, hit, delta, window->minimumSize(), window->maximumSize()));

@@ -29,6 +29,13 @@ public:
     // `delta`, each size kept within [minimum, maximum] with the opposite edge fixed.
     static QRect DraggedGeometry(const QRect &start, FrameHit hit, QPoint delta, QSize minimum,
                                  QSize maximum);
+    // Where the pointer may take a drag of a window inside its parent (an MDI child), all in
+    // the parent's coordinates: the pointer stays BoundaryMargin inside `domain` (so the point
+    // pressed, and with it the caption, can be grabbed again), and a caption or top-edge drag
+    // keeps the window's top (`start` at the press) from going above the domain's top.
+    static QPoint BoundedPointer(FrameHit hit, QPoint pointer, QPoint press, const QRect &start,
+                                 const QRect &domain);
+    static constexpr int BoundaryMargin = 5;
 
 private:
     // Starts the compositor's move or resize; false where it cannot.

@@ -13,7 +13,8 @@
 namespace skin {
 
 TMDIClient::TMDIClient(TWinSkinForm &owner, QMdiArea *client)
-    : frame(owner), area(client), viewport(client ? client->viewport() : nullptr) {
+    : frame(owner), area(client), viewport(client ? client->viewport() : nullptr),
+      watchedArea(client), watchedViewport(viewport.data()) {
     if (!area)
         return;
     TSkinData *data = frame.SkinData();
@@ -29,43 +30,44 @@ TMDIClient::TMDIClient(TWinSkinForm &owner, QMdiArea *client)
     area->installEventFilter(this);
     if (viewport)
         viewport->installEventFilter(this);
-    connect(area, &QMdiArea::subWindowActivated, this, [this] {
-        if (TSkinManage *manager = frame.Manager())
-            manager->UpdateMDIChildMode(area);
-    });
-    if (!area->subWindowList().isEmpty())
-        ChildCreated();
+    connect(area, &QMdiArea::subWindowActivated, this, &TMDIClient::ChildChanged);
+    for (QMdiSubWindow *child : area->subWindowList())
+        ChildCreated(child);
+    // The children's mode follows them as they are now (they may have changed while unskinned).
+    ChildChanged();
 }
 
 TMDIClient::~TMDIClient() {
     if (viewport)
         viewport->removeEventFilter(this);
-    if (!area)
-        return;
-    area->removeEventFilter(this);
-    if (scrollBarsHidden) {
-        area->setHorizontalScrollBarPolicy(savedHorizontal);
-        area->setVerticalScrollBarPolicy(savedVertical);
-    }
+    if (area)
+        area->removeEventFilter(this);
     if (TSkinData *data = frame.SkinData())
         data->SetMenuUpdate(savedMenuUpdate);
 }
 
+void TMDIClient::Restore() {
+    if (area && std::exchange(scrollBarsHidden, false)) {
+        area->setHorizontalScrollBarPolicy(savedHorizontal);
+        area->setVerticalScrollBarPolicy(savedVertical);
+    }
+}
+
 bool TMDIClient::eventFilter(QObject *watched, QEvent *event) {
-    if (watched == area.data()) {
+    if (watched == watchedArea) {
         if (event->type() == QEvent::Type(SM_SKINMDI)) {
             Redraw();
             return true;
         }
         return false;
     }
-    if (watched != viewport.data())
+    if (watched != watchedViewport)
         return false;
     switch (event->type()) {
     case QEvent::ChildAdded:
     case QEvent::ChildPolished:
-        if (qobject_cast<QMdiSubWindow *>(static_cast<QChildEvent *>(event)->child()))
-            ChildCreated();
+        if (auto *child = qobject_cast<QMdiSubWindow *>(static_cast<QChildEvent *>(event)->child()))
+            ChildCreated(child);
         break;
     case QEvent::ChildRemoved:
         // Settled once the child has gone (it is being destroyed or moved now).
@@ -77,16 +79,24 @@ bool TMDIClient::eventFilter(QObject *watched, QEvent *event) {
     return false;
 }
 
-void TMDIClient::ChildCreated() {
+void TMDIClient::ChildCreated(QMdiSubWindow *child) {
     if (TSkinData *data = frame.SkinData())
         data->SetMenuUpdate(false);
+    connect(child, &QMdiSubWindow::windowStateChanged, this, &TMDIClient::ChildChanged,
+            Qt::UniqueConnection);
+    connect(child, &QWidget::windowTitleChanged, this, &TMDIClient::ChildChanged,
+            Qt::UniqueConnection);
+}
+
+void TMDIClient::ChildChanged() {
+    if (TSkinManage *manager = frame.Manager(); manager && area)
+        manager->UpdateMDIChildMode(area);
 }
 
 void TMDIClient::ChildDestroyed() {
     if (!area || !frame.FrameSkinned())
         return;
-    if (TSkinManage *manager = frame.Manager())
-        manager->UpdateMDIChildMode(area);
+    ChildChanged();
     if (!area->subWindowList().isEmpty())
         return;
     if (TSkinData *data = frame.SkinData())

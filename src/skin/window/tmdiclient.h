@@ -5,6 +5,7 @@
 #include <Qt>
 
 class QMdiArea;
+class QMdiSubWindow;
 class QWidget;
 
 namespace skin {
@@ -16,10 +17,13 @@ class TWinSkinForm;
 //   skinned;
 // - a child created turns the component's menu updates off; once no child is left they are as
 //   they were and the frame's menu bar is built again;
-// - a child destroyed or activated (Qt restores a maximized child when the area tiles or
-//   cascades its children) settles whether the children are shown maximized;
+// - a child destroyed, activated, maximized, restored or renamed (Qt restores a maximized child
+//   when the area tiles or cascades its children) settles whether the children are shown
+//   maximized and the frame's caption and menu bar again; so does the client's arrival;
 // - SM_SKINMDI repaints the area and its children.
-// The frame's skin object owns it; going, it leaves the area as it found it.
+// The frame's skin object owns it. Going, it gives the component's menu updates back; Restore
+// also gives the area back its scroll bars (the frame is unskinned or the area no longer its
+// client).
 class TMDIClient : public QObject {
     Q_OBJECT
 
@@ -27,17 +31,23 @@ public:
     TMDIClient(TWinSkinForm &frame, QMdiArea *area);
     ~TMDIClient() override;
 
+    void Restore();
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void ChildCreated();
+    void ChildCreated(QMdiSubWindow *child);
     void ChildDestroyed();
+    void ChildChanged();
     void Redraw();
 
     TWinSkinForm &frame;
     QPointer<QMdiArea> area;
     QPointer<QWidget> viewport;
+    // What the filter watches, as it was when watched (compared while they are destroyed).
+    const QObject *watchedArea = nullptr;
+    const QObject *watchedViewport = nullptr;
     bool savedMenuUpdate = true;
     bool scrollBarsHidden = false;
     Qt::ScrollBarPolicy savedHorizontal = Qt::ScrollBarAsNeeded;

@@ -255,6 +255,8 @@ void TSkinManage::ActionTimer() {
 }
 
 void TSkinManage::UnskinEntry(TWinSkinForm *form) {
+    if (form->WindowKind() == TWindowKind::MDIFrame)
+        MDIClientGone(form->MDIClient());
     form->UnskinWindow();
     if (QWidget *window = form->Handle())
         window->repaint();
@@ -432,8 +434,8 @@ bool TSkinManage::eventFilter(QObject *watched, QEvent *event) {
         }
         break;
     case QEvent::ChildAdded:
-        // An MDI child made elsewhere and put into an area: skinned once the area has it.
-        if (QObject *added = static_cast<QChildEvent *>(event)->child(); added->isWidgetType())
+        if (QObject *added = static_cast<QChildEvent *>(event)->child(); added->isWidgetType()) {
+            // An MDI child made elsewhere and put into an area: skinned once the area has it.
             if (auto *child = qobject_cast<QMdiSubWindow *>(added))
                 QMetaObject::invokeMethod(
                     this,
@@ -442,6 +444,13 @@ bool TSkinManage::eventFilter(QObject *watched, QEvent *event) {
                             SkinWindow(guard.data());
                     },
                     Qt::QueuedConnection);
+            if (watched->isWidgetType())
+                FollowMDIClientLater(static_cast<QWidget *>(watched)->window(), true);
+        }
+        break;
+    case QEvent::ChildRemoved:
+        if (watched->isWidgetType())
+            FollowMDIClientLater(static_cast<QWidget *>(watched)->window(), false);
         break;
     case QEvent::Hide:
         if (auto *menu = qobject_cast<QMenu *>(watched)) {
@@ -459,6 +468,53 @@ bool TSkinManage::eventFilter(QObject *watched, QEvent *event) {
 void TSkinManage::SetMDIClient(QMdiArea *area, QWidget *frameForm) {
     mdiClientWindow = area;
     mdiFrameForm = frameForm;
+}
+
+void TSkinManage::MDIClientGone(const QMdiArea *area) {
+    if (area != mdiClientWindow)
+        return;
+    mdiClientWindow = nullptr;
+    mdiFrameForm = nullptr;
+    mdiMaximizedMode = false;
+}
+
+void TSkinManage::FollowMDIClientLater(QWidget *window, bool added) {
+    const TWinSkinForm *form = FindSkinnedWindow(window);
+    // An area may come into any skinned window but an MDI child; it can only go from a frame.
+    if (!form || form->WindowKind() == (added ? TWindowKind::MDIChild : TWindowKind::Normal) ||
+        clientChecks.contains(window))
+        return;
+    clientChecks.append(window);
+    if (clientChecks.size() == 1)
+        QMetaObject::invokeMethod(this, &TSkinManage::FollowMDIClients, Qt::QueuedConnection);
+}
+
+void TSkinManage::FollowMDIClients() {
+    const QList<QPointer<QWidget>> windowsToCheck = std::exchange(clientChecks, {});
+    for (const QPointer<QWidget> &window : windowsToCheck)
+        if (TWinSkinForm *form = window ? FindSkinnedWindow(window) : nullptr)
+            form->FollowMDIClient();
+}
+
+void TSkinManage::ReskinMoved(TWinSkinForm *form) {
+    const auto entry =
+        std::find_if(windows.begin(), windows.end(),
+                     [form](const std::unique_ptr<TWinSkinForm> &e) { return e.get() == form; });
+    if (entry == windows.end())
+        return;
+    if (form->WindowKind() == TWindowKind::MDIFrame)
+        MDIClientGone(form->MDIClient());
+    form->UnskinWindow();
+    // The skin object may be in the middle of handling the move: it goes once that is over.
+    entry->release()->deleteLater();
+    windows.erase(entry);
+    QMetaObject::invokeMethod(
+        this,
+        [this, window = QPointer<QWidget>(form->Handle())] {
+            if (window && (IsMDIChild(window) || (window->isWindow() && window->isVisible())))
+                SkinWindow(window.data());
+        },
+        Qt::QueuedConnection);
 }
 
 QMdiArea *TSkinManage::MDIClientWindow() const {
@@ -510,8 +566,23 @@ TSkinManage *SkinManager() {
     return dynamic_cast<TSkinManage *>(TSkinManagerHook::Instance());
 }
 
+namespace {
+
+// The application's own manager ends first thing as the application ends, while its style and
+// windows are whole (a child of the application would end after its style): windows still
+// alive then are detached from their skins, and no new manager is made afterwards.
+void EndApplicationSkinManager() {
+    TSkinManagerHook::SetFactory({});
+    if (TSkinManage *manager = SkinManager(); manager && manager->parent() == qApp)
+        delete manager;
+}
+
+} // namespace
+
 void InstallSkinManager() {
     TSkinManagerHook::SetFactory([]() -> TSkinManagerHook * { return new TSkinManage(qApp); });
+    if (!TSkinManagerHook::Instance())
+        qAddPostRoutine(EndApplicationSkinManager);
     TSkinManagerHook::EnsureInstance();
     SetVersionReporter(ShowVersionMessage);
 }

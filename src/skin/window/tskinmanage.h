@@ -75,6 +75,8 @@ public:
 
     // MDI: the area of the skinned MDI frame (the last one skinned) and that frame.
     void SetMDIClient(QMdiArea *area, QWidget *frameForm);
+    // The area is no longer a skinned frame's client: nothing is shown maximized in it.
+    void MDIClientGone(const QMdiArea *area);
     QMdiArea *MDIClientWindow() const;
     QWidget *MDIFrameForm() const;
     // Whether the MDI children are shown maximized: a maximized child shows no frame of its own
@@ -87,6 +89,10 @@ public:
     // Once the current event is handled: the mode follows the area's active child, and the MDI
     // frames lay out their menu bars again.
     void UpdateMDIChildMode(QMdiArea *area);
+
+    // The window's widget moved in or out of an MDI area, or became or stopped being a window:
+    // its skin goes now, and it is skinned again as what it is now once the move is settled.
+    void ReskinMoved(TWinSkinForm *form);
 
     // Popup menus: wrapped through the menu layer when their kind is enabled.
     void SetMenuKind(TMenuKind kind) { menuKind = kind; }
@@ -110,6 +116,10 @@ private:
     void UpdateHotParts();
     void SkinFormIfVisible(QWidget *window);
     void UnskinEntry(TWinSkinForm *form);
+    // A widget was added to or removed from the window: its MDI client may have come or gone
+    // (checked once the current event is handled).
+    void FollowMDIClientLater(QWidget *window, bool added);
+    void FollowMDIClients();
     // Windows that lost their component take the one the rules give now, or are unskinned.
     void RebindOrphanedWindows();
     void AdoptLoadedSkinData();
@@ -141,6 +151,7 @@ private:
     QPointer<QWidget> mdiFrameForm;
     QPointer<QMdiArea> mdiModePending;
     bool mdiModeScheduled = false;
+    QList<QPointer<QWidget>> clientChecks; // windows whose MDI client may have changed
 };
 
 // The one manager, or nullptr.
@@ -148,6 +159,7 @@ TSkinManage *SkinManager();
 
 // Program start-up, before any window's TSkinData loads: creates the manager (a component
 // loaded earlier registers now) and reports unknown skin package versions in a message box.
+// The manager ends first thing as the application ends, whatever windows are alive then.
 void InstallSkinManager();
 
 } // namespace skin

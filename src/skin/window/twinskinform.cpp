@@ -89,8 +89,6 @@ void TWinSkinForm::InitSkinWindow(TSkinData *data) {
     if (QMdiArea *area = FindMDIClient(handle)) {
         windowKind = TWindowKind::MDIFrame;
         mdiClient = area;
-        if (manager)
-            manager->SetMDIClient(area, form);
     } else if (IsMDIChild(handle)) {
         windowKind = TWindowKind::MDIChild;
     }
@@ -345,6 +343,8 @@ void TWinSkinForm::ReleaseWindow() {
 }
 
 void TWinSkinForm::UnskinWindow() {
+    if (mdiClientFilter)
+        mdiClientFilter->Restore();
     ReleaseWindow();
     buttons.clear();
     // The native menu bar comes back inside the client.
@@ -368,9 +368,9 @@ void TWinSkinForm::UnskinWindow() {
         RestoreMDIChildFrame(ClientSize());
     } else if (frameSkinned && frameKind != TFrameKind::NoCaption) {
         const QSize client = ClientSize();
-        handle->overrideWindowFlags(styleAtAttach);
-        if (QWindow *window = handle->windowHandle()) {
-            window->setFlags(styleAtAttach);
+        handle->overrideWindowFlags(FlagsToRestore());
+        if (QWindow *window = handle->isWindow() ? handle->windowHandle() : nullptr) {
+            window->setFlags(FlagsToRestore());
             window->unsetCursor();
         }
         ShiftUnmanagedChildren(-QPoint(appliedFrame.left(), appliedFrame.top()));
@@ -381,11 +381,16 @@ void TWinSkinForm::UnskinWindow() {
             handle->setMaximumSize(savedMaximumSize);
             sizeFixed = false;
         }
-        if (state != TFormState::Detaching && !isChild && !commands.IsMaximized())
+        if (state != TFormState::Detaching && !isChild && handle->isWindow() &&
+            !commands.IsMaximized())
             handle->resize(client + QSize(0, nativeBar));
         ClearFormRegion();
     }
     handle->update();
+}
+
+Qt::WindowFlags TWinSkinForm::FlagsToRestore() const {
+    return (styleAtAttach & ~Qt::WindowType_Mask) | handle->windowType();
 }
 
 void TWinSkinForm::DetachWindow() {

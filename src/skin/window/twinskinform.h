@@ -99,8 +99,15 @@ public:
     QMdiArea *MDIClient() const;
     // The manager switched the children's maximized mode (an MDI child's part of it).
     void MDIChildModeChanged(bool maximized);
-    // An MDI frame: whether its children are maximized may have changed (the MDI buttons).
+    // An MDI frame: whether its children are maximized may have changed (the MDI buttons, the
+    // caption's "Frame - [Child]").
     void MDIFrameChanged();
+    // The window's MDI client follows its children: an area that comes among them makes it an
+    // MDI frame (its children skinned as such), and once the area goes it is a plain window.
+    void FollowMDIClient();
+    // The widget moved in or out of an MDI area, or became or stopped being a window, since it
+    // was skinned: its skin no longer fits it.
+    bool PlaceChanged() const;
     // The size of a minimized MDI child: the style's width for minimized children, the caption's
     // height.
     QSize MinimizedSize() const;
@@ -177,6 +184,10 @@ private:
     bool FrameInset() const;
     bool FrameHidden() const;
     void AttachMDI();
+    // The caption's text: an MDI frame with a maximized child shows the child's title too.
+    QString CaptionTitle() const;
+    // The window's flags as they were before it was skinned, of the kind it is now.
+    Qt::WindowFlags FlagsToRestore() const;
     void FinishMDIChild();
     void MDIChildStateChanged();
     void RestoreMDIChildFrame(QSize client);

@@ -35,6 +35,10 @@ bool TWinSkinForm::eventFilter(QObject *watched, QEvent *event) {
     }
     if (watched != handle.data())
         return false;
+    if (event->type() == QEvent::ParentChange && manager && PlaceChanged()) {
+        manager->ReskinMoved(this);
+        return false;
+    }
     if (SkinMessageEvent::isSkinMessage(event->type()))
         return SkinMessage(*static_cast<SkinMessageEvent *>(event));
     return frameSkinned && FrameEvent(event);
@@ -297,7 +301,7 @@ void TWinSkinForm::UpdateLayout() {
     }
     TFrameInputs in;
     in.Size = handle->size();
-    in.Title = ShownWindowTitle(handle);
+    in.Title = CaptionTitle();
     in.CaptionFont = captionFont;
     in.Facts.SystemMenu = systemMenu;
     in.Facts.Minimize = captionButtonSet.testFlag(TCaptionButton::Minimize);

@@ -6,6 +6,7 @@
 #include "skin/window/tmdiclient.h"
 #include "skin/window/tskinmanage.h"
 #include "skin/window/twinskinform.h"
+#include "skin/window/windowfacts.h"
 
 #include <QLayout>
 #include <QMdiArea>
@@ -85,16 +86,65 @@ QSize TWinSkinForm::MinimizedSize() const {
 
 void TWinSkinForm::AttachMDI() {
     if (windowKind == TWindowKind::MDIFrame) {
+        if (manager)
+            manager->SetMDIClient(mdiClient, form);
         mdiClientFilter = std::make_unique<TMDIClient>(*this, mdiClient);
     } else if (windowKind == TWindowKind::MDIChild) {
-        // Qt tells a child's activation by its state.
+        // Qt tells a child's activation by its state; the child that loses it hears so before
+        // the area has its new active child.
         connect(static_cast<QMdiSubWindow *>(handle.data()), &QMdiSubWindow::windowStateChanged,
                 this, [this] {
-                    if (IsActiveNow() != active)
-                        OnActivationChange();
+                    QMetaObject::invokeMethod(
+                        this,
+                        [this] {
+                            if (IsActiveNow() != active)
+                                OnActivationChange();
+                        },
+                        Qt::QueuedConnection);
                 });
         active = IsActiveNow();
     }
+}
+
+void TWinSkinForm::FollowMDIClient() {
+    if (!handle || windowKind == TWindowKind::MDIChild || state == TFormState::Detaching ||
+        state == TFormState::Finished)
+        return;
+    QMdiArea *area = FindMDIClient(handle);
+    if (area == mdiClient && (windowKind == TWindowKind::MDIFrame) == (area != nullptr))
+        return;
+    if (mdiClientFilter) {
+        mdiClientFilter->Restore();
+        mdiClientFilter.reset();
+    }
+    if (manager && windowKind == TWindowKind::MDIFrame)
+        manager->MDIClientGone(mdiClient);
+    mdiClient = area;
+    windowKind = area ? TWindowKind::MDIFrame : TWindowKind::Normal;
+    AttachMDI();
+    if (area && skinningFinished && manager)
+        for (QMdiSubWindow *child : area->subWindowList())
+            manager->SkinWindow(child);
+    UpdateLayout();
+    RepaintFrame();
+}
+
+bool TWinSkinForm::PlaceChanged() const {
+    if (!handle)
+        return false;
+    if (windowKind == TWindowKind::MDIChild)
+        return !IsMDIChild(handle);
+    return IsMDIChild(handle) || handle->isWindow() == isChild;
+}
+
+QString TWinSkinForm::CaptionTitle() const {
+    const QString own = ShownWindowTitle(handle);
+    if (windowKind != TWindowKind::MDIFrame || !IsMDIChildMaximized(mdiClient))
+        return own;
+    const QString child = ShownWindowTitle(mdiClient->currentSubWindow());
+    if (child.isEmpty())
+        return own;
+    return own.isEmpty() ? child : own + QStringLiteral(" - [") + child + QLatin1Char(']');
 }
 
 // The end of skinning an MDI child: a maximized one shows no frame (the area is repainted), a
@@ -225,14 +275,16 @@ void TWinSkinForm::ArrangeMinimizedChildren() {
 }
 
 // Unskinning an MDI child: Qt's frame again around the same client.
+// Out of its area (a window now), Qt frames and sizes it as a window.
 void TWinSkinForm::RestoreMDIChildFrame(QSize client) {
-    handle->overrideWindowFlags(styleAtAttach);
-    handle->setContentsMargins(childOwnFrame);
+    handle->overrideWindowFlags(FlagsToRestore());
+    if (!handle->isWindow())
+        handle->setContentsMargins(childOwnFrame);
     if (QLayout *own = handle->layout())
         own->setContentsMargins(savedLayoutMargins);
     appliedFrame = QMargins();
     ClearFormRegion();
-    if (state == TFormState::Detaching)
+    if (state == TFormState::Detaching || handle->isWindow())
         return;
     if (showState == TShowState::Normal)
         handle->resize(client + QSize(childOwnFrame.left() + childOwnFrame.right(),
