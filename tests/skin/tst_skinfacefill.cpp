@@ -1,18 +1,26 @@
-// Size grips, tool bars and nested dialogs on the skin's face colour, and the glyph strips and
-// tab backgrounds handed to vendor controls.
+// Size grips, tool bars and nested dialogs on the skin's face colour, and the glyph strips,
+// tab backgrounds and scroll arrow skins handed to vendor controls.
+#include "skin/controls/tabscrollarrows.h"
+#include "skin/controls/tcontrolwalk.h"
 #include "skin/controls/tskinadvpage.h"
 #include "skin/controls/tskinboxh.h"
 #include "skin/controls/tskinobjimage.h"
 #include "skin/controls/tskinsizer.h"
+#include "skin/controls/tskinupdown.h"
 #include "skin/draw/skincolor.h"
+#include "skin/window/twinskinform.h"
 #include "support/skin/skinnedwidgets.h"
 
 #include <QDialog>
 #include <QLabel>
 #include <QPainter>
 #include <QSizeGrip>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QToolBar>
+#include <QToolButton>
 #include <QtTest>
+#include <algorithm>
 
 using namespace skin;
 using namespace skin::test;
@@ -44,6 +52,26 @@ public:
     QImage normal, active;
 };
 
+// The same page control as a tab widget.
+class TAdvTabs : public QTabWidget {
+    Q_OBJECT
+    Q_PROPERTY(QImage TabBackGround MEMBER normal)
+    Q_PROPERTY(QImage TabBackGroundActive MEMBER active)
+
+public:
+    QImage normal, active;
+};
+
+// How many attached up-down skins each of the bar's scroll arrows has.
+QList<int> ArrowSkins(const QTabBar *bar) {
+    QList<int> counts;
+    for (const QToolButton *arrow : bar->findChildren<QToolButton *>(Qt::FindDirectChildrenOnly))
+        counts << int(std::ranges::count_if(
+            arrow->findChildren<TSkinUpDown *>(Qt::FindDirectChildrenOnly),
+            [](const TSkinUpDown *s) { return s->State() == TSkinControl::SkinState::Attached; }));
+    return counts;
+}
+
 // A strip of `frames` frames 2 pixels wide, frame k all of colour k.
 QImage Numbered(int frames) {
     QImage image(frames * 2, 13, QImage::Format_RGB32);
@@ -74,6 +102,7 @@ private slots:
     void glyphSlots();
     void glyphsHandedToTheControl();
     void tabBackgroundsHanded();
+    void pageControlArrowsThroughTheWalk();
 };
 
 void TestSkinFaceFill::gripAndBoxesTakeFace() {
@@ -148,6 +177,30 @@ void TestSkinFaceFill::tabBackgroundsHanded() {
     QCOMPARE(pages.active.pixel(50, 10), testSkin.FrameColour(tabs, 2));
     skin->Restore();
     QVERIFY(pages.normal.isNull() && pages.active.isNull());
+}
+
+void TestSkinFaceFill::pageControlArrowsThroughTheWalk() {
+    TSkinData local;
+    local.SetSkinStream(testSkin.Packed());
+    local.SetSkin3rd(local.Skin3rd() << QStringLiteral("TAdvTabs=advpagecontrol")
+                                     << QStringLiteral("TAdvPageControl=advpagecontrol"));
+    QWidget form;
+    auto *tabs = new TAdvTabs;
+    auto *holder = new TAdvPageControl;
+    tabs->setParent(&form);
+    holder->setParent(&form);
+    new QTabBar(holder); // the walk gives this bar a tab skin of its own
+    TWinSkinForm skinForm(nullptr, nullptr);
+    TControlWalk::Of(&skinForm, &local)->SkinFormControls(&form);
+    QVERIFY(!tabs->active.isNull());
+    for (QWidget *pages : QWidgetList{tabs, holder}) {
+        auto *skin = pages->findChild<TSkinAdvPage *>(QString(), Qt::FindDirectChildrenOnly);
+        QVERIFY(skin);
+        const QTabBar *bar = TTabScrollArrows::BarOf(pages);
+        QCOMPARE(ArrowSkins(bar), QList<int>({1, 1})); // one skin each
+        skin->Restore();
+        QCOMPARE(ArrowSkins(bar), QList<int>({0, 0}));
+    }
 }
 
 QTEST_MAIN(TestSkinFaceFill)

@@ -40,7 +40,7 @@ namespace {
 
 using Choices = QStringList; // "kind objectName", in the order the walk asks for them
 
-// A walk whose factory also notes every kind it is asked for, built or not.
+// A walk whose factory also notes every kind it is asked for, made or not.
 TControlWalk *RecordingWalk(TWinSkinForm *form, TSkinData *data, Choices *choices) {
     TControlWalk *walk = TControlWalk::Of(form, data);
     walk->SetFactory([choices](ControlKind kind, QWidget *control) {
@@ -102,7 +102,7 @@ void TestTControlWalk::factoryMakesTheKindAsked() {
         std::unique_ptr<TSkinControl> skin(CreateControlSkin(kind, widget));
         QVERIFY2(skin && skin->Kind() == kind, kindName(kind).data());
     }
-    // A skin for a widget it cannot paint, and a kind not built, give nothing.
+    // A skin for a widget it cannot paint gives nothing.
     auto *label = new QLabel(&form);
     for (const ControlKind kind :
          {ControlKind::Button, ControlKind::GroupBox, ControlKind::StatusBar, ControlKind::Edit})
@@ -161,7 +161,7 @@ void TestTControlWalk::everyKind() {
         "TSkinBox panel",        "TSkinTab tabs",          "TSkinTabSheet page",
         "TSkinScrollbar area",   "TSkinButton inArea",     "TSkinStatusBar status"};
     QCOMPARE(choices, expected);
-    // The kinds this program builds are attached and listed.
+    // The skins asked for are attached and listed, with those they add for their parts.
     QCOMPARE(KindsOf(skinForm), (QStringList{"TSkinButton push",
                                              "TSkinBitButton glyph",
                                              "TSkinMenuButton menu",
@@ -270,12 +270,13 @@ void TestTControlWalk::classNameRows() {
     Add<TDBComboBoxEh>(&form, "eh");
     Add<TDxDBGrid>(&form, "grid");
     TWinSkinForm skinForm(nullptr, nullptr);
-    Choices choices;
-    RecordingWalk(&skinForm, data.get(), &choices)->SkinFormControls(&form);
-    // A TDcEdit by its buttons, tested before the edits; TDBComboBoxEh left alone.
-    QCOMPARE(choices, (Choices{"TSkinTab31 set", "TSkinTab31 named", "TSkinBox navigator",
-                               "TSkinSpeedButton navButton", "TSkinComBox dc1", "TSkinEdit dc0",
-                               "TSkinScrollbar grid"}));
+    TControlWalk::Of(&skinForm, data.get())->SkinFormControls(&form);
+    // A TDcEdit by its buttons, tested before the edits; TDBComboBoxEh left alone. With one
+    // button the rule asks for the combo skin, which draws a combo box's drop button and follows
+    // its list: a line edit has neither, so dc1 keeps its own look.
+    QCOMPARE(KindsOf(skinForm),
+             (QStringList{"TSkinTab31 set", "TSkinTab31 named", "TSkinBox navigator",
+                          "TSkinSpeedButton navButton", "TSkinEdit dc0", "TSkinScrollbar grid"}));
 }
 
 void TestTControlWalk::singleScrollbar() {

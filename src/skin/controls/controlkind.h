@@ -4,8 +4,8 @@
 
 namespace skin {
 
-// Every kind of control skin the control walk can ask for, built or not. A kind without a
-// skin object yet is still a kind: the factory answers it with no object.
+// Every kind of control skin the control walk can ask for; CreateControlSkin makes the skin
+// object of each.
 enum class ControlKind {
     Button,
     BitButton,

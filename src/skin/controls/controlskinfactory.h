@@ -10,9 +10,9 @@ namespace skin {
 
 class TSkinControl;
 
-// Creates the skin object of a kind for a widget, not yet attached. Returns nullptr for a kind
-// this program does not build and for a widget the kind's skin cannot paint (a button skin for
-// a widget that is no button).
+// Creates the skin object of a kind for a widget, not yet attached. Returns nullptr for a widget
+// the kind's skin cannot paint (a button skin for a widget that is no button, a combo skin for
+// one that is no combo box).
 TSkinControl *CreateControlSkin(ControlKind kind, QWidget *control);
 
 using ControlSkinFactory = std::function<TSkinControl *(ControlKind kind, QWidget *control)>;

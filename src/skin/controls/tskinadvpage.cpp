@@ -17,6 +17,7 @@ void TSkinAdvPage::InitSkin(TWinSkinForm *form, TSkinData *data, bool colour) {
         return;
     TSkinControl::InitSkin(form, data, colour);
     SetTabBackgrounds();
+    arrows.Attach(TTabScrollArrows::BarOf(Control()), SkinForm(), SkinData());
 }
 
 void TSkinAdvPage::ReapplyColor() {
@@ -38,6 +39,7 @@ void TSkinAdvPage::SetTabBackgrounds() {
 }
 
 void TSkinAdvPage::Restore() {
+    arrows.Detach();
     TSkinControl::Restore();
     SetImagePropByName(Control(), QStringLiteral("TabBackGround"), QImage());
     SetImagePropByName(Control(), QStringLiteral("TabBackGroundActive"), QImage());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "skin/controls/tabscrollarrows.h"
 #include "skin/controls/tskincontrol.h"
 
 namespace skin {
@@ -7,7 +8,8 @@ namespace skin {
 // Another vendor's page control that draws its tabs from two image properties: the skin
 // builds frames 1 and 2 of its Tabs image at 100 x 21 pixels and hands them over as
 // TabBackGround and TabBackGroundActive (empty images again on Restore). A control without
-// those properties is left alone.
+// those properties is left alone. The scroll arrows of its tab bar (a tab widget's, or a tab
+// bar among its children) take the up-down skin until Restore.
 class TSkinAdvPage : public TSkinControl {
     Q_OBJECT
 
@@ -25,6 +27,8 @@ protected:
 
 private:
     void SetTabBackgrounds();
+
+    TTabScrollArrows arrows;
 };
 
 } // namespace skin

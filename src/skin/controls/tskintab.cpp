@@ -1,7 +1,6 @@
 #include "skin/controls/tskintab.h"
 
 #include "skin/controls/controldraw.h"
-#include "skin/controls/tskinupdown.h"
 #include "skin/draw/bitmaputils.h"
 #include "skin/draw/drawprimitives.h"
 #include "skin/window/skinmessageevent.h"
@@ -14,7 +13,6 @@
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QToolButton>
 
 namespace skin {
 
@@ -59,9 +57,7 @@ QTabWidget *TSkinTab::Widget() const {
 }
 
 QTabBar *TSkinTab::Bar() const {
-    if (QTabWidget *widget = Widget())
-        return widget->tabBar();
-    return qobject_cast<QTabBar *>(Control());
+    return TTabScrollArrows::BarOf(Control());
 }
 
 TSkinTab::TabPosition TSkinTab::Position() const {
@@ -94,18 +90,7 @@ void TSkinTab::InitSkin(TWinSkinForm *form, TSkinData *data, bool colour) {
         bar->update();
     }
     PrepareImages();
-    SkinScrollArrows();
-}
-
-void TSkinTab::SkinScrollArrows() {
-    QTabBar *bar = Bar();
-    if (!bar)
-        return;
-    for (QToolButton *arrow : bar->findChildren<QToolButton *>(Qt::FindDirectChildrenOnly)) {
-        auto *skin = new TSkinUpDown(arrow);
-        skin->InitSkin(SkinForm(), SkinData(), false);
-        arrowSkins.append(skin);
-    }
+    arrows.Attach(Bar(), SkinForm(), SkinData());
 }
 
 void TSkinTab::Restore() {
@@ -113,12 +98,7 @@ void TSkinTab::Restore() {
         bar->removeEventFilter(this);
         bar->update();
     }
-    for (const QPointer<TSkinControl> &arrow : std::as_const(arrowSkins))
-        if (arrow) {
-            arrow->Detach();
-            arrow->deleteLater();
-        }
-    arrowSkins.clear();
+    arrows.Detach();
     TSkinControl::Restore();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "skin/controls/tabscrollarrows.h"
 #include "skin/controls/tskincontrol.h"
 
 #include <QImage>
@@ -77,8 +78,6 @@ private:
     bool BarPaintEaten() const;
     // The tab bar is not hidden inside its tab widget.
     bool BarShown() const;
-    // The up-down skin on each of the bar's scroll arrows.
-    void SkinScrollArrows();
 
     QImage tabImage;
     QImage paneImage;
@@ -87,7 +86,7 @@ private:
     std::weak_ptr<const SkinObjects> preparedFor;
     TabPosition preparedPosition = TabPosition::Top;
     bool closable = false;
-    QList<QPointer<TSkinControl>> arrowSkins;
+    TTabScrollArrows arrows;
 };
 
 // Tag of a tab widget whose tabs carry close boxes.
