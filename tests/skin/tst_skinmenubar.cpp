@@ -1,5 +1,6 @@
 // The skinned menu bar of a window with a QMenuBar: its strip in the frame, the buttons' look,
-// opening drop-downs by mouse and keyboard and walking between them, the bar's layout rules.
+// opening drop-downs by mouse and keyboard and walking between them, its items' shortcuts, the
+// bar's layout rules.
 #include "skin/data/tskindata.h"
 #include "skin/draw/skincolor.h"
 #include "skin/menus/menubarlayout.h"
@@ -11,11 +12,14 @@
 #include "support/skin/windowfixture.h"
 
 #include <QAbstractEventDispatcher>
+#include <QContextMenuEvent>
+#include <QCursor>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QSignalSpy>
+#include <QTimer>
 #include <QtTest>
 #include <functional>
 #include <xcb/xcb.h>
@@ -25,23 +29,32 @@ using namespace skin::test;
 
 namespace {
 
-// A main window with File (Open, Recent > one.db, Quit), Edit, a disabled Tools and View.
+void Flush() {
+    for (int i = 0; i < 3; ++i)
+        QCoreApplication::processEvents();
+}
+
+// A main window with File (Open Ctrl+O, Recent > one.db, Quit), Edit, a disabled Tools (Options
+// Ctrl+T) and View; or with a bar without items.
 struct BarSetup {
-    BarSetup() {
+    explicit BarSetup(Qt::LayoutDirection direction = Qt::LeftToRight, bool items = true) {
         fixture.Manager().SetMenuLayer(&layer);
         QMenuBar *native = window.menuBar();
-        file = native->addMenu(QStringLiteral("&File"));
-        file->addAction(QStringLiteral("Open"));
-        recent = file->addMenu(QStringLiteral("Recent"));
-        recent->addAction(QStringLiteral("one.db"));
-        file->addAction(QStringLiteral("Quit"));
-        edit = native->addMenu(QStringLiteral("&Edit"));
-        edit->addAction(QStringLiteral("Cut"));
-        tools = native->addMenu(QStringLiteral("&Tools"));
-        tools->addAction(QStringLiteral("Options"));
-        tools->menuAction()->setEnabled(false);
-        view = native->addMenu(QStringLiteral("&View"));
-        view->addAction(QStringLiteral("Zoom"));
+        if (items) {
+            file = native->addMenu(QStringLiteral("&File"));
+            file->addAction(QStringLiteral("Open"), QKeySequence(Qt::CTRL | Qt::Key_O));
+            recent = file->addMenu(QStringLiteral("Recent"));
+            recent->addAction(QStringLiteral("one.db"));
+            file->addAction(QStringLiteral("Quit"));
+            edit = native->addMenu(QStringLiteral("&Edit"));
+            edit->addAction(QStringLiteral("Cut"));
+            tools = native->addMenu(QStringLiteral("&Tools"));
+            tools->addAction(QStringLiteral("Options"), QKeySequence(Qt::CTRL | Qt::Key_T));
+            tools->menuAction()->setEnabled(false);
+            view = native->addMenu(QStringLiteral("&View"));
+            view->addAction(QStringLiteral("Zoom"));
+        }
+        window.setLayoutDirection(direction);
         window.setCentralWidget(new QLabel(QStringLiteral("client")));
         window.resize(400, 300);
         window.show();
@@ -55,11 +68,18 @@ struct BarSetup {
     void Click(int index) {
         QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, ButtonRect(index).center());
     }
+    // Whether `keys` on the window, once pending changes are handled, trigger `action`.
+    bool Triggers(QAction *action, QKeyCombination keys) {
+        QSignalSpy triggered(action, &QAction::triggered);
+        Flush();
+        QTest::keyClick(&window, keys.key(), keys.keyboardModifiers());
+        return triggered.count() == 1;
+    }
 
     TWindowFixture fixture;
     TSkinMenuLayer layer;
     QMainWindow window;
-    QMenu *file, *recent, *edit, *tools, *view;
+    QMenu *file = nullptr, *recent = nullptr, *edit = nullptr, *tools = nullptr, *view = nullptr;
     TSkinData *data = nullptr;
     TWinSkinForm *form = nullptr;
     TWinSkinMenu *bar = nullptr;
@@ -76,11 +96,6 @@ bool HasColour(const QImage &image, const QRect &rect, QRgb colour) {
             if (PixelAt(image, x, y) == (colour | 0xFF000000u))
                 return true;
     return false;
-}
-
-void Flush() {
-    for (int i = 0; i < 3; ++i)
-        QCoreApplication::processEvents();
 }
 
 // X's notice, as the program reads it from the display, that a pointer grab began at `time`.
@@ -106,6 +121,9 @@ private slots:
     void loneAltByServerTime_data();
     void loneAltByServerTime();
     void barFollowsItsActionsAndUnskin();
+    void menuKeysWhileSkinned();
+    void menuKeysOfABarFilledLater();
+    void rightToLeftDropDowns();
     void layoutRules();
 };
 
@@ -315,6 +333,76 @@ void TestSkinMenuBar::barFollowsItsActionsAndUnskin() {
     QTRY_COMPARE(s.window.centralWidget()->size(), client);
 }
 
+void TestSkinMenuBar::menuKeysWhileSkinned() {
+    BarSetup s;
+    QAction *open = s.file->actions().at(0);
+    QAction *cut = s.edit->actions().at(0);
+    QVERIFY(s.Triggers(open, Qt::CTRL | Qt::Key_O));
+    // Not through a disabled menu item, as with the native bar.
+    QVERIFY(!s.Triggers(s.tools->actions().at(0), Qt::CTRL | Qt::Key_T));
+    // An item added to a submenu later, a shortcut given later.
+    QAction *two =
+        s.recent->addAction(QStringLiteral("two.db"), QKeySequence(Qt::CTRL | Qt::Key_2));
+    QVERIFY(s.Triggers(two, Qt::CTRL | Qt::Key_2));
+    cut->setShortcut(Qt::CTRL | Qt::Key_X);
+    QVERIFY(s.Triggers(cut, Qt::CTRL | Qt::Key_X));
+    s.recent->removeAction(two);
+    QVERIFY(!s.Triggers(two, Qt::CTRL | Qt::Key_2));
+    QVERIFY(!s.window.actions().contains(two));
+
+    // The application's own window action: the only one in the actions context menu, and kept.
+    s.window.addAction(cut);
+    s.window.setContextMenuPolicy(Qt::ActionsContextMenu);
+    QList<QAction *> shown;
+    QTimer::singleShot(0, &s.window, [&] {
+        if (QMenu *menu = OpenPopup()) {
+            shown = menu->actions();
+            menu->close();
+        }
+    });
+    QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, QPoint(100, 100),
+                                s.window.mapToGlobal(QPoint(100, 100)));
+    QCoreApplication::sendEvent(&s.window, &menuEvent);
+    QCOMPARE(shown, QList<QAction *>{cut});
+    s.data->SetActive(false);
+    QTRY_VERIFY(!s.window.menuBar()->isHidden());
+    QCOMPARE(s.window.actions(), QList<QAction *>{cut});
+}
+
+void TestSkinMenuBar::menuKeysOfABarFilledLater() {
+    BarSetup s(Qt::LeftToRight, false);
+    QMenu *file = s.window.menuBar()->addMenu(QStringLiteral("&File"));
+    QVERIFY(s.Triggers(file->addAction(QStringLiteral("New"), QKeySequence(Qt::CTRL | Qt::Key_N)),
+                       Qt::CTRL | Qt::Key_N));
+    s.data->SetActive(false);
+    QTRY_VERIFY(!s.window.menuBar()->isHidden());
+    QVERIFY(s.window.actions().isEmpty());
+}
+
+void TestSkinMenuBar::rightToLeftDropDowns() {
+    // Right-aligned under the button, whichever way the menu itself runs.
+    BarSetup s(Qt::RightToLeft);
+    s.edit->setLayoutDirection(Qt::LeftToRight);
+    s.window.move(300, s.window.y()); // room on the left for flowing left from the pointer
+    const auto corner = [&](int index) {
+        return s.window.mapToGlobal(s.ButtonRect(index).bottomRight() + QPoint(0, 1));
+    };
+    s.Click(0);
+    QTRY_COMPARE(OpenPopup(), s.file);
+    QCOMPARE(s.file->geometry().topRight(), corner(0));
+    QTest::keyClick(s.file, Qt::Key_Left);
+    QTRY_COMPARE(OpenPopup(), s.edit);
+    QCOMPARE(s.edit->geometry().topRight(), corner(1));
+    QTest::keyClick(s.edit, Qt::Key_Escape);
+    QTRY_VERIFY(!OpenPopup());
+    QVERIFY(ShowActive(&s.window));
+    // The pointer at the drop-down's corner: QMenu would let it flow left from there.
+    QCursor::setPos(s.file->geometry().topLeft());
+    QTest::keyClick(&s.window, Qt::Key_F, Qt::AltModifier);
+    QTRY_COMPARE(OpenPopup(), s.file);
+    QCOMPARE(s.file->geometry().topRight(), corner(0));
+}
+
 void TestSkinMenuBar::layoutRules() {
     const QRect strip(4, 28, 300, 20);
     // Text widths 30 and 12, an empty caption and a hidden button, from x = 6.
@@ -327,6 +415,11 @@ void TestSkinMenuBar::layoutRules() {
     QCOMPARE(MenuBarStart(*skin, 300, false), 2 + 4);
     QCOMPARE(MenuBarStart(*skin, 300, true), 2 + 8);
     QCOMPARE(MenuBarStart(*skin, 5, false), 12);
+    // A drop-down under a button at x 100..139 whose bottom is y 38.
+    const QRect button(100, 20, 40, 19);
+    QCOMPARE(DropDownTopLeft(button, 120, false), QPoint(100, 39));
+    QCOMPARE(DropDownTopLeft(button, 120, true), QPoint(20, 39));
+    QCOMPARE(DropDownTopLeft(button, 30, true), QPoint(110, 39));
 }
 
 QTEST_MAIN(TestSkinMenuBar)

@@ -48,6 +48,10 @@ QList<QRect> LayoutMenuButtons(const QList<int> &textWidths, const QRect &bar, i
     return rects;
 }
 
+QPoint DropDownTopLeft(const QRect &button, int width, bool rightToLeft) {
+    return {rightToLeft ? button.right() + 1 - width : button.left(), button.bottom() + 1};
+}
+
 void PaintMenuBarBackground(QPainter &painter, const QRect &bar, const SkinObjects &skin,
                             bool active) {
     if (bar.isEmpty())

@@ -22,6 +22,10 @@ int MenuBarStart(const SkinObjects &skin, int width, bool rightToLeft);
 QList<QRect> LayoutMenuButtons(const QList<int> &textWidths, const QRect &bar, int start,
                                bool rightToLeft);
 
+// Where a drop-down `width` wide opens under a button (global rectangle): its top-left at the
+// button's bottom-left, or in a right-to-left bar its right edge under the button's.
+QPoint DropDownTopLeft(const QRect &button, int width, bool rightToLeft);
+
 // The bar's background over `bar`: frame 1 (active) or 2 of the vertical menuBar strip, its
 // centre stretched (TileMenu 1) or tiled; without an image the Menubar colour.
 void PaintMenuBarBackground(QPainter &painter, const QRect &bar, const SkinObjects &skin,

@@ -16,6 +16,7 @@
 #include <QMainWindow>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QShortcutEvent>
 #include <utility>
 
@@ -30,6 +31,17 @@ QKeySequence MnemonicOf(const TMenuBtn &button) {
     return live ? QKeySequence::mnemonic(button.Caption) : QKeySequence();
 }
 
+// QMenu sizes a drop-down as it shows it (the skin's style, items added on aboutToShow) and lets
+// a right-to-left one flow left from a pointer within 3 pixels of the point it was given: once
+// shown, its right edge goes back under the button's where it fits on its screen.
+void AlignRightToLeft(QMenu &menu, const QRect &button) {
+    const QPoint at = DropDownTopLeft(button, menu.width(), true);
+    const QScreen *screen = menu.screen();
+    if (at.x() != menu.x() && screen &&
+        screen->availableGeometry().contains(QRect(at.x(), menu.y(), menu.width(), 1)))
+        menu.move(at.x(), menu.y());
+}
+
 QAction *FirstEnabledAction(const QMenu *menu) {
     for (QAction *action : menu->actions())
         if (action->isVisible() && action->isEnabled() && !action->isSeparator())
@@ -41,7 +53,7 @@ QAction *FirstEnabledAction(const QMenu *menu) {
 
 TWinSkinMenu::TWinSkinMenu(TWinSkinForm &form, QMenuBar *menuBar, TSkinData *data)
     : form(form), menuBar(menuBar), skinData(data), skin(SkinObjectsOf(data)),
-      font(QApplication::font("QMenuBar")) {
+      font(QApplication::font("QMenuBar")), shortcuts(form.Handle()) {
     if (menuBar) {
         height = BarHeight(menuBar);
         menuBar->installEventFilter(this);
@@ -88,6 +100,7 @@ void TWinSkinMenu::RebuildMenuButtons() {
     if (!buttons.empty() && !nativeHidden) {
         menuBar->hide();
         nativeHidden = true;
+        shortcuts.Follow(menuBar);
     }
     GrabAccelerators();
     Relayout();
@@ -101,6 +114,7 @@ void TWinSkinMenu::SetSkin(const SkinRef &newSkin) {
 void TWinSkinMenu::Restore() {
     EndMenuTracking();
     ReleaseAccelerators();
+    shortcuts.Follow(nullptr);
     if (menuBar && nativeHidden)
         menuBar->show();
     nativeHidden = false;
@@ -230,12 +244,13 @@ bool TWinSkinMenu::TrackMenuButton(TMenuBtn *button) {
     button->PaintNC();
     if (TSkinManage *manager = SkinManager())
         manager->SetMenuKind(TSkinManage::TMenuKind::MenuBar);
-    const QRect r = button->Rect();
-    const QPoint corner = form.RightToLeft() ? QPoint(r.left() + r.width(), r.top() + r.height())
-                                             : QPoint(r.left(), r.top() + r.height());
+    const bool rtl = form.RightToLeft();
+    const QRect place(window->mapToGlobal(button->Rect().topLeft()), button->Rect().size());
     qApp->installEventFilter(this);
     connect(menu, &QMenu::aboutToHide, this, &TWinSkinMenu::DropDownClosing, Qt::UniqueConnection);
-    menu->popup(window->mapToGlobal(corner));
+    menu->popup(DropDownTopLeft(place, menu->sizeHint().width(), rtl));
+    if (rtl)
+        AlignRightToLeft(*menu, place);
     if (QAction *first = FirstEnabledAction(menu))
         menu->setActiveAction(first);
     return true;
@@ -309,6 +324,7 @@ void TWinSkinMenu::TakeNativeBar(QMenuBar *bar) {
     EndMenuTracking();
     if (menuBar)
         menuBar->removeEventFilter(this);
+    shortcuts.Follow(nullptr);
     menuBar = bar;
     nativeHidden = false;
     bar->installEventFilter(this);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "skin/menus/tmenubtn.h"
+#include "skin/menus/tmenushortcuts.h"
 #include "skin/window/skinref.h"
 #include "skin/window/tframemenubar.h"
 
@@ -23,9 +24,10 @@ class TWinSkinForm;
 
 // The skinned menu bar of a window that has a QMenuBar: the native bar is hidden and its
 // top-level actions become buttons drawn in the frame strip between the caption and the
-// client. A button opens its drop-down at its bottom-left corner; while one is open, Left and
-// Right (and the mouse over another button) move to the neighbouring drop-down; Alt plus a
-// caption's mnemonic opens that button's.
+// client. A button opens its drop-down at its bottom-left corner (right-to-left: right-aligned
+// under it); while one is open, Left and Right (and the mouse over another button) move to the
+// neighbouring drop-down; Alt plus a caption's mnemonic opens that button's. The shortcuts of
+// the bar's actions keep working while the native bar is hidden.
 class TWinSkinMenu : public QObject, public TFrameMenuBar {
     Q_OBJECT
 
@@ -101,6 +103,7 @@ private:
     QPointer<QMenu> trackedMenu;
     int trackedIndex = -1;
     bool switching = false;
+    TMenuShortcuts shortcuts;
 };
 
 } // namespace skin
