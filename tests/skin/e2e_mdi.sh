@@ -4,8 +4,13 @@
 # the window reports: the two children drawn active and inactive (and the other way round once
 # Notes is clicked), a caption drag moves a child within the area by exactly the drag, the
 # maximize button puts the three MDI buttons into the frame's menu bar, the bar's restore gives
-# the child its skinned frame back, the bar's close closes the maximized child; then the same
-# window with skinning off. Screenshots of each state go into the screenshot folder.
+# the child its skinned frame back, the bar's close closes the maximized child; a menu shortcut
+# (Ctrl+N) works in the skinned frame; the frame's caption names a maximized child; a caption
+# dragged far above the area stops at its top and can be grabbed again; skin off, a restore, skin
+# on: the children framed, no key colour; a right-to-left bar's first menu opens right-aligned
+# under its button (click and F10); an area given to the skinned window later makes it an MDI
+# frame; then the same window with skinning off. Screenshots of each state go into the
+# screenshot folder.
 #
 #   e2e_mdi.sh <skin_mdi_window binary> <screenshot folder>
 set -euo pipefail
@@ -21,6 +26,9 @@ latest() { grep "^$1" "$work/out" | tail -n1 || true; }
 child_is() { [[ "$(latest "child $1 ")" =~ $2 ]]; }
 wait_child() { poll 5 child_is "$@" || fail "child $1 never matched '$2': $(latest "child $1 ")"; }
 mdi_buttons_are() { [[ "$(latest mdibuttons)" =~ $1 ]]; }
+# Waits until the newest line starting with $1 matches the pattern $2.
+line_is() { [[ "$(latest "$1")" =~ $2 ]]; }
+wait_line() { poll 5 line_is "$@" || fail "'$1' never matched '$2': $(latest "$1")"; }
 wait_mdi_buttons() { poll 5 mdi_buttons_are "$1" || fail "MDI buttons never matched '$1': $(latest mdibuttons)"; }
 # "x y w h" of field $2 (frame=, max=, min=, restore=, close=) of the newest line starting $1.
 rect_of() { latest "$1" | sed -E "s/.* $2=([0-9]+),([0-9]+),([0-9]+),([0-9]+).*/\1 \2 \3 \4/"; }
@@ -110,6 +118,123 @@ click_rect mdibuttons close
 poll 5 grep -q "^closed Entry" "$work/out" || fail "the bar's close did not close the child"
 wait_child Notes "state=(max|normal)"
 echo "ok: the bar's close closes the maximized child"
+if child_is Notes "state=max"; then
+  click_rect mdibuttons restore
+  wait_child Notes "state=normal"
+fi
+
+# A shortcut of the skinned bar's menus: Ctrl+N makes a child, skinned.
+xdotool key ctrl+n
+wait_child "Child 1" "active=1 state=normal"
+poll 5 child_framed "Child 1" || fail "the child made by Ctrl+N shows no skinned frame"
+shot mdi_menu_shortcut.png
+echo "ok: a menu shortcut works in the skinned frame"
+
+# The frame's caption names its maximized child, and only while it is maximized.
+wait_line skinned "caption=MDI window$"
+click_rect "child Child 1 " max
+wait_child "Child 1" "state=max"
+wait_line skinned "caption=MDI window - \[Child 1\]$"
+sleep 0.3
+shot mdi_caption_named.png
+click_rect mdibuttons restore
+wait_child "Child 1" "state=normal"
+wait_line skinned "caption=MDI window$"
+echo "ok: the caption reads 'MDI window - [Child 1]' while the child is maximized"
+
+# A caption dragged far above the area stops at the area's top and can be grabbed again.
+read -r ax ay aw ah < <(rect_of area rect)
+read -r x y w h < <(rect_of "child Notes " frame)
+xdotool mousemove $((x + w / 2)) $((y + 12)) mousedown 1
+for step in 40 80 120 160 200 240 280 320; do xdotool mousemove $((x + w / 2)) $((y + 12 - step)); done
+xdotool mouseup 1
+wait_child Notes "frame=$x,$ay,$w,$h "
+xdotool mousemove $((x + w / 2)) $((ay + 12)) mousedown 1
+for step in 10 20 30 40 50 60; do xdotool mousemove $((x + w / 2)) $((ay + 12 + step)); done
+xdotool mouseup 1
+wait_child Notes "frame=$x,$((ay + 60)),$w,$h "
+shot mdi_drag_above.png
+echo "ok: a caption dragged above the area stops at its top and is grabbed again"
+
+# Skin off while Notes is maximized, Notes restored with Qt's own menu, skin on: the children
+# framed again, no key colour at their corners.
+click_rect "child Notes " max
+wait_child Notes "state=max"
+xdotool key F12
+wait_line skinned "^skinned 0"
+xdotool key alt+w
+sleep 0.3
+xdotool key r
+wait_child Notes "state=normal"
+xdotool key F12
+wait_line skinned "^skinned 1"
+wait_mdi_buttons "none"
+poll 5 child_framed Notes || fail "Notes shows no skinned frame after the skin came back"
+children_without_key_colour() {
+  local x y w h n
+  for c in Notes "Child 1"; do
+    read -r x y w h < <(rect_of "child $c " frame)
+    import -window root -crop "${w}x${h}+$x+$y" "$work/child.png"
+    n=$(convert "$work/child.png" -fill black +opaque "#FF00FF" -fill white -opaque "#FF00FF" \
+      -format '%[fx:int(mean*w*h+0.5)]' info:)
+    [ "$n" -eq 0 ] || return 1
+  done
+}
+poll 5 children_without_key_colour || fail "key-coloured pixels after the skin came back"
+shot mdi_reskinned.png
+echo "ok: skin off, a restore, skin on: the children framed, no key colour"
+kill "$pid"
+wait "$pid" 2>/dev/null || true
+
+# Right to left: the first menu opens right-aligned under its button, by a click and by F10.
+"$program" --rtl >"$work/out" &
+pid=$!
+main=$(wait_window "MDI window" 15) || fail "no right-to-left MDI window"
+read -r wx wy ww wh < <(geometry "$main")
+wait_line menu "first=[0-9]"
+right_aligned() {
+  local bx by bw bh px py pw ph
+  read -r bx by bw bh < <(rect_of menu first)
+  read -r px py pw ph < <(rect_of menu popup)
+  [ -n "$ph" ] && [ $((px + pw)) -eq $((bx + bw)) ] && [ "$py" -ge $((by + bh - 1)) ] &&
+    [ "$px" -ge "$wx" ]
+}
+click_rect menu first
+wait_line menu "popup=[0-9]"
+poll 5 right_aligned || fail "the first menu is not right-aligned under its button: $(latest menu)"
+sleep 0.3
+shot mdi_rtl_menu.png
+xdotool key Escape
+wait_line menu "popup=-"
+xdotool key F10
+wait_line menu "popup=[0-9]"
+poll 5 right_aligned || fail "F10's menu is not right-aligned under its button: $(latest menu)"
+xdotool key Escape
+echo "ok: a right-to-left bar's first menu opens right-aligned under its button"
+kill "$pid"
+wait "$pid" 2>/dev/null || true
+
+# An area given to the skinned window later makes it an MDI frame, with all an MDI frame has.
+"$program" --late-area >"$work/out" &
+pid=$!
+main=$(wait_window "MDI window" 15) || fail "no MDI window waiting for its area"
+read -r wx wy ww wh < <(geometry "$main")
+wait_line area "none"
+wait_line open "button=[0-9]"
+click_rect open button
+wait_line area "rect=[0-9]"
+wait_child Notes "active=0 state=normal"
+wait_child Entry "active=1 state=normal"
+poll 5 child_framed Notes || fail "Notes in the late area shows no skinned frame"
+click_rect "child Entry " max
+wait_child Entry "state=max"
+wait_mdi_buttons "min=.* restore=.* close="
+wait_line skinned "caption=MDI window - \[Entry\]$"
+sleep 0.3
+shot mdi_late_area.png
+click_rect mdibuttons restore
+wait_child Entry "state=normal"
+echo "ok: an area given to the skinned window later makes it an MDI frame"
 kill "$pid"
 wait "$pid" 2>/dev/null || true
 
