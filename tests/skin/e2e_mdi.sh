@@ -50,15 +50,34 @@ child_framed() {
   read -r x y w h < <(rect_of "child $1 " frame)
   [[ "$(screen_pixel $((x + 1)) $((y + h / 2)))" =~ ^($program_border)$ ]]
 }
+# Whether none of the children named $@ shows a pixel of the key colour (magenta) in its frame.
+no_key_colour_in() {
+  local c x y w h n
+  for c in "$@"; do
+    read -r x y w h < <(rect_of "child $c " frame)
+    import -window root -crop "${w}x${h}+$x+$y" "$work/child.png"
+    n=$(convert "$work/child.png" -fill black +opaque "#FF00FF" -fill white -opaque "#FF00FF" \
+      -format '%[fx:int(mean*w*h+0.5)]' info:)
+    [ "$n" -eq 0 ] || return 1
+  done
+}
+# Ends the window running now and starts the program with the arguments $@: $main, its geometry.
+run_window() {
+  if [ -n "$pid" ]; then
+    kill "$pid"
+    wait "$pid" 2>/dev/null || true
+  fi
+  "$program" "$@" >"$work/out" &
+  pid=$!
+  main=$(wait_window "MDI window" 15) || fail "no MDI window (arguments: $*)"
+  read -r wx wy ww wh < <(geometry "$main")
+}
 shot() { import -window root -crop "$((ww + 40))x$((wh + 40))+$((wx - 20))+$((wy - 20))" "$shots/$1"; }
 
 start_openbox || fail "openbox did not start"
-"$program" >"$work/out" &
-pid=$!
-main=$(wait_window "MDI window" 15) || fail "no MDI window"
+run_window
 wait_child Notes "active=0 state=normal"
 wait_child Entry "active=1 state=normal"
-read -r wx wy ww wh < <(geometry "$main")
 sleep 0.5
 
 # Two children, the active one drawn active.
@@ -97,15 +116,7 @@ wait_child Entry "state=normal"
 wait_mdi_buttons "none"
 poll 5 child_framed Entry || fail "Entry restored shows no skinned frame"
 sleep 0.3
-no_key_colour_at() {
-  local x y w h n
-  read -r x y w h < <(rect_of "child Entry " frame)
-  import -window root -crop "${w}x${h}+$x+$y" "$work/entry.png"
-  n=$(convert "$work/entry.png" -fill black +opaque "#FF00FF" -fill white -opaque "#FF00FF" \
-    -format '%[fx:int(mean*w*h+0.5)]' info:)
-  [ "$n" -eq 0 ]
-}
-poll 5 no_key_colour_at || fail "the restored child shows key-coloured pixels"
+poll 5 no_key_colour_in Entry || fail "the restored child shows key-coloured pixels"
 shot mdi_restored.png
 echo "ok: restore gives the child its skinned frame back"
 
@@ -170,27 +181,12 @@ xdotool key F12
 wait_line skinned "^skinned 1"
 wait_mdi_buttons "none"
 poll 5 child_framed Notes || fail "Notes shows no skinned frame after the skin came back"
-children_without_key_colour() {
-  local x y w h n
-  for c in Notes "Child 1"; do
-    read -r x y w h < <(rect_of "child $c " frame)
-    import -window root -crop "${w}x${h}+$x+$y" "$work/child.png"
-    n=$(convert "$work/child.png" -fill black +opaque "#FF00FF" -fill white -opaque "#FF00FF" \
-      -format '%[fx:int(mean*w*h+0.5)]' info:)
-    [ "$n" -eq 0 ] || return 1
-  done
-}
-poll 5 children_without_key_colour || fail "key-coloured pixels after the skin came back"
+poll 5 no_key_colour_in Notes "Child 1" || fail "key-coloured pixels after the skin came back"
 shot mdi_reskinned.png
 echo "ok: skin off, a restore, skin on: the children framed, no key colour"
-kill "$pid"
-wait "$pid" 2>/dev/null || true
 
 # Right to left: the first menu opens right-aligned under its button, by a click and by F10.
-"$program" --rtl >"$work/out" &
-pid=$!
-main=$(wait_window "MDI window" 15) || fail "no right-to-left MDI window"
-read -r wx wy ww wh < <(geometry "$main")
+run_window --rtl
 wait_line menu "first=[0-9]"
 right_aligned() {
   local bx by bw bh px py pw ph
@@ -211,14 +207,9 @@ wait_line menu "popup=[0-9]"
 poll 5 right_aligned || fail "F10's menu is not right-aligned under its button: $(latest menu)"
 xdotool key Escape
 echo "ok: a right-to-left bar's first menu opens right-aligned under its button"
-kill "$pid"
-wait "$pid" 2>/dev/null || true
 
 # An area given to the skinned window later makes it an MDI frame, with all an MDI frame has.
-"$program" --late-area >"$work/out" &
-pid=$!
-main=$(wait_window "MDI window" 15) || fail "no MDI window waiting for its area"
-read -r wx wy ww wh < <(geometry "$main")
+run_window --late-area
 wait_line area "none"
 wait_line open "button=[0-9]"
 click_rect open button
@@ -235,15 +226,10 @@ shot mdi_late_area.png
 click_rect mdibuttons restore
 wait_child Entry "state=normal"
 echo "ok: an area given to the skinned window later makes it an MDI frame"
-kill "$pid"
-wait "$pid" 2>/dev/null || true
 
 # Skinning off: Qt's own MDI window.
-"$program" --unskinned >"$work/out" &
-pid=$!
-main=$(wait_window "MDI window" 15) || fail "no unskinned MDI window"
+run_window --unskinned
 wait_child Entry "active=1 state=normal"
-read -r wx wy ww wh < <(geometry "$main")
 sleep 0.5
 child_framed Entry && fail "the unskinned child shows the skin's frame"
 shot mdi_unskinned.png
