@@ -8,35 +8,20 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QRegularExpression>
-#include <QSaveFile>
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 
 #ifdef Q_OS_UNIX
 #include <unistd.h>
 #endif
 #ifdef Q_OS_LINUX
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <fcntl.h>
 #endif
 
 namespace common {
-
-bool writeFileAtomically(const QString &path, const QByteArray &bytes, QString *error) {
-    QSaveFile file(path);
-    // Flushed here: commit() does not tell a buffered rest it could not write.
-    const bool ok =
-        file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush();
-    if (ok && file.commit())
-        return true;
-    if (error)
-        *error = file.errorString();
-    if (file.isOpen())
-        file.cancelWriting();
-    return false;
-}
 
 namespace {
 
@@ -48,7 +33,20 @@ bool fail(QString *error, const QString &what, const QString &path, const QStrin
     return false;
 }
 
-// Copies the rest of in to out in pieces; out is left open either way.
+// Writes all of data to the unbuffered file, going on after a short write: only the write
+// that writes nothing tells the system's reason.
+bool writeAll(QFileDevice &file, const char *data, qint64 size, QString *error) {
+    while (size > 0) {
+        const qint64 n = file.write(data, size);
+        if (n <= 0)
+            return fail(error, QStringLiteral("cannot write"), file.fileName(), file.errorString());
+        data += n;
+        size -= n;
+    }
+    return true;
+}
+
+// Copies the rest of in to the unbuffered out in pieces; out is left open either way.
 bool copyContent(QFile &in, QFileDevice &out, const std::function<void(qint64, qint64)> &progress,
                  QString *error) {
     const qint64 size = in.size();
@@ -60,23 +58,57 @@ bool copyContent(QFile &in, QFileDevice &out, const std::function<void(qint64, q
             return fail(error, QStringLiteral("cannot read"), in.fileName(), in.errorString());
         if (n == 0)
             return true;
-        if (out.write(piece.constData(), n) != n)
-            return fail(error, QStringLiteral("cannot write"), out.fileName(), out.errorString());
+        if (!writeAll(out, piece.constData(), n, error))
+            return false;
         done += n;
         if (progress)
             progress(done, size);
     }
 }
 
-// Writes what is buffered and asks the system to put it on the disk.
-bool syncToDisk(QFile &file) {
-    if (!file.flush())
-        return false;
+// Asks the system to put the unbuffered file on the disk and closes it, which is closed either
+// way; a full disk may show at either step.
+bool syncAndClose(QFile &file, QString *error) {
+    QString why;
 #ifdef Q_OS_UNIX
-    return ::fsync(file.handle()) == 0;
-#else
-    return true;
+    if (::fsync(file.handle()) != 0)
+        why = QString::fromLocal8Bit(std::strerror(errno));
 #endif
+    file.unsetError();
+    file.close();
+    if (why.isEmpty() && file.error() != QFileDevice::NoError)
+        why = file.errorString();
+    return why.isEmpty() || fail(error, QStringLiteral("cannot write"), file.fileName(), why);
+}
+
+// Creates the file path (failing when a file has that name), fills it unbuffered (a buffered
+// rest that cannot be written loses the system's reason) and syncs it to the disk. On failure
+// nothing of path is left.
+bool writeNewFile(const QString &path, const std::function<bool(QFile &)> &fill, QString *error) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
+        return fail(error, QStringLiteral("cannot write"), path, file.errorString());
+    if (fill(file) && syncAndClose(file, error))
+        return true;
+    file.close();
+    QFile::remove(path);
+    return false;
+}
+
+// Gives the file copy the name path, replacing a file of that name, or removes it.
+bool renameOrDiscard(const QString &copy, const QString &path, QString *error) {
+    if (renameReplacing(copy, path, error))
+        return true;
+    QFile::remove(copy);
+    return false;
+}
+
+// The file that writing to path replaces: the target of a symbolic link, path otherwise.
+QString replacedFile(const QString &path) {
+    QFileInfo file(path);
+    for (int depth = 0; depth < 128 && file.isSymLink(); ++depth)
+        file.setFile(file.symLinkTarget());
+    return file.filePath();
 }
 
 const QString kNewCopyTag = QStringLiteral("new");
@@ -106,12 +138,23 @@ void removeFilesNamed(const QString &folder, const QString &pattern) {
 bool copyFileAtomically(const QString &source, const QString &destination,
                         const std::function<void(qint64, qint64)> &progress, QString *error) {
     const QString copy = uniqueNameBeside(destination, kAtomicCopyTag);
-    if (!copyFileToNewFile(source, copy, progress, error))
-        return false;
-    if (renameReplacing(copy, destination, error))
-        return true;
-    QFile::remove(copy);
-    return false;
+    return copyFileToNewFile(source, copy, progress, error) &&
+           renameOrDiscard(copy, destination, error);
+}
+
+bool writeFileAtomically(const QString &path, const QByteArray &bytes, QString *error) {
+    const QString target = replacedFile(path);
+    const QFileInfo existing(target);
+    if (existing.exists() && !existing.isWritable())
+        return fail(error, QStringLiteral("cannot write"), target,
+                    QStringLiteral("the file is read-only"));
+    const QString copy = uniqueNameBeside(target, kAtomicCopyTag);
+    const auto fill = [&](QFile &file) {
+        if (existing.exists() && !file.setPermissions(existing.permissions()))
+            return fail(error, QStringLiteral("cannot write"), file.fileName(), file.errorString());
+        return writeAll(file, bytes.constData(), bytes.size(), error);
+    };
+    return writeNewFile(copy, fill, error) && renameOrDiscard(copy, target, error);
 }
 
 bool renameReplacing(const QString &from, const QString &to, QString *error) {
@@ -149,18 +192,8 @@ bool copyFileToNewFile(const QString &source, const QString &destination,
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly))
         return fail(error, QStringLiteral("cannot read"), source, in.errorString());
-    QFile copy(destination);
-    if (!copy.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-        return fail(error, QStringLiteral("cannot write"), destination, copy.errorString());
-    const bool copied = copyContent(in, copy, progress, error) &&
-                        (syncToDisk(copy) || fail(error, QStringLiteral("cannot write"),
-                                                  destination, copy.errorString()));
-    if (!copied) {
-        // Removed by name: QFile::remove keeps a file whose buffered rest cannot be written.
-        copy.close();
-        QFile::remove(destination);
-    }
-    return copied;
+    return writeNewFile(
+        destination, [&](QFile &copy) { return copyContent(in, copy, progress, error); }, error);
 }
 
 NewFileCopy copyFileToNewName(const QString &source, const QString &destination,

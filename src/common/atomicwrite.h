@@ -6,9 +6,18 @@
 
 namespace common {
 
-// Writes bytes to a temporary file beside path and renames it over path, so readers see the
-// old file or the whole new one, never a half-written one. On failure path is untouched and
-// error (when given) says why.
+// The tag of the unique files beside a target that writeFileAtomically and copyFileAtomically
+// write before they take the target's name.
+inline const QString kAtomicCopyTag = QStringLiteral("copy");
+
+// Writes bytes to the file path names (a symbolic link's target, else path) whole or not at
+// all: to a new file of a unique name beside it (uniqueNameBeside with the tag kAtomicCopyTag),
+// synced to the disk and closed, then renamed over it (renameReplacing), so readers see the old
+// file or the whole new one, never a half-written one. A replaced file keeps its permissions; a
+// file this process may not write is not replaced. On failure of any step (also one the system
+// tells only at the sync or the close, as a full disk may) the file is untouched, the unique
+// file removed, and error (when given) names the file that failed and the system's reason. A
+// process that ends midway leaves the unique file behind.
 bool writeFileAtomically(const QString &path, const QByteArray &bytes, QString *error = nullptr);
 
 // Copies source to destination the same way, in pieces, calling progress(bytes copied, size of
@@ -16,7 +25,6 @@ bool writeFileAtomically(const QString &path, const QByteArray &bytes, QString *
 // with the tag kAtomicCopyTag), then renameReplacing. On failure destination is untouched and
 // error (when given) names the file that failed and why; a process that ends midway leaves that
 // unique copy behind.
-inline const QString kAtomicCopyTag = QStringLiteral("copy");
 bool copyFileAtomically(const QString &source, const QString &destination,
                         const std::function<void(qint64, qint64)> &progress = {},
                         QString *error = nullptr);

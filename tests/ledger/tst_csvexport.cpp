@@ -1,3 +1,5 @@
+#include "common/atomicwrite.h"
+#include "ledger/core/dbguard.h"
 #include "ledger/records/csvexport.h"
 #include "ledger/records/inoutpage.h"
 #include "ledger/records/recordlistmodel.h"
@@ -10,11 +12,14 @@
 #include <QJsonDocument>
 #include <QMap>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
+#include <cerrno>
+#include <cstring>
 
 using namespace ledger;
 using test::readFile;
@@ -113,6 +118,11 @@ private slots:
         for (int i = 0; i < 2000; ++i)
             big->addRow({QString::number(i), QString(40, QLatin1Char('m'))});
         prompter->queueSaveFile(path);
+        // The log tells the cause; the box only that the save failed.
+        QTest::ignoreMessage(QtWarningMsg,
+                             QRegularExpression("^csv export: cannot write .*keep\\.csv.*: " +
+                                                QRegularExpression::escape(std::strerror(EFBIG)) +
+                                                "$"));
         {
             test::FileSizeLimit limit(4096);
             QVERIFY(!exportListView(*big));
@@ -120,6 +130,24 @@ private slots:
         QCOMPARE(prompter->infos(), QStringList{"保存失败。"});
         QCOMPARE(readFile(path), QByteArray("precious"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"keep.csv"}); // no leftovers
+    }
+
+    // Rows shown from a ledger another instance replaced are not written out, also over a file
+    // the user agreed to replace.
+    void replacedLedgerIsNotExported() {
+        test::ScopedPrompter prompter;
+        test::TempLedger ledger;
+        QVERIFY2(ledger.isOpen(), qPrintable(ledger.error()));
+        // A new file takes the ledger's name, as another instance's restore does.
+        QVERIFY(common::copyFileAtomically(ledger.db().path(), ledger.db().path()));
+        QTemporaryDir dir;
+        const QString path = dir.filePath("rows.csv");
+        QVERIFY(test::writeFile(path, "old"));
+        prompter->queueSaveFile(path);
+        prompter->queueConfirm(true);
+        QVERIFY(!exportListView(*model({"x"}, {{"1"}})));
+        QCOMPARE(prompter->infos(), QStringList{ledgerReplacedText()});
+        QCOMPARE(readFile(path), QByteArray("old"));
     }
 
     void pageExportReadsInPython() {

@@ -79,6 +79,11 @@ Db &ledgerDb() {
     return frmDM->adoConn();
 }
 
+void requireLedgerInPlace() {
+    if (frmDM)
+        frmDM->requireLedgerInPlace();
+}
+
 QNetworkRequest TfrmDM::request(const QUrl &url) const {
     return makeRequest(url);
 }

@@ -57,5 +57,7 @@ extern TfrmDM *frmDM;
 // The data module's open connection; throws DbError: NoConnection when there is none,
 // Replaced when its file is no longer the ledger (requireLedgerInPlace).
 Db &ledgerDb();
+// frmDM->requireLedgerInPlace() while there is a data module; nothing otherwise.
+void requireLedgerInPlace();
 
 } // namespace ledger

@@ -239,10 +239,7 @@ void TfrmMain::showTreePage() {
         return;
     const int index = page.toInt();
     // The pages of a ledger another instance replaced are not shown: the home page is.
-    if (index != HomePage && !guardDb("page switch", [] {
-            if (frmDM)
-                frmDM->requireLedgerInPlace();
-        })) {
+    if (index != HomePage && !guardDb("page switch", requireLedgerInPlace)) {
         // Once the tree has done with the click or key that chose the page.
         QMetaObject::invokeMethod(this, &TfrmMain::showHomePage, Qt::QueuedConnection);
         return;

@@ -2,8 +2,10 @@
 
 #include "common/atomicwrite.h"
 #include "common/gbktext.h"
+#include "ledger/core/dbguard.h"
 #include "ledger/core/prompter.h"
 #include "ledger/core/texttools.h"
+#include "ledger/datamodule/tfrmdm.h"
 
 #include <QAbstractItemModel>
 #include <QFileInfo>
@@ -73,6 +75,9 @@ bool exportListView(const QAbstractItemModel &model) {
     if (QFileInfo::exists(fileName) &&
         !prompter.confirm(QStringLiteral("该文件已经存在，是否替换？"),
                           QStringLiteral("覆盖确认...")))
+        return false;
+    // The rows of a ledger another instance replaced are not written out.
+    if (!guardDb("csv export", requireLedgerInPlace))
         return false;
     QString error;
     if (!listViewToCsv(model, fileName, &error)) {

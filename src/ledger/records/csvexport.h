@@ -18,8 +18,9 @@ bool listViewToCsv(const QAbstractItemModel &model, const QString &fileName,
                    QString *error = nullptr);
 // The name to write for a chosen name: ".csv" appended unless it occurs in the name.
 QString csvFileName(const QString &chosen);
-// Asks for the file (and whether to replace an existing one), writes it and tells the result.
-// True when a file was written.
+// Asks for the file (and whether to replace an existing one), writes it and tells the result;
+// nothing is written when another instance replaced the open ledger (ledgerReplacedText is
+// told). True when a file was written.
 bool exportListView(const QAbstractItemModel &model);
 
 } // namespace ledger
