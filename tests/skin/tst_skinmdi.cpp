@@ -1,9 +1,12 @@
 // MDI: a skinned window holding a QMdiArea, its children framed inside the area, a maximized
-// child's buttons in the frame's menu bar, and the area given back as it was.
+// child's buttons in the frame's menu bar, the area given back as it was, and a child closed with
+// its controls skinned.
+#include "skin/controls/tskincontrollayer.h"
 #include "skin/data/tdataskinsysbutton.h"
 #include "skin/menus/tskinmenulayer.h"
 #include "skin/window/framedrag.h"
 #include "skin/window/mdifacts.h"
+#include "skin/window/skinmessageevent.h"
 #include "skin/window/twinskinform.h"
 #include "skin/window/twinsysbutton.h"
 #include "support/skin/windowfixture.h"
@@ -15,6 +18,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QScrollBar>
 #include <QTextEdit>
 #include <QVBoxLayout>
 #include <QtTest>
@@ -76,6 +80,7 @@ private slots:
     void menuBarButtonsActOnTheActiveChild();
     void areaGivenBackWhenUnskinned();
     void childrenKeepQtFramesAndScrollBarsWhenAsked();
+    void childClosedWithSkinnedControls();
     void emptyMenuBarFollowsItsActions();
     void minimizedChildPlaces();
     void areaThatComesAfterSkinning();
@@ -253,6 +258,21 @@ void TestSkinMdi::childrenKeepQtFramesAndScrollBarsWhenAsked() {
     QVERIFY(!w.notes->windowFlags().testFlag(Qt::FramelessWindowHint));
     QCOMPARE(w.notes->contentsMargins(), QMargins(4, 24, 4, 4));
     QCOMPARE(w.area->horizontalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
+}
+
+void TestSkinMdi::childClosedWithSkinnedControls() {
+    TSkinControlLayer controls; // outlives the manager
+    Fixture f;
+    f.windows.Manager().SetControlLayer(&controls);
+    MDIWindow w;
+    QVERIFY(f.Show(w.frame));
+    QTRY_COMPARE(SendSkinMessage(w.notesText->verticalScrollBar(), SM_SKINQUERY), qintptr(1));
+    // Its text's skinned scroll bars go with the child.
+    QPointer<QMdiSubWindow> notes = w.notes;
+    notes->close();
+    QTRY_VERIFY(!notes);
+    QCOMPARE(w.area->subWindowList(), QList<QMdiSubWindow *>({w.entry}));
+    QVERIFY(f.Of(w.entry));
 }
 
 void TestSkinMdi::emptyMenuBarFollowsItsActions() {

@@ -61,7 +61,8 @@ ScrollPart HotScrollPart(bool enabled, const std::optional<int> &pointer, int le
 
 TWScrollbar::TWScrollbar(TSkinControl *creator, QScrollBar *bar, TSkinData::TSkinControlType gate,
                          bool tracksMouse)
-    : QObject(creator), creator(creator), bar(bar), gate(gate), tracksMouse(tracksMouse) {
+    : QObject(creator), creator(creator), bar(bar), barObject(bar), gate(gate),
+      tracksMouse(tracksMouse) {
     bar->installEventFilter(this);
     connect(bar, &QAbstractSlider::valueChanged, this, &TWScrollbar::UpdateHot);
     connect(bar, &QAbstractSlider::rangeChanged, this, &TWScrollbar::UpdateHot);
@@ -167,7 +168,9 @@ void TWScrollbar::Track(QEvent *event) {
 }
 
 bool TWScrollbar::eventFilter(QObject *watched, QEvent *event) {
-    if (watched != bar || !Active())
+    // In QWidget's destructor (its Destroy event) the bar is no QScrollBar any more: the guard,
+    // which casts to one, is read only for a bar that still is one.
+    if (watched != barObject || !qobject_cast<QScrollBar *>(watched) || !Active())
         return false;
     if (event->type() == QEvent::Type(SM_SKINQUERY)) {
         static_cast<SkinMessageEvent *>(event)->result = 1; // the bar answers that it is skinned

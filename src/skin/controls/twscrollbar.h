@@ -77,6 +77,7 @@ private:
 
     QPointer<TSkinControl> creator;
     QPointer<QScrollBar> bar;
+    const QObject *barObject; // the bar's identity, for watched objects
     TSkinData::TSkinControlType gate;
     bool tracksMouse;
     ScrollPart hotPart = ScrollPart::None;

@@ -46,8 +46,11 @@ protected:
 
 private:
     void ComposeBackground();
+    // The menu is alive and still a QMenu: only then is the guard read.
+    bool MenuAlive() const;
 
     QPointer<QMenu> menu;
+    const QObject *menuObject; // the menu's identity, for watched objects
     TSkinMenuStyle *style;
     QPointer<TSkinData> skinData;
     SkinRef skin;

@@ -189,7 +189,8 @@ bool X11WindowManagerRuns() {
         &free);
     if (!atom || !atom->atom)
         return false;
-    const auto checkWindow = [&](xcb_window_t window) -> xcb_window_t {
+    // clang 14 cannot capture a structured binding: connection is captured by an initializer.
+    const auto checkWindow = [&atom, connection = connection](xcb_window_t window) -> xcb_window_t {
         const std::unique_ptr<xcb_get_property_reply_t, decltype(&free)> reply(
             xcb_get_property_reply(
                 connection,
