@@ -121,6 +121,7 @@ private slots:
     void loneAltByServerTime_data();
     void loneAltByServerTime();
     void barFollowsItsActionsAndUnskin();
+    void menusDeletedWhileSkinned();
     void menuKeysWhileSkinned();
     void menuKeysOfABarFilledLater();
     void rightToLeftDropDowns();
@@ -331,6 +332,19 @@ void TestSkinMenuBar::barFollowsItsActionsAndUnskin() {
     QTRY_VERIFY(!s.window.menuBar()->isHidden());
     QVERIFY(!s.fixture.Manager().FindSkinnedWindow(&s.window));
     QTRY_COMPARE(s.window.centralWidget()->size(), client);
+}
+
+// Menus and the bar deleted while the skin holds them: nothing of them is read as they go.
+void TestSkinMenuBar::menusDeletedWhileSkinned() {
+    BarSetup s;
+    s.Click(0);
+    QTRY_VERIFY(OpenPopup() == s.file);
+    delete s.file;
+    QTRY_VERIFY(!s.bar->TrackedMenu());
+    delete s.window.menuBar();
+    s.window.setMenuBar(new QMenuBar);
+    s.window.menuBar()->addMenu(QStringLiteral("&Help"));
+    QTRY_COMPARE(s.bar->Buttons().size(), std::size_t(1));
 }
 
 void TestSkinMenuBar::menuKeysWhileSkinned() {

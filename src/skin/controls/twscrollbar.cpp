@@ -61,8 +61,7 @@ ScrollPart HotScrollPart(bool enabled, const std::optional<int> &pointer, int le
 
 TWScrollbar::TWScrollbar(TSkinControl *creator, QScrollBar *bar, TSkinData::TSkinControlType gate,
                          bool tracksMouse)
-    : QObject(creator), creator(creator), bar(bar), barObject(bar), gate(gate),
-      tracksMouse(tracksMouse) {
+    : QObject(creator), creator(creator), bar(bar), gate(gate), tracksMouse(tracksMouse) {
     bar->installEventFilter(this);
     connect(bar, &QAbstractSlider::valueChanged, this, &TWScrollbar::UpdateHot);
     connect(bar, &QAbstractSlider::rangeChanged, this, &TWScrollbar::UpdateHot);
@@ -168,9 +167,7 @@ void TWScrollbar::Track(QEvent *event) {
 }
 
 bool TWScrollbar::eventFilter(QObject *watched, QEvent *event) {
-    // In QWidget's destructor (its Destroy event) the bar is no QScrollBar any more: the guard,
-    // which casts to one, is read only for a bar that still is one.
-    if (watched != barObject || !qobject_cast<QScrollBar *>(watched) || !Active())
+    if (!bar.Is(watched) || !Active())
         return false;
     if (event->type() == QEvent::Type(SM_SKINQUERY)) {
         static_cast<SkinMessageEvent *>(event)->result = 1; // the bar answers that it is skinned

@@ -2,6 +2,7 @@
 
 #include "skin/controls/skinimagecache.h"
 #include "skin/data/tskindata.h"
+#include "skin/window/liveobject.h"
 
 #include <QObject>
 #include <QPointer>
@@ -76,8 +77,7 @@ private:
     ScrollPart HotPartAt(const std::optional<QPoint> &pos) const;
 
     QPointer<TSkinControl> creator;
-    QPointer<QScrollBar> bar;
-    const QObject *barObject; // the bar's identity, for watched objects
+    TLiveObject<QScrollBar> bar;
     TSkinData::TSkinControlType gate;
     bool tracksMouse;
     ScrollPart hotPart = ScrollPart::None;

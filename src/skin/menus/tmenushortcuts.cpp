@@ -119,7 +119,7 @@ bool TMenuShortcuts::eventFilter(QObject *watched, QEvent *event) {
         return false;
     }
     if (type == QEvent::ActionAdded || type == QEvent::ActionRemoved ||
-        (type == QEvent::EnabledChange && watched == bar.data())) {
+        (type == QEvent::EnabledChange && bar.Is(watched))) {
         Queue();
     } else if (type == QEvent::ActionChanged) {
         // A plain item counts only when it gains or loses its shortcut.

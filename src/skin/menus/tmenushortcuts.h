@@ -1,5 +1,7 @@
 #pragma once
 
+#include "skin/window/liveobject.h"
+
 #include <QHash>
 #include <QObject>
 #include <QPointer>
@@ -41,7 +43,7 @@ private:
     bool OpenContextMenu(QContextMenuEvent *event);
 
     QPointer<QWidget> window;
-    QPointer<QMenuBar> bar;
+    TLiveObject<QMenuBar> bar;
     std::vector<QPointer<QMenu>> menus;       // watched
     QSet<const QAction *> reached;            // the shortcut actions the last pass found
     QHash<QAction *, QPointer<QAction>> held; // added to the window by this

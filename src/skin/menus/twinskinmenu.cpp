@@ -333,7 +333,7 @@ void TWinSkinMenu::TakeNativeBar(QMenuBar *bar) {
 
 bool TWinSkinMenu::eventFilter(QObject *watched, QEvent *event) {
     const QEvent::Type type = event->type();
-    const bool barChanged = (menuBar && watched == menuBar.data() &&
+    const bool barChanged = (menuBar && menuBar.Is(watched) &&
                              (type == QEvent::ActionAdded || type == QEvent::ActionRemoved ||
                               type == QEvent::ActionChanged)) ||
                             (watched == form.Handle() && type == QEvent::ChildAdded &&
@@ -342,7 +342,7 @@ bool TWinSkinMenu::eventFilter(QObject *watched, QEvent *event) {
         changeQueued = true;
         QMetaObject::invokeMethod(this, &TWinSkinMenu::MenuChanged, Qt::QueuedConnection);
     }
-    if (menuBar && watched == menuBar.data())
+    if (menuBar.Is(watched))
         return false;
     if (watched == form.Handle()) {
         if (type != QEvent::Shortcut)

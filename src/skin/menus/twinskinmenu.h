@@ -2,6 +2,7 @@
 
 #include "skin/menus/tmenubtn.h"
 #include "skin/menus/tmenushortcuts.h"
+#include "skin/window/liveobject.h"
 #include "skin/window/skinref.h"
 #include "skin/window/tframemenubar.h"
 
@@ -89,7 +90,7 @@ private:
     int TextWidth(const QString &caption) const;
 
     TWinSkinForm &form;
-    QPointer<QMenuBar> menuBar;
+    TLiveObject<QMenuBar> menuBar;
     QPointer<TSkinData> skinData;
     SkinRef skin;
     QFont font;
@@ -100,7 +101,7 @@ private:
     bool changeQueued = false;
     std::vector<std::unique_ptr<TMenuBtn>> buttons;
     std::vector<std::pair<int, int>> accelerators; // shortcut id, button index
-    QPointer<QMenu> trackedMenu;
+    TLiveObject<QMenu> trackedMenu;
     int trackedIndex = -1;
     bool switching = false;
     TMenuShortcuts shortcuts;

@@ -20,7 +20,7 @@ QHash<const QObject *, TWinSkinPopMenu *> &Wrappers() {
 } // namespace
 
 TWinSkinPopMenu::TWinSkinPopMenu(QMenu *menu, TSkinData *data, TSkinMenuStyle *menuStyle)
-    : menu(menu), menuObject(menu), style(menuStyle), skinData(data), skin(SkinObjectsOf(data)),
+    : menu(menu), style(menuStyle), skinData(data), skin(SkinObjectsOf(data)),
       menuBG(data && data->Options().testFlag(TSkinData::xoMenuBG)) {
     if (!menu)
         return;
@@ -48,13 +48,8 @@ void TWinSkinPopMenu::UnhookMenuWindow() {
     hooked = false;
     Wrappers().removeIf([this](const auto &entry) { return entry.value() == this; });
     background = QImage();
-    if (MenuAlive())
+    if (menu)
         menu->removeEventFilter(this);
-}
-
-bool TWinSkinPopMenu::MenuAlive() const {
-    // In QWidget's destructor the menu is no QMenu any more, and the guard casts to one.
-    return !menu.isNull() && qobject_cast<const QMenu *>(menuObject);
 }
 
 SkinRef TWinSkinPopMenu::Skin() const {
@@ -76,7 +71,7 @@ void TWinSkinPopMenu::ComposeBackground() {
 }
 
 bool TWinSkinPopMenu::eventFilter(QObject *watched, QEvent *event) {
-    if (watched != menuObject || !MenuAlive())
+    if (!menu.Is(watched) || !menu)
         return false;
     if (event->type() == QEvent::Type(SM_SKINQUERY)) {
         static_cast<SkinMessageEvent *>(event)->result = 1;

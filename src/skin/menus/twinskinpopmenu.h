@@ -1,5 +1,6 @@
 #pragma once
 
+#include "skin/window/liveobject.h"
 #include "skin/window/skinref.h"
 
 #include <QImage>
@@ -46,11 +47,8 @@ protected:
 
 private:
     void ComposeBackground();
-    // The menu is alive and still a QMenu: only then is the guard read.
-    bool MenuAlive() const;
 
-    QPointer<QMenu> menu;
-    const QObject *menuObject; // the menu's identity, for watched objects
+    TLiveObject<QMenu> menu;
     TSkinMenuStyle *style;
     QPointer<TSkinData> skinData;
     SkinRef skin;

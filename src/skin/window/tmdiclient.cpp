@@ -13,8 +13,7 @@
 namespace skin {
 
 TMDIClient::TMDIClient(TWinSkinForm &owner, QMdiArea *client)
-    : frame(owner), area(client), viewport(client ? client->viewport() : nullptr),
-      watchedArea(client), watchedViewport(viewport.data()) {
+    : frame(owner), area(client), viewport(client ? client->viewport() : nullptr) {
     if (!area)
         return;
     TSkinData *data = frame.SkinData();
@@ -54,14 +53,14 @@ void TMDIClient::Restore() {
 }
 
 bool TMDIClient::eventFilter(QObject *watched, QEvent *event) {
-    if (watched == watchedArea) {
+    if (area.Is(watched)) {
         if (event->type() == QEvent::Type(SM_SKINMDI)) {
             Redraw();
             return true;
         }
         return false;
     }
-    if (watched != watchedViewport)
+    if (!viewport.Is(watched))
         return false;
     switch (event->type()) {
     case QEvent::ChildAdded:

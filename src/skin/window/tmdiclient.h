@@ -1,7 +1,8 @@
 #pragma once
 
+#include "skin/window/liveobject.h"
+
 #include <QObject>
-#include <QPointer>
 #include <Qt>
 
 class QMdiArea;
@@ -43,11 +44,8 @@ private:
     void Redraw();
 
     TWinSkinForm &frame;
-    QPointer<QMdiArea> area;
-    QPointer<QWidget> viewport;
-    // What the filter watches, as it was when watched (compared while they are destroyed).
-    const QObject *watchedArea = nullptr;
-    const QObject *watchedViewport = nullptr;
+    TLiveObject<QMdiArea> area;
+    TLiveObject<QWidget> viewport;
     bool savedMenuUpdate = true;
     bool scrollBarsHidden = false;
     Qt::ScrollBarPolicy savedHorizontal = Qt::ScrollBarAsNeeded;

@@ -403,7 +403,7 @@ void TSkinManage::SkinPopupMenu(QMenu *menu) {
 
 void TSkinManage::ReleasePopupMenu(QMenu *menu) {
     std::erase_if(popupMenus,
-                  [menu](const PopupEntry &entry) { return !entry.menu || entry.menu == menu; });
+                  [menu](const PopupEntry &entry) { return !entry.menu || entry.menu.Is(menu); });
     // The kind was set for the menu that just closed, wrapped or not.
     if (popupMenus.empty())
         menuKind = TMenuKind::Popup;
@@ -411,7 +411,7 @@ void TSkinManage::ReleasePopupMenu(QMenu *menu) {
 
 bool TSkinManage::IsMenuWrapped(const QMenu *menu) const {
     return std::any_of(popupMenus.begin(), popupMenus.end(),
-                       [menu](const PopupEntry &entry) { return entry.menu == menu; });
+                       [menu](const PopupEntry &entry) { return entry.menu.Is(menu); });
 }
 
 bool TSkinManage::eventFilter(QObject *watched, QEvent *event) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "skin/data/tskinmanagerhook.h"
+#include "skin/window/liveobject.h"
 
 #include <QList>
 #include <QObject>
@@ -129,7 +130,7 @@ private:
     void WatchExistingMenus();
 
     struct PopupEntry {
-        QPointer<QMenu> menu;
+        TLiveObject<QMenu> menu;
         std::unique_ptr<QObject> wrapper;
     };
     QTimer actionTimer;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "skin/window/dialogplacement.h"
+#include "skin/window/liveobject.h"
 #include "skin/window/skinref.h"
 #include "skin/window/tframelayout.h"
 #include "skin/window/tframemenubar.h"
@@ -224,7 +225,7 @@ private:
     TShowState showState = TShowState::Normal;
     TCaptionButtons captionButtonSet;
     TWindowKind windowKind = TWindowKind::Normal;
-    QPointer<QMdiArea> mdiClient;
+    TLiveObject<QMdiArea> mdiClient;
     std::unique_ptr<TMDIClient> mdiClientFilter;
     QMargins childOwnFrame;      // an MDI child's frame as Qt drew it before it was skinned
     QMargins savedLayoutMargins; // its layout's margins then
