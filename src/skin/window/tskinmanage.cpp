@@ -255,8 +255,6 @@ void TSkinManage::ActionTimer() {
 }
 
 void TSkinManage::UnskinEntry(TWinSkinForm *form) {
-    if (form->WindowKind() == TWindowKind::MDIFrame)
-        MDIClientGone(form->MDIClient());
     form->UnskinWindow();
     if (QWidget *window = form->Handle())
         window->repaint();
@@ -502,8 +500,6 @@ void TSkinManage::ReskinMoved(TWinSkinForm *form) {
                      [form](const std::unique_ptr<TWinSkinForm> &e) { return e.get() == form; });
     if (entry == windows.end())
         return;
-    if (form->WindowKind() == TWindowKind::MDIFrame)
-        MDIClientGone(form->MDIClient());
     form->UnskinWindow();
     // The skin object may be in the middle of handling the move: it goes once that is over.
     entry->release()->deleteLater();

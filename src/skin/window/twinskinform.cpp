@@ -343,8 +343,7 @@ void TWinSkinForm::ReleaseWindow() {
 }
 
 void TWinSkinForm::UnskinWindow() {
-    if (mdiClientFilter)
-        mdiClientFilter->Restore();
+    ReleaseMDIClient();
     ReleaseWindow();
     buttons.clear();
     // The native menu bar comes back inside the client.

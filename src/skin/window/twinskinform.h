@@ -185,6 +185,9 @@ private:
     bool FrameInset() const;
     bool FrameHidden() const;
     void AttachMDI();
+    // An MDI frame lets its client go: the area gets its scroll bars back, and the manager
+    // forgets it as its client.
+    void ReleaseMDIClient();
     // The caption's text: an MDI frame with a maximized child shows the child's title too.
     QString CaptionTitle() const;
     // The window's flags as they were before it was skinned, of the kind it is now.

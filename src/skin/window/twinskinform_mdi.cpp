@@ -113,12 +113,7 @@ void TWinSkinForm::FollowMDIClient() {
     QMdiArea *area = FindMDIClient(handle);
     if (area == mdiClient && (windowKind == TWindowKind::MDIFrame) == (area != nullptr))
         return;
-    if (mdiClientFilter) {
-        mdiClientFilter->Restore();
-        mdiClientFilter.reset();
-    }
-    if (manager && windowKind == TWindowKind::MDIFrame)
-        manager->MDIClientGone(mdiClient);
+    ReleaseMDIClient();
     mdiClient = area;
     windowKind = area ? TWindowKind::MDIFrame : TWindowKind::Normal;
     AttachMDI();
@@ -127,6 +122,15 @@ void TWinSkinForm::FollowMDIClient() {
             manager->SkinWindow(child);
     UpdateLayout();
     RepaintFrame();
+}
+
+void TWinSkinForm::ReleaseMDIClient() {
+    if (!mdiClientFilter)
+        return;
+    mdiClientFilter->Restore();
+    mdiClientFilter.reset();
+    if (manager)
+        manager->MDIClientGone(mdiClient);
 }
 
 bool TWinSkinForm::PlaceChanged() const {
